@@ -1,0 +1,112 @@
+#include "form1.h"
+
+#include "artwork.h"
+#include "maker.h"
+#include "ui/desktop.h"
+#include "ui/system_colours.h"
+#include "window_registry.h"
+
+#include <QLabel>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+// The topic buttons and the window each one shows.
+const std::pair<const char*, const char*> opens[] = {
+    {"Command2", "Form3"},  {"Command3", "Form4"},  {"Command15", "Form8"},
+    {"Command6", "Form9"},  {"Command13", "Form7"}, {"Command12", "Form12"},
+    {"Command1", "Form2"},  {"Command5", "Form6"},  {"Command16", "Form11"},
+    {"Command7", "Form10"}, {"Command4", "Form5"},  {"Command8", "Form13"},
+    {"Command9", "Form14"},
+};
+
+// The calculators tried in turn, the first that starts wins.
+QStringList calculators() {
+#if defined(Q_OS_WIN)
+    return {"calc.exe"};
+#elif defined(Q_OS_MACOS)
+    return {"/System/Applications/Calculator.app/Contents/MacOS/Calculator"};
+#else
+    return {"gnome-calculator", "kcalc", "qalculate-gtk", "galculator", "mate-calc", "xcalc"};
+#endif
+}
+
+Control topic(const QString& name, const QString& caption, Twips at, QColor colour) {
+    return button(name, caption, at).bold().size(9.75).background(colour);
+}
+
+FormSpec form1Spec() {
+    namespace sys = system_colour;
+    return {
+        "Form1",
+        "Sumbrook",
+        11130,
+        7200,
+        sys::activeCaption,
+        {
+            topic("Command2", "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
+                  {480, 480, 2175, 1695}, QColor(0x80FFFF))
+                .toolTip("25/4 is 6 1/4 , 1/4 is 0.25"),
+            topic("Command3",
+                  "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
+                  "Common -               Denominator   ,     Reduction              ",
+                  {3120, 480, 2175, 1695}, QColor(0xC0C0FF)),
+            topic("Command14", "Areas And Perimeters", {5760, 480, 2175, 375}, sys::captionText)
+                .size(8.25),
+            topic("Command15", "Quadrilateral", {5760, 840, 2175, 615}, QColor(0xFFE0C0)),
+            topic("Command6", "Triangle", {5760, 1440, 1095, 735}, QColor(0xFF80FF)),
+            topic("Command13", "Circle", {6840, 1440, 1095, 735}, QColor(0xC0FFC0)),
+            topic("Command12", "Traffic And Percentage Problems", {8400, 480, 2175, 1695},
+                  QColor(0x9FC0C9)),
+            topic("Command1", "Solving Quadratic Equation", {480, 2640, 2175, 1695},
+                  sys::inactiveCaptionText)
+                .toolTip("A*X ^ 2 + B*X + C = 0"),
+            topic("Command5", "Progression: Geometric Progression , Arithmetic Progression",
+                  {3120, 2640, 2175, 1695}, QColor(0xFFFFC0)),
+            topic("Command17", "Triangles", {5760, 2640, 2175, 360}, sys::captionText).size(8.25),
+            topic("Command16", "The Law Of Sines", {5760, 3000, 2175, 655}, sys::inactiveCaption),
+            topic("Command7", "The Law Of Cosines", {5760, 3660, 2175, 670}, QColor(0xFFC0C0)),
+            topic("Command4", "Statistics  Mean, Standard-Deviation ,Variance",
+                  {8400, 2640, 2175, 1695}, QColor(0xC0FFFF)),
+            topic("Command8", "Complex Numbers", {480, 4800, 2175, 1695}, QColor(0xC0FFC0)),
+            topic("Command11", "Calculator", {3120, 4800, 2175, 1695}, QColor(0x80FF80)),
+            topic("Command10", "Contact Me With Your Requests Suggestions , Comments",
+                  {5760, 4800, 2175, 1695}, sys::toolTipBackground),
+            topic("Command9", "Donate", {8400, 4800, 2175, 1695}, sys::captionText).size(12),
+            link("Label1", "Visit Sumbrook on the web: " + maker::website, {480, 6720, 6975, 375})
+                .background(sys::activeCaption)
+                .foreground(QColor(0xFF00FF)),
+        },
+        std::nullopt,
+    };
+}
+
+} // namespace
+
+Form1::Form1(WindowRegistry& registry) : Form(form1Spec()) {
+    for (const auto& [button, window] : opens)
+        onClick(button, [&registry, window = QString(window)] { registry.show(window); });
+    onClick("Command11", [this] { Command11_Click(); });
+    onClick("Command10", [this] { Command10_Click(); });
+    onClick("Label1", [this] { Label1_Click(); });
+    label("Label1")->setCursor(artwork::linkPointer());
+}
+
+void Form1::Command11_Click() {
+    for (const QString& calculator : calculators())
+        if (Desktop::current().startProgram(calculator)) return;
+    say("Cant Find Your Windows Calculator");
+}
+
+void Form1::Command10_Click() {
+    const QString mail = "mailto:" + maker::supportEmail + "?subject=Suggestions , Comments";
+    if (!Desktop::current().openUrl(mail))
+        say("Cant Open You Email Programe, My Email Is " + maker::supportEmail);
+}
+
+void Form1::Label1_Click() { Desktop::current().openUrl(maker::website); }
+
+} // namespace sb

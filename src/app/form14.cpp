@@ -1,0 +1,48 @@
+#include "form14.h"
+
+#include "artwork.h"
+
+#include <QPushButton>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+FormSpec form14Spec() {
+    const QString on = "picOptions";
+    return {
+        "Form14",
+        "Donate Using PayPal",
+        6990,
+        2355,
+        std::nullopt,
+        {
+            picture("picOptions", {0, 0, 6885, 2385}),
+            label("Label12", "If you have found this software helpful,", {720, 120, 5655, 255})
+                .in(on),
+            label("Label11", "Please consider to support the author.", {720, 480, 5055, 255})
+                .in(on),
+            label("Label15", "You can donate via PayPal in US dollars no", {720, 840, 5895, 255})
+                .in(on),
+            label("Label16", "matter what  your home currency. \n", {720, 1200, 5775, 255}).in(on),
+            label("Label13", "Press Here", {3480, 1680, 1455, 375}).in(on),
+            button("Command", "", {4920, 1560, 1455, 495}).in(on),
+            label("Label14", "Thank you for keeping Sumbrook going.", {600, 2040, 2895, 375})
+                .in(on),
+        },
+        std::nullopt,
+    };
+}
+
+} // namespace
+
+Form14::Form14() : Form(form14Spec()) {
+    auto* donate = control<QPushButton>("Command");
+    donate->setIcon(artwork::donationButton());
+    donate->setIconSize(artwork::donationButton().size());
+    donate->setProperty("index", 0); // the one element of its control array
+}
+
+} // namespace sb

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/form.h"
+
+namespace sb {
+
+// The donation notice. Its picture button does nothing when pressed.
+class Form14 : public ui::Form {
+    Q_OBJECT
+public:
+    Form14();
+};
+
+} // namespace sb

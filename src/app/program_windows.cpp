@@ -1,0 +1,14 @@
+#include "form1.h"
+#include "form14.h"
+#include "topics/algebra/quadratic/form2.h"
+#include "window_registry.h"
+
+namespace sb {
+
+void registerProgramWindows(WindowRegistry& registry) {
+    registry.add("Form1", [&registry] { return new Form1(registry); });
+    registry.add("Form2", [] { return new Form2; });
+    registry.add("Form14", [] { return new Form14; });
+}
+
+} // namespace sb

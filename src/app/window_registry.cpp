@@ -1,0 +1,20 @@
+#include "window_registry.h"
+
+namespace sb {
+
+void WindowRegistry::add(const QString& name, Factory factory) {
+    entries_[name] = Entry{std::move(factory), nullptr};
+}
+
+QWidget* WindowRegistry::show(const QString& name) {
+    const auto found = entries_.find(name);
+    if (found == entries_.end()) return nullptr;
+    Entry& entry = found->second;
+    if (!entry.instance) entry.instance = entry.factory();
+    entry.instance->show();
+    entry.instance->raise();
+    entry.instance->activateWindow();
+    return entry.instance;
+}
+
+} // namespace sb

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace sb {
+
+// One instance per window, created on first use and shown modeless. A closed window is
+// discarded, so the next show creates it afresh with its initial texts.
+class WindowRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    void add(const QString& name, Factory factory);
+    bool has(const QString& name) const { return entries_.count(name) > 0; }
+    // Shows the named window (creating it when none is open) and brings it to the front;
+    // nullptr for a window the program does not have.
+    QWidget* show(const QString& name);
+
+private:
+    struct Entry {
+        Factory factory;
+        QPointer<QWidget> instance;
+    };
+    std::map<QString, Entry> entries_;
+};
+
+// Adds every window of the program; Form1 is the one shown at start-up.
+void registerProgramWindows(WindowRegistry& registry);
+
+} // namespace sb

@@ -1,0 +1,44 @@
+#pragma once
+
+// The text and number conversions every window uses: the numeric test, the number and the
+// integer of a text, and the result text of a double. All follow the user's locale: its
+// decimal separator is the one typed and shown; grouping separators are never accepted.
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace sb {
+
+// The number a text stands for, or nothing when the text is not numeric: optional sign,
+// digits with at most one decimal separator, an optional exponent (e or E, optional sign,
+// digits), blanks around it. A value beyond the range of a double is not numeric; one too
+// small to be told from zero reads as zero.
+std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
+
+inline bool isNumeric(const QString& text, const QLocale& locale = QLocale()) {
+    return parseNumber(text, locale).has_value();
+}
+
+// The number of a numeric text; a text that has none raises the NotNumeric fault.
+double numberOf(const QString& text, const QLocale& locale = QLocale());
+
+// A double rounded to the nearest 32-bit integer, a half going to the even neighbour;
+// outside -2,147,483,648 .. 2,147,483,647 it is the overflow fault.
+std::int32_t roundToInt32(double value);
+
+// The integer of a text: its number rounded as roundToInt32.
+std::int32_t integerOf(const QString& text, const QLocale& locale = QLocale());
+
+// The text a result is shown with: 15 significant digits, trailing zeros dropped, exponent
+// form (capital E, sign, two digits at least) below 1E-04 and from 1E+15 on, no grouping,
+// the locale's decimal separator. Negative zero shows as 0. inf and nan never reach the
+// screen: they raise the fault of their kind instead.
+QString resultText(double value, const QLocale& locale = QLocale());
+
+// An integer as plain decimal digits with a leading "-" when negative.
+QString integerText(std::int32_t value);
+
+} // namespace sb

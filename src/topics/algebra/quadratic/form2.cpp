@@ -1,0 +1,96 @@
+#include "form2.h"
+
+#include "entry/conversions.h"
+#include "solve_quadratic.h"
+#include "ui/system_colours.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+const QString narkisim = QStringLiteral("Narkisim");
+
+FormSpec form2Spec() {
+    return {
+        "Form2",
+        "Solving Quadratic Equation",
+        8325,
+        6600,
+        system_colour::inactiveCaptionText,
+        {
+            label("Label5", "The Quadratix Equation Formula :", {240, 360, 5055, 495}).font(narkisim),
+            label("Label4", "X1 ,  X2  = ", {840, 960, 2295, 975}).font(narkisim),
+            label("Label7", QString(54, u'_'), {3240, 840, 4935, 615}),
+            label("Label1", "-B +- Root(B^2 - 4*A*c)", {3120, 840, 5040, 435}).font(narkisim),
+            label("Label8", "2*A", {5280, 1440, 855, 615}).font(narkisim),
+            line("Line1", 0, 2160, 8325, 2160),
+            label("Label9", "Fill In The Value Of   A , B And C", {840, 2520, 6015, 375})
+                .font(narkisim),
+            textBox("A", {840, 3240, 615, 375}, 5),
+            textBox("B", {2400, 3240, 615, 405}, 5),
+            textBox("C", {3960, 3240, 615, 405}, 5),
+            button("Command1", "Solve", {5640, 3240, 1335, 375}),
+            label("Label10", "A", {1080, 3720, 255, 375}),
+            label("Label11", "B", {2640, 3720, 375, 375}),
+            label("Label12", "C", {4200, 3720, 375, 375}),
+            shape("Shape1", {720, 4200, 5775, 975}),
+            label("Label2", "Example :  -3*X^2   +   6*X   -   2 = 0", {840, 4320, 5415, 615})
+                .font(narkisim),
+            label("Label3", "           A = -3          B = 6      C = -2",
+                  {1440, 4800, 5535, 255})
+                .font(narkisim),
+            line("Line2", 0, 5520, 8280, 5520),
+            line("Line3", 0, 6360, 8280, 6360),
+            line("Line4", 0, 5520, 0, 6360),
+            line("Line5", 1320, 5520, 1320, 6360),
+            line("Line6", 4920, 5520, 4920, 6360),
+            line("Line7", 8280, 5520, 8280, 6360),
+            label("sol", "Solutions :", {0, 5760, 1215, 375}).font(narkisim),
+            label("Label6", "X1=", {1440, 5760, 615, 495}),
+            label("X1", "", {1920, 5760, 2895, 375}),
+            label("Label13", "X2=", {4920, 5760, 615, 495}),
+            label("X2", "", {5400, 5760, 2895, 375}),
+        },
+        entry_rules::quadratic,
+    };
+}
+
+} // namespace
+
+Form2::Form2() : Form(form2Spec()) { onClick("Command1", [this] { Command1_Click(); }); }
+
+void Form2::Command1_Click() {
+    inputsValid = true;
+    // each box shows the number it was read as; the box keeps at most 5 characters, so
+    // the text is cut there, and from here on the cut text is the coefficient
+    for (QLineEdit* coefficient : {box("A"), box("B"), box("C")})
+        coefficient->setText(resultText(eval(coefficient)));
+    if (!inputsValid) return;
+
+    if (numberOf(box("A")->text()) == 0) {
+        say("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
+        label("X1")->setText("");
+        label("X2")->setText("");
+        return;
+    }
+
+    const double b = numberOf(box("B")->text());
+    const double a = numberOf(box("A")->text());
+    const double c = numberOf(box("C")->text());
+    const auto outcome = quadratic::SolveQuadratic(a, b, c);
+    if (const auto* roots = std::get_if<quadratic::Roots>(&outcome)) {
+        const QString x1 = resultText(roots->x1), x2 = resultText(roots->x2);
+        label("X1")->setText(x1);
+        label("X2")->setText(x2);
+    } else {
+        label("X1")->setText("No Solution");
+        label("X2")->setText("No Solution");
+    }
+}
+
+} // namespace sb

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/form.h"
+
+namespace sb {
+
+// Solving Quadratic Equation: A*X^2 + B*X + C = 0 for its real roots.
+class Form2 : public ui::Form {
+    Q_OBJECT
+public:
+    Form2();
+
+private:
+    void Command1_Click();
+};
+
+} // namespace sb

@@ -1,0 +1,88 @@
+#pragma once
+
+// A window's controls as data: each row names a control, its kind, its text and its place
+// in twips, as a window is drawn up on paper. buildControls turns the rows into widgets
+// whose object names are the control names.
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace sb::ui {
+
+// left, top, width, height in twips (1/1440 inch); for a line its end points x1, y1, x2, y2
+struct Twips {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// 15 twips to a pixel at 96 dpi; Qt's high-DPI scaling does the rest
+constexpr int pixels(int twips) { return (twips * 2 + 15) / 30; }
+
+enum class Kind { Label, ClickLabel, TextBox, Button, Line, Shape, Picture };
+
+struct Control {
+    QString name;
+    Kind kind;
+    QString text;
+    Twips at;
+    int maxLength = 0; // text boxes: at most this many characters (0: no limit)
+    QString family = QStringLiteral("MS Sans Serif");
+    double points = 8.25;
+    bool isBold = false;
+    std::optional<QColor> fill; // background; labels without one are transparent
+    std::optional<QColor> ink;  // text colour
+    QString tip;
+    QString inside; // the control this one sits in (a picture box); the window when empty
+
+    Control bold() const { auto c = *this; c.isBold = true; return c; }
+    Control size(double p) const { auto c = *this; c.points = p; return c; }
+    Control font(const QString& f) const { auto c = *this; c.family = f; return c; }
+    Control background(QColor colour) const { auto c = *this; c.fill = colour; return c; }
+    Control foreground(QColor colour) const { auto c = *this; c.ink = colour; return c; }
+    Control toolTip(const QString& t) const { auto c = *this; c.tip = t; return c; }
+    Control in(const QString& container) const { auto c = *this; c.inside = container; return c; }
+};
+
+using ControlTable = std::vector<Control>;
+
+inline Control control(const QString& name, Kind kind, const QString& text, Twips at) {
+    Control c{};
+    c.name = name;
+    c.kind = kind;
+    c.text = text;
+    c.at = at;
+    return c;
+}
+inline Control label(const QString& name, const QString& text, Twips at) {
+    return control(name, Kind::Label, text, at);
+}
+// a label that reacts to clicks
+inline Control link(const QString& name, const QString& text, Twips at) {
+    return control(name, Kind::ClickLabel, text, at);
+}
+inline Control textBox(const QString& name, Twips at, int maxLength = 0) {
+    Control c = control(name, Kind::TextBox, QString(), at);
+    c.maxLength = maxLength;
+    return c;
+}
+inline Control button(const QString& name, const QString& caption, Twips at) {
+    return control(name, Kind::Button, caption, at);
+}
+inline Control line(const QString& name, int x1, int y1, int x2, int y2) {
+    return control(name, Kind::Line, QString(), {x1, y1, x2, y2});
+}
+inline Control shape(const QString& name, Twips at) {
+    return control(name, Kind::Shape, QString(), at);
+}
+inline Control picture(const QString& name, Twips at) {
+    return control(name, Kind::Picture, QString(), at);
+}
+
+// Creates the controls of the table on the window, in table order.
+void buildControls(QWidget* window, const ControlTable& table);
+
+} // namespace sb::ui

@@ -1,0 +1,36 @@
+#include "desktop.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+namespace sb::ui {
+
+namespace {
+Desktop systemDesktop;
+Desktop* installed = &systemDesktop;
+} // namespace
+
+void Desktop::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(programTitle);
+    box.setTextFormat(Qt::PlainText); // a typed "<b>" is shown as typed, never as markup
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool Desktop::startProgram(const QString& name) { return QProcess::startDetached(name, {}); }
+
+bool Desktop::openUrl(const QString& address) {
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+Desktop& Desktop::current() { return *installed; }
+
+void Desktop::install(Desktop* desktop) { installed = desktop ? desktop : &systemDesktop; }
+
+} // namespace sb::ui

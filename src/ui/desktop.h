@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace sb::ui {
+
+// Everything that leaves the program goes through here: message boxes, starting another
+// program, asking the desktop to open an address. The driver installs a recording one.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal message box titled "Sumbrook" with one OK button; returns when it is answered.
+    virtual void showMessage(QWidget* parent, const QString& text);
+    // Starts a program by name, not waiting for it; false when it cannot be started.
+    virtual bool startProgram(const QString& name);
+    // Asks the desktop to open an address; false when the request cannot be issued.
+    virtual bool openUrl(const QString& address);
+
+    static Desktop& current();
+    // Makes desktop the current one; the caller keeps it alive while it is installed.
+    static void install(Desktop* desktop);
+};
+
+inline const QString programTitle = QStringLiteral("Sumbrook");
+
+} // namespace sb::ui

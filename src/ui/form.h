@@ -1,0 +1,60 @@
+#pragma once
+
+#include "controls.h"
+#include "entry/value_entry.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+
+namespace sb::ui {
+
+// What a window is on paper: its class name, caption, client area, colour and controls.
+struct FormSpec {
+    QString name; // the window's class name, Form1 .. Form14
+    QString caption;
+    int width, height; // client area in twips
+    std::optional<QColor> background;
+    ControlTable controls;
+    std::optional<EntryRules> entry; // for windows that read values with eval
+};
+
+// The one answer to an arithmetic fault that a command did not anticipate.
+inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
+
+// A top-level window built from its FormSpec. Closing it discards it.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const FormSpec& spec);
+
+protected:
+    template <class T = QWidget> T* control(const QString& name) const {
+        T* found = findChild<T*>(name);
+        Q_ASSERT_X(found, "Form::control", qPrintable(name));
+        return found;
+    }
+    QLineEdit* box(const QString& name) const;
+    QLabel* label(const QString& name) const;
+
+    // Runs handler when the named button or clickable label is clicked. An arithmetic
+    // fault inside it ends the command with faultMessage; what it had not written yet
+    // stays unwritten.
+    void onClick(const QString& name, std::function<void()> handler);
+
+    void say(const QString& text);
+
+    // Reads a box with this window's value entry rules (see value_entry.h).
+    double eval(const QLineEdit* box);
+    bool inputsValid = false;
+
+private:
+    std::optional<EntryRules> entry_;
+};
+
+} // namespace sb::ui

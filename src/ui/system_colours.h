@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+// The desktop's named colours as the windows use them (classic desktop shades).
+namespace sb::ui::system_colour {
+inline const QColor activeCaption{10, 36, 106};
+inline const QColor inactiveCaption{128, 128, 128};
+inline const QColor inactiveCaptionText{212, 208, 200};
+inline const QColor captionText{255, 255, 255};
+inline const QColor toolTipBackground{255, 255, 225};
+} // namespace sb::ui::system_colour
