@@ -7,7 +7,8 @@
 
 namespace sb::ui {
 
-void CaptionButton::paintEvent(QPaintEvent*) {
+void CaptionButton::paintEvent(QPaintEvent* event) {
+    if (!icon().isNull()) return QPushButton::paintEvent(event); // a picture button
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

@@ -8,14 +8,15 @@
 
 namespace sb::ui {
 
-// A button whose caption wraps inside the button; text() stays the exact caption.
+// A button whose caption wraps inside the button; text() stays the exact caption. A button
+// with a picture shows the picture.
 class CaptionButton : public QPushButton {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class ClickableLabel : public QLabel {

@@ -1,0 +1,213 @@
+#include "driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+
+namespace sb::drive {
+
+namespace {
+
+// Why a command cannot be carried out; becomes the command's error line.
+struct Refusal {
+    QString what;
+};
+
+int formNumber(const QString& name) {
+    static const QRegularExpression form(QStringLiteral("^Form([1-9][0-9]?)$"));
+    const auto match = form.match(name);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The program's open windows by ascending number.
+std::map<int, QWidget*> openWindows() {
+    std::map<int, QWidget*> open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (const int n = formNumber(w->objectName()); n > 0 && w->isVisible()) open[n] = w;
+    return open;
+}
+
+void expectWords(const Command& c, int words, bool text) {
+    if (c.words.size() != words || c.text.has_value() != text)
+        throw Refusal{QStringLiteral("wrong arguments for ") + c.verb};
+}
+
+} // namespace
+
+void Transcript::say(const QString& line) {
+    out_ << line << '\n';
+    out_.flush();
+}
+
+void Transcript::error(int lineNumber, const QString& what) {
+    hadError_ = true;
+    say(QStringLiteral("error %1: %2").arg(lineNumber).arg(what));
+}
+
+bool RecordingDesktop::startProgram(const QString& name) {
+    if (canIssue) transcript_.say("start-program " + quoted(name));
+    return canIssue;
+}
+
+bool RecordingDesktop::openUrl(const QString& address) {
+    if (canIssue) transcript_.say("open-url " + quoted(address));
+    return canIssue;
+}
+
+bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show)
+        if (auto* box = qobject_cast<QMessageBox*>(watched))
+            // answered once its own event loop runs, as a user would
+            QTimer::singleShot(0, box, [this, box] { answer(box); });
+    return false;
+}
+
+void MessageBoxAnswerer::answer(QWidget* widget) {
+    auto* box = static_cast<QMessageBox*>(widget);
+    transcript_.say("message " + quoted(box->text()));
+    QStringList faults;
+    if (!box->isModal()) faults << QStringLiteral("not modal");
+    if (box->windowTitle() != ui::programTitle)
+        faults << QStringLiteral("titled ") + quoted(box->windowTitle());
+    const auto buttons = box->buttons();
+    if (buttons.size() != 1 || box->standardButton(buttons.first()) != QMessageBox::Ok)
+        faults << QStringLiteral("its buttons are not one OK");
+    if (!faults.isEmpty())
+        transcript_.error(lineNumber, QStringLiteral("the message box is ") + faults.join(", "));
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click();
+    else box->reject();
+}
+
+Driver::Driver(Transcript& transcript)
+    : transcript_(transcript), desktop_(transcript), answerer_(transcript) {
+    ui::Desktop::install(&desktop_);
+    qApp->installEventFilter(&answerer_);
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+}
+
+void Driver::run(int lineNumber, const Command& command) {
+    answerer_.lineNumber = lineNumber;
+    using Step = void (Driver::*)(const Command&);
+    static const std::map<QString, Step> steps = {
+        {"type", &Driver::type},       {"click", &Driver::click},
+        {"show", &Driver::show},       {"close", &Driver::close},
+        {"locale", &Driver::locale},   {"desktop", &Driver::desktop},
+        {"screenshot", &Driver::screenshot},
+    };
+    try {
+        if (ended_) throw Refusal{QStringLiteral("the program has ended")};
+        if (command.verb == u"windows") {
+            expectWords(command, 0, false);
+            windows();
+        } else if (const auto step = steps.find(command.verb); step != steps.end()) {
+            (this->*step->second)(command);
+        } else {
+            throw Refusal{QStringLiteral("unknown command ") + command.verb};
+        }
+    } catch (const Refusal& refusal) {
+        transcript_.error(lineNumber, refusal.what);
+    }
+    settle();
+}
+
+void Driver::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget* Driver::window(const QString& name) const {
+    const int number = formNumber(name);
+    if (number < 1 || number > 14) throw Refusal{QStringLiteral("unknown window ") + name};
+    const auto open = openWindows();
+    const auto found = open.find(number);
+    if (found == open.end()) throw Refusal{name + QStringLiteral(" is not open")};
+    return found->second;
+}
+
+QWidget* Driver::target(const QString& formDotControl) const {
+    const qsizetype dot = formDotControl.indexOf(u'.');
+    if (dot < 0) throw Refusal{QStringLiteral("expected FORM.CONTROL, not ") + formDotControl};
+    const QString controlName = formDotControl.mid(dot + 1);
+    QWidget* form = window(formDotControl.left(dot));
+    auto* control = controlName.isEmpty() ? nullptr : form->findChild<QWidget*>(controlName);
+    if (!control) throw Refusal{form->objectName() + QStringLiteral(" has no control ") + controlName};
+    return control;
+}
+
+void Driver::type(const Command& c) {
+    expectWords(c, 1, true);
+    auto* box = qobject_cast<QLineEdit*>(target(c.words[0]));
+    if (!box) throw Refusal{c.words[0] + QStringLiteral(" is not a text box")};
+    box->setFocus();
+    box->selectAll();
+    if (c.text->isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
+    else QTest::keyClicks(box, *c.text); // key by key: the box's maximum length drops the rest
+}
+
+void Driver::click(const Command& c) {
+    expectWords(c, 1, false);
+    QWidget* control = target(c.words[0]);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+void Driver::show(const Command& c) {
+    expectWords(c, 1, false);
+    const QString& name = c.words[0];
+    if (!name.contains(u'.')) {
+        transcript_.say(name + ' ' + quoted(window(name)->windowTitle()));
+        return;
+    }
+    QWidget* control = target(name);
+    QString text;
+    if (auto* box = qobject_cast<QLineEdit*>(control)) text = box->text();
+    else if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+    else throw Refusal{name + QStringLiteral(" has no text")};
+    transcript_.say(name + ' ' + quoted(text));
+}
+
+void Driver::close(const Command& c) {
+    expectWords(c, 1, false);
+    window(c.words[0])->close();
+    settle();
+    if (openWindows().empty()) {
+        ended_ = true;
+        transcript_.say(QStringLiteral("ended"));
+    }
+}
+
+void Driver::windows() {
+    QString line = QStringLiteral("windows");
+    for (const auto& [number, w] : openWindows()) line += QStringLiteral(" Form%1").arg(number);
+    transcript_.say(line);
+}
+
+void Driver::locale(const Command& c) {
+    expectWords(c, 1, false);
+    const QLocale locale(c.words[0]);
+    if (locale.name() != c.words[0]) throw Refusal{QStringLiteral("unknown locale ") + c.words[0]};
+    QLocale::setDefault(locale);
+}
+
+void Driver::desktop(const Command& c) {
+    expectWords(c, 1, false);
+    if (c.words[0] == u"ok") desktop_.canIssue = true;
+    else if (c.words[0] == u"fail") desktop_.canIssue = false;
+    else throw Refusal{QStringLiteral("desktop takes ok or fail")};
+}
+
+void Driver::screenshot(const Command& c) {
+    expectWords(c, 1, true);
+    if (!window(c.words[0])->grab().save(*c.text, "PNG"))
+        throw Refusal{QStringLiteral("cannot save ") + quoted(*c.text)};
+}
+
+} // namespace sb::drive

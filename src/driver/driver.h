@@ -1,0 +1,80 @@
+#pragma once
+
+#include "script.h"
+#include "ui/desktop.h"
+
+#include <QObject>
+#include <QTextStream>
+
+class QWidget;
+
+namespace sb::drive {
+
+// Prints the transcript: one line an event, and remembers whether any was an error.
+class Transcript {
+public:
+    explicit Transcript(QTextStream& out) : out_(out) {}
+    void say(const QString& line);
+    void error(int lineNumber, const QString& what);
+    bool hadError() const { return hadError_; }
+
+private:
+    QTextStream& out_;
+    bool hadError_ = false;
+};
+
+// Requests to start a program or open an address are written down, not carried out;
+// message boxes are the real ones, answered by the driver.
+class RecordingDesktop : public ui::Desktop {
+public:
+    explicit RecordingDesktop(Transcript& transcript) : transcript_(transcript) {}
+    bool startProgram(const QString& name) override;
+    bool openUrl(const QString& address) override;
+    bool canIssue = true; // "desktop ok" / "desktop fail"
+
+private:
+    Transcript& transcript_;
+};
+
+// Answers every message box as it is shown: writes its text down, checks that it is modal,
+// titled with the program's title and has one OK button, and presses OK.
+class MessageBoxAnswerer : public QObject {
+public:
+    explicit MessageBoxAnswerer(Transcript& transcript) : transcript_(transcript) {}
+    int lineNumber = 0; // the script line being carried out, for error lines
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void answer(QWidget* box);
+    Transcript& transcript_;
+};
+
+// Carries out script commands on the program's real windows.
+class Driver {
+public:
+    explicit Driver(Transcript& transcript);
+    void run(int lineNumber, const Command& command);
+
+private:
+    QWidget* window(const QString& name) const; // the open window of that class name
+    QWidget* target(const QString& formDotControl) const;
+    void settle();
+
+    void type(const Command& c);
+    void click(const Command& c);
+    void show(const Command& c);
+    void close(const Command& c);
+    void windows();
+    void locale(const Command& c);
+    void desktop(const Command& c);
+    void screenshot(const Command& c);
+
+    Transcript& transcript_;
+    RecordingDesktop desktop_;
+    MessageBoxAnswerer answerer_;
+    bool ended_ = false;
+};
+
+} // namespace sb::drive

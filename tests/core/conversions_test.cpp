@@ -1,0 +1,170 @@
+#include "entry/conversions.h"
+#include "entry/fault.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <iomanip>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace {
+
+using sb::ArithmeticFault;
+using Limits = std::numeric_limits<double>;
+
+QLocale localeOf(const char* name) { return QLocale(QString::fromLatin1(name)); }
+
+TEST(Conversions, ParseNumber) {
+    struct Row {
+        const char* locale;
+        const char* text;
+        std::optional<double> number;
+    };
+    const Row rows[] = {
+        {"en_US", "3", 3},
+        {"en_US", "-2.5", -2.5},
+        {"en_US", "+4", 4},
+        {"en_US", "  2.5  ", 2.5},
+        {"en_US", ".5", 0.5},
+        {"en_US", "1e3", 1000},
+        {"en_US", "2E-3", 0.002},
+        {"en_US", "1.5e+2", 150},
+        {"en_US", "1.7976931348623157e308", Limits::max()},
+        {"en_US", "4.9e-324", Limits::denorm_min()},
+        {"en_US", "1e-999", 0}, // too small to tell from zero
+        {"en_US", "", std::nullopt},
+        {"en_US", "   ", std::nullopt},
+        {"en_US", "abc", std::nullopt},
+        {"en_US", "1,5", std::nullopt}, // a grouping separator, never 15
+        {"en_US", "1,000", std::nullopt},
+        {"en_US", "1 5", std::nullopt},
+        {"en_US", "1.2.3", std::nullopt},
+        {"en_US", "--1", std::nullopt},
+        {"en_US", "-", std::nullopt},
+        {"en_US", ".", std::nullopt},
+        {"en_US", "1e", std::nullopt},
+        {"en_US", "1e+", std::nullopt},
+        {"en_US", "e5", std::nullopt},
+        {"en_US", "inf", std::nullopt},
+        {"en_US", "nan", std::nullopt},
+        {"en_US", "0x10", std::nullopt},
+        {"en_US", "1e999", std::nullopt},
+        {"en_US", "-1e999", std::nullopt},
+        {"en_US", "1.79769313486232E+308", std::nullopt}, // rounds past the largest double
+        {"de_DE", "1,5", 1.5},
+        {"de_DE", "-0,25e1", -2.5},
+        {"de_DE", "1.5", std::nullopt},
+        {"de_DE", "1.000", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.locale) + " \"" + row.text + "\"");
+        const auto number = sb::parseNumber(QString::fromUtf8(row.text), localeOf(row.locale));
+        ASSERT_EQ(number.has_value(), row.number.has_value());
+        if (row.number) EXPECT_EQ(*number, *row.number);
+    }
+}
+
+TEST(Conversions, RoundToInt32HalvesToEven) {
+    struct Row {
+        double value;
+        std::optional<std::int32_t> integer; // nothing: overflow
+    };
+    const Row rows[] = {
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-0.5, 0},
+        {0.4, 0},
+        {0.6, 1},
+        {-1.5, -2},
+        {2147483647.4, 2147483647},
+        {2147483647.5, std::nullopt},
+        {2147483648.0, std::nullopt},
+        {-2147483648.5, -2147483648},
+        {-2147483648.6, std::nullopt},
+        {-2147483649.0, std::nullopt},
+        {1e300, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << row.value);
+        if (row.integer) {
+            EXPECT_EQ(sb::roundToInt32(row.value), *row.integer);
+            continue;
+        }
+        try {
+            sb::roundToInt32(row.value);
+            ADD_FAILURE() << "no fault";
+        } catch (const ArithmeticFault& fault) {
+            EXPECT_EQ(fault.kind(), ArithmeticFault::Kind::Overflow);
+        }
+    }
+}
+
+TEST(Conversions, IntegerOfReadsInTheLocale) {
+    EXPECT_EQ(sb::integerOf(QStringLiteral("2,5"), localeOf("de_DE")), 2);
+    EXPECT_EQ(sb::integerOf(QStringLiteral(" 7.5 "), localeOf("en_US")), 8);
+    EXPECT_THROW(sb::integerOf(QStringLiteral("2147483647.5"), localeOf("en_US")),
+                 ArithmeticFault);
+}
+
+TEST(Conversions, ResultText) {
+    struct Row {
+        const char* locale;
+        double value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"en_US", 1 / 3.0, "0.333333333333333"},
+        {"en_US", 2 / 3.0, "0.666666666666667"},
+        {"en_US", 0.1 + 0.2, "0.3"},
+        {"en_US", 2.50, "2.5"},
+        {"en_US", 3.0, "3"},
+        {"en_US", -3.0 / 1, "-3"},
+        {"en_US", -0.75, "-0.75"},
+        {"en_US", 1234567, "1234567"},
+        {"en_US", 0.0001, "0.0001"},
+        {"en_US", 0.00001, "1E-05"},
+        {"en_US", 5.77119491429242e-10, "5.77119491429242E-10"},
+        {"en_US", 123456789012345, "123456789012345"},
+        {"en_US", 1e15, "1E+15"},
+        {"en_US", -1234567890123456, "-1.23456789012346E+15"},
+        {"en_US", 1e100, "1E+100"},
+        {"en_US", Limits::max(), "1.79769313486232E+308"},
+        {"en_US", Limits::denorm_min(), "4.94065645841247E-324"},
+        {"en_US", 0.0, "0"},
+        {"en_US", -0.0, "0"},
+        {"de_DE", 2.5, "2,5"},
+        {"de_DE", 1234567.5, "1234567,5"},
+        {"de_DE", -1.5e-7, "-1,5E-07"},
+        {"de_DE", -0.0, "0"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.text);
+        EXPECT_EQ(sb::resultText(row.value, localeOf(row.locale)).toStdString(), row.text);
+    }
+}
+
+TEST(Conversions, ResultTextReadsBackInItsLocale) {
+    const double values[] = {-3.0, 1 / 3.0, 0.00001, 5.77119491429242e-10, 1e15, 4.9e-324};
+    for (const char* name : {"en_US", "de_DE"}) {
+        const QLocale locale = localeOf(name);
+        for (const double value : values) {
+            const QString text = sb::resultText(value, locale);
+            SCOPED_TRACE(std::string(name) + " " + text.toStdString());
+            const auto number = sb::parseNumber(text, locale);
+            ASSERT_TRUE(number.has_value());
+            EXPECT_EQ(sb::resultText(*number, locale), text);
+        }
+    }
+}
+
+TEST(Conversions, ResultTextRefusesInfinityAndNan) {
+    for (const double value : {Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN()}) {
+        SCOPED_TRACE(value);
+        EXPECT_THROW(sb::resultText(value, localeOf("en_US")), ArithmeticFault);
+    }
+}
+
+} // namespace
