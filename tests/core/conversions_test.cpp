@@ -14,7 +14,9 @@ namespace {
 using sb::ArithmeticFault;
 using Limits = std::numeric_limits<double>;
 
-QLocale localeOf(const char* name) { return QLocale(QString::fromLatin1(name)); }
+QLocale localeOf(const char* name) {
+    return QLocale(QString::fromLatin1(name));
+}
 
 TEST(Conversions, ParseNumber) {
     struct Row {
@@ -62,7 +64,9 @@ TEST(Conversions, ParseNumber) {
         SCOPED_TRACE(std::string(row.locale) + " \"" + row.text + "\"");
         const auto number = sb::parseNumber(QString::fromUtf8(row.text), localeOf(row.locale));
         ASSERT_EQ(number.has_value(), row.number.has_value());
-        if (row.number) EXPECT_EQ(*number, *row.number);
+        if (row.number) {
+            EXPECT_EQ(*number, *row.number);
+        }
     }
 }
 
@@ -105,8 +109,7 @@ TEST(Conversions, RoundToInt32HalvesToEven) {
 TEST(Conversions, IntegerOfReadsInTheLocale) {
     EXPECT_EQ(sb::integerOf(QStringLiteral("2,5"), localeOf("de_DE")), 2);
     EXPECT_EQ(sb::integerOf(QStringLiteral(" 7.5 "), localeOf("en_US")), 8);
-    EXPECT_THROW(sb::integerOf(QStringLiteral("2147483647.5"), localeOf("en_US")),
-                 ArithmeticFault);
+    EXPECT_THROW(sb::integerOf(QStringLiteral("2147483647.5"), localeOf("en_US")), ArithmeticFault);
 }
 
 TEST(Conversions, ResultText) {
