@@ -2,6 +2,10 @@
 
 namespace sb {
 
+WindowRegistry::~WindowRegistry() {
+    for (auto& [name, entry] : entries_) delete entry.instance.data();
+}
+
 void WindowRegistry::add(const QString& name, Factory factory) {
     entries_[name] = Entry{std::move(factory), nullptr};
 }

@@ -15,6 +15,12 @@ class WindowRegistry {
 public:
     using Factory = std::function<QWidget*()>;
 
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry&) = delete;
+    WindowRegistry& operator=(const WindowRegistry&) = delete;
+    // Windows still open when the program ends go with it.
+    ~WindowRegistry();
+
     void add(const QString& name, Factory factory);
     bool has(const QString& name) const { return entries_.count(name) > 0; }
     // Shows the named window (creating it when none is open) and brings it to the front;
