@@ -34,12 +34,12 @@ QCursor linkPointer() {
     p.setRenderHint(QPainter::Antialiasing);
     // a hand with its index finger raised; the finger tip is the hot spot
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(9, 1, 5, 16), 2.5, 2.5);    // index finger
-    hand.addRoundedRect(QRectF(14, 9, 4.5, 9), 2, 2);      // middle finger
-    hand.addRoundedRect(QRectF(18.5, 10, 4.5, 8), 2, 2);   // ring finger
-    hand.addRoundedRect(QRectF(23, 11, 4, 7), 2, 2);       // little finger
-    hand.addRoundedRect(QRectF(4, 13, 7, 5), 2.5, 2.5);    // thumb
-    hand.addRoundedRect(QRectF(8, 14, 19, 14), 5, 5);      // palm
+    hand.addRoundedRect(QRectF(9, 1, 5, 16), 2.5, 2.5);  // index finger
+    hand.addRoundedRect(QRectF(14, 9, 4.5, 9), 2, 2);    // middle finger
+    hand.addRoundedRect(QRectF(18.5, 10, 4.5, 8), 2, 2); // ring finger
+    hand.addRoundedRect(QRectF(23, 11, 4, 7), 2, 2);     // little finger
+    hand.addRoundedRect(QRectF(4, 13, 7, 5), 2.5, 2.5);  // thumb
+    hand.addRoundedRect(QRectF(8, 14, 19, 14), 5, 5);    // palm
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(hand.simplified());

@@ -97,9 +97,12 @@ void Driver::run(int lineNumber, const Command& command) {
     answerer_.lineNumber = lineNumber;
     using Step = void (Driver::*)(const Command&);
     static const std::map<QString, Step> steps = {
-        {"type", &Driver::type},       {"click", &Driver::click},
-        {"show", &Driver::show},       {"close", &Driver::close},
-        {"locale", &Driver::locale},   {"desktop", &Driver::desktop},
+        {"type", &Driver::type},
+        {"click", &Driver::click},
+        {"show", &Driver::show},
+        {"close", &Driver::close},
+        {"locale", &Driver::locale},
+        {"desktop", &Driver::desktop},
         {"screenshot", &Driver::screenshot},
     };
     try {
@@ -138,7 +141,8 @@ QWidget* Driver::target(const QString& formDotControl) const {
     const QString controlName = formDotControl.mid(dot + 1);
     QWidget* form = window(formDotControl.left(dot));
     auto* control = controlName.isEmpty() ? nullptr : form->findChild<QWidget*>(controlName);
-    if (!control) throw Refusal{form->objectName() + QStringLiteral(" has no control ") + controlName};
+    if (!control)
+        throw Refusal{form->objectName() + QStringLiteral(" has no control ") + controlName};
     return control;
 }
 

@@ -56,7 +56,8 @@ ParsedLine parseLine(const QString& line) {
             else command.words << word;
         }
     }
-    if (command.verb.isEmpty()) return {std::nullopt, QStringLiteral("a line must start with a command")};
+    if (command.verb.isEmpty())
+        return {std::nullopt, QStringLiteral("a line must start with a command")};
     return {command, QString()};
 }
 

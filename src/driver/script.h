@@ -11,8 +11,8 @@
 namespace sb::drive {
 
 struct Command {
-    QString verb;      // type, click, show, close, windows, locale, desktop, screenshot
-    QStringList words; // the unquoted words after the verb, e.g. Form2.A
+    QString verb;                // type, click, show, close, windows, locale, desktop, screenshot
+    QStringList words;           // the unquoted words after the verb, e.g. Form2.A
     std::optional<QString> text; // the quoted TEXT, when the line has one
 };
 

@@ -21,8 +21,9 @@ public:
     friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
     friend Real operator/(Real a, Real b) {
         if (b.v_ == 0)
-            throw ArithmeticFault(a.v_ == 0 || std::isnan(a.v_) ? ArithmeticFault::Kind::Invalid
-                                                                : ArithmeticFault::Kind::DivisionByZero);
+            throw ArithmeticFault(a.v_ == 0 || std::isnan(a.v_)
+                                      ? ArithmeticFault::Kind::Invalid
+                                      : ArithmeticFault::Kind::DivisionByZero);
         return checked(a.v_ / b.v_);
     }
     friend Real operator-(Real a) { return Real(-a.v_); }

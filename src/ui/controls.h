@@ -38,13 +38,20 @@ struct Control {
     QString tip;
     QString inside; // the control this one sits in (a picture box); the window when empty
 
-    Control bold() const { auto c = *this; c.isBold = true; return c; }
-    Control size(double p) const { auto c = *this; c.points = p; return c; }
-    Control font(const QString& f) const { auto c = *this; c.family = f; return c; }
-    Control background(QColor colour) const { auto c = *this; c.fill = colour; return c; }
-    Control foreground(QColor colour) const { auto c = *this; c.ink = colour; return c; }
-    Control toolTip(const QString& t) const { auto c = *this; c.tip = t; return c; }
-    Control in(const QString& container) const { auto c = *this; c.inside = container; return c; }
+    Control bold() const { return with(&Control::isBold, true); }
+    Control size(double p) const { return with(&Control::points, p); }
+    Control font(const QString& f) const { return with(&Control::family, f); }
+    Control background(QColor colour) const { return with(&Control::fill, {colour}); }
+    Control foreground(QColor colour) const { return with(&Control::ink, {colour}); }
+    Control toolTip(const QString& t) const { return with(&Control::tip, t); }
+    Control in(const QString& box) const { return with(&Control::inside, box); }
+
+private:
+    template <class T> Control with(T Control::*field, const T& value) const {
+        Control copy = *this;
+        copy.*field = value;
+        return copy;
+    }
 };
 
 using ControlTable = std::vector<Control>;

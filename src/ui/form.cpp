@@ -40,8 +40,7 @@ void Form::onClick(const QString& name, std::function<void()> handler) {
         connect(b, &QAbstractButton::clicked, this, guarded);
     else if (auto* l = qobject_cast<ClickableLabel*>(source))
         connect(l, &ClickableLabel::clicked, this, guarded);
-    else
-        Q_ASSERT_X(false, "Form::onClick", qPrintable(name));
+    else Q_ASSERT_X(false, "Form::onClick", qPrintable(name));
 }
 
 void Form::say(const QString& text) { Desktop::current().showMessage(this, text); }

@@ -15,8 +15,8 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 

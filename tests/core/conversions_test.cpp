@@ -14,9 +14,7 @@ namespace {
 using sb::ArithmeticFault;
 using Limits = std::numeric_limits<double>;
 
-QLocale localeOf(const char* name) {
-    return QLocale(QString::fromLatin1(name));
-}
+QLocale localeOf(const char* name) { return QLocale(QString::fromLatin1(name)); }
 
 TEST(Conversions, ParseNumber) {
     struct Row {

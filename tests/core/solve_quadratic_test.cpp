@@ -52,10 +52,8 @@ TEST(SolveQuadratic, NoRootsToShow) {
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);
         const Outcome outcome = SolveQuadratic(row.a, row.b, row.c);
-        if (row.aIsZero)
-            EXPECT_TRUE(std::holds_alternative<AIsZero>(outcome));
-        else
-            EXPECT_TRUE(std::holds_alternative<NoRealRoot>(outcome));
+        if (row.aIsZero) EXPECT_TRUE(std::holds_alternative<AIsZero>(outcome));
+        else EXPECT_TRUE(std::holds_alternative<NoRealRoot>(outcome));
     }
 }
 

@@ -12,9 +12,7 @@ const char* const mustEnterNumeric = "Must enter a numeric value";
 const char* const mustEnterPositive = "Must enter a positive value";
 const char* const denominatorZero = "Denominator Cant Be Zero!!!";
 
-QLocale localeOf(const char* name) {
-    return QLocale(QString::fromLatin1(name));
-}
+QLocale localeOf(const char* name) { return QLocale(QString::fromLatin1(name)); }
 
 // What the message of a refusal is, "" when the value was taken.
 std::string refusalOf(const sb::EntryOutcome& outcome) {

@@ -23,7 +23,8 @@ FormSpec form2Spec() {
         6600,
         system_colour::inactiveCaptionText,
         {
-            label("Label5", "The Quadratix Equation Formula :", {240, 360, 5055, 495}).font(narkisim),
+            label("Label5", "The Quadratix Equation Formula :", {240, 360, 5055, 495})
+                .font(narkisim),
             label("Label4", "X1 ,  X2  = ", {840, 960, 2295, 975}).font(narkisim),
             label("Label7", QString(54, u'_'), {3240, 840, 4935, 615}),
             label("Label1", "-B +- Root(B^2 - 4*A*c)", {3120, 840, 5040, 435}).font(narkisim),
@@ -41,8 +42,7 @@ FormSpec form2Spec() {
             shape("Shape1", {720, 4200, 5775, 975}),
             label("Label2", "Example :  -3*X^2   +   6*X   -   2 = 0", {840, 4320, 5415, 615})
                 .font(narkisim),
-            label("Label3", "           A = -3          B = 6      C = -2",
-                  {1440, 4800, 5535, 255})
+            label("Label3", "           A = -3          B = 6      C = -2", {1440, 4800, 5535, 255})
                 .font(narkisim),
             line("Line2", 0, 5520, 8280, 5520),
             line("Line3", 0, 6360, 8280, 6360),
@@ -62,7 +62,9 @@ FormSpec form2Spec() {
 
 } // namespace
 
-Form2::Form2() : Form(form2Spec()) { onClick("Command1", [this] { Command1_Click(); }); }
+Form2::Form2() : Form(form2Spec()) {
+    onClick("Command1", [this] { Command1_Click(); });
+}
 
 void Form2::Command1_Click() {
     inputsValid = true;
