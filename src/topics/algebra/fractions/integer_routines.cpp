@@ -1,0 +1,32 @@
+#include "integer_routines.h"
+
+#include "entry/conversions.h"
+#include "entry/int32.h"
+#include "entry/real.h"
+
+namespace sb::fractions {
+
+std::int32_t gcd(std::int32_t p, std::int32_t q) {
+    while (q != 0) {
+        const std::int32_t r = int32::rem(p, q);
+        p = q;
+        q = r;
+    }
+    return p;
+}
+
+std::int32_t common(std::int32_t p, std::int32_t q) {
+    const std::int32_t g = gcd(q, p);
+    const std::int32_t product = int32::mul(p, q);
+    return roundToInt32((Real(product) / Real(g)).value());
+}
+
+MixedNumber tomixed(std::int32_t n, std::int32_t d) {
+    return {int32::div(n, d), int32::rem(n, d), d};
+}
+
+MixedNumber toimproper(std::int32_t w, std::int32_t n, std::int32_t d) {
+    return {0, int32::add(int32::mul(w, d), n), d};
+}
+
+} // namespace sb::fractions
