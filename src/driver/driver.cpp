@@ -35,6 +35,18 @@ std::map<int, QWidget*> openWindows() {
     return open;
 }
 
+// Types text key by key. QTest's own keyClicks drops what is not Latin-1, so characters
+// beyond ASCII (a typographic minus, a surrogate pair) go as the text of a key event.
+void typeKeys(QWidget* box, const QString& text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString key = text.mid(i, length);
+        i += length;
+        if (key[0].unicode() < 128) QTest::keyClick(box, char(key[0].unicode()));
+        else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
 void expectWords(const Command& c, int words, bool text) {
     if (c.words.size() != words || c.text.has_value() != text)
         throw Refusal{QStringLiteral("wrong arguments for ") + c.verb};
@@ -153,7 +165,7 @@ void Driver::type(const Command& c) {
     box->setFocus();
     box->selectAll();
     if (c.text->isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    else QTest::keyClicks(box, *c.text); // key by key: the box's maximum length drops the rest
+    else typeKeys(box, *c.text); // the box's maximum length drops what does not fit
 }
 
 void Driver::click(const Command& c) {
