@@ -6,6 +6,22 @@
 
 namespace sb::artwork {
 
+namespace {
+
+// Bold text centred in the picture.
+void caption(QPainter& p, const QPixmap& on, const QString& family, int pixels, bool italic,
+             QColor colour, const QString& text) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setItalic(italic);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(on.rect(), Qt::AlignCenter, text);
+}
+
+} // namespace
+
 QPixmap donationButton() {
     QPixmap pixmap(93, 31);
     pixmap.fill(Qt::transparent);
@@ -17,13 +33,7 @@ QPixmap donationButton() {
     p.setBrush(gold);
     p.setPen(QPen(QColor(191, 127, 20), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, 92, 30), 14, 14);
-    QFont font("Arial");
-    font.setPixelSize(15);
-    font.setBold(true);
-    font.setItalic(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 48, 135));
-    p.drawText(QRect(0, 0, 93, 31), Qt::AlignCenter, "Donate");
+    caption(p, pixmap, "Arial", 15, true, QColor(0, 48, 135), "Donate");
     return pixmap;
 }
 
@@ -54,12 +64,7 @@ QIcon programIcon() {
     p.setBrush(QColor(192, 192, 255));
     p.setPen(QPen(QColor(10, 36, 106), 3));
     p.drawRoundedRect(QRectF(3, 3, 58, 58), 10, 10);
-    QFont font("Serif");
-    font.setPixelSize(34);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(10, 36, 106));
-    p.drawText(QRect(0, 0, 64, 64), Qt::AlignCenter, QString::fromUtf8("\u03a3"));
+    caption(p, pixmap, "Serif", 34, false, QColor(10, 36, 106), QString(QChar(0x03a3))); // sigma
     return QIcon(pixmap);
 }
 
