@@ -41,7 +41,6 @@ Form14::Form14() : Form(form14Spec()) {
     auto* donate = control<QPushButton>("Command");
     donate->setIcon(artwork::donationButton());
     donate->setIconSize(artwork::donationButton().size());
-    donate->setProperty("index", 0); // the one element of its control array
 }
 
 } // namespace sb

@@ -32,11 +32,8 @@ struct Texts {
     std::int32_t commonDenominator(const TypedFractions& f) const {
         return common(denominator(f.d1), denominator(f.d2));
     }
-    MixedNumber improper1(const TypedFractions& f) const {
-        return toimproper(integer(f.s1), integer(f.m1), denominator(f.d1));
-    }
-    MixedNumber improper2(const TypedFractions& f) const {
-        return toimproper(integer(f.s2), integer(f.m2), denominator(f.d2));
+    MixedNumber improper(const QString& s, const QString& m, const QString& d) const {
+        return toimproper(integer(s), integer(m), denominator(d));
     }
 };
 
@@ -69,7 +66,7 @@ void add(ResultLabels& out, const TypedFractions& f, const Texts& t) {
 
 void subtract(ResultLabels& out, const TypedFractions& f, const Texts& t) {
     const std::int32_t c = t.commonDenominator(f);
-    const MixedNumber f1 = t.improper1(f), f2 = t.improper2(f);
+    const MixedNumber f1 = t.improper(f.s1, f.m1, f.d1), f2 = t.improper(f.s2, f.m2, f.d2);
     out.m3 = t.of((Real(c) / t.number(f.d1)) * Real(f1.numerator) -
                   (Real(c) / t.number(f.d2)) * Real(f2.numerator));
     out.d3 = integerText(c);
@@ -126,9 +123,11 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
     switch (op) {
     case Operator::Plus: add(out, f, t); break;
     case Operator::Minus: subtract(out, f, t); break;
-    case Operator::Times: multiply(out, t.improper1(f), t.improper2(f), t); break;
+    case Operator::Times:
+        multiply(out, t.improper(f.s1, f.m1, f.d1), t.improper(f.s2, f.m2, f.d2), t);
+        break;
     case Operator::Divide: {
-        const MixedNumber f1 = t.improper1(f), f2 = t.improper2(f);
+        const MixedNumber f1 = t.improper(f.s1, f.m1, f.d1), f2 = t.improper(f.s2, f.m2, f.d2);
         // a zero second fraction is told before anything is written: no quotient, and no
         // "1 over 0" left in the result
         if (f2.numerator == 0) return {before, messages::fraction2Zero};
