@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace sb {
@@ -118,9 +117,13 @@ QString resultText(double value, const QLocale& locale) {
     if (std::isnan(value)) throw ArithmeticFault(ArithmeticFault::Kind::Invalid);
     if (std::isinf(value)) throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     if (value == 0) return QStringLiteral("0");
+    // to_chars never asks the C library's locale, so "." is the mark until the program's
+    // locale replaces it; 15 significant digits in the general form, as "%.15G" would
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    QString text = QString::fromLatin1(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::general, 15).ptr;
+    QString text = QString::fromLatin1(buffer, end - buffer);
+    text.replace(u'e', u'E');
     text.replace(u'.', locale.decimalPoint());
     return text;
 }
