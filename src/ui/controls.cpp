@@ -45,6 +45,7 @@ void style(QWidget* widget, const Control& c) {
     font.setBold(c.isBold);
     widget->setFont(font);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
+    if (!c.spoken.isEmpty()) widget->setAccessibleName(c.spoken);
     QPalette palette = widget->palette();
     if (c.fill) {
         const auto role = c.kind == Kind::Button ? QPalette::Button : QPalette::Window;

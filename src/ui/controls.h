@@ -37,6 +37,8 @@ struct Control {
     std::optional<QColor> ink;  // text colour
     QString tip;
     QString inside; // the control this one sits in (a picture box); the window when empty
+    QString spoken; // what a screen reader calls it: the heading that names it on the window
+    bool isOutput = false; // a label that commands write their answers into
 
     Control bold() const { return with(&Control::isBold, true); }
     Control size(double p) const { return with(&Control::points, p); }
@@ -45,6 +47,7 @@ struct Control {
     Control foreground(QColor colour) const { return with(&Control::ink, {colour}); }
     Control toolTip(const QString& t) const { return with(&Control::tip, t); }
     Control in(const QString& box) const { return with(&Control::inside, box); }
+    Control named(const QString& heading) const { return with(&Control::spoken, heading); }
 
 private:
     template <class T> Control with(T Control::*field, const T& value) const {
@@ -70,6 +73,12 @@ inline Control label(const QString& name, const QString& text, Twips at) {
 // a label that reacts to clicks
 inline Control link(const QString& name, const QString& text, Twips at) {
     return control(name, Kind::ClickLabel, text, at);
+}
+// a label that a command writes its answer into
+inline Control output(const QString& name, Twips at, const QString& text = QString()) {
+    Control c = control(name, Kind::Label, text, at);
+    c.isOutput = true;
+    return c;
 }
 inline Control textBox(const QString& name, Twips at, int maxLength = 0) {
     Control c = control(name, Kind::TextBox, QString(), at);
