@@ -27,12 +27,18 @@ QLineEdit* Form::box(const QString& name) const { return control<QLineEdit>(name
 
 QLabel* Form::label(const QString& name) const { return control<QLabel>(name); }
 
-void Form::onClick(const QString& name, std::function<void()> handler) {
-    auto guarded = [this, handler = std::move(handler)] {
+void Form::onClick(const QString& name, std::function<void()> handler,
+                   const QStringList& emptiedOnFault) {
+    auto guarded = [this, handler = std::move(handler), emptiedOnFault] {
         try {
             handler();
         } catch (const ArithmeticFault&) {
             say(faultMessage);
+            for (const QString& output : emptiedOnFault) {
+                QWidget* emptied = control(output);
+                if (auto* l = qobject_cast<QLabel*>(emptied)) l->clear();
+                else if (auto* b = qobject_cast<QLineEdit*>(emptied)) b->clear();
+            }
         }
     };
     QWidget* source = control(name);

@@ -44,8 +44,10 @@ protected:
 
     // Runs handler when the named button or clickable label is clicked. An arithmetic
     // fault inside it ends the command with faultMessage; what it had not written yet
-    // stays unwritten.
-    void onClick(const QString& name, std::function<void()> handler);
+    // stays unwritten, and the controls named in emptiedOnFault (labels or boxes) are
+    // emptied after the message.
+    void onClick(const QString& name, std::function<void()> handler,
+                 const QStringList& emptiedOnFault = {});
 
     void say(const QString& text);
 
