@@ -1,24 +1,20 @@
 #include "topics/geometry/circle/circle_measures.h"
 
-#include "entry/conversions.h"
 #include "entry/fault.h"
+#include "shown.h"
 #include "topics/geometry/pi.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
-#include <string>
 
 namespace {
 
 using namespace sb::circle;
 
 using Measure = double (*)(double);
-
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
 
 TEST(CirclePi, IsTheFifteenDigitConstantNotTheTrueOne) {
     EXPECT_EQ(std::bit_cast<std::uint64_t>(sb::geometry::pi), 0x400921FB54442D11u);

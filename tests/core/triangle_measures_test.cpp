@@ -1,19 +1,13 @@
 #include "topics/geometry/triangle_areas/triangle_measures.h"
 
-#include "entry/conversions.h"
 #include "entry/fault.h"
+#include "shown.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
 using namespace sb::triangle_areas;
-
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
 
 TEST(TriangleMeasures, TwoValueRows) {
     struct Row {
