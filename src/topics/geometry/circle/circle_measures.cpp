@@ -1,0 +1,56 @@
+#include "circle_measures.h"
+
+#include "entry/real.h"
+#include "topics/geometry/pi.h"
+
+#include <cmath>
+
+namespace sb::circle {
+
+namespace {
+
+using geometry::pi;
+
+// h raised to the power 2.0 with the platform's power function, checked like every other
+// operation. It is not h * h: the two may differ in the last bit.
+Real squared(Real h) {
+    const double p = std::pow(h.value(), 2.0);
+    if (std::isinf(p)) throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    return p;
+}
+
+} // namespace
+
+double areaFromRadius(double r) { return ((Real(r) * pi) * r).value(); }
+
+double perimeterFromRadius(double r) { return ((Real(r) * pi) * 2).value(); }
+
+double areaFromDiameter(double d) {
+    const Real h = Real(d) / 2;
+    return ((h * pi) * h).value();
+}
+
+double perimeterFromDiameter(double d) {
+    const Real h = Real(d) / 2;
+    return ((h * pi) * 2).value();
+}
+
+double radiusFromArea(double area) { return sqrt(Real(area) / pi).value(); }
+
+double diameterFromArea(double area) { return (2 * sqrt(Real(area) / pi)).value(); }
+
+double perimeterFromArea(double area) {
+    const Real s = sqrt(Real(area) / pi);
+    return ((2 * s) * pi).value();
+}
+
+double radiusFromPerimeter(double p) { return ((Real(p) / pi) / 2).value(); }
+
+double diameterFromPerimeter(double p) { return (Real(p) / pi).value(); }
+
+double areaFromPerimeter(double p) {
+    const Real h = (Real(p) / pi) / 2;
+    return (squared(h) * pi).value();
+}
+
+} // namespace sb::circle

@@ -1,0 +1,109 @@
+#include "form7.h"
+
+#include "circle_measures.h"
+#include "entry/conversions.h"
+
+#include <QLabel>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+// every box keeps at most 8 characters
+Control valueBox(const QString& name, const QString& heading, int left, int top) {
+    return textBox(name, {left, top, 615, 375}, 8).named(heading);
+}
+
+Control heading(const QString& name, const QString& text, int left, int top) {
+    return label(name, text, {left, top, 855, 255});
+}
+
+Control command(const QString& name, const QString& caption, int left, int top) {
+    return button(name, caption, {left, top, 1215, 375});
+}
+
+Control answer(const QString& name, const QString& heading, int left, int top) {
+    return output(name, {left, top, 1215, 375}).named(heading);
+}
+
+FormSpec form7Spec() {
+    return {
+        "Form7",
+        "Circle - Areas And Perimeters",
+        10185,
+        6165,
+        QColor(192, 255, 192),
+        {
+            label("Label1", "Circle - Areas And Perimeters", {480, 240, 3975, 375}).bold().size(12),
+            // from the radius
+            heading("Label2", "Radius", 480, 1200),
+            valueBox("r1", "Radius", 480, 1560),
+            command("Command1", "Find Area", 1440, 1200),
+            command("Command3", "Find Perimeter", 1440, 1800),
+            answer("o1", "Answer from the radius", 3120, 1440),
+            // from the area: the radius or the diameter
+            heading("Label34", "Area", 480, 3120),
+            valueBox("a1", "Area", 480, 3480),
+            command("Command23", "Find Radius", 1440, 3120),
+            command("Command21", "Find Diameter", 1440, 3720),
+            answer("o3", "Answer from the area", 3120, 3480),
+            // from the area: the perimeter
+            heading("Label7", "Area", 480, 4800),
+            valueBox("a2", "Area", 480, 5160),
+            command("Command5", "Find Perimeter", 1440, 5160),
+            answer("o5", "Perimeter from the area", 3120, 5160),
+            // from the diameter
+            heading("Label3", "Diameter", 5760, 1200),
+            valueBox("d1", "Diameter", 5760, 1560),
+            command("Command2", "Find Area", 6600, 1200),
+            command("Command4", "Find Perimeter", 6600, 1800),
+            answer("o2", "Answer from the diameter", 8400, 1560),
+            // from the perimeter: the radius or the diameter
+            heading("Label5", "Perimeter", 5760, 3120),
+            valueBox("p1", "Perimeter", 5760, 3480),
+            command("Command10", "Find Radius", 6720, 3120),
+            command("Command8", "Find Diameter", 6720, 3720),
+            answer("o4", "Answer from the perimeter", 8400, 3480),
+            // from the perimeter: the area
+            heading("Label8", "Perimeter", 5760, 4800),
+            valueBox("p2", "Perimeter", 5760, 5160),
+            command("Command6", "Find Area", 6720, 5160),
+            answer("o6", "Area from the perimeter", 8400, 5160),
+        },
+        entry_rules::circle,
+    };
+}
+
+// Two buttons of a row answer in the same label: it shows whichever was pressed last.
+const Form7::Command commands[] = {
+    {"Command1", "r1", "o1", circle::areaFromRadius},
+    {"Command3", "r1", "o1", circle::perimeterFromRadius},
+    {"Command2", "d1", "o2", circle::areaFromDiameter},
+    {"Command4", "d1", "o2", circle::perimeterFromDiameter},
+    {"Command23", "a1", "o3", circle::radiusFromArea},
+    {"Command21", "a1", "o3", circle::diameterFromArea},
+    {"Command5", "a2", "o5", circle::perimeterFromArea},
+    {"Command10", "p1", "o4", circle::radiusFromPerimeter},
+    {"Command8", "p1", "o4", circle::diameterFromPerimeter},
+    {"Command6", "p2", "o6", circle::areaFromPerimeter},
+};
+
+} // namespace
+
+Form7::Form7() : Form(form7Spec()) {
+    // a result too large for a double is told with the fault message and leaves the row empty
+    for (const Command& c : commands) onClick(c.button, [this, c] { answer(c); }, {c.output});
+}
+
+void Form7::answer(const Command& command) {
+    label(command.output)->clear();
+    inputsValid = true;
+    // the box keeps the text as typed; the number is used at full precision
+    const double value = eval(box(command.box));
+    if (!inputsValid) return;
+    label(command.output)->setText(resultText(command.compute(value)));
+}
+
+} // namespace sb

@@ -1,0 +1,143 @@
+#include "form9.h"
+
+#include "entry/conversions.h"
+#include "triangle_measures.h"
+
+#include <QLabel>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+// the boxes of Heron's row keep at most 6 characters, the others 7; each has its heading
+// 360 twips above it
+Control valueBox(const QString& name, const QString& heading, int left, int top,
+                 int maxLength = 7) {
+    return textBox(name, {left, top, 615, 375}, maxLength).named(heading);
+}
+
+Control heading(const QString& name, const QString& text, int left, int boxTop) {
+    return label(name, text, {left, boxTop - 360, 735, 255});
+}
+
+Control command(const QString& name, const QString& caption, int left, int top) {
+    return button(name, caption, {left, top, 1215, 375});
+}
+
+Control answer(const QString& name, const QString& heading, int left, int top) {
+    return output(name, {left, top, 1215, 375}).named(heading);
+}
+
+FormSpec form9Spec() {
+    return {
+        "Form9",
+        "Triangle - Areas And Perimeters",
+        11475,
+        7005,
+        QColor(255, 128, 255),
+        {
+            label("Label1", "Triangle - Areas And Perimeters", {3240, 240, 3975, 375})
+                .bold()
+                .size(12),
+            // the area from base and height
+            heading("Label2", "Base", 360, 1800),
+            valueBox("b1", "Base", 360, 1800),
+            heading("Label5", "Height", 1440, 1800),
+            valueBox("h1", "Height", 1440, 1800),
+            command("Command1", "Find Area", 2520, 1800),
+            answer("o1", "Area", 3960, 1800),
+            // the height from area and base; the area box stands left of the base box
+            heading("Label3", "Area", 6120, 1800),
+            valueBox("s2", "Area", 6120, 1800),
+            heading("Label6", "Base", 7200, 1800),
+            valueBox("b2", "Base", 7200, 1800),
+            command("Command2", "Find Height", 8280, 1800),
+            answer("o2", "Height", 9720, 1800),
+            // the base from area and height; the area box stands left of the height box
+            heading("Label4", "Area", 360, 3240),
+            valueBox("s3", "Area", 360, 3240),
+            heading("Label14", "Height", 1440, 3240),
+            valueBox("h3", "Height", 1440, 3240),
+            command("Command7", "Find Base", 2520, 3240),
+            answer("o3", "Base", 3840, 3240),
+            // the perimeter from three sides
+            heading("Label21", "Side A", 6120, 3240),
+            valueBox("a4", "Side A", 6120, 3240),
+            heading("Label23", "Side B", 6960, 3240),
+            valueBox("b4", "Side B", 6960, 3240),
+            heading("Label24", "Side C", 7800, 3240),
+            valueBox("c4", "Side C", 7800, 3240),
+            command("Command9", "Find Perimeter", 8760, 3240),
+            answer("o4", "Perimeter", 10200, 3240),
+            // Heron's formula
+            label("Label15", "Heron's Formula  For Finding Area Of A Triangle",
+                  {360, 4680, 5775, 375})
+                .bold()
+                .size(9.75),
+            heading("Label16", "Side A", 360, 5640),
+            valueBox("a5", "Side A", 360, 5640, 6),
+            heading("Label18", "Side B", 1440, 5640),
+            valueBox("b5", "Side B", 1440, 5640, 6),
+            heading("Label19", "Side C", 2520, 5640),
+            valueBox("c5", "Side C", 2520, 5640, 6),
+            command("Command11", "Find Area", 3600, 5640),
+            answer("o5", "Area by Heron's formula", 5160, 5640),
+        },
+        entry_rules::triangles,
+    };
+}
+
+} // namespace
+
+Form9::Form9() : Form(form9Spec()) {
+    // a result too large for a double, and Heron's product below zero, are told with the
+    // fault message and leave the row's output empty
+    onClick("Command1", [this] { Command1_Click(); }, {"o1"});
+    onClick("Command2", [this] { Command2_Click(); }, {"o2"});
+    onClick("Command7", [this] { Command7_Click(); }, {"o3"});
+    onClick("Command9", [this] { Command9_Click(); }, {"o4"});
+    onClick("Command11", [this] { Command11_Click(); }, {"o5"});
+}
+
+std::optional<std::vector<double>> Form9::readRow(const QString& output,
+                                                  std::initializer_list<const char*> boxes) {
+    label(output)->clear();
+    inputsValid = true;
+    std::vector<double> values;
+    for (const char* name : boxes) values.push_back(eval(box(name)));
+    if (!inputsValid) return std::nullopt;
+    return values;
+}
+
+void Form9::show(const QString& output, double result) {
+    label(output)->setText(resultText(result));
+}
+
+void Form9::Command1_Click() {
+    if (const auto v = readRow("o1", {"b1", "h1"}))
+        show("o1", triangle_areas::areaFromBaseAndHeight((*v)[0], (*v)[1]));
+}
+
+void Form9::Command2_Click() {
+    if (const auto v = readRow("o2", {"b2", "s2"}))
+        show("o2", triangle_areas::heightFromAreaAndBase((*v)[0], (*v)[1]));
+}
+
+void Form9::Command7_Click() {
+    if (const auto v = readRow("o3", {"h3", "s3"}))
+        show("o3", triangle_areas::baseFromAreaAndHeight((*v)[0], (*v)[1]));
+}
+
+void Form9::Command9_Click() {
+    if (const auto v = readRow("o4", {"a4", "b4", "c4"}))
+        show("o4", triangle_areas::perimeter((*v)[0], (*v)[1], (*v)[2]));
+}
+
+void Form9::Command11_Click() {
+    if (const auto v = readRow("o5", {"a5", "b5", "c5"}))
+        show("o5", triangle_areas::heronArea((*v)[0], (*v)[1], (*v)[2]));
+}
+
+} // namespace sb

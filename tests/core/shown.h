@@ -1,0 +1,10 @@
+#pragma once
+
+#include "entry/conversions.h"
+
+#include <string>
+
+// A result as a window shows it, in the en_US locale the expected texts are written in.
+inline std::string shown(double value) {
+    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
+}
