@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace sb::ui {
 
 namespace {
@@ -16,10 +18,12 @@ QWidget* create(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case Kind::Label:
     case Kind::ClickLabel: {
-        auto* label = c.kind == Kind::Label ? new QLabel(parent) : new ClickableLabel(parent);
+        QLabel* label = c.kind == Kind::ClickLabel ? new ClickableLabel(parent)
+                         : c.isOutput               ? new OutputLabel(parent)
+                                                    : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.text);
-        label->setWordWrap(true);
+        label->setWordWrap(!c.isOutput); // an answer stays on one line
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
@@ -59,6 +63,21 @@ void style(QWidget* widget, const Control& c) {
     widget->setPalette(palette);
 }
 
+// An answer label reaches to the next control on its right (or the window's edge), so a long
+// answer keeps a readable size; the room it takes is empty on the window as drawn.
+void widen(QWidget* output) {
+    const QRect at = output->geometry();
+    int right = output->parentWidget()->width();
+    for (QWidget* other : output->parentWidget()->findChildren<QWidget*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect o = other->geometry();
+        if (other != output && o.left() > at.right() && o.top() <= at.bottom() &&
+            o.bottom() >= at.top())
+            right = std::min(right, o.left() - 4);
+    }
+    if (right > at.left() + at.width()) output->resize(right - at.left(), at.height());
+}
+
 } // namespace
 
 void buildControls(QWidget* window, const ControlTable& table) {
@@ -71,6 +90,8 @@ void buildControls(QWidget* window, const ControlTable& table) {
         if (c.kind != Kind::Line) widget->setGeometry(pixelRect(c.at));
         style(widget, c);
     }
+    for (const Control& c : table)
+        if (c.isOutput && !c.fill) widen(window->findChild<QWidget*>(c.name));
 }
 
 } // namespace sb::ui

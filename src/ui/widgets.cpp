@@ -26,6 +26,18 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+void OutputLabel::paintEvent(QPaintEvent* event) {
+    if (designedPoints_ == 0) designedPoints_ = font().pointSizeF();
+    QFont fitted = font();
+    fitted.setPointSizeF(designedPoints_);
+    const int room = contentsRect().width();
+    // half a point at a time, down to a size that still reads
+    while (fitted.pointSizeF() > 5 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    if (fitted != font()) setFont(fitted);
+    QLabel::paintEvent(event);
+}
+
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {
     const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
     setGeometry(box);

@@ -30,6 +30,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A label that commands write their answers into. An answer is never wrapped or cut: when
+// it is wider than the label, the label's font shrinks until the whole answer fits.
+class OutputLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    double designedPoints_ = 0; // the size the window was drawn with
+};
+
 // A straight line between two points given relative to the window.
 class LineControl : public QWidget {
     Q_OBJECT
