@@ -19,7 +19,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         auto* label = c.kind == Kind::Label ? new QLabel(parent) : new ClickableLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.text);
-        label->setWordWrap(true);
+        label->setWordWrap(!c.isOutput); // an answer is one line: a number never breaks
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
