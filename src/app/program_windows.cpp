@@ -3,6 +3,7 @@
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
 #include "topics/geometry/circle/form7.h"
+#include "topics/geometry/quadrilaterals/form8.h"
 #include "topics/geometry/triangle_areas/form9.h"
 #include "window_registry.h"
 
@@ -13,6 +14,7 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form2", [] { return new Form2; });
     registry.add("Form4", [] { return new Form4; });
     registry.add("Form7", [] { return new Form7; });
+    registry.add("Form8", [] { return new Form8; });
     registry.add("Form9", [] { return new Form9; });
     registry.add("Form14", [] { return new Form14; });
 }

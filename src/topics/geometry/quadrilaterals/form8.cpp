@@ -1,0 +1,276 @@
+#include "form8.h"
+
+#include "entry/conversions.h"
+#include "quadrilateral_formulas.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+// every box takes at most 6 characters
+constexpr int boxLength = 6;
+
+Control heading(const QString& name, const QString& text, Twips at) {
+    return label(name, text, at).bold().size(9.75);
+}
+
+// a box under its column heading, which is also its spoken name
+Control wideBox(const QString& name, const QString& heading, int left, int top) {
+    return textBox(name, {left, top, 615, 375}, boxLength).named(heading);
+}
+Control narrowBox(const QString& name, const QString& heading, int left, int top) {
+    return textBox(name, {left, top, 495, 375}, boxLength).named(heading);
+}
+
+Control answer(const QString& name, const QString& spoken, int left, int top, int width) {
+    return output(name, {left, top, width, 375}).named(spoken);
+}
+
+// the lines are numbered in the order they are drawn
+Control nextLine(const ControlTable& table, int x1, int y1, int x2, int y2) {
+    return line(QStringLiteral("Line%1").arg(table.size() + 1), x1, y1, x2, y2);
+}
+
+// Frames drawn side by side in a row, the panels between the given x positions, each with
+// its own top and bottom line and sharing the upright lines with its neighbours.
+void addFrames(ControlTable& table, int top, int bottom, std::initializer_list<int> xs) {
+    const int* x = xs.begin();
+    for (; x + 1 != xs.end(); ++x) {
+        table.push_back(nextLine(table, x[0], top, x[1], top));
+        table.push_back(nextLine(table, x[0], bottom, x[1], bottom));
+    }
+    for (int upright : xs) table.push_back(nextLine(table, upright, top, upright, bottom));
+}
+
+ControlTable lines() {
+    ControlTable table;
+    // separators between the figures
+    for (int y : {480, 2280, 4080, 6120, 8520}) table.push_back(nextLine(table, 0, y, 11880, y));
+    addFrames(table, 900, 2040, {120, 4000, 7960, 11760});    // square
+    addFrames(table, 2850, 3960, {120, 11760});               // trapezium and diagonals
+    table.push_back(nextLine(table, 6120, 2850, 6120, 3960)); // between the two
+    addFrames(table, 4680, 5880, {120, 4140, 7980, 11760});   // rectangle
+    addFrames(table, 6600, 7920, {120, 4140, 7980, 11760});   // parallelogram and rhombus
+    return table;
+}
+
+FormSpec form8Spec() {
+    ControlTable controls = lines();
+    const ControlTable rows = {
+        label("Label1", "Quadrilateral - Areas And Perimeters", {4080, 0, 5295, 375})
+            .bold()
+            .size(12),
+
+        // square: side, area or perimeter given
+        heading("Label9", "Square", {240, 600, 1215, 255}),
+        label("Label2", "Side", {240, 960, 615, 255}),
+        label("Label3", "Area", {4080, 960, 615, 255}),
+        label("Label4", "Perimeter", {8040, 960, 840, 255}),
+        wideBox("s1", "Side", 240, 1320),
+        button("Command1", "Find Area", {1080, 960, 1335, 375}),
+        button("Command3", "Find Perimeter", {1080, 1560, 1335, 375}),
+        answer("o1", "Square from its side", 2520, 1320, 1440),
+        wideBox("a1", "Area", 4080, 1320),
+        button("Command2", "Find Side", {4920, 960, 1335, 375}),
+        button("Command4", "Find Perimeter", {4920, 1560, 1335, 375}),
+        answer("o2", "Square from its area", 6360, 1320, 1560),
+        wideBox("p1", "Perimeter", 8040, 1320),
+        button("Command7", "Find Side", {8880, 1080, 1335, 375}),
+        button("Command9", "Find Area", {8880, 1560, 1335, 375}),
+        answer("o3", "Square from its perimeter", 10320, 1320, 1440),
+
+        // trapezium: two parallel sides and the height
+        heading("Label14", "Trapezium", {240, 2640, 1215, 255}),
+        label("Label15", "Side A", {240, 3000, 855, 255}),
+        label("Label17", "Side B", {1200, 3000, 855, 255}),
+        label("Label18", "Height", {2160, 3000, 855, 255}),
+        wideBox("a2", "Side A", 240, 3360),
+        wideBox("b2", "Side B", 1200, 3360),
+        wideBox("h2", "Height", 2160, 3360),
+        button("Command13", "Find Area", {3120, 3360, 1335, 375}),
+        answer("o4", "Trapezium area", 4560, 3360, 1500),
+
+        // quadrilateral with perpendicular diagonals
+        heading("Label31", "Quadrilateral which two of its diagonals are verticals",
+                {6240, 2640, 5640, 255}),
+        label("Label8", "like Rhombus , Square , Dalton ", {6240, 2880, 5520, 255}),
+        label("Label30", "Height A", {6600, 3120, 855, 255}),
+        label("Label29", "Height B", {7560, 3120, 855, 255}),
+        wideBox("hh1", "Height A", 6600, 3480),
+        wideBox("hh2", "Height B", 7560, 3480),
+        button("Command11", "Find Area", {8520, 3480, 1335, 375}),
+        answer("o11", "Area from the diagonals", 9960, 3480, 1760),
+
+        // rectangle: two sides, a side and the area, a side and the perimeter
+        heading("Label5", "Rectangle", {240, 4200, 1215, 255}),
+        label("Label7", "Side A", {240, 4800, 585, 255}),
+        label("Label6", "Side B", {840, 4800, 585, 255}),
+        narrowBox("a3", "Side A", 240, 5160),
+        narrowBox("b3", "Side B", 840, 5160),
+        button("Command5", "Find Area", {1560, 4920, 975, 465}),
+        button("Command8", "Find Perimeter", {1560, 5400, 975, 465}),
+        answer("o5", "Rectangle from two sides", 2640, 5160, 1470),
+        label("Label19", "Side A", {4200, 4800, 585, 255}),
+        label("Label20", "Area", {4800, 4800, 585, 255}),
+        narrowBox("a6", "Side A", 4200, 5160),
+        narrowBox("ar6", "Area", 4800, 5160),
+        button("Command15", "Find B", {5520, 4920, 975, 465}),
+        button("Command14", "Find Perimeter", {5520, 5400, 975, 465}),
+        answer("o6", "Rectangle from a side and the area", 6600, 5160, 1350),
+        label("Label11", "Side A", {8040, 4800, 585, 255}),
+        label("Label10", "Perimeter", {8640, 4800, 705, 255}),
+        narrowBox("a7", "Side A", 8040, 5160),
+        narrowBox("p7", "Perimeter", 8640, 5160),
+        button("Command10", "Find B", {9360, 4920, 1095, 465}),
+        button("Command6", "Find Area", {9360, 5400, 1095, 465}),
+        answer("o7", "Rectangle from a side and the perimeter", 10560, 5160, 1320),
+
+        // parallelogram and rhombus: base and height, area and base or height, two sides
+        heading("Label26", "Parallelogram And Rhombus", {240, 6240, 3975, 255}),
+        label("Label25", "Base", {240, 6840, 585, 255}),
+        label("Label23", "Height", {840, 6840, 585, 255}),
+        narrowBox("b6", "Base", 240, 7200),
+        narrowBox("h6", "Height", 840, 7200),
+        button("Command19", "Find Area", {1560, 7200, 975, 375}),
+        answer("o8", "Parallelogram area", 2640, 7200, 1470),
+        label("Label21", "Base/Height", {4200, 6720, 1275, 255}),
+        label("Label16", "Area", {4920, 7080, 585, 255}),
+        narrowBox("b7", "Base/Height", 4200, 7080),
+        narrowBox("ar7", "Area", 4920, 7440),
+        button("Command16", "Find Height/Base", {5520, 7080, 1095, 615}),
+        answer("o9", "Parallelogram height or base", 6720, 7200, 1230),
+        label("Label12", "Side A", {8040, 6840, 585, 255}),
+        label("Label13", "Side B", {8640, 6840, 585, 255}),
+        narrowBox("a8", "Side A", 8040, 7200),
+        narrowBox("b8", "Side B", 8640, 7200),
+        button("Command17", "Find Perimeter", {9360, 7080, 1095, 615}),
+        answer("o10", "Parallelogram perimeter", 10560, 7200, 1320),
+    };
+    controls.insert(controls.end(), rows.begin(), rows.end());
+    return {
+        "Form8",
+        "Quadrilateral - Areas And Perimeters",
+        11880,
+        8070,
+        QColor(255, 224, 192),
+        controls,
+        entry_rules::quadrilaterals,
+    };
+}
+
+// the order the Tab key moves the focus in
+const char* const tabOrder[] = {
+    "s1",        "Command1",  "Command3", "a1",        "Command2", "Command4",  "p1",
+    "Command7",  "Command9",  "a2",       "b2",        "h2",       "Command13", "a3",
+    "b3",        "a6",        "ar6",      "a7",        "p7",       "Command5",  "Command8",
+    "Command14", "Command15", "Command6", "Command10", "a8",       "b8",        "ar7",
+    "b7",        "Command16", "h6",       "Command19", "b6",       "Command17", "hh2",
+    "Command11", "hh1",
+};
+
+} // namespace
+
+Form8::Form8() : Form(form8Spec()) {
+    // the heading runs to the window's edge; with a wider font than the window was drawn for
+    // its end is cut there rather than wrapped under the line below it
+    label("Label31")->setWordWrap(false);
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(control(tabOrder[i - 1]), control(tabOrder[i]));
+
+    onClick("Command1", [this] { Command1_Click(); }, {"o1"});
+    onClick("Command3", [this] { Command3_Click(); }, {"o1"});
+    onClick("Command2", [this] { Command2_Click(); }, {"o2"});
+    onClick("Command4", [this] { Command4_Click(); }, {"o2"});
+    onClick("Command7", [this] { Command7_Click(); }, {"o3"});
+    onClick("Command9", [this] { Command9_Click(); }, {"o3"});
+    onClick("Command13", [this] { Command13_Click(); }, {"o4"});
+    onClick("Command11", [this] { Command11_Click(); }, {"o11"});
+    onClick("Command5", [this] { Command5_Click(); }, {"o5"});
+    onClick("Command8", [this] { Command8_Click(); }, {"o5"});
+    onClick("Command15", [this] { Command15_Click(); }, {"o6"});
+    onClick("Command14", [this] { Command14_Click(); }, {"o6"});
+    onClick("Command10", [this] { Command10_Click(); }, {"o7"});
+    onClick("Command6", [this] { Command6_Click(); }, {"o7"});
+    onClick("Command19", [this] { Command19_Click(); }, {"o8"});
+    onClick("Command16", [this] { Command16_Click(); }, {"o9"});
+    onClick("Command17", [this] { Command17_Click(); }, {"o10"});
+}
+
+// Every command: empty its answer, read each of its boxes in its own order (a bad value
+// does not stop the reading, so each one tells its message), and answer only when all
+// were good.
+void Form8::find(const QString& output, const QStringList& inputs, const Formula& formula) {
+    label(output)->clear();
+    inputsValid = true;
+    Values values;
+    for (const QString& input : inputs) values.push_back(eval(box(input)));
+    if (!inputsValid) return;
+    const std::optional<double> result = formula(values);
+    if (!result) return say("Implausible Data");
+    label(output)->setText(resultText(*result));
+}
+
+using namespace quadrilaterals;
+
+void Form8::Command1_Click() {
+    find("o1", {"s1"}, [](const Values& v) { return squareArea(v[0]); });
+}
+void Form8::Command3_Click() {
+    find("o1", {"s1"}, [](const Values& v) { return squarePerimeter(v[0]); });
+}
+void Form8::Command2_Click() {
+    find("o2", {"a1"}, [](const Values& v) { return squareSideFromArea(v[0]); });
+}
+void Form8::Command4_Click() {
+    find("o2", {"a1"}, [](const Values& v) { return squarePerimeterFromArea(v[0]); });
+}
+void Form8::Command7_Click() {
+    find("o3", {"p1"}, [](const Values& v) { return squareSideFromPerimeter(v[0]); });
+}
+void Form8::Command9_Click() {
+    find("o3", {"p1"}, [](const Values& v) { return squareAreaFromPerimeter(v[0]); });
+}
+void Form8::Command13_Click() {
+    find("o4", {"a2", "b2", "h2"}, [](const Values& v) { return trapeziumArea(v[0], v[1], v[2]); });
+}
+void Form8::Command11_Click() {
+    find("o11", {"hh1", "hh2"}, [](const Values& v) { return diagonalsArea(v[0], v[1]); });
+}
+void Form8::Command5_Click() {
+    find("o5", {"a3", "b3"}, [](const Values& v) { return rectangleArea(v[0], v[1]); });
+}
+void Form8::Command8_Click() {
+    find("o5", {"a3", "b3"}, [](const Values& v) { return rectanglePerimeter(v[0], v[1]); });
+}
+void Form8::Command15_Click() {
+    find("o6", {"a6", "ar6"}, [](const Values& v) { return rectangleSideFromArea(v[0], v[1]); });
+}
+void Form8::Command14_Click() {
+    find("o6", {"a6", "ar6"},
+         [](const Values& v) { return rectanglePerimeterFromArea(v[0], v[1]); });
+}
+void Form8::Command10_Click() {
+    find("o7", {"a7", "p7"},
+         [](const Values& v) { return rectangleSideFromPerimeter(v[0], v[1]); });
+}
+void Form8::Command6_Click() {
+    find("o7", {"a7", "p7"},
+         [](const Values& v) { return rectangleAreaFromPerimeter(v[0], v[1]); });
+}
+void Form8::Command19_Click() {
+    find("o8", {"b6", "h6"}, [](const Values& v) { return parallelogramArea(v[0], v[1]); });
+}
+void Form8::Command16_Click() {
+    find("o9", {"b7", "ar7"},
+         [](const Values& v) { return parallelogramHeightOrBase(v[0], v[1]); });
+}
+void Form8::Command17_Click() {
+    find("o10", {"a8", "b8"}, [](const Values& v) { return parallelogramPerimeter(v[0], v[1]); });
+}
+
+} // namespace sb

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/form.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace sb {
+
+// Quadrilateral - Areas And Perimeters: squares, trapeziums, quadrilaterals with
+// perpendicular diagonals, rectangles, parallelograms and rhombuses, each in small panels of
+// one to three boxes, one or two buttons and one answer.
+class Form8 : public ui::Form {
+    Q_OBJECT
+public:
+    Form8();
+
+private:
+    using Values = std::vector<double>;
+    // a command's formula of the values read, in reading order; nothing for implausible data
+    using Formula = std::function<std::optional<double>(const Values&)>;
+    void find(const QString& output, const QStringList& inputs, const Formula& formula);
+
+    void Command1_Click();
+    void Command3_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command13_Click();
+    void Command11_Click();
+    void Command5_Click();
+    void Command8_Click();
+    void Command15_Click();
+    void Command14_Click();
+    void Command10_Click();
+    void Command6_Click();
+    void Command19_Click();
+    void Command16_Click();
+    void Command17_Click();
+};
+
+} // namespace sb

@@ -1,0 +1,41 @@
+#pragma once
+
+// The quadrilateral window's formulas, one per command, each evaluated in the order written
+// beside it. Parameters come in the order the command reads its boxes. Every value the
+// window passes is positive; a result beyond the range of a double raises ArithmeticFault.
+
+#include <optional>
+
+namespace sb::quadrilaterals {
+
+// Square
+double squareArea(double s);              // s^2 (the power function)
+double squarePerimeter(double s);         // s * 4
+double squareSideFromArea(double S);      // root(S)
+double squarePerimeterFromArea(double S); // root(S) * 4
+double squareSideFromPerimeter(double P); // P / 4
+double squareAreaFromPerimeter(double P); // (P / 4)^2 (the power function)
+
+// Trapezium with parallel sides A and B and height H
+double trapeziumArea(double A, double B, double H); // ((B + A) * H) / 2
+
+// Quadrilateral whose diagonals d1 and d2 are perpendicular
+double diagonalsArea(double d1, double d2); // (d2 * d1) / 2
+
+// Rectangle
+double rectangleArea(double A, double B);              // B * A
+double rectanglePerimeter(double A, double B);         // (B + A) * 2
+double rectangleSideFromArea(double A, double S);      // S / A
+double rectanglePerimeterFromArea(double A, double S); // ((S / A) + A) * 2
+// Given side A and perimeter P; nothing when P - (A + A) is not greater than 0, which no
+// rectangle has.
+std::optional<double> rectangleSideFromPerimeter(double A, double P); // (P - (A + A)) / 2,
+                                                                      // 4 decimals
+std::optional<double> rectangleAreaFromPerimeter(double A, double P); // ((P - (A + A)) / 2) * A
+
+// Parallelogram and rhombus
+double parallelogramArea(double b, double h);         // h * b
+double parallelogramHeightOrBase(double x, double S); // S / x
+double parallelogramPerimeter(double A, double B);    // (B + A) * 2
+
+} // namespace sb::quadrilaterals
