@@ -2,6 +2,8 @@
 #include "form14.h"
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
+#include "topics/statistics/progressions/form6.h"
+#include "topics/statistics/traffic/form12.h"
 #include "window_registry.h"
 
 namespace sb {
@@ -10,6 +12,8 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form1", [&registry] { return new Form1(registry); });
     registry.add("Form2", [] { return new Form2; });
     registry.add("Form4", [] { return new Form4; });
+    registry.add("Form6", [] { return new Form6; });
+    registry.add("Form12", [] { return new Form12; });
     registry.add("Form14", [] { return new Form14; });
 }
 
