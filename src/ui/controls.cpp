@@ -19,7 +19,8 @@ QWidget* create(const Control& c, QWidget* parent) {
         auto* label = c.kind == Kind::Label ? new QLabel(parent) : new ClickableLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.text);
-        label->setWordWrap(true);
+        // an answer is one number: cut at the edge rather than broken over two lines
+        label->setWordWrap(!c.isOutput);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

@@ -218,6 +218,7 @@ void Form6::rewrite(const QString& name) {
     // on the cut text is the value
     QLineEdit* value = box(name);
     value->setText(resultText(eval(value)));
+    value->setCursorPosition(0); // the box shows the number from its first digit
 }
 
 bool Form6::rewriteRow(std::initializer_list<const char*> names) {
