@@ -5,6 +5,8 @@
 #include "topics/geometry/circle/form7.h"
 #include "topics/geometry/quadrilaterals/form8.h"
 #include "topics/geometry/triangle_areas/form9.h"
+#include "topics/statistics/progressions/form6.h"
+#include "topics/statistics/traffic/form12.h"
 #include "window_registry.h"
 
 namespace sb {
@@ -13,9 +15,11 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form1", [&registry] { return new Form1(registry); });
     registry.add("Form2", [] { return new Form2; });
     registry.add("Form4", [] { return new Form4; });
+    registry.add("Form6", [] { return new Form6; });
     registry.add("Form7", [] { return new Form7; });
     registry.add("Form8", [] { return new Form8; });
     registry.add("Form9", [] { return new Form9; });
+    registry.add("Form12", [] { return new Form12; });
     registry.add("Form14", [] { return new Form14; });
 }
 

@@ -38,6 +38,11 @@ public:
         if (a.v_ < 0) throw ArithmeticFault(ArithmeticFault::Kind::Invalid);
         return Real(std::sqrt(a.v_));
     }
+    // a raised to the real power b; a negative a needs a whole b to have a real value
+    friend Real pow(Real a, Real b) {
+        if (a.v_ == 0 && b.v_ < 0) throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
+        return checked(std::pow(a.v_, b.v_));
+    }
 
 private:
     static Real checked(double r) {

@@ -47,6 +47,7 @@ void style(QWidget* widget, const Control& c) {
     QFont font(c.family);
     font.setPointSizeF(c.points);
     font.setBold(c.isBold);
+    font.setItalic(c.isItalic);
     widget->setFont(font);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
     if (!c.spoken.isEmpty()) widget->setAccessibleName(c.spoken);

@@ -33,6 +33,7 @@ struct Control {
     QString family = QStringLiteral("MS Sans Serif");
     double points = 8.25;
     bool isBold = false;
+    bool isItalic = false;
     std::optional<QColor> fill; // background; labels without one are transparent
     std::optional<QColor> ink;  // text colour
     QString tip;
@@ -41,6 +42,7 @@ struct Control {
     bool isOutput = false; // a label that commands write their answers into
 
     Control bold() const { return with(&Control::isBold, true); }
+    Control italic() const { return with(&Control::isItalic, true); }
     Control size(double p) const { return with(&Control::points, p); }
     Control font(const QString& f) const { return with(&Control::family, f); }
     Control background(QColor colour) const { return with(&Control::fill, {colour}); }

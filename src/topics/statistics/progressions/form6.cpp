@@ -1,0 +1,329 @@
+#include "form6.h"
+
+#include "entry/conversions.h"
+#include "progressions.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+using namespace progressions;
+
+const QString qNotZeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
+const QString qOutsideInfinite =
+    QStringLiteral("In Infinite Progression Q Must be smaller than 1 and bigger than -1 and not "
+                   "be equals to Zero.!!!");
+const QString a1ZeroOrNTooSmall =
+    QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+
+// a column heading sits directly above its box and is as wide as it
+Control heading(const QString& name, const QString& text, int left, int top) {
+    return label(name, text, {left, top, 495, 255});
+}
+
+// every box takes at most 8 characters, typed or written back by a command
+Control entry(const QString& name, int left, int top, const QString& spoken) {
+    return textBox(name, {left, top, 495, 405}, 8).named(spoken);
+}
+
+Control sectionTitle(const QString& name, const QString& text, Twips at) {
+    return label(name, text, at).size(13.5).bold().italic();
+}
+
+Control legend(const QString& name, const QString& text, int left, int width) {
+    // room for two lines, where the font is wider than the cell
+    return label(name, text, {left, 7440, width, 480}).size(9.75).bold();
+}
+
+FormSpec form6Spec() {
+    return {
+        "Form6",
+        "Arithmetic And Geometric Progression",
+        10425,
+        7965,
+        QColor(255, 255, 192),
+        {
+            sectionTitle("Label22", "Arithmetic Progression", {0, 0, 7695, 375}),
+
+            // the sums of an arithmetic progression
+            heading("Label1", "A1", 240, 480),
+            entry("a1", 240, 840, "A1"),
+            heading("Label6", "D", 1080, 480),
+            entry("d", 1080, 840, "D"),
+            heading("Label7", "N", 1920, 480),
+            entry("n", 1920, 840, "N"),
+            button("Command1", "Find Sn", {2640, 840, 1095, 375}),
+            output("ans1", {3840, 840, 1335, 375}).named("Sn"),
+
+            heading("Label8", "A1", 240, 1560),
+            entry("a12", 240, 2040, "A1"),
+            heading("Label9", "An", 1080, 1560),
+            entry("an2", 1080, 2040, "An"),
+            heading("Label10", "N", 1920, 1560),
+            entry("n2", 1920, 2040, "N"),
+            button("Command2", "Find Sn", {2640, 2040, 1095, 375}),
+            output("ans2", {3840, 2040, 1335, 375}).named("Sn"),
+
+            heading("Label20", "D", 240, 2640),
+            entry("d3", 240, 3000, "D"),
+            heading("Label19", "An", 1080, 2640),
+            entry("an3", 1080, 3000, "An"),
+            heading("Label18", "N", 1920, 2640),
+            entry("n3", 1920, 3000, "N"),
+            button("Command8", "Find Sn", {2640, 3000, 1095, 375}),
+            output("ans3", {3840, 3000, 1335, 375}).named("Sn"),
+
+            // the last element, the difference and the number of elements
+            heading("Label2", "A1", 5640, 480),
+            entry("a14", 5640, 840, "A1"),
+            heading("Label11", "D", 6480, 480),
+            entry("d4", 6480, 840, "D"),
+            heading("Label3", "N", 7200, 480),
+            entry("n4", 7200, 840, "N"),
+            button("Command3", "Find An", {7920, 840, 1215, 375}),
+            output("ans4", {9240, 840, 975, 375}).named("An"),
+
+            heading("Label13", "A1", 5640, 1560),
+            entry("a15", 5640, 1920, "A1"),
+            heading("Label14", "An", 6480, 1560),
+            entry("an5", 6480, 1920, "An"),
+            heading("Label21", "N", 7200, 1560),
+            entry("n5", 7200, 1920, "N"),
+            button("Command6", "Find D", {7920, 1920, 1215, 375}),
+            output("ans5", {9240, 1920, 975, 375}).named("D"),
+
+            heading("Label16", "A1", 5640, 2640),
+            entry("a16", 5640, 3000, "A1"),
+            heading("Label17", "D", 6480, 2640),
+            entry("d6", 6480, 3000, "D"),
+            heading("Label12", "An", 7200, 2640),
+            entry("an6", 7200, 3000, "An"),
+            button("ans6", "Find N", {7920, 3000, 1215, 375}),
+            output("ans66", {9240, 3000, 975, 375}).named("N"),
+
+            sectionTitle("Label23", "Geometric Progression", {120, 3840, 3615, 375}),
+
+            // the sums of a geometric progression
+            heading("kjkl", "A1", 240, 4440),
+            entry("a17", 240, 4800, "A1"),
+            heading("Label25", "Q", 1080, 4440),
+            entry("q7", 1080, 4800, "Q"),
+            heading("Label26", "N", 1920, 4440),
+            entry("n7", 1920, 4800, "N"),
+            button("command20", "Find Sn", {2640, 4800, 1095, 375}),
+            output("ans7", {3840, 4800, 1335, 375}).named("Sn"),
+
+            heading("Label27", "A1", 240, 5400),
+            entry("a18", 240, 5760, "A1"),
+            heading("Label28", "Q", 1080, 5400),
+            entry("q8", 1080, 5760, "Q"),
+            heading("Label29", "An", 1920, 5400),
+            entry("an8", 1920, 5760, "An"),
+            button("command21", "Find Sn", {2640, 5760, 1095, 375}),
+            output("ans8", {3840, 5760, 1335, 375}).named("Sn"),
+
+            heading("Label31", "A1", 240, 6360),
+            entry("a19", 240, 6720, "A1"),
+            heading("Label32", "Q", 1080, 6360),
+            entry("q9", 1080, 6720, "Q"),
+            button("command22", "Find Sn (Infinite Progression)", {2640, 6480, 1215, 615}),
+            output("ans9", {3960, 6600, 1215, 495}).named("Sn"),
+
+            // the last element and the ratio
+            heading("Label35", "A1", 5640, 4440),
+            entry("a110", 5640, 4800, "A1"),
+            heading("Label34", "Q", 6480, 4440),
+            entry("q10", 6480, 4800, "Q"),
+            heading("Label15", "N", 7200, 4440),
+            entry("n10", 7200, 4800, "N"),
+            button("Command10", "Find An", {8040, 4800, 1215, 375}),
+            output("ans10", {9360, 4800, 855, 375}).named("An"),
+
+            heading("Label36", "A1", 5640, 5400),
+            entry("a111", 5640, 5760, "A1"),
+            heading("Label39", "An", 6480, 5400),
+            entry("an11", 6480, 5760, "An"),
+            heading("Label24", "N", 7200, 5400),
+            entry("n11", 7200, 5760, "N"),
+            button("Command4", "Find Q", {8040, 5760, 1215, 375}),
+            output("ans11", {9360, 5760, 855, 375}).named("Q"),
+
+            legend("Label5", "A1 - First Element", 240, 1590),
+            legend("Label33", "An - Last Element", 2010, 1490),
+            legend("Label4", "N - Number Of Elements", 3680, 1980),
+            legend("Label37", "D - Arithmetic Jump Size", 5840, 2170),
+            legend("Label38", "Q - Geometric Jump Size", 8190, 2070),
+
+            // the frames of the four halves and the rules between their rows
+            line("Line1", 120, 360, 5280, 360),
+            line("Line2", 120, 3600, 5280, 3600),
+            line("Line3", 120, 360, 120, 3600),
+            line("Line4", 5280, 360, 5280, 3600),
+            line("Line5", 5280, 360, 10320, 360),
+            line("Line6", 5280, 3600, 10320, 3600),
+            line("Line7", 5280, 360, 5280, 3600),
+            line("Line8", 10320, 360, 10320, 3600),
+            line("Line9", 120, 1440, 5280, 1440),
+            line("Line10", 120, 2520, 5280, 2520),
+            line("Line11", 5280, 1440, 10320, 1440),
+            line("Line12", 5280, 2520, 10320, 2520),
+            line("Line13", 120, 4320, 5280, 4320),
+            line("Line14", 120, 7200, 5280, 7200),
+            line("Line15", 120, 4320, 120, 7200),
+            line("Line16", 5280, 4320, 5280, 7200),
+            line("Line17", 5280, 4320, 10320, 4320),
+            line("Line18", 5280, 7200, 10320, 7200),
+            line("Line19", 5280, 4320, 5280, 7200),
+            line("Line20", 10320, 4320, 10320, 7200),
+            line("Line21", 120, 5280, 5280, 5280),
+            line("Line22", 120, 6240, 5280, 6240),
+            line("Line23", 5280, 5280, 10320, 5280),
+            line("Line24", 5280, 6240, 10320, 6240),
+            // the box of the legend, one cell a term
+            line("Line25", 120, 7320, 10320, 7320),
+            line("Line26", 120, 7935, 10320, 7935),
+            line("Line27", 120, 7320, 120, 7935),
+            line("Line28", 10320, 7320, 10320, 7935),
+            line("Line29", 1890, 7320, 1890, 7935),
+            line("Line30", 3560, 7320, 3560, 7935),
+            line("Line31", 5720, 7320, 5720, 7935),
+            line("Line33", 8070, 7320, 8070, 7935),
+        },
+        entry_rules::progressions,
+    };
+}
+
+} // namespace
+
+Form6::Form6() : Form(form6Spec()) {
+    onClick("Command1", [this] { Command1_Click(); }, {"ans1"});
+    onClick("Command2", [this] { Command2_Click(); }, {"ans2"});
+    onClick("Command8", [this] { Command8_Click(); }, {"ans3"});
+    onClick("Command3", [this] { Command3_Click(); }, {"ans4"});
+    onClick("Command6", [this] { Command6_Click(); }, {"ans5"});
+    onClick("ans6", [this] { ans6_Click(); }, {"ans66"});
+    onClick("command20", [this] { command20_Click(); }, {"ans7"});
+    onClick("command21", [this] { command21_Click(); }, {"ans8"});
+    onClick("command22", [this] { command22_Click(); }, {"ans9"});
+    onClick("Command10", [this] { Command10_Click(); }, {"ans10"});
+    onClick("Command4", [this] { Command4_Click(); }, {"ans11"});
+}
+
+void Form6::rewrite(const QString& name) {
+    // the box keeps at most 8 characters, so a longer number is cut there, and from here
+    // on the cut text is the value
+    QLineEdit* value = box(name);
+    value->setText(resultText(eval(value)));
+    value->setCursorPosition(0); // the box shows the number from its first digit
+}
+
+bool Form6::rewriteRow(std::initializer_list<const char*> names) {
+    inputsValid = true;
+    for (const char* name : names) rewrite(QString::fromLatin1(name));
+    return inputsValid;
+}
+
+double Form6::readBack(const QString& name) const { return numberOf(box(name)->text()); }
+
+void Form6::show(const QString& output, double value) { label(output)->setText(resultText(value)); }
+
+void Form6::Command1_Click() {
+    if (!rewriteRow({"a1", "d", "n"})) return label("ans1")->clear();
+    show("ans1", ArithSumA1DN(readBack("a1"), readBack("d"), readBack("n")));
+}
+
+void Form6::Command2_Click() {
+    if (!rewriteRow({"a12", "an2", "n2"})) return label("ans2")->clear();
+    show("ans2", ArithSumA1AnN(readBack("a12"), readBack("an2"), readBack("n2")));
+}
+
+void Form6::Command8_Click() {
+    if (!rewriteRow({"an3", "d3", "n3"})) return label("ans3")->clear();
+    show("ans3", ArithSumDAnN(readBack("d3"), readBack("an3"), readBack("n3")));
+}
+
+void Form6::Command3_Click() {
+    if (!rewriteRow({"a14", "d4", "n4"})) return label("ans4")->clear();
+    show("ans4", ArithLastA1DN(readBack("a14"), readBack("d4"), readBack("n4")));
+}
+
+void Form6::Command6_Click() {
+    if (!rewriteRow({"an5", "a15", "n5"})) return label("ans5")->clear();
+    show("ans5", ArithDiffA1AnN(readBack("a15"), readBack("an5"), readBack("n5")));
+}
+
+void Form6::ans6_Click() {
+    if (!rewriteRow({"a16", "d6", "an6"})) return; // ans66 keeps what it showed
+    show("ans66", ArithCountA1DAn(readBack("a16"), readBack("d6"), readBack("an6")));
+}
+
+// In the geometric rows Q is used as typed, at full precision: it is not written back.
+
+void Form6::command20_Click() {
+    inputsValid = true;
+    rewrite("a17");
+    const double q = eval(box("q7"));
+    rewrite("n7");
+    if (!inputsValid) return label("ans7")->clear();
+    if (q == 0 || q == 1) {
+        say(qNotZeroOrOne);
+        label("ans7")->clear();
+        return;
+    }
+    show("ans7", GeomSumA1QN(readBack("a17"), q, readBack("n7")));
+}
+
+void Form6::command21_Click() {
+    inputsValid = true;
+    rewrite("a18");
+    const double q = eval(box("q8"));
+    const double an = eval(box("an8"));
+    if (!inputsValid) return label("ans8")->clear();
+    if (q == 0 || q == 1) {
+        label("ans8")->clear();
+        return say(qNotZeroOrOne);
+    }
+    show("ans8", GeomSumA1QAn(readBack("a18"), q, an));
+}
+
+void Form6::command22_Click() {
+    inputsValid = true;
+    rewrite("a19");
+    const double q = eval(box("q9"));
+    if (!inputsValid) return label("ans9")->clear();
+    if (q >= 1 || q == 0 || q <= -1) {
+        label("ans9")->clear();
+        return say(qOutsideInfinite);
+    }
+    show("ans9", GeomSumInfinite(readBack("a19"), q));
+}
+
+void Form6::Command10_Click() {
+    inputsValid = true;
+    rewrite("a110");
+    const double q = eval(box("q10"));
+    rewrite("n10");
+    if (!inputsValid) return label("ans10")->clear();
+    if (q == 0 || q == 1) return say(qNotZeroOrOne); // ans10 keeps what it showed
+    show("ans10", GeomLastA1QN(readBack("a110"), q, readBack("n10")));
+}
+
+void Form6::Command4_Click() {
+    inputsValid = true;
+    rewrite("a111");
+    rewrite("n11");
+    const double an = eval(box("an11"));
+    if (!inputsValid) return label("ans11")->clear();
+    const double a1 = readBack("a111"), n = readBack("n11");
+    if (a1 == 0 || n <= 1) {
+        label("ans11")->clear();
+        return say(a1ZeroOrNTooSmall);
+    }
+    show("ans11", GeomRatioA1AnN(a1, an, n));
+}
+
+} // namespace sb

@@ -1,0 +1,172 @@
+#include "form12.h"
+
+#include "entry/conversions.h"
+#include "traffic.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+using namespace traffic;
+
+const QString percentageOver100 = QStringLiteral("The percentage must be smaller then 100!!!.");
+
+Control caption(const QString& name, const QString& text, Twips at) {
+    return label(name, text, at);
+}
+
+Control result(const QString& name, Twips at, const QString& spoken) {
+    return output(name, at).bold().named(spoken);
+}
+
+FormSpec form12Spec() {
+    return {
+        "Form12",
+        "Traffic And Percentage Problems",
+        10515,
+        8055,
+        QColor(159, 192, 201),
+        {
+            // distance, speed and time
+            caption("Label23", "Traffic Problems", {480, 600, 1935, 375}).bold(),
+            caption("Label24", "S", {480, 1080, 855, 255}),
+            caption("Label25", "V", {1920, 1080, 855, 255}),
+            textBox("s1", {480, 1320, 855, 375}, 8).named("S"),
+            textBox("v1", {1920, 1320, 855, 375}, 6).named("V"),
+            button("Command3", "Find T", {3120, 1320, 1455, 375}),
+            result("t1", {4920, 1320, 1575, 375}, "T"),
+            caption("Label26", "S", {480, 1920, 855, 255}),
+            caption("Label27", "T", {1920, 1920, 855, 255}),
+            textBox("s2", {480, 2160, 855, 375}, 8).named("S"),
+            textBox("t2", {1920, 2160, 855, 375}, 6).named("T"),
+            button("Command4", "Find V", {3120, 2160, 1455, 375}),
+            result("v2", {4920, 2160, 1575, 375}, "V"),
+            caption("Label28", "T", {480, 2760, 855, 255}),
+            caption("Label29", "V", {1920, 2760, 855, 255}),
+            textBox("t3", {480, 3000, 855, 375}, 6).named("T"),
+            textBox("v3", {1920, 3000, 855, 375}, 6).named("V"),
+            button("Command5", "Find S", {3120, 3000, 1455, 375}),
+            result("s3", {4920, 3000, 1575, 375}, "S"),
+            caption("Label1", "S - The  distance", {7320, 1440, 1815, 375}),
+            caption("Label2", "V - The Speed", {7320, 1800, 1815, 255}),
+            caption("Label3", "T - The Time", {7320, 2160, 1815, 375}),
+
+            // a price decreased by a percentage
+            caption("Label22", "Percentage Problems", {360, 4200, 2895, 375}).bold(),
+            caption("Label4", "Item cost is", {360, 4800, 1095, 375}),
+            textBox("pr1", {1440, 4800, 855, 285}, 10).named("Item cost is"),
+            caption("Label5", "$ , The Item cost was decreased by", {2400, 4800, 3255, 375}),
+            textBox("p1", {5760, 4800, 615, 285}, 5).named("$ , The Item cost was decreased by"),
+            caption("Label6", "percent. ", {6480, 4800, 855, 255}),
+            button("Command2", "Solve", {7440, 4800, 1815, 375}),
+            caption("Label7", "The new price is", {360, 5280, 1575, 375}),
+            result("np1", {2040, 5280, 1575, 375}, "The new price is"),
+            caption("Label9", "$.", {3720, 5280, 255, 255}),
+            caption("Label12", "The Item cost was decreased by", {360, 5760, 3015, 375}),
+            result("de1", {3480, 5760, 1335, 255}, "The Item cost was decreased by"),
+            caption("Label11", "$", {4920, 5760, 735, 375}),
+
+            // a price increased by a percentage
+            caption("Label21", "Item cost is", {360, 6360, 1095, 375}),
+            textBox("pr2", {1440, 6360, 855, 285}, 10).named("Item cost is"),
+            caption("Label20", "$ , The Item cost was increased by", {2400, 6360, 3255, 375}),
+            textBox("p2", {5760, 6360, 615, 285}, 5).named("$ , The Item cost was increased by"),
+            caption("Label19", "percent. ", {6480, 6360, 855, 255}),
+            button("Command1", "Solve", {7440, 6360, 1815, 375}),
+            caption("Label18", "The new price is", {360, 6840, 1575, 375}),
+            result("np2", {2040, 6840, 1455, 375}, "The new price is"),
+            caption("Label16", "$.", {3480, 6840, 255, 255}),
+            caption("Label13", "The Item cost was increased by", {360, 7320, 3015, 375}),
+            result("de2", {3480, 7320, 1455, 255}, "The Item cost was increased by"),
+            caption("Label14", "$", {5040, 7320, 735, 375}),
+
+            // the two areas apart, and boxes around the traffic area, its legend and each
+            // price problem
+            line("Line1", 0, 3960, 10515, 3960),
+            line("Line2", 120, 480, 9720, 480),
+            line("Line3", 120, 3720, 9720, 3720),
+            line("Line4", 120, 480, 120, 3720),
+            line("Line5", 9720, 480, 9720, 3720),
+            line("Line6", 7080, 1200, 9240, 1200),
+            line("Line7", 7080, 2880, 9240, 2880),
+            line("Line8", 7080, 1200, 7080, 2880),
+            line("Line9", 9240, 1200, 9240, 2880),
+            line("Line10", 120, 4680, 9720, 4680),
+            line("Line11", 120, 6240, 9720, 6240),
+            line("Line12", 120, 4680, 120, 6240),
+            line("Line13", 9720, 4680, 9720, 6240),
+            line("Line14", 120, 6240, 9720, 6240),
+            line("Line15", 120, 7800, 9720, 7800),
+            line("Line16", 120, 6240, 120, 7800),
+            line("Line17", 9720, 6240, 9720, 7800),
+        },
+        entry_rules::traffic,
+    };
+}
+
+} // namespace
+
+Form12::Form12() : Form(form12Spec()) {
+    onClick("Command3", [this] { Command3_Click(); }, {"t1"});
+    onClick("Command4", [this] { Command4_Click(); }, {"v2"});
+    onClick("Command5", [this] { Command5_Click(); }, {"s3"});
+    onClick("Command2", [this] { Command2_Click(); }, {"de1", "np1"});
+    onClick("Command1", [this] { Command1_Click(); }, {"de2", "np2"});
+}
+
+std::optional<std::array<double, 2>> Form12::readTwo(const QString& first, const QString& second) {
+    inputsValid = true;
+    const double a = eval(box(first));
+    if (!inputsValid) return std::nullopt;
+    const double b = eval(box(second));
+    if (!inputsValid) return std::nullopt;
+    return std::array{a, b};
+}
+
+void Form12::show(const QString& output, double value) {
+    label(output)->setText(resultText(value));
+}
+
+void Form12::Command3_Click() {
+    label("t1")->clear();
+    if (const auto sv = readTwo("s1", "v1")) show("t1", FindT((*sv)[0], (*sv)[1]));
+}
+
+void Form12::Command4_Click() {
+    label("v2")->clear();
+    if (const auto st = readTwo("s2", "t2")) show("v2", FindV((*st)[0], (*st)[1]));
+}
+
+void Form12::Command5_Click() {
+    label("s3")->clear();
+    if (const auto tv = readTwo("t3", "v3")) show("s3", FindS((*tv)[0], (*tv)[1]));
+}
+
+void Form12::Command2_Click() {
+    label("de1")->clear();
+    label("np1")->clear();
+    const auto pc = readTwo("p1", "pr1");
+    if (!pc) return;
+    const auto [p, c] = *pc;
+    if (p > 100) return say(percentageOver100); // 100 % itself takes the whole price off
+    show("de1", PercentageAmount(p, c));
+    // the new price is reckoned from the amount as it shows, to 15 digits
+    show("np1", DecreasedPrice(c, numberOf(label("de1")->text())));
+}
+
+void Form12::Command1_Click() {
+    label("de2")->clear();
+    label("np2")->clear();
+    const auto pc = readTwo("p2", "pr2");
+    if (!pc) return;
+    const auto [p, c] = *pc;
+    show("de2", PercentageAmount(p, c));
+    // the new price is reckoned from the amount as it shows, to 15 digits
+    show("np2", IncreasedPrice(numberOf(label("de2")->text()), c));
+}
+
+} // namespace sb
