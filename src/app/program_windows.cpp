@@ -1,5 +1,7 @@
 #include "form1.h"
 #include "form14.h"
+#include "topics/algebra/complex/form13.h"
+#include "topics/algebra/conversion/form3.h"
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
 #include "window_registry.h"
@@ -9,7 +11,9 @@ namespace sb {
 void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form1", [&registry] { return new Form1(registry); });
     registry.add("Form2", [] { return new Form2; });
+    registry.add("Form3", [] { return new Form3; });
     registry.add("Form4", [] { return new Form4; });
+    registry.add("Form13", [] { return new Form13; });
     registry.add("Form14", [] { return new Form14; });
 }
 
