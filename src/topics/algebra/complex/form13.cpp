@@ -46,8 +46,10 @@ FormSpec form13Spec() {
         button("Command1", "Solve", {4920, 1080, 1455, 375}),
         label("Label14", "R", {7080, 720, 255, 255}),
         label("Label15", "Im", {8280, 720, 255, 255}),
-        output("o1", {6720, 1080, 1215, 375}).named("R"),
-        output("o2", {8160, 1080, 1095, 375}).named("Im"),
+        // the result pair takes the width up to the window's edge and two lines: 15 digits,
+        // a sign, a point and an exponent need them
+        output("o1", {6480, 1080, 1680, 555}).named("R"),
+        output("o2", {8220, 1080, 1860, 555}).named("Im"),
         label("Label8", "Example: (3-2*i) + (6+4*i) => <3,-2> + <6,4>   Is :   <9,2>",
               {360, 2040, 8175, 375}),
         line("Line13", 0, 2640, 10080, 2640),
