@@ -1,6 +1,6 @@
 #include "topics/algebra/complex/complex_numbers.h"
 
-#include "entry/fault.h"
+#include "fault_of.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +15,6 @@ using Kind = sb::ArithmeticFault::Kind;
 const QLocale en(QStringLiteral("en_US"));
 const std::string setOperation = "Please Set the operation [+ - * / < > =]!!!.";
 const std::string secondIsZero = "Complex Number two csn't be zero!!!.";
-
-// The fault a call raises, or nothing.
-template <class F> std::optional<Kind> faultOf(F&& call) {
-    try {
-        call();
-    } catch (const sb::ArithmeticFault& fault) {
-        return fault.kind();
-    }
-    return std::nullopt;
-}
 
 TEST(ComplexOperate, TheFourOperations) {
     struct Row {

@@ -1,6 +1,6 @@
 #include "topics/algebra/conversion/fraction_conversion.h"
 
-#include "entry/fault.h"
+#include "fault_of.h"
 
 #include <gtest/gtest.h>
 
@@ -29,15 +29,6 @@ std::string shown(const Fraction& f) {
 std::string shown(const Decimal& d) {
     if (d.refusal) return d.refusal->toStdString();
     return (d.whole.value_or("?") + "|" + d.decimal.value_or("-")).toStdString();
-}
-
-template <class F> std::optional<Kind> faultOf(F&& call) {
-    try {
-        call();
-    } catch (const sb::ArithmeticFault& fault) {
-        return fault.kind();
-    }
-    return std::nullopt;
 }
 
 struct Typed {
