@@ -1,5 +1,7 @@
 #include "form1.h"
 #include "form14.h"
+#include "topics/algebra/complex/form13.h"
+#include "topics/algebra/conversion/form3.h"
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
 #include "topics/geometry/circle/form7.h"
@@ -14,12 +16,14 @@ namespace sb {
 void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form1", [&registry] { return new Form1(registry); });
     registry.add("Form2", [] { return new Form2; });
+    registry.add("Form3", [] { return new Form3; });
     registry.add("Form4", [] { return new Form4; });
     registry.add("Form6", [] { return new Form6; });
     registry.add("Form7", [] { return new Form7; });
     registry.add("Form8", [] { return new Form8; });
     registry.add("Form9", [] { return new Form9; });
     registry.add("Form12", [] { return new Form12; });
+    registry.add("Form13", [] { return new Form13; });
     registry.add("Form14", [] { return new Form14; });
 }
 

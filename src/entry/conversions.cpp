@@ -99,14 +99,29 @@ double numberOf(const QString& text, const QLocale& locale) {
     throw ArithmeticFault(ArithmeticFault::Kind::NotNumeric);
 }
 
+namespace {
+
+// the nearest whole number, ties to even, independent of the current rounding mode
+double halfToEven(double value) {
+    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
+    return std::round(value);
+}
+
+} // namespace
+
 std::int32_t roundToInt32(double value) {
     if (std::isnan(value)) throw ArithmeticFault(ArithmeticFault::Kind::Invalid);
-    // ties to even, independent of the current rounding mode
-    double rounded = std::round(value);
-    if (std::fabs(value - std::trunc(value)) == 0.5) rounded = 2.0 * std::round(value / 2.0);
+    const double rounded = halfToEven(value);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     return static_cast<std::int32_t>(rounded);
+}
+
+double roundToPlaces(double value, int places) {
+    const double scale = std::pow(10.0, places);
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled)) return value;
+    return halfToEven(scaled) / scale;
 }
 
 std::int32_t integerOf(const QString& text, const QLocale& locale) {

@@ -29,6 +29,10 @@ double numberOf(const QString& text, const QLocale& locale = QLocale());
 // outside -2,147,483,648 .. 2,147,483,647 it is the overflow fault.
 std::int32_t roundToInt32(double value);
 
+// A double rounded to the given number of decimal places, a half going to the even
+// neighbour (53.125 to 2 places is 53.12); a value too large to have such places is kept.
+double roundToPlaces(double value, int places);
+
 // The integer of a text: its number rounded as roundToInt32.
 std::int32_t integerOf(const QString& text, const QLocale& locale = QLocale());
 

@@ -169,3 +169,25 @@ TEST(Conversions, ResultTextRefusesInfinityAndNan) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Conversions, RoundToPlacesHalvesToEven) {
+    struct Row {
+        double value;
+        int places;
+        double rounded;
+    };
+    const Row rows[] = {
+        {53.130102354155978, 2, 53.13}, {0.125, 2, 0.12},  {0.375, 2, 0.38},
+        {-0.125, 2, -0.12},             {2.5, 0, 2},       {3.5, 0, 4},
+        {-179.99999994, 2, -180},       {45, 2, 45},       {1e308, 2, 1e308},
+        {-0.001, 2, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << std::setprecision(17) << row.value);
+        EXPECT_EQ(sb::roundToPlaces(row.value, row.places), row.rounded);
+    }
+}
+
+} // namespace

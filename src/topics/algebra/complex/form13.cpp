@@ -1,0 +1,127 @@
+#include "form13.h"
+
+#include "complex_numbers.h"
+#include "entry/conversions.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+
+// A pair <R, Im> of two boxes, its brackets drawn as two slanted lines each around them.
+ControlTable pair(const QString& r, const QString& im, Twips at, int imLeft, const QString& comma,
+                  int firstLine, int maxLength) {
+    const int top = at.top, bottom = at.top + at.height, middle = at.top + at.height / 2;
+    const int open = at.left - 60, close = imLeft + at.width + 60;
+    const auto lineName = [firstLine](int k) {
+        return QStringLiteral("Line%1").arg(firstLine + k);
+    };
+    return {
+        line(lineName(0), open, top, open - 120, middle),
+        line(lineName(1), open - 120, middle, open, bottom),
+        textBox(r, at, maxLength).named("R"),
+        label(comma, ",", {at.left + at.width + 45, top, 255, at.height}),
+        textBox(im, {imLeft, top, at.width, at.height}, maxLength).named("Im"),
+        line(lineName(2), close, top, close + 120, middle),
+        line(lineName(3), close + 120, middle, close, bottom),
+    };
+}
+
+FormSpec form13Spec() {
+    ControlTable controls{
+        // the four operations
+        label("Label17", "Operations [ + - * / ] On Complex Numbers", {240, 240, 5175, 375}),
+        label("Label9", "R", {720, 720, 255, 255}),
+        label("Label10", "Im", {1440, 720, 255, 255}),
+        label("Label13", "Operation", {2160, 840, 975, 255}),
+        textBox("op", {2400, 1080, 375, 375}).named("Operation"),
+        // wide enough for the whole list on one line
+        label("Label16", "[ + , - , * , / ]", {2160, 1560, 1335, 255}),
+        label("Label11", "R", {3360, 720, 255, 255}),
+        label("Label12", "Im", {4080, 720, 255, 255}),
+        button("Command1", "Solve", {4920, 1080, 1455, 375}),
+        label("Label14", "R", {7080, 720, 255, 255}),
+        label("Label15", "Im", {8280, 720, 255, 255}),
+        // the result pair takes the width up to the window's edge and two lines: 15 digits,
+        // a sign, a point and an exponent need them
+        output("o1", {6480, 1080, 1680, 555}).named("R"),
+        output("o2", {8220, 1080, 1860, 555}).named("Im"),
+        label("Label8", "Example: (3-2*i) + (6+4*i) => <3,-2> + <6,4>   Is :   <9,2>",
+              {360, 2040, 8175, 375}),
+        line("Line13", 0, 2640, 10080, 2640),
+        // the powers of i
+        label("Label18", "Solving I power N", {120, 2880, 5055, 375}),
+        label("Label2", "i", {360, 3840, 255, 375}),
+        textBox("p", {720, 3480, 495, 405}, 9).named("N"),
+        button("Command2", "Solve", {1680, 3840, 1215, 375}),
+        output("o3", {3360, 3840, 735, 375}).named("i power N"),
+        line("Line14", 0, 4800, 10080, 4800),
+        // the polar representation
+        label("Label19", "Polar Representation", {240, 5160, 4335, 375}),
+        label("Label3", "R", {600, 5760, 255, 255}),
+        label("fdf", "Im", {1320, 5760, 255, 255}),
+        button("Command3", "To Polar", {2400, 6120, 1095, 375}),
+        // two lines high, to the window's edge: a text of 15-digit numbers is long
+        output("o4", {3840, 6120, 6120, 585}).named("Polar Representation"),
+        label("Label21", "Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)",
+              {240, 6720, 7575, 375}),
+    };
+    for (const auto& boxes : {pair("r1", "i1", {600, 1080, 495, 285}, 1440, "Label1", 1, 6),
+                              pair("r2", "i2", {3240, 1080, 495, 285}, 4080, "Label4", 5, 6),
+                              pair("re3", "im3", {480, 6120, 495, 285}, 1320, "Label5", 9, 5)})
+        controls.insert(controls.end(), boxes.begin(), boxes.end());
+    return {"Form13", "Complex Numbers",   10080, 7110, QColor(0xC0FFC0),
+            controls, entry_rules::complex};
+}
+
+} // namespace
+
+Form13::Form13() : Form(form13Spec()) {
+    onClick("Command1", [this] { Command1_Click(); }, {"o1", "o2"});
+    onClick("Command2", [this] { Command2_Click(); }, {"o3"});
+    onClick("Command3", [this] { Command3_Click(); }, {"o4"});
+}
+
+// Each command empties its outputs first, so a refused command leaves them empty. Once one
+// value is refused the later reads return 0 without a word, so the first bad box is the one
+// told, and a bad value is told before a bad operator.
+
+void Form13::Command1_Click() {
+    label("o1")->clear();
+    label("o2")->clear();
+    inputsValid = true;
+    const double a = eval(box("r1"));
+    const double c = eval(box("r2"));
+    const double b = eval(box("i1"));
+    const double d = eval(box("i2"));
+    if (!inputsValid) return;
+
+    const auto outcome = complex::ComplexOperate({a, b}, box("op")->text(), {c, d});
+    if (outcome.refusal) return say(*outcome.refusal);
+    const QString re = resultText(outcome.result.re), im = resultText(outcome.result.im);
+    label("o1")->setText(re);
+    label("o2")->setText(im);
+}
+
+void Form13::Command2_Click() {
+    label("o3")->clear();
+    inputsValid = true;
+    const double n = eval(box("p"));
+    if (!inputsValid) return;
+    label("o3")->setText(complex::PowerOfI(n));
+}
+
+void Form13::Command3_Click() {
+    label("o4")->clear();
+    inputsValid = true;
+    const double x = eval(box("re3"));
+    const double y = eval(box("im3"));
+    if (!inputsValid) return;
+    label("o4")->setText(complex::PolarText(x, y));
+}
+
+} // namespace sb

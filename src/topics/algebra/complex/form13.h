@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/form.h"
+
+namespace sb {
+
+// Complex Numbers: the four operations on two numbers <R, Im>, the powers of i, and the
+// polar representation of one number.
+class Form13 : public ui::Form {
+    Q_OBJECT
+public:
+    Form13();
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+};
+
+} // namespace sb
