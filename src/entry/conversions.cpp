@@ -118,10 +118,25 @@ std::int32_t roundToInt32(double value) {
 }
 
 double roundToPlaces(double value, int places) {
-    const double scale = std::pow(10.0, places);
-    const double scaled = value * scale;
-    if (!std::isfinite(scaled)) return value;
-    return halfToEven(scaled) / scale;
+    if (!std::isfinite(value) || value == 0) return value;
+    const double scale = std::pow(10.0, places); // exact for 0 to 22 places
+    const double magnitude = std::fabs(value);
+    // from 2^53 / scale on, a double's spacing is wider than a step of the last place, so
+    // the rounded decimal lies nearer to the value itself than to any other double
+    if (magnitude >= 0x1p53 / scale) return value;
+
+    // magnitude * scale exactly is scaled + error: the product rounded, and what the
+    // rounding lost (fma computes it without rounding)
+    const double scaled = magnitude * scale;
+    const double error = std::fma(magnitude, scale, -scaled);
+    const double whole = std::floor(scaled);
+    // the fraction scaled - whole is exact, and so is its distance from a half unless
+    // that distance is far greater than the error; so this compares exactly
+    const double aboveHalf = (scaled - whole) - 0.5;
+    double rounded = whole;
+    if (aboveHalf > -error) rounded = whole + 1;
+    else if (aboveHalf == -error && std::fmod(whole, 2) != 0) rounded = whole + 1;
+    return std::copysign(rounded / scale, value);
 }
 
 std::int32_t integerOf(const QString& text, const QLocale& locale) {
@@ -135,8 +150,8 @@ QString resultText(double value, const QLocale& locale) {
     // to_chars never asks the C library's locale, so "." is the mark until the program's
     // locale replaces it; 15 significant digits in the general form, as "%.15G" would
     char buffer[40];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::general, 15).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
     QString text = QString::fromLatin1(buffer, end - buffer);
     text.replace(u'e', u'E');
     text.replace(u'.', locale.decimalPoint());

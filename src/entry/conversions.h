@@ -29,8 +29,10 @@ double numberOf(const QString& text, const QLocale& locale = QLocale());
 // outside -2,147,483,648 .. 2,147,483,647 it is the overflow fault.
 std::int32_t roundToInt32(double value);
 
-// A double rounded to the given number of decimal places, a half going to the even
-// neighbour (53.125 to 2 places is 53.12); a value too large to have such places is kept.
+// A double rounded to the given number of decimal places (0 to 15), a tie going to the even
+// neighbour: the double's own exact value is what is rounded, so 0.03125 (exactly a half in
+// the fourth place) gives 0.0312, while 0.00015, which as a double lies a little below
+// 0.00015, gives 0.0001. The result is the double nearest the rounded decimal.
 double roundToPlaces(double value, int places);
 
 // The integer of a text: its number rounded as roundToInt32.

@@ -38,10 +38,14 @@ public:
         if (a.v_ < 0) throw ArithmeticFault(ArithmeticFault::Kind::Invalid);
         return Real(std::sqrt(a.v_));
     }
-    // a raised to the real power b; a negative a needs a whole b to have a real value
+    // a raised to the real power b; a negative a needs a whole b to have a real value. It is
+    // the platform's power function even for a constant 2: the compiler would make that the
+    // product a * a, which differs from it in the last bit for some a, so b goes through a
+    // volatile.
     friend Real pow(Real a, Real b) {
         if (a.v_ == 0 && b.v_ < 0) throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
-        return checked(std::pow(a.v_, b.v_));
+        volatile double exponent = b.v_;
+        return checked(std::pow(a.v_, exponent));
     }
 
 private:

@@ -1,5 +1,4 @@
 #include "topics/geometry/quadrilaterals/quadrilateral_formulas.h"
-#include "topics/geometry/quadrilaterals/round_half_even.h"
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
@@ -128,62 +127,6 @@ TEST(QuadrilateralFormulas, SquaresUseThePowerFunction) {
         SCOPED_TRACE(side);
         EXPECT_EQ(squareArea(side), power(side));
         EXPECT_EQ(squareAreaFromPerimeter(side * 4), power(side));
-    }
-}
-
-TEST(RoundHalfEven, FourPlaces) {
-    struct Row {
-        double value;
-        double rounded;
-    };
-    const Row rows[] = {
-        {2.0 / 3, 0.6667},
-        {1.0 / 3, 0.3333},
-        {0.1, 0.1},
-        {2, 2},
-        // exact halves (binary fractions) go to the even neighbour
-        {0.03125, 0.0312},
-        {0.09375, 0.0938},
-        {0.15625, 0.1562},
-        {-0.03125, -0.0312},
-        {1.03125, 1.0312},
-        // near halves: value * 10^4 rounds to exactly n + 0.5, though the double itself lies
-        // below or above the half
-        {0.00095, 0.0009},
-        {0.00085, 0.0008},
-        {std::nextafter(0.00085, 1.0), 0.0009},
-        {0.14865, 0.1487},
-        {61.10975, 61.1097},
-        {99.39085, 99.3909},
-        {117.19795, 117.198},
-        {std::nextafter(117.19795, 0.0), 117.1979},
-        {879732.32165, 879732.3217},
-        // tiny and huge values
-        {1e-310, 0},
-        {4.9e-5, 0},
-        {5.1e-5, 0.0001},
-        {1e15 + 0.125, 1e15 + 0.125}, // finer than a step only in binary: already the nearest
-        {123456789.12345, 123456789.1234},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.value);
-        EXPECT_EQ(sb::roundHalfEven(row.value, 4), row.rounded);
-    }
-}
-
-TEST(RoundHalfEven, OtherPlaces) {
-    struct Row {
-        double value;
-        int places;
-        double rounded;
-    };
-    const Row rows[] = {
-        {2.5, 0, 2},      {3.5, 0, 4},      {-2.5, 0, -2},    {0.5, 0, 0},       {1.5, 0, 2},
-        {2.675, 2, 2.67}, {0.125, 2, 0.12}, {0.375, 2, 0.38}, {1e300, 4, 1e300},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.value << " to " << row.places);
-        EXPECT_EQ(sb::roundHalfEven(row.value, row.places), row.rounded);
     }
 }
 

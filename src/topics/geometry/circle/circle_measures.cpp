@@ -11,14 +11,6 @@ namespace {
 
 using geometry::pi;
 
-// h raised to the power 2.0 with the platform's power function, checked like every other
-// operation. It is not h * h: the two may differ in the last bit.
-Real squared(Real h) {
-    const double p = std::pow(h.value(), 2.0);
-    if (std::isinf(p)) throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
-    return p;
-}
-
 } // namespace
 
 double areaFromRadius(double r) { return ((Real(r) * pi) * r).value(); }
@@ -50,7 +42,7 @@ double diameterFromPerimeter(double p) { return (Real(p) / pi).value(); }
 
 double areaFromPerimeter(double p) {
     const Real h = (Real(p) / pi) / 2;
-    return (squared(h) * pi).value();
+    return (pow(h, 2.0) * pi).value();
 }
 
 } // namespace sb::circle

@@ -1,23 +1,13 @@
 #include "quadrilateral_formulas.h"
 
+#include "entry/conversions.h"
 #include "entry/real.h"
-#include "round_half_even.h"
 
 #include <cmath>
 
 namespace sb::quadrilaterals {
 
 namespace {
-
-// The power function itself. With a constant 2 the compiler would turn std::pow into the
-// product x * x, which differs from it in the last bit for some inputs; the exponent is
-// read through a volatile so that the call stays.
-Real squared(Real x) {
-    volatile double exponent = 2;
-    const double result = std::pow(x.value(), exponent);
-    if (!std::isfinite(result)) throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
-    return result;
-}
 
 // P - (A + A): what a rectangle with side A and perimeter P has left for its two B sides
 std::optional<Real> twoSidesB(Real A, Real P) {
@@ -28,7 +18,7 @@ std::optional<Real> twoSidesB(Real A, Real P) {
 
 } // namespace
 
-double squareArea(double s) { return squared(s).value(); }
+double squareArea(double s) { return pow(Real(s), 2).value(); }
 
 double squarePerimeter(double s) { return (Real(s) * 4).value(); }
 
@@ -38,7 +28,7 @@ double squarePerimeterFromArea(double S) { return (sqrt(Real(S)) * 4).value(); }
 
 double squareSideFromPerimeter(double P) { return (Real(P) / 4).value(); }
 
-double squareAreaFromPerimeter(double P) { return squared(Real(P) / 4).value(); }
+double squareAreaFromPerimeter(double P) { return pow(Real(P) / 4, 2).value(); }
 
 double trapeziumArea(double A, double B, double H) { return (((Real(B) + A) * H) / 2).value(); }
 
@@ -56,7 +46,7 @@ std::optional<double> rectangleSideFromPerimeter(double A, double P) {
     const auto left = twoSidesB(A, P);
     if (!left) return std::nullopt;
     // the platform's rounding is modelled as rounding the double's exact value, a true half to even
-    return roundHalfEven((*left / 2).value(), 4);
+    return roundToPlaces((*left / 2).value(), 4);
 }
 
 std::optional<double> rectangleAreaFromPerimeter(double A, double P) {
