@@ -2,6 +2,8 @@
 #include "form14.h"
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
+#include "topics/geometry/law_of_cosines/form10.h"
+#include "topics/geometry/law_of_sines/form11.h"
 #include "window_registry.h"
 
 namespace sb {
@@ -10,6 +12,8 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form1", [&registry] { return new Form1(registry); });
     registry.add("Form2", [] { return new Form2; });
     registry.add("Form4", [] { return new Form4; });
+    registry.add("Form10", [] { return new Form10; });
+    registry.add("Form11", [] { return new Form11; });
     registry.add("Form14", [] { return new Form14; });
 }
 
