@@ -184,6 +184,61 @@ TEST(TriangleWindows, TabOrder) {
                                                    "z4", "y4", "c4", "Command7", "Command5"}));
 }
 
+// Every panel, with every combination of hostile values in its three boxes: the program
+// keeps running, and the panel ends either solved, with three results none of which is nan
+// or inf, or empty, inputs included.
+TEST(TriangleWindows, HostileValuesLeaveASolvedOrAnEmptyPanel) {
+    const QStringList hostile = {"1e308", "9e307", "1e-99", "179.9", "1",   "2",     "0.001",
+                                 "-0",    "0/0",   "1/0",   "nan",   "inf", "1e999", "."};
+    struct Panel {
+        QStringList boxes, results;
+        QString button;
+    };
+    const Panel cosinePanels[] = {
+        {{"a1", "z1", "b1"}, {"c1", "x1", "y1"}, "Command1"},
+        {{"a2", "z2", "b2"}, {"c2", "x2", "y2"}, "Command2"},
+        {{"a3", "z3", "b3"}, {"c3", "x3", "y3"}, "Command8"},
+        {{"a4", "b4", "c4"}, {"z4", "x4", "y4"}, "Command7"},
+    };
+    const Panel sinePanels[] = {
+        {{"x1", "z1", "b1"}, {"c1", "a1", "y1"}, "Command1"},
+        {{"y2", "a2", "c2"}, {"x2", "z2", "b2"}, "Command2"},
+        {{"y3", "a3", "c3"}, {"z3", "x3", "b3"}, "Command6"},
+        {{"y4", "z4", "c4"}, {"x4", "a4", "b4"}, "Command7"},
+    };
+    WatchingDesktop desktop;
+    sb::ui::Desktop::install(&desktop);
+    sb::Form10 cosines;
+    sb::Form11 sines;
+    const auto tryAll = [&](QWidget& window, const Panel& panel) {
+        for (const QString& p : hostile)
+            for (const QString& q : hostile)
+                for (const QString& r : hostile) {
+                    const QStringList typed{p, q, r};
+                    for (int i = 0; i < 3; ++i)
+                        window.findChild<QLineEdit*>(panel.boxes[i])->setText(typed[i]);
+                    window.findChild<QAbstractButton*>(panel.button)->click();
+                    QStringList results;
+                    for (const QString& name : panel.results)
+                        results << window.findChild<QLabel*>(name)->text();
+                    const bool solved = !results.contains("");
+                    SCOPED_TRACE(typed.join(", ").toStdString());
+                    EXPECT_TRUE(solved || results == QStringList(3, QString()));
+                    for (const QString& result : results) {
+                        EXPECT_FALSE(result.contains("nan", Qt::CaseInsensitive));
+                        EXPECT_FALSE(result.contains("inf", Qt::CaseInsensitive));
+                    }
+                    if (!solved) {
+                        for (const QString& box : panel.boxes)
+                            EXPECT_EQ(window.findChild<QLineEdit*>(box)->text(), "");
+                    }
+                }
+    };
+    for (const Panel& panel : cosinePanels) tryAll(cosines, panel);
+    for (const Panel& panel : sinePanels) tryAll(sines, panel);
+    sb::ui::Desktop::install(nullptr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
