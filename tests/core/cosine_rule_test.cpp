@@ -1,7 +1,7 @@
 #include "topics/geometry/law_of_cosines/cosine_rule.h"
 
-#include "entry/conversions.h"
 #include "entry/fault.h"
+#include "shown.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,6 @@
 namespace {
 
 using namespace sb::law_of_cosines;
-
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
 
 // Exact doubles: the factors of the 15-digit pi, squares taken before sums, "2a" as a + a
 // and the angle left over as (180 - x) - z all show in the last bits. The texts are what

@@ -1,7 +1,7 @@
 #include "topics/geometry/law_of_sines/sine_rule.h"
 
-#include "entry/conversions.h"
 #include "entry/fault.h"
+#include "shown.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,6 @@
 namespace {
 
 using namespace sb::law_of_sines;
-
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
 
 // One solve of a panel: the three given values and the three it computes, in the order
 // the panel shows them, exact and as shown.
