@@ -5,6 +5,8 @@
 #include "topics/algebra/fractions/form4.h"
 #include "topics/algebra/quadratic/form2.h"
 #include "topics/geometry/circle/form7.h"
+#include "topics/geometry/law_of_cosines/form10.h"
+#include "topics/geometry/law_of_sines/form11.h"
 #include "topics/geometry/quadrilaterals/form8.h"
 #include "topics/geometry/triangle_areas/form9.h"
 #include "topics/statistics/progressions/form6.h"
@@ -22,6 +24,8 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form7", [] { return new Form7; });
     registry.add("Form8", [] { return new Form8; });
     registry.add("Form9", [] { return new Form9; });
+    registry.add("Form10", [] { return new Form10; });
+    registry.add("Form11", [] { return new Form11; });
     registry.add("Form12", [] { return new Form12; });
     registry.add("Form13", [] { return new Form13; });
     registry.add("Form14", [] { return new Form14; });

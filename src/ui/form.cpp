@@ -34,11 +34,7 @@ void Form::onClick(const QString& name, std::function<void()> handler,
             handler();
         } catch (const ArithmeticFault&) {
             say(faultMessage);
-            for (const QString& output : emptiedOnFault) {
-                QWidget* emptied = control(output);
-                if (auto* l = qobject_cast<QLabel*>(emptied)) l->clear();
-                else if (auto* b = qobject_cast<QLineEdit*>(emptied)) b->clear();
-            }
+            empty(emptiedOnFault);
         }
     };
     QWidget* source = control(name);
@@ -47,6 +43,14 @@ void Form::onClick(const QString& name, std::function<void()> handler,
     else if (auto* l = qobject_cast<ClickableLabel*>(source))
         connect(l, &ClickableLabel::clicked, this, guarded);
     else Q_ASSERT_X(false, "Form::onClick", qPrintable(name));
+}
+
+void Form::empty(const QStringList& names) {
+    for (const QString& name : names) {
+        QWidget* emptied = control(name);
+        if (auto* l = qobject_cast<QLabel*>(emptied)) l->clear();
+        else if (auto* b = qobject_cast<QLineEdit*>(emptied)) b->clear();
+    }
 }
 
 void Form::say(const QString& text) { Desktop::current().showMessage(this, text); }

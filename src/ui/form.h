@@ -51,6 +51,9 @@ protected:
 
     void say(const QString& text);
 
+    // Empties the named labels and boxes, in order.
+    void empty(const QStringList& names);
+
     // Reads a box with this window's value entry rules (see value_entry.h).
     double eval(const QLineEdit* box);
     bool inputsValid = false;

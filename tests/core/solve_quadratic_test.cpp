@@ -1,7 +1,7 @@
 #include "topics/algebra/quadratic/solve_quadratic.h"
 
-#include "entry/conversions.h"
 #include "entry/fault.h"
+#include "shown.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,6 @@
 namespace {
 
 using namespace sb::quadratic;
-
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
 
 TEST(SolveQuadratic, RootsInTheProgramsOrder) {
     struct Row {

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace sb::law_of_cosines {
+
+// Sides and angles of one triangle; the angles in degrees. z lies between the sides a and b
+// (opposite c), x between a and c (opposite b), y between b and c (opposite a).
+struct FromSides {
+    double c, x, y; // two sides and the angle between them give these
+};
+struct Angles {
+    double z, x, y;
+};
+
+// The third side and the two other angles from the sides a and b and the angle z between
+// them: c from the law of cosines, x from the cosine it gives, y the rest of 180.
+// Overflowing squares, a rounded cosine outside -1..1 and a zero third side raise
+// ArithmeticFault.
+FromSides SolveSAS(double a, double z, double b);
+
+// The three angles from the three sides. Sides that make no triangle put a cosine outside
+// -1..1 and raise ArithmeticFault; a flat triangle whose cosines come out exactly 1 or -1
+// is solved (angles 0, 0 and 180).
+Angles SolveSSS(double a, double b, double c);
+
+} // namespace sb::law_of_cosines

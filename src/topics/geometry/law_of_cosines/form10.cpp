@@ -1,0 +1,150 @@
+#include "form10.h"
+
+#include "cosine_rule.h"
+
+namespace sb {
+
+namespace {
+
+using namespace ui;
+using namespace triangle_panels;
+
+FormSpec form10Spec() {
+    return {
+        "Form10",
+        "Triangles - The Law Of Cosines",
+        11880,
+        7560,
+        QColor(255, 192, 192),
+        joined({
+            {title("Triangles - The Law Of Cosines", 480)},
+            frame(480, 11640, 5880),
+            // panel 1, top left: two sides and the apex angle
+            triangle("Line1", "Line2", "Line3", 2640, 5520, 2880, 4080, 1080),
+            {
+                given("a1", 2520, 1800),
+                given("z1", 3720, 1560),
+                given("b1", 4920, 1800),
+                computed("c1", 3720, 3000),
+                computed("x1", 3000, 2520),
+                computed("y1", 4200, 2520),
+                command("Command1", "Solve Triangle ", 720, 1320),
+                command("Command3", "Clear Triangle", 720, 2160),
+            },
+            // panel 2, bottom left: the right side, the base and the angle between them
+            triangle("Line9", "Line7", "Line8", 2640, 5520, 5880, 4080, 4080),
+            {
+                given("a2", 4920, 4800),
+                given("z2", 4440, 5520),
+                given("b2", 3720, 6000),
+                computed("c2", 2400, 4800),
+                computed("x2", 3720, 4680),
+                computed("y2", 3000, 5520),
+                command("Command2", "Solve Triangle ", 720, 4320),
+                command("Command4", "Clear Triangle ", 720, 5160),
+            },
+            // panel 3, top right: the left side, the base and the angle between them
+            triangle("Line6", "Line4", "Line5", 8280, 11160, 2880, 9720, 1080),
+            {
+                given("b3", 8040, 1920),
+                given("z3", 8640, 2520),
+                given("a3", 9360, 3000),
+                computed("c3", 10680, 1920, 735),
+                computed("x3", 9960, 2520),
+                computed("y3", 9360, 1680),
+                command("Command8", "Solve Triangle", 6480, 1440),
+                command("Command6", "Clear Triangle ", 6480, 2280),
+            },
+            // panel 4, bottom right: three sides
+            triangle("Line12", "Line10", "Line11", 8400, 11280, 5880, 9840, 4080),
+            {
+                given("a4", 8280, 4800),
+                given("b4", 10680, 4800),
+                given("c4", 9480, 6000),
+                computed("z4", 9480, 4680),
+                computed("x4", 8760, 5520),
+                computed("y4", 10080, 5520),
+                command("Command7", "Solve Triangle ", 6360, 4320),
+                command("Command5", "Clear Triangle ", 6360, 5160),
+            },
+            {degreesWarning(480)},
+        }),
+        entry_rules::lawOfCosines,
+    };
+}
+
+} // namespace
+
+Form10::Form10() : PanelsForm(form10Spec()) {
+    // a fault in a solve command empties its panel as a refused value does
+    onClick(
+        "Command1", [this] { Command1_Click(); }, panelControls(1));
+    onClick(
+        "Command2", [this] { Command2_Click(); }, panelControls(2));
+    onClick(
+        "Command8", [this] { Command8_Click(); }, panelControls(3));
+    onClick(
+        "Command7", [this] { Command7_Click(); }, panelControls(4));
+    onClick("Command3", [this] { Command3_Click(); });
+    onClick("Command4", [this] { Command4_Click(); });
+    onClick("Command6", [this] { Command6_Click(); });
+    onClick("Command5", [this] { Command5_Click(); });
+    setTabChain(
+        this, {"a1", "z1", "b1", "Command1", "Command3", "b3", "z3", "a3", "Command8", "Command6",
+               "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5"});
+}
+
+void Form10::Command1_Click() {
+    solveTwoSidesAndAngle(1, "Angle Must be positive smaller than 180 degrees");
+}
+
+void Form10::Command2_Click() {
+    solveTwoSidesAndAngle(2, "Angle Must be positive and smaller than 180 degrees");
+}
+
+void Form10::Command8_Click() {
+    solveTwoSidesAndAngle(3, "Angle Must be positive and smaller than 180 degrees");
+}
+
+void Form10::solveTwoSidesAndAngle(int panel, const QString& angleMessage) {
+    const auto named = [panel](char letter) { return QChar(letter) + QString::number(panel); };
+
+    inputsValid = true;
+    const auto a = read(named('a'));
+    if (!a) return;
+    const auto z = read(named('z'));
+    if (!z) return;
+    if (!(*z < 180 && *z > 0)) {
+        clearPanel(panel);
+        return say(angleMessage);
+    }
+    const auto b = read(named('b'));
+    if (!b) return;
+
+    const auto solved = law_of_cosines::SolveSAS(*a, *z, *b);
+    write(named('c'), solved.c);
+    write(named('x'), solved.x);
+    write(named('y'), solved.y);
+}
+
+void Form10::Command7_Click() {
+    inputsValid = true;
+    const auto a = read("a4");
+    if (!a) return;
+    const auto b = read("b4");
+    if (!b) return;
+    const auto c = read("c4");
+    if (!c) return;
+
+    const auto solved = law_of_cosines::SolveSSS(*a, *b, *c);
+    write("z4", solved.z);
+    write("x4", solved.x);
+    write("y4", solved.y);
+}
+
+void Form10::Command3_Click() { clearPanel(1); }
+void Form10::Command4_Click() { clearPanel(2); }
+void Form10::Command6_Click() { clearPanel(3); }
+void Form10::Command5_Click() { clearPanel(4); }
+
+} // namespace sb
