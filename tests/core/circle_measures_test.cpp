@@ -2,7 +2,7 @@
 
 #include "entry/fault.h"
 #include "shown.h"
-#include "topics/geometry/pi.h"
+#include "topics/geometry/angles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ using namespace sb::circle;
 using Measure = double (*)(double);
 
 TEST(CirclePi, IsTheFifteenDigitConstantNotTheTrueOne) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(sb::geometry::pi), 0x400921FB54442D11u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(sb::angles::pi), 0x400921FB54442D11u);
 }
 
 TEST(CircleMeasures, AnswersAsShown) {
@@ -58,10 +58,10 @@ TEST(CircleMeasures, AnswersAsShown) {
 TEST(CircleMeasures, OrderOfOperations) {
     // (r * pi) * r, not r * r * pi; h to the power 2.0, then times pi
     const double r = 0.1;
-    EXPECT_EQ(areaFromRadius(r), (r * sb::geometry::pi) * r);
-    const double h = (7.0 / sb::geometry::pi) / 2;
-    EXPECT_EQ(areaFromPerimeter(7), (h * h) * sb::geometry::pi);
-    EXPECT_EQ(perimeterFromArea(3), (2 * std::sqrt(3 / sb::geometry::pi)) * sb::geometry::pi);
+    EXPECT_EQ(areaFromRadius(r), (r * sb::angles::pi) * r);
+    const double h = (7.0 / sb::angles::pi) / 2;
+    EXPECT_EQ(areaFromPerimeter(7), (h * h) * sb::angles::pi);
+    EXPECT_EQ(perimeterFromArea(3), (2 * std::sqrt(3 / sb::angles::pi)) * sb::angles::pi);
 }
 
 TEST(CircleMeasures, TooLargeIsAFault) {

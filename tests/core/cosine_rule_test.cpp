@@ -74,6 +74,23 @@ TEST(SolveSSS, ThreeAngles) {
     }
 }
 
+// Squares are the platform's power function: for these sides it differs from a * a in the
+// last bit, and the shown angle x with it.
+TEST(SolveSSS, SquaresAreThePowerFunction) {
+    const struct {
+        double a, b, c;
+        const char* xText;
+    } rows[] = {
+        {690.78, 289.98, 922.78, "12.5092886985057"}, // a * a gives ...058
+        {419.05, 508.54, 927.31, "1.55091244744263"}, // ...239
+        {898.56, 420.54, 485.13, "6.68615577775817"}, // ...823
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);
+        EXPECT_EQ(shown(SolveSSS(row.a, row.b, row.c).x), row.xText);
+    }
+}
+
 // No triangle, overflowing squares, a third side of zero: faults, never nan or inf.
 TEST(SolveTriangle, FaultsInsteadOfNanOrInf) {
     struct Row {

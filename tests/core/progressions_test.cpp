@@ -3,6 +3,8 @@
 #include "entry/conversions.h"
 #include "entry/fault.h"
 
+#include "shown.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,8 +15,6 @@ namespace {
 using namespace sb::progressions;
 
 const QLocale english(QStringLiteral("en_US"));
-
-std::string shown(double value) { return sb::resultText(value, english).toStdString(); }
 
 // What a box of the window holds once a command wrote the number back into it: its
 // result text, cut to the box's 8 characters, read again.

@@ -3,6 +3,8 @@
 #include "entry/conversions.h"
 #include "entry/fault.h"
 
+#include "shown.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,13 +16,9 @@ namespace {
 
 using namespace sb::quadrilaterals;
 
-std::string shown(double value) {
-    return sb::resultText(value, QLocale(QStringLiteral("en_US"))).toStdString();
-}
-
 // what a command shows: its result text, or "Implausible Data" when it has none
 std::string shown(std::optional<double> value) {
-    return value ? shown(*value) : std::string("Implausible Data");
+    return value ? ::shown(*value) : std::string("Implausible Data");
 }
 
 using Command = std::function<std::optional<double>()>;

@@ -3,6 +3,8 @@
 #include "entry/conversions.h"
 #include "entry/fault.h"
 
+#include "shown.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,8 +14,6 @@ namespace {
 using namespace sb::traffic;
 
 const QLocale english(QStringLiteral("en_US"));
-
-std::string shown(double value) { return sb::resultText(value, english).toStdString(); }
 
 TEST(Traffic, DistanceSpeedAndTime) {
     struct Row {

@@ -11,7 +11,9 @@
 
 namespace sb::angles {
 
-// pi to 15 significant digits, the program's half turn (not the double nearest to pi)
+// The program's pi: the double nearest to 3.14159265358979 (bits 400921FB54442D11), a little
+// below the double nearest to the true constant, so some results differ from a computation
+// with the full constant in their 15th digit.
 inline constexpr double pi = 3.14159265358979;
 // the doubles nearest to pi / 180 and 180 / pi with the pi above
 inline constexpr double DegToRad = 0.017453292519943278;

@@ -2,6 +2,7 @@
 
 #include "entry/conversions.h"
 #include "entry/real.h"
+#include "topics/geometry/angles.h"
 
 #include <cmath>
 
@@ -9,16 +10,17 @@ namespace sb::complex {
 
 namespace {
 
-constexpr double radToDeg = 57.29577951308238; // 180 / 3.14159265358979
+using angles::RadToDeg;
 
-Real square(Real x) { return x * x; }
+// squares are taken as powers, the platform's power function, not the product x * x
+Real square(Real x) { return pow(x, 2); }
 
 // The angle of x + y*i in degrees, in (-180, 180], rounded to 2 places.
 double polarAngle(double x, double y) {
     // on the imaginary axis, -0 included, there is nothing to divide by
     if (x == 0) return y > 0 ? 90 : y < 0 ? -90 : 0;
     // y / x may overflow to an infinity here; its arctangent is then the right angle
-    double degrees = std::atan(y / x) * radToDeg;
+    double degrees = std::atan(y / x) * RadToDeg;
     // left of the imaginary axis the arctangent names the opposite quadrant: turn it back
     // (a typed -0 is 0 here too: -1 - 0*i lies at 180)
     if (x < 0) degrees += y >= 0 ? 180 : -180;

@@ -1,7 +1,7 @@
 #include "circle_measures.h"
 
 #include "entry/real.h"
-#include "topics/geometry/pi.h"
+#include "topics/geometry/angles.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ namespace sb::circle {
 
 namespace {
 
-using geometry::pi;
+using angles::pi;
 
 } // namespace
 

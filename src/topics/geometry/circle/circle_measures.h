@@ -2,7 +2,7 @@
 
 // The answers of the circle window, one routine per button. Each takes the one positive
 // value of its box and evaluates its formula in the program's order with the program's pi
-// (geometry/pi.h). No result is rounded. A result beyond the range of a double raises
+// (geometry/angles.h). No result is rounded. A result beyond the range of a double raises
 // ArithmeticFault.
 
 namespace sb::circle {

@@ -7,8 +7,9 @@ namespace sb::law_of_cosines {
 
 namespace {
 
-// a squared as the program raises it to the power 2; one rounding, the same as a * a
-Real squared(Real a) { return a * a; }
+// a squared as the program raises it to the power 2: the platform's power function, which
+// for a few sides in ten thousand differs from a * a in the last bit
+Real squared(Real a) { return pow(a, 2); }
 
 // the angle in degrees whose cosine is ((p^2 + q^2) - r^2) / ((p + p) * q)
 Real angleFrom(Real p, Real q, Real r) {
