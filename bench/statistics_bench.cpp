@@ -69,14 +69,17 @@ void command(benchmark::State& state, bool weighted) {
     const QString noWeights;
     const QString& w = weighted ? weights() : noWeights;
     const sb::NumberMarks marks{QLocale(QStringLiteral("en_US"))};
+    std::size_t held = 0;
     for (auto _ : state) {
         const auto checked = sb::statistics::checklists(n, w, marks);
         if (checked.refusal) state.SkipWithError("the list was refused");
         benchmark::DoNotOptimize(measure(checked.lists));
+        held =
+            (checked.lists.numbers.capacity() + checked.lists.weights.capacity()) * sizeof(double);
     }
     state.SetItemsProcessed(state.iterations() * elements * (weighted ? 2 : 1));
-    // what the lists hold beyond the text itself
-    state.counters["bytes_per_number"] = double(sizeof(double) * (weighted ? 2 : 1));
+    // what the read lists hold beyond the text itself, per number of the list
+    state.counters["bytes_per_number"] = double(held) / elements;
 }
 
 void StatisticsMean(benchmark::State& s, bool weighted) {
