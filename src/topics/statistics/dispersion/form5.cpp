@@ -22,6 +22,7 @@ FormSpec form5Spec() {
         7575,
         QColor(192, 255, 255),
         {
+            // "large" headings: as big as their labels are high
             label("Label2", "Statistics", {120, 240, 1935, 375}).bold().size(13.5),
             label("Label3", numbersPrompt, {120, 960, 9495, 375}),
             // no maximum length: a long pasted column of numbers is taken whole
