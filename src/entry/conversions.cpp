@@ -27,11 +27,15 @@ bool scan(QStringView text, const NumberMarks& marks, Scanned& s) {
     const QStringView point = marks.decimalPoint;
     qsizetype i = 0;
     auto at = [&](qsizetype k) { return k < t.size() ? t[k] : QChar(); };
+    // most marks are one character, which needs no string comparison
+    auto markAt = [&](qsizetype k, QStringView mark) {
+        return mark.size() == 1 ? at(k) == mark[0] : t.sliced(k).startsWith(mark);
+    };
 
     if (at(i) == u'+' || at(i) == u'-') {
         if (at(i) == u'-') s.ascii.append('-');
         ++i;
-    } else if (t.sliced(i).startsWith(marks.negativeSign)) {
+    } else if (markAt(i, marks.negativeSign)) {
         s.ascii.append('-');
         i += marks.negativeSign.size();
     }
@@ -43,7 +47,7 @@ bool scan(QStringView text, const NumberMarks& marks, Scanned& s) {
         if (at(i) != u'0') seenSignificant = true;
         if (seenSignificant) ++significantIntDigits;
     }
-    if (!point.isEmpty() && t.sliced(i).startsWith(point)) {
+    if (!point.isEmpty() && markAt(i, point)) {
         i += point.size();
         s.ascii.append('.');
         for (; isDigit(at(i)); ++i, ++fracDigits) {
@@ -155,6 +159,22 @@ double readBack(double value) {
     if (error != std::errc() || stop != end)
         throw ArithmeticFault(ArithmeticFault::Kind::NotNumeric);
     return number;
+}
+
+bool readsBackUnchanged(QStringView text, const NumberMarks& marks) {
+    const QStringView point = marks.decimalPoint;
+    if (point.size() != 1) return false;
+    qsizetype i = !text.isEmpty() && (text[0] == u'-' || text[0] == u'+') ? 1 : 0;
+    int digits = 0;
+    bool pointSeen = false, nonZero = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            ++digits;
+            nonZero = nonZero || text[i] != u'0';
+        } else if (text[i] == point[0] && !pointSeen) pointSeen = true;
+        else return false;
+    }
+    return nonZero && digits <= 15;
 }
 
 QString integerText(std::int32_t value) { return QString::number(value); }

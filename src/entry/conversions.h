@@ -53,6 +53,12 @@ QString resultText(double value, const QLocale& locale = QLocale());
 // beyond the largest double raises the NotNumeric fault, as reading its text would.
 double readBack(double value);
 
+// Whether the number of a numeric text reads back as itself, so that readBack can be left
+// out: a plain decimal (a sign, at most 15 digits, a decimal separator, nothing else) has
+// at most 15 significant digits, which a double keeps and its result text shows unchanged.
+// Zero is not: negative zero reads back as zero.
+bool readsBackUnchanged(QStringView text, const NumberMarks& marks);
+
 // An integer as plain decimal digits with a leading "-" when negative.
 QString integerText(std::int32_t value);
 

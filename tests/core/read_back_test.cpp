@@ -59,6 +59,38 @@ TEST(ReadBack, RoundsTo15Digits) {
     EXPECT_THROW(sb::readBack(std::numeric_limits<double>::infinity()), sb::ArithmeticFault);
 }
 
+// A plain decimal of up to 15 digits, wherever its separator, is its own read-back; the
+// texts that are not are left to readBack.
+TEST(ReadBack, PlainDecimalsReadBackUnchanged) {
+    std::mt19937_64 random(5);
+    for (const char* name : {"en_US", "de_DE"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const sb::NumberMarks marks(locale);
+        for (int i = 0; i < 20000; ++i) {
+            const int digits = int(random() % 15) + 1;
+            QString text = random() % 2 ? QStringLiteral("-") : QString();
+            const int pointAt = int(random() % (digits + 1));
+            for (int d = 0; d < digits; ++d) {
+                if (d == pointAt) text += marks.decimalPoint;
+                text += QChar(u'0' + int(random() % 10));
+            }
+            const double number = sb::numberOf(text, locale);
+            SCOPED_TRACE(text.toStdString());
+            if (number == 0) {
+                EXPECT_FALSE(sb::readsBackUnchanged(text, marks));
+                continue;
+            }
+            ASSERT_TRUE(sb::readsBackUnchanged(text, marks));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(sb::readBack(number)),
+                      std::bit_cast<std::uint64_t>(number));
+        }
+    }
+    const sb::NumberMarks english(QLocale(QStringLiteral("en_US")));
+    for (const char* text : {"1234567890123456", "0.1234567890123456", "1e5", " 1", "1/2", "1.2.3",
+                             "-0", "0.000", "--1", "1,5", ""})
+        EXPECT_FALSE(sb::readsBackUnchanged(QString::fromLatin1(text), english)) << text;
+}
+
 // A piece cut out of a longer text (no end of its own) reads exactly as the piece alone.
 TEST(ReadBack, PieceOfATextReadsAsTheTextAlone) {
     const char* const pieces[] = {"3",

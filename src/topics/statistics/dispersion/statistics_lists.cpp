@@ -33,7 +33,8 @@ std::optional<QString> readElement(QStringView element, const NumberMarks& marks
                                    std::vector<double>& read) {
     EntryOutcome outcome = readValue(element, entry_rules::statistics, marks);
     if (outcome.refusal) return std::move(outcome.refusal);
-    read.push_back(readBack(outcome.value));
+    // most typed numbers are plain decimals, whose text need not be written to be read back
+    read.push_back(readsBackUnchanged(element, marks) ? outcome.value : readBack(outcome.value));
     return std::nullopt;
 }
 
