@@ -13,10 +13,12 @@ namespace {
 constexpr int elements = 1'000'000;
 
 // A list as a pupil might paste it: decimals like 123.45, with fractions like 7/8 and mixed
-// numbers like 2/1/3 among them.
-QString numbersList(unsigned seed) {
+// numbers like 2/1/3 among them; or nothing but fractions and mixed numbers, each of which
+// is written out to be read back.
+QString numbersList(unsigned seed, bool fractionsOnly = false) {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int> whole(0, 9999), cents(0, 99), small(1, 9), kind(0, 9);
+    std::uniform_int_distribution<int> whole(0, 9999), cents(0, 99), small(1, 9),
+        kind(0, fractionsOnly ? 1 : 9);
     QString text;
     text.reserve(elements * 8);
     for (int i = 0; i < elements; ++i) {
@@ -51,23 +53,16 @@ QString weightsList(unsigned seed) {
     return text;
 }
 
-const QString& numbers() {
-    static const QString text = numbersList(7);
-    return text;
-}
-
-const QString& weights() {
-    static const QString text = weightsList(11);
-    return text;
-}
+enum class Input { Numbers, Weighted, Fractions };
 
 // One command on the lists: read and check them, then compute; items are list elements
 // read (numbers and weights both count).
 template <double (*measure)(const sb::statistics::Lists&)>
-void command(benchmark::State& state, bool weighted) {
-    const QString& n = numbers();
-    const QString noWeights;
-    const QString& w = weighted ? weights() : noWeights;
+void command(benchmark::State& state, Input input) {
+    static const QString numbers = numbersList(7), weights = weightsList(11),
+                         fractions = numbersList(13, true);
+    const QString& n = input == Input::Fractions ? fractions : numbers;
+    const QString& w = input == Input::Weighted ? weights : QString();
     const sb::NumberMarks marks{QLocale(QStringLiteral("en_US"))};
     std::size_t held = 0;
     for (auto _ : state) {
@@ -77,26 +72,25 @@ void command(benchmark::State& state, bool weighted) {
         held =
             (checked.lists.numbers.capacity() + checked.lists.weights.capacity()) * sizeof(double);
     }
-    state.SetItemsProcessed(state.iterations() * elements * (weighted ? 2 : 1));
+    state.SetItemsProcessed(state.iterations() * elements * (w.isEmpty() ? 1 : 2));
     // what the read lists hold beyond the text itself, per number of the list
     state.counters["bytes_per_number"] = double(held) / elements;
 }
 
-void StatisticsMean(benchmark::State& s, bool weighted) {
-    command<sb::statistics::mean>(s, weighted);
+void StatisticsMean(benchmark::State& s, Input input) { command<sb::statistics::mean>(s, input); }
+void StatisticsVariance(benchmark::State& s, Input input) {
+    command<sb::statistics::variance>(s, input);
 }
-void StatisticsVariance(benchmark::State& s, bool weighted) {
-    command<sb::statistics::variance>(s, weighted);
-}
-void StatisticsDeviation(benchmark::State& s, bool weighted) {
-    command<sb::statistics::deviation>(s, weighted);
+void StatisticsDeviation(benchmark::State& s, Input input) {
+    command<sb::statistics::deviation>(s, input);
 }
 
-BENCHMARK_CAPTURE(StatisticsMean, unweighted, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StatisticsMean, weighted, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StatisticsVariance, unweighted, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StatisticsVariance, weighted, true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StatisticsDeviation, unweighted, false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(StatisticsDeviation, weighted, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsMean, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsMean, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsMean, fractions, Input::Fractions)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsVariance, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsVariance, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsDeviation, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsDeviation, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
 
 } // namespace
