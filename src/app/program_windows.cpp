@@ -9,6 +9,7 @@
 #include "topics/geometry/law_of_sines/form11.h"
 #include "topics/geometry/quadrilaterals/form8.h"
 #include "topics/geometry/triangle_areas/form9.h"
+#include "topics/statistics/dispersion/form5.h"
 #include "topics/statistics/progressions/form6.h"
 #include "topics/statistics/traffic/form12.h"
 #include "window_registry.h"
@@ -20,6 +21,7 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form2", [] { return new Form2; });
     registry.add("Form3", [] { return new Form3; });
     registry.add("Form4", [] { return new Form4; });
+    registry.add("Form5", [] { return new Form5; });
     registry.add("Form6", [] { return new Form6; });
     registry.add("Form7", [] { return new Form7; });
     registry.add("Form8", [] { return new Form8; });

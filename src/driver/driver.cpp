@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -110,6 +112,8 @@ void Driver::run(int lineNumber, const Command& command) {
     using Step = void (Driver::*)(const Command&);
     static const std::map<QString, Step> steps = {
         {"type", &Driver::type},
+        {"paste", &Driver::paste},
+        {"paste-file", &Driver::pasteFile},
         {"click", &Driver::click},
         {"show", &Driver::show},
         {"close", &Driver::close},
@@ -166,6 +170,33 @@ void Driver::type(const Command& c) {
     box->selectAll();
     if (c.text->isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
     else typeKeys(box, *c.text); // the box's maximum length drops what does not fit
+}
+
+void Driver::paste(const Command& c) {
+    expectWords(c, 1, true);
+    pasteInto(c.words[0], *c.text);
+}
+
+void Driver::pasteFile(const Command& c) {
+    expectWords(c, 1, true);
+    QFile file(scriptFolder.filePath(*c.text));
+    if (!file.open(QIODevice::ReadOnly))
+        throw Refusal{QStringLiteral("cannot read ") + quoted(*c.text)};
+    QString text = QString::fromUtf8(file.readAll());
+    // a file ends with a line break that is no part of its text
+    if (text.endsWith(u"\r\n")) text.chop(2);
+    else if (text.endsWith(u'\n')) text.chop(1);
+    pasteInto(c.words[0], text);
+}
+
+// Pastes as the user would from the clipboard: the selection is replaced, the box's maximum
+// length drops what does not fit, and one undo takes the whole paste back.
+void Driver::pasteInto(const QString& formDotControl, const QString& text) {
+    auto* box = qobject_cast<QLineEdit*>(target(formDotControl));
+    if (!box) throw Refusal{formDotControl + QStringLiteral(" is not a text box")};
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(text);
+    box->paste();
 }
 
 void Driver::click(const Command& c) {

@@ -3,6 +3,7 @@
 #include "script.h"
 #include "ui/desktop.h"
 
+#include <QDir>
 #include <QObject>
 #include <QTextStream>
 
@@ -56,6 +57,7 @@ class Driver {
 public:
     explicit Driver(Transcript& transcript);
     void run(int lineNumber, const Command& command);
+    QDir scriptFolder; // where relative paths of paste-file start
 
 private:
     QWidget* window(const QString& name) const; // the open window of that class name
@@ -63,6 +65,9 @@ private:
     void settle();
 
     void type(const Command& c);
+    void paste(const Command& c);
+    void pasteFile(const Command& c);
+    void pasteInto(const QString& formDotControl, const QString& text);
     void click(const Command& c);
     void show(const Command& c);
     void close(const Command& c);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     sb::drive::Transcript transcript(out);
     sb::drive::Driver driver(transcript);
+    if (argc > 1) driver.scriptFolder = QFileInfo(script.fileName()).dir();
     sb::WindowRegistry windows;
     sb::startUp(windows);
 

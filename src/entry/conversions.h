@@ -6,17 +6,27 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <optional>
 
 namespace sb {
 
+// The marks a locale reads and writes numbers with, taken from it once: reading a long list
+// of texts then does not ask the locale again for each one.
+struct NumberMarks {
+    explicit NumberMarks(const QLocale& locale);
+    QString decimalPoint;
+    QString negativeSign;
+};
+
 // The number a text stands for, or nothing when the text is not numeric: optional sign,
 // digits with at most one decimal separator, an optional exponent (e or E, optional sign,
 // digits), blanks around it. A value beyond the range of a double is not numeric; one too
 // small to be told from zero reads as zero.
 std::optional<double> parseNumber(const QString& text, const QLocale& locale = QLocale());
+std::optional<double> parseNumber(QStringView text, const NumberMarks& marks);
 
 inline bool isNumeric(const QString& text, const QLocale& locale = QLocale()) {
     return parseNumber(text, locale).has_value();
@@ -43,6 +53,17 @@ std::int32_t integerOf(const QString& text, const QLocale& locale = QLocale());
 // the locale's decimal separator. Negative zero shows as 0. inf and nan never reach the
 // screen: they raise the fault of their kind instead.
 QString resultText(double value, const QLocale& locale = QLocale());
+
+// The number that the result text of a value reads back as, in every locale: the value
+// rounded to 15 significant digits (negative zero reads back as zero). A value that rounds
+// beyond the largest double raises the NotNumeric fault, as reading its text would.
+double readBack(double value);
+
+// Whether the number of a numeric text reads back as itself, so that readBack can be left
+// out: a plain decimal (a sign, at most 15 digits, a decimal separator, nothing else) has
+// at most 15 significant digits, which a double keeps and its result text shows unchanged.
+// Zero is not: negative zero reads back as zero.
+bool readsBackUnchanged(QStringView text, const NumberMarks& marks);
 
 // An integer as plain decimal digits with a leading "-" when negative.
 QString integerText(std::int32_t value);

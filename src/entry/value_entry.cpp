@@ -2,8 +2,6 @@
 
 #include "conversions.h"
 
-#include <QStringList>
-
 #include <cmath>
 
 namespace sb {
@@ -16,35 +14,49 @@ QString notNumeric(const QString& part) { return part + entry_messages::notNumer
 
 } // namespace
 
-EntryOutcome readValue(const QString& text, const EntryRules& rules, const QLocale& locale) {
-    // an empty text has no parts at all; otherwise every "/" splits, keeping blanks
-    const QStringList parts = text.isEmpty() ? QStringList() : text.split(u'/');
-    if (parts.isEmpty() || parts.size() > 3)
+EntryOutcome readValue(QStringView text, const EntryRules& rules, const NumberMarks& marks) {
+    // an empty text has no parts at all; otherwise every "/" splits, keeping blanks (a
+    // fourth part is only counted)
+    QStringView parts[3];
+    qsizetype count = 0;
+    for (qsizetype from = 0; !text.isEmpty() && count <= 3;) {
+        const qsizetype slash = text.indexOf(u'/', from);
+        const qsizetype end = slash < 0 ? text.size() : slash;
+        if (count < 3) parts[count] = text.sliced(from, end - from);
+        ++count;
+        if (slash < 0) break;
+        from = slash + 1;
+    }
+    if (count == 0 || count > 3)
         return refuse(rules.malformed == EntryRules::Malformed::MustEnterNumeric
                           ? entry_messages::mustEnterNumeric
-                          : notNumeric(text));
+                          : notNumeric(text.toString()));
 
     double numbers[3] = {};
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const auto number = parseNumber(parts[i], locale);
-        if (!number) return refuse(notNumeric(parts[i])); // the first failing part is quoted
+    for (qsizetype i = 0; i < count; ++i) {
+        const auto number = parseNumber(parts[i], marks);
+        if (!number) return refuse(notNumeric(parts[i].toString())); // the first failing part
         numbers[i] = *number;
     }
 
     double value = numbers[0];
-    if (parts.size() > 1) {
-        const double numerator = numbers[parts.size() - 2];
-        const double denominator = numbers[parts.size() - 1];
+    if (count > 1) {
+        const double numerator = numbers[count - 2];
+        const double denominator = numbers[count - 1];
         // a zero denominator is refused in the words the program uses for it elsewhere
         if (denominator == 0) return refuse(entry_messages::denominatorZero);
         value = numerator / denominator;
-        if (parts.size() == 3) value = numbers[0] + value;
+        if (count == 3) value = numbers[0] + value;
         // a quotient or sum beyond the range of a double: the value as typed is no number
-        if (!std::isfinite(value)) return refuse(notNumeric(text));
+        if (!std::isfinite(value)) return refuse(notNumeric(text.toString()));
     }
 
     if (rules.positive && value <= 0) return refuse(entry_messages::mustEnterPositive, value);
     return {value, std::nullopt};
+}
+
+EntryOutcome readValue(const QString& text, const EntryRules& rules, const QLocale& locale) {
+    return readValue(QStringView(text), rules, NumberMarks(locale));
 }
 
 double eval(const QString& text, bool& inputsValid, const EntryRules& rules,

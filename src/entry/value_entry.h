@@ -4,8 +4,11 @@
 // a plain number x, a fraction n/d or a mixed number w/n/d; the windows differ only in the
 // three points of EntryRules.
 
+#include "conversions.h"
+
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <functional>
 #include <optional>
@@ -58,6 +61,9 @@ struct EntryOutcome {
 // Reads one text by the rules' message and positive check (the entry step is eval's).
 EntryOutcome readValue(const QString& text, const EntryRules& rules,
                        const QLocale& locale = QLocale());
+// The same for a piece of a longer text (an item of a list), with the locale's marks taken
+// once for all the pieces.
+EntryOutcome readValue(QStringView text, const EntryRules& rules, const NumberMarks& marks);
 
 // Reads one value for a command: applies the entry step to inputsValid, tells a refusal
 // through say (one message at most) and clears inputsValid then. Returns the number, 0 for

@@ -30,7 +30,7 @@ QWidget* create(const Control& c, QWidget* parent) {
     case Kind::TextBox: {
         auto* box = new QLineEdit(parent);
         // QLineEdit's own limit is 32767; a box without a limit takes what the user types
-        box->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
+        box->setMaxLength(c.maxLength > 0 ? c.maxLength : std::numeric_limits<int>::max());
         return box;
     }
     case Kind::Button: return new CaptionButton(c.text, parent);

@@ -1,0 +1,96 @@
+// The statistics window on long lists: a pasted column of a million numbers must be read,
+// and its mean, variance and standard deviation computed, well within a second.
+
+#include "entry/conversions.h"
+#include "topics/statistics/dispersion/statistics_lists.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+constexpr int elements = 1'000'000;
+
+// A list as a pupil might paste it: decimals like 123.45, with fractions like 7/8 and mixed
+// numbers like 2/1/3 among them; or nothing but fractions and mixed numbers, each of which
+// is written out to be read back.
+QString numbersList(unsigned seed, bool fractionsOnly = false) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> whole(0, 9999), cents(0, 99), small(1, 9),
+        kind(0, fractionsOnly ? 1 : 9);
+    QString text;
+    text.reserve(elements * 8);
+    for (int i = 0; i < elements; ++i) {
+        if (i > 0) text += u' ';
+        switch (kind(random)) {
+        case 0: text += QStringLiteral("%1/%2").arg(small(random)).arg(small(random) + 1); break;
+        case 1:
+            text += QStringLiteral("%1/%2/%3")
+                        .arg(small(random))
+                        .arg(small(random))
+                        .arg(small(random) + 1);
+            break;
+        default: text += QStringLiteral("%1.%2").arg(whole(random)).arg(cents(random)); break;
+        }
+    }
+    return text;
+}
+
+// Weights: small whole numbers, halves and the odd fraction.
+QString weightsList(unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> small(1, 9), kind(0, 9);
+    QString text;
+    text.reserve(elements * 4);
+    for (int i = 0; i < elements; ++i) {
+        if (i > 0) text += u' ';
+        const int k = kind(random);
+        if (k == 0) text += QStringLiteral("1/%1").arg(small(random) + 1);
+        else if (k < 4) text += QStringLiteral("%1.5").arg(small(random));
+        else text += QString::number(small(random));
+    }
+    return text;
+}
+
+enum class Input { Numbers, Weighted, Fractions };
+
+// One command on the lists: read and check them, then compute; items are list elements
+// read (numbers and weights both count).
+template <double (*measure)(const sb::statistics::Lists&)>
+void command(benchmark::State& state, Input input) {
+    static const QString numbers = numbersList(7), weights = weightsList(11),
+                         fractions = numbersList(13, true);
+    const QString& n = input == Input::Fractions ? fractions : numbers;
+    const QString& w = input == Input::Weighted ? weights : QString();
+    const sb::NumberMarks marks{QLocale(QStringLiteral("en_US"))};
+    std::size_t held = 0;
+    for (auto _ : state) {
+        const auto checked = sb::statistics::checklists(n, w, marks);
+        if (checked.refusal) state.SkipWithError("the list was refused");
+        benchmark::DoNotOptimize(measure(checked.lists));
+        held =
+            (checked.lists.numbers.capacity() + checked.lists.weights.capacity()) * sizeof(double);
+    }
+    state.SetItemsProcessed(state.iterations() * elements * (w.isEmpty() ? 1 : 2));
+    // what the read lists hold beyond the text itself, per number of the list
+    state.counters["bytes_per_number"] = double(held) / elements;
+}
+
+void StatisticsMean(benchmark::State& s, Input input) { command<sb::statistics::mean>(s, input); }
+void StatisticsVariance(benchmark::State& s, Input input) {
+    command<sb::statistics::variance>(s, input);
+}
+void StatisticsDeviation(benchmark::State& s, Input input) {
+    command<sb::statistics::deviation>(s, input);
+}
+
+BENCHMARK_CAPTURE(StatisticsMean, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsMean, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsMean, fractions, Input::Fractions)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsVariance, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsVariance, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsDeviation, unweighted, Input::Numbers)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StatisticsDeviation, weighted, Input::Weighted)->Unit(benchmark::kMillisecond);
+
+} // namespace

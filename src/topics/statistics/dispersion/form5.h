@@ -1,0 +1,23 @@
+#pragma once
+
+#include "statistics_lists.h"
+#include "ui/form.h"
+
+namespace sb {
+
+// Statistics: the mean, variance and standard deviation of a typed list of numbers,
+// optionally weighted.
+class Form5 : public ui::Form {
+    Q_OBJECT
+public:
+    Form5();
+
+private:
+    void Command1_Click();
+    void Command3_Click();
+    void Command2_Click();
+    // The steps all three commands share; measure is what the command computes.
+    void calculate(double (*measure)(const statistics::Lists&));
+};
+
+} // namespace sb

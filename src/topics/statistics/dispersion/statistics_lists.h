@@ -1,0 +1,61 @@
+#pragma once
+
+// The statistics window's routines on its two lists: the numbers and, optionally, their
+// weights, each typed as one text with the elements separated by single blanks.
+
+#include "entry/conversions.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace sb::statistics {
+
+namespace messages {
+inline const QString lengthsDiffer =
+    QStringLiteral("Number Of Elements In Both Fileds Must Be Equals. If There Is No Weight "
+                   "Leave The Weight Filed Empty!");
+inline const QString numbersEmpty = QStringLiteral("Please Fill The Numbers Filed, It Is Empty!!!");
+} // namespace messages
+
+// The lists as the computation reads them: every element is the number that its result
+// text reads back as, so each enters rounded to 15 significant digits. No weights: each
+// weight is 1.
+struct Lists {
+    std::vector<double> numbers;
+    std::vector<double> weights; // empty, or as many as numbers
+};
+
+struct Checked {
+    Lists lists;
+    std::optional<QString> refusal; // the one message, when the lists are refused
+};
+
+// Tests the two texts and reads their elements: different lengths (when weights are given)
+// are refused first, then an empty numbers list; then the elements are read number 1,
+// weight 1, number 2, weight 2, ... with the value entry parser, and the first refused one
+// ends the reading with the parser's message. A text splits at every single blank, keeping
+// empty elements; an empty text is an empty list. The read-back of a value that rounds
+// beyond the largest double raises the NotNumeric fault.
+Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& marks);
+
+// The sum of the values, first to last, each added as value + sum.
+double total(std::span<const double> values);
+
+// The weighted mean: total(a1*w1 .. an*wn) / total(w1 .. wn); unweighted total(a) / n.
+double mean(const Lists& lists);
+
+// The weighted population variance: the sum of d*(d*w) with d = a - mean, over the total of
+// the weights; unweighted the sum of d*d over n.
+double variance(const Lists& lists);
+
+// The root of the variance.
+double deviation(const Lists& lists);
+
+// Arithmetic that leaves the range of a double, a weight sum of 0 and the root of a negative
+// variance raise ArithmeticFault.
+
+} // namespace sb::statistics

@@ -1,0 +1,129 @@
+// Reading many values from one long text: a piece of the text reads as the same text on
+// its own would, and a result text reads back as readBack says, in every locale.
+
+#include "entry/conversions.h"
+#include "entry/fault.h"
+#include "entry/value_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+const char* const locales[] = {"en_US", "de_DE", "fr_CH", "ar_EG", "fa_IR", "sv_SE"};
+
+TEST(ReadBack, EqualsReadingTheResultText) {
+    std::mt19937_64 random(3);
+    std::vector<double> values = {1 / 3.0,
+                                  2 / 3.0,
+                                  -0.0,
+                                  0.1,
+                                  123.45,
+                                  1e15,
+                                  999999999999999.5,
+                                  9.999999999999995e-5,
+                                  4.9e-324,
+                                  2.2250738585072014e-308,
+                                  1.7976931348623e308,
+                                  -5.77119491429242e-10};
+    for (int i = 0; i < 2000; ++i) {
+        // any finite double, bit pattern at random, and quotients of small integers
+        const double any = std::bit_cast<double>(random());
+        if (std::isfinite(any)) values.push_back(any);
+        values.push_back(double(random() % 1000) / double(random() % 999 + 1));
+    }
+    for (const char* name : locales) {
+        const QLocale locale{QString::fromLatin1(name)};
+        for (const double value : values) {
+            const QString text = sb::resultText(value, locale);
+            SCOPED_TRACE(std::string(name) + " " + text.toStdString());
+            const double back = sb::readBack(value);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(back),
+                      std::bit_cast<std::uint64_t>(sb::numberOf(text, locale)));
+        }
+    }
+}
+
+TEST(ReadBack, RoundsTo15Digits) {
+    EXPECT_EQ(sb::readBack(1 / 3.0), 0.333333333333333);
+    EXPECT_EQ(sb::readBack(0.1234567890123456), 0.123456789012346);
+    EXPECT_EQ(sb::readBack(123.45), 123.45);
+    EXPECT_FALSE(std::signbit(sb::readBack(-0.0)));
+    // the largest double is written 1.79769313486232E+308, beyond the range
+    EXPECT_THROW(sb::readBack(std::numeric_limits<double>::max()), sb::ArithmeticFault);
+    EXPECT_THROW(sb::readBack(std::numeric_limits<double>::infinity()), sb::ArithmeticFault);
+}
+
+// A plain decimal of up to 15 digits, wherever its separator, is its own read-back; the
+// texts that are not are left to readBack.
+TEST(ReadBack, PlainDecimalsReadBackUnchanged) {
+    std::mt19937_64 random(5);
+    for (const char* name : {"en_US", "de_DE"}) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const sb::NumberMarks marks(locale);
+        for (int i = 0; i < 20000; ++i) {
+            const int digits = int(random() % 15) + 1;
+            QString text = random() % 2 ? QStringLiteral("-") : QString();
+            const int pointAt = int(random() % (digits + 1));
+            for (int d = 0; d < digits; ++d) {
+                if (d == pointAt) text += marks.decimalPoint;
+                text += QChar(u'0' + int(random() % 10));
+            }
+            const double number = sb::numberOf(text, locale);
+            SCOPED_TRACE(text.toStdString());
+            if (number == 0) {
+                EXPECT_FALSE(sb::readsBackUnchanged(text, marks));
+                continue;
+            }
+            ASSERT_TRUE(sb::readsBackUnchanged(text, marks));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(sb::readBack(number)),
+                      std::bit_cast<std::uint64_t>(number));
+        }
+    }
+    const sb::NumberMarks english(QLocale(QStringLiteral("en_US")));
+    for (const char* text : {"1234567890123456", "0.1234567890123456", "1e5", " 1", "1/2", "1.2.3",
+                             "-0", "0.000", "--1", "1,5", ""})
+        EXPECT_FALSE(sb::readsBackUnchanged(QString::fromLatin1(text), english)) << text;
+}
+
+// A piece cut out of a longer text (no end of its own) reads exactly as the piece alone.
+TEST(ReadBack, PieceOfATextReadsAsTheTextAlone) {
+    const char* const pieces[] = {"3",
+                                  "0.25",
+                                  "-2/1/2",
+                                  "1/-4",
+                                  " 1 / 4 ",
+                                  "",
+                                  "1//2",
+                                  "abc",
+                                  "5/",
+                                  "1/0",
+                                  "1e999",
+                                  "1/2/3/4",
+                                  "12345678901234567890123456789012345678901234567890.5",
+                                  "1e-400",
+                                  "1,5",
+                                  "\t7\t"};
+    for (const char* name : locales) {
+        const QLocale locale{QString::fromLatin1(name)};
+        const sb::NumberMarks marks(locale);
+        for (const char* piece : pieces) {
+            SCOPED_TRACE(std::string(name) + " \"" + piece + "\"");
+            const QString alone = QString::fromUtf8(piece);
+            // digits on either side that a reader running past the piece would take in
+            const QString around = QStringLiteral("9/9") + alone + QStringLiteral("9/9");
+            const QStringView view = QStringView(around).sliced(3, alone.size());
+            const auto expected = sb::readValue(alone, sb::entry_rules::statistics, locale);
+            const auto actual = sb::readValue(view, sb::entry_rules::statistics, marks);
+            EXPECT_EQ(actual.value, expected.value);
+            EXPECT_EQ(actual.refusal, expected.refusal);
+        }
+    }
+}
+
+} // namespace
