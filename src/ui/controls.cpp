@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "system_colours.h"
 #include "widgets.h"
 
 #include <QLineEdit>
@@ -16,7 +17,9 @@ QWidget* create(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case Kind::Label:
     case Kind::ClickLabel: {
-        auto* label = c.kind == Kind::Label ? new QLabel(parent) : new ClickableLabel(parent);
+        QLabel* label = c.kind == Kind::ClickLabel ? new ClickableLabel(parent)
+                        : c.isOutput               ? new OutputLabel(c.spoken, parent)
+                                                   : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.text);
         label->setWordWrap(true);
@@ -45,12 +48,18 @@ void style(QWidget* widget, const Control& c) {
     font.setBold(c.isBold);
     widget->setFont(font);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
-    if (!c.spoken.isEmpty()) widget->setAccessibleName(c.spoken);
+    // an output's heading is its name through its own accessible interface (widgets.h)
+    if (!c.spoken.isEmpty() && !c.isOutput) widget->setAccessibleName(c.spoken);
     QPalette palette = widget->palette();
     if (c.fill) {
         const auto role = c.kind == Kind::Button ? QPalette::Button : QPalette::Window;
         palette.setColor(role, *c.fill);
         widget->setAutoFillBackground(c.kind != Kind::Button);
+        // on a colour of its own the ink stays the light desktop's, whatever the desktop
+        if (!c.ink) {
+            palette.setColor(QPalette::WindowText, system_colour::windowText);
+            palette.setColor(QPalette::ButtonText, system_colour::windowText);
+        }
     }
     if (c.ink) {
         palette.setColor(QPalette::WindowText, *c.ink);
