@@ -46,8 +46,8 @@ void Form::tabOrder(const QStringList& names) {
 
 void Form::chainFocus(const QList<QWidget*>& order) {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    const auto firstBox =
-        std::find_if(order.begin(), order.end(), [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
+    const auto firstBox = std::find_if(order.begin(), order.end(),
+                                       [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
     if (firstBox != order.end()) (*firstBox)->setFocus();
     else if (!order.isEmpty()) order.first()->setFocus();
 }
@@ -69,6 +69,8 @@ void Form::onClick(const QString& name, std::function<void()> handler,
                 else if (auto* b = qobject_cast<QLineEdit*>(emptied)) b->clear();
             }
         }
+        // only commands write answers, so after each one the changed answers are told
+        for (OutputLabel* answer : findChildren<OutputLabel*>()) answer->announce();
     };
     QWidget* source = control(name);
     if (auto* b = qobject_cast<QAbstractButton*>(source))

@@ -12,13 +12,15 @@ namespace sb::ui {
 namespace {
 
 bool isPress(const QKeyEvent* event) {
-    return !event->isAutoRepeat() && (event->key() == Qt::Key_Return ||
-                                      event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space);
+    return !event->isAutoRepeat() &&
+           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+            event->key() == Qt::Key_Space);
 }
 
 class AccessibleOutput : public QAccessibleWidget {
 public:
-    explicit AccessibleOutput(OutputLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit AccessibleOutput(OutputLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
     QString text(QAccessible::Text t) const override {
         const auto* label = static_cast<const OutputLabel*>(widget());
         switch (t) {
@@ -100,6 +102,15 @@ OutputLabel::OutputLabel(const QString& heading, QWidget* parent)
     : QLabel(parent), heading_(heading) {
     offerAccessibleLabels();
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus); // QLabel would take the focus on clicks only
+}
+
+void OutputLabel::announce() {
+    if (text() == announced_) return;
+    announced_ = text();
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    emit announced(announced_);
 }
 
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {

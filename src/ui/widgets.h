@@ -38,15 +38,20 @@ protected:
 // A label a command writes its answer into. The pupil can select the answer with the mouse
 // or the keyboard and copy it (Ctrl+C or the context menu). A screen reader announces it
 // by its heading (its accessible name, "X1") with the answer it holds as its description
-// and value, read afresh whenever asked; each new text is announced as a name change.
+// and value, read afresh whenever asked.
 class OutputLabel : public QLabel {
     Q_OBJECT
 public:
     OutputLabel(const QString& heading, QWidget* parent);
     const QString& heading() const { return heading_; }
+    // Tells screen readers of the answer when it differs from the one last told.
+    void announce();
+signals:
+    void announced(const QString& answer);
 
 private:
     QString heading_;
+    QString announced_;
 };
 
 // A straight line between two points given relative to the window.

@@ -82,8 +82,8 @@ Form4::Form4() : Form(form4Spec()) {
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });
     // the boxes sit at staggered heights, so each group is visited in the order it is read
-    tabOrder({"s1", "m1", "d1", "op", "s2", "m2", "d2", "Command1", "s3", "m3", "d3", "bool",
-              "b", "a", "Command2", "c", "inm4", "ind4", "Command3", "om4", "od4"});
+    tabOrder({"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
+              "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"});
 }
 
 void Form4::Command1_Click() {
