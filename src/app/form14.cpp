@@ -41,7 +41,7 @@ FormSpec form14Spec() {
 Form14::Form14() : Form(form14Spec()) {
     auto* donate = control<QPushButton>("Command");
     donate->setIcon(artwork::donationButton());
-    donate->setIconSize(artwork::donationButton().size());
+    donate->setIconSize(artwork::donationSize);
 }
 
 } // namespace sb
