@@ -237,9 +237,10 @@ TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
 }
 
 TEST(Keys, enterReturnAndSpacePressTheFocusedButtonOrLink) {
-    const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
-    for (const Qt::Key key : keys) {
-        SCOPED_TRACE(QTest::toString(key));
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Space, "Space"}};
+    for (const auto& [key, keyName] : keys) {
+        SCOPED_TRACE(keyName);
         sb::ui::CaptionButton button("Solve");
         QSignalSpy pressed(&button, &QAbstractButton::clicked);
         QTest::keyClick(&button, key);
