@@ -2,6 +2,7 @@
 // with a screen reader or on a dark desktop. The windows are found by pressing every button
 // of the menu, so a new topic window is checked as soon as the menu opens it.
 
+#include "app/artwork.h"
 #include "app/start_up.h"
 #include "app/window_registry.h"
 #include "ui/dark_palette.h"
@@ -234,6 +235,39 @@ TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     EXPECT_EQ(menu.mid(0, 5),
               QStringList({"Command2", "Command3", "Command14", "Command12", "Command15"}));
     EXPECT_EQ(menu.last(), "Label1");
+}
+
+TEST_F(Windows, everyWindowShowsTheProgramIcon) {
+    const QImage program = sb::artwork::programIcon().pixmap(QSize(32, 32)).toImage();
+    for (const auto& [name, form] : forms()) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(form->windowIcon().pixmap(QSize(32, 32)).toImage(), program);
+    }
+}
+
+// The drawn pictures come out at the size asked for in device pixels, drawn, not blank.
+TEST(Artwork, picturesAreDrawnAtTheDevicePixelRatio) {
+    struct Case {
+        const char* what;
+        QIcon icon;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"program icon", sb::artwork::programIcon(), {16, 16}},
+        {"program icon", sb::artwork::programIcon(), {48, 48}},
+        {"program icon", sb::artwork::programIcon(), {256, 256}},
+        {"donation button", sb::artwork::donationButton(), sb::artwork::donationSize},
+    };
+    for (const Case& c : cases)
+        for (const qreal ratio : {1.0, 2.0, 3.0}) {
+            SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(c.size.width()) + " x" +
+                         std::to_string(ratio));
+            const QPixmap pixmap = c.icon.pixmap(c.size, ratio);
+            EXPECT_EQ(pixmap.size(), c.size * ratio);
+            EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), c.size);
+            const QImage image = pixmap.toImage();
+            EXPECT_GT(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 0); // not blank
+        }
 }
 
 TEST(Keys, enterReturnAndSpacePressTheFocusedButtonOrLink) {
