@@ -1,7 +1,11 @@
 #include "widgets.h"
 
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -111,6 +115,23 @@ void OutputLabel::announce() {
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
     emit announced(announced_);
+}
+
+void OutputLabel::contextMenuEvent(QContextMenuEvent* event) {
+    // QLabel offers a menu for links only
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(tr("&Copy"), this, [this] {
+        QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+    });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!text().isEmpty());
+    QAction* all =
+        menu->addAction(tr("Select &All"), this, [this] { setSelection(0, int(text().size())); });
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!text().isEmpty());
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 LineControl::LineControl(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {

@@ -49,6 +49,10 @@ public:
 signals:
     void announced(const QString& answer);
 
+protected:
+    // Copy (the selection, or the whole answer when nothing is selected) and Select All
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     QString heading_;
     QString announced_;

@@ -14,7 +14,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -183,6 +186,53 @@ TEST_F(Windows, anAnswerCanBeSelectedAndCopied) {
             EXPECT_EQ(QApplication::clipboard()->text(), "No Solution");
             answer->setText(before);
         }
+}
+
+// Opens the answer's context menu and chooses the action whose text starts with choice;
+// false when there is no such action or it is disabled.
+bool choose(QLabel* answer, const QString& choice) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            answer->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(answer, &click);
+    QMenu* menu = answer->findChild<QMenu*>();
+    if (!menu) return false;
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().remove(u'&').startsWith(choice)) chosen = action;
+    const bool enabled = chosen && chosen->isEnabled();
+    if (enabled) chosen->trigger();
+    delete menu;
+    return enabled;
+}
+
+TEST_F(Windows, anAnswerCanBeCopiedFromItsContextMenu) {
+    struct Case {
+        int from, length; // the selection; length 0: none
+        QString copied;
+    };
+    const Case cases[] = {{0, 0, "-3/4"}, {1, 3, "3/4"}, {0, 2, "-3"}};
+    for (const auto& [name, form] : forms())
+        for (OutputLabel* answer : controls<OutputLabel>(form))
+            for (const Case& c : cases) {
+                SCOPED_TRACE((name + "." + answer->objectName()).toStdString() + " " +
+                             c.copied.toStdString());
+                const QString before = answer->text();
+                answer->setText("-3/4");
+                QCoreApplication::processEvents(); // drawn, as the pupil sees it before choosing
+                if (c.length > 0) answer->setSelection(c.from, c.length);
+                QApplication::clipboard()->clear();
+                EXPECT_TRUE(choose(answer, "Copy"));
+                EXPECT_EQ(QApplication::clipboard()->text(), c.copied);
+                answer->setText(before);
+            }
+}
+
+TEST_F(Windows, anEmptyAnswerHasNothingToCopy) {
+    OutputLabel answer("X1", nullptr);
+    EXPECT_FALSE(choose(&answer, "Copy"));
+    answer.setText("No Solution");
+    EXPECT_TRUE(choose(&answer, "Select All"));
+    EXPECT_EQ(answer.selectedText(), "No Solution");
 }
 
 // The widgets Tab visits, from the one that has the focus when the window opens.
