@@ -287,14 +287,6 @@ TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     EXPECT_EQ(menu.last(), "Label1");
 }
 
-TEST_F(Windows, everyWindowShowsTheProgramIcon) {
-    const QImage program = sb::artwork::programIcon().pixmap(QSize(32, 32)).toImage();
-    for (const auto& [name, form] : forms()) {
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(form->windowIcon().pixmap(QSize(32, 32)).toImage(), program);
-    }
-}
-
 // The drawn pictures come out at the size asked for in device pixels, drawn, not blank.
 TEST(Artwork, picturesAreDrawnAtTheDevicePixelRatio) {
     struct Case {
