@@ -4,7 +4,23 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <string_view>
+
+namespace {
+
+// --help and --version only print, so they work without a display too (over ssh, in scripts)
+bool onlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        for (const std::string_view option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (argv[i] == option) return true;
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (onlyPrints(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv); // takes Qt's own options (-platform, -style, ...) first
     QApplication::setApplicationName(QStringLiteral("Sumbrook"));
     QApplication::setApplicationVersion(QStringLiteral(SUMBROOK_VERSION));
