@@ -1,15 +1,52 @@
 #include "artwork.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include <functional>
+#include <memory>
 
 namespace sb::artwork {
 
 namespace {
 
-// Bold text centred in the picture.
-void caption(QPainter& p, const QPixmap& on, const QString& family, int pixels, bool italic,
+// Draws a picture in its own coordinates, 0 .. width and 0 .. height.
+using Drawing = std::function<void(QPainter&)>;
+
+// An icon drawn at whatever size it is asked for: Qt asks for the size in device pixels.
+class DrawnIcon : public QIconEngine {
+public:
+    DrawnIcon(QSizeF canvas, Drawing draw) : canvas_(canvas), draw_(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / canvas_.width(), rect.height() / canvas_.height());
+        draw_(*painter);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, pixmap.rect(), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new DrawnIcon(*this); }
+
+private:
+    QSizeF canvas_;
+    Drawing draw_;
+};
+
+// Bold text centred in the area.
+void caption(QPainter& p, const QRectF& area, const QString& family, int pixels, bool italic,
              QColor colour, const QString& text) {
     QFont font(family);
     font.setPixelSize(pixels);
@@ -17,28 +54,28 @@ void caption(QPainter& p, const QPixmap& on, const QString& family, int pixels, 
     font.setItalic(italic);
     p.setFont(font);
     p.setPen(colour);
-    p.drawText(on.rect(), Qt::AlignCenter, text);
+    p.drawText(area, Qt::AlignCenter, text);
 }
 
-} // namespace
-
-QPixmap donationButton() {
-    QPixmap pixmap(93, 31);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+void drawDonationButton(QPainter& p) {
     QLinearGradient gold(0, 0, 0, 31);
     gold.setColorAt(0, QColor(255, 236, 170));
     gold.setColorAt(1, QColor(247, 181, 41));
     p.setBrush(gold);
     p.setPen(QPen(QColor(191, 127, 20), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, 92, 30), 14, 14);
-    caption(p, pixmap, "Arial", 15, true, QColor(0, 48, 135), "Donate");
-    return pixmap;
+    caption(p, QRectF(0, 0, 93, 31), "Arial", 15, true, QColor(0, 48, 135), "Donate");
 }
 
+} // namespace
+
+QIcon donationButton() { return QIcon(new DrawnIcon(donationSize, drawDonationButton)); }
+
 QCursor linkPointer() {
-    QPixmap pixmap(32, 32);
+    // drawn at the screen's pixel density; the hot spot stays in device-independent pixels
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(32, 32) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -57,15 +94,11 @@ QCursor linkPointer() {
 }
 
 QIcon programIcon() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(192, 192, 255));
-    p.setPen(QPen(QColor(10, 36, 106), 3));
-    p.drawRoundedRect(QRectF(3, 3, 58, 58), 10, 10);
-    caption(p, pixmap, "Serif", 34, false, QColor(10, 36, 106), QString(QChar(0x03a3))); // sigma
-    return QIcon(pixmap);
+    // the same drawing the installed icons are made from at build time
+    auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/sumbrook.svg"));
+    return QIcon(new DrawnIcon(svg->viewBoxF().size(), [svg](QPainter& p) {
+        svg->render(&p, QRectF(QPointF(), svg->viewBoxF().size()));
+    }));
 }
 
 } // namespace sb::artwork

@@ -2,13 +2,15 @@
 
 #include <QCursor>
 #include <QIcon>
-#include <QPixmap>
+#include <QSize>
 
-// Pictures the program draws itself rather than ships as files.
+// Pictures the program draws itself rather than ships as bitmaps. Each is drawn afresh at
+// the size and device pixel ratio it is shown at, so it stays sharp on high-density screens.
 namespace sb::artwork {
 
-QPixmap donationButton(); // 93 x 31 pixels, a "Donate" button
-QCursor linkPointer();    // 32 x 32, a pointing hand
-QIcon programIcon();
+QIcon donationButton();                      // a "Donate" button
+inline constexpr QSize donationSize{93, 31}; // its size in device-independent pixels
+QCursor linkPointer();                       // 32 x 32, a pointing hand
+QIcon programIcon();                         // the program's icon, drawn from sumbrook.svg
 
 } // namespace sb::artwork

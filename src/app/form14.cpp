@@ -28,7 +28,8 @@ FormSpec form14Spec() {
                 .in(on),
             label("Label16", "matter what  your home currency. \n", {720, 1200, 5775, 255}).in(on),
             label("Label13", "Press Here", {3480, 1680, 1455, 375}).in(on),
-            button("Command", "", {4920, 1560, 1455, 495}).in(on),
+            // the button shows only its picture, so a screen reader reads the picture's word
+            button("Command", "", {4920, 1560, 1455, 495}).in(on).named("Donate"),
             label("Label14", "Thank you for your support.", {600, 2040, 2895, 375}).in(on),
         },
         std::nullopt,
@@ -40,7 +41,7 @@ FormSpec form14Spec() {
 Form14::Form14() : Form(form14Spec()) {
     auto* donate = control<QPushButton>("Command");
     donate->setIcon(artwork::donationButton());
-    donate->setIconSize(artwork::donationButton().size());
+    donate->setIconSize(artwork::donationSize);
 }
 
 } // namespace sb

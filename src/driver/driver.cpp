@@ -1,12 +1,17 @@
 #include "driver.h"
 
+#include "ui/dark_palette.h"
+#include "ui/form.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMetaEnum>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTest>
@@ -47,6 +52,21 @@ void typeKeys(QWidget* box, const QString& text) {
         if (key[0].unicode() < 128) QTest::keyClick(box, char(key[0].unicode()));
         else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
     }
+}
+
+// FORM.CONTROL ROLE "NAME": what a screen reader is told about the control
+QString accessibleLine(const QString& name, QWidget* control) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+    if (!a) throw Refusal{name + QStringLiteral(" is not accessible")};
+    const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role());
+    const QString roleName = role ? QString::fromLatin1(role).toLower()
+                                  : QStringLiteral("0x%1").arg(int(a->role()), 0, 16);
+    return name + u' ' + roleName + u' ' + quoted(a->text(QAccessible::Name));
+}
+
+bool speaks(const QWidget* control) {
+    return qobject_cast<const QLineEdit*>(control) || qobject_cast<const QLabel*>(control) ||
+           qobject_cast<const QAbstractButton*>(control);
 }
 
 void expectWords(const Command& c, int words, bool text) {
@@ -105,6 +125,7 @@ Driver::Driver(Transcript& transcript)
     ui::Desktop::install(&desktop_);
     qApp->installEventFilter(&answerer_);
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    light_ = QApplication::palette();
 }
 
 void Driver::run(int lineNumber, const Command& command) {
@@ -120,6 +141,8 @@ void Driver::run(int lineNumber, const Command& command) {
         {"locale", &Driver::locale},
         {"desktop", &Driver::desktop},
         {"screenshot", &Driver::screenshot},
+        {"accessible", &Driver::accessible},
+        {"palette", &Driver::palette},
     };
     try {
         if (ended_) throw Refusal{QStringLiteral("the program has ended")};
@@ -255,6 +278,29 @@ void Driver::screenshot(const Command& c) {
     expectWords(c, 1, true);
     if (!window(c.words[0])->grab().save(*c.text, "PNG"))
         throw Refusal{QStringLiteral("cannot save ") + quoted(*c.text)};
+}
+
+} // namespace sb::drive
+
+namespace sb::drive {
+
+void Driver::accessible(const Command& c) {
+    expectWords(c, 1, false);
+    const QString& name = c.words[0];
+    if (name.contains(u'.')) return transcript_.say(accessibleLine(name, target(name)));
+    QWidget* w = window(name);
+    const auto* form = qobject_cast<const ui::Form*>(w);
+    if (!form) throw Refusal{name + QStringLiteral(" has no control table")};
+    for (const QString& controlName : form->controlNames())
+        if (auto* control = w->findChild<QWidget*>(controlName); control && speaks(control))
+            transcript_.say(accessibleLine(name + u'.' + controlName, control));
+}
+
+void Driver::palette(const Command& c) {
+    expectWords(c, 1, false);
+    if (c.words[0] == u"dark") QApplication::setPalette(ui::darkPalette());
+    else if (c.words[0] == u"light") QApplication::setPalette(light_);
+    else throw Refusal{QStringLiteral("palette takes dark or light")};
 }
 
 } // namespace sb::drive

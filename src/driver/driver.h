@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QObject>
+#include <QPalette>
 #include <QTextStream>
 
 class QWidget;
@@ -75,11 +76,14 @@ private:
     void locale(const Command& c);
     void desktop(const Command& c);
     void screenshot(const Command& c);
+    void accessible(const Command& c);
+    void palette(const Command& c);
 
     Transcript& transcript_;
     RecordingDesktop desktop_;
     MessageBoxAnswerer answerer_;
     bool ended_ = false;
+    QPalette light_; // the desktop's palette at start
 };
 
 } // namespace sb::drive

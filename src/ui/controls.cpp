@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "system_colours.h"
 #include "widgets.h"
 
 #include <QLineEdit>
@@ -19,8 +20,8 @@ QWidget* create(const Control& c, QWidget* parent) {
     case Kind::Label:
     case Kind::ClickLabel: {
         QLabel* label = c.kind == Kind::ClickLabel ? new ClickableLabel(parent)
-                         : c.isOutput               ? new OutputLabel(parent)
-                                                    : new QLabel(parent);
+                        : c.isOutput               ? new OutputLabel(c.spoken, parent)
+                                                   : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.text);
         label->setWordWrap(!c.isOutput); // an answer stays on one line
@@ -50,12 +51,18 @@ void style(QWidget* widget, const Control& c) {
     font.setItalic(c.isItalic);
     widget->setFont(font);
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
-    if (!c.spoken.isEmpty()) widget->setAccessibleName(c.spoken);
+    // an output's heading is its name through its own accessible interface (widgets.h)
+    if (!c.spoken.isEmpty() && !c.isOutput) widget->setAccessibleName(c.spoken);
     QPalette palette = widget->palette();
     if (c.fill) {
         const auto role = c.kind == Kind::Button ? QPalette::Button : QPalette::Window;
         palette.setColor(role, *c.fill);
         widget->setAutoFillBackground(c.kind != Kind::Button);
+        // on a colour of its own the ink stays the light desktop's, whatever the desktop
+        if (!c.ink) {
+            palette.setColor(QPalette::WindowText, system_colour::windowText);
+            palette.setColor(QPalette::ButtonText, system_colour::windowText);
+        }
     }
     if (c.ink) {
         palette.setColor(QPalette::WindowText, *c.ink);
@@ -69,8 +76,8 @@ void style(QWidget* widget, const Control& c) {
 void widen(QWidget* output) {
     const QRect at = output->geometry();
     int right = output->parentWidget()->width();
-    for (QWidget* other : output->parentWidget()->findChildren<QWidget*>(
-             QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* other :
+         output->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect o = other->geometry();
         if (other != output && o.left() > at.right() && o.top() <= at.bottom() &&
             o.bottom() >= at.top())

@@ -37,8 +37,8 @@ struct Control {
     std::optional<QColor> fill; // background; labels without one are transparent
     std::optional<QColor> ink;  // text colour
     QString tip;
-    QString inside; // the control this one sits in (a picture box); the window when empty
-    QString spoken; // what a screen reader calls it: the heading that names it on the window
+    QString inside;        // the control this one sits in (a picture box); the window when empty
+    QString spoken;        // what a screen reader calls it: the heading that names it on the window
     bool isOutput = false; // a label that commands write their answers into
 
     Control bold() const { return with(&Control::isBold, true); }

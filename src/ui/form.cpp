@@ -2,10 +2,13 @@
 
 #include "desktop.h"
 #include "entry/fault.h"
+#include "system_colours.h"
 #include "widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace sb::ui {
 
@@ -17,10 +20,36 @@ Form::Form(const FormSpec& spec) : entry_(spec.entry) {
     if (spec.background) {
         QPalette p = palette();
         p.setColor(QPalette::Window, *spec.background);
+        // the window paints its own colour, so its labels keep the light desktop's ink
+        p.setColor(QPalette::WindowText, system_colour::windowText);
         setPalette(p);
         setAutoFillBackground(true);
     }
     buildControls(this, spec.controls);
+    for (const Control& c : spec.controls) controlNames_ << c.name;
+
+    QList<QWidget*> reading;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus) reading << w;
+    std::stable_sort(reading.begin(), reading.end(), [this](QWidget* a, QWidget* b) {
+        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    chainFocus(reading);
+}
+
+void Form::tabOrder(const QStringList& names) {
+    QList<QWidget*> order;
+    for (const QString& name : names) order << control(name);
+    chainFocus(order);
+}
+
+void Form::chainFocus(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    const auto firstBox = std::find_if(order.begin(), order.end(),
+                                       [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
+    if (firstBox != order.end()) (*firstBox)->setFocus();
+    else if (!order.isEmpty()) order.first()->setFocus();
 }
 
 QLineEdit* Form::box(const QString& name) const { return control<QLineEdit>(name); }
@@ -36,6 +65,8 @@ void Form::onClick(const QString& name, std::function<void()> handler,
             say(faultMessage);
             empty(emptiedOnFault);
         }
+        // only commands write answers, so after each one the changed answers are told
+        for (OutputLabel* answer : findChildren<OutputLabel*>()) answer->announce();
     };
     QWidget* source = control(name);
     if (auto* b = qobject_cast<QAbstractButton*>(source))

@@ -27,11 +27,16 @@ struct FormSpec {
 // The one answer to an arithmetic fault that a command did not anticipate.
 inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
 
-// A top-level window built from its FormSpec. Closing it discards it.
+// A top-level window built from its FormSpec. Closing it discards it. Tab visits its boxes,
+// buttons, answers and links in reading order (top to bottom, then left to right) unless
+// the window gives its own order, and its first box has the focus when it opens.
 class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(const FormSpec& spec);
+
+    // The names of the window's controls, in table order.
+    const QStringList& controlNames() const { return controlNames_; }
 
 protected:
     template <class T = QWidget> T* control(const QString& name) const {
@@ -54,12 +59,18 @@ protected:
     // Empties the named labels and boxes, in order.
     void empty(const QStringList& names);
 
+    // Tab visits the named controls in this order; the first box among them gets the focus.
+    void tabOrder(const QStringList& names);
+
     // Reads a box with this window's value entry rules (see value_entry.h).
     double eval(const QLineEdit* box);
     bool inputsValid = false;
 
 private:
+    void chainFocus(const QList<QWidget*>& order);
+
     std::optional<EntryRules> entry_;
+    QStringList controlNames_;
 };
 
 } // namespace sb::ui

@@ -1,11 +1,71 @@
 #include "widgets.h"
 
+#include <QAccessibleWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace sb::ui {
+
+namespace {
+
+bool isPress(const QKeyEvent* event) {
+    return !event->isAutoRepeat() &&
+           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+            event->key() == Qt::Key_Space);
+}
+
+class AccessibleOutput : public QAccessibleWidget {
+public:
+    explicit AccessibleOutput(OutputLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* label = static_cast<const OutputLabel*>(widget());
+        switch (t) {
+        case QAccessible::Name: return label->heading();
+        case QAccessible::Description:
+        case QAccessible::Value: return label->text();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) emit static_cast<ClickableLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
+    if (className == u"sb::ui::OutputLabel")
+        return new AccessibleOutput(static_cast<OutputLabel*>(object));
+    if (className == u"sb::ui::ClickableLabel")
+        return new AccessibleLink(static_cast<ClickableLabel*>(object));
+    return nullptr;
+}
+
+void offerAccessibleLabels() {
+    static const bool installed = (QAccessible::installFactory(accessibleLabel), true);
+    Q_UNUSED(installed);
+}
+
+} // namespace
 
 void CaptionButton::paintEvent(QPaintEvent* event) {
     if (!icon().isNull()) return QPushButton::paintEvent(event); // a picture button
@@ -20,10 +80,58 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
     painter.drawText(area.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+    // Space presses on release, as QPushButton does; Enter presses at once
+    if (isPress(event) && event->key() != Qt::Key_Space) return click();
+    QPushButton::keyPressEvent(event);
+}
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    offerAccessibleLabels();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    if (isPress(event)) return emit clicked();
+    QLabel::keyPressEvent(event);
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+OutputLabel::OutputLabel(const QString& heading, QWidget* parent)
+    : QLabel(parent), heading_(heading) {
+    offerAccessibleLabels();
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus); // QLabel would take the focus on clicks only
+}
+
+void OutputLabel::announce() {
+    if (text() == announced_) return;
+    announced_ = text();
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    emit announced(announced_);
+}
+
+void OutputLabel::contextMenuEvent(QContextMenuEvent* event) {
+    // QLabel offers a menu for links only
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(tr("&Copy"), this, [this] {
+        QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+    });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!text().isEmpty());
+    QAction* all =
+        menu->addAction(tr("Select &All"), this, [this] { setSelection(0, int(text().size())); });
+    all->setShortcut(QKeySequence::SelectAll);
+    all->setEnabled(!text().isEmpty());
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 void OutputLabel::paintEvent(QPaintEvent* event) {

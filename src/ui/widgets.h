@@ -1,7 +1,8 @@
 #pragma once
 
 // The few control kinds Qt lacks as they are: a button whose long caption wraps inside it,
-// a label that reacts to clicks, and the drawn line and rectangle.
+// a label that reacts to clicks, a label that holds an answer, and the drawn line and
+// rectangle.
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +10,7 @@
 namespace sb::ui {
 
 // A button whose caption wraps inside the button; text() stays the exact caption. A button
-// with a picture shows the picture.
+// with a picture shows the picture. With the focus, Enter presses it as Space does.
 class CaptionButton : public QPushButton {
     Q_OBJECT
 public:
@@ -17,30 +18,46 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A label that acts when clicked, or when it has the focus and Space or Enter is pressed;
+// screen readers see a link.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(QWidget* parent);
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A label that commands write their answers into. An answer is never wrapped or cut: when
-// it is wider than the label, the label's font shrinks until the whole answer fits.
+// A label a command writes its answer into. The pupil can select the answer with the mouse
+// or the keyboard and copy it (Ctrl+C or the context menu). A screen reader announces it
+// by its heading (its accessible name, "X1") with the answer it holds as its description
+// and value, read afresh whenever asked. An answer is never wrapped or cut: when it is wider
+// than the label, the label's font shrinks until the whole answer fits.
 class OutputLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    OutputLabel(const QString& heading, QWidget* parent);
+    const QString& heading() const { return heading_; }
+    // Tells screen readers of the answer when it differs from the one last told.
+    void announce();
+signals:
+    void announced(const QString& answer);
 
 protected:
+    // Copy (the selection, or the whole answer when nothing is selected) and Select All
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString heading_;
+    QString announced_;
     double designedPoints_ = 0; // the size the window was drawn with
 };
 

@@ -78,13 +78,6 @@ inline QStringList panelControls(int panel) {
     return names;
 }
 
-// Sets the order in which Tab moves through the named controls of the window.
-inline void setTabChain(const QWidget* window, const QStringList& names) {
-    for (qsizetype i = 1; i < names.size(); ++i)
-        QWidget::setTabOrder(window->findChild<QWidget*>(names[i - 1]),
-                             window->findChild<QWidget*>(names[i]));
-}
-
 // Joins control tables in order.
 inline ui::ControlTable joined(std::initializer_list<ui::ControlTable> parts) {
     ui::ControlTable all;

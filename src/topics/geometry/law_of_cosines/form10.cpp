@@ -89,9 +89,8 @@ Form10::Form10() : PanelsForm(form10Spec()) {
     onClick("Command4", [this] { Command4_Click(); });
     onClick("Command6", [this] { Command6_Click(); });
     onClick("Command5", [this] { Command5_Click(); });
-    setTabChain(
-        this, {"a1", "z1", "b1", "Command1", "Command3", "b3", "z3", "a3", "Command8", "Command6",
-               "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5"});
+    tabOrder({"a1", "z1", "b1", "Command1", "Command3", "b3", "z3", "a3", "Command8", "Command6",
+              "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5"});
 }
 
 void Form10::Command1_Click() {

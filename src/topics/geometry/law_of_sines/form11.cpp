@@ -93,9 +93,8 @@ Form11::Form11() : PanelsForm(form11Spec()) {
     onClick("Command4", [this] { Command4_Click(); });
     onClick("Command8", [this] { Command8_Click(); });
     onClick("Command5", [this] { Command5_Click(); });
-    setTabChain(
-        this, {"z1", "x1", "b1", "Command1", "Command3", "c3", "a3", "y3", "Command6", "Command8",
-               "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5"});
+    tabOrder({"z1", "x1", "b1", "Command1", "Command3", "c3", "a3", "y3", "Command6", "Command8",
+              "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5"});
 }
 
 bool Form11::anglesFit(int panel, std::initializer_list<double> angles) {

@@ -164,7 +164,7 @@ FormSpec form8Spec() {
 }
 
 // the order the Tab key moves the focus in
-const char* const tabOrder[] = {
+const QStringList tabChain = {
     "s1",        "Command1",  "Command3", "a1",        "Command2", "Command4",  "p1",
     "Command7",  "Command9",  "a2",       "b2",        "h2",       "Command13", "a3",
     "b3",        "a6",        "ar6",      "a7",        "p7",       "Command5",  "Command8",
@@ -179,8 +179,7 @@ Form8::Form8() : Form(form8Spec()) {
     // the heading runs to the window's edge; with a wider font than the window was drawn for
     // its end is cut there rather than wrapped under the line below it
     label("Label31")->setWordWrap(false);
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(control(tabOrder[i - 1]), control(tabOrder[i]));
+    tabOrder(tabChain);
 
     onClick("Command1", [this] { Command1_Click(); }, {"o1"});
     onClick("Command3", [this] { Command3_Click(); }, {"o1"});

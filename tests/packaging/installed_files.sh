@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh folder and checks what a desktop finds there: the files,
+# the icon sizes, the desktop entry and the metainfo (both through their validators), and
+# the program's own options.
+#     installed_files.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+build=$1 id=$2 version=$3
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+expected=(
+    bin/sumbrook
+    "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$id.svg"
+)
+for size in 16 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+done
+actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+[[ $actual == "$(printf '%s\n' "${expected[@]}" | sort)" ]] ||
+    fail "installed files differ: $(diff <(printf '%s\n' "${expected[@]}" | sort) <(printf '%s\n' "$actual"))"
+
+# a PNG's width and height are the big-endian words at bytes 16 and 20
+for size in 16 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+    dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+    [[ $dims == "${size}x$size" ]] || fail "$png is $dims"
+done
+
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
+    fail "appstreamcli: $(appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml")"
+for want in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "<category>Education</category>" "<category>Math</category>" \
+    "<release version=\"$version\"" "<content_rating type=\"oars-1.1\"/>"; do
+    grep -qF "$want" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metainfo lacks $want"
+done
+(($(grep -c '<screenshot' "$prefix/share/metainfo/$id.metainfo.xml") == 3)) || fail "two screenshots expected"
+
+# --version needs no display
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sumbrook" --version 2>/dev/null) == "Sumbrook $version" ]] ||
+    fail "--version"
+export QT_QPA_PLATFORM=offscreen
+help=$("$prefix/bin/sumbrook" --help 2>/dev/null)
+grep -q -- '--version' <<<"$help" && grep -q -- '--help' <<<"$help" || fail "--help: $help"
+if "$prefix/bin/sumbrook" --no-such-option >/dev/null 2>&1; then fail "an unknown option is taken"; fi
+# Qt's own options are still understood
+[[ $("$prefix/bin/sumbrook" -platform offscreen -style fusion --version 2>/dev/null) == "Sumbrook $version" ]] ||
+    fail "Qt's options are refused"
+echo "installed files, icons, desktop entry, metainfo and options are as they should be"
