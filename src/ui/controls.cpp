@@ -79,8 +79,9 @@ void widen(QWidget* output) {
     for (QWidget* other :
          output->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect o = other->geometry();
-        if (other != output && o.left() > at.right() && o.top() <= at.bottom() &&
-            o.bottom() >= at.top())
+        // a drawn line only crosses its bounding box; the text may cross it as well
+        if (other != output && !qobject_cast<LineControl*>(other) && o.left() > at.right() &&
+            o.top() <= at.bottom() && o.bottom() >= at.top())
             right = std::min(right, o.left() - 4);
     }
     if (right > at.left() + at.width()) output->resize(right - at.left(), at.height());

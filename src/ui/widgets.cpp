@@ -140,7 +140,7 @@ void OutputLabel::paintEvent(QPaintEvent* event) {
     fitted.setPointSizeF(designedPoints_);
     const int room = contentsRect().width();
     // half a point at a time, down to a size that still reads
-    while (fitted.pointSizeF() > 5 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
+    while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
     if (fitted != font()) setFont(fitted);
     QLabel::paintEvent(event);
