@@ -39,17 +39,17 @@ FormSpec form13Spec() {
         label("Label10", "Im", {1440, 720, 255, 255}),
         label("Label13", "Operation", {2160, 840, 975, 255}),
         textBox("op", {2400, 1080, 375, 375}).named("Operation"),
-        // wide enough for the whole list on one line
-        label("Label16", "[ + , - , * , / ]", {2160, 1560, 1335, 255}),
+        label("Label16", "[ + , - , * , / ]", {2160, 1560, 975, 255}),
         label("Label11", "R", {3360, 720, 255, 255}),
         label("Label12", "Im", {4080, 720, 255, 255}),
         button("Command1", "Solve", {4920, 1080, 1455, 375}),
         label("Label14", "R", {7080, 720, 255, 255}),
         label("Label15", "Im", {8280, 720, 255, 255}),
-        // the result pair takes the width up to the window's edge and two lines: 15 digits,
-        // a sign, a point and an exponent need them
-        output("o1", {6480, 1080, 1680, 555}).named("R"),
-        output("o2", {8220, 1080, 1860, 555}).named("Im"),
+        // the real part starts a little further left than drawn: a negative 15-digit
+        // number with an exponent (-1.42857142857143E-100) is cut short in the drawn room
+        output("o1", {6480, 1080, 1680, 375}).named("R"),
+        output("o2", {8160, 1080, 1095, 375}).named("Im"),
+        // the worked example of an addition, written as the polar example at the foot is
         label("Label8", "Example: (3-2*i) + (6+4*i) => <3,-2> + <6,4>   Is :   <9,2>",
               {360, 2040, 8175, 375}),
         line("Line13", 0, 2640, 10080, 2640),
@@ -65,8 +65,7 @@ FormSpec form13Spec() {
         label("Label3", "R", {600, 5760, 255, 255}),
         label("fdf", "Im", {1320, 5760, 255, 255}),
         button("Command3", "To Polar", {2400, 6120, 1095, 375}),
-        // two lines high, to the window's edge: a text of 15-digit numbers is long
-        output("o4", {3840, 6120, 6120, 585}).named("Polar Representation"),
+        output("o4", {3840, 6120, 5295, 375}).named("Polar Representation"),
         label("Label21", "Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)",
               {240, 6720, 7575, 375}),
     };

@@ -47,8 +47,7 @@ FormSpec form3Spec() {
         line("Line8", 1200, 4328, 1815, 4328),
         textBox("in3d", {1200, 4440, 615, 495}, 8).named("Denominator"),
         button("Command3", "Fraction To Decimal", {2040, 3960, 1575, 495}),
-        // wide enough for 15 digits in the bold face, up to the panel's edge
-        output("out3", {3720, 4080, 1905, 375}).named("Decimal"),
+        output("out3", {3840, 4080, 1695, 375}).named("Decimal"),
         // a decimal to a mixed number
         label("Label3", "Converts Decimal Fruction To  Simple Fraction ", {6000, 2880, 5295, 615}),
         textBox("in4", {6000, 3840, 1335, 375}, 9).named("Decimal"),
