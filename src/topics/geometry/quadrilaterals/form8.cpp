@@ -181,6 +181,8 @@ Form8::Form8() : Form(form8Spec()) {
     label("Label31")->setWordWrap(false);
     tabOrder(tabChain);
 
+    // a square, product or sum beyond the range of a double is told with the fault message
+    // and leaves the panel's answer empty
     onClick("Command1", [this] { Command1_Click(); }, {"o1"});
     onClick("Command3", [this] { Command3_Click(); }, {"o1"});
     onClick("Command2", [this] { Command2_Click(); }, {"o2"});
