@@ -1,6 +1,6 @@
 #include "topics/algebra/fractions/integer_routines.h"
 
-#include "entry/fault.h"
+#include "fault_of.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,6 @@ namespace {
 
 using namespace sb::fractions;
 using Kind = sb::ArithmeticFault::Kind;
-
-template <typename F> Kind faultOf(F f) {
-    try {
-        f();
-    } catch (const sb::ArithmeticFault& fault) {
-        return fault.kind();
-    }
-    ADD_FAILURE() << "no fault";
-    return Kind::NotNumeric;
-}
 
 TEST(IntegerRoutines, GcdKeepsTheSignOfTheLastRemainder) {
     struct Row {

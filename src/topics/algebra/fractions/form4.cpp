@@ -78,6 +78,8 @@ FormSpec form4Spec() {
 } // namespace
 
 Form4::Form4() : Form(form4Spec()) {
+    // an integer out of range, a denominator whose integer is 0 or 0 / 0 ends a command
+    // with the one fault message, and every result stays as it was before the click
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });

@@ -74,6 +74,7 @@ void Form2::Command1_Click() {
         coefficient->setText(resultText(eval(coefficient)));
     if (!inputsValid) return;
 
+    // a cut text that is no number (1.5E-08 shows as 1.5E-) is a fault: the roots stay
     if (numberOf(box("A")->text()) == 0) {
         say("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
         label("X1")->setText("");
