@@ -78,9 +78,9 @@ TEST(ProgressionsWindow, AGeometricRefusalAndTheAnswer) {
         sb::ui::Desktop::install(nullptr);
 
         ASSERT_EQ(desktop.told.size(), 1u);
-        EXPECT_EQ(desktop.told[0].first, row.message);
-        EXPECT_EQ(desktop.told[0].second, row.meanwhile);
-        EXPECT_EQ(answerOf(window, row.answer), row.after);
+        EXPECT_EQ(desktop.told[0].first.toStdString(), row.message.toStdString());
+        EXPECT_EQ(desktop.told[0].second.toStdString(), row.meanwhile.toStdString());
+        EXPECT_EQ(answerOf(window, row.answer).toStdString(), row.after.toStdString());
     }
 }
 
@@ -132,10 +132,35 @@ TEST(ProgressionsWindow, HostileValuesLeaveANumberOrNothing) {
                 }
         for (std::size_t i = 0; i < std::size(rows); ++i) {
             if (rows[i].answer == row.answer) continue;
-            EXPECT_EQ(answerOf(window, rows[i].answer), others[qsizetype(i)]) << rows[i].answer;
+            EXPECT_EQ(answerOf(window, rows[i].answer).toStdString(),
+                      others[qsizetype(i)].toStdString())
+                << rows[i].answer;
         }
     }
     sb::ui::Desktop::install(nullptr);
+}
+
+// Tab takes the rows one after another, each row's boxes from the left, then its button and
+// its answer; the infinite sum's button stands higher than its boxes and still comes after.
+TEST(ProgressionsWindow, TabGoesRowByRow) {
+    const QStringList rows[] = {
+        {"a1", "d", "n", "Command1", "ans1"},      {"a14", "d4", "n4", "Command3", "ans4"},
+        {"a12", "an2", "n2", "Command2", "ans2"},  {"a15", "an5", "n5", "Command6", "ans5"},
+        {"d3", "an3", "n3", "Command8", "ans3"},   {"a16", "d6", "an6", "ans6", "ans66"},
+        {"a17", "q7", "n7", "command20", "ans7"},  {"a110", "q10", "n10", "Command10", "ans10"},
+        {"a18", "q8", "an8", "command21", "ans8"}, {"a111", "an11", "n11", "Command4", "ans11"},
+        {"a19", "q9", "command22", "ans9"},
+    };
+    QStringList expected;
+    for (const QStringList& row : rows) expected << row;
+    sb::Form6 window;
+    QStringList visited;
+    QWidget* at = window.findChild<QWidget*>("a1");
+    do {
+        if (at->focusPolicy() & Qt::TabFocus) visited << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at->objectName() != "a1" && visited.size() < 100);
+    EXPECT_EQ(visited.join(u' ').toStdString(), expected.join(u' ').toStdString());
 }
 
 } // namespace
