@@ -215,6 +215,9 @@ Form6::Form6() : Form(form6Spec()) {
                             "a111 an11 n11 Command4 ans11 "
                             "a19 q9 command22 ans9")
                  .split(u' '));
+    // A computation without a value (N = 1 in Find D, D = 0 in Find N, an overflow, a power
+    // with no real value, a written-back text that no longer reads as a number once cut)
+    // ends with the fault message and an empty answer; the boxes keep what was written.
     onClick("Command1", [this] { Command1_Click(); }, {"ans1"});
     onClick("Command2", [this] { Command2_Click(); }, {"ans2"});
     onClick("Command8", [this] { Command8_Click(); }, {"ans3"});
