@@ -90,6 +90,9 @@ TEST(SolveBySines, NoTriangle) {
         {"y + z = 180 leaves x = 0", [] { return SolveYZC(100, 80, 5); }, Verdict::NoTriangle},
         {"a cannot reach: 10 sin 30 > 4", [] { return SolveYAC(30, 4, 10); },
          Verdict::SideTooShort},
+        // h equals a: the side just reaches, so this is not a side too short
+        {"a reaches at z = 90, leaving x = 0", [] { return SolveYAC(90, 5, 5); },
+         Verdict::NoTriangle},
         {"obtuse y and the acute z leave x below 0", [] { return SolveYAC(120, 5, 5.5); },
          Verdict::NoTriangle},
         // sin(y) * c over a huge a is too small to tell from 0, so z = 0

@@ -88,13 +88,7 @@ inline ui::ControlTable joined(std::initializer_list<ui::ControlTable> parts) {
 // A window of such panels; its commands read, clear and write by the panel's names.
 class PanelsForm : public ui::Form {
 public:
-    explicit PanelsForm(const ui::FormSpec& spec) : Form(spec) {
-        // a result longer than its label is cut at the label's edge rather than broken
-        // after its decimal point
-        for (int panel = 1; panel <= 4; ++panel)
-            for (const QString& name : panelControls(panel))
-                if (auto* result = findChild<QLabel*>(name)) result->setWordWrap(false);
-    }
+    explicit PanelsForm(const ui::FormSpec& spec) : Form(spec) {}
 
 protected:
     void clearPanel(int panel) { empty(panelControls(panel)); }
