@@ -71,20 +71,32 @@ void style(QWidget* widget, const Control& c) {
     widget->setPalette(palette);
 }
 
-// An answer label reaches to the next control on its right (or the window's edge), so a long
-// answer keeps a readable size; the room it takes is empty on the window as drawn.
-void widen(QWidget* output) {
-    const QRect at = output->geometry();
-    int right = output->parentWidget()->width();
-    for (QWidget* other :
-         output->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+// The first left edge of a control right of at and level with it, less a small gap; the
+// parent's right edge when there is none. A line counts only where blocks says so.
+int nextOnTheRight(const QWidget* self, const QRect& at, bool (*blocks)(const QRect& line)) {
+    int right = self->parentWidget()->width();
+    for (const QWidget* other :
+         self->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QRect o = other->geometry();
-        // a drawn line only crosses its bounding box; the text may cross it as well
-        if (other != output && !qobject_cast<LineControl*>(other) && o.left() > at.right() &&
-            o.top() <= at.bottom() && o.bottom() >= at.top())
+        if (other == self || (qobject_cast<const LineControl*>(other) && !blocks(o))) continue;
+        if (o.left() > at.right() && o.top() <= at.bottom() && o.bottom() >= at.top())
             right = std::min(right, o.left() - 4);
     }
-    if (right > at.left() + at.width()) output->resize(right - at.left(), at.height());
+    return right;
+}
+
+// An answer label takes the empty room on its right, up to the next control or upright line
+// (a frame), so a long answer keeps a readable size; a side of a drawn figure, a slanting
+// line, only crosses its bounding box and does not stop it. An answer that does not fit
+// there even in the smallest font may go on over lines to the next control.
+void widen(OutputLabel* output) {
+    const QRect at = output->geometry();
+    const int room = nextOnTheRight(output, at, [](const QRect& line) {
+        return line.width() <= 2 || line.height() <= 2; // upright or level
+    });
+    const int reach = nextOnTheRight(output, at, [](const QRect&) { return false; });
+    output->resize(std::max(at.width(), reach - at.left()), at.height());
+    output->fitWithin(std::max(at.width(), room - at.left()));
 }
 
 } // namespace
@@ -100,7 +112,7 @@ void buildControls(QWidget* window, const ControlTable& table) {
         style(widget, c);
     }
     for (const Control& c : table)
-        if (c.isOutput && !c.fill) widen(window->findChild<QWidget*>(c.name));
+        if (c.isOutput && !c.fill) widen(window->findChild<OutputLabel*>(c.name));
 }
 
 } // namespace sb::ui

@@ -77,7 +77,7 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(area.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
 void CaptionButton::keyPressEvent(QKeyEvent* event) {
@@ -138,7 +138,7 @@ void OutputLabel::paintEvent(QPaintEvent* event) {
     if (designedPoints_ == 0) designedPoints_ = font().pointSizeF();
     QFont fitted = font();
     fitted.setPointSizeF(designedPoints_);
-    const int room = contentsRect().width();
+    const int room = fitWidth_ > 0 ? fitWidth_ : contentsRect().width();
     // half a point at a time, down to a size that still reads
     while (fitted.pointSizeF() > 6 && QFontMetrics(fitted).horizontalAdvance(text()) > room)
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);

@@ -45,6 +45,8 @@ class OutputLabel : public QLabel {
 public:
     OutputLabel(const QString& heading, QWidget* parent);
     const QString& heading() const { return heading_; }
+    // The answer's font shrinks until it fits this width (or reaches its smallest size).
+    void fitWithin(int width) { fitWidth_ = width; }
     // Tells screen readers of the answer when it differs from the one last told.
     void announce();
 signals:
@@ -59,6 +61,7 @@ private:
     QString heading_;
     QString announced_;
     double designedPoints_ = 0; // the size the window was drawn with
+    int fitWidth_ = 0;          // 0: the label's own width
 };
 
 // A straight line between two points given relative to the window.
