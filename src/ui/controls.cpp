@@ -2,8 +2,6 @@
 
 #include "widgets.h"
 
-#include <QLineEdit>
-
 namespace sb::ui {
 
 namespace {
@@ -23,12 +21,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case Kind::TextBox: {
-        auto* box = new QLineEdit(parent);
-        // QLineEdit's own limit is 32767; a box without a limit takes what the user types
-        box->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
-        return box;
-    }
+    case Kind::TextBox: return new TextBox(c.maxLength, parent);
     case Kind::Button: return new CaptionButton(c.text, parent);
     case Kind::Line:
         return new LineControl({pixels(c.at.left), pixels(c.at.top)},

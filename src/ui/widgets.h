@@ -1,9 +1,11 @@
 #pragma once
 
-// The few control kinds Qt lacks as they are: a button whose long caption wraps inside it,
-// a label that reacts to clicks, and the drawn line and rectangle.
+// The few control kinds Qt lacks as they are: a text box that keeps whole characters, a button
+// whose long caption wraps inside it, a label that reacts to clicks, and the drawn line and
+// rectangle.
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace sb::ui {
@@ -17,6 +19,19 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A single-line text box holding at most maxLength UTF-16 code units (0: no limit). Whatever
+// changes its text, typing, pasting, dropping, an input method or setText, a character that
+// does not fit whole is dropped whole.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(int maxLength, QWidget* parent);
+    int limit() const { return limit_; }
+
+private:
+    int limit_;
 };
 
 class ClickableLabel : public QLabel {
