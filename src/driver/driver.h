@@ -3,6 +3,7 @@
 #include "script.h"
 #include "ui/desktop.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QTextStream>
 
@@ -54,7 +55,8 @@ private:
 // Carries out script commands on the program's real windows.
 class Driver {
 public:
-    explicit Driver(Transcript& transcript);
+    // locale: the program's locale until a script sets another
+    Driver(Transcript& transcript, const QLocale& locale);
     void run(int lineNumber, const Command& command);
 
 private:
@@ -67,6 +69,7 @@ private:
     void show(const Command& c);
     void close(const Command& c);
     void windows();
+    void controls();
     void locale(const Command& c);
     void desktop(const Command& c);
     void screenshot(const Command& c);
