@@ -96,8 +96,11 @@ bool readTranscript(const QString& transcript, const QStringList& commands, Snap
     return true;
 }
 bool showsNoNumber(const QString& s) {
+    // nan or inf as a word, or a negative zero in any decimal mark ("-0", "-0,00", "-0E+00")
     static const QRegularExpression bad(
-        QStringLiteral("(?<![a-z])[-+]?(nan|inf)|(?<![\\w.,])-0+([.,]0*)?(e[-+]?\\d+)?(?![\\w.,])"),
+        QStringLiteral("(?<![a-z])[-+]?(nan|inf(inity)?)(?![a-z])|"
+                       "(?<![\\w.,\\x{066B}])-(?=[.,\\x{066B}]?0)0*([.,\\x{066B}]0*)?(e[-+]?\\d+)?"
+                       "(?![\\w.,\\x{066B}])"),
         QRegularExpression::CaseInsensitiveOption);
     return s.contains(bad);
 }
