@@ -238,6 +238,7 @@ void Driver::controls() {
     for (const auto& [number, form] : open) {
         transcript_.say(form->objectName() + ' ' + quoted(form->windowTitle()));
         for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty()) continue; // parts of a control, not controls
             const QString name = form->objectName() + '.' + w->objectName();
             if (auto* box = qobject_cast<ui::TextBox*>(w))
                 transcript_.say(name + QStringLiteral(" box %1 ").arg(box->limit()) +
