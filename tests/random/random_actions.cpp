@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <map>
