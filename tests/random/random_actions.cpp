@@ -9,7 +9,8 @@
 // - no label ever shows nan, inf or a negative zero, nor does a box a click wrote into;
 // - a click shows one message a box at most and one fault message at most, last; any other
 //   action shows none;
-// - typing changes only the box typed into, which holds whole characters within its limit;
+// - typing changes only the box typed into, which then shows what a keyboard typing the text
+//   would leave there: whole characters within its limit, no control characters;
 // - a click changes no control of another window, nor a button, link or fixed caption of
 //   its own; a locale switch changes nothing;
 // - a window opened again shows the texts it showed when first opened.
@@ -103,6 +104,28 @@ bool showsNoNumber(const QString& s) {
                        "(?![\\w.,\\x{066B}])"),
         QRegularExpression::CaseInsensitiveOption);
     return s.contains(bad);
+}
+
+// What a box shows after `type`: its text is selected, then each key is typed. A box takes
+// no control characters (a key it refuses leaves the selection as it was); the first key it
+// takes replaces the selection; a key that does not fit whole within the limit is dropped.
+QString typed(const QString& before, const QString& keys, int maxLength) {
+    if (keys.isEmpty()) return QString();
+    QString text = before;
+    bool selected = true;
+    for (qsizetype i = 0; i < keys.size();) {
+        const bool pair =
+            keys[i].isHighSurrogate() && i + 1 < keys.size() && keys[i + 1].isLowSurrogate();
+        const QString key = keys.mid(i, pair ? 2 : 1);
+        i += key.size();
+        const QChar c = key[0];
+        if (!pair && !c.isPrint() && c.category() != QChar::Other_Format &&
+            c.category() != QChar::Other_PrivateUse)
+            continue;
+        if (selected) text.clear(), selected = false;
+        if (maxLength <= 0 || text.size() + key.size() <= maxLength) text += key;
+    }
+    return text;
 }
 
 bool wholeCharacters(const QString& s) {
@@ -309,6 +332,13 @@ public:
                 }
                 const auto old = was->second.find(n);
                 if (old == was->second.end()) return "a control appeared: " + where;
+                if (verb == u"type" && f == form && n == name) {
+                    const auto command = sb::drive::parseLine(step.command).command;
+                    const QString expected =
+                        typed(old->second.text, command->text.value_or(QString()), c.maxLength);
+                    if (c.text != expected)
+                        return "typing gave " + where + ", not " + text(expected);
+                }
                 if (old->second.text == c.text) continue;
                 const QString change = where + " was " + text(old->second.text);
                 if (verb != u"click" && verb != u"type")
