@@ -2,12 +2,14 @@
 
 #include "ui/dark_palette.h"
 #include "ui/form.h"
+#include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,15 +44,33 @@ std::map<int, QWidget*> openWindows() {
     return open;
 }
 
-// Types text key by key. QTest's own keyClicks drops what is not Latin-1, so characters
-// beyond ASCII (a typographic minus, a surrogate pair) go as the text of a key event.
+// Types text key by key, as a keyboard or an input method delivers it. Printable ASCII goes
+// through QTest's key mapping; any other character (beyond ASCII, a surrogate pair, a line
+// break, a tab, another control character) as the text of a key event with no key of its
+// own, which the box takes or drops as it would from an input method. Half a surrogate
+// pair is no character and cannot be typed: nothing of the text is typed then.
 void typeKeys(QWidget* box, const QString& text) {
+    QStringList keys;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString key = text.mid(i, length);
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        if (!pair && text[i].isSurrogate())
+            throw Refusal{QStringLiteral("cannot type ") + quoted(text.mid(i, 1)) +
+                          QStringLiteral(", half a character")};
+        keys << text.mid(i, length);
         i += length;
-        if (key[0].unicode() < 128) QTest::keyClick(box, char(key[0].unicode()));
-        else QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+    for (const QString& key : keys) {
+        const char16_t c = key[0].unicode();
+        if (c >= 0x20 && c < 0x7f) {
+            QTest::keyClick(box, char(c));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::sendEvent(box, &release);
     }
 }
 
@@ -120,11 +140,11 @@ void MessageBoxAnswerer::answer(QWidget* widget) {
     else box->reject();
 }
 
-Driver::Driver(Transcript& transcript)
+Driver::Driver(Transcript& transcript, const QLocale& locale)
     : transcript_(transcript), desktop_(transcript), answerer_(transcript) {
     ui::Desktop::install(&desktop_);
     qApp->installEventFilter(&answerer_);
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QLocale::setDefault(locale);
     light_ = QApplication::palette();
 }
 
@@ -149,6 +169,9 @@ void Driver::run(int lineNumber, const Command& command) {
         if (command.verb == u"windows") {
             expectWords(command, 0, false);
             windows();
+        } else if (command.verb == u"controls") {
+            expectWords(command, 0, false);
+            controls();
         } else if (const auto step = steps.find(command.verb); step != steps.end()) {
             (this->*step->second)(command);
         } else {
@@ -258,6 +281,32 @@ void Driver::windows() {
     QString line = QStringLiteral("windows");
     for (const auto& [number, w] : openWindows()) line += QStringLiteral(" Form%1").arg(number);
     transcript_.say(line);
+}
+
+void Driver::controls() {
+    const auto open = openWindows();
+    QString line = QStringLiteral("controls");
+    for (const auto& [number, w] : open) line += QStringLiteral(" Form%1").arg(number);
+    transcript_.say(line);
+    for (const auto& [number, form] : open) {
+        transcript_.say(form->objectName() + ' ' + quoted(form->windowTitle()));
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty()) continue; // parts of a control, not controls
+            const QString name = form->objectName() + '.' + w->objectName();
+            if (auto* box = qobject_cast<ui::TextBox*>(w))
+                transcript_.say(name + QStringLiteral(" box %1 ").arg(box->limit()) +
+                                quoted(box->text()));
+            else if (auto* link = qobject_cast<ui::ClickableLabel*>(w))
+                transcript_.say(name + QStringLiteral(" link ") + quoted(link->text()));
+            else if (auto* label = qobject_cast<QLabel*>(w))
+                transcript_.say(name +
+                                (label->property("output").toBool() ? QStringLiteral(" output ")
+                                                                    : QStringLiteral(" label ")) +
+                                quoted(label->text()));
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                transcript_.say(name + QStringLiteral(" button ") + quoted(button->text()));
+        }
+    }
 }
 
 void Driver::locale(const Command& c) {

@@ -4,6 +4,7 @@
 #include "ui/desktop.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QObject>
 #include <QPalette>
 #include <QTextStream>
@@ -56,7 +57,8 @@ private:
 // Carries out script commands on the program's real windows.
 class Driver {
 public:
-    explicit Driver(Transcript& transcript);
+    // locale: the program's locale until a script sets another
+    Driver(Transcript& transcript, const QLocale& locale);
     void run(int lineNumber, const Command& command);
     QDir scriptFolder; // where relative paths of paste-file start
 
@@ -73,6 +75,7 @@ private:
     void show(const Command& c);
     void close(const Command& c);
     void windows();
+    void controls();
     void locale(const Command& c);
     void desktop(const Command& c);
     void screenshot(const Command& c);

@@ -39,9 +39,18 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // the program's locale at the start: en_US unless SUMBROOK_DRIVE_LOCALE names another
+    const QString localeName =
+        qEnvironmentVariable("SUMBROOK_DRIVE_LOCALE", QStringLiteral("en_US"));
+    if (QLocale(localeName).name() != localeName) {
+        std::fprintf(stderr, "sumbrook-drive: unknown locale %s in SUMBROOK_DRIVE_LOCALE\n",
+                     qPrintable(localeName));
+        return 2;
+    }
+
     QTextStream out(stdout);
     sb::drive::Transcript transcript(out);
-    sb::drive::Driver driver(transcript);
+    sb::drive::Driver driver(transcript, QLocale(localeName));
     if (argc > 1) driver.scriptFolder = QFileInfo(script.fileName()).dir();
     sb::WindowRegistry windows;
     sb::startUp(windows);

@@ -23,6 +23,19 @@ std::optional<QString> readQuoted(const QString& line, qsizetype& i, QString& er
         case u'\\': text += u'\\'; break;
         case u'n': text += u'\n'; break;
         case u't': text += u'\t'; break;
+        case u'u': {
+            const QString hex = line.mid(i + 1, 4);
+            bool ok = hex.size() == 4;
+            for (const QChar h : hex)
+                ok = ok && QStringLiteral("0123456789abcdefABCDEF").contains(h);
+            if (!ok) {
+                error = QStringLiteral("\\u takes four hexadecimal digits");
+                return std::nullopt;
+            }
+            text += QChar(char16_t(hex.toUInt(nullptr, 16)));
+            i += 4;
+            break;
+        }
         default: error = QStringLiteral("unknown escape \\") + line[i]; return std::nullopt;
         }
     }
@@ -63,13 +76,21 @@ ParsedLine parseLine(const QString& line) {
 
 QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         switch (c.unicode()) {
         case u'"': out += QStringLiteral("\\\""); break;
         case u'\\': out += QStringLiteral("\\\\"); break;
         case u'\n': out += QStringLiteral("\\n"); break;
         case u'\t': out += QStringLiteral("\\t"); break;
-        default: out += c;
+        default:
+            if (c.category() == QChar::Other_Control || (c.isSurrogate() && !pair))
+                out += QStringLiteral("\\u") +
+                       QString::number(c.unicode(), 16).rightJustified(4, u'0').toUpper();
+            else if (pair) out += text.mid(i++, 2);
+            else out += c;
         }
     }
     return out + u'"';

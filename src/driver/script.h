@@ -1,7 +1,7 @@
 #pragma once
 
 // The driver's script language: one command a line, words and double-quoted TEXT with
-// \" \\ \n \t escapes. The same quoting is used for the transcript.
+// \" \\ \n \t \uXXXX escapes. The same quoting is used for the transcript.
 
 #include <QString>
 #include <QStringList>
@@ -11,8 +11,8 @@
 namespace sb::drive {
 
 struct Command {
-    QString verb;                // type, click, show, close, windows, locale, desktop, screenshot
-    QStringList words;           // the unquoted words after the verb, e.g. Form2.A
+    QString verb;      // type, click, show, close, windows, controls, locale, desktop, screenshot
+    QStringList words; // the unquoted words after the verb, e.g. Form2.A
     std::optional<QString> text; // the quoted TEXT, when the line has one
 };
 
@@ -23,7 +23,8 @@ struct ParsedLine {
 
 ParsedLine parseLine(const QString& line);
 
-// TEXT as the transcript writes it: quoted, with \" \\ \n \t escaped.
+// TEXT as the transcript writes it: quoted, with \" \\ \n \t escaped and every other control
+// character or half surrogate pair as \uXXXX.
 QString quoted(const QString& text);
 
 } // namespace sb::drive

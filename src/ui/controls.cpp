@@ -28,12 +28,7 @@ QWidget* create(const Control& c, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case Kind::TextBox: {
-        auto* box = new QLineEdit(parent);
-        // QLineEdit's own limit is 32767; a box without a limit takes what the user types
-        box->setMaxLength(c.maxLength > 0 ? c.maxLength : std::numeric_limits<int>::max());
-        return box;
-    }
+    case Kind::TextBox: return new TextBox(c.maxLength, parent);
     case Kind::Button: return new CaptionButton(c.text, parent);
     case Kind::Line:
         return new LineControl({pixels(c.at.left), pixels(c.at.top)},
@@ -109,6 +104,7 @@ void buildControls(QWidget* window, const ControlTable& table) {
         QWidget* widget = create(c, parent);
         widget->setObjectName(c.name);
         if (c.kind != Kind::Line) widget->setGeometry(pixelRect(c.at));
+        if (c.isOutput) widget->setProperty("output", true); // for tools that look at windows
         style(widget, c);
     }
     for (const Control& c : table)

@@ -6,10 +6,15 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include "entry/box_text.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QValidator>
+
+#include <limits>
 
 namespace sb::ui {
 
@@ -94,6 +99,34 @@ ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     if (isPress(event)) return emit clicked();
     QLabel::keyPressEvent(event);
+}
+
+namespace {
+
+// Qt's own limit counts code units and cuts where it falls, so the box leaves it unlimited
+// and keeps its limit here: every change of the text passes validate before it is shown.
+class WholeCharacters : public QValidator {
+public:
+    WholeCharacters(QLineEdit* box, int maxLength) : QValidator(box), maxLength_(maxLength) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t; });
+    }
+    State validate(QString& text, int& cursor) const override {
+        const BoxText kept = keepWholeCharacters(shown_, text, cursor, maxLength_);
+        text = kept.text;
+        cursor = int(kept.cursor);
+        return Acceptable;
+    }
+
+private:
+    int maxLength_;
+    QString shown_; // the text before the change being validated
+};
+
+} // namespace
+
+TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(maxLength) {
+    setMaxLength(std::numeric_limits<int>::max());
+    if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

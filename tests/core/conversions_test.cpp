@@ -5,7 +5,9 @@
 
 #include <cmath>
 
+#include <clocale>
 #include <cstdint>
+#include <cstring>
 #include <iomanip>
 #include <limits>
 #include <optional>
@@ -168,6 +170,33 @@ TEST(Conversions, ResultTextRefusesInfinityAndNan) {
         SCOPED_TRACE(value);
         EXPECT_THROW(sb::resultText(value, localeOf("en_US")), ArithmeticFault);
     }
+}
+
+// The C library's locale is whatever the desktop set (QApplication calls setlocale): its
+// decimal mark must never reach a result text or the reading of one.
+TEST(Conversions, TheCLibraryLocaleNeverEnters) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    bool comma = false;
+    // the environment's locale first: CI runs the tests under a comma-decimal one
+    for (const char* name : {"", "de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) &&
+            std::strcmp(std::localeconv()->decimal_point, ",") == 0) {
+            comma = true;
+            break;
+        }
+    }
+    if (!comma) {
+        std::setlocale(LC_NUMERIC, previous.c_str());
+        GTEST_SKIP() << "no C library locale with a decimal comma is installed";
+    }
+    const QLocale en = localeOf("en_US"), de = localeOf("de_DE");
+    EXPECT_EQ(sb::resultText(0.5, en).toStdString(), "0.5");
+    EXPECT_EQ(sb::resultText(-1.5e-7, en).toStdString(), "-1.5E-07");
+    EXPECT_EQ(sb::resultText(2.5, de).toStdString(), "2,5");
+    EXPECT_EQ(sb::parseNumber(QStringLiteral("0.5"), en), 0.5);
+    EXPECT_EQ(sb::parseNumber(QStringLiteral("0,5"), en), std::nullopt);
+    EXPECT_EQ(sb::parseNumber(QStringLiteral("0,5"), de), 0.5);
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 } // namespace
