@@ -2,14 +2,21 @@
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "entry/value_entry.h"
+
+#include "number_locales.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <random>
 #include <string>
 
 namespace {
 
 namespace st = sb::statistics;
+namespace messages = st::messages;
 
 const char* const lengthsDiffer = "Number Of Elements In Both Fileds Must Be Equals. If There Is "
                                   "No Weight Leave The Weight Filed Empty!";
@@ -111,8 +118,14 @@ TEST(Statistics, FaultsLeaveNoAnswer) {
         {"1e308 1e308", "", fault, fault, fault},
         {"1e200 2", "", "5E+199", fault, fault},
         {"1e300 1", "1e10 1", fault, fault, fault},
-        // the largest double is written 1.79769313486232E+308, which has no number
+        // the largest double is written 1.79769313486232E+308, which has no number; that
+        // is found when the texts are read back, after every element passed the parser
         {"1.7976931348623157e308", "", fault, fault, fault},
+        {"1 2", "1 1.7976931348623157e308", fault, fault, fault},
+        {"1.7976931348623157e308 x", "", "x Is not a numeric value", "x Is not a numeric value",
+         "x Is not a numeric value"},
+        {"1 2", "-1.7976931348623157e308 1/0", "Denominator Cant Be Zero!!!",
+         "Denominator Cant Be Zero!!!", "Denominator Cant Be Zero!!!"},
     });
 }
 
@@ -140,6 +153,98 @@ TEST(Statistics, TotalAddsFirstToLast) {
     };
     for (const auto& row : rows) EXPECT_EQ(st::total(row.values), row.sum);
     EXPECT_THROW(st::total(std::vector<double>{1e308, 1e308}), sb::ArithmeticFault);
+}
+
+// The lists read as the window would read them one element at a time: the text split at
+// every blank, each element parsed on its own and replaced by its result text; then, once
+// every element passed, the texts read back.
+st::Checked readOneByOne(const QString& numbers, const QString& weights, const QLocale& locale) {
+    const auto split = [](const QString& text) {
+        return text.isEmpty() ? QStringList() : text.split(u' ');
+    };
+    QStringList n = split(numbers), w = split(weights);
+    st::Checked checked;
+    if (!w.isEmpty() && w.size() != n.size()) checked.refusal = messages::lengthsDiffer;
+    else if (n.isEmpty()) checked.refusal = messages::numbersEmpty;
+    for (qsizetype i = 0; !checked.refusal && i < n.size(); ++i) {
+        for (QStringList* list : {&n, &w}) {
+            if (list->isEmpty() || checked.refusal) continue;
+            const auto outcome = sb::readValue((*list)[i], sb::entry_rules::statistics, locale);
+            if (outcome.refusal) checked.refusal = outcome.refusal;
+            else (*list)[i] = sb::resultText(outcome.value, locale);
+        }
+    }
+    if (checked.refusal) return checked;
+    for (const auto& [list, read] :
+         {std::pair{&n, &checked.lists.numbers}, std::pair{&w, &checked.lists.weights}}) {
+        for (const QString& text : *list) {
+            const auto number = sb::parseNumber(text, locale);
+            checked.lists.unreadable = checked.lists.unreadable || !number;
+            read->push_back(number.value_or(0));
+        }
+    }
+    return checked;
+}
+
+// Reading a list in one go takes every element exactly as reading it alone, written out
+// and read back, would: in every way of writing numbers, with plain decimals (which need no
+// writing out), long ones, exponents, fractions, mixed numbers and values whose text has no
+// number.
+TEST(Statistics, ListsReadAsElementsOneByOne) {
+    std::mt19937 random(17);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    for (const QLocale& locale : numberLocales()) {
+        const sb::NumberMarks marks(locale);
+        const auto element = [&] {
+            QString text;
+            const auto digits = [&](int count) {
+                for (int d = 0; d < count; ++d) text += QChar(u'0' + pick(10));
+            };
+            const auto decimal = [&] {
+                const int sign = pick(4);
+                if (sign == 1) text += u'-';
+                if (sign == 2) text += marks.negativeSign;
+                if (pick(40) == 0) { // written 1.79769313486232E+308, beyond the largest double
+                    text += u'1' + marks.decimalPoint + QStringLiteral("7976931348623157e308");
+                    return;
+                }
+                digits(pick(9));
+                if (pick(2)) text += marks.decimalPoint;
+                digits(1 + pick(12));
+                if (pick(6) == 0)
+                    text += (pick(2) ? QStringLiteral("e-") : QStringLiteral("E")) +
+                            QString::number(pick(330));
+            };
+            decimal();
+            for (int part = pick(6) < 4 ? 0 : pick(3); part > 0; --part) {
+                text += u'/';
+                decimal();
+            }
+            return text;
+        };
+        for (int round = 0; round < 30; ++round) {
+            QStringList numbers, weights;
+            const int count = 1 + pick(30);
+            for (int i = 0; i < count; ++i) numbers << element();
+            if (pick(2))
+                for (int i = 0; i < count; ++i) weights << element();
+            const QString n = numbers.join(u' '), w = weights.join(u' ');
+            SCOPED_TRACE(
+                (locale.name() + QStringLiteral(" \"") + n + QStringLiteral("\" \"") + w + u'"')
+                    .toStdString());
+            const st::Checked expected = readOneByOne(n, w, locale);
+            const st::Checked actual = st::checklists(n, w, marks);
+            EXPECT_EQ(actual.refusal, expected.refusal);
+            EXPECT_EQ(actual.lists.unreadable, expected.lists.unreadable);
+            const auto bits = [](const std::vector<double>& values) {
+                std::vector<std::uint64_t> b;
+                for (const double v : values) b.push_back(std::bit_cast<std::uint64_t>(v));
+                return b;
+            };
+            EXPECT_EQ(bits(actual.lists.numbers), bits(expected.lists.numbers));
+            EXPECT_EQ(bits(actual.lists.weights), bits(expected.lists.weights));
+        }
+    }
 }
 
 // A long list read in one go gives the same as the same list short: nothing is cut, and

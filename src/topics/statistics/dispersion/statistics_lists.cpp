@@ -1,5 +1,6 @@
 #include "statistics_lists.h"
 
+#include "entry/fault.h"
 #include "entry/real.h"
 #include "entry/value_entry.h"
 
@@ -30,11 +31,21 @@ private:
 // Reads one element with the value entry parser and keeps what its result text reads back
 // as; gives the parser's message when the element is refused.
 std::optional<QString> readElement(QStringView element, const NumberMarks& marks,
-                                   std::vector<double>& read) {
+                                   std::vector<double>& read, bool& unreadable) {
     EntryOutcome outcome = readValue(element, entry_rules::statistics, marks);
     if (outcome.refusal) return std::move(outcome.refusal);
     // most typed numbers are plain decimals, whose text need not be written to be read back
-    read.push_back(readsBackUnchanged(element, marks) ? outcome.value : readBack(outcome.value));
+    if (readsBackUnchanged(element, marks)) {
+        read.push_back(outcome.value);
+        return std::nullopt;
+    }
+    try {
+        read.push_back(readBack(outcome.value));
+    } catch (const ArithmeticFault&) {
+        // the text is written all the same; only reading it back, after the lists, fails
+        unreadable = true;
+        read.push_back(0);
+    }
     return std::nullopt;
 }
 
@@ -58,9 +69,9 @@ Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& 
     lists.weights.reserve(weightCount);
     Elements number(numbers), weight(weights);
     for (qsizetype i = 0; i < count; ++i) {
-        checked.refusal = readElement(number.next(), marks, lists.numbers);
+        checked.refusal = readElement(number.next(), marks, lists.numbers, lists.unreadable);
         if (!checked.refusal && weightCount != 0)
-            checked.refusal = readElement(weight.next(), marks, lists.weights);
+            checked.refusal = readElement(weight.next(), marks, lists.weights, lists.unreadable);
         if (checked.refusal) {
             checked.lists = {};
             return checked;
@@ -76,6 +87,7 @@ double total(std::span<const double> values) {
 }
 
 double mean(const Lists& lists) {
+    if (lists.unreadable) throw ArithmeticFault(ArithmeticFault::Kind::NotNumeric);
     const std::vector<double>& a = lists.numbers;
     const std::vector<double>& w = lists.weights;
     // without weights the weight list is n ones, whose total is n exactly

@@ -27,6 +27,9 @@ inline const QString numbersEmpty = QStringLiteral("Please Fill The Numbers File
 struct Lists {
     std::vector<double> numbers;
     std::vector<double> weights; // empty, or as many as numbers
+    // an element whose result text has no number (it rounds beyond the largest double):
+    // the lists pass, and every measure of them raises the NotNumeric fault
+    bool unreadable = false;
 };
 
 struct Checked {
@@ -38,8 +41,7 @@ struct Checked {
 // are refused first, then an empty numbers list; then the elements are read number 1,
 // weight 1, number 2, weight 2, ... with the value entry parser, and the first refused one
 // ends the reading with the parser's message. A text splits at every single blank, keeping
-// empty elements; an empty text is an empty list. The read-back of a value that rounds
-// beyond the largest double raises the NotNumeric fault.
+// empty elements; an empty text is an empty list.
 Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& marks);
 
 // The sum of the values, first to last, each added as value + sum.

@@ -111,6 +111,8 @@ FormSpec form12Spec() {
 } // namespace
 
 Form12::Form12() : Form(form12Spec()) {
+    // a quotient, product or sum beyond the range of a double: the fault message, and the
+    // command's answers are left empty
     onClick("Command3", [this] { Command3_Click(); }, {"t1"});
     onClick("Command4", [this] { Command4_Click(); }, {"v2"});
     onClick("Command5", [this] { Command5_Click(); }, {"s3"});
