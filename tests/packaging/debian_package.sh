@@ -26,6 +26,9 @@ for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libstdc++6
     grep -qxF "$library" <<<"$packages" || fail "Depends lacks $library: $depends"
 done
 
+# the face the windows are laid out for comes along unless the installer declines it
+[[ $(field Recommends) == fonts-liberation2 ]] || fail "Recommends: $(field Recommends)"
+
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(printf '%s\n' ./usr/bin/sumbrook "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
