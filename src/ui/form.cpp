@@ -12,21 +12,21 @@
 
 namespace sb::ui {
 
-Form::Form(const FormSpec& spec) : entry_(spec.entry) {
-    setObjectName(spec.name);
-    setWindowTitle(spec.caption);
+Form::Form(const FormSpec& paper) : entry_(paper.entry) {
+    setObjectName(paper.name);
+    setWindowTitle(paper.caption);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(spec.width), pixels(spec.height));
-    if (spec.background) {
+    setFixedSize(pixels(paper.width), pixels(paper.height));
+    if (paper.background) {
         QPalette p = palette();
-        p.setColor(QPalette::Window, *spec.background);
+        p.setColor(QPalette::Window, *paper.background);
         // the window paints its own colour, so its labels keep the light desktop's ink
         p.setColor(QPalette::WindowText, system_colour::windowText);
         setPalette(p);
         setAutoFillBackground(true);
     }
-    buildControls(this, spec.controls);
-    for (const Control& c : spec.controls) controlNames_ << c.name;
+    buildControls(this, paper.controls);
+    for (const Control& c : paper.controls) controlNames_ << c.name;
 
     QList<QWidget*> reading;
     for (QWidget* w : findChildren<QWidget*>())

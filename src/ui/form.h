@@ -33,7 +33,7 @@ inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
 class Form : public QWidget {
     Q_OBJECT
 public:
-    explicit Form(const FormSpec& spec);
+    explicit Form(const FormSpec& paper);
 
     // The names of the window's controls, in table order.
     const QStringList& controlNames() const { return controlNames_; }

@@ -88,7 +88,7 @@ inline ui::ControlTable joined(std::initializer_list<ui::ControlTable> parts) {
 // A window of such panels; its commands read, clear and write by the panel's names.
 class PanelsForm : public ui::Form {
 public:
-    explicit PanelsForm(const ui::FormSpec& spec) : Form(spec) {}
+    explicit PanelsForm(const ui::FormSpec& paper) : Form(paper) {}
 
 protected:
     void clearPanel(int panel) { empty(panelControls(panel)); }
