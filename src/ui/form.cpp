@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "desktop.h"
+#include "entry/conversions.h"
 #include "entry/fault.h"
 #include "system_colours.h"
 #include "widgets.h"
@@ -82,6 +83,26 @@ void Form::empty(const QStringList& names) {
         if (auto* l = qobject_cast<QLabel*>(emptied)) l->clear();
         else if (auto* b = qobject_cast<QLineEdit*>(emptied)) b->clear();
     }
+}
+
+std::optional<std::vector<double>> Form::readAll(const QStringList& boxes) {
+    inputsValid = true;
+    std::vector<double> values;
+    for (const QString& name : boxes) values.push_back(eval(box(name)));
+    if (!inputsValid) return std::nullopt;
+    return values;
+}
+
+void Form::writeBack(const QString& name) {
+    QLineEdit* written = box(name);
+    written->setText(resultText(eval(written)));
+    written->setCursorPosition(0); // the box shows the number from its first digit
+}
+
+double Form::shownNumber(const QString& name) const { return numberOf(box(name)->text()); }
+
+void Form::showResult(const QString& output, double value) {
+    label(output)->setText(resultText(value));
 }
 
 void Form::say(const QString& text) { Desktop::current().showMessage(this, text); }

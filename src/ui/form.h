@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QLabel;
@@ -65,6 +66,21 @@ protected:
     // Reads a box with this window's value entry rules (see value_entry.h).
     double eval(const QLineEdit* box);
     bool inputsValid = false;
+
+    // A fresh reading of the named boxes in the order given, every one of them even after a
+    // refused one (each tells its own message); their numbers, or nothing when any was
+    // refused.
+    std::optional<std::vector<double>> readAll(const QStringList& boxes);
+
+    // Reads the box and writes back the number it was read as ("0" for a refused text). The
+    // box keeps at most its maximum length, so a longer number is cut there, and from then
+    // on the cut text is the value: read it with shownNumber.
+    void writeBack(const QString& box);
+    // The number of the text a box shows; a text that is no number is a fault.
+    double shownNumber(const QString& box) const;
+
+    // Writes the result text of value into the named label.
+    void showResult(const QString& output, double value);
 
 private:
     void chainFocus(const QList<QWidget*>& order);

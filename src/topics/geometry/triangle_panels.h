@@ -5,7 +5,6 @@
 // computed ones, and a title and a warning that angles are in degrees. Sides are a, b, c and
 // angles x, y, z, followed by the panel's number (a1, z4).
 
-#include "entry/conversions.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -101,8 +100,6 @@ protected:
         clearPanel(name.mid(1).toInt());
         return std::nullopt;
     }
-
-    void write(const QString& name, double value) { label(name)->setText(resultText(value)); }
 };
 
 } // namespace sb::triangle_panels

@@ -92,13 +92,10 @@ Form13::Form13() : Form(form13Spec()) {
 void Form13::Command1_Click() {
     label("o1")->clear();
     label("o2")->clear();
-    inputsValid = true;
-    const double a = eval(box("r1"));
-    const double c = eval(box("r2"));
-    const double b = eval(box("i1"));
-    const double d = eval(box("i2"));
-    if (!inputsValid) return;
+    const auto v = readAll({"r1", "r2", "i1", "i2"});
+    if (!v) return;
 
+    const double a = (*v)[0], c = (*v)[1], b = (*v)[2], d = (*v)[3];
     const auto outcome = complex::ComplexOperate({a, b}, box("op")->text(), {c, d});
     if (outcome.refusal) return say(*outcome.refusal);
     const QString re = resultText(outcome.result.re), im = resultText(outcome.result.im);
@@ -108,19 +105,16 @@ void Form13::Command1_Click() {
 
 void Form13::Command2_Click() {
     label("o3")->clear();
-    inputsValid = true;
-    const double n = eval(box("p"));
-    if (!inputsValid) return;
-    label("o3")->setText(complex::PowerOfI(n));
+    const auto n = readAll({"p"});
+    if (!n) return;
+    label("o3")->setText(complex::PowerOfI(n->front()));
 }
 
 void Form13::Command3_Click() {
     label("o4")->clear();
-    inputsValid = true;
-    const double x = eval(box("re3"));
-    const double y = eval(box("im3"));
-    if (!inputsValid) return;
-    label("o4")->setText(complex::PolarText(x, y));
+    const auto xy = readAll({"re3", "im3"});
+    if (!xy) return;
+    label("o4")->setText(complex::PolarText((*xy)[0], (*xy)[1]));
 }
 
 } // namespace sb

@@ -68,23 +68,22 @@ Form2::Form2() : Form(form2Spec()) {
 
 void Form2::Command1_Click() {
     inputsValid = true;
-    // each box shows the number it was read as; the box keeps at most 5 characters, so
-    // the text is cut there, and from here on the cut text is the coefficient
-    for (QLineEdit* coefficient : {box("A"), box("B"), box("C")})
-        coefficient->setText(resultText(eval(coefficient)));
+    // each box shows the number it was read as, cut to its 5 characters, and from here on
+    // the cut text is the coefficient
+    for (const char* coefficient : {"A", "B", "C"}) writeBack(coefficient);
     if (!inputsValid) return;
 
     // a cut text that is no number (1.5E-08 shows as 1.5E-) is a fault: the roots stay
-    if (numberOf(box("A")->text()) == 0) {
+    if (shownNumber("A") == 0) {
         say("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
         label("X1")->setText("");
         label("X2")->setText("");
         return;
     }
 
-    const double b = numberOf(box("B")->text());
-    const double a = numberOf(box("A")->text());
-    const double c = numberOf(box("C")->text());
+    const double b = shownNumber("B");
+    const double a = shownNumber("A");
+    const double c = shownNumber("C");
     const auto outcome = quadratic::SolveQuadratic(a, b, c);
     if (const auto* roots = std::get_if<quadratic::Roots>(&outcome)) {
         const QString x1 = resultText(roots->x1), x2 = resultText(roots->x2);

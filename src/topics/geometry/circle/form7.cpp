@@ -1,7 +1,6 @@
 #include "form7.h"
 
 #include "circle_measures.h"
-#include "entry/conversions.h"
 
 #include <QLabel>
 
@@ -99,11 +98,10 @@ Form7::Form7() : Form(form7Spec()) {
 
 void Form7::answer(const Command& command) {
     label(command.output)->clear();
-    inputsValid = true;
     // the box keeps the text as typed; the number is used at full precision
-    const double value = eval(box(command.box));
-    if (!inputsValid) return;
-    label(command.output)->setText(resultText(command.compute(value)));
+    const auto value = readAll({command.box});
+    if (!value) return;
+    showResult(command.output, command.compute(value->front()));
 }
 
 } // namespace sb

@@ -121,9 +121,9 @@ void Form10::solveTwoSidesAndAngle(int panel, const QString& angleMessage) {
     if (!b) return;
 
     const auto solved = law_of_cosines::SolveSAS(*a, *z, *b);
-    write(named('c'), solved.c);
-    write(named('x'), solved.x);
-    write(named('y'), solved.y);
+    showResult(named('c'), solved.c);
+    showResult(named('x'), solved.x);
+    showResult(named('y'), solved.y);
 }
 
 void Form10::Command7_Click() {
@@ -136,9 +136,9 @@ void Form10::Command7_Click() {
     if (!c) return;
 
     const auto solved = law_of_cosines::SolveSSS(*a, *b, *c);
-    write("z4", solved.z);
-    write("x4", solved.x);
-    write("y4", solved.y);
+    showResult("z4", solved.z);
+    showResult("x4", solved.x);
+    showResult("y4", solved.y);
 }
 
 void Form10::Command3_Click() { clearPanel(1); }

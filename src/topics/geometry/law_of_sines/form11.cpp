@@ -123,9 +123,9 @@ void Form11::Command1_Click() {
         say(noSolution);
         return Command3_Click();
     }
-    write("c1", t.c);
-    write("a1", t.a);
-    write("y1", t.y);
+    showResult("c1", t.c);
+    showResult("a1", t.a);
+    showResult("y1", t.y);
 }
 
 void Form11::Command2_Click() {
@@ -148,9 +148,9 @@ void Form11::Command2_Click() {
         Command4_Click();
         return say(noSolution);
     }
-    write("x2", t.x);
-    write("z2", t.z);
-    write("b2", t.b);
+    showResult("x2", t.x);
+    showResult("z2", t.z);
+    showResult("b2", t.b);
 }
 
 void Form11::Command6_Click() {
@@ -168,9 +168,9 @@ void Form11::Command6_Click() {
         Command8_Click();
         return say(noSolution);
     }
-    write("z3", t.z);
-    write("x3", t.x);
-    write("b3", t.b);
+    showResult("z3", t.z);
+    showResult("x3", t.x);
+    showResult("b3", t.b);
 }
 
 void Form11::Command7_Click() {
@@ -188,9 +188,9 @@ void Form11::Command7_Click() {
         Command5_Click();
         return say(noSolution);
     }
-    write("x4", t.x);
-    write("a4", t.a);
-    write("b4", t.b);
+    showResult("x4", t.x);
+    showResult("a4", t.a);
+    showResult("b4", t.b);
 }
 
 void Form11::Command3_Click() { clearPanel(1); }

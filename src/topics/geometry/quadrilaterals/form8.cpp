@@ -1,6 +1,5 @@
 #include "form8.h"
 
-#include "entry/conversions.h"
 #include "quadrilateral_formulas.h"
 
 #include <QLabel>
@@ -207,13 +206,11 @@ Form8::Form8() : Form(form8Spec()) {
 // were good.
 void Form8::find(const QString& output, const QStringList& inputs, const Formula& formula) {
     label(output)->clear();
-    inputsValid = true;
-    Values values;
-    for (const QString& input : inputs) values.push_back(eval(box(input)));
-    if (!inputsValid) return;
-    const std::optional<double> result = formula(values);
+    const auto values = readAll(inputs);
+    if (!values) return;
+    const std::optional<double> result = formula(*values);
     if (!result) return say("Implausible Data");
-    label(output)->setText(resultText(*result));
+    showResult(output, *result);
 }
 
 using namespace quadrilaterals;

@@ -1,6 +1,5 @@
 #include "form9.h"
 
-#include "entry/conversions.h"
 #include "triangle_measures.h"
 
 #include <QLabel>
@@ -101,43 +100,34 @@ Form9::Form9() : Form(form9Spec()) {
     onClick("Command11", [this] { Command11_Click(); }, {"o5"});
 }
 
-std::optional<std::vector<double>> Form9::readRow(const QString& output,
-                                                  std::initializer_list<const char*> boxes) {
+std::optional<std::vector<double>> Form9::readRow(const QString& output, const QStringList& boxes) {
     label(output)->clear();
-    inputsValid = true;
-    std::vector<double> values;
-    for (const char* name : boxes) values.push_back(eval(box(name)));
-    if (!inputsValid) return std::nullopt;
-    return values;
-}
-
-void Form9::show(const QString& output, double result) {
-    label(output)->setText(resultText(result));
+    return readAll(boxes);
 }
 
 void Form9::Command1_Click() {
     if (const auto v = readRow("o1", {"b1", "h1"}))
-        show("o1", triangle_areas::areaFromBaseAndHeight((*v)[0], (*v)[1]));
+        showResult("o1", triangle_areas::areaFromBaseAndHeight((*v)[0], (*v)[1]));
 }
 
 void Form9::Command2_Click() {
     if (const auto v = readRow("o2", {"b2", "s2"}))
-        show("o2", triangle_areas::heightFromAreaAndBase((*v)[0], (*v)[1]));
+        showResult("o2", triangle_areas::heightFromAreaAndBase((*v)[0], (*v)[1]));
 }
 
 void Form9::Command7_Click() {
     if (const auto v = readRow("o3", {"h3", "s3"}))
-        show("o3", triangle_areas::baseFromAreaAndHeight((*v)[0], (*v)[1]));
+        showResult("o3", triangle_areas::baseFromAreaAndHeight((*v)[0], (*v)[1]));
 }
 
 void Form9::Command9_Click() {
     if (const auto v = readRow("o4", {"a4", "b4", "c4"}))
-        show("o4", triangle_areas::perimeter((*v)[0], (*v)[1], (*v)[2]));
+        showResult("o4", triangle_areas::perimeter((*v)[0], (*v)[1], (*v)[2]));
 }
 
 void Form9::Command11_Click() {
     if (const auto v = readRow("o5", {"a5", "b5", "c5"}))
-        show("o5", triangle_areas::heronArea((*v)[0], (*v)[1], (*v)[2]));
+        showResult("o5", triangle_areas::heronArea((*v)[0], (*v)[1], (*v)[2]));
 }
 
 } // namespace sb

@@ -2,7 +2,6 @@
 
 #include "ui/form.h"
 
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -22,11 +21,8 @@ private:
     void Command9_Click();
     void Command11_Click();
 
-    // Empties the row's output and reads its boxes in the order given, every one of them
-    // even after a refused one; the numbers, or nothing when any box was refused.
-    std::optional<std::vector<double>> readRow(const QString& output,
-                                               std::initializer_list<const char*> boxes);
-    void show(const QString& output, double result);
+    // Empties the row's output and reads its boxes (readAll).
+    std::optional<std::vector<double>> readRow(const QString& output, const QStringList& boxes);
 };
 
 } // namespace sb

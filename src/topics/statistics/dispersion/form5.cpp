@@ -88,7 +88,7 @@ void Form5::calculate(double (*measure)(const statistics::Lists&)) {
         inputsValid = false;
         return say(*checked.refusal);
     }
-    label("sol")->setText(resultText(measure(checked.lists)));
+    showResult("sol", measure(checked.lists));
 }
 
 } // namespace sb

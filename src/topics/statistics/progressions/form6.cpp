@@ -1,6 +1,5 @@
 #include "form6.h"
 
-#include "entry/conversions.h"
 #include "progressions.h"
 
 #include <QLabel>
@@ -231,73 +230,61 @@ Form6::Form6() : Form(form6Spec()) {
     onClick("Command4", [this] { Command4_Click(); }, {"ans11"});
 }
 
-void Form6::rewrite(const QString& name) {
-    // the box keeps at most 8 characters, so a longer number is cut there, and from here
-    // on the cut text is the value
-    QLineEdit* value = box(name);
-    value->setText(resultText(eval(value)));
-    value->setCursorPosition(0); // the box shows the number from its first digit
-}
-
 bool Form6::rewriteRow(std::initializer_list<const char*> names) {
     inputsValid = true;
-    for (const char* name : names) rewrite(QString::fromLatin1(name));
+    for (const char* name : names) writeBack(QString::fromLatin1(name));
     return inputsValid;
 }
 
-double Form6::readBack(const QString& name) const { return numberOf(box(name)->text()); }
-
-void Form6::show(const QString& output, double value) { label(output)->setText(resultText(value)); }
-
 void Form6::Command1_Click() {
     if (!rewriteRow({"a1", "d", "n"})) return label("ans1")->clear();
-    show("ans1", ArithSumA1DN(readBack("a1"), readBack("d"), readBack("n")));
+    showResult("ans1", ArithSumA1DN(shownNumber("a1"), shownNumber("d"), shownNumber("n")));
 }
 
 void Form6::Command2_Click() {
     if (!rewriteRow({"a12", "an2", "n2"})) return label("ans2")->clear();
-    show("ans2", ArithSumA1AnN(readBack("a12"), readBack("an2"), readBack("n2")));
+    showResult("ans2", ArithSumA1AnN(shownNumber("a12"), shownNumber("an2"), shownNumber("n2")));
 }
 
 void Form6::Command8_Click() {
     if (!rewriteRow({"an3", "d3", "n3"})) return label("ans3")->clear();
-    show("ans3", ArithSumDAnN(readBack("d3"), readBack("an3"), readBack("n3")));
+    showResult("ans3", ArithSumDAnN(shownNumber("d3"), shownNumber("an3"), shownNumber("n3")));
 }
 
 void Form6::Command3_Click() {
     if (!rewriteRow({"a14", "d4", "n4"})) return label("ans4")->clear();
-    show("ans4", ArithLastA1DN(readBack("a14"), readBack("d4"), readBack("n4")));
+    showResult("ans4", ArithLastA1DN(shownNumber("a14"), shownNumber("d4"), shownNumber("n4")));
 }
 
 void Form6::Command6_Click() {
     if (!rewriteRow({"an5", "a15", "n5"})) return label("ans5")->clear();
-    show("ans5", ArithDiffA1AnN(readBack("a15"), readBack("an5"), readBack("n5")));
+    showResult("ans5", ArithDiffA1AnN(shownNumber("a15"), shownNumber("an5"), shownNumber("n5")));
 }
 
 void Form6::ans6_Click() {
     if (!rewriteRow({"a16", "d6", "an6"})) return; // ans66 keeps what it showed
-    show("ans66", ArithCountA1DAn(readBack("a16"), readBack("d6"), readBack("an6")));
+    showResult("ans66", ArithCountA1DAn(shownNumber("a16"), shownNumber("d6"), shownNumber("an6")));
 }
 
 // In the geometric rows Q is used as typed, at full precision: it is not written back.
 
 void Form6::command20_Click() {
     inputsValid = true;
-    rewrite("a17");
+    writeBack("a17");
     const double q = eval(box("q7"));
-    rewrite("n7");
+    writeBack("n7");
     if (!inputsValid) return label("ans7")->clear();
     if (q == 0 || q == 1) {
         say(qNotZeroOrOne);
         label("ans7")->clear();
         return;
     }
-    show("ans7", GeomSumA1QN(readBack("a17"), q, readBack("n7")));
+    showResult("ans7", GeomSumA1QN(shownNumber("a17"), q, shownNumber("n7")));
 }
 
 void Form6::command21_Click() {
     inputsValid = true;
-    rewrite("a18");
+    writeBack("a18");
     const double q = eval(box("q8"));
     const double an = eval(box("an8"));
     if (!inputsValid) return label("ans8")->clear();
@@ -305,43 +292,43 @@ void Form6::command21_Click() {
         label("ans8")->clear();
         return say(qNotZeroOrOne);
     }
-    show("ans8", GeomSumA1QAn(readBack("a18"), q, an));
+    showResult("ans8", GeomSumA1QAn(shownNumber("a18"), q, an));
 }
 
 void Form6::command22_Click() {
     inputsValid = true;
-    rewrite("a19");
+    writeBack("a19");
     const double q = eval(box("q9"));
     if (!inputsValid) return label("ans9")->clear();
     if (q >= 1 || q == 0 || q <= -1) {
         label("ans9")->clear();
         return say(qOutsideInfinite);
     }
-    show("ans9", GeomSumInfinite(readBack("a19"), q));
+    showResult("ans9", GeomSumInfinite(shownNumber("a19"), q));
 }
 
 void Form6::Command10_Click() {
     inputsValid = true;
-    rewrite("a110");
+    writeBack("a110");
     const double q = eval(box("q10"));
-    rewrite("n10");
+    writeBack("n10");
     if (!inputsValid) return label("ans10")->clear();
     if (q == 0 || q == 1) return say(qNotZeroOrOne); // ans10 keeps what it showed
-    show("ans10", GeomLastA1QN(readBack("a110"), q, readBack("n10")));
+    showResult("ans10", GeomLastA1QN(shownNumber("a110"), q, shownNumber("n10")));
 }
 
 void Form6::Command4_Click() {
     inputsValid = true;
-    rewrite("a111");
-    rewrite("n11");
+    writeBack("a111");
+    writeBack("n11");
     const double an = eval(box("an11"));
     if (!inputsValid) return label("ans11")->clear();
-    const double a1 = readBack("a111"), n = readBack("n11");
+    const double a1 = shownNumber("a111"), n = shownNumber("n11");
     if (a1 == 0 || n <= 1) {
         label("ans11")->clear();
         return say(a1ZeroOrNTooSmall);
     }
-    show("ans11", GeomRatioA1AnN(a1, an, n));
+    showResult("ans11", GeomRatioA1AnN(a1, an, n));
 }
 
 } // namespace sb

@@ -26,13 +26,8 @@ private:
     void Command10_Click();
     void Command4_Click();
 
-    // Reads the box and writes back the number it was read as ("0" for a bad text).
-    void rewrite(const QString& name);
-    // A fresh reading of all the named boxes, each rewritten; false when one was bad.
+    // A fresh reading of all the named boxes, each written back; false when one was bad.
     bool rewriteRow(std::initializer_list<const char*> names);
-    // The number a rewritten box now shows.
-    double readBack(const QString& name) const;
-    void show(const QString& output, double value);
 };
 
 } // namespace sb

@@ -129,23 +129,19 @@ std::optional<std::array<double, 2>> Form12::readTwo(const QString& first, const
     return std::array{a, b};
 }
 
-void Form12::show(const QString& output, double value) {
-    label(output)->setText(resultText(value));
-}
-
 void Form12::Command3_Click() {
     label("t1")->clear();
-    if (const auto sv = readTwo("s1", "v1")) show("t1", FindT((*sv)[0], (*sv)[1]));
+    if (const auto sv = readTwo("s1", "v1")) showResult("t1", FindT((*sv)[0], (*sv)[1]));
 }
 
 void Form12::Command4_Click() {
     label("v2")->clear();
-    if (const auto st = readTwo("s2", "t2")) show("v2", FindV((*st)[0], (*st)[1]));
+    if (const auto st = readTwo("s2", "t2")) showResult("v2", FindV((*st)[0], (*st)[1]));
 }
 
 void Form12::Command5_Click() {
     label("s3")->clear();
-    if (const auto tv = readTwo("t3", "v3")) show("s3", FindS((*tv)[0], (*tv)[1]));
+    if (const auto tv = readTwo("t3", "v3")) showResult("s3", FindS((*tv)[0], (*tv)[1]));
 }
 
 void Form12::Command2_Click() {
@@ -155,9 +151,9 @@ void Form12::Command2_Click() {
     if (!pc) return;
     const auto [p, c] = *pc;
     if (p > 100) return say(percentageOver100); // 100 % itself takes the whole price off
-    show("de1", PercentageAmount(p, c));
+    showResult("de1", PercentageAmount(p, c));
     // the new price is reckoned from the amount as it shows, to 15 digits
-    show("np1", DecreasedPrice(c, numberOf(label("de1")->text())));
+    showResult("np1", DecreasedPrice(c, numberOf(label("de1")->text())));
 }
 
 void Form12::Command1_Click() {
@@ -166,9 +162,9 @@ void Form12::Command1_Click() {
     const auto pc = readTwo("p2", "pr2");
     if (!pc) return;
     const auto [p, c] = *pc;
-    show("de2", PercentageAmount(p, c));
+    showResult("de2", PercentageAmount(p, c));
     // the new price is reckoned from the amount as it shows, to 15 digits
-    show("np2", IncreasedPrice(numberOf(label("de2")->text()), c));
+    showResult("np2", IncreasedPrice(numberOf(label("de2")->text()), c));
 }
 
 } // namespace sb

@@ -23,7 +23,6 @@ private:
 
     // The values of the two boxes, read in order; nothing after the first refused one.
     std::optional<std::array<double, 2>> readTwo(const QString& first, const QString& second);
-    void show(const QString& output, double value);
 };
 
 } // namespace sb
