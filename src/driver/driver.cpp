@@ -300,8 +300,9 @@ void Driver::controls() {
                 transcript_.say(name + QStringLiteral(" link ") + quoted(link->text()));
             else if (auto* label = qobject_cast<QLabel*>(w))
                 transcript_.say(name +
-                                (label->property("output").toBool() ? QStringLiteral(" output ")
-                                                                    : QStringLiteral(" label ")) +
+                                (qobject_cast<ui::OutputLabel*>(label)
+                                     ? QStringLiteral(" output ")
+                                     : QStringLiteral(" label ")) +
                                 quoted(label->text()));
             else if (auto* button = qobject_cast<QAbstractButton*>(w))
                 transcript_.say(name + QStringLiteral(" button ") + quoted(button->text()));

@@ -104,7 +104,6 @@ void buildControls(QWidget* window, const ControlTable& table) {
         QWidget* widget = create(c, parent);
         widget->setObjectName(c.name);
         if (c.kind != Kind::Line) widget->setGeometry(pixelRect(c.at));
-        if (c.isOutput) widget->setProperty("output", true); // for tools that look at windows
         style(widget, c);
     }
     for (const Control& c : table)

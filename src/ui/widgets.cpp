@@ -1,13 +1,13 @@
 #include "widgets.h"
 
+#include "entry/box_text.h"
+
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include "entry/box_text.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
