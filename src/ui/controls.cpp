@@ -19,7 +19,7 @@ QWidget* create(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case Kind::Label:
     case Kind::ClickLabel: {
-        QLabel* label = c.kind == Kind::ClickLabel ? new ClickableLabel(parent)
+        QLabel* label = c.kind == Kind::ClickLabel ? new ClickableLabel(c.text, parent)
                         : c.isOutput               ? new OutputLabel(c.spoken, parent)
                                                    : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);

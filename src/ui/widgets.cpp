@@ -91,9 +91,21 @@ void CaptionButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     offerAccessibleLabels();
+    setTextFormat(Qt::PlainText);
+    setText(text); // before the focus policy: a label with the focus builds its document here
     setFocusPolicy(Qt::StrongFocus);
+}
+
+bool ClickableLabel::event(QEvent* event) {
+    // a focusable label builds its document when polished; the frame's polish is all it needs
+    if (event->type() == QEvent::Polish) return QFrame::event(event);
+    return QLabel::event(event);
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event); // QLabel's would build the document, for selection and links
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {

@@ -22,8 +22,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A label that acts when clicked, or when it has the focus and Space or Enter is pressed;
-// screen readers see a link.
 // A single-line text box holding at most maxLength UTF-16 code units (0: no limit). Whatever
 // changes its text, typing, pasting, dropping, an input method or setText, a character that
 // does not fit whole is dropped whole.
@@ -37,14 +35,21 @@ private:
     int limit_;
 };
 
+// A label that acts when clicked, or when it has the focus and Space or Enter is pressed;
+// screen readers see a link. It shows plain text only, so it never builds the text document
+// QLabel keeps for a label with the focus: building that starts the font machinery, which
+// would then run before its window is on the screen.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickableLabel(QWidget* parent);
+    explicit ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
+    ClickableLabel(const QString& text, QWidget* parent);
 signals:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
