@@ -6,6 +6,7 @@
 #include "ui/system_colours.h"
 #include "window_registry.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace sb {
@@ -92,7 +93,18 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()) {
     onClick("Command11", [this] { Command11_Click(); });
     onClick("Command10", [this] { Command10_Click(); });
     onClick("Label1", [this] { Label1_Click(); });
-    label("Label1")->setCursor(artwork::linkPointer());
+    // the web line's pointer is drawn when the mouse first comes over it, not before the
+    // menu is on the screen
+    label("Label1")->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        auto* link = static_cast<QWidget*>(watched);
+        link->setCursor(artwork::linkPointer());
+        link->removeEventFilter(this);
+    }
+    return Form::eventFilter(watched, event);
 }
 
 void Form1::Command11_Click() {

@@ -13,6 +13,9 @@ class Form1 : public ui::Form {
 public:
     explicit Form1(WindowRegistry& registry);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Command11_Click();
     void Command10_Click();

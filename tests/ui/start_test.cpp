@@ -45,6 +45,17 @@ TEST_F(MainMenu, theWebLineBuildsNoTextDocumentEvenWithTheFocus) {
     EXPECT_EQ(link->focusPolicy(), Qt::StrongFocus);
 }
 
+TEST_F(MainMenu, theWebLineShowsAHandFromTheFirstTimeTheMouseIsOverIt) {
+    ASSERT_TRUE(link);
+    EXPECT_FALSE(link->testAttribute(Qt::WA_SetCursor)); // not drawn before it is needed
+    for (int time = 0; time < 2; ++time) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QApplication::sendEvent(link, &enter);
+        EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(link->cursor().hotSpot(), QPoint(11, 1));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
