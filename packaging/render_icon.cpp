@@ -1,15 +1,30 @@
-// Renders the program's icon drawing to a square PNG at build time:
-//     render_icon DRAWING.svg OUT.png SIZE
+// Renders the program's icon drawing to a square picture at build time:
+//     render_icon DRAWING.svg OUT.png SIZE    a PNG file, for the desktop
+//     render_icon DRAWING.svg OUT.rgba SIZE   bare pixels, for the program to show as they are:
+//                                             premultiplied R, G, B, A bytes, row after row
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cstdio>
 
+namespace {
+
+bool saveBare(const QImage& image, const QString& out) {
+    const QImage bytes = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QFile file(out);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(bytes.constBits()), bytes.sizeInBytes()) ==
+               bytes.sizeInBytes();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: render_icon DRAWING.svg OUT.png SIZE\n");
+        std::fprintf(stderr, "usage: render_icon DRAWING.svg OUT.png|OUT.rgba SIZE\n");
         return 2;
     }
     const QString drawing = QString::fromLocal8Bit(argv[1]), out = QString::fromLocal8Bit(argv[2]);
@@ -25,7 +40,7 @@ int main(int argc, char* argv[]) {
     painter.setRenderHint(QPainter::Antialiasing);
     svg.render(&painter, QRectF(0, 0, size, size));
     painter.end();
-    if (!image.save(out, "PNG")) {
+    if (!(out.endsWith(u".rgba") ? saveBare(image, out) : image.save(out, "PNG"))) {
         std::fprintf(stderr, "render_icon: cannot write %s\n", argv[2]);
         return 1;
     }

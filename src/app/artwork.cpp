@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QResource>
 #include <QSvgRenderer>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace sb::artwork {
@@ -43,6 +45,37 @@ public:
 private:
     QSizeF canvas_;
     Drawing draw_;
+};
+
+// An icon drawn once for each size it is asked for, and kept; every window hands the
+// program's icon to the desktop. The sizes the build renders (the icon_pixels resource) are
+// taken from there and not drawn at all.
+class KeptIcon : public DrawnIcon {
+public:
+    using DrawnIcon::DrawnIcon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap& kept = (*kept_)[{size.width(), size.height()}];
+        if (kept.isNull()) kept = builtPixels(size);
+        if (kept.isNull()) kept = DrawnIcon::pixmap(size, mode, state);
+        return kept;
+    }
+    QIconEngine* clone() const override { return new KeptIcon(*this); }
+
+private:
+    static QPixmap builtPixels(const QSize& size) {
+        const QResource pixels(QStringLiteral(":/icon/%1.rgba").arg(size.width()));
+        if (size.width() != size.height() || !pixels.isValid() ||
+            pixels.compressionAlgorithm() != QResource::NoCompression ||
+            pixels.size() != qint64(size.width()) * size.height() * 4)
+            return {};
+        return QPixmap::fromImage(QImage(pixels.data(), size.width(), size.height(),
+                                         QImage::Format_RGBA8888_Premultiplied));
+    }
+
+    // shared by the copies Qt makes of the icon
+    std::shared_ptr<std::map<std::pair<int, int>, QPixmap>> kept_ =
+        std::make_shared<std::map<std::pair<int, int>, QPixmap>>();
 };
 
 // Bold text centred in the area.
@@ -96,7 +129,7 @@ QCursor linkPointer() {
 QIcon programIcon() {
     // the same drawing the installed icons are made from at build time
     auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/sumbrook.svg"));
-    return QIcon(new DrawnIcon(svg->viewBoxF().size(), [svg](QPainter& p) {
+    return QIcon(new KeptIcon(svg->viewBoxF().size(), [svg](QPainter& p) {
         svg->render(&p, QRectF(QPointF(), svg->viewBoxF().size()));
     }));
 }

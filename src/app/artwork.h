@@ -4,8 +4,9 @@
 #include <QIcon>
 #include <QSize>
 
-// Pictures the program draws itself rather than ships as bitmaps. Each is drawn afresh at
-// the size and device pixel ratio it is shown at, so it stays sharp on high-density screens.
+// Pictures the program draws itself rather than ships as bitmaps. Each is drawn at the size
+// and device pixel ratio it is shown at, so it stays sharp on high-density screens; the
+// program's icon once for each size, the others afresh each time.
 namespace sb::artwork {
 
 QIcon donationButton();                      // a "Donate" button

@@ -10,6 +10,8 @@
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,34 @@ TEST_F(MainMenu, theWebLineShowsAHandFromTheFirstTimeTheMouseIsOverIt) {
         QApplication::sendEvent(link, &enter);
         EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(link->cursor().hotSpot(), QPoint(11, 1));
+    }
+}
+
+// The drawing rendered as the build renders the installed icons.
+QImage drawn(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(QStringLiteral(":/sumbrook.svg")).render(&painter, QRectF(0, 0, size, size));
+    return image;
+}
+
+TEST(ProgramIcon, theSizesEveryWindowHandsToTheDesktopAreThoseOfTheDrawing) {
+    const QIcon icon = sb::artwork::programIcon();
+    for (const int size : {16, 32, 64, 128}) {
+        SCOPED_TRACE(size);
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn(size));
+    }
+}
+
+TEST(ProgramIcon, eachSizeIsDrawnOnce) {
+    const QIcon icon = sb::artwork::programIcon();
+    for (const int size : {16, 48, 100}) {
+        SCOPED_TRACE(size);
+        const QPixmap first = icon.pixmap(QSize(size, size), 1.0);
+        EXPECT_EQ(QIcon(icon).pixmap(QSize(size, size), 1.0).cacheKey(), first.cacheKey());
     }
 }
 
