@@ -70,6 +70,18 @@ void offerAccessibleLabels() {
     Q_UNUSED(installed);
 }
 
+// The style keeps each button face it draws under the palette's cache key, and every
+// button's palette is a copy of its own: buttons alike in colour would each draw their face
+// afresh. They draw with one palette for each set of colours, so that a face of a size,
+// colour and state is drawn once and then taken from the style's cache.
+QPalette sharedPalette(const QPalette& colours) {
+    static QList<QPalette> shared; // a few: one for each button colour and desktop palette
+    for (const QPalette& p : shared)
+        if (p == colours) return p;
+    shared << colours;
+    return colours;
+}
+
 } // namespace
 
 void CaptionButton::paintEvent(QPaintEvent* event) {
@@ -78,6 +90,7 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
+    option.palette = sharedPalette(option.palette);
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(
