@@ -49,15 +49,21 @@ private:
 
 // An icon drawn once for each size it is asked for, and kept; every window hands the
 // program's icon to the desktop. The sizes the build renders (the icon_pixels resource) are
-// taken from there and not drawn at all.
-class KeptIcon : public DrawnIcon {
+// taken from there and not drawn at all, and the drawing is read only when another size is
+// first asked for.
+class KeptIcon : public QIconEngine {
 public:
-    using DrawnIcon::DrawnIcon;
+    explicit KeptIcon(std::function<QIcon()> drawing) : kept_(std::make_shared<Kept>()) {
+        kept_->read = std::move(drawing);
+    }
 
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap& kept = (*kept_)[{size.width(), size.height()}];
+        QPixmap& kept = kept_->pixmaps[{size.width(), size.height()}];
         if (kept.isNull()) kept = builtPixels(size);
-        if (kept.isNull()) kept = DrawnIcon::pixmap(size, mode, state);
+        if (kept.isNull()) kept = drawn().pixmap(size, 1.0, mode, state);
         return kept;
     }
     QIconEngine* clone() const override { return new KeptIcon(*this); }
@@ -72,10 +78,17 @@ private:
         return QPixmap::fromImage(QImage(pixels.data(), size.width(), size.height(),
                                          QImage::Format_RGBA8888_Premultiplied));
     }
+    const QIcon& drawn() {
+        if (kept_->drawn.isNull()) kept_->drawn = kept_->read();
+        return kept_->drawn;
+    }
 
-    // shared by the copies Qt makes of the icon
-    std::shared_ptr<std::map<std::pair<int, int>, QPixmap>> kept_ =
-        std::make_shared<std::map<std::pair<int, int>, QPixmap>>();
+    struct Kept { // shared by the copies Qt makes of the icon
+        std::function<QIcon()> read;
+        QIcon drawn;
+        std::map<std::pair<int, int>, QPixmap> pixmaps;
+    };
+    std::shared_ptr<Kept> kept_;
 };
 
 // Bold text centred in the area.
@@ -127,10 +140,12 @@ QCursor linkPointer() {
 }
 
 QIcon programIcon() {
-    // the same drawing the installed icons are made from at build time
-    auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/sumbrook.svg"));
-    return QIcon(new KeptIcon(svg->viewBoxF().size(), [svg](QPainter& p) {
-        svg->render(&p, QRectF(QPointF(), svg->viewBoxF().size()));
+    return QIcon(new KeptIcon([] {
+        // the same drawing the installed icons are made from at build time
+        auto svg = std::make_shared<QSvgRenderer>(QStringLiteral(":/sumbrook.svg"));
+        return QIcon(new DrawnIcon(svg->viewBoxF().size(), [svg](QPainter& p) {
+            svg->render(&p, QRectF(QPointF(), svg->viewBoxF().size()));
+        }));
     }));
 }
 
