@@ -4,9 +4,41 @@
 #include "window_registry.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
+#include <QFontMetricsF>
 
 namespace sb {
+
+namespace {
+
+// A text box lays its empty text out in the desktop's font as it is made, before it takes
+// the font of its window. Any Qt window loads that font when it first paints; the main menu,
+// which shows only fonts of its own, does not, so the first topic window opened would load
+// it after its click. The menu loads it instead, once it has painted.
+class DesktopFontAfterFirstPaint : public QObject {
+public:
+    explicit DesktopFontAfterFirstPaint(QWidget* menu) : QObject(menu) {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* menu, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            menu->removeEventFilter(this);
+            // after the paint, with the event loop free again
+            QMetaObject::invokeMethod(
+                this, [this] {
+                    QFontMetricsF(QApplication::font()).height();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void startUp(WindowRegistry& windows) {
     QApplication::setStyle("Fusion"); // honours each button's own colour on every platform
@@ -17,7 +49,7 @@ void startUp(WindowRegistry& windows) {
                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("DejaVu Sans Condensed")});
     registerProgramWindows(windows);
-    windows.show("Form1");
+    new DesktopFontAfterFirstPaint(windows.show("Form1"));
 }
 
 } // namespace sb
