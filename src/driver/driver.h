@@ -10,6 +10,9 @@
 #include <QTextStream>
 
 class QWidget;
+namespace sb::ui {
+class Form;
+}
 
 namespace sb::drive {
 
@@ -81,6 +84,10 @@ private:
     void screenshot(const Command& c);
     void accessible(const Command& c);
     void palette(const Command& c);
+    void working(const Command& c);
+    void figure(const Command& c);
+    void saveFigure(const Command& c);
+    ui::Form* form(const QString& name) const; // the open window, which must be a topic window
 
     Transcript& transcript_;
     RecordingDesktop desktop_;

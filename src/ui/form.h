@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "entry/value_entry.h"
+#include "working/working.h"
 
 #include <QWidget>
 
@@ -12,6 +13,7 @@
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace sb::ui {
 
@@ -23,7 +25,12 @@ struct FormSpec {
     std::optional<QColor> background;
     ControlTable controls;
     std::optional<EntryRules> entry; // for windows that read values with eval
+    // What the boxes take and one example worked out: the working pane before any command
+    // and after a refused one. Called only when somebody looks at the working.
+    working::Guide (*guide)() = nullptr;
 };
+
+class WorkingPane;
 
 // The one answer to an arithmetic fault that a command did not anticipate.
 inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
@@ -38,6 +45,15 @@ public:
 
     // The names of the window's controls, in table order.
     const QStringList& controlNames() const { return controlNames_; }
+
+    // The working pane on the right, opened and closed by the "Show Working" button: the
+    // guide before any command, then the working of the last command, or why it was refused.
+    const working::Working& working();
+    // The step lines the pane shows (whether it is open or not).
+    QStringList workingLines() { return working().lines(moreDetail_); }
+    bool workingOpen() const;
+    void toggleWorking();
+    void setMoreDetail(bool withDetail);
 
 protected:
     template <class T = QWidget> T* control(const QString& name) const {
@@ -56,6 +72,11 @@ protected:
                  const QStringList& emptiedOnFault = {});
 
     void say(const QString& text);
+
+    // Hands the pane the working of this command's answer. build runs only when somebody
+    // looks at the working, so a command costs nothing more while the pane is closed; it
+    // must capture the values the command computed, never compute them again.
+    void showWorking(std::function<working::Working()> build);
 
     // Empties the named labels and boxes, in order.
     void empty(const QStringList& names);
@@ -84,9 +105,21 @@ protected:
 
 private:
     void chainFocus(const QList<QWidget*>& order);
+    void placeWorkingButton();
+    void commandDone();
 
     std::optional<EntryRules> entry_;
     QStringList controlNames_;
+    QSize part_; // the window's own area, which keeps its pixels when the pane opens
+
+    working::Guide (*guide_)() = nullptr;
+    QPushButton* workingButton_ = nullptr;
+    WorkingPane* pane_ = nullptr; // made when first opened
+    std::function<working::Working()> pending_; // the last command's working, not built yet
+    std::optional<working::Working> working_;
+    bool moreDetail_ = false;
+    bool inCommand_ = false;
+    QStringList said_; // the messages of the command running
 };
 
 } // namespace sb::ui
