@@ -57,6 +57,8 @@ FormSpec form2Spec() {
             output("X2", {5400, 5760, 2895, 375}).named("X2"),
         },
         entry_rules::quadratic,
+        {exercise("A B C", "Command1", "X1 X2")},
+        Tab::Exercises,
     };
 }
 

@@ -85,6 +85,14 @@ FormSpec form9Spec() {
             answer("o5", "Area by Heron's formula", 5160, 5640),
         },
         entry_rules::triangles,
+        {
+            exercise("b1 h1", "Command1", "o1"),
+            exercise("s2 b2", "Command2", "o2"),
+            exercise("s3 h3", "Command7", "o3"),
+            exercise("a4 b4 c4", "Command9", "o4"),
+            exercise("a5 b5 c5", "Command11", "o5"),
+        },
+        Tab::Exercises,
     };
 }
 

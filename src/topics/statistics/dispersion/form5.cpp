@@ -57,6 +57,8 @@ FormSpec form5Spec() {
             output("sol", {9120, 5280, 1695, 615}).named("Answer"),
         },
         entry_rules::statistics,
+        // Tab keeps reading order, which visits the answer between the first two buttons
+        {exercise("n w", "Command1 Command3 Command2", "sol")},
     };
 }
 
