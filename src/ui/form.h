@@ -42,12 +42,20 @@ struct FormSpec {
     int width, height; // client area in twips
     std::optional<QColor> background;
     ControlTable controls;
-    std::optional<EntryRules> entry;      // for windows that read values with eval
-    std::vector<Exercise> exercises = {}; // in reading order
-    Tab tab = Tab::Reading;
+    std::optional<EntryRules> entry; // for windows that read values with eval
     // What the boxes take and one example worked out: the working pane before any command
     // and after a refused one. Called only when somebody looks at the working.
     working::Guide (*guide)() = nullptr;
+    std::vector<Exercise> exercises = {}; // in reading order
+    Tab tab = Tab::Reading;
+
+    // The same window with these exercises, Tab going the way given.
+    FormSpec withExercises(std::vector<Exercise> list, Tab way = Tab::Reading) const {
+        FormSpec copy = *this;
+        copy.exercises = std::move(list);
+        copy.tab = way;
+        return copy;
+    }
 };
 
 class WorkingPane;
@@ -56,9 +64,9 @@ class WorkingPane;
 inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
 
 // A top-level window built from its FormSpec. Closing it discards it. Tab visits its boxes,
-// buttons, answers and links as its FormSpec says, the controls of no exercise after those
-// of the exercises in reading order, unless the window gives its own order; its first box
-// has the focus when it opens.
+// buttons, answers and links in reading order or exercise by exercise, as its FormSpec says
+// (what belongs to no exercise then comes last, in reading order), unless the window gives
+// its own order; its first box has the focus when it opens.
 class Form : public QWidget {
     Q_OBJECT
 public:
