@@ -25,7 +25,8 @@ constexpr int edge = 6; // the button's distance from the window's edges
 
 } // namespace
 
-Form::Form(const FormSpec& paper) : entry_(paper.entry), guide_(paper.guide) {
+Form::Form(const FormSpec& paper)
+    : entry_(paper.entry), exercises_(paper.exercises), guide_(paper.guide) {
     setObjectName(paper.name);
     setWindowTitle(paper.caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,7 +51,25 @@ Form::Form(const FormSpec& paper) : entry_(paper.entry), guide_(paper.guide) {
         const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
-    chainFocus(reading);
+    chainFocus(paper.tab == Tab::Exercises ? exerciseOrder(reading) : reading);
+
+    // Enter in a box is a click on its exercise's first button, as a dialog's default button
+    for (const Exercise& e : exercises_) {
+        Q_ASSERT_X(!e.buttons.isEmpty(), "Form", qPrintable(paper.name));
+        auto* solve = control<QAbstractButton>(e.buttons.front());
+        for (const QString& name : e.boxes)
+            connect(control<TextBox>(name), &TextBox::entered, solve, &QAbstractButton::click);
+    }
+}
+
+QList<QWidget*> Form::exerciseOrder(const QList<QWidget*>& reading) const {
+    QList<QWidget*> order;
+    for (const Exercise& e : exercises_)
+        for (const QStringList* names : {&e.boxes, &e.buttons, &e.answers})
+            for (const QString& name : *names) order << control(name);
+    for (QWidget* w : reading)
+        if (!order.contains(w)) order << w;
+    return order;
 }
 
 void Form::tabOrder(const QStringList& names) {

@@ -16,7 +16,7 @@ using namespace ui;
 const QString narkisim = QStringLiteral("Narkisim");
 
 FormSpec form2Spec() {
-    return {
+    return FormSpec{
         "Form2",
         "Solving Quadratic Equation",
         8325,
@@ -57,7 +57,8 @@ FormSpec form2Spec() {
             output("X2", {5400, 5760, 2895, 375}).named("X2"),
         },
         entry_rules::quadratic,
-    };
+    }
+        .withExercises({exercise("A B C", "Command1", "X1 X2")}, Tab::Exercises);
 }
 
 } // namespace
