@@ -182,8 +182,14 @@ void Form::commandDone() {
 
 void Form::chainFocus(const QList<QWidget*>& order) {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    // the working button comes after the window's own controls
-    if (!order.isEmpty() && workingButton_) setTabOrder(order.last(), workingButton_);
+    // the working button comes after every control of the window's own, those the order
+    // leaves out included
+    if (workingButton_) {
+        QWidget* last = nullptr;
+        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+            if (w != workingButton_ && w->focusPolicy() & Qt::TabFocus) last = w;
+        if (last) setTabOrder(last, workingButton_);
+    }
     const auto firstBox = std::find_if(order.begin(), order.end(),
                                        [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
     if (firstBox != order.end()) (*firstBox)->setFocus();
