@@ -45,9 +45,17 @@ for want in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launcha
 done
 (($(grep -c '<screenshot' "$prefix/share/metainfo/$id.metainfo.xml") == 3)) || fail "two screenshots expected"
 
-# --version needs no display
-[[ $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sumbrook" --version 2>/dev/null) == "Sumbrook $version" ]] ||
-    fail "--version"
+# --version and --help print alone, with no GUI application: no display, no platform plugin
+# (one that does not exist would end a GUI application), no runtime folder, nothing on stderr
+bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=no-such-platform
+    "$prefix/bin/sumbrook")
+for option in --version -v; do
+    [[ $("${bare[@]}" $option 2>&1) == "Sumbrook $version" ]] || fail "$option: $("${bare[@]}" $option 2>&1)"
+done
+for option in --help -h; do
+    help=$("${bare[@]}" $option 2>&1) || fail "$option: $help"
+    [[ $help == Usage:*--version* ]] || fail "$option: $help"
+done
 export QT_QPA_PLATFORM=offscreen
 help=$("$prefix/bin/sumbrook" --help 2>/dev/null)
 grep -q -- '--version' <<<"$help" && grep -q -- '--help' <<<"$help" || fail "--help: $help"
