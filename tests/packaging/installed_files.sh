@@ -36,14 +36,19 @@ done
 
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null ||
-    fail "appstreamcli: $(appstreamcli validate --no-net --strict "$prefix/share/metainfo/$id.metainfo.xml")"
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "appstreamcli: $(appstreamcli validate --no-net "$metainfo")"
+# strictly, only <developer> may be noted: the appstream of Debian 12 (0.16) predates it
+findings=$(appstreamcli validate --no-net --strict "$metainfo" | grep -E '^[EWI]: ' | grep -v ': unknown-tag developer$' || true)
+[[ -z $findings ]] || fail "appstreamcli --strict: $findings"
 for want in "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
     "<category>Education</category>" "<category>Math</category>" \
-    "<release version=\"$version\"" "<content_rating type=\"oars-1.1\"/>"; do
-    grep -qF "$want" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metainfo lacks $want"
+    "<release version=\"$version\"" "<content_rating type=\"oars-1.1\"/>" \
+    "<project_license>GPL-3.0-or-later</project_license>" "<developer id=\"${id%.*}\">" \
+    "<name>The Sumbrook developers</name>"; do
+    grep -qF "$want" "$metainfo" || fail "the metainfo lacks $want"
 done
-(($(grep -c '<screenshot' "$prefix/share/metainfo/$id.metainfo.xml") == 3)) || fail "two screenshots expected"
+(($(grep -c '<screenshot' "$metainfo") == 3)) || fail "two screenshots expected"
 
 # --version and --help print alone, with no GUI application: no display, no platform plugin
 # (one that does not exist would end a GUI application), no runtime folder, nothing on stderr
