@@ -19,6 +19,9 @@ expected=(
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
+    share/doc/sumbrook/copyright
+    share/doc/sumbrook/changelog.gz
+    share/man/man1/sumbrook.1.gz
 )
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
@@ -68,4 +71,15 @@ if "$prefix/bin/sumbrook" --no-such-option >/dev/null 2>&1; then fail "an unknow
 # Qt's own options are still understood
 [[ $("$prefix/bin/sumbrook" -platform offscreen -style fusion --version 2>/dev/null) == "Sumbrook $version" ]] ||
     fail "Qt's options are refused"
+
+# the manual page renders without a complaint and describes every option --help lists
+manual=$prefix/share/man/man1/sumbrook.1.gz
+warnings=$(MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null) && [[ -z $warnings ]] || fail "man: $warnings"
+page=$(MANWIDTH=80 man -l "$manual")
+for want in 'sumbrook - help with school maths homework' "Sumbrook $version" 'FILES'; do
+    grep -qF -- "$want" <<<"$page" || fail "the manual page lacks $want"
+done
+for option in $(grep -oE -- '--[a-z-]+' <<<"$help" | sort -u); do
+    grep -qF -- "$option" <<<"$page" || fail "the manual page lacks $option"
+done
 echo "installed files, icons, desktop entry, metainfo and options are as they should be"
