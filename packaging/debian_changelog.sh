@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes CHANGELOG.md as a Debian changelog, the form a native package's changelog is read in:
 # one entry per "## VERSION (YYYY-MM-DD)" heading, its paragraphs indented and its list items
 # starred, all wrapped within 80 columns, closed by the maintainer and the release day.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package into a fresh folder and checks its control fields and its files.
 #     debian_package.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh folder and checks what a desktop finds there: the files,
 # the icon sizes, the desktop entry and the metainfo (both through their validators), and
 # the program's own options.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source, script and CMake file names its licence in an SPDX line at its top, in its
 # own comment syntax: C++ sources and headers (*.cpp, *.h), CMake files (CMakeLists.txt,
 # *.cmake) and shell scripts (*.sh) on their first line; every file that starts with #! on
