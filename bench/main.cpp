@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks run with a QApplication, on the offscreen platform unless told otherwise,
 // as the pane's benchmarks open real windows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a topic window's working pane for the first time and drawing it, figure included:
 // what the pupil waits for after pressing "Show Working" (it must stay under 30 ms).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The few control kinds Qt lacks as they are: a text box that keeps whole characters, a button

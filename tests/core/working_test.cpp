@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working model: how its numbers are printed, what a figure spans, which lines a pupil
 // sees with and without detail, and the pane's text before a command and after a refusal.
 

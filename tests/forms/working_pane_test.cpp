@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working pane on a small window of its own: where its button goes, how it opens beside
 // the window, what it shows after a command, a refusal and a fault, that nothing of it is made
 // or built while it stays closed, and that its figure is drawn inside its area, readable on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the main menu opens, checked for what a pupil needs who works without a mouse,
 // with a screen reader or on a dark desktop. The windows are found by pressing every button
 // of the menu, so a new topic window is checked as soon as the menu opens it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form4.h"
 
 #include "fraction_commands.h"
