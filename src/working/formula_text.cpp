@@ -17,6 +17,11 @@ QString nextTerm(double value, const QString& unit) {
     return sign + term + (unit.isEmpty() ? QString() : u'·' + unit);
 }
 
+QString valueForms() {
+    return QStringLiteral("a whole number (-3), a decimal (%1), a fraction (1/4) or a mixed "
+                          "number (2/1/4)").arg(resultText(0.5));
+}
+
 QString pointText(double x, double y) {
     const QString parting = QLocale().decimalPoint() == u',' ? QStringLiteral("; ")
                                                              : QStringLiteral(", ");

@@ -16,6 +16,10 @@ QString factor(double value);
 // A term after the first: " + 6·x" or " − 6·x" (the unit after a middle dot, when given).
 QString nextTerm(double value, const QString& unit);
 
+// What a box read with the value entry takes: "a whole number (-3), a decimal (0.5), a
+// fraction (1/4) or a mixed number (2/1/4)", the decimal in the locale's writing.
+QString valueForms();
+
 // A point (x, y); where the decimal mark is a comma the two are parted by a semicolon.
 QString pointText(double x, double y);
 

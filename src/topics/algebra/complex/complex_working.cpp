@@ -226,14 +226,20 @@ Working polarWorking(double x, double y, const Polar& p) {
 
     Figure& f = w.figure = argand();
     const QString s = QStringLiteral("Root(%1)").arg(text(p.s));
-    f.segment(QStringLiteral("x-part"), 0, 0, x, 0, working::dashed());
+    // the right triangle of x and y under the arrow: each name outside it
+    working::Look look = working::dashed();
+    look.place = y < 0 ? Place::Above : Place::Below;
+    f.segment(QStringLiteral("x-part"), 0, 0, x, 0, look);
     f.elements.back().text = QStringLiteral("x = %1").arg(text(x));
-    f.segment(QStringLiteral("y-part"), x, 0, x, y, working::dashed());
+    look.place = x < 0 ? Place::Left : Place::Right;
+    f.segment(QStringLiteral("y-part"), x, 0, x, y, look);
     f.elements.back().text = QStringLiteral("y = %1").arg(text(y));
-    f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::ink(Ink::Main));
+    f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::at(beyond(-x, y)));
     f.elements.back().text = s;
     if (p.s > 0) {
-        f.arc(QStringLiteral("angle"), 0, 0, std::sqrt(p.s) / 3, 0, p.angle, working::ink(Ink::Second));
+        const double middle = p.angle / 2 * M_PI / 180;
+        f.arc(QStringLiteral("angle"), 0, 0, std::sqrt(p.s) / 3, 0, p.angle,
+              working::at(beyond(std::cos(middle), std::sin(middle)), Ink::Second));
         f.elements.back().text = text(p.angle) + u'°';
     }
     f.description = QStringLiteral("Argand diagram: the arrow to %1, of length %2, at %3 degrees "
@@ -246,8 +252,7 @@ Working polarWorking(double x, double y, const Polar& p) {
 working::Guide complexGuide() {
     working::Guide g;
     g.boxes << QStringLiteral("R and Im: the real part and the imaginary part of a number "
-                              "R + Im·i, each a whole number (-2), a decimal (%1), a fraction "
-                              "(1/4) or a mixed number (2/1/4).").arg(text(0.5))
+                              "R + Im·i, each %1.").arg(working::valueForms())
             << QStringLiteral("Operation: one of + - * / on its own, with no blanks.")
             << QStringLiteral("N: the power of i, a number; it is rounded to a whole number.")
             << QStringLiteral("To Polar: R and Im of one number.");

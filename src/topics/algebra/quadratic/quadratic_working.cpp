@@ -178,9 +178,8 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
 
 working::Guide quadraticGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("A, B and C: the numbers of A·x² + B·x + C = 0, each a whole "
-                              "number (-3), a decimal (%1), a fraction (1/4) or a mixed "
-                              "number (2/1/4).").arg(text(0.5))
+    g.boxes << QStringLiteral("A, B and C: the numbers of A·x² + B·x + C = 0, each %1.")
+                   .arg(working::valueForms())
             << QStringLiteral("A must not be 0: without x² it is no quadratic equation.")
             << QStringLiteral("Each box keeps 5 characters: a longer number is cut (1/3 "
                               "becomes %1), and the cut number is the one solved with.")
