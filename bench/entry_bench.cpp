@@ -38,4 +38,3 @@ BENCHMARK(solveQuadratic);
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -290,8 +290,9 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
         svg.setFileName(path);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
-        svg.setTitle(figure.description);
-        svg.setDescription(figure.description);
+        // the generator writes both as they are, so a "<" of a comparison would break the file
+        svg.setTitle(figure.description.toHtmlEscaped());
+        svg.setDescription(figure.description.toHtmlEscaped());
         QPainter p;
         if (!p.begin(&svg)) return false;
         paintFigure(p, QRectF(QPoint(), size), figure, colours);

@@ -74,8 +74,15 @@ FormSpec form13Spec() {
                               pair("r2", "i2", {3240, 1080, 495, 285}, 4080, "Label4", 5, 6),
                               pair("re3", "im3", {480, 6120, 495, 285}, 1320, "Label5", 9, 5)})
         controls.insert(controls.end(), boxes.begin(), boxes.end());
-    return {"Form13", "Complex Numbers",     10080, 7110, QColor(0xC0FFC0),
-            controls, entry_rules::complex, complex::complexGuide};
+    return FormSpec{"Form13", "Complex Numbers",   10080, 7110, QColor(0xC0FFC0),
+                    controls, entry_rules::complex, complex::complexGuide}
+        .withExercises(
+            {
+                exercise("r1 i1 op r2 i2", "Command1", "o1 o2"),
+                exercise("p", "Command2", "o3"),
+                exercise("re3 im3", "Command3", "o4"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ using namespace ui;
 const QString narkisim = QStringLiteral("Narkisim");
 
 FormSpec form2Spec() {
-    return {
+    return FormSpec{
         "Form2",
         "Solving Quadratic Equation",
         8325,
@@ -61,7 +61,8 @@ FormSpec form2Spec() {
         },
         entry_rules::quadratic,
         quadratic::quadraticGuide,
-    };
+    }
+        .withExercises({exercise("A B C", "Command1", "X1 X2")}, Tab::Exercises);
 }
 
 } // namespace
