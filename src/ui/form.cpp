@@ -243,10 +243,12 @@ std::optional<std::vector<double>> Form::readAll(const QStringList& boxes) {
     return values;
 }
 
-void Form::writeBack(const QString& name) {
+QString Form::writeBack(const QString& name) {
     QLineEdit* written = box(name);
-    written->setText(resultText(eval(written)));
+    const QString whole = resultText(eval(written));
+    written->setText(whole);
     written->setCursorPosition(0); // the box shows the number from its first digit
+    return whole;
 }
 
 double Form::shownNumber(const QString& name) const { return numberOf(box(name)->text()); }

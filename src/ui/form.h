@@ -126,8 +126,9 @@ protected:
 
     // Reads the box and writes back the number it was read as ("0" for a refused text). The
     // box keeps at most its maximum length, so a longer number is cut there, and from then
-    // on the cut text is the value: read it with shownNumber.
-    void writeBack(const QString& box);
+    // on the cut text is the value: read it with shownNumber. Returns the whole text, as it
+    // was before the box cut it.
+    QString writeBack(const QString& box);
     // The number of the text a box shows; a text that is no number is a fault.
     double shownNumber(const QString& box) const;
 

@@ -272,7 +272,7 @@ TEST_F(Windows, tabReachesEveryBoxAndButtonFromTheFirstBox) {
 
 TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     const std::map<QString, QStringList> orders = {
-        {"Form2", {"A", "B", "C", "Command1", "X1", "X2"}},
+        {"Form2", {"A", "B", "C", "Command1", "X1", "X2", "Working"}},
         {"Form4",
          {"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
           "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"}},
