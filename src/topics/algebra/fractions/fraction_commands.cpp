@@ -29,13 +29,17 @@ struct Texts {
         if (d == 0) throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
         return d;
     }
-    std::int32_t commonDenominator(const TypedFractions& f) const {
-        return common(denominator(f.d1), denominator(f.d2));
-    }
     MixedNumber integers(const QString& s, const QString& m, const QString& d) const {
         return {integer(s), integer(m), denominator(d)};
     }
 };
+
+std::int32_t commonDenominator(ResultTrace& trace, const TypedFractions& f, const Texts& t) {
+    trace.denominator1 = t.denominator(f.d1);
+    trace.denominator2 = t.denominator(f.d2);
+    trace.common = common(trace.denominator1, trace.denominator2);
+    return trace.common;
+}
 
 MixedNumber improper(const MixedNumber& typed) {
     return toimproper(typed.whole, typed.numerator, typed.denominator);
@@ -69,8 +73,7 @@ void reduceAndMix(ResultLabels& labels, ResultTrace& trace, const Texts& t) {
 
 void add(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
     // the whole parts are added apart from the fractions
-    const std::int32_t c = t.commonDenominator(f);
-    trace.common = c;
+    const std::int32_t c = commonDenominator(trace, f, t);
     const Real term1 = t.number(f.m1) * (Real(c) / t.number(f.d1));
     const Real term2 = t.number(f.m2) * (Real(c) / t.number(f.d2));
     trace.term1 = term1.value(), trace.term2 = term2.value();
@@ -87,8 +90,7 @@ void add(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const T
 }
 
 void subtract(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
-    const std::int32_t c = t.commonDenominator(f);
-    trace.common = c;
+    const std::int32_t c = commonDenominator(trace, f, t);
     readImproper(trace, f, t);
     const Real term1 = (Real(c) / t.number(f.d1)) * Real(trace.f1.numerator);
     const Real term2 = (Real(c) / t.number(f.d2)) * Real(trace.f2.numerator);
@@ -121,8 +123,7 @@ void divide(ResultLabels& out, ResultTrace& trace, const Texts& t) {
 // computes it, a plain double where only the working shows it.
 template <class Number>
 Number valueOf(const QString& s, const QString& m, const QString& d, const Texts& t) {
-    return Number(t.number(s).value()) +
-           Number(t.number(m).value()) / Number(t.number(d).value());
+    return Number(t.number(s).value()) + Number(t.number(m).value()) / Number(t.number(d).value());
 }
 
 bool compare(Operator op, ResultTrace& trace, const TypedFractions& f, const Texts& t) {

@@ -47,17 +47,18 @@ std::optional<Operator> operatorOf(const QString& text);
 // The values an operator went through, kept for its working: each is the very value the
 // labels were written from. Fields an operator does not reach stay 0 or empty.
 struct ResultTrace {
-    double p = 0, q = 0;             // each fraction's value, N(s) + N(m) / N(d)
-    std::int32_t common = 0;         // + and -: the common denominator C
-    double term1 = 0, term2 = 0;     // + and -: each numerator over C, N(m1) x (C / N(d1)) ...
-    QString overCommon;              // + and -: term1 +/- term2 as written into m3
-    std::int32_t wholes = 0;         // +: the whole parts added apart, rounded
-    MixedNumber typed1{}, typed2{};  // -, *, /: each fraction's integers I(s), I(m), I(d)
-    MixedNumber f1{}, f2{};          // -, *, /: each as an improper fraction
-    std::int32_t numerator = 0, denominator = 0; // * and /: the products
-    std::int32_t gcd = 0;            // * and /: what the products were reduced by
+    double p = 0, q = 0;                             // each fraction's value, N(s) + N(m) / N(d)
+    std::int32_t denominator1 = 0, denominator2 = 0; // + and -: I(d1), I(d2)
+    std::int32_t common = 0;                         // + and -: their common denominator C
+    double term1 = 0, term2 = 0;    // + and -: each numerator over C, N(m1) x (C / N(d1)) ...
+    QString overCommon;             // + and -: term1 +/- term2 as written into m3
+    std::int32_t wholes = 0;        // +: the whole parts added apart, rounded
+    MixedNumber typed1{}, typed2{}; // -, *, /: each fraction's integers I(s), I(m), I(d)
+    MixedNumber f1{}, f2{};         // -, *, /: each as an improper fraction
+    std::int32_t numerator = 0, denominator = 0;  // * and /: the products
+    std::int32_t gcd = 0;                         // * and /: what the products were reduced by
     QString reducedNumerator, reducedDenominator; // * and /
-    MixedNumber mixed{};             // + - * /: the fraction written as a mixed number
+    MixedNumber mixed{};                          // + - * /: the fraction written as a mixed number
 };
 
 struct ResultOutcome {
