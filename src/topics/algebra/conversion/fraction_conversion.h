@@ -20,12 +20,12 @@ inline const QString decimalForm = QStringLiteral("You must enter a decimal numb
 // Fields a conversion does not reach stay 0 or empty.
 struct Trace {
     double whole = 0, numerator = 0, denominator = 0; // the boxes as the conversion read them
-    double product = 0;  // Fraction To Improper: denominator x whole
-    double sum = 0;      // Fraction To Improper: numerator + that product
-    double quotient = 0; // Fraction To Decimal: numerator / denominator
+    double product = 0;                               // Fraction To Improper: denominator x whole
+    double sum = 0;                 // Fraction To Improper: numerator + that product
+    double quotient = 0;            // Fraction To Decimal: numerator / denominator
     fractions::MixedNumber mixed{}; // Improper To Fraction: the division with remainder
-    QString places;      // Decimal To Fraction: the digits after the point
-    double value = 0;    // the value converted, as a plain double (for the figure)
+    QString places;                 // Decimal To Fraction: the digits after the point
+    double value = 0;               // the value converted, as a plain double (for the figure)
 };
 
 // A fraction as the result labels show it: whole part, numerator over denominator. An
