@@ -4,6 +4,7 @@
 #include "topics/algebra/fractions/fraction_bars.h"
 #include "topics/algebra/fractions/fractions_working.h"
 
+#include <cmath>
 #include <limits>
 
 namespace sb::conversion {
@@ -23,10 +24,13 @@ QString number(double value) { return resultText(value); }
 working::Figure bars(const std::vector<BarRow>& rows, double value) {
     QStringList forms;
     for (const BarRow& row : rows) forms << row.caption;
+    const QString same = QStringLiteral("Fraction bars of the same length: %1")
+                             .arg(forms.join(QStringLiteral(" = ")));
+    // a huge numerator over a tiny denominator can leave the doubles
+    if (!std::isfinite(value)) return fractions::tooLargeToDraw(same + u'.');
     return fractions::barsAndNumberLine(
         rows, {{QStringLiteral("value"), number(value), value}},
-        QStringLiteral("Fraction bars of the same length: %1, at %2 on the number line.")
-            .arg(forms.join(QStringLiteral(" = ")), number(value)));
+        QStringLiteral("%1, at %2 on the number line.").arg(same, number(value)));
 }
 
 BarRow mixedRow(const QString& caption, double value, double parts) {

@@ -148,8 +148,9 @@ void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const R
     if (wholes != t.wholes)
         w.say(QStringLiteral("%1 is rounded to the whole number %2")
                   .arg(resultText(wholes), integerText(t.wholes)));
-    w.say(QStringLiteral("With the %1 from the fraction: %2 + %1 = %3")
-              .arg(integerText(t.mixed.whole), integerText(t.wholes), out.s3));
+    if (t.mixed.whole != 0)
+        w.say(QStringLiteral("With the %1 from the fraction: %2 + %1 = %3")
+                  .arg(integerText(t.mixed.whole), integerText(t.wholes), out.s3));
 }
 
 void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
