@@ -43,7 +43,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          improperWorking("2.5", FractionToImproper("2.5", "1", "04")),
          "A mixed number as an improper fraction: whole number × denominator + numerator, over "
          "the same denominator\n"
-         "The whole number 2.5 is taken as the whole number 2\n"
+         "The whole part 2.5 is taken as the whole number 2\n"
          "The exercise: 2 and 1/4\n"
          "2 × 4 = 8\n"
          "8 + 1 = 9\n"

@@ -44,7 +44,7 @@ Working improperWorking(const QString& whole, const Fraction& f) {
     Working w;
     w.say(QStringLiteral("A mixed number as an improper fraction: whole number × denominator + "
                          "numerator, over the same denominator"));
-    sayTakenAsInteger(w, QStringLiteral("whole number"), whole, std::int32_t(t.whole));
+    sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
     const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));
     w.say(QStringLiteral("%1 × %2 = %3")
@@ -101,7 +101,7 @@ Working decimalWorking(const QString& whole, const QString& numerator, const Dec
     w.say(QStringLiteral("A mixed number as a decimal: divide the numerator by the denominator, "
                          "then add the whole number"));
     if (whole.isEmpty()) w.say(QStringLiteral("The whole number box was empty, so it is 0"));
-    else sayTakenAsInteger(w, QStringLiteral("whole number"), whole, std::int32_t(t.whole));
+    else sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
     sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, std::int32_t(t.numerator));
     const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));

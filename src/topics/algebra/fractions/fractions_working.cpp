@@ -109,11 +109,11 @@ void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNu
 }
 
 void improperLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
-    sayTakenAsInteger(w, QStringLiteral("whole number of fraction 1"), f.s1, t.typed1.whole);
+    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 1"), f.s1, t.typed1.whole);
     sayTakenAsInteger(w, QStringLiteral("numerator of fraction 1"), f.m1, t.typed1.numerator);
     sayTakenAsInteger(w, QStringLiteral("denominator of fraction 1"), f.d1, t.typed1.denominator);
     improperLine(w, 0, t.typed1, t.f1);
-    sayTakenAsInteger(w, QStringLiteral("whole number of fraction 2"), f.s2, t.typed2.whole);
+    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 2"), f.s2, t.typed2.whole);
     sayTakenAsInteger(w, QStringLiteral("numerator of fraction 2"), f.m2, t.typed2.numerator);
     sayTakenAsInteger(w, QStringLiteral("denominator of fraction 2"), f.d2, t.typed2.denominator);
     improperLine(w, 1, t.typed2, t.f2);
