@@ -2,6 +2,8 @@
 
 #include "working/working.h"
 
+#include "working_steps.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,22 +17,10 @@ using sb::working::Figure;
 using sb::working::Shape;
 using sb::working::Working;
 
-// The working's texts are written in the program's locale; these are in en_US.
-class ConversionWorking : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
-
-std::string lines(const Working& w) { return w.lines(false).join(u'\n').toStdString(); }
+class ConversionWorking : public InEnUs {};
 
 TEST_F(ConversionWorking, StepsOfEachConversion) {
-    struct Row {
-        const char* what;
-        Working working;
-        std::string steps;
-    };
-    const Row rows[] = {
+    expectSteps({
         {"to improper", improperWorking("6", FractionToImproper("6", "1", "4")),
          "A mixed number as an improper fraction: whole number × denominator + numerator, over "
          "the same denominator\n"
@@ -106,11 +96,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "The whole number is the part before the point: 2\n"
          "The digits after the point make 0, so there is no fraction part\n"
          "Answer: 2"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        EXPECT_EQ(lines(row.working), row.steps);
-    }
+    });
 }
 
 // Every row of bars is shaded to the value converted, which the point `value` marks, and

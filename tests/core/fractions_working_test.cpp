@@ -2,6 +2,8 @@
 
 #include "entry/conversions.h"
 
+#include "working_steps.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,16 +17,7 @@ using sb::working::Figure;
 using sb::working::Shape;
 using sb::working::Working;
 
-// The working's texts are written in the program's locale; these are in en_US.
-class FractionsWorking : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
-
-std::string lines(const Working& w, bool withDetail = false) {
-    return w.lines(withDetail).join(u'\n').toStdString();
-}
+class FractionsWorking : public InEnUs {};
 
 std::vector<const Element*> all(const Figure& f, const QString& name) {
     std::vector<const Element*> found;
@@ -53,12 +46,7 @@ Working result(const char* s1, const char* m1, const char* d1, Operator op, cons
 }
 
 TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
-    struct Row {
-        const char* what;
-        Working working;
-        std::string steps; // the lines a pupil sees without "More detail"
-    };
-    const Row rows[] = {
+    expectSteps({
         {"+ adds the wholes apart", result("1", "1", "2", Operator::Plus, "2", "2", "3"),
          "The exercise: 1 and 1/2 + 2 and 2/3\n"
          "Add the whole numbers and the fractions apart\n"
@@ -134,11 +122,7 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "one operator: + - * / < > =\n"
          "Make Common Denominator: two whole numbers A and B, not 0\n"
          "Reduction: a numerator and a denominator that is not 0"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        EXPECT_EQ(lines(row.working), row.steps);
-    }
+    });
 }
 
 TEST_F(FractionsWorking, AWholePartSetTo0IsTold) {

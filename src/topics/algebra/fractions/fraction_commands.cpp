@@ -101,22 +101,23 @@ void subtract(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, co
     writeMixed(out, trace, tomixed(t.integer(out.m3), t.integer(out.d3)));
 }
 
-void multiply(ResultLabels& out, ResultTrace& trace, const Texts& t) {
-    const MixedNumber &f1 = trace.f1, &f2 = trace.f2;
-    trace.denominator = int32::mul(f2.denominator, f1.denominator);
+// * and /: the products of the improper fractions' parts over each other, reduced. The
+// denominator's product comes first, each as the second fraction's part times the first's.
+void productOf(ResultLabels& out, ResultTrace& trace, std::int32_t numerator2,
+               std::int32_t denominator2, const Texts& t) {
+    trace.denominator = int32::mul(denominator2, trace.f1.denominator);
     out.d3 = integerText(trace.denominator);
-    trace.numerator = int32::mul(f2.numerator, f1.numerator);
+    trace.numerator = int32::mul(numerator2, trace.f1.numerator);
     out.m3 = integerText(trace.numerator);
     reduceAndMix(out, trace, t);
 }
 
+void multiply(ResultLabels& out, ResultTrace& trace, const Texts& t) {
+    productOf(out, trace, trace.f2.numerator, trace.f2.denominator, t);
+}
+
 void divide(ResultLabels& out, ResultTrace& trace, const Texts& t) {
-    const MixedNumber &f1 = trace.f1, &f2 = trace.f2;
-    trace.denominator = int32::mul(f2.numerator, f1.denominator);
-    out.d3 = integerText(trace.denominator);
-    trace.numerator = int32::mul(f2.denominator, f1.numerator);
-    out.m3 = integerText(trace.numerator);
-    reduceAndMix(out, trace, t);
+    productOf(out, trace, trace.f2.denominator, trace.f2.numerator, t); // upside down
 }
 
 // A typed mixed number's value, N(s) + N(m) / N(d): checked as a Real where the window
