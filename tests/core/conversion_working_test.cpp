@@ -72,7 +72,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "as there are digits\n"
          "0.25 has 2 digits after the decimal point: 25\n"
          "10 to the power 2 is 100, so the digits make 25/100\n"
-         "The whole number is the part before the point: 0\n"
+         "The whole number is the part before the decimal point: 0\n"
          "Answer: 0 and 25/100\n"
          "The window does not reduce the fraction\n"
          "Divided by their greatest common divisor 25, in lowest terms: 25/100 = 1/4"},
@@ -82,7 +82,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "as there are digits\n"
          "-1.3 has 1 digit after the decimal point: 3\n"
          "10 to the power 1 is 10, so the digits make 3/10\n"
-         "The whole number is the part before the point: -1\n"
+         "The whole number is the part before the decimal point: -1\n"
          "The minus sign stands for the whole number and the fraction together\n"
          "Answer: -1 and 3/10\n"
          "The window does not reduce the fraction\n"
@@ -93,8 +93,8 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "as there are digits\n"
          "2.00 has 2 digits after the decimal point: 00\n"
          "10 to the power 2 is 100, so the digits make 0/100\n"
-         "The whole number is the part before the point: 2\n"
-         "The digits after the point make 0, so there is no fraction part\n"
+         "The whole number is the part before the decimal point: 2\n"
+         "The digits after the decimal point make 0, so there is no fraction part\n"
          "Answer: 2"},
     });
 }
@@ -142,6 +142,8 @@ TEST_F(ConversionWorking, BarsOfEveryFormAreAsLongAsTheValue) {
               "Fraction bars of the same length: 0.125 = 0 and 125/1000 = 0 and 1/8, at 0.125 on "
               "the number line. The bars of 0 and 125/1000 are not cut into their 1000 parts: "
               "too many to tell apart.");
+    EXPECT_EQ(decimalWorking("2", "1", FractionToDecimal("2", "1", "0.4")).figure.note,
+              "The bars of 2 and 1/0.4 are not cut: 0.4 is not a whole number of parts.");
 }
 
 TEST_F(ConversionWorking, AValueTooLargeToDrawLeavesTheFigureEmpty) {

@@ -129,14 +129,14 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
               .arg(typed, count, places));
     w.say(QStringLiteral("10 to the power %1 is %2, so the digits make %3")
               .arg(count, tenths, over(numerator, tenths)));
-    w.say(QStringLiteral("The whole number is the part before the point: %1").arg(f.whole));
+    w.say(QStringLiteral("The whole number is the part before the decimal point: %1").arg(f.whole));
     if (t.value < 0 || typed.startsWith(u'-'))
         w.say(QStringLiteral("The minus sign stands for the whole number and the fraction "
                              "together"));
     std::vector<BarRow> rows = {
         {QStringLiteral("decimalBars"), typed, t.value, 0, true, Ink::Second}};
     if (f.numerator.isEmpty()) {
-        w.say(QStringLiteral("The digits after the point make 0, so there is no fraction part"));
+        w.say(QStringLiteral("The digits after the decimal point make 0, so there is no fraction part"));
         w.say(QStringLiteral("Answer: %1").arg(f.whole));
         w.figure = bars(rows, t.value);
         return w;

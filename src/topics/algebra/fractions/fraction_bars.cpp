@@ -46,7 +46,7 @@ QString drawRow(Figure& f, const BarRow& row, double y) {
             working::at(working::Place::AboveRight));
 
     const double parts = std::abs(row.parts);
-    if (parts <= 1) return {};
+    if (parts == 0 || parts == 1) return {};
     if (parts != std::floor(parts))
         return QStringLiteral("The bars of %1 are not cut: %2 is not a whole number of parts")
             .arg(row.caption, resultText(parts));
