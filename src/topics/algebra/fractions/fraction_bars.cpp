@@ -28,41 +28,59 @@ double tickStep(double span) {
     return 10 * magnitude;
 }
 
-// Draws one row at height y; returns why it is uncut when its cuts were left out.
-QString drawRow(Figure& f, const BarRow& row, double y) {
-    const double size = std::abs(row.value), side = row.value < 0 ? -1 : 1;
-    const double bars = std::max(1.0, std::ceil(size)), wholes = std::floor(size);
-    const double leftEnd = std::min(0.0, side * bars);
-    const auto barAt = [side](double k) { return side < 0 ? -(k + 1) : k; }; // k from 0
-    const bool oneByOne = bars <= mostBars;
-    const working::Look outline = working::ink(row.ink);
-    if (oneByOne)
-        for (double k = 0; k < bars; ++k) f.bar(row.name, barAt(k), y, 1, barHeight, outline);
-    else f.bar(row.name, leftEnd, y, bars, barHeight, outline);
-    if (row.value != 0)
-        f.bar(row.name + QStringLiteral("Shade"), std::min(0.0, row.value), y, size, barHeight,
-              working::filled(row.ink));
-    f.label(row.name + QStringLiteral("Caption"), leftEnd, y + barHeight, row.caption,
-            working::at(working::Place::AboveRight));
+// Where a row's bars lie: bar k (from 0) of a negative value lies left of 0.
+struct RowShape {
+    double size, bars, wholes;
+    bool negative;
+    explicit RowShape(double value)
+        : size(std::abs(value)), bars(std::max(1.0, std::ceil(size))), wholes(std::floor(size)),
+          negative(value < 0) {}
+    double barAt(double k) const { return negative ? -(k + 1) : k; }
+    double leftEnd() const { return negative ? -bars : 0; }
+    bool oneByOne() const { return bars <= mostBars; }
+};
 
+// Cuts the row's bars into its parts; returns why they are left uncut, if they are.
+QString cutRow(Figure& f, const BarRow& row, const RowShape& r, double y, double height) {
     const double parts = std::abs(row.parts);
     if (parts == 0 || parts == 1) return {};
     if (parts != std::floor(parts))
         return QStringLiteral("The bars of %1 are not cut: %2 is not a whole number of parts")
             .arg(row.caption, resultText(parts));
     // a mixed number cuts only the bar of its fraction part, when it has one
-    const double first = row.cutWholes ? 0 : wholes;
-    const double last = row.cutWholes || wholes < size ? bars : wholes;
-    if (!oneByOne || (last - first) * parts > mostParts)
+    const double first = row.cutWholes ? 0 : r.wholes;
+    const double last = row.cutWholes || r.wholes < r.size ? r.bars : r.wholes;
+    if (last == first) return {};
+    if (!r.oneByOne())
+        return QStringLiteral("The %1 bars of %2 are drawn as one length, without their parts: "
+                              "too many to tell apart")
+            .arg(resultText(r.bars), row.caption);
+    if ((last - first) * parts > mostParts)
         return QStringLiteral("The bars of %1 are not cut into their %2 parts: too many to "
                               "tell apart")
             .arg(row.caption, resultText(parts));
     for (double k = first; k < last; ++k)
         for (double j = 1; j < parts; ++j) {
-            const double x = barAt(k) + j / parts;
-            f.segment(row.name + QStringLiteral("Cut"), x, y, x, y + barHeight, outline);
+            const double x = r.barAt(k) + j / parts;
+            f.segment(row.name + QStringLiteral("Cut"), x, y, x, y + height, working::ink(row.ink));
         }
     return {};
+}
+
+// Draws one row at height y; returns why it is uncut when its cuts were left out.
+QString drawRow(Figure& f, const BarRow& row, double y, double up) {
+    const RowShape r(row.value);
+    const double height = barHeight * up;
+    const working::Look outline = working::ink(row.ink);
+    if (r.oneByOne())
+        for (double k = 0; k < r.bars; ++k) f.bar(row.name, r.barAt(k), y, 1, height, outline);
+    else f.bar(row.name, r.leftEnd(), y, r.bars, height, outline);
+    if (row.value != 0)
+        f.bar(row.name + QStringLiteral("Shade"), std::min(0.0, row.value), y, r.size, height,
+              working::filled(row.ink));
+    f.label(row.name + QStringLiteral("Caption"), r.leftEnd(), y + height, row.caption,
+            working::at(working::Place::AboveRight));
+    return cutRow(f, row, r, y, height);
 }
 
 } // namespace
@@ -78,13 +96,17 @@ std::optional<Span> spanOf(const std::vector<double>& values) {
     return s;
 }
 
+double Span::up() const { return std::max(1.0, (to - from) / 8); }
+
 void numberLine(Figure& f, const Span& span) {
     f.segment(QStringLiteral("numberLine"), span.from, 0, span.to, 0);
+    const double tick = 0.1 * span.up();
     const double step = tickStep(span.to - span.from);
     for (double k = std::ceil(span.from / step); k * step <= span.to; ++k) {
         const double x = k * step;
-        f.segment(QStringLiteral("tick"), x, -0.1, x, 0.1, working::ink(working::Ink::Faint));
-        f.label(QStringLiteral("tick"), x, -0.1, resultText(x), working::at(working::Place::Below));
+        f.segment(QStringLiteral("tick"), x, -tick, x, tick, working::ink(working::Ink::Faint));
+        f.label(QStringLiteral("tick"), x, -tick, resultText(x),
+                working::at(working::Place::Below));
     }
 }
 
@@ -99,16 +121,16 @@ Figure barsAndNumberLine(const std::vector<BarRow>& rows, const std::vector<Mark
     Figure f;
     f.sameScale = false; // across, the number line's units; up, only rows
     QStringList uncut;
-    const double count = double(rows.size());
+    const double count = double(rows.size()), up = span->up();
     for (size_t i = 0; i < rows.size(); ++i) {
-        const QString why = drawRow(f, rows[i], 0.6 + (count - 1 - double(i)));
+        const QString why = drawRow(f, rows[i], (0.6 + (count - 1 - double(i))) * up, up);
         if (!why.isEmpty()) uncut << why;
     }
     numberLine(f, *span);
     for (const Mark& m : marks) f.point(m.name, m.value, 0, m.text, working::at(m.place, m.ink));
     const double pad = (span->to - span->from) * 0.04;
-    f.view = working::Box{span->from - pad, -0.7, span->to + pad, count + 0.5};
-    if (!uncut.isEmpty()) f.note = uncut.join(QStringLiteral("; ")) + u'.';
+    f.view = working::Box{span->from - pad, -0.7 * up, span->to + pad, (count + 0.5) * up};
+    if (!uncut.isEmpty()) f.note = uncut.join(QStringLiteral(". ")) + u'.';
     f.description = f.note.isEmpty() ? description : description + u' ' + f.note;
     return f;
 }

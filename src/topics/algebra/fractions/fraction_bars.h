@@ -34,6 +34,9 @@ struct Mark {
 // The stretch of the number line that shows 0 and every value, out to whole units.
 struct Span {
     double from = 0, to = 1;
+    // One unit up, for the rows above the line. The pane keeps a figure at least a tenth as
+    // high as it is wide, so rows above a long number line are made as much taller.
+    double up() const;
 };
 // Nothing to draw when a value is not finite or too large to lay out.
 std::optional<Span> spanOf(const std::vector<double>& values);

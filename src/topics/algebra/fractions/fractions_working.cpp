@@ -306,19 +306,20 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
 
 namespace {
 
+constexpr int mostHops = 24;     // more hops than this blur into one line in the pane
+constexpr int mostNumbered = 12; // numbers of more multiples would run into each other
+
 // Hops of one size from 0 towards the result, one row of the figure; a note when they are
 // too many to draw.
-constexpr int mostHops = 24; // more hops than this blur into one line in the pane
-constexpr int mostNumbered = 12;
-
 void hops(Figure& f, const QString& name, double size, double towards, double y, Ink ink,
           QStringList& notes) {
     const double step = towards < 0 ? -std::abs(size) : std::abs(size);
     // a hair over the quotient, so a last hop that lands on the result by rounding counts
     const double count = size == 0 ? 0 : std::floor(std::abs(towards / size) * (1 + 1e-12));
+    // the caption goes under the row, as the multiples are numbered above it
     f.label(name + QStringLiteral("Caption"), std::min(0.0, towards), y,
             QStringLiteral("multiples of %1").arg(resultText(size)),
-            working::at(Place::AboveRight, ink));
+            working::at(Place::BelowRight, ink));
     if (count > mostHops) {
         notes << QStringLiteral("the %1 multiples of %2 are too many to draw one by one")
                      .arg(resultText(count), resultText(size));
@@ -331,6 +332,37 @@ void hops(Figure& f, const QString& name, double size, double towards, double y,
                 count <= mostNumbered ? resultText(k * step) : QString(),
                 working::at(Place::Above, ink));
     }
+}
+
+// The multiples of A and of B as hops from 0 along the number line, up to the result.
+Figure multiplesFigure(const CommonDenominator& o) {
+    const double c = numberOf(o.c), first = o.first, second = o.second;
+    const QString description = QStringLiteral("Multiples of %1 and of %2 on a number line")
+                                    .arg(resultText(first), integerText(o.second));
+    // the hops run from 0 towards the result, never past it
+    const auto span = spanOf({c});
+    if (!span) return tooLargeToDraw(description + u'.');
+    Figure f;
+    f.sameScale = false;
+    QStringList notes;
+    const double up = span->up();
+    hops(f, QStringLiteral("multiplesOfA"), first, c, 1.6 * up, Ink::Main, notes);
+    hops(f, QStringLiteral("multiplesOfB"), second, c, 0.8 * up, Ink::Second, notes);
+    numberLine(f, *span);
+    f.point(QStringLiteral("result"), c, 0, o.c, working::at(Place::Above, Ink::Third));
+    const double pad = (span->to - span->from) * 0.04;
+    f.view = working::Box{span->from - pad, -0.7 * up, span->to + pad, 2.2 * up};
+    const bool meet = std::fmod(c, first) == 0 && std::fmod(c, second) == 0;
+    f.description =
+        description +
+        (meet ? QStringLiteral(", meeting at %1.").arg(o.c)
+              : QStringLiteral(", and the result %1, which is not a multiple of both.").arg(o.c));
+    if (!notes.isEmpty()) {
+        f.note = notes.join(QStringLiteral("; ")) + u'.';
+        f.note[0] = f.note[0].toUpper();
+        f.description += u' ' + f.note;
+    }
+    return f;
 }
 
 } // namespace
@@ -352,33 +384,7 @@ Working commonDenominatorWorking(const QString& b, const QString& a, const Commo
     w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), integerText(o.gcd), o.c));
     w.say(QStringLiteral("Answer: %1").arg(o.c));
 
-    const double c = numberOf(o.c), first = o.first, second = o.second;
-    const QString description = QStringLiteral("Multiples of %1 and of %2 on a number line")
-                                    .arg(resultText(first), integerText(o.second));
-    const auto span = spanOf({c, first, second});
-    if (!span) {
-        w.figure = tooLargeToDraw(description + u'.');
-        return w;
-    }
-    Figure& f = w.figure;
-    f.sameScale = false;
-    QStringList notes;
-    hops(f, QStringLiteral("multiplesOfA"), first, c, 1.6, Ink::Main, notes);
-    hops(f, QStringLiteral("multiplesOfB"), second, c, 0.8, Ink::Second, notes);
-    numberLine(f, *span);
-    f.point(QStringLiteral("result"), c, 0, o.c, working::at(Place::Above, Ink::Third));
-    const double pad = (span->to - span->from) * 0.04;
-    f.view = working::Box{span->from - pad, -0.7, span->to + pad, 2.2};
-    const bool meet = std::fmod(c, first) == 0 && std::fmod(c, second) == 0;
-    f.description =
-        description +
-        (meet ? QStringLiteral(", meeting at %1.").arg(o.c)
-              : QStringLiteral(", and the result %1, which is not a multiple of both.").arg(o.c));
-    if (!notes.isEmpty()) {
-        f.note = notes.join(QStringLiteral("; ")) + u'.';
-        f.note[0] = f.note[0].toUpper();
-        f.description += u' ' + f.note;
-    }
+    w.figure = multiplesFigure(o);
     return w;
 }
 
