@@ -60,9 +60,9 @@ FormSpec form3Spec() {
     };
     // the whole window writes in bold
     for (Control& c : controls) c = c.bold();
-    FormSpec spec{"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}};
-    spec.guide = conversion::conversionGuide;
-    return spec;
+    FormSpec paper{"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}};
+    paper.guide = conversion::conversionGuide;
+    return paper;
 }
 
 void showMixed(QLabel* whole, QLabel* numerator, QLabel* denominator,

@@ -80,7 +80,8 @@ void add(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const T
     out.m3 = t.of(term1 + term2);
     trace.overCommon = out.m3;
     out.d3 = integerText(c);
-    trace.wholes = roundToInt32((t.number(f.s1) + t.number(f.s2)).value());
+    trace.wholeSum = (t.number(f.s1) + t.number(f.s2)).value();
+    trace.wholes = roundToInt32(trace.wholeSum);
     out.s3 = integerText(trace.wholes);
     const MixedNumber x = tomixed(t.integer(out.m3), t.integer(out.d3));
     trace.mixed = x;

@@ -52,7 +52,8 @@ struct ResultTrace {
     std::int32_t common = 0;                         // + and -: their common denominator C
     double term1 = 0, term2 = 0;    // + and -: each numerator over C, N(m1) x (C / N(d1)) ...
     QString overCommon;             // + and -: term1 +/- term2 as written into m3
-    std::int32_t wholes = 0;        // +: the whole parts added apart, rounded
+    double wholeSum = 0;            // +: the whole parts added apart, N(s1) + N(s2)
+    std::int32_t wholes = 0;        // +: that sum rounded
     MixedNumber typed1{}, typed2{}; // -, *, /: each fraction's integers I(s), I(m), I(d)
     MixedNumber f1{}, f2{};         // -, *, /: each as an improper fraction
     std::int32_t numerator = 0, denominator = 0;  // * and /: the products

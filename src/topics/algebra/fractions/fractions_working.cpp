@@ -142,12 +142,11 @@ void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const R
               .arg(over(number(f.m1), number(f.d1)), over(number(f.m2), number(f.d2)),
                    over(t.overCommon, c)));
     mixLines(w, t.overCommon, t.mixed);
-    const double wholes = numberOf(f.s1) + numberOf(f.s2);
     w.say(QStringLiteral("The whole numbers: %1 + %2 = %3")
-              .arg(number(f.s1), number(f.s2), resultText(wholes)));
-    if (wholes != t.wholes)
+              .arg(number(f.s1), number(f.s2), resultText(t.wholeSum)));
+    if (t.wholeSum != t.wholes)
         w.say(QStringLiteral("%1 is rounded to the whole number %2")
-                  .arg(resultText(wholes), integerText(t.wholes)));
+                  .arg(resultText(t.wholeSum), integerText(t.wholes)));
     if (t.mixed.whole != 0)
         w.say(QStringLiteral("With the %1 from the fraction: %2 + %1 = %3")
                   .arg(integerText(t.mixed.whole), integerText(t.wholes), out.s3));
