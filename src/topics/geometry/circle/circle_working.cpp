@@ -2,7 +2,7 @@
 
 #include "entry/conversions.h"
 #include "topics/geometry/angles.h"
-#include "topics/geometry/figure_parts.h"
+#include "topics/geometry/shared_working.h"
 
 #include <cmath>
 

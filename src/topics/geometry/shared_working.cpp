@@ -1,4 +1,4 @@
-#include "figure_parts.h"
+#include "shared_working.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +28,14 @@ Place toward(Pt n) {
 }
 
 } // namespace
+
+working::Working refused(const QString& message, const working::Working& why,
+                         const working::Guide& guide) {
+    working::Working w = working::refusal({message}, guide);
+    w.steps.insert(w.steps.begin() + 1, why.steps.begin(), why.steps.end());
+    w.figure = why.figure;
+    return w;
+}
 
 void labelSide(Figure& figure, const QString& name, Pt p, Pt q, Pt inside, const QString& text,
                double size) {

@@ -1,15 +1,21 @@
 #pragma once
 
-// Parts that the figures of the geometry windows share: a side's value written beside it
-// (with a leader line when the side is too short to hold it), the right-angle mark, the
-// corner of a triangle with three given sides, three sides laid end to end when they do not
-// close, and the guard that keeps a figure of extreme sizes from being drawn at all.
+// What the working of the geometry windows shares: a refusal told with its reasons, and the
+// parts of their figures: a side's value written beside it (with a leader line when the side
+// is too short to hold it), the right-angle mark, the corner of a triangle with three given
+// sides, three sides laid end to end when they do not close, and the guard that keeps a
+// figure of extreme sizes from being drawn at all.
 
 #include "working/working.h"
 
 #include <optional>
 
 namespace sb::geometry {
+
+// A refused command's working: the message it gave, why (the steps and figure of why), then
+// what the boxes take.
+working::Working refused(const QString& message, const working::Working& why,
+                         const working::Guide& guide);
 
 struct Pt {
     double x, y;
