@@ -163,8 +163,15 @@ void Form::commandDone() {
 
 void Form::chainFocus(const QList<QWidget*>& order) {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    // the working button comes after the window's own controls
-    if (!order.isEmpty() && workingButton_) setTabOrder(order.last(), workingButton_);
+    // the working button comes after all the window's own controls: also after those an order
+    // of the window's leaves out, which stay behind the ones it names
+    if (!order.isEmpty() && workingButton_) {
+        QWidget* last = order.first()->previousInFocusChain();
+        while (last != order.first() &&
+               (last == workingButton_ || last == this || !(last->focusPolicy() & Qt::TabFocus)))
+            last = last->previousInFocusChain();
+        setTabOrder(last, workingButton_);
+    }
     const auto firstBox = std::find_if(order.begin(), order.end(),
                                        [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
     if (firstBox != order.end()) (*firstBox)->setFocus();
