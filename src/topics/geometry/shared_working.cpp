@@ -64,12 +64,18 @@ void rightAngle(Figure& figure, const QString& name, Pt corner, Pt u, Pt v, doub
 }
 
 Pt apex(double base, double left, double right, std::optional<double> height) {
-    const double l = left / base, r = right / base;
-    // the foot of the height: l² - x² = r² - (1 - x)², with (1 - r)(1 + r) for 1 - r²,
-    // which keeps its digits when r is close to 1
-    const double x = (l * l + (1 - r) * (1 + r)) / 2;
-    if (height) return {x * base, *height};
-    return {x * base, std::sqrt(std::max(0.0, (l - x) * (l + x))) * base};
+    // scaled by a power of two, which is exact, so no square overflows
+    int e = 0;
+    std::frexp(base, &e);
+    const double b = std::ldexp(base, -e), l = std::ldexp(left, -e), r = std::ldexp(right, -e);
+    // the foot of the height, measured from the end of the shorter side: with the base the
+    // longest side, base - other is then exact and a short side keeps all its digits
+    const bool fromLeft = l <= r;
+    const double near = fromLeft ? l : r, far = fromLeft ? r : l;
+    const double foot = (near * near + (b - far) * (b + far)) / (2 * b);
+    const double x = std::ldexp(fromLeft ? foot : b - foot, e);
+    if (height) return {x, *height};
+    return {x, std::ldexp(std::sqrt(std::max(0.0, (near - foot) * (near + foot))), e)};
 }
 
 int longest(const double (&sides)[3]) {

@@ -32,10 +32,10 @@ void labelSide(working::Figure& figure, const QString& name, Pt p, Pt q, Pt insi
 void rightAngle(working::Figure& figure, const QString& name, Pt corner, Pt u, Pt v,
                 double side);
 
-// The third corner of a triangle whose base runs from (0, 0) to (base, 0): left from the
-// first end, right from the second, above the base. Its height is given when the exercise
-// has worked it out (so the drawn area is the area shown), or found from the three sides.
-// The sides are scaled to the base before squaring, so no size overflows.
+// The third corner of a triangle whose base, its longest side, runs from (0, 0) to
+// (base, 0): left from the first end, right from the second, above the base. Its height is
+// given when the exercise has worked it out (so the drawn area is the area shown), or found
+// from the three sides.
 Pt apex(double base, double left, double right, std::optional<double> height = std::nullopt);
 
 // Three sides that make no triangle, the longest on the base line and the two others laid

@@ -188,9 +188,9 @@ void drawRectangle(Figure& f, const Answer& a, double w, double h, const QString
                    const QString& height) {
     const double size = std::max(w, h);
     f.polygon(QStringLiteral("shape"), {0, 0, w, 0, w, h, 0, h}, outline(a.question));
-    geometry::labelSide(f, QStringLiteral("width"), {0, 0}, {w, 0}, {w / 2, h}, width, size);
+    geometry::labelSide(f, QStringLiteral("width-label"), {0, 0}, {w, 0}, {w / 2, h}, width, size);
     if (!height.isEmpty())
-        geometry::labelSide(f, QStringLiteral("height"), {w, 0}, {w, h}, {0, h / 2}, height,
+        geometry::labelSide(f, QStringLiteral("height-label"), {w, 0}, {w, h}, {0, h / 2}, height,
                             size);
     if (const auto area = areaOf(a)) areaLabel(f, w / 2, h / 2, *area);
     if (const auto perimeter = perimeterOf(a))
