@@ -274,9 +274,9 @@ void drawTrapezium(Figure& f, const Answer& a) {
     f.segment(QStringLiteral("height"), middle, H, middle, 0, working::dashed(Ink::Second));
     geometry::rightAngle(f, QStringLiteral("right-angle"), {middle, 0}, {1, 0}, {0, 1},
                          std::min({size * 0.04, H / 2, A / 4}));
-    geometry::labelSide(f, QStringLiteral("side-a"), {0, 0}, {A, 0}, {middle, H},
+    geometry::labelSide(f, QStringLiteral("side-a-label"), {0, 0}, {A, 0}, {middle, H},
                         QStringLiteral("A = ") + n(A), size);
-    geometry::labelSide(f, QStringLiteral("side-b"), {topLeft, H}, {topLeft + B, H},
+    geometry::labelSide(f, QStringLiteral("side-b-label"), {topLeft, H}, {topLeft + B, H},
                         {middle, 0}, QStringLiteral("B = ") + n(B), size);
     geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, H},
                         {0, H / 2}, QStringLiteral("height = ") + n(H), size);
