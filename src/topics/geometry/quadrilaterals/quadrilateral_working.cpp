@@ -192,9 +192,17 @@ void drawRectangle(Figure& f, const Answer& a, double w, double h, const QString
     if (!height.isEmpty())
         geometry::labelSide(f, QStringLiteral("height-label"), {w, 0}, {w, h}, {0, h / 2}, height,
                             size);
-    if (const auto area = areaOf(a)) areaLabel(f, w / 2, h / 2, *area);
+    // a thin shape has no room inside: the area goes above a wide one (the perimeter a row
+    // higher) and left of a tall one
+    const bool wide = h < size * 0.25 && w >= h, tall = w < size * 0.25 && h > w;
+    if (const auto area = areaOf(a)) {
+        const QString text = QStringLiteral("Area = ") + n(*area);
+        if (wide) f.label(QStringLiteral("area"), w / 2, h, text, working::at(Place::Above));
+        else if (tall) f.label(QStringLiteral("area"), 0, h / 2, text, working::at(Place::Left));
+        else areaLabel(f, w / 2, h / 2, *area);
+    }
     if (const auto perimeter = perimeterOf(a))
-        f.label(QStringLiteral("perimeter"), w / 2, h,
+        f.label(QStringLiteral("perimeter"), w / 2, wide && areaOf(a) ? h + size * 0.12 : h,
                 QStringLiteral("Perimeter = ") + n(*perimeter), working::at(Place::Above));
 }
 

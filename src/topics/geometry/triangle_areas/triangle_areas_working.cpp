@@ -163,8 +163,8 @@ void perimeterWorking(Working& w, const Answer& a) {
 
 void heronWorking(Working& w, const Answer& a) {
     const Sides s = sidesOf(a);
-    w.say(QStringLiteral("Heron's formula: s = (a + b + c) ÷ 2, then "
-                         "Area = √(s × (s − a) × (s − b) × (s − c))"));
+    w.say(QStringLiteral("Heron's formula: the half perimeter s = (a + b + c) ÷ 2,"));
+    w.say(QStringLiteral("then Area = √(s × (s − a) × (s − b) × (s − c))"));
     w.say(QStringLiteral("s = (%1 + %2 + %3) ÷ 2 = %4 ÷ 2 = %5")
               .arg(n(s.v[0]), n(s.v[1]), n(s.v[2]), n(a.total), n(a.s)));
     w.detail(QStringLiteral("b + a = %1 + %2 = %3, then %3 + %4 = %5")
