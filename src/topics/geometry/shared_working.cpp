@@ -37,6 +37,17 @@ working::Working refused(const QString& message, const working::Working& why,
     return w;
 }
 
+QString positiveBoxes(const QString& length) {
+    return QStringLiteral("Each box takes one number greater than zero, at most %1: 2.5, a "
+                          "fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)")
+        .arg(length);
+}
+
+working::Guide guide(const QStringList& boxes, const QString& title, working::Working example) {
+    example.steps.insert(example.steps.begin(), {title});
+    return {boxes, std::move(example)};
+}
+
 void labelSide(Figure& figure, const QString& name, Pt p, Pt q, Pt inside, const QString& text,
                double size) {
     const double dx = q.x - p.x, dy = q.y - p.y;

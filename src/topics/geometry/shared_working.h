@@ -17,6 +17,12 @@ namespace sb::geometry {
 working::Working refused(const QString& message, const working::Working& why,
                          const working::Guide& guide);
 
+// A guide's line for boxes that take one positive number each, at most length characters
+// ("6 characters").
+QString positiveBoxes(const QString& length);
+// A guide: what the boxes take, and one exercise worked out under its title.
+working::Guide guide(const QStringList& boxes, const QString& title, working::Working example);
+
 struct Pt {
     double x, y;
 };

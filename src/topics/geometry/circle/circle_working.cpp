@@ -150,19 +150,16 @@ Working circleWorking(const Circle& c) {
 }
 
 working::Guide circleGuide() {
-    working::Guide guide;
-    guide.boxes = {
-        QStringLiteral("Each box takes one number greater than zero, at most 8 characters: "
-                       "2.5, a fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)"),
-        QStringLiteral("Each button uses only the box of its own row, and answers beside it"),
-        QStringLiteral("Radius or Diameter: find the area or the perimeter"),
-        QStringLiteral("Area: find the radius or the diameter; the lower Area box finds the perimeter"),
-        QStringLiteral("Perimeter: find the radius or the diameter; the lower Perimeter box finds the area"),
-    };
-    guide.example = circleWorking(solve(Measure::Radius, Measure::Area, 5));
-    guide.example.steps.insert(guide.example.steps.begin(),
-                               {QStringLiteral("Radius 5, then Find Area:")});
-    return guide;
+    return geometry::guide(
+        {geometry::positiveBoxes(QStringLiteral("8 characters")),
+         QStringLiteral("Each button uses only the box of its own row, and answers beside it"),
+         QStringLiteral("Radius or Diameter: find the area or the perimeter"),
+         QStringLiteral("Area: find the radius or the diameter; the lower Area box finds the "
+                        "perimeter"),
+         QStringLiteral("Perimeter: find the radius or the diameter; the lower Perimeter box "
+                        "finds the area")},
+        QStringLiteral("Radius 5, then Find Area:"),
+        circleWorking(solve(Measure::Radius, Measure::Area, 5)));
 }
 
 } // namespace sb::circle

@@ -75,12 +75,9 @@ void sidesSteps(Working& w, const Answer& a) {
     const QString result = n(*a.result);
     switch (a.question) {
     case RectangleArea:
-        w.say(QStringLiteral("Area of a rectangle = A × B"));
-        w.say(QStringLiteral("Area = %1 × %2 = %3").arg(A, second, result));
-        w.say(QStringLiteral("So the area is ") + result);
-        return;
     case ParallelogramArea:
-        w.say(QStringLiteral("Area of a parallelogram = base × height"));
+        w.say(a.question == RectangleArea ? QStringLiteral("Area of a rectangle = A × B")
+                                          : QStringLiteral("Area of a parallelogram = base × height"));
         w.say(QStringLiteral("Area = %1 × %2 = %3").arg(A, second, result));
         w.say(QStringLiteral("So the area is ") + result);
         return;
@@ -357,24 +354,19 @@ Working quadrilateralWorking(const Answer& a, const QString& message) {
 }
 
 working::Guide quadrilateralGuide() {
-    working::Guide guide;
-    guide.boxes = {
-        QStringLiteral("Each box takes one number greater than zero, at most 6 characters: "
-                       "2.5, a fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)"),
-        QStringLiteral("Each button uses only the boxes of its own frame"),
-        QStringLiteral("Square: its side, its area or its perimeter"),
-        QStringLiteral("Trapezium: the parallel sides A and B and the height between them"),
-        QStringLiteral("Diagonals: Height A and Height B are the two diagonals, which cross at "
-                       "a right angle"),
-        QStringLiteral("Rectangle: sides A and B; or side A and the area; or side A and the "
-                       "perimeter, which must be more than A + A"),
-        QStringLiteral("Parallelogram: base and height; or the area and the base (or the "
-                       "height); or sides A and B"),
-    };
-    guide.example = quadrilateralWorking(solve(TrapeziumArea, {3, 5, 4}));
-    guide.example.steps.insert(guide.example.steps.begin(),
-                               {QStringLiteral("A trapezium with sides 3 and 5, height 4:")});
-    return guide;
+    return geometry::guide(
+        {geometry::positiveBoxes(QStringLiteral("6 characters")),
+         QStringLiteral("Each button uses only the boxes of its own frame"),
+         QStringLiteral("Square: its side, its area or its perimeter"),
+         QStringLiteral("Trapezium: the parallel sides A and B and the height between them"),
+         QStringLiteral("Diagonals: Height A and Height B are the two diagonals, which cross at "
+                        "a right angle"),
+         QStringLiteral("Rectangle: sides A and B; or side A and the area; or side A and the "
+                        "perimeter, which must be more than A + A"),
+         QStringLiteral("Parallelogram: base and height; or the area and the base (or the "
+                        "height); or sides A and B")},
+        QStringLiteral("A trapezium with sides 3 and 5, height 4:"),
+        quadrilateralWorking(solve(TrapeziumArea, {3, 5, 4})));
 }
 
 } // namespace sb::quadrilaterals

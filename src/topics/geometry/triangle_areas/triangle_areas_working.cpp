@@ -219,20 +219,15 @@ Working triangleWorking(const Answer& a, const QString& message) {
 }
 
 working::Guide triangleGuide() {
-    working::Guide guide;
-    guide.boxes = {
-        QStringLiteral("Each box takes one number greater than zero: 2.5, a fraction such as "
-                       "3/4, or a mixed number such as 2/1/3 (2 and 1/3); at most 7 characters, "
-                       "6 in Heron's row"),
-        QStringLiteral("Each button uses only the boxes of its own row"),
-        QStringLiteral("Base and Height: Find Area. Area and Base: Find Height. "
-                       "Area and Height: Find Base"),
-        QStringLiteral("Side A, Side B and Side C: Find Perimeter, or the area by Heron's formula"),
-    };
-    guide.example = triangleWorking(solve(Question::HeronArea, {3, 4, 5}));
-    guide.example.steps.insert(guide.example.steps.begin(),
-                               {QStringLiteral("Heron's formula with the sides 3, 4 and 5:")});
-    return guide;
+    return geometry::guide(
+        {geometry::positiveBoxes(QStringLiteral("7 characters (6 in Heron's row)")),
+         QStringLiteral("Each button uses only the boxes of its own row"),
+         QStringLiteral("Base and Height: Find Area. Area and Base: Find Height. "
+                        "Area and Height: Find Base"),
+         QStringLiteral("Side A, Side B and Side C: Find Perimeter, or the area by Heron's "
+                        "formula")},
+        QStringLiteral("Heron's formula with the sides 3, 4 and 5:"),
+        triangleWorking(solve(Question::HeronArea, {3, 4, 5})));
 }
 
 } // namespace sb::triangle_areas
