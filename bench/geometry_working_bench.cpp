@@ -50,7 +50,7 @@ BENCHMARK(quadrilateralWorking)
 void triangleWorking(benchmark::State& state) {
     using Q = sb::triangle_areas::Question;
     const bool heron = state.range(0) > 0;
-    const std::vector<double> given = !heron ? std::vector{10.0, 5.0}
+    const std::vector<double> given = !heron                ? std::vector{10.0, 5.0}
                                       : state.range(0) == 1 ? std::vector{5.0, 6.0, 7.0}
                                                             : std::vector{1.0, 1.0, 3.0};
     const auto answer =

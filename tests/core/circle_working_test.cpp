@@ -22,17 +22,23 @@ TEST(CircleWorking, StepsOfEachKindOfButton) {
         QStringList lines;
     };
     const Row rows[] = {
-        {Radius, Area, 5,
+        {Radius,
+         Area,
+         5,
          {"Area = r × π × r, with π = 3.14159265358979", "r = 5",
           "r × π = 5 × 3.14159265358979 = 15.7079632679489",
           "Area = 15.7079632679489 × 5 = 78.5398163397447", "So the area is 78.5398163397447"}},
-        {Diameter, Perimeter, 2,
+        {Diameter,
+         Perimeter,
+         2,
          {"The radius is half the diameter, r = d ÷ 2; then Perimeter = r × π × 2, with π = "
           "3.14159265358979",
           "d = 2", "r = 2 ÷ 2 = 1", "r × π = 1 × 3.14159265358979 = 3.14159265358979",
           "Perimeter = 3.14159265358979 × 2 = 6.28318530717958",
           "So the perimeter is 6.28318530717958"}},
-        {Area, Perimeter, 1,
+        {Area,
+         Perimeter,
+         1,
          {"Area = π × r × r, so r = √(A ÷ π); then Perimeter = 2 × r × π, with π = "
           "3.14159265358979",
           "A = 1", "A ÷ π = 1 ÷ 3.14159265358979 = 0.318309886183791",
@@ -41,7 +47,9 @@ TEST(CircleWorking, StepsOfEachKindOfButton) {
           "Perimeter = 1.12837916709551 × 3.14159265358979 = 3.54490770181103",
           "So the perimeter is 3.54490770181103"}},
         // the half perimeter squared by the power function
-        {Perimeter, Area, 10,
+        {Perimeter,
+         Area,
+         10,
          {"Perimeter = 2 × π × r, so r = P ÷ π ÷ 2; then Area = r² × π, with π = "
           "3.14159265358979",
           "P = 10", "P ÷ π = 10 ÷ 3.14159265358979 = 3.18309886183791",
@@ -49,10 +57,11 @@ TEST(CircleWorking, StepsOfEachKindOfButton) {
           "r² = 1.59154943091896² = 2.53302959105845",
           "Area = 2.53302959105845 × 3.14159265358979 = 7.95774715459478",
           "So the area is 7.95774715459478"}},
-        {Perimeter, Diameter, 10,
+        {Perimeter,
+         Diameter,
+         10,
          {"Perimeter = π × d, so d = P ÷ π, with π = 3.14159265358979", "P = 10",
-          "d = 10 ÷ 3.14159265358979 = 3.18309886183791",
-          "So the diameter is 3.18309886183791"}},
+          "d = 10 ÷ 3.14159265358979 = 3.18309886183791", "So the diameter is 3.18309886183791"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lines.first().toStdString());
@@ -67,8 +76,8 @@ TEST(CircleWorking, StepsOfEachKindOfButton) {
 // the rim heavy when the perimeter is.
 TEST(CircleWorking, TheCircleIsTheExercise) {
     const std::pair<Measure, Measure> buttons[] = {
-        {Radius, Area},      {Radius, Perimeter},    {Diameter, Area}, {Diameter, Perimeter},
-        {Area, Radius},      {Area, Diameter},       {Area, Perimeter}, {Perimeter, Radius},
+        {Radius, Area},        {Radius, Perimeter}, {Diameter, Area},  {Diameter, Perimeter},
+        {Area, Radius},        {Area, Diameter},    {Area, Perimeter}, {Perimeter, Radius},
         {Perimeter, Diameter}, {Perimeter, Area}};
     std::mt19937 random(16);
     const double pi = sb::angles::pi;

@@ -21,26 +21,32 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
         QStringList lines;
     };
     const Row rows[] = {
-        {SquarePerimeterFromArea, {2},
+        {SquarePerimeterFromArea,
+         {2},
          {"Area = side × side, so side = √Area", "side = √2 = 1.4142135623731",
           "Perimeter = side × 4 = 1.4142135623731 × 4 = 5.65685424949238",
           "So the perimeter is 5.65685424949238"}},
-        {SquareAreaFromPerimeter, {10},
+        {SquareAreaFromPerimeter,
+         {10},
          {"Perimeter = side × 4, so side = Perimeter ÷ 4", "side = 10 ÷ 4 = 2.5",
           "Area = side² = 2.5² = 6.25", "So the area is 6.25"}},
-        {TrapeziumArea, {3, 5, 4},
+        {TrapeziumArea,
+         {3, 5, 4},
          {"Area of a trapezium = (A + B) × height ÷ 2", "A + B = 3 + 5 = 8",
           "(A + B) × height = 8 × 4 = 32", "Area = 32 ÷ 2 = 16", "So the area is 16"}},
-        {RectanglePerimeterFromArea, {4, 10},
+        {RectanglePerimeterFromArea,
+         {4, 10},
          {"Area = A × B, so B = Area ÷ A", "B = 10 ÷ 4 = 2.5", "Perimeter = (B + A) × 2",
           "B + A = 2.5 + 4 = 6.5", "Perimeter = 6.5 × 2 = 13", "So the perimeter is 13"}},
         // only side B is rounded
-        {RectangleSideFromPerimeter, {1, 10.0 / 3},
+        {RectangleSideFromPerimeter,
+         {1, 10.0 / 3},
          {"Perimeter = A + A + B + B, so B = (P − (A + A)) ÷ 2", "A + A = 1 + 1 = 2",
           "P − (A + A) = 3.33333333333333 − 2 = 1.33333333333333",
-          "B = 1.33333333333333 ÷ 2 = 0.666666666666667",
-          "Rounded to 4 decimal places, B = 0.6667", "So side B is 0.6667"}},
-        {ParallelogramHeightOrBase, {4, 10},
+          "B = 1.33333333333333 ÷ 2 = 0.666666666666667", "Rounded to 4 decimal places, B = 0.6667",
+          "So side B is 0.6667"}},
+        {ParallelogramHeightOrBase,
+         {4, 10},
          {"Area = base × height, so the one not known = Area ÷ the one known", "10 ÷ 4 = 2.5",
           "So the height (or the base) is 2.5"}},
     };
@@ -109,10 +115,13 @@ TEST(QuadrilateralWorking, TheShapeIsTheExercise) {
             const Answer a = solve(row.question, given);
             const Figure f = quadrilateralWorking(a).figure;
             SCOPED_TRACE(f.description.toStdString());
-            const auto valueOf = [&](int which) { return which == shown ? *a.result : given[which]; };
+            const auto valueOf = [&](int which) {
+                return which == shown ? *a.result : given[which];
+            };
             const std::vector<double> shape = numbers(f, "shape");
             if (row.area != none) expectClose(shoelace(shape), valueOf(row.area), "area");
-            if (row.perimeter != none) expectClose(perimeter(shape), valueOf(row.perimeter), "perimeter");
+            if (row.perimeter != none)
+                expectClose(perimeter(shape), valueOf(row.perimeter), "perimeter");
         }
 }
 
@@ -139,7 +148,8 @@ TEST(QuadrilateralWorking, AThinShapeLabelsItsShortSideWithALeader) {
     EXPECT_EQ(leader[1], 0.25);
     EXPECT_GT(leader[2], 1000); // ... out to the right, where the label stands
     EXPECT_EQ(numbers(thin, "height-label"), std::vector<double>({leader[2], leader[3]}));
-    EXPECT_FALSE(quadrilateralWorking(solve(RectangleArea, {4, 3})).figure.find("height-label-leader"));
+    EXPECT_FALSE(
+        quadrilateralWorking(solve(RectangleArea, {4, 3})).figure.find("height-label-leader"));
 }
 
 } // namespace

@@ -24,23 +24,30 @@ TEST(TriangleAreasWorking, StepsOfEachRow) {
         QStringList lines;
     };
     const Row rows[] = {
-        {AreaFromBaseAndHeight, {10, 5}, false,
+        {AreaFromBaseAndHeight,
+         {10, 5},
+         false,
          {"Area = height × base ÷ 2", "height × base = 5 × 10 = 50", "Area = 50 ÷ 2 = 25",
           "So the area is 25"}},
         // base first, then area
-        {HeightFromAreaAndBase, {3, 25}, false,
+        {HeightFromAreaAndBase,
+         {3, 25},
+         false,
          {"Area = base × height ÷ 2, so height = (Area + Area) ÷ base",
           "Area + Area = 25 + 25 = 50", "height = 50 ÷ 3 = 16.6666666666667",
           "So the height is 16.6666666666667"}},
-        {Perimeter, {1, 1, 3}, false,
+        {Perimeter,
+         {1, 1, 3},
+         false,
          {"Perimeter = a + b + c", "b + a = 1 + 1 = 2", "Perimeter = 2 + 3 = 5",
           "So the perimeter is 5",
           "1 + 1 = 2 is 1 short of c = 3: these sides do not meet, so they make no triangle; "
           "the sum is their total all the same"}},
-        {HeronArea, {3, 4, 5}, true,
+        {HeronArea,
+         {3, 4, 5},
+         true,
          {"Heron's formula: the half perimeter s = (a + b + c) ÷ 2,",
-          "then Area = √(s × (s − a) × (s − b) × (s − c))",
-          "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6",
+          "then Area = √(s × (s − a) × (s − b) × (s − c))", "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6",
           "b + a = 4 + 3 = 7, then 7 + 5 = 12", "s − a = 6 − 3 = 3", "s − b = 6 − 4 = 2",
           "s − c = 6 − 5 = 1", "x = (s − a) × s × (s − b) × (s − c) = 3 × 6 × 2 × 1 = 36",
           "(s − a) × s = 3 × 6 = 18", "18 × (s − b) = 18 × 2 = 36", "36 × (s − c) = 36 × 1 = 36",
@@ -73,9 +80,9 @@ TEST(TriangleAreasWorking, TheTriangleIsTheExercise) {
     for (int round = 0; round < 500; ++round) {
         double v[3] = {pupilValue(random), pupilValue(random), 0};
         // the third side strictly between the difference and the sum of the two others
-        v[2] = std::abs(v[0] - v[1]) +
-               (v[0] + v[1] - std::abs(v[0] - v[1])) *
-                   std::uniform_real_distribution<double>(0.02, 0.98)(random);
+        v[2] =
+            std::abs(v[0] - v[1]) + (v[0] + v[1] - std::abs(v[0] - v[1])) *
+                                        std::uniform_real_distribution<double>(0.02, 0.98)(random);
         for (const Question q : {Perimeter, HeronArea}) {
             const Answer a = solve(q, {v[0], v[1], v[2]});
             const Figure f = triangleWorking(a).figure;
@@ -86,8 +93,8 @@ TEST(TriangleAreasWorking, TheTriangleIsTheExercise) {
             for (int i = 0; i < 3; ++i) expectClose(drawn.at(i), typed[i], "side");
             if (q == HeronArea) expectClose(shoelace(numbers(f, "triangle")), *a.result, "area");
         }
-        for (const Question q : {AreaFromBaseAndHeight, HeightFromAreaAndBase,
-                                 BaseFromAreaAndHeight}) {
+        for (const Question q :
+             {AreaFromBaseAndHeight, HeightFromAreaAndBase, BaseFromAreaAndHeight}) {
             const Answer a = solve(q, {v[0], v[1]});
             const Figure f = triangleWorking(a).figure;
             SCOPED_TRACE(f.description.toStdString());
@@ -122,8 +129,8 @@ TEST(TriangleAreasWorking, SidesThatDoNotCloseLieEndToEnd) {
             expectClose(a, row.a, "a");
             expectClose(b, row.b, "b");
             expectClose(c, row.c, "c");
-            expectClose(length(numbers(f, "shortfall")),
-                        std::max({a, b, c}) * 2 - (a + b + c), "shortfall");
+            expectClose(length(numbers(f, "shortfall")), std::max({a, b, c}) * 2 - (a + b + c),
+                        "shortfall");
         }
     }
 }

@@ -36,9 +36,9 @@ std::vector<RandomCommand> commands(const QStringList& table) {
 TEST(GeometryWorking, CircleAnswersAppearInTheWorking) {
     sb::Form7 window;
     working_property::expectAnswersInWorking(
-        window, commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1",
-                          "Command23 a1", "Command21 a1", "Command5 a2", "Command10 p1",
-                          "Command8 p1", "Command6 p2"}));
+        window,
+        commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
+                  "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"}));
 }
 
 TEST(GeometryWorking, QuadrilateralAnswersAppearInTheWorking) {
@@ -54,8 +54,8 @@ TEST(GeometryWorking, QuadrilateralAnswersAppearInTheWorking) {
 TEST(GeometryWorking, TriangleAnswersAppearInTheWorking) {
     sb::Form9 window;
     working_property::expectAnswersInWorking(
-        window, commands({"Command1 b1 h1", "Command2 b2 s2", "Command7 h3 s3",
-                          "Command9 a4 b4 c4", "Command11 a5 b5 c5"}));
+        window, commands({"Command1 b1 h1", "Command2 b2 s2", "Command7 h3 s3", "Command9 a4 b4 c4",
+                          "Command11 a5 b5 c5"}));
 }
 
 } // namespace

@@ -20,9 +20,9 @@ constexpr double largestDrawn = 1e250, smallestDrawn = 1e-250;
 
 // The place of a label that stands out from its anchor in direction n.
 Place toward(Pt n) {
-    static const Place around[] = {Place::Right, Place::AboveRight, Place::Above,
-                                   Place::AboveLeft, Place::Left, Place::BelowLeft,
-                                   Place::Below, Place::BelowRight};
+    static const Place around[] = {Place::Right,     Place::AboveRight, Place::Above,
+                                   Place::AboveLeft, Place::Left,       Place::BelowLeft,
+                                   Place::Below,     Place::BelowRight};
     const double eighths = std::atan2(n.y, n.x) / (M_PI / 4);
     return around[(int(std::lround(eighths)) + 8) % 8];
 }
@@ -54,8 +54,7 @@ void labelSide(Figure& figure, const QString& name, Pt p, Pt q, Pt inside, const
     const double length = std::hypot(dx, dy);
     const Pt middle{p.x / 2 + q.x / 2, p.y / 2 + q.y / 2};
     Pt out = length > 0 ? Pt{-dy / length, dx / length} : Pt{0, 1};
-    if ((middle.x - inside.x) * out.x + (middle.y - inside.y) * out.y < 0)
-        out = {-out.x, -out.y};
+    if ((middle.x - inside.x) * out.x + (middle.y - inside.y) * out.y < 0) out = {-out.x, -out.y};
     const Place place = toward(out);
     if (length >= size * crowded) {
         figure.label(name, middle.x, middle.y, text, working::at(place));
@@ -89,9 +88,7 @@ Pt apex(double base, double left, double right, std::optional<double> height) {
     return {x, std::ldexp(std::sqrt(std::max(0.0, (near - foot) * (near + foot))), e)};
 }
 
-int longest(const double (&sides)[3]) {
-    return int(std::max_element(sides, sides + 3) - sides);
-}
+int longest(const double (&sides)[3]) { return int(std::max_element(sides, sides + 3) - sides); }
 
 void endToEnd(Figure& figure, const QString (&names)[3], const double (&sides)[3],
               const QString (&texts)[3], double shortfall, const QString& shortfallText) {
@@ -106,8 +103,8 @@ void endToEnd(Figure& figure, const QString (&names)[3], const double (&sides)[3
     figure.point(names[i] + QStringLiteral("-end"), joint, gap);
     figure.segment(names[j], joint, gap, end, gap, working::ink(Ink::Third));
     figure.segment(QStringLiteral("shortfall"), end, gap, base, gap, working::dashed());
-    labelSide(figure, names[i] + QStringLiteral("-label"), {0, gap}, {joint, gap}, below,
-              texts[i], base);
+    labelSide(figure, names[i] + QStringLiteral("-label"), {0, gap}, {joint, gap}, below, texts[i],
+              base);
     labelSide(figure, names[j] + QStringLiteral("-label"), {joint, gap}, {end, gap}, below,
               texts[j], base);
     if (shortfall > 0)

@@ -35,8 +35,7 @@ void labelSide(working::Figure& figure, const QString& name, Pt p, Pt q, Pt insi
                const QString& text, double size);
 
 // The small square that marks a right angle at corner, between the unit directions u and v.
-void rightAngle(working::Figure& figure, const QString& name, Pt corner, Pt u, Pt v,
-                double side);
+void rightAngle(working::Figure& figure, const QString& name, Pt corner, Pt u, Pt v, double side);
 
 // The third corner of a triangle whose base, its longest side, runs from (0, 0) to
 // (base, 0): left from the first end, right from the second, above the base. Its height is

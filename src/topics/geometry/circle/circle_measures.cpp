@@ -15,8 +15,8 @@ using angles::pi;
 void fromRadius(Circle& c, double r) {
     c.radius = r;
     c.product = (Real(r) * pi).value();
-    c.result = c.found == Measure::Area ? (Real(c.product) * r).value()
-                                        : (Real(c.product) * 2).value();
+    c.result =
+        c.found == Measure::Area ? (Real(c.product) * r).value() : (Real(c.product) * 2).value();
 }
 
 void fromArea(Circle& c) {

@@ -47,13 +47,15 @@ QString formula(const Circle& c) {
         switch (c.found) {
         case Radius: return QStringLiteral("Area = π × r × r, so r = √(A ÷ π)");
         case Diameter: return QStringLiteral("Area = π × r × r, so r = √(A ÷ π), and d = 2 × r");
-        default: return QStringLiteral("Area = π × r × r, so r = √(A ÷ π); then Perimeter = 2 × r × π");
+        default:
+            return QStringLiteral("Area = π × r × r, so r = √(A ÷ π); then Perimeter = 2 × r × π");
         }
     case Perimeter:
         switch (c.found) {
         case Radius: return QStringLiteral("Perimeter = 2 × π × r, so r = P ÷ π ÷ 2");
         case Diameter: return QStringLiteral("Perimeter = π × d, so d = P ÷ π");
-        default: return QStringLiteral("Perimeter = 2 × π × r, so r = P ÷ π ÷ 2; then Area = r² × π");
+        default:
+            return QStringLiteral("Perimeter = 2 × π × r, so r = P ÷ π ÷ 2; then Area = r² × π");
         }
     }
     return {};
@@ -70,9 +72,9 @@ void computation(Working& w, const Circle& c) {
     case Radius:
         w.say(QStringLiteral("r × π = %1 × %2 = %3").arg(n(c.radius), pi, n(c.product)));
         if (c.found == Area)
-            w.say(QStringLiteral("Area = %1 × %2 = %3").arg(n(c.product), n(c.radius), n(c.result)));
-        else
-            w.say(QStringLiteral("Perimeter = %1 × 2 = %2").arg(n(c.product), n(c.result)));
+            w.say(
+                QStringLiteral("Area = %1 × %2 = %3").arg(n(c.product), n(c.radius), n(c.result)));
+        else w.say(QStringLiteral("Perimeter = %1 × 2 = %2").arg(n(c.product), n(c.result)));
         return;
     case Area:
         w.say(QStringLiteral("A ÷ π = %1 ÷ %2 = %3").arg(n(c.value), pi, n(c.quotient)));
@@ -108,7 +110,8 @@ void draw(working::Figure& f, const Circle& c) {
     rim.filled = c.found == Area;
     rim.heavy = c.found == Perimeter;
     f.circle(QStringLiteral("circle"), 0, 0, r, rim);
-    f.point(QStringLiteral("centre"), 0, 0, QStringLiteral("centre"), working::at(Place::BelowLeft));
+    f.point(QStringLiteral("centre"), 0, 0, QStringLiteral("centre"),
+            working::at(Place::BelowLeft));
     const auto valueOf = [&c](Measure m) { return c.given == m ? c.value : c.result; };
     if (c.given == Diameter || c.found == Diameter) {
         f.segment(QStringLiteral("diameter"), -r, 0, r, 0, working::ink(Ink::Second));
@@ -127,10 +130,10 @@ void draw(working::Figure& f, const Circle& c) {
                 QStringLiteral("Perimeter = ") + n(valueOf(Perimeter)),
                 working::at(Place::AboveRight));
 
-    const QString found = c.found == Area        ? QStringLiteral("its area %1 shaded")
-                          : c.found == Perimeter ? QStringLiteral("its rim, the perimeter %1, drawn heavy")
-                                                 : QStringLiteral("its ") + nameOf(c.found) +
-                                                       QStringLiteral(" is %1");
+    const QString found = c.found == Area ? QStringLiteral("its area %1 shaded")
+                          : c.found == Perimeter
+                              ? QStringLiteral("its rim, the perimeter %1, drawn heavy")
+                              : QStringLiteral("its ") + nameOf(c.found) + QStringLiteral(" is %1");
     f.description = QStringLiteral("Circle with %1 %2, drawn to scale with its centre: %3")
                         .arg(nameOf(c.given), n(c.value), found.arg(n(c.result)));
     geometry::keepDrawable(f);

@@ -80,16 +80,11 @@ FormSpec form7Spec() {
 // Two buttons of a row answer in the same label: it shows whichever was pressed last.
 using enum circle::Measure;
 const Form7::Command commands[] = {
-    {"Command1", "r1", "o1", Radius, Area},
-    {"Command3", "r1", "o1", Radius, Perimeter},
-    {"Command2", "d1", "o2", Diameter, Area},
-    {"Command4", "d1", "o2", Diameter, Perimeter},
-    {"Command23", "a1", "o3", Area, Radius},
-    {"Command21", "a1", "o3", Area, Diameter},
-    {"Command5", "a2", "o5", Area, Perimeter},
-    {"Command10", "p1", "o4", Perimeter, Radius},
-    {"Command8", "p1", "o4", Perimeter, Diameter},
-    {"Command6", "p2", "o6", Perimeter, Area},
+    {"Command1", "r1", "o1", Radius, Area},        {"Command3", "r1", "o1", Radius, Perimeter},
+    {"Command2", "d1", "o2", Diameter, Area},      {"Command4", "d1", "o2", Diameter, Perimeter},
+    {"Command23", "a1", "o3", Area, Radius},       {"Command21", "a1", "o3", Area, Diameter},
+    {"Command5", "a2", "o5", Area, Perimeter},     {"Command10", "p1", "o4", Perimeter, Radius},
+    {"Command8", "p1", "o4", Perimeter, Diameter}, {"Command6", "p2", "o6", Perimeter, Area},
 };
 
 } // namespace

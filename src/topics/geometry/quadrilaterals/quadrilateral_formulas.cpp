@@ -97,7 +97,9 @@ double squarePerimeterFromArea(double S) { return one(SquarePerimeterFromArea, S
 double squareSideFromPerimeter(double P) { return one(SquareSideFromPerimeter, P); }
 double squareAreaFromPerimeter(double P) { return one(SquareAreaFromPerimeter, P); }
 
-double trapeziumArea(double A, double B, double H) { return *solve(TrapeziumArea, {A, B, H}).result; }
+double trapeziumArea(double A, double B, double H) {
+    return *solve(TrapeziumArea, {A, B, H}).result;
+}
 
 double diagonalsArea(double d1, double d2) { return two(DiagonalsArea, d1, d2); }
 
@@ -115,7 +117,9 @@ std::optional<double> rectangleAreaFromPerimeter(double A, double P) {
 }
 
 double parallelogramArea(double b, double h) { return two(ParallelogramArea, b, h); }
-double parallelogramHeightOrBase(double x, double S) { return two(ParallelogramHeightOrBase, x, S); }
+double parallelogramHeightOrBase(double x, double S) {
+    return two(ParallelogramHeightOrBase, x, S);
+}
 double parallelogramPerimeter(double A, double B) { return two(ParallelogramPerimeter, A, B); }
 
 } // namespace sb::quadrilaterals

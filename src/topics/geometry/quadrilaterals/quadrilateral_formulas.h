@@ -11,12 +11,23 @@ namespace sb::quadrilaterals {
 
 // The window's questions, one per formula below.
 enum class Question {
-    SquareArea, SquarePerimeter, SquareSideFromArea, SquarePerimeterFromArea,
-    SquareSideFromPerimeter, SquareAreaFromPerimeter,
-    TrapeziumArea, DiagonalsArea,
-    RectangleArea, RectanglePerimeter, RectangleSideFromArea, RectanglePerimeterFromArea,
-    RectangleSideFromPerimeter, RectangleAreaFromPerimeter,
-    ParallelogramArea, ParallelogramHeightOrBase, ParallelogramPerimeter,
+    SquareArea,
+    SquarePerimeter,
+    SquareSideFromArea,
+    SquarePerimeterFromArea,
+    SquareSideFromPerimeter,
+    SquareAreaFromPerimeter,
+    TrapeziumArea,
+    DiagonalsArea,
+    RectangleArea,
+    RectanglePerimeter,
+    RectangleSideFromArea,
+    RectanglePerimeterFromArea,
+    RectangleSideFromPerimeter,
+    RectangleAreaFromPerimeter,
+    ParallelogramArea,
+    ParallelogramHeightOrBase,
+    ParallelogramPerimeter,
 };
 
 // One command's answer with the values it went through, for the working.

@@ -76,8 +76,9 @@ void sidesSteps(Working& w, const Answer& a) {
     switch (a.question) {
     case RectangleArea:
     case ParallelogramArea:
-        w.say(a.question == RectangleArea ? QStringLiteral("Area of a rectangle = A × B")
-                                          : QStringLiteral("Area of a parallelogram = base × height"));
+        w.say(a.question == RectangleArea
+                  ? QStringLiteral("Area of a rectangle = A × B")
+                  : QStringLiteral("Area of a parallelogram = base × height"));
         w.say(QStringLiteral("Area = %1 × %2 = %3").arg(A, second, result));
         w.say(QStringLiteral("So the area is ") + result);
         return;
@@ -221,8 +222,8 @@ void drawSquare(Figure& f, const Answer& a) {
 void drawSides(Figure& f, const Answer& a) {
     const double first = a.given[0], other = a.side;
     // the rounded side B is the one shown; the shape keeps the side the perimeter leaves
-    const QString A = n(first), B = a.question == RectangleSideFromPerimeter ? n(*a.result)
-                                                                             : n(other);
+    const QString A = n(first),
+                  B = a.question == RectangleSideFromPerimeter ? n(*a.result) : n(other);
     const bool parallelogram = a.question == ParallelogramArea ||
                                a.question == ParallelogramHeightOrBase ||
                                a.question == ParallelogramPerimeter;
@@ -283,8 +284,8 @@ void drawTrapezium(Figure& f, const Answer& a) {
                         QStringLiteral("A = ") + n(A), size);
     geometry::labelSide(f, QStringLiteral("side-b-label"), {topLeft, H}, {topLeft + B, H},
                         {middle, 0}, QStringLiteral("B = ") + n(B), size);
-    geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, H},
-                        {0, H / 2}, QStringLiteral("height = ") + n(H), size);
+    geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, H}, {0, H / 2},
+                        QStringLiteral("height = ") + n(H), size);
     areaLabel(f, middle / 2, H / 3, *a.result);
     f.description = QStringLiteral("Trapezium with parallel sides %1 and %2 and height %3, drawn "
                                    "to scale, its area %4 shaded. It is drawn symmetric: the "
@@ -344,9 +345,7 @@ Working quadrilateralWorking(const Answer& a, const QString& message) {
         squareSteps(w, a);
         drawSquare(w.figure, a);
         break;
-    default:
-        sidesSteps(w, a);
-        drawSides(w.figure, a);
+    default: sidesSteps(w, a); drawSides(w.figure, a);
     }
     geometry::keepDrawable(w.figure);
     if (!a.result) return geometry::refused(message, w, quadrilateralGuide());

@@ -37,7 +37,8 @@ void baseAndHeightSteps(Working& w, const Answer& a, const BaseAndHeight& t) {
     switch (a.question) {
     case Question::AreaFromBaseAndHeight:
         w.say(QStringLiteral("Area = height × base ÷ 2"));
-        w.say(QStringLiteral("height × base = %1 × %2 = %3").arg(n(t.height), n(t.base), n(a.first)));
+        w.say(
+            QStringLiteral("height × base = %1 × %2 = %3").arg(n(t.height), n(t.base), n(a.first)));
         w.say(QStringLiteral("Area = %1 ÷ 2 = %2").arg(n(a.first), n(t.area)));
         w.say(QStringLiteral("So the area is %1").arg(n(t.area)));
         return;
@@ -74,8 +75,8 @@ void drawBaseAndHeight(Figure& f, Question q, const BaseAndHeight& t) {
                          std::min({size * 0.04, middle / 2, h / 2}));
     geometry::labelSide(f, QStringLiteral("base-label"), {0, 0}, {b, 0}, {middle, h},
                         QStringLiteral("base = ") + n(b), size);
-    geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, h},
-                        {0, h / 2}, QStringLiteral("height = ") + n(h), size);
+    geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, h}, {0, h / 2},
+                        QStringLiteral("height = ") + n(h), size);
     f.label(QStringLiteral("area"), middle, h, QStringLiteral("Area = ") + n(t.area),
             working::at(Place::Above));
     f.description = QStringLiteral("Triangle with base %1 and height %2, area %3, drawn to scale. "
@@ -154,7 +155,8 @@ void perimeterWorking(Working& w, const Answer& a) {
     w.say(QStringLiteral("b + a = %1 + %2 = %3").arg(n(s.v[1]), n(s.v[0]), n(a.first)));
     w.say(QStringLiteral("Perimeter = %1 + %2 = %3").arg(n(a.first), n(s.v[2]), n(*a.result)));
     w.say(QStringLiteral("So the perimeter is %1").arg(n(*a.result)));
-    if (s.shortfall > 0) w.say(noTriangle(s) + QStringLiteral("; the sum is their total all the same"));
+    if (s.shortfall > 0)
+        w.say(noTriangle(s) + QStringLiteral("; the sum is their total all the same"));
     working::Look rim = working::ink(Ink::Main);
     rim.heavy = true;
     drawSides(w.figure, s, std::nullopt, rim);
@@ -175,9 +177,12 @@ void heronWorking(Working& w, const Answer& a) {
     w.say(QStringLiteral("x = (s − a) × s × (s − b) × (s − c) = %1 × %2 × %3 × %4 = %5")
               .arg(factor(a.less[0]), n(a.s), factor(a.less[1]), factor(a.less[2]),
                    n(a.products[2])));
-    w.detail(QStringLiteral("(s − a) × s = %1 × %2 = %3").arg(factor(a.less[0]), n(a.s), n(a.products[0])));
-    w.detail(QStringLiteral("%1 × (s − b) = %1 × %2 = %3").arg(n(a.products[0]), factor(a.less[1]), n(a.products[1])));
-    w.detail(QStringLiteral("%1 × (s − c) = %1 × %2 = %3").arg(n(a.products[1]), factor(a.less[2]), n(a.products[2])));
+    w.detail(QStringLiteral("(s − a) × s = %1 × %2 = %3")
+                 .arg(factor(a.less[0]), n(a.s), n(a.products[0])));
+    w.detail(QStringLiteral("%1 × (s − b) = %1 × %2 = %3")
+                 .arg(n(a.products[0]), factor(a.less[1]), n(a.products[1])));
+    w.detail(QStringLiteral("%1 × (s − c) = %1 × %2 = %3")
+                 .arg(n(a.products[1]), factor(a.less[2]), n(a.products[2])));
     if (a.result) {
         w.say(QStringLiteral("Area = √%1 = %2").arg(n(a.products[2]), n(*a.result)));
         w.say(QStringLiteral("So the area is %1").arg(n(*a.result)));
@@ -186,7 +191,8 @@ void heronWorking(Working& w, const Answer& a) {
         return;
     }
     w.say(QStringLiteral("x = %1 is below zero, and no number times itself is below zero: "
-                         "there is no area").arg(n(a.products[2])));
+                         "there is no area")
+              .arg(n(a.products[2])));
     if (s.shortfall > 0) {
         w.say(noTriangle(s));
         drawSides(w.figure, s, std::nullopt, working::Look{});

@@ -11,8 +11,13 @@
 
 namespace sb::triangle_areas {
 
-enum class Question { AreaFromBaseAndHeight, HeightFromAreaAndBase, BaseFromAreaAndHeight,
-                      Perimeter, HeronArea };
+enum class Question {
+    AreaFromBaseAndHeight,
+    HeightFromAreaAndBase,
+    BaseFromAreaAndHeight,
+    Perimeter,
+    HeronArea
+};
 
 // One button's answer with the values it went through, for the working.
 struct Answer {
