@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the circle, quadrilateral and triangle areas windows is built only when the
 // pupil looks at it: the steps and the figure of any command must take microseconds, not the
 // milliseconds a pupil would notice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circle window's working: the steps of its buttons, and the circle drawn as the
 // exercise has it.
 

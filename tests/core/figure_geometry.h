@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Measures of a figure model, for the tests that check a figure is the exercise drawn to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadrilateral window's working: the steps of its commands, and the shape drawn as the
 // exercise has it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The triangle areas window's working: the steps of its rows, and the triangle drawn as the
 // exercise has it, or its sides laid end to end when they do not close.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circle, quadrilateral and triangle areas windows: every answer they show appears in
 // their working exactly as shown, over random values of every command.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the working of the geometry windows shares: a refusal told with its reasons, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working of the circle window: the steps of a button's formula with the program's pi,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working of the quadrilateral window: the steps of each command's formula, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working of the triangle areas window: the steps of each button (Heron's with s and
