@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shared_working.h"
 
+#include "entry/conversions.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,9 +41,9 @@ working::Working refused(const QString& message, const working::Working& why,
 }
 
 QString positiveBoxes(const QString& length) {
-    return QStringLiteral("Each box takes one number greater than zero, at most %1: 2.5, a "
+    return QStringLiteral("Each box takes one number greater than zero, at most %1: %2, a "
                           "fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)")
-        .arg(length);
+        .arg(length, resultText(2.5));
 }
 
 working::Guide guide(const QStringList& boxes, const QString& title, working::Working example) {

@@ -3,12 +3,16 @@
 
 #include "entry/conversions.h"
 #include "topics/geometry/shared_working.h"
+#include "working/formula_text.h"
+
+#include <QLocale>
 
 #include <algorithm>
 
 namespace sb::triangle_areas {
 
 using geometry::Pt;
+using working::factor;
 using working::Figure;
 using working::Ink;
 using working::Place;
@@ -17,8 +21,6 @@ using working::Working;
 namespace {
 
 QString n(double value) { return resultText(value); }
-// a factor of a product: a negative one in brackets
-QString factor(double value) { return value < 0 ? u'(' + n(value) + u')' : n(value); }
 
 // ---- base and height
 
@@ -109,8 +111,11 @@ Sides sidesOf(const Answer& a) {
     return s;
 }
 
+// where the decimal mark is a comma, the sides are parted by a semicolon
 QString sidesList(const Sides& s) {
-    return QStringLiteral("%1, %2 and %3").arg(n(s.v[0]), n(s.v[1]), n(s.v[2]));
+    const QString parting =
+        QLocale().decimalPoint() == u',' ? QStringLiteral("; ") : QStringLiteral(", ");
+    return n(s.v[0]) + parting + n(s.v[1]) + QStringLiteral(" and ") + n(s.v[2]);
 }
 
 // why three sides make no triangle, in the pupil's words
