@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick the program's start is measured against: Qt alone, one window of 25 buttons
 // and 25 labels, shown and left to the event loop. Built beside the program, never installed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-map-time: how long programs take from their start until their first window is
 // mapped on the X server, and how much memory they then hold. The programs are started in
 // turn, round after round, so a load on the machine falls on each alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-topic-paint: how long a topic window takes from the click of its menu button to
 // its first paint, the window built, shown and drawn whole. Starts the program's windows as
 // the program does (the main menu shown and drawn first), then for each round clicks every

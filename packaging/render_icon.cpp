@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon drawing to a square picture at build time:
 //     render_icon DRAWING.svg OUT.png SIZE    a PNG file, for the desktop
 //     render_icon DRAWING.svg OUT.rgba SIZE   bare pixels, for the program to show as they are:

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
 #include "ui/dark_palette.h"
+#include "ui/figure_painter.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
 
@@ -163,6 +165,9 @@ void Driver::run(int lineNumber, const Command& command) {
         {"screenshot", &Driver::screenshot},
         {"accessible", &Driver::accessible},
         {"palette", &Driver::palette},
+        {"working", &Driver::working},
+        {"figure", &Driver::figure},
+        {"save-figure", &Driver::saveFigure},
     };
     try {
         if (ended_) throw Refusal{QStringLiteral("the program has ended")};
@@ -290,8 +295,11 @@ void Driver::controls() {
     transcript_.say(line);
     for (const auto& [number, form] : open) {
         transcript_.say(form->objectName() + ' ' + quoted(form->windowTitle()));
+        const auto* topic = qobject_cast<const ui::Form*>(form);
         for (QWidget* w : form->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty()) continue; // parts of a control, not controls
+            // the window's own controls: not the working pane and its button
+            if (topic && !topic->controlNames().contains(w->objectName())) continue;
             const QString name = form->objectName() + '.' + w->objectName();
             if (auto* box = qobject_cast<ui::TextBox*>(w))
                 transcript_.say(name + QStringLiteral(" box %1 ").arg(box->limit()) +
@@ -351,6 +359,40 @@ void Driver::palette(const Command& c) {
     if (c.words[0] == u"dark") QApplication::setPalette(ui::darkPalette());
     else if (c.words[0] == u"light") QApplication::setPalette(light_);
     else throw Refusal{QStringLiteral("palette takes dark or light")};
+}
+
+} // namespace sb::drive
+
+namespace sb::drive {
+
+ui::Form* Driver::form(const QString& name) const {
+    auto* topic = qobject_cast<ui::Form*>(window(name));
+    if (!topic) throw Refusal{name + QStringLiteral(" has no working")};
+    return topic;
+}
+
+void Driver::working(const Command& c) {
+    expectWords(c, 1, false);
+    ui::Form* topic = form(c.words[0]);
+    for (const QString& line : topic->workingLines())
+        transcript_.say(c.words[0] + QStringLiteral(".working ") + quoted(line));
+}
+
+void Driver::figure(const Command& c) {
+    expectWords(c, 1, false);
+    const working::Figure& figure = form(c.words[0])->working().figure;
+    for (const QString& line : working::elementLines(figure, quoted))
+        transcript_.say(c.words[0] + QStringLiteral(".figure ") + line);
+    transcript_.say(c.words[0] + QStringLiteral(".figure-description ") +
+                    quoted(figure.description));
+}
+
+void Driver::saveFigure(const Command& c) {
+    expectWords(c, 1, true);
+    ui::Form* topic = form(c.words[0]);
+    if (!ui::saveFigure(topic->working().figure, *c.text, QApplication::palette(),
+                        topic->devicePixelRatioF()))
+        throw Refusal{QStringLiteral("cannot save ") + quoted(*c.text)};
 }
 
 } // namespace sb::drive

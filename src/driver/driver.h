@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "script.h"
@@ -10,6 +11,9 @@
 #include <QTextStream>
 
 class QWidget;
+namespace sb::ui {
+class Form;
+}
 
 namespace sb::drive {
 
@@ -81,6 +85,10 @@ private:
     void screenshot(const Command& c);
     void accessible(const Command& c);
     void palette(const Command& c);
+    void working(const Command& c);
+    void figure(const Command& c);
+    void saveFigure(const Command& c);
+    ui::Form* form(const QString& name) const; // the open window, which must be a topic window
 
     Transcript& transcript_;
     RecordingDesktop desktop_;

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -27,6 +29,11 @@ bool Desktop::startProgram(const QString& name) { return QProcess::startDetached
 
 bool Desktop::openUrl(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+QString Desktop::chooseSaveFile(QWidget* parent, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
 }
 
 Desktop& Desktop::current() { return *installed; }

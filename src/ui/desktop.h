@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -7,7 +8,8 @@ class QWidget;
 namespace sb::ui {
 
 // Everything that leaves the program goes through here: message boxes, starting another
-// program, asking the desktop to open an address. The driver installs a recording one.
+// program, asking the desktop to open an address, asking where to save a file.
+// The driver installs a recording one.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -18,6 +20,10 @@ public:
     virtual bool startProgram(const QString& name);
     // Asks the desktop to open an address; false when the request cannot be issued.
     virtual bool openUrl(const QString& address);
+    // Asks the pupil where to save a file (a suggested name and a filter such as
+    // "SVG drawing (*.svg)"); the path chosen, or empty when the pupil cancels.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& suggested,
+                                   const QString& filter);
 
     static Desktop& current();
     // Makes desktop the current one; the caller keeps it alive while it is installed.

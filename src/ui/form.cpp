@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
 #include "desktop.h"
@@ -5,15 +6,28 @@
 #include "entry/fault.h"
 #include "system_colours.h"
 #include "widgets.h"
+#include "working_pane.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
 namespace sb::ui {
 
-Form::Form(const FormSpec& paper) : entry_(paper.entry) {
+namespace {
+
+// The working pane's size beside the window; a short window grows to the pane's height.
+constexpr int paneWidth = 420, paneLeastHeight = 480;
+constexpr QSize workingButtonSize(96, 25);
+constexpr int edge = 6; // the button's distance from the window's edges
+
+} // namespace
+
+Form::Form(const FormSpec& paper)
+    : entry_(paper.entry), exercises_(paper.exercises), guide_(paper.guide) {
     setObjectName(paper.name);
     setWindowTitle(paper.caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -28,15 +42,35 @@ Form::Form(const FormSpec& paper) : entry_(paper.entry) {
     }
     buildControls(this, paper.controls);
     for (const Control& c : paper.controls) controlNames_ << c.name;
+    part_ = size();
+    placeWorkingButton();
 
     QList<QWidget*> reading;
     for (QWidget* w : findChildren<QWidget*>())
-        if (w->focusPolicy() & Qt::TabFocus) reading << w;
+        if (w->focusPolicy() & Qt::TabFocus && w != workingButton_) reading << w;
     std::stable_sort(reading.begin(), reading.end(), [this](QWidget* a, QWidget* b) {
         const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
-    chainFocus(reading);
+    chainFocus(paper.tab == Tab::Exercises ? exerciseOrder(reading) : reading);
+
+    // Enter in a box is a click on its exercise's first button, as a dialog's default button
+    for (const Exercise& e : exercises_) {
+        Q_ASSERT_X(!e.buttons.isEmpty(), "Form", qPrintable(paper.name));
+        auto* solve = control<QAbstractButton>(e.buttons.front());
+        for (const QString& name : e.boxes)
+            connect(control<TextBox>(name), &TextBox::entered, solve, &QAbstractButton::click);
+    }
+}
+
+QList<QWidget*> Form::exerciseOrder(const QList<QWidget*>& reading) const {
+    QList<QWidget*> order;
+    for (const Exercise& e : exercises_)
+        for (const QStringList* names : {&e.boxes, &e.buttons, &e.answers})
+            for (const QString& name : *names) order << control(name);
+    for (QWidget* w : reading)
+        if (!order.contains(w)) order << w;
+    return order;
 }
 
 void Form::tabOrder(const QStringList& names) {
@@ -45,8 +79,118 @@ void Form::tabOrder(const QStringList& names) {
     chainFocus(order);
 }
 
+// A topic window, which has a guide, gets a "Show Working" button. It goes in the first free
+// corner of the window's own area, so it covers none of its controls; where every corner is
+// taken, in a thin strip below it.
+void Form::placeWorkingButton() {
+    if (!guide_) return;
+    workingButton_ = new QPushButton(tr("Show Working"), this);
+    workingButton_->setObjectName(QStringLiteral("Working"));
+    workingButton_->setToolTip(tr("Show or hide the worked steps and the figure (F2)"));
+    workingButton_->setAccessibleDescription(workingButton_->toolTip());
+    connect(workingButton_, &QPushButton::clicked, this, &Form::toggleWorking);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(shortcut, &QShortcut::activated, this, &Form::toggleWorking);
+
+    const QSize b = workingButtonSize;
+    const int w = part_.width(), h = part_.height();
+    const QPoint corners[] = {{w - edge - b.width(), h - edge - b.height()},
+                              {edge, h - edge - b.height()},
+                              {w - edge - b.width(), edge},
+                              {edge, edge}};
+    const auto taken = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    auto isFree = [&](const QRect& at) {
+        const QRect room = at.adjusted(-3, -3, 3, 3);
+        return std::none_of(taken.begin(), taken.end(), [&](const QWidget* c) {
+            return c != workingButton_ && c->geometry().intersects(room);
+        });
+    };
+    for (const QPoint& corner : corners)
+        if (isFree(QRect(corner, b))) {
+            workingButton_->setGeometry(QRect(corner, b));
+            return;
+        }
+    const int strip = b.height() + 2 * edge;
+    setFixedSize(w, h + strip);
+    workingButton_->setGeometry(QRect(QPoint(w - edge - b.width(), h + edge), b));
+}
+
+const working::Working& Form::working() {
+    if (!working_) {
+        try {
+            if (pending_) working_ = pending_();
+            else working_ = guide_ ? working::introduction(guide_()) : working::Working{};
+        } catch (...) { // a value the steps cannot show: tell it as the fault it is
+            working_ = working::refusal({faultMessage}, guide_ ? guide_() : working::Guide{});
+        }
+        pending_ = nullptr;
+    }
+    return *working_;
+}
+
+void Form::showWorking(std::function<working::Working()> build) { pending_ = std::move(build); }
+
+bool Form::workingOpen() const { return pane_ && pane_->isVisible(); }
+
+void Form::toggleWorking() {
+    if (!workingButton_) return;
+    const QSize closed(part_.width(), workingButton_->geometry().bottom() >= part_.height()
+                                          ? part_.height() + workingButtonSize.height() + 2 * edge
+                                          : part_.height());
+    if (workingOpen()) {
+        pane_->hide();
+        setFixedSize(closed);
+        workingButton_->setText(tr("Show Working"));
+        return;
+    }
+    if (!pane_) {
+        pane_ = new WorkingPane(this);
+        connect(pane_, &WorkingPane::detailToggled, this, &Form::setMoreDetail);
+        QWidget* before = workingButton_;
+        for (QWidget* next : pane_->focusOrder()) setTabOrder(before, next), before = next;
+    }
+    const int height = std::max(closed.height(), paneLeastHeight);
+    setFixedSize(closed.width() + paneWidth, height);
+    pane_->setGeometry(closed.width(), 0, paneWidth, height);
+    pane_->present(working(), moreDetail_);
+    pane_->show();
+    workingButton_->setText(tr("Hide Working"));
+}
+
+void Form::setMoreDetail(bool withDetail) {
+    moreDetail_ = withDetail;
+    if (workingOpen()) pane_->present(working(), moreDetail_);
+}
+
+// After each command: its own working, or why it was refused in the words it used.
+void Form::commandDone() {
+    if (!pending_) {
+        const QStringList said = said_;
+        if (!said.isEmpty())
+            pending_ = [said, guide = guide_] {
+                return working::refusal(said, guide ? guide() : working::Guide{});
+            };
+        else
+            pending_ = [] {
+                working::Working w;
+                w.say(QStringLiteral("This command shows no working."));
+                return w;
+            };
+    }
+    working_.reset();
+    if (workingOpen()) pane_->present(working(), moreDetail_);
+}
+
 void Form::chainFocus(const QList<QWidget*>& order) {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    // the working button comes after every control of the window's own, those the order
+    // leaves out included
+    if (workingButton_) {
+        QWidget* last = nullptr;
+        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+            if (w != workingButton_ && w->focusPolicy() & Qt::TabFocus) last = w;
+        if (last) setTabOrder(last, workingButton_);
+    }
     const auto firstBox = std::find_if(order.begin(), order.end(),
                                        [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
     if (firstBox != order.end()) (*firstBox)->setFocus();
@@ -60,12 +204,18 @@ QLabel* Form::label(const QString& name) const { return control<QLabel>(name); }
 void Form::onClick(const QString& name, std::function<void()> handler,
                    const QStringList& emptiedOnFault) {
     auto guarded = [this, handler = std::move(handler), emptiedOnFault] {
+        said_.clear();
+        pending_ = nullptr;
+        inCommand_ = true;
         try {
             handler();
         } catch (const ArithmeticFault&) {
+            pending_ = nullptr; // whatever working the command had begun is not its answer
             say(faultMessage);
             empty(emptiedOnFault);
         }
+        inCommand_ = false;
+        commandDone();
         // only commands write answers, so after each one the changed answers are told
         for (OutputLabel* answer : findChildren<OutputLabel*>()) answer->announce();
     };
@@ -93,10 +243,12 @@ std::optional<std::vector<double>> Form::readAll(const QStringList& boxes) {
     return values;
 }
 
-void Form::writeBack(const QString& name) {
+QString Form::writeBack(const QString& name) {
     QLineEdit* written = box(name);
-    written->setText(resultText(eval(written)));
+    const QString whole = resultText(eval(written));
+    written->setText(whole);
     written->setCursorPosition(0); // the box shows the number from its first digit
+    return whole;
 }
 
 double Form::shownNumber(const QString& name) const { return numberOf(box(name)->text()); }
@@ -105,7 +257,10 @@ void Form::showResult(const QString& output, double value) {
     label(output)->setText(resultText(value));
 }
 
-void Form::say(const QString& text) { Desktop::current().showMessage(this, text); }
+void Form::say(const QString& text) {
+    if (inCommand_) said_ << text;
+    Desktop::current().showMessage(this, text);
+}
 
 double Form::eval(const QLineEdit* box) {
     Q_ASSERT(entry_);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does before its main menu is on the screen, and what it leaves for later:
 // the menu's web line builds no text document, its pointer is drawn when first needed, and
 // the program's icon is drawn at most once for each size.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form7.h"
 
 #include "circle_measures.h"
+#include "circle_working.h"
 
 #include <QLabel>
 
@@ -28,7 +30,7 @@ Control answer(const QString& name, const QString& heading, int left, int top) {
 }
 
 FormSpec form7Spec() {
-    return {
+    return FormSpec{
         "Form7",
         "Circle - Areas And Perimeters",
         10185,
@@ -72,21 +74,30 @@ FormSpec form7Spec() {
             answer("o6", "Area from the perimeter", 8400, 5160),
         },
         entry_rules::circle,
-    };
+        circle::circleGuide,
+    }
+        .withExercises(
+            // row by row, the left exercise before the right one: the buttons stand higher than
+            // their boxes, so reading order would visit them first
+            {
+                exercise("r1", "Command1 Command3", "o1"),
+                exercise("d1", "Command2 Command4", "o2"),
+                exercise("a1", "Command23 Command21", "o3"),
+                exercise("p1", "Command10 Command8", "o4"),
+                exercise("a2", "Command5", "o5"),
+                exercise("p2", "Command6", "o6"),
+            },
+            Tab::Exercises);
 }
 
 // Two buttons of a row answer in the same label: it shows whichever was pressed last.
+using enum circle::Measure;
 const Form7::Command commands[] = {
-    {"Command1", "r1", "o1", circle::areaFromRadius},
-    {"Command3", "r1", "o1", circle::perimeterFromRadius},
-    {"Command2", "d1", "o2", circle::areaFromDiameter},
-    {"Command4", "d1", "o2", circle::perimeterFromDiameter},
-    {"Command23", "a1", "o3", circle::radiusFromArea},
-    {"Command21", "a1", "o3", circle::diameterFromArea},
-    {"Command5", "a2", "o5", circle::perimeterFromArea},
-    {"Command10", "p1", "o4", circle::radiusFromPerimeter},
-    {"Command8", "p1", "o4", circle::diameterFromPerimeter},
-    {"Command6", "p2", "o6", circle::areaFromPerimeter},
+    {"Command1", "r1", "o1", Radius, Area},        {"Command3", "r1", "o1", Radius, Perimeter},
+    {"Command2", "d1", "o2", Diameter, Area},      {"Command4", "d1", "o2", Diameter, Perimeter},
+    {"Command23", "a1", "o3", Area, Radius},       {"Command21", "a1", "o3", Area, Diameter},
+    {"Command5", "a2", "o5", Area, Perimeter},     {"Command10", "p1", "o4", Perimeter, Radius},
+    {"Command8", "p1", "o4", Perimeter, Diameter}, {"Command6", "p2", "o6", Perimeter, Area},
 };
 
 } // namespace
@@ -101,7 +112,9 @@ void Form7::answer(const Command& command) {
     // the box keeps the text as typed; the number is used at full precision
     const auto value = readAll({command.box});
     if (!value) return;
-    showResult(command.output, command.compute(value->front()));
+    const circle::Circle answer = circle::solve(command.given, command.found, value->front());
+    showResult(command.output, answer.result);
+    showWorking([answer] { return circle::circleWorking(answer); });
 }
 
 } // namespace sb

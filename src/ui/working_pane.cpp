@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "working_pane.h"
+
+#include "desktop.h"
+#include "figure_painter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sb::ui {
+
+FigureView::FigureView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Figure"));
+    setAccessibleName(QStringLiteral("Figure"));
+    setMinimumHeight(220);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void FigureView::setFigure(const working::Figure& figure) {
+    figure_ = figure;
+    setAccessibleDescription(figure.description);
+    setToolTip(figure.description);
+    update();
+}
+
+void FigureView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintFigure(p, rect(), figure_, FigureColours::from(palette()));
+}
+
+void FigureView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(tr("Copy Figure"), this, [this] {
+        QImage image(size() * devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(devicePixelRatioF());
+        QPainter p(&image);
+        paintFigure(p, rect(), figure_, FigureColours::from(palette()));
+        p.end();
+        QApplication::clipboard()->setImage(image);
+    });
+    menu.addAction(tr("Save Figure as SVG..."), this, [this] { save(QStringLiteral("svg")); });
+    menu.addAction(tr("Save Figure as PNG..."), this, [this] { save(QStringLiteral("png")); });
+    menu.exec(event->globalPos());
+}
+
+void FigureView::save(const QString& kind) {
+    const QString path = Desktop::current().chooseSaveFile(
+        this, QStringLiteral("figure.") + kind,
+        kind == u"svg" ? tr("SVG drawing (*.svg)") : tr("PNG picture (*.png)"));
+    if (path.isEmpty()) return;
+    if (!saveFigure(figure_, path, palette(), devicePixelRatioF()))
+        Desktop::current().showMessage(window(), tr("The figure could not be saved."));
+}
+
+WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("WorkingPane"));
+    setAccessibleName(tr("Working"));
+    setAutoFillBackground(true);
+    followDesktopPalette();
+
+    figure_ = new FigureView(this);
+    note_ = new QLabel(this);
+    note_->setWordWrap(true);
+    steps_ = new QListWidget(this);
+    steps_->setObjectName(QStringLiteral("Steps"));
+    steps_->setAccessibleName(tr("Steps"));
+    steps_->setWordWrap(true);
+    steps_->setSelectionMode(QAbstractItemView::SingleSelection);
+    detail_ = new QCheckBox(tr("More detail"), this);
+    detail_->setObjectName(QStringLiteral("MoreDetail"));
+    auto* copy = new QPushButton(tr("Copy Working"), this);
+    copy->setObjectName(QStringLiteral("CopyWorking"));
+    copy_ = copy;
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(detail_);
+    row->addStretch();
+    row->addWidget(copy);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->addWidget(figure_, 5);
+    column->addWidget(note_);
+    column->addWidget(steps_, 4);
+    column->addLayout(row);
+
+    connect(detail_, &QCheckBox::toggled, this, &WorkingPane::detailToggled);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(shown_.join(u'\n')); });
+}
+
+void WorkingPane::present(const working::Working& working, bool withDetail) {
+    figure_->setFigure(working.figure);
+    figure_->setVisible(!working.figure.empty());
+    note_->setText(working.figure.note);
+    note_->setVisible(!working.figure.note.isEmpty());
+    shown_ = working.lines(withDetail);
+    steps_->clear();
+    steps_->addItems(shown_);
+    detail_->setVisible(working.hasDetail());
+    const QSignalBlocker quiet(detail_);
+    detail_->setChecked(withDetail);
+}
+
+QList<QWidget*> WorkingPane::focusOrder() const { return {steps_, detail_, copy_}; }
+
+void WorkingPane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange) followDesktopPalette();
+    QWidget::changeEvent(event);
+}
+
+// The pane sits on the window, which may have a colour of its own; the pane keeps the
+// desktop's, light or dark, as the figure's contrast is reckoned against it.
+void WorkingPane::followDesktopPalette() { setPalette(QApplication::palette()); }
+
+} // namespace sb::ui
