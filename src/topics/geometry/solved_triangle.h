@@ -1,0 +1,73 @@
+#pragma once
+
+// What the working of the two triangle-solving windows shares: the six values of a
+// triangle, its figure to scale (corners named, each side's value beside it, each angle's in
+// an arc) and the lines of their guides. Sides a, b, c and angles x, y, z as the windows
+// name them: z lies between a and b (opposite c), x between a and c (opposite b), y between
+// b and c (opposite a). The corner of the angle x is X, and so on.
+
+#include "working/working.h"
+
+#include <QString>
+
+namespace sb::geometry {
+
+// Sides and angles of one triangle; the angles in degrees.
+struct Triangle {
+    double a, b, c, x, y, z;
+};
+
+struct Point {
+    double x, y;
+};
+
+struct Corners {
+    Point X, Y, Z;
+};
+
+// Which side lies along the bottom, and which of its ends is on the left.
+enum class Base { CFromXToY, BFromYToZ, AFromZToX };
+
+// The corners of the triangle with those values: the base from (0, 0) along the x axis, the
+// third corner above it. The side b and the angle y fix the corner X, so the sides b and c
+// and the angle y are drawn exactly as given.
+Corners place(const Triangle& t, Base base);
+
+// A value and its name as the figure and the steps write them: "a = 5", "x = 60°".
+QString side(const QString& name, double value);
+QString angle(const QString& name, double value);
+QString degrees(double value); // "60°"
+
+// How to draw one triangle into a figure.
+struct Drawing {
+    QString suffix;          // after every element's name: "2" for a second triangle
+    QString mark;            // after every value's letter: "'" for a second triangle
+    QString values = "abcxyz"; // which sides and angles get a label and an arc
+    QString corners = "XYZ";   // which corners get a point with their name
+    bool dashed = false;
+    bool namesInside = false; // a second triangle's corner names, clear of the first's labels
+    double arcScale = 1; // arcs of a second triangle go a little wider
+    // When above 0, every side's label stands this far out (in longest sides) at the end of a
+    // leader: a second triangle's side along the first's gets its label in a row of its own.
+    double sideLeader = 0;
+};
+
+// Draws the triangle with those corners and values: the polygon "triangle", the points
+// "corner-X", the arcs "arc-x" and the labels "side-a" and "angle-x" (each name followed by
+// the drawing's suffix). A side too short to carry its label at this scale, or an angle too
+// narrow, gets its label beside it at the end of a leader line ("leader-a", "leader-x").
+void drawTriangle(working::Figure& figure, const Corners& corners, const Triangle& t,
+                  const Drawing& how = {});
+
+// The figure of one solved triangle, with its description; where the triangle is too
+// large to draw, an empty figure with a note.
+working::Figure triangleFigure(const Triangle& t, Base base);
+
+// One sentence of the figure's description: "Triangle XYZ: a = 3, b = 4, c = 5, x = ...".
+QString describe(const Triangle& t, const QString& mark = {});
+
+// What the boxes of both windows take, and how the computer turns degrees into radians.
+QStringList boxLines();
+QString radiansDetail();
+
+} // namespace sb::geometry
