@@ -43,8 +43,7 @@ Place compass(Point d) {
 // left at (0, 0), right along the x axis, the apex above: a turn, and a mirror if needed
 std::array<Point, 3> lay(Point left, Point right, Point apex) {
     const Point u = unit(right - left), p = apex - left;
-    return {Point{0, 0}, Point{length(right - left), 0},
-            Point{dot(p, u), std::abs(cross(u, p))}};
+    return {Point{0, 0}, Point{length(right - left), 0}, Point{dot(p, u), std::abs(cross(u, p))}};
 }
 
 // Below this share of the longest side a side is too short to carry its label, and below
@@ -90,8 +89,8 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
     const auto labelled = [&](QChar letter, const QString& text, Point at, Point away,
                               double leaderShare) {
         const QString name = QString(letter) + how.suffix;
-        const QString kind = letter.unicode() >= 'x' ? QStringLiteral("angle-")
-                                                     : QStringLiteral("side-");
+        const QString kind =
+            letter.unicode() >= 'x' ? QStringLiteral("angle-") : QStringLiteral("side-");
         if (leaderShare > 0) {
             const Point end = at + away * (leaderShare * longest);
             f.segment("leader-" + name, at.x, at.y, end.x, end.y, leader);
@@ -113,7 +112,9 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
         if (dot(out, s.facing - middle) > 0) out = out * -1;
         const bool cramped = length(d) < shortSide * longest;
         labelled(s.letter, side(s.letter + how.mark, s.value), middle, out,
-                 how.sideLeader > 0 ? how.sideLeader : cramped ? leaderLength : 0);
+                 how.sideLeader > 0 ? how.sideLeader
+                 : cramped          ? leaderLength
+                                    : 0);
     }
 
     // each angle: an arc from one side to the other, anticlockwise

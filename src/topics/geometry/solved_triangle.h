@@ -40,13 +40,13 @@ QString degrees(double value); // "60°"
 
 // How to draw one triangle into a figure.
 struct Drawing {
-    QString suffix;          // after every element's name: "2" for a second triangle
-    QString mark;            // after every value's letter: "'" for a second triangle
+    QString suffix;            // after every element's name: "2" for a second triangle
+    QString mark;              // after every value's letter: "'" for a second triangle
     QString values = "abcxyz"; // which sides and angles get a label and an arc
     QString corners = "XYZ";   // which corners get a point with their name
     bool dashed = false;
     bool namesInside = false; // a second triangle's corner names, clear of the first's labels
-    double arcScale = 1; // arcs of a second triangle go a little wider
+    double arcScale = 1;      // arcs of a second triangle go a little wider
     // When above 0, every side's label stands this far out (in longest sides) at the end of a
     // leader: a second triangle's side along the first's gets its label in a row of its own.
     double sideLeader = 0;

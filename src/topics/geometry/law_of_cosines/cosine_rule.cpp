@@ -35,9 +35,8 @@ FromSides SolveSAS(double a, double z, double b) {
     const Parts ofX = cosineParts(A, c, B);
     const Real x = degreesOf(ofX);
     const Real y = (180 - x) - Z;
-    return {c.value(),        x.value(),        y.value(),       k.value(),
-            aSquared.value(), bSquared.value(), product.value(), cSquared.value(),
-            ofX.shown()};
+    return {c.value(),        x.value(),       y.value(),        k.value(),  aSquared.value(),
+            bSquared.value(), product.value(), cSquared.value(), ofX.shown()};
 }
 
 Angles SolveSSS(double a, double b, double c) {

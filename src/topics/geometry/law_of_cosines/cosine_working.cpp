@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace sb::law_of_cosines {
 
@@ -53,6 +54,9 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.say(QStringLiteral("The law of cosines gives the third side: "
                          "c² = a² + b² − 2 × a × b × cos(z)."));
     w.say(QStringLiteral("cos(%1) = %2").arg(degrees(z), shown(s.k)));
+    if (std::abs(s.k) < 1e-12)
+        w.say(QStringLiteral("That is all but 0: the computer's π has 15 digits, "
+                             "3.14159265358979, so cos(90°) comes out a hair away from 0."));
     w.say(QStringLiteral("c² = %1² + %2² − 2 × %1 × %2 × %3 = %4")
               .arg(shown(a), shown(b), shown(s.k), shown(s.cSquared)));
     w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
@@ -110,14 +114,13 @@ Figure laidEndToEnd(const Side& first, const Side& second, const Side& longest, 
     const QString sides = QStringLiteral("The sides %1 and %2 laid end to end beside the "
                                          "longest side, %3: ")
                               .arg(side(first.letter, first.length),
-                                   side(second.letter, second.length),
-                                   side(longest.letter, L));
+                                   side(second.letter, second.length), side(longest.letter, L));
     if (gap > 0) {
         f.segment("missing", reach, lift, L, lift, working::dashed(working::Ink::Second));
         f.label("missing-length", (reach + L) / 2, lift,
                 QStringLiteral("missing %1").arg(shown(gap)), working::at(working::Place::Below));
-        f.description = sides + QStringLiteral("they fall %1 short, so no triangle closes.")
-                                    .arg(shown(gap));
+        f.description =
+            sides + QStringLiteral("they fall %1 short, so no triangle closes.").arg(shown(gap));
     } else {
         f.description = sides + QStringLiteral("together they are no longer than it, so the "
                                                "triangle is flat at best.");

@@ -147,7 +147,8 @@ void Form10::Command7_Click() {
         // that shows the sides laid end to end
         say(ui::faultMessage);
         clearPanel(4);
-        return showWorking([=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage); });
+        return showWorking(
+            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage); });
     }
     showResult("z4", solved.z);
     showResult("x4", solved.x);

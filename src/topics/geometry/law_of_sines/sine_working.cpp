@@ -44,6 +44,14 @@ QString answers(const Triangle& t, const QString& letters, const QString& mark =
     return parts.join(QStringLiteral(", "));
 }
 
+// How far side a falls short of the line of b, c × sin(y) − a, worked with c × sin(y) as
+// the steps show it: 5 − 4 = 1, though the computer holds c × sin(y) a hair below 5. Where
+// that hides the gap, to all the digits.
+double shortfall(const Solution& s) {
+    const double gap = readBack(s.h) - s.triangle.a;
+    return gap > 0 ? gap : s.h - s.triangle.a;
+}
+
 void tell(Working& w, const QString& told) {
     if (!told.isEmpty()) w.say(QStringLiteral("The window said: \"%1\"").arg(told));
 }
@@ -62,9 +70,9 @@ struct TwoAngles {
 
 const TwoAngles& twoAnglesPanel(int panel) {
     // panel 1 finds c from b, then a from that c; panel 4 both sides from c
-    static const TwoAngles one{'x', 'z', 'y', 'b', {{'c', 'z', 'b', 'x'}, {'a', 'y', 'c', 'z'}},
+    static const TwoAngles one{'x',  'z', 'y', 'b', {{'c', 'z', 'b', 'x'}, {'a', 'y', 'c', 'z'}},
                                "cay"};
-    static const TwoAngles four{'y', 'z', 'x', 'c', {{'a', 'y', 'c', 'z'}, {'b', 'x', 'c', 'z'}},
+    static const TwoAngles four{'y',  'z', 'x', 'c', {{'a', 'y', 'c', 'z'}, {'b', 'x', 'c', 'z'}},
                                 "xab"};
     return panel == 1 ? one : four;
 }
@@ -78,9 +86,10 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told) {
     tell(w, told);
     w.say(QStringLiteral("Triangle %1: the angles %2 and %3 and the side %4 are given.")
               .arg(QString::number(panel), p.first, p.second, p.given));
-    w.say(QStringLiteral("%1, %2, %3").arg(geometry::angle(p.first, valueOf(t, p.first)),
-                                          geometry::angle(p.second, valueOf(t, p.second)),
-                                          side(p.given, valueOf(t, p.given))));
+    w.say(QStringLiteral("%1, %2, %3")
+              .arg(geometry::angle(p.first, valueOf(t, p.first)),
+                   geometry::angle(p.second, valueOf(t, p.second)),
+                   side(p.given, valueOf(t, p.given))));
     w.say(QStringLiteral("The three angles make 180°: %1 = 180° − %2 − %3 = 180° − %4 − %5 = %6")
               .arg(p.third, p.first, p.second, degrees(valueOf(t, p.first)),
                    degrees(valueOf(t, p.second)), degrees(valueOf(t, p.third))));
@@ -143,7 +152,7 @@ Figure swing(const Solution& s) {
             working::at(working::Place::AboveRight));
     f.arc("swing-a", X.x, X.y, t.a, 180, 180, working::dashed(working::Ink::Second));
     if (s.verdict == Verdict::SideTooShort) {
-        const double end = X.y - t.a, gap = s.h - t.a;
+        const double end = X.y - t.a, gap = shortfall(s);
         f.segment("a", X.x, X.y, X.x, end);
         f.label("side-a", X.x, (X.y + end) / 2, side("a", t.a), working::at(working::Place::Left));
         f.segment("shortfall", X.x, end, X.x, 0, working::Look{working::Ink::Second, false, true});
@@ -175,8 +184,8 @@ Figure bothTriangles(const Solution& s, const std::optional<Solution>& other) {
     second.dashed = second.namesInside = true;
     second.arcScale = 1.6, second.sideLeader = 0.1;
     geometry::drawTriangle(f, geometry::place(t, geometry::Base::BFromYToZ), t, second);
-    f.description += " A second triangle fits the same values, dashed: " +
-                     answers(t, "bxz", "'") + '.';
+    f.description +=
+        " A second triangle fits the same values, dashed: " + answers(t, "bxz", "'") + '.';
     return f;
 }
 
@@ -196,7 +205,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
               .arg(shown(t.c), shown(s.sines.y), shown(s.h)));
     if (s.verdict == Verdict::SideTooShort) {
         w.say(QStringLiteral("a = %1 is shorter: it falls short by c × sin(y) − a = %2 − %1 = %3.")
-                  .arg(shown(t.a), shown(s.h), shown(s.h - t.a)));
+                  .arg(shown(t.a), shown(s.h), shown(shortfall(s))));
         if (readBack(s.h) != s.h)
             w.detail(QStringLiteral("To all its digits the computer holds c × sin(y) as %1, "
                                     "which shows as %2.")
@@ -236,8 +245,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
         w.say(QStringLiteral("x' = 180° − y − z' = 180° − %1 − %2 = %3")
                   .arg(degrees(u.y), degrees(u.z), degrees(u.x)));
         w.say(QStringLiteral("b' = sin(x') × a ÷ sin(y) = %1 × %2 ÷ %3 = %4")
-                  .arg(shown(other->sines.x), shown(u.a), shown(other->sines.y),
-                       shown(u.b)));
+                  .arg(shown(other->sines.x), shown(u.a), shown(other->sines.y), shown(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
     }
     w.figure = bothTriangles(s, other);
