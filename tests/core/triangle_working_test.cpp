@@ -2,9 +2,9 @@
 // checked as geometry, over random triangles: the drawn sides and angles are the values the
 // window shows, and the second triangle is there exactly when two fit.
 
+#include "topics/geometry/angles.h"
 #include "topics/geometry/law_of_cosines/cosine_working.h"
 #include "topics/geometry/law_of_sines/sine_working.h"
-#include "topics/geometry/angles.h"
 
 #include <QLocale>
 
@@ -32,14 +32,21 @@ TEST(TriangleWorking, Steps) {
     using namespace law_of_sines;
     const Steps rows[] = {
         {"two sides and the angle between them",
-         [] { return law_of_cosines::twoSidesWorking(2, 3, 60, 3, law_of_cosines::SolveSAS(3, 60, 3)); },
+         [] {
+             return law_of_cosines::twoSidesWorking(2, 3, 60, 3,
+                                                    law_of_cosines::SolveSAS(3, 60, 3));
+         },
          {"Triangle 2: the sides a and b and the angle z between them are given.",
-          "a = 3, b = 3, z = 60°", "c² = 3² + 3² − 2 × 3 × 3 × 0.500000000000001 = 8.99999999999998",
+          "a = 3, b = 3, z = 60°",
+          "c² = 3² + 3² − 2 × 3 × 3 × 0.500000000000001 = 8.99999999999998",
           "c = √8.99999999999998 = 3", "x = arccos(0.5) = 60.0000000000001°",
           "Answer: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
         {"three sides",
-         [] { return law_of_cosines::threeSidesWorking(3, 4, 5, law_of_cosines::SolveSSS(3, 4, 5)); },
-         {"cos(x) = (3² + 5² − 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6", "x = arccos(0.6) = 53.130102354156°",
+         [] {
+             return law_of_cosines::threeSidesWorking(3, 4, 5, law_of_cosines::SolveSSS(3, 4, 5));
+         },
+         {"cos(x) = (3² + 5² − 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6",
+          "x = arccos(0.6) = 53.130102354156°",
           "cos(y) = (4² + 5² − 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 0.8",
           "The three angles make 180°: z = 180° − x − y = 180° − 53.130102354156° − "
           "36.869897645844° = 89.9999999999999°"}},
@@ -57,7 +64,8 @@ TEST(TriangleWorking, Steps) {
           "Answer: c = 10, a = 8.66025403784439, y = 60°."}},
         {"two angles leaving none",
          [] { return twoAnglesWorking(4, SolveYZC(100, 80, 5), "There is no solution"); },
-         {"The window said: \"There is no solution\"", "The three angles make 180°: x = 180° − y − z = 180° − 100° − 80° = 0°"}},
+         {"The window said: \"There is no solution\"",
+          "The three angles make 180°: x = 180° − y − z = 180° − 100° − 80° = 0°"}},
         {"two triangles fit",
          [] { return twoSidesWorking(3, SolveYAC(30, 6, 10)); },
          {"Answer: z = 56.4426902380793°, x = 93.5573097619207°, b = 11.9768788281998.",
@@ -172,7 +180,8 @@ TEST(TriangleWorking, FiguresOfNoTriangle) {
     EXPECT_NEAR(shortfall->numbers[1], s.h - 2, 1e-12);
     EXPECT_NEAR(s.h, 7 * std::sin(40 * M_PI / 180), 1e-12);
 
-    const Figure laid = law_of_cosines::threeSidesRefused(1.5, 7, 2, "Unreasonable Data!!!.").figure;
+    const Figure laid =
+        law_of_cosines::threeSidesRefused(1.5, 7, 2, "Unreasonable Data!!!.").figure;
     const auto length = [&](const char* name) {
         const Element* e = laid.find(name);
         return e ? e->numbers[2] - e->numbers[0] : -1;

@@ -173,15 +173,18 @@ QStringList tabOrder(QWidget* window, const QString& first) {
 
 TEST(TriangleWindows, TabOrder) {
     // the boxes and buttons in the windows' own order; the answers, which Tab also reaches
-    // so they can be selected and copied, come after them
+    // so they can be selected and copied, come after them; before them the working pane's
+    // button
     const QStringList cosineOrder = {
         "a1", "z1", "b1", "Command1", "Command3", "b3", "z3", "a3", "Command8", "Command6",
-        "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5"};
+        "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5",
+        "Working"};
     sb::Form10 cosines;
     EXPECT_EQ(tabOrder(&cosines, "a1").mid(0, cosineOrder.size()), cosineOrder);
     const QStringList sineOrder = {
         "z1", "x1", "b1", "Command1", "Command3", "c3", "a3", "y3", "Command6", "Command8",
-        "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5"};
+        "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5",
+        "Working"};
     sb::Form11 sines;
     EXPECT_EQ(tabOrder(&sines, "z1").mid(0, sineOrder.size()), sineOrder);
 }
