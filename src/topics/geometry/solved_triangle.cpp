@@ -25,10 +25,6 @@ Point unit(Point d) {
     const double l = length(d);
     return l > 0 ? Point{d.x / l, d.y / l} : Point{0, 1};
 }
-Point towards(double degrees) {
-    const double r = degrees * M_PI / 180;
-    return {std::cos(r), std::sin(r)};
-}
 double direction(Point d) { return std::atan2(d.y, d.x) * 180 / M_PI; }
 
 // The side of its anchor a label stands on, for a direction in the figure (y up).
@@ -46,11 +42,9 @@ std::array<Point, 3> lay(Point left, Point right, Point apex) {
     return {Point{0, 0}, Point{length(right - left), 0}, Point{dot(p, u), std::abs(cross(u, p))}};
 }
 
-// Below this share of the longest side a side is too short to carry its label, and below
-// this many degrees an arc too narrow to hold its value.
-constexpr double shortSide = 0.12, narrowAngle = 30;
-// How far a label at the end of a leader stands from what it names, in longest sides.
-constexpr double leaderLength = 0.16;
+// Below this share of the longest side a side is too short to carry its label, which then
+// stands this far out at the end of a leader.
+constexpr double shortSide = 0.12, leaderLength = 0.16;
 
 struct Part {
     QChar letter;
@@ -112,9 +106,9 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
         if (dot(out, s.facing - middle) > 0) out = out * -1;
         const bool cramped = length(d) < shortSide * longest;
         labelled(s.letter, side(s.letter + how.mark, s.value), middle, out,
-                 how.sideLeader > 0 ? how.sideLeader
-                 : cramped          ? leaderLength
-                                    : 0);
+                 how.sideLeader > 0 && how.led.contains(s.letter) ? how.sideLeader
+                 : cramped                                        ? leaderLength
+                                                                  : 0);
     }
 
     // each angle: an arc from one side to the other, anticlockwise
@@ -129,20 +123,23 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
                    {'z', t.z, k.Z, k.Y, k.X, std::min(t.a, t.b)}};
     for (const auto& c : corners) {
         const QChar upper = c.letter.toUpper();
+        const Point out = unit(c.at - centre);
         if (how.corners.contains(upper))
             f.point("corner-" + QString(upper) + how.suffix, c.at.x, c.at.y,
                     QString(upper) + how.mark,
-                    working::at(compass(how.namesInside ? centre - c.at : c.at - centre)));
+                    working::at(how.namesInside ? compass(out * -1)
+                                : out.x < 0     ? Place::Left
+                                                : Place::Right));
         if (!how.values.contains(c.letter)) continue;
         const double start = direction((anticlockwise ? c.next : c.previous) - c.at);
         const double radius = how.arcScale * std::min(0.3 * c.beside, 0.12 * longest);
         f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
               outline);
-        const Point middle = towards(start + c.value / 2);
-        const bool narrow = c.value < narrowAngle;
-        labelled(c.letter, angle(c.letter + how.mark, c.value),
-                 narrow ? c.at : c.at + middle * radius, narrow ? middle * -1 : middle,
-                 narrow ? leaderLength : 0);
+        // a long value has room above or below its corner (see leaveRoomForLabels), with the
+        // corner's name beside it
+        if (how.angleValues)
+            labelled(c.letter, angle(c.letter + how.mark, c.value), c.at,
+                     {0, out.y < 0 ? -1.0 : 1.0}, 0);
     }
 }
 
@@ -155,7 +152,17 @@ QString describe(const Triangle& t, const QString& mark) {
     return parts.join(QStringLiteral(", "));
 }
 
-Figure triangleFigure(const Triangle& t, Base base) {
+void leaveRoomForLabels(Figure& f) {
+    f.view.reset();
+    working::Box b = f.extent();
+    const double w = b.right - b.left, h = b.top - b.bottom;
+    // half a long value's width beside the outer corners, a line of text above and below
+    b.left -= 0.22 * w, b.right += 0.22 * w;
+    b.bottom -= 0.1 * h + 0.04 * w, b.top += 0.1 * h + 0.04 * w;
+    f.view = b;
+}
+
+Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     Figure f;
     const double longest = std::max({t.a, t.b, t.c});
     // far beyond what a box takes, the corners' distances would overflow
@@ -166,7 +173,8 @@ Figure triangleFigure(const Triangle& t, Base base) {
         return f;
     }
     const Corners k = place(t, base);
-    drawTriangle(f, k, t);
+    drawTriangle(f, k, t, how);
+    leaveRoomForLabels(f);
     f.description = "Triangle XYZ drawn to scale: " + describe(t) + ".";
     const double height = std::abs(cross(k.Y - k.X, k.Z - k.X)) / longest;
     if (height < longest / 300)

@@ -45,23 +45,29 @@ struct Drawing {
     QString values = "abcxyz"; // which sides and angles get a label and an arc
     QString corners = "XYZ";   // which corners get a point with their name
     bool dashed = false;
-    bool namesInside = false; // a second triangle's corner names, clear of the first's labels
+    bool namesInside = false; // a second triangle's corner names go inside it
+    bool angleValues = true;  // false: its arcs without their values, told elsewhere
     double arcScale = 1;      // arcs of a second triangle go a little wider
-    // When above 0, every side's label stands this far out (in longest sides) at the end of a
-    // leader: a second triangle's side along the first's gets its label in a row of its own.
+    // When above 0, the labels of the sides in led stand this far out (in longest sides) at
+    // the end of a leader: two sides along one line get their labels in rows of their own.
     double sideLeader = 0;
+    QString led = "abc";
 };
 
 // Draws the triangle with those corners and values: the polygon "triangle", the points
 // "corner-X", the arcs "arc-x" and the labels "side-a" and "angle-x" (each name followed by
-// the drawing's suffix). A side too short to carry its label at this scale, or an angle too
-// narrow, gets its label beside it at the end of a leader line ("leader-a", "leader-x").
+// the drawing's suffix). A side too short to carry its label at this scale gets it beside
+// it at the end of a leader line ("leader-a").
 void drawTriangle(working::Figure& figure, const Corners& corners, const Triangle& t,
                   const Drawing& how = {});
 
+// Widens the figure's view past its elements, so that the values beside its outer corners
+// and sides stay whole rather than pushed over the triangle at the figure's edge.
+void leaveRoomForLabels(working::Figure& figure);
+
 // The figure of one solved triangle, with its description; where the triangle is too
 // large to draw, an empty figure with a note.
-working::Figure triangleFigure(const Triangle& t, Base base);
+working::Figure triangleFigure(const Triangle& t, Base base, const Drawing& how = {});
 
 // One sentence of the figure's description: "Triangle XYZ: a = 3, b = 4, c = 5, x = ...".
 QString describe(const Triangle& t, const QString& mark = {});

@@ -176,14 +176,23 @@ Figure swing(const Solution& s) {
 
 // The first triangle, and the second dashed where two fit.
 Figure bothTriangles(const Solution& s, const std::optional<Solution>& other) {
-    Figure f = geometry::triangleFigure(s.triangle, geometry::Base::BFromYToZ);
+    // the two sides b lie along one line: their values go below it in rows of their own
+    geometry::Drawing first;
+    if (other) first.sideLeader = 0.09, first.led = "b";
+    Figure f = geometry::triangleFigure(s.triangle, geometry::Base::BFromYToZ, first);
     if (!other || f.empty()) return f;
     const Triangle& t = other->triangle;
     geometry::Drawing second;
     second.suffix = "2", second.mark = "'", second.values = "bxz", second.corners = "Z";
-    second.dashed = second.namesInside = true;
-    second.arcScale = 1.6, second.sideLeader = 0.1;
+    second.dashed = second.namesInside = true, second.angleValues = false;
+    second.arcScale = 1.6, second.sideLeader = 0.2;
     geometry::drawTriangle(f, geometry::place(t, geometry::Base::BFromYToZ), t, second);
+    // its angles, whose arcs lie among the first's, are told in a row below the values of b
+    const double below = -0.3 * std::max(s.triangle.b, s.triangle.c);
+    f.label("angles2", s.triangle.b / 2, below,
+            "dashed: " + geometry::angle("x'", t.x) + ", " + geometry::angle("z'", t.z),
+            working::at(working::Place::Below));
+    geometry::leaveRoomForLabels(f);
     f.description +=
         " A second triangle fits the same values, dashed: " + answers(t, "bxz", "'") + '.';
     return f;
