@@ -12,19 +12,16 @@ namespace {
 using working_property::RandomCommand;
 using working_property::Values;
 
-// Mostly values that make a triangle, now and then anything a pupil might type.
-Values sides() {
-    return [](std::mt19937& random) {
+// Mostly values from low to high, which make a triangle, now and then anything a pupil
+// might type.
+Values between(double low, double high) {
+    return [=](std::mt19937& random) {
         if (random() % 4 == 0) return working_property::anyValue(random);
-        return QString::number(std::uniform_real_distribution<double>(0.5, 60)(random), 'g', 3);
+        return QString::number(std::uniform_real_distribution<double>(low, high)(random), 'g', 3);
     };
 }
-Values angles() {
-    return [](std::mt19937& random) {
-        if (random() % 4 == 0) return working_property::anyValue(random);
-        return QString::number(std::uniform_real_distribution<double>(1, 150)(random), 'g', 3);
-    };
-}
+Values sides() { return between(0.5, 60); }
+Values angles() { return between(1, 150); }
 
 TEST(TriangleWorking, EveryAnswerShownIsInTheWorking) {
     sb::Form10 cosines;

@@ -70,6 +70,7 @@ Corners place(const Triangle& t, Base base) {
     return k;
 }
 
+QString shown(double value) { return resultText(value); }
 QString degrees(double value) { return resultText(value) + QStringLiteral("°"); }
 QString side(const QString& name, double value) { return name + " = " + resultText(value); }
 QString angle(const QString& name, double value) { return name + " = " + degrees(value); }
@@ -184,10 +185,12 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     return f;
 }
 
-QStringList boxLines() {
-    return {QStringLiteral("Each box takes a number above 0 of at most 5 characters: 3, 2.5, "
-                           "a fraction 3/4 or a mixed number 2/1/3."),
-            QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
+working::Guide guide(const QStringList& panels, working::Working example) {
+    const QStringList boxes{QStringLiteral("Each box takes a number above 0 of at most 5 "
+                                           "characters: 3, 2.5, a fraction 3/4 or a mixed "
+                                           "number 2/1/3."),
+                            QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
+    return {boxes + panels, std::move(example)};
 }
 
 QString radiansDetail() {

@@ -33,7 +33,9 @@ enum class Base { CFromXToY, BFromYToZ, AFromZToX };
 // and the angle y are drawn exactly as given.
 Corners place(const Triangle& t, Base base);
 
-// A value and its name as the figure and the steps write them: "a = 5", "x = 60°".
+// A value as the window shows it (its result text), and with its name as the figure and
+// the steps write it: "a = 5", "x = 60°".
+QString shown(double value);
 QString side(const QString& name, double value);
 QString angle(const QString& name, double value);
 QString degrees(double value); // "60°"
@@ -72,8 +74,11 @@ working::Figure triangleFigure(const Triangle& t, Base base, const Drawing& how 
 // One sentence of the figure's description: "Triangle XYZ: a = 3, b = 4, c = 5, x = ...".
 QString describe(const Triangle& t, const QString& mark = {});
 
-// What the boxes of both windows take, and how the computer turns degrees into radians.
-QStringList boxLines();
+// The guide of a triangle window: what every box takes, then what each panel takes, and
+// an example worked out.
+working::Guide guide(const QStringList& panels, working::Working example);
+
+// How the computer turns degrees into radians and back.
 QString radiansDetail();
 
 } // namespace sb::geometry

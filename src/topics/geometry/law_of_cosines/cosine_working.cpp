@@ -11,13 +11,12 @@
 namespace sb::law_of_cosines {
 
 using geometry::degrees;
+using geometry::shown;
 using geometry::side;
 using working::Figure;
 using working::Working;
 
 namespace {
-
-QString shown(double value) { return resultText(value); }
 
 // "cos(x) = (3² + 5² − 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
 // the side r, from the sides p and q beside it
@@ -169,12 +168,12 @@ Working threeSidesRefused(double a, double b, double c, const QString& message) 
 }
 
 working::Guide cosinesGuide() {
-    QStringList boxes = geometry::boxLines();
-    boxes << QStringLiteral("Triangles 1, 2 and 3 take two sides, a and b, and the angle z "
-                            "between them, and find the side c and the angles x and y.")
-          << QStringLiteral("Triangle 4 takes the three sides a, b and c and finds the angles "
-                            "x, y and z.");
-    return {boxes, twoSidesWorking(1, 3, 90, 4, SolveSAS(3, 90, 4))};
+    return geometry::guide({QStringLiteral("Triangles 1, 2 and 3 take two sides, a and b, and "
+                                           "the angle z between them, and find the side c and "
+                                           "the angles x and y."),
+                            QStringLiteral("Triangle 4 takes the three sides a, b and c and "
+                                           "finds the angles x, y and z.")},
+                           twoSidesWorking(1, 3, 90, 4, SolveSAS(3, 90, 4)));
 }
 
 } // namespace sb::law_of_cosines

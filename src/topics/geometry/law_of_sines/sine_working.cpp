@@ -10,13 +10,12 @@
 namespace sb::law_of_sines {
 
 using geometry::degrees;
+using geometry::shown;
 using geometry::side;
 using working::Figure;
 using working::Working;
 
 namespace {
-
-QString shown(double value) { return resultText(value); }
 
 double valueOf(const Triangle& t, QChar letter) {
     switch (letter.unicode()) {
@@ -262,12 +261,13 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
 }
 
 working::Guide sinesGuide() {
-    QStringList boxes = geometry::boxLines();
-    boxes << QStringLiteral("Triangles 1 and 4 take two angles and a side, and find the third "
-                            "angle and the other two sides.")
-          << QStringLiteral("Triangles 2 and 3 take the angle y, the side a opposite it and "
-                            "the side c, and find the angles z and x and the side b.");
-    return {boxes, twoSidesWorking(2, SolveYAC(30, 6, 10))};
+    // the example is the one where two triangles fit
+    return geometry::guide({QStringLiteral("Triangles 1 and 4 take two angles and a side, and "
+                                           "find the third angle and the other two sides."),
+                            QStringLiteral("Triangles 2 and 3 take the angle y, the side a "
+                                           "opposite it and the side c, and find the angles z "
+                                           "and x and the side b.")},
+                           twoSidesWorking(2, SolveYAC(30, 6, 10)));
 }
 
 } // namespace sb::law_of_sines
