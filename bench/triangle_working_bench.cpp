@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the triangle-solving windows is built when somebody looks at it: the
 // steps and the figure of each kind of solve must take microseconds, not milliseconds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the two triangle-solving windows: its steps from tables, and its figures
 // checked as geometry, over random triangles: the drawn sides and angles are the values the
 // window shows, and the second triangle is there exactly when two fit.

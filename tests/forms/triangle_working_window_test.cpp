@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the two triangle-solving windows, driven through their buttons: every
 // answer shown appears in the working, and hostile values never put nan or inf into it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solved_triangle.h"
 
 #include "entry/conversions.h"
@@ -186,10 +187,11 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
 }
 
 working::Guide guide(const QStringList& panels, working::Working example) {
-    const QStringList boxes{QStringLiteral("Each box takes a number above 0 of at most 5 "
-                                           "characters: 3, 2.5, a fraction 3/4 or a mixed "
-                                           "number 2/1/3."),
-                            QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
+    const QStringList boxes{
+        QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
+                       "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
+            .arg(shown(2.5)),
+        QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
     return {boxes + panels, std::move(example)};
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form3.h"
 
 #include "fraction_conversion.h"
@@ -59,7 +60,17 @@ FormSpec form3Spec() {
     };
     // the whole window writes in bold
     for (Control& c : controls) c = c.bold();
-    return {"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}};
+    return FormSpec{"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}}
+        .withExercises(
+            // a fraction is written whole part first, then numerator over denominator,
+            // whatever the height its boxes stand at
+            {
+                exercise("in1s in1m in1d", "Command1", "sol1m sol1d"),
+                exercise("in2m in2d", "Command2", "sol2s sol2m sol2d"),
+                exercise("in3s in3m in3d", "Command3", "out3"),
+                exercise("in4", "Command4", "out4s out4m out4d"),
+            },
+            Tab::Exercises);
 }
 
 void showMixed(QLabel* whole, QLabel* numerator, QLabel* denominator,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fraction conversion window's four conversions, on the texts of its boxes. Each box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form4.h"
 
 #include "fraction_commands.h"
@@ -20,7 +21,7 @@ Control caption(const QString& name, const QString& text, Twips at) {
 }
 
 FormSpec form4Spec() {
-    return {
+    return FormSpec{
         "Form4",
         "Operators On Fractions",
         11430,
@@ -72,7 +73,16 @@ FormSpec form4Spec() {
             output("od4", {9360, 6120, 1215, 375}).named("Reduction Result denominator"),
         },
         std::nullopt,
-    };
+    }
+        .withExercises(
+            // the boxes sit at staggered heights, so Tab visits each exercise in the order it is
+            // read rather than by height
+            {
+                exercise("s1 m1 d1 op s2 m2 d2", "Command1", "s3 m3 d3 bool"),
+                exercise("b a", "Command2", "c"),
+                exercise("inm4 ind4", "Command3", "om4 od4"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace
@@ -83,9 +93,6 @@ Form4::Form4() : Form(form4Spec()) {
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });
-    // the boxes sit at staggered heights, so each group is visited in the order it is read
-    tabOrder({"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
-              "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"});
 }
 
 void Form4::Command1_Click() {

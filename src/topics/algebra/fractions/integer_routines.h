@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fractions window's integer routines, on 32-bit integers: a sum or product outside
