@@ -273,9 +273,9 @@ TEST_F(Windows, tabReachesEveryBoxAndButtonFromTheFirstBox) {
 TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     const std::map<QString, QStringList> orders = {
         {"Form2", {"A", "B", "C", "Command1", "X1", "X2", "Working"}},
-        {"Form4",
-         {"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
-          "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"}},
+        {"Form4", {"s1",   "m1",   "d1",       "op",   "s2",  "m2",     "d2",       "Command1",
+                   "s3",   "m3",   "d3",       "bool", "b",   "a",      "Command2", "c",
+                   "inm4", "ind4", "Command3", "om4",  "od4", "Working"}},
         {"Form14", {"Command"}},
     };
     const auto open = forms();
