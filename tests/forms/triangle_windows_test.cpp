@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two triangle windows, driven directly: whether a panel is emptied before or after
 // its message, and the order in which Tab moves through the controls.
 
@@ -173,20 +174,20 @@ QStringList tabOrder(QWidget* window, const QString& first) {
 
 TEST(TriangleWindows, TabOrder) {
     // the boxes and buttons in the windows' own order; the answers, which Tab also reaches
-    // so they can be selected and copied, come after them; before them the working pane's
-    // button
+    // so they can be selected and copied, come after them
     const QStringList cosineOrder = {
         "a1", "z1", "b1", "Command1", "Command3", "b3", "z3", "a3", "Command8", "Command6",
-        "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5",
-        "Working"};
+        "a2", "z2", "b2", "Command2", "Command4", "a4", "b4", "c4", "Command7", "Command5"};
     sb::Form10 cosines;
     EXPECT_EQ(tabOrder(&cosines, "a1").mid(0, cosineOrder.size()), cosineOrder);
     const QStringList sineOrder = {
         "z1", "x1", "b1", "Command1", "Command3", "c3", "a3", "y3", "Command6", "Command8",
-        "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5",
-        "Working"};
+        "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5"};
     sb::Form11 sines;
     EXPECT_EQ(tabOrder(&sines, "z1").mid(0, sineOrder.size()), sineOrder);
+    // the working pane's button after all of the window's own controls
+    EXPECT_EQ(tabOrder(&cosines, "a1").last().toStdString(), "Working");
+    EXPECT_EQ(tabOrder(&sines, "z1").last().toStdString(), "Working");
 }
 
 // Every panel, with every combination of hostile values in its three boxes: the program
