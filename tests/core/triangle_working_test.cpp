@@ -189,8 +189,8 @@ TEST(TriangleWorking, FiguresOfNoTriangle) {
     };
     EXPECT_EQ(length("b"), 7);
     EXPECT_EQ(length("a") + length("c"), 3.5);
-    EXPECT_EQ(length("missing"), 3.5);
-    EXPECT_EQ(laid.find("missing")->numbers[0], 3.5);
+    EXPECT_EQ(length("shortfall"), 3.5);
+    EXPECT_EQ(laid.find("shortfall")->numbers[0], 3.5);
 }
 
 } // namespace

@@ -186,7 +186,7 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     return f;
 }
 
-working::Guide guide(const QStringList& panels, working::Working example) {
+working::Guide solverGuide(const QStringList& panels, working::Working example) {
     const QStringList boxes{
         QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
                        "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")

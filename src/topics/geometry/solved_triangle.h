@@ -77,7 +77,7 @@ QString describe(const Triangle& t, const QString& mark = {});
 
 // The guide of a triangle window: what every box takes, then what each panel takes, and
 // an example worked out.
-working::Guide guide(const QStringList& panels, working::Working example);
+working::Guide solverGuide(const QStringList& panels, working::Working example);
 
 // How the computer turns degrees into radians and back.
 QString radiansDetail();

@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "topics/geometry/shared_working.h"
 #include "topics/geometry/solved_triangle.h"
 
 #include <algorithm>
@@ -98,33 +99,24 @@ struct Side {
     double length;
 };
 
-// The two shorter sides laid end to end above the longest one, and the gap they leave.
-Figure laidEndToEnd(const Side& first, const Side& second, const Side& longest, double gap) {
+// The two shorter sides laid end to end beside the longest one, and the gap they leave.
+Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side& second,
+                    const Side& longest, double gap) {
     Figure f;
-    const double L = longest.length, lift = 0.12 * L, reach = first.length + second.length;
-    const auto put = [&f](const Side& s, double from, double y, working::Place where) {
-        f.segment(s.letter, from, y, from + s.length, y);
-        f.label("side-" + QString(s.letter), from + s.length / 2, y, side(s.letter, s.length),
-                working::at(where));
-    };
-    put(longest, 0, 0, working::Place::Below);
-    put(first, 0, lift, working::Place::Above);
-    put(second, first.length, lift, working::Place::Above);
-    f.point("join", first.length, lift);
-    const QString sides = QStringLiteral("The sides %1 and %2 laid end to end beside the "
-                                         "longest side, %3: ")
-                              .arg(side(first.letter, first.length),
-                                   side(second.letter, second.length), side(longest.letter, L));
-    if (gap > 0) {
-        f.segment("missing", reach, lift, L, lift, working::dashed(working::Ink::Second));
-        f.label("missing-length", (reach + L) / 2, lift,
-                QStringLiteral("missing %1").arg(shown(gap)), working::at(working::Place::Below));
-        f.description =
-            sides + QStringLiteral("they fall %1 short, so no triangle closes.").arg(shown(gap));
-    } else {
-        f.description = sides + QStringLiteral("together they are no longer than it, so the "
-                                               "triangle is flat at best.");
-    }
+    const QString names[3] = {"a", "b", "c"};
+    const double sides[3] = {a, b, c};
+    const QString texts[3] = {side("a", a), side("b", b), side("c", c)};
+    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(shown(gap)));
+    const QString laid =
+        QStringLiteral("The sides %1 and %2 laid end to end beside the "
+                       "longest side, %3: ")
+            .arg(side(first.letter, first.length), side(second.letter, second.length),
+                 side(longest.letter, longest.length));
+    f.description = laid + (gap > 0 ? QStringLiteral("they fall %1 short, so no triangle "
+                                                     "closes.")
+                                          .arg(shown(gap))
+                                    : QStringLiteral("together they are no longer than it, so "
+                                                     "the triangle is flat at best."));
     return f;
 }
 
@@ -164,17 +156,19 @@ Working threeSidesRefused(double a, double b, double c, const QString& message) 
         w.say(QStringLiteral("The squares of these sides are too large for the computer."));
     }
     w.say(QStringLiteral("In a triangle any two sides together are longer than the third."));
-    if (longest.length < 1e150) w.figure = laidEndToEnd(first, second, longest, gap);
+    w.figure = laidEndToEnd(a, b, c, first, second, longest, gap);
+    geometry::keepDrawable(w.figure);
     return w;
 }
 
 working::Guide cosinesGuide() {
-    return geometry::guide({QStringLiteral("Triangles 1, 2 and 3 take two sides, a and b, and "
-                                           "the angle z between them, and find the side c and "
-                                           "the angles x and y."),
-                            QStringLiteral("Triangle 4 takes the three sides a, b and c and "
-                                           "finds the angles x, y and z.")},
-                           twoSidesWorking(1, 3, 90, 4, SolveSAS(3, 90, 4)));
+    return geometry::solverGuide(
+        {QStringLiteral("Triangles 1, 2 and 3 take two sides, a and b, and "
+                        "the angle z between them, and find the side c and "
+                        "the angles x and y."),
+         QStringLiteral("Triangle 4 takes the three sides a, b and c and "
+                        "finds the angles x, y and z.")},
+        twoSidesWorking(1, 3, 90, 4, SolveSAS(3, 90, 4)));
 }
 
 } // namespace sb::law_of_cosines

@@ -263,12 +263,13 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
 
 working::Guide sinesGuide() {
     // the example is the one where two triangles fit
-    return geometry::guide({QStringLiteral("Triangles 1 and 4 take two angles and a side, and "
-                                           "find the third angle and the other two sides."),
-                            QStringLiteral("Triangles 2 and 3 take the angle y, the side a "
-                                           "opposite it and the side c, and find the angles z "
-                                           "and x and the side b.")},
-                           twoSidesWorking(2, SolveYAC(30, 6, 10)));
+    return geometry::solverGuide(
+        {QStringLiteral("Triangles 1 and 4 take two angles and a side, and "
+                        "find the third angle and the other two sides."),
+         QStringLiteral("Triangles 2 and 3 take the angle y, the side a "
+                        "opposite it and the side c, and find the angles z "
+                        "and x and the side b.")},
+        twoSidesWorking(2, SolveYAC(30, 6, 10)));
 }
 
 } // namespace sb::law_of_sines
