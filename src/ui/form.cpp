@@ -186,8 +186,10 @@ void Form::chainFocus(const QList<QWidget*>& order) {
     // the working button comes after every control of the window's own, those the order
     // leaves out included
     if (workingButton_) {
+        // the chain is a ring: the last control is the one Tab leaves to reach the first
+        QWidget* first = order.isEmpty() ? this : order.first();
         QWidget* last = nullptr;
-        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
             if (w != workingButton_ && w->focusPolicy() & Qt::TabFocus) last = w;
         if (last) setTabOrder(last, workingButton_);
     }
