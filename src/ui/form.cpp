@@ -162,21 +162,13 @@ void Form::setMoreDetail(bool withDetail) {
     if (workingOpen()) pane_->present(working(), moreDetail_);
 }
 
-// After each command: its own working, or why it was refused in the words it used.
+// After each command: its own working, or why it was refused in the words it used; after one
+// with nothing to work out (a Clear), the guide again.
 void Form::commandDone() {
-    if (!pending_) {
-        const QStringList said = said_;
-        if (!said.isEmpty())
-            pending_ = [said, guide = guide_] {
-                return working::refusal(said, guide ? guide() : working::Guide{});
-            };
-        else
-            pending_ = [] {
-                working::Working w;
-                w.say(QStringLiteral("This command shows no working."));
-                return w;
-            };
-    }
+    if (!pending_ && !said_.isEmpty())
+        pending_ = [said = said_, guide = guide_] {
+            return working::refusal(said, guide ? guide() : working::Guide{});
+        };
     working_.reset();
     if (workingOpen()) pane_->present(working(), moreDetail_);
 }
