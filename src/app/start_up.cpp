@@ -2,21 +2,21 @@
 #include "start_up.h"
 
 #include "artwork.h"
+#include "ui/form.h"
 #include "window_registry.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
-#include <QFontMetricsF>
 
 namespace sb {
 
 namespace {
 
-// A text box lays its empty text out in the desktop's font as it is made, before it takes
-// the font of its window. Any Qt window loads that font when it first paints; the main menu,
-// which shows only fonts of its own, does not, so the first topic window opened would load
-// it after its click. The menu loads it instead, once it has painted.
+// Any Qt window loads the desktop's font when it first paints; the main menu, which shows
+// only fonts of its own, does not, so the first topic window opened would load it after its
+// click (for its "Show Working" button and its boxes). The menu has it prepared instead, once
+// it has painted.
 class DesktopFontAfterFirstPaint : public QObject {
 public:
     explicit DesktopFontAfterFirstPaint(QWidget* menu) : QObject(menu) {
@@ -30,7 +30,7 @@ protected:
             // after the paint, with the event loop free again
             QMetaObject::invokeMethod(
                 this, [this] {
-                    QFontMetricsF(QApplication::font()).height();
+                    ui::Form::prepareDesktopFont();
                     deleteLater();
                 },
                 Qt::QueuedConnection);

@@ -73,6 +73,11 @@ class Form : public QWidget {
 public:
     explicit Form(const FormSpec& paper);
 
+    // Draws the "Show Working" caption once, off the screen, in the desktop's font, which the
+    // windows show nothing else in but their boxes' first layout: the font is then loaded and
+    // its letters drawn before the first topic window opens, not after its click.
+    static void prepareDesktopFont();
+
     // The names of the window's controls, in table order.
     const QStringList& controlNames() const { return controlNames_; }
     const std::vector<Exercise>& exercises() const { return exercises_; }
