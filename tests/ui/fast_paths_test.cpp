@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the program does before its main menu is on the screen, and what it leaves for later:
-// the menu's web line builds no text document, its pointer is drawn when first needed, and
-// the program's icon is drawn at most once for each size.
+// The work the program saves before its main menu is on the screen and when it opens a window,
+// and what each saving must leave as it was: the menu's web line builds no text document, its
+// pointer is drawn when first needed, the program's icon is drawn at most once for each size,
+// and a line is filled where that gives the pixels of the drawn line.
 
 #include "app/artwork.h"
 #include "app/start_up.h"
 #include "app/window_registry.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -85,6 +87,39 @@ TEST(ProgramIcon, eachSizeIsDrawnOnce) {
         const QPixmap first = icon.pixmap(QSize(size, size), 1.0);
         EXPECT_EQ(QIcon(icon).pixmap(QSize(size, size), 1.0).cacheKey(), first.cacheKey());
     }
+}
+
+TEST(LineControl, fillsOrDrawsTheSamePixelsAsADrawnLine) {
+    struct Case {
+        const char* what;
+        QPoint from, to;
+    };
+    const Case cases[] = {
+        {"level", {2, 5}, {60, 5}},      {"upright", {7, 1}, {7, 40}},
+        {"a point", {3, 3}, {3, 3}},     {"level, backwards", {60, 5}, {2, 5}},
+        {"upright, backwards", {7, 40}, {7, 1}}, {"slanting", {2, 2}, {50, 30}},
+    };
+    for (const Case& c : cases)
+        for (const qreal scale : {1.0, 2.0}) {
+            SCOPED_TRACE(std::string(c.what) + " at x" + std::to_string(scale));
+            QWidget window;
+            window.setFixedSize(80, 50);
+            window.setAutoFillBackground(true);
+            new sb::ui::LineControl(c.from, c.to, &window);
+            QImage shown(window.size() * scale, QImage::Format_RGB32);
+            shown.setDevicePixelRatio(scale);
+            window.render(&shown);
+
+            QImage drawn(window.size() * scale, QImage::Format_RGB32);
+            drawn.setDevicePixelRatio(scale);
+            drawn.fill(window.palette().color(QPalette::Window));
+            QPainter painter(&drawn);
+            painter.setClipRect(QRect(c.from, c.to).normalized().adjusted(0, 0, 1, 1)); // its box
+            painter.setPen(window.palette().color(QPalette::WindowText));
+            painter.drawLine(c.from, c.to);
+            painter.end();
+            EXPECT_EQ(shown, drawn);
+        }
 }
 
 } // namespace
