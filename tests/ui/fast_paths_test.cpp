@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The work the program saves before its main menu is on the screen and when it opens a window,
 // and what each saving must leave as it was: the menu's web line builds no text document, its
-// pointer is drawn when first needed, the program's icon is drawn at most once for each size,
-// and a line is filled where that gives the pixels of the drawn line.
+// pointer is drawn when first needed, no window builds its working pane before it is opened,
+// the program's icon is drawn at most once for each size, and a line is filled where that
+// gives the pixels of the drawn line.
 
 #include "app/artwork.h"
 #include "app/start_up.h"
 #include "app/window_registry.h"
 #include "ui/widgets.h"
+#include "ui/working_pane.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -48,6 +51,19 @@ TEST_F(MainMenu, theWebLineBuildsNoTextDocumentEvenWithTheFocus) {
     QApplication::sendEvent(link, &in);
     EXPECT_FALSE(hasTextDocument(link));
     EXPECT_EQ(link->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(MainMenu, noTopicWindowBuildsItsWorkingPaneBeforeItIsOpened) {
+    int panes = 0;
+    for (int number = 2; number <= 13; ++number) {
+        QWidget* topic = registry->show(QStringLiteral("Form%1").arg(number));
+        ASSERT_TRUE(topic) << number;
+        QCoreApplication::processEvents(); // shown and painted
+        if (!topic->findChild<QAbstractButton*>("Working")) continue;
+        ++panes;
+        EXPECT_FALSE(topic->findChild<sb::ui::WorkingPane*>()) << number;
+    }
+    EXPECT_GE(panes, 9);
 }
 
 TEST_F(MainMenu, theWebLineShowsAHandFromTheFirstTimeTheMouseIsOverIt) {
