@@ -97,7 +97,8 @@ void Form5::calculate(statistics::Measure which) {
     const auto lists = std::make_shared<const statistics::Lists>(std::move(checked.lists));
     const statistics::Sums sums = statistics::measure(*lists, which);
     showResult("sol", sums.answer(which));
-    showWorking([which, lists, sums] { return statistics::statisticsWorking(which, *lists, sums); });
+    showWorking(
+        [which, lists, sums] { return statistics::statisticsWorking(which, *lists, sums); });
 }
 
 } // namespace sb

@@ -22,9 +22,7 @@ QString shown(double value) { return resultText(value); }
 QString counted(std::size_t n) { return QLocale().toString(qulonglong(n)); }
 
 // A number after a minus sign: a negative one in brackets, 4 − (-2).
-QString subtracted(double value) {
-    return value < 0 ? u'(' + shown(value) + u')' : shown(value);
-}
+QString subtracted(double value) { return value < 0 ? u'(' + shown(value) + u')' : shown(value); }
 
 bool finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -75,12 +73,12 @@ Chart barsByValue(const std::vector<std::pair<double, double>>& values, std::siz
         chart.columns.push_back({value - 0.3 * gap, 0.6 * gap, weight});
     chart.lowest = values.front().first;
     chart.highest = values.back().first;
-    chart.what = QStringLiteral("Bar chart of the %1 values from %2 to %3, one bar for each of "
-                                "the %4 different values, as high as %5")
-                     .arg(counted(count), shown(chart.lowest), shown(chart.highest),
-                          counted(values.size()),
-                          weighted ? QStringLiteral("its total weight")
-                                   : QStringLiteral("the number of times it occurs"));
+    chart.what =
+        QStringLiteral("Bar chart of the %1 values from %2 to %3, one bar for each of "
+                       "the %4 different values, as high as %5")
+            .arg(counted(count), shown(chart.lowest), shown(chart.highest), counted(values.size()),
+                 weighted ? QStringLiteral("its total weight")
+                          : QStringLiteral("the number of times it occurs"));
     return chart;
 }
 
@@ -105,7 +103,8 @@ Chart histogram(const Lists& lists) {
     double start = std::floor(chart.lowest / width) * width;
     if (start > chart.lowest) start -= width;
     if (!(width > 0) || !finite({width, start})) return chart; // no bars: not drawable
-    const auto count = std::size_t(std::clamp(std::ceil((chart.highest - start) / width), 1.0, 1000.0));
+    const auto count =
+        std::size_t(std::clamp(std::ceil((chart.highest - start) / width), 1.0, 1000.0));
     std::vector<double> heights(count, 0.0);
     for (std::size_t i = 0; i < n; ++i) {
         const double at = std::floor((lists.numbers[i] - start) / width);
@@ -141,7 +140,8 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     const double mean = sums.mean;
 
     const auto values = distinctValues(lists, mostBarsByValue);
-    const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty()) : histogram(lists);
+    const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty())
+                               : histogram(lists);
     double left = std::min(chart.lowest, mean), right = std::max(chart.highest, mean);
     double top = 0, bottom = 0;
     bool drawable = !chart.columns.empty() && finite({chart.highest - chart.lowest});
@@ -152,8 +152,8 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     }
     // the band from mean - sigma to mean + sigma, where it can be drawn
     const double sigma = which == Measure::Mean ? 0 : sums.deviation.value_or(0);
-    const bool banded = which != Measure::Mean && sums.deviation &&
-                        finite({mean - sigma, mean + sigma, 2 * sigma});
+    const bool banded =
+        which != Measure::Mean && sums.deviation && finite({mean - sigma, mean + sigma, 2 * sigma});
     if (banded) left = std::min(left, mean - sigma), right = std::max(right, mean + sigma);
     const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.15;
     drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
@@ -242,18 +242,18 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                        : QStringLiteral("The variance is the mean of the squared distances from "
                                         "the mean:"));
         for (const Deviation& row : sums.firstRows) {
-            const QString distance = QStringLiteral("%1 − %2 = %3")
-                                         .arg(shown(row.value), subtracted(sums.mean),
-                                              shown(row.distance));
+            const QString distance =
+                QStringLiteral("%1 − %2 = %3")
+                    .arg(shown(row.value), subtracted(sums.mean), shown(row.distance));
             w.say(weighted ? QStringLiteral("%1; squared × %2: %3")
                                  .arg(distance, subtracted(row.weight), shown(row.term))
                            : QStringLiteral("%1; squared: %2").arg(distance, shown(row.term)));
         }
         if (n > sums.firstRows.size()) {
             const std::size_t more = n - sums.firstRows.size();
-            w.say(QStringLiteral("… %1 more %2").arg(counted(more),
-                                                     more == 1 ? QStringLiteral("value")
-                                                               : QStringLiteral("values")));
+            w.say(QStringLiteral("… %1 more %2")
+                      .arg(counted(more),
+                           more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
         }
         w.say(QStringLiteral("Sum of the %1: %2")
                   .arg(weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares"),
