@@ -12,8 +12,8 @@
 namespace {
 
 namespace st = sb::statistics;
-using st::Measure;
 using sb::working::Shape;
+using st::Measure;
 
 // The steps are written with the locale's decimal mark; these expect a point.
 class StatisticsWorking : public testing::Test {
@@ -44,11 +44,16 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
         QStringList lines; // with the detail lines
     };
     const Row rows[] = {
-        {"1 2 3 4", "", Measure::Mean,
+        {"1 2 3 4",
+         "",
+         Measure::Mean,
          {"The mean adds the values and divides by how many there are.", "1 + 2 + 3 + 4 = 10",
-          "Sum of the 4 values: 10", "With no weights every value counts once, so the total weight is 4",
+          "Sum of the 4 values: 10",
+          "With no weights every value counts once, so the total weight is 4",
           "Mean = 10 / 4 = 2.5", "The mean is 2.5"}},
-        {"1 2 3", "1 1 2", Measure::Deviation,
+        {"1 2 3",
+         "1 1 2",
+         Measure::Deviation,
          {"The mean adds value × weight for every value and divides by the sum of the weights.",
           "1 × 1 + 2 × 1 + 3 × 2 = 9", "Sum of value × weight over the 3 values: 9",
           "1 + 1 + 2 = 4", "Sum of the weights: 4", "Mean = 9 / 4 = 2.25",
@@ -59,10 +64,12 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
           "Variance = 2.75 / 4 = 0.6875", "Standard deviation σ = √0.6875 = 0.82915619758885",
           "The standard deviation is 0.82915619758885"}},
         // a negative weight can make the variance negative: no root, and the window says -2
-        {"1 2", "-1 2", Measure::Variance,
+        {"1 2",
+         "-1 2",
+         Measure::Variance,
          {"The mean adds value × weight for every value and divides by the sum of the weights.",
-          "1 × (-1) + 2 × 2 = 3", "Sum of value × weight over the 2 values: 3",
-          "(-1) + 2 = 1", "Sum of the weights: 1", "Mean = 3 / 1 = 3",
+          "1 × (-1) + 2 × 2 = 3", "Sum of value × weight over the 2 values: 3", "(-1) + 2 = 1",
+          "Sum of the weights: 1", "Mean = 3 / 1 = 3",
           "The variance is the mean of the squared distances from the mean, each counted by its "
           "weight:",
           "1 − 3 = -2; squared × (-1): -4", "2 − 3 = -1; squared × 2: 2",
@@ -84,7 +91,9 @@ TEST_F(StatisticsWorking, LongListsCutTheTable) {
     const struct {
         int count;
         const char* more;
-    } rows[] = {{20, nullptr}, {21, "… 1 more value"}, {1000, "… 980 more values"},
+    } rows[] = {{20, nullptr},
+                {21, "… 1 more value"},
+                {1000, "… 980 more values"},
                 {1'000'000, "… 999,980 more values"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.count);
