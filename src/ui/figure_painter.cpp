@@ -124,7 +124,7 @@ void drawAxes(QPainter& p, const Mapping& m, const Figure& f, const FigureColour
     const double xStep = niceStep(b.right - b.left), yStep = niceStep(b.top - b.bottom);
     QPen grid(colours.grid, 1);
     QPen axis(colours.text, 1.2);
-    for (double k = std::ceil(b.left / xStep); k * xStep <= b.right; ++k) {
+    for (double k = std::ceil(b.left / xStep); f.xTicks && k * xStep <= b.right; ++k) {
         const double x = k * xStep;
         const QPointF at = m(x, axisY);
         p.setPen(grid);

@@ -69,6 +69,8 @@ struct Figure {
     std::optional<Box> view; // what to show; the elements' extent when unset
     // A note under the figure, such as why the cuts of a bar are left out.
     QString note;
+    // Numbered ticks along x; bars set side by side to compare them stand at no number.
+    bool xTicks = true;
 
     bool empty() const { return elements.empty(); }
     const Element* find(const QString& name) const;
