@@ -1,5 +1,6 @@
 #pragma once
 
+#include "traffic_working.h"
 #include "ui/form.h"
 
 #include <array>
@@ -22,7 +23,11 @@ private:
     void Command1_Click();
 
     // The values of the two boxes, read in order; nothing after the first refused one.
-    std::optional<std::array<double, 2>> readTwo(const QString& first, const QString& second);
+    std::optional<std::array<traffic::Given, 2>> readTwo(const QString& first,
+                                                         const QString& second);
+    // A row of distance = speed x time: reads its two boxes and shows what solve gives.
+    void solveMotion(traffic::Unknown unknown, const QString& first, const QString& second,
+                     const QString& output, double (*solve)(double, double));
 };
 
 } // namespace sb
