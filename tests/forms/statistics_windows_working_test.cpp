@@ -3,6 +3,7 @@
 
 #include "topics/statistics/dispersion/form5.h"
 #include "topics/statistics/progressions/form6.h"
+#include "topics/statistics/traffic/form12.h"
 
 #include "working_property.h"
 
@@ -66,6 +67,27 @@ TEST(ProgressionsWindowWorking, EveryAnswerShownIsInTheWorking) {
         {"command22", {{"a19", any}, {"q9", ratio}}},
         {"Command10", {{"a110", any}, {"q10", ratio}, {"n10", any}}},
         {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}},
+    };
+    working_property::expectAnswersInWorking(window, commands, 150);
+}
+
+// Every box of the traffic window takes values above 0; now and then a refused one.
+TEST(TrafficWindowWorking, EveryAnswerShownIsInTheWorking) {
+    sb::Form12 window;
+    const working_property::Values positive = [](std::mt19937& random) {
+        QString value = anyValue(random);
+        if (value.startsWith(u'-') && random() % 8 != 0) value.remove(0, 1);
+        return value;
+    };
+    const working_property::Values percent = [](std::mt19937& random) {
+        return QString::number(std::uniform_int_distribution<int>(1, 120)(random) / 2.0);
+    };
+    const std::vector<RandomCommand> commands = {
+        {"Command3", {{"s1", positive}, {"v1", positive}}},
+        {"Command4", {{"s2", positive}, {"t2", positive}}},
+        {"Command5", {{"t3", positive}, {"v3", positive}}},
+        {"Command2", {{"p1", percent}, {"pr1", positive}}},
+        {"Command1", {{"p2", percent}, {"pr2", positive}}},
     };
     working_property::expectAnswersInWorking(window, commands, 150);
 }
