@@ -113,6 +113,9 @@ struct Guide {
     Working example;   // one exercise worked out by the same code as the command
 };
 
+// A guide of the boxes' lines and one example, its steps headed by the exercise worked.
+Guide guide(QStringList boxes, const QString& exercise, Working example);
+
 // The pane before any command.
 Working introduction(const Guide& guide);
 // The pane after a refused command: the messages it gave, then what a valid input is.
