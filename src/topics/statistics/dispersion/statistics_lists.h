@@ -65,7 +65,7 @@ struct Sums {
     // the variance and the deviation only
     double squareSum = 0; // the sum of d*d, or of d*(d*w)
     double variance = 0;
-    std::optional<double> deviation; // the root of the variance, when it has one
+    std::optional<double> deviation;  // the root of the variance, when it has one
     std::vector<Deviation> firstRows; // the first tableRows rows of the table, in order
 
     double answer(Measure which) const;

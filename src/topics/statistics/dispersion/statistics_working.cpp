@@ -275,23 +275,19 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
 }
 
 working::Guide statisticsGuide() {
-    working::Guide g;
-    g.boxes = {
-        QStringLiteral("The numbers box takes the values separated by single blanks, such as "
-                       "1 4 65 898."),
-        QStringLiteral("Each value may be a decimal 2.5, a fraction 3/4 or a mixed number 2/1/3; "
-                       "it counts as its decimal to 15 digits."),
-        QStringLiteral("The weights box stays empty (every weight is 1), or takes one weight per "
-                       "value, in the same order."),
-    };
     const auto checked = checklists(u"2 4 4 4 5 5 7 9", u"", NumberMarks(QLocale()));
     const Sums sums = measure(checked.lists, Measure::Deviation);
-    g.example = statisticsWorking(Measure::Deviation, checked.lists, sums);
-    g.example.steps.insert(g.example.steps.begin(),
-                           {QStringLiteral("Numbers 2 4 4 4 5 5 7 9, Calculate "
-                                           "Standard-Deviation:"),
-                            false});
-    return g;
+    return working::guide(
+        {
+            QStringLiteral("The numbers box takes the values separated by single blanks, such "
+                           "as 1 4 65 898."),
+            QStringLiteral("Each value may be a decimal 2.5, a fraction 3/4 or a mixed number "
+                           "2/1/3; it counts as its decimal to 15 digits."),
+            QStringLiteral("The weights box stays empty (every weight is 1), or takes one weight "
+                           "per value, in the same order."),
+        },
+        QStringLiteral("Numbers 2 4 4 4 5 5 7 9, Calculate Standard-Deviation:"),
+        statisticsWorking(Measure::Deviation, checked.lists, sums));
 }
 
 } // namespace sb::statistics

@@ -411,24 +411,24 @@ Working progressionWorking(Row row, const std::vector<Box>& boxes, const Worked&
 }
 
 working::Guide progressionsGuide() {
-    working::Guide g;
-    g.boxes = {
-        QStringLiteral("Each box takes a number 2.5, a fraction 3/4 or a mixed number 2/1/3, at "
-                       "most 8 characters."),
-        QStringLiteral("A1 is the first term, An the last, N the number of terms, D the step "
-                       "from one term to the next and Q the ratio of one term to the one before."),
-        QStringLiteral("A command writes the numbers it read back into its boxes, cut to 8 "
-                       "characters, and goes on with what the box shows; Q and the An of the "
-                       "geometric sums are used as typed."),
+    auto typed = [](const char* letter, double value) {
+        const QString text = shown(value);
+        return Box{QString::fromLatin1(letter), text, text, text, value};
     };
-    const std::vector<Box> example = {
-        {QStringLiteral("A1"), QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("2"), 2},
-        {QStringLiteral("D"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("3"), 3},
-        {QStringLiteral("N"), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"), 5}};
-    g.example = progressionWorking(Row::ArithSumA1DN, example, ArithSumA1DNWorked(2, 3, 5));
-    g.example.steps.insert(g.example.steps.begin(),
-                           {QStringLiteral("A1 = 2, D = 3, N = 5, Find Sn:"), false});
-    return g;
+    return working::guide(
+        {
+            QStringLiteral("Each box takes a number 2.5, a fraction 3/4 or a mixed number 2/1/3, "
+                           "at most 8 characters."),
+            QStringLiteral("A1 is the first term, An the last, N the number of terms, D the step "
+                           "from one term to the next and Q the ratio of one term to the one "
+                           "before."),
+            QStringLiteral("A command writes the numbers it read back into its boxes, cut to 8 "
+                           "characters, and goes on with what the box shows; Q and the An of the "
+                           "geometric sums are used as typed."),
+        },
+        QStringLiteral("A1 = 2, D = 3, N = 5, Find Sn:"),
+        progressionWorking(Row::ArithSumA1DN, {typed("A1", 2), typed("D", 3), typed("N", 5)},
+                           ArithSumA1DNWorked(2, 3, 5)));
 }
 
 } // namespace sb::progressions

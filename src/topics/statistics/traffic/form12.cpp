@@ -148,35 +148,27 @@ void Form12::Command4_Click() { solveMotion(Unknown::Speed, "s2", "t2", "v2", Fi
 
 void Form12::Command5_Click() { solveMotion(Unknown::Distance, "t3", "v3", "s3", FindS); }
 
-void Form12::Command2_Click() {
-    label("de1")->clear();
-    label("np1")->clear();
-    const auto pc = readTwo("p1", "pr1");
-    if (!pc) return;
-    const auto [p, c] = *pc;
-    if (p.value > 100) return say(percentageOver100); // 100 % itself takes the whole price off
-    PriceChange change{PercentageAmountWorked(p.value, c.value)};
-    showResult("de1", change.amount.amount);
-    // the new price is reckoned from the amount as it shows, to 15 digits
-    change.amountShown = numberOf(label("de1")->text());
-    change.newPrice = DecreasedPrice(c.value, change.amountShown);
-    showResult("np1", change.newPrice);
-    showWorking([=] { return priceWorking(true, p, c, change); });
-}
+void Form12::Command2_Click() { solvePrice(true, "p1", "pr1", "de1", "np1"); }
 
-void Form12::Command1_Click() {
-    label("de2")->clear();
-    label("np2")->clear();
-    const auto pc = readTwo("p2", "pr2");
+void Form12::Command1_Click() { solvePrice(false, "p2", "pr2", "de2", "np2"); }
+
+void Form12::solvePrice(bool decrease, const QString& percentage, const QString& cost,
+                        const QString& amount, const QString& newPrice) {
+    label(amount)->clear();
+    label(newPrice)->clear();
+    const auto pc = readTwo(percentage, cost);
     if (!pc) return;
     const auto [p, c] = *pc;
+    // 100 % itself takes the whole price off; an increase has no limit
+    if (decrease && p.value > 100) return say(percentageOver100);
     PriceChange change{PercentageAmountWorked(p.value, c.value)};
-    showResult("de2", change.amount.amount);
+    showResult(amount, change.amount.amount);
     // the new price is reckoned from the amount as it shows, to 15 digits
-    change.amountShown = numberOf(label("de2")->text());
-    change.newPrice = IncreasedPrice(change.amountShown, c.value);
-    showResult("np2", change.newPrice);
-    showWorking([=] { return priceWorking(false, p, c, change); });
+    change.amountShown = numberOf(label(amount)->text());
+    change.newPrice = decrease ? DecreasedPrice(c.value, change.amountShown)
+                               : IncreasedPrice(change.amountShown, c.value);
+    showResult(newPrice, change.newPrice);
+    showWorking([=] { return priceWorking(decrease, p, c, change); });
 }
 
 } // namespace sb

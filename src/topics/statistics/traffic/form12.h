@@ -28,6 +28,9 @@ private:
     // A row of distance = speed x time: reads its two boxes and shows what solve gives.
     void solveMotion(traffic::Unknown unknown, const QString& first, const QString& second,
                      const QString& output, double (*solve)(double, double));
+    // A price problem: reads the percentage and the cost, shows the amount and the new price.
+    void solvePrice(bool decrease, const QString& percentage, const QString& cost,
+                    const QString& amount, const QString& newPrice);
 };
 
 } // namespace sb

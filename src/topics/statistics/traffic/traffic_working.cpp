@@ -133,20 +133,18 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
 }
 
 working::Guide trafficGuide() {
-    working::Guide g;
-    g.boxes = {
-        QStringLiteral("Every box takes a number above 0: a decimal 2.5, a fraction 3/4 or a "
-                       "mixed number 2/1/3."),
-        QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
-                       "other (km, km per hour and hours)."),
-        QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
-                       "takes at most 100 percent."),
-    };
-    g.example = motionWorking(Unknown::Time, {QStringLiteral("100"), 100},
-                              {QStringLiteral("40"), 40}, FindT(100, 40));
-    g.example.steps.insert(g.example.steps.begin(),
-                           {QStringLiteral("S = 100, V = 40, Find T:"), false});
-    return g;
+    return working::guide(
+        {
+            QStringLiteral("Every box takes a number above 0: a decimal 2.5, a fraction 3/4 or a "
+                           "mixed number 2/1/3."),
+            QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
+                           "other (km, km per hour and hours)."),
+            QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
+                           "takes at most 100 percent."),
+        },
+        QStringLiteral("S = 100, V = 40, Find T:"),
+        motionWorking(Unknown::Time, {QStringLiteral("100"), 100}, {QStringLiteral("40"), 40},
+                      FindT(100, 40)));
 }
 
 } // namespace sb::traffic
