@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long reading a typed value, writing a result and solving an equation take: each
 // click of a command does a handful of these, so they must stay far below a frame.
 
@@ -38,4 +39,3 @@ BENCHMARK(solveQuadratic);
 
 } // namespace
 
-BENCHMARK_MAIN();

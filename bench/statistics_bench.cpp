@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window on long lists: a pasted column of a million numbers must be read,
 // and its mean, variance and standard deviation computed, well within a second; building
 // the working of the answer (its steps and figure) must add under 100 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon drawing to a square PNG at build time:
 //     render_icon DRAWING.svg OUT.png SIZE
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one driver script and compares its transcript with the lines of the script that
 # start with "#> " (the expected transcript, in order). The driver must exit 1 exactly
 # when an error line is expected, 0 otherwise.

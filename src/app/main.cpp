@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_up.h"
 #include "window_registry.h"
 
@@ -8,8 +9,28 @@
 
 namespace {
 
-// --help and --version only print, so they work without a display too (over ssh, in scripts)
+void describe(QCommandLineParser& options) {
+    QCoreApplication::setApplicationName(QStringLiteral("Sumbrook"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SUMBROOK_VERSION));
+    options.setApplicationDescription(QStringLiteral(SUMBROOK_DESCRIPTION));
+    options.addHelpOption();
+    options.addVersionOption();
+}
+
+// --help and --version alone only print, so they need no GUI application: no display, no
+// platform plugin, no runtime folder (over ssh, in scripts, in a root shell)
 bool onlyPrints(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser options;
+    describe(options);
+    return options.parse(arguments) && (options.isSet(QStringLiteral("version")) ||
+                                        options.isSet(QStringLiteral("help")));
+}
+
+// Qt's own options or --help-all (which lists them) need the GUI application; when they
+// come with an option that only prints, it needs no display either
+bool printsWithQtOptions(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         for (const std::string_view option : {"-h", "--help", "--help-all", "-v", "--version"})
             if (argv[i] == option) return true;
@@ -19,18 +40,20 @@ bool onlyPrints(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (onlyPrints(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (onlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser options;
+        describe(options);
+        options.process(app); // prints and ends here
+    }
+    if (printsWithQtOptions(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv); // takes Qt's own options (-platform, -style, ...) first
-    QApplication::setApplicationName(QStringLiteral("Sumbrook"));
-    QApplication::setApplicationVersion(QStringLiteral(SUMBROOK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(SUMBROOK_APP_ID));
 
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral(SUMBROOK_DESCRIPTION));
-    options.addHelpOption();
-    options.addVersionOption();
-    options.process(app); // --help and --version print and end here
+    describe(options);
+    options.process(app); // --help-all, or --help and --version among Qt's options, end here
 
     sb::WindowRegistry windows;
     sb::startUp(windows);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-drive: runs the program's windows from a script and prints what happens.
 // See docs/driver.md.
 

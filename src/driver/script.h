@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The driver's script language: one command a line, words and double-quoted TEXT with

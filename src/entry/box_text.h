@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a text box with a maximum length keeps of an edit. The length counts UTF-16 code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Value entry: how every topic window that takes numbers reads one typed value. A value is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dark_palette.h"
 
 namespace sb::ui {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "figure_painter.h"
 
 #include "entry/conversions.h"
@@ -122,9 +123,17 @@ void drawAxes(QPainter& p, const Mapping& m, const Figure& f, const FigureColour
     const double axisY = (b.bottom <= 0 && 0 <= b.top) ? 0 : b.bottom;
     const double axisX = (b.left <= 0 && 0 <= b.right) ? 0 : b.left;
     const double xStep = niceStep(b.right - b.left), yStep = niceStep(b.top - b.bottom);
+    // a view far narrower than its distance from 0 has ticks no double can tell apart
+    const auto countable = [](double from, double to, double step) {
+        return std::isfinite(step) && step > 0 && std::abs(from / step) < 1e12 &&
+               std::abs(to / step) < 1e12;
+    };
+    // a chart of bars set side by side for comparison has no numbers along x
+    const bool xTicks = f.xTicks && countable(b.left, b.right, xStep);
+    const bool yTicks = countable(b.bottom, b.top, yStep);
     QPen grid(colours.grid, 1);
     QPen axis(colours.text, 1.2);
-    for (double k = std::ceil(b.left / xStep); f.xTicks && k * xStep <= b.right; ++k) {
+    for (double k = std::ceil(b.left / xStep); xTicks && k * xStep <= b.right; ++k) {
         const double x = k * xStep;
         const QPointF at = m(x, axisY);
         p.setPen(grid);
@@ -134,7 +143,7 @@ void drawAxes(QPainter& p, const Mapping& m, const Figure& f, const FigureColour
         if (k != 0 || axisX != 0)
             drawText(p, at + QPointF(0, 4), tickText(x), Place::Below, area, colours);
     }
-    for (double k = std::ceil(b.bottom / yStep); k * yStep <= b.top; ++k) {
+    for (double k = std::ceil(b.bottom / yStep); yTicks && k * yStep <= b.top; ++k) {
         const double y = k * yStep;
         const QPointF at = m(axisX, y);
         p.setPen(grid);
@@ -293,8 +302,9 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
         svg.setFileName(path);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
-        svg.setTitle(figure.description);
-        svg.setDescription(figure.description);
+        // the generator writes both as they are, so a "<" of a comparison would break the file
+        svg.setTitle(figure.description.toHtmlEscaped());
+        svg.setDescription(figure.description.toHtmlEscaped());
         QPainter p;
         if (!p.begin(&svg)) return false;
         paintFigure(p, QRectF(QPoint(), size), figure, colours);

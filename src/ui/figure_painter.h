@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Draws a figure model with QPainter: the same code paints the pane on the screen, the SVG

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
 #include "desktop.h"
@@ -25,7 +26,8 @@ constexpr int edge = 6; // the button's distance from the window's edges
 
 } // namespace
 
-Form::Form(const FormSpec& paper) : entry_(paper.entry), guide_(paper.guide) {
+Form::Form(const FormSpec& paper)
+    : entry_(paper.entry), exercises_(paper.exercises), guide_(paper.guide) {
     setObjectName(paper.name);
     setWindowTitle(paper.caption);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,7 +52,25 @@ Form::Form(const FormSpec& paper) : entry_(paper.entry), guide_(paper.guide) {
         const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
-    chainFocus(reading);
+    chainFocus(paper.tab == Tab::Exercises ? exerciseOrder(reading) : reading);
+
+    // Enter in a box is a click on its exercise's first button, as a dialog's default button
+    for (const Exercise& e : exercises_) {
+        Q_ASSERT_X(!e.buttons.isEmpty(), "Form", qPrintable(paper.name));
+        auto* solve = control<QAbstractButton>(e.buttons.front());
+        for (const QString& name : e.boxes)
+            connect(control<TextBox>(name), &TextBox::entered, solve, &QAbstractButton::click);
+    }
+}
+
+QList<QWidget*> Form::exerciseOrder(const QList<QWidget*>& reading) const {
+    QList<QWidget*> order;
+    for (const Exercise& e : exercises_)
+        for (const QStringList* names : {&e.boxes, &e.buttons, &e.answers})
+            for (const QString& name : *names) order << control(name);
+    for (QWidget* w : reading)
+        if (!order.contains(w)) order << w;
+    return order;
 }
 
 void Form::tabOrder(const QStringList& names) {
@@ -163,8 +183,14 @@ void Form::commandDone() {
 
 void Form::chainFocus(const QList<QWidget*>& order) {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    // the working button comes after the window's own controls
-    if (!order.isEmpty() && workingButton_) setTabOrder(order.last(), workingButton_);
+    // the working button comes after every control of the window's own, those the order
+    // leaves out included
+    if (workingButton_) {
+        QWidget* last = nullptr;
+        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+            if (w != workingButton_ && w->focusPolicy() & Qt::TabFocus) last = w;
+        if (last) setTabOrder(last, workingButton_);
+    }
     const auto firstBox = std::find_if(order.begin(), order.end(),
                                        [](QWidget* w) { return qobject_cast<QLineEdit*>(w); });
     if (firstBox != order.end()) (*firstBox)->setFocus();
@@ -217,10 +243,12 @@ std::optional<std::vector<double>> Form::readAll(const QStringList& boxes) {
     return values;
 }
 
-void Form::writeBack(const QString& name) {
+QString Form::writeBack(const QString& name) {
     QLineEdit* written = box(name);
-    written->setText(resultText(eval(written)));
+    const QString whole = resultText(eval(written));
+    written->setText(whole);
     written->setCursorPosition(0); // the box shows the number from its first digit
+    return whole;
 }
 
 double Form::shownNumber(const QString& name) const { return numberOf(box(name)->text()); }

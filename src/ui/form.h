@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controls.h"
@@ -17,7 +18,25 @@ class QPushButton;
 
 namespace sb::ui {
 
-// What a window is on paper: its class name, caption, client area, colour and controls.
+// One exercise of a window: the boxes a pupil fills, in the order the value is written (a
+// mixed number: whole part, numerator, denominator), the buttons that solve it and the
+// answers they write. Enter in one of its boxes presses its first button.
+struct Exercise {
+    QStringList boxes, buttons, answers;
+};
+
+// An exercise from three lists of control names, each separated by blanks.
+inline Exercise exercise(const QString& boxes, const QString& buttons, const QString& answers) {
+    const auto names = [](const QString& list) { return list.split(u' ', Qt::SkipEmptyParts); };
+    return {names(boxes), names(buttons), names(answers)};
+}
+
+// The way Tab goes through a window: in reading order (top to bottom, then left to right),
+// or through its exercises as listed, each with its boxes, then its buttons, then its answers.
+enum class Tab { Reading, Exercises };
+
+// What a window is on paper: its class name, caption, client area, colour, controls, and the
+// exercises its controls make up.
 struct FormSpec {
     QString name; // the window's class name, Form1 .. Form14
     QString caption;
@@ -28,6 +47,16 @@ struct FormSpec {
     // What the boxes take and one example worked out: the working pane before any command
     // and after a refused one. Called only when somebody looks at the working.
     working::Guide (*guide)() = nullptr;
+    std::vector<Exercise> exercises = {}; // in reading order
+    Tab tab = Tab::Reading;
+
+    // The same window with these exercises, Tab going the way given.
+    FormSpec withExercises(std::vector<Exercise> list, Tab way = Tab::Reading) const {
+        FormSpec copy = *this;
+        copy.exercises = std::move(list);
+        copy.tab = way;
+        return copy;
+    }
 };
 
 class WorkingPane;
@@ -36,8 +65,9 @@ class WorkingPane;
 inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
 
 // A top-level window built from its FormSpec. Closing it discards it. Tab visits its boxes,
-// buttons, answers and links in reading order (top to bottom, then left to right) unless
-// the window gives its own order, and its first box has the focus when it opens.
+// buttons, answers and links in reading order or exercise by exercise, as its FormSpec says
+// (what belongs to no exercise then comes last, in reading order), unless the window gives
+// its own order; its first box has the focus when it opens.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +75,7 @@ public:
 
     // The names of the window's controls, in table order.
     const QStringList& controlNames() const { return controlNames_; }
+    const std::vector<Exercise>& exercises() const { return exercises_; }
 
     // The working pane on the right, opened and closed by the "Show Working" button: the
     // guide before any command, then the working of the last command, or why it was refused.
@@ -95,8 +126,9 @@ protected:
 
     // Reads the box and writes back the number it was read as ("0" for a refused text). The
     // box keeps at most its maximum length, so a longer number is cut there, and from then
-    // on the cut text is the value: read it with shownNumber.
-    void writeBack(const QString& box);
+    // on the cut text is the value: read it with shownNumber. Returns the whole text, as it
+    // was before the box cut it.
+    QString writeBack(const QString& box);
     // The number of the text a box shows; a text that is no number is a fault.
     double shownNumber(const QString& box) const;
 
@@ -104,17 +136,19 @@ protected:
     void showResult(const QString& output, double value);
 
 private:
+    QList<QWidget*> exerciseOrder(const QList<QWidget*>& reading) const;
     void chainFocus(const QList<QWidget*>& order);
     void placeWorkingButton();
     void commandDone();
 
     std::optional<EntryRules> entry_;
     QStringList controlNames_;
+    std::vector<Exercise> exercises_;
     QSize part_; // the window's own area, which keeps its pixels when the pane opens
 
     working::Guide (*guide_)() = nullptr;
     QPushButton* workingButton_ = nullptr;
-    WorkingPane* pane_ = nullptr; // made when first opened
+    WorkingPane* pane_ = nullptr;               // made when first opened
     std::function<working::Working()> pending_; // the last command's working, not built yet
     std::optional<working::Working> working_;
     bool moreDetail_ = false;

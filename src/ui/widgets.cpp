@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
 #include "entry/box_text.h"
@@ -20,10 +21,14 @@ namespace sb::ui {
 
 namespace {
 
-bool isPress(const QKeyEvent* event) {
+// Return, or Enter on the keypad, pressed afresh: a key held down does not repeat a command
+bool isEnter(const QKeyEvent* event) {
     return !event->isAutoRepeat() &&
-           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-            event->key() == Qt::Key_Space);
+           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+}
+
+bool isPress(const QKeyEvent* event) {
+    return isEnter(event) || (!event->isAutoRepeat() && event->key() == Qt::Key_Space);
 }
 
 class AccessibleOutput : public QAccessibleWidget {
@@ -87,7 +92,7 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
 
 void CaptionButton::keyPressEvent(QKeyEvent* event) {
     // Space presses on release, as QPushButton does; Enter presses at once
-    if (isPress(event) && event->key() != Qt::Key_Space) return click();
+    if (isEnter(event)) return click();
     QPushButton::keyPressEvent(event);
 }
 
@@ -127,6 +132,13 @@ private:
 TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(maxLength) {
     setMaxLength(std::numeric_limits<int>::max());
     if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    QLineEdit::keyPressEvent(event);
+    if (!isEnter(event)) return;
+    event->accept(); // taken here, so no window around the box acts on it as well
+    emit entered();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

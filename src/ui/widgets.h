@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The few control kinds Qt lacks as they are: a text box that keeps whole characters, a button
@@ -26,12 +27,17 @@ protected:
 // screen readers see a link.
 // A single-line text box holding at most maxLength UTF-16 code units (0: no limit). Whatever
 // changes its text, typing, pasting, dropping, an input method or setText, a character that
-// does not fit whole is dropped whole.
+// does not fit whole is dropped whole. Enter or Return, on the keypad too, tells entered.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     TextBox(int maxLength, QWidget* parent);
     int limit() const { return limit_; }
+signals:
+    void entered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int limit_;

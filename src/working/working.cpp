@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "working.h"
 
 #include <algorithm>
@@ -109,7 +110,7 @@ Working introduction(const Guide& guide) {
 Working refusal(const QStringList& messages, const Guide& guide) {
     Working w;
     for (const QString& m : messages)
-        w.say(QStringLiteral("The window said: \"%1\"").arg(m.trimmed()));
+        w.say(QStringLiteral("The window said: \"%1\"").arg(m));
     w.say(QStringLiteral("So there is no answer to work out. What the boxes take:"));
     for (const QString& line : guide.boxes) w.say(line);
     return w;

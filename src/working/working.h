@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working of a command as data: the steps a pupil reads and the figure of the exercise,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/geometry/circle/circle_measures.h"
 
 #include "entry/fault.h"

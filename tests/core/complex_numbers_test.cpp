@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/algebra/complex/complex_numbers.h"
 
 #include "fault_of.h"

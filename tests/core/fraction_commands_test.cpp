@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/algebra/fractions/fraction_commands.h"
 
 #include "fault_of.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/algebra/conversion/fraction_conversion.h"
 
 #include "fault_of.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/algebra/fractions/integer_routines.h"
 
 #include "fault_of.h"
@@ -25,6 +26,26 @@ TEST(IntegerRoutines, GcdKeepsTheSignOfTheLastRemainder) {
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "gcd(" << row.p << ", " << row.q << ")");
         EXPECT_EQ(gcd(row.p, row.q), row.gcd);
+    }
+}
+
+// Euclid's divisions, as the working lists them, are true and end at the gcd.
+TEST(IntegerRoutines, EuclidListsTheDivisionsOfGcd) {
+    const std::pair<int, int> pairs[] = {{12, 18},      {40, 54},     {-8, 6},
+                                         {4, -6},       {7, 0},       {0, -5},
+                                         {INT_MIN, -1}, {INT_MIN, 6}, {1836311903, 1134903170}};
+    for (const auto& [p, q] : pairs) {
+        SCOPED_TRACE(testing::Message() << "gcd(" << p << ", " << q << ")");
+        const auto divisions = euclid(p, q);
+        std::int64_t dividend = p, divisor = q;
+        for (const Division& d : divisions) {
+            EXPECT_EQ(d.dividend, dividend);
+            EXPECT_EQ(d.divisor, divisor);
+            EXPECT_EQ(std::int64_t(d.dividend), d.quotient * d.divisor + d.remainder);
+            dividend = d.divisor, divisor = d.remainder;
+        }
+        EXPECT_EQ(divisor, 0);
+        EXPECT_EQ(dividend, gcd(p, q));
     }
 }
 

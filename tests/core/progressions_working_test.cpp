@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/statistics/progressions/progressions_working.h"
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+
+#include "english_default.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +16,7 @@ namespace {
 using namespace sb::progressions;
 using sb::working::Figure;
 
-class ProgressionsWorking : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+using ProgressionsWorking = EnglishDefault;
 
 // A box read as typed: the text is the value's.
 Box typed(const char* letter, double value) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading many values from one long text: a piece of the text reads as the same text on
 // its own would, and a result text reads back as readBack says, in every locale.
 

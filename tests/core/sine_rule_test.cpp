@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/geometry/law_of_sines/sine_rule.h"
 
 #include "entry/fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/statistics/dispersion/statistics_lists.h"
 
 #include "entry/conversions.h"

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/statistics/dispersion/statistics_working.h"
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+
+#include "english_default.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +18,7 @@ namespace st = sb::statistics;
 using sb::working::Shape;
 using st::Measure;
 
-// The steps are written with the locale's decimal mark; these expect a point.
-class StatisticsWorking : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+using StatisticsWorking = EnglishDefault;
 
 struct Built {
     st::Lists lists;

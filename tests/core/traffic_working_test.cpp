@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/statistics/traffic/traffic_working.h"
 
 #include "entry/conversions.h"
+
+#include "english_default.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +13,7 @@ namespace {
 
 using namespace sb::traffic;
 
-class TrafficWorking : public testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
-};
+using TrafficWorking = EnglishDefault;
 
 Given given(double value) { return {sb::resultText(value), value}; }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "topics/geometry/triangle_areas/triangle_measures.h"
 
 #include "entry/fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests run on the offscreen platform unless told otherwise, with the program's
 // locale en_US whatever the machine's, as the expected texts are written with a decimal point.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progressions window, driven directly: what a row's answer shows while its refusal is
 // on the screen, and every row with hostile values.
 

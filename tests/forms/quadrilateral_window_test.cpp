@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadrilateral window, driven directly: the order in which Tab moves through it.
 
 #include "topics/geometry/quadrilaterals/form8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working of the statistics, progressions and traffic windows never disagrees with them:
 // over random values of every command, every answer shown stands in the working as shown.
 

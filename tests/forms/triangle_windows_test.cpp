@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two triangle windows, driven directly: whether a panel is emptied before or after
 // its message, and the order in which Tab moves through the controls.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the conversions and value entry: any text through parseNumber,
 // readValue and eval under every window's rules, and any double through resultText. What
 // must hold: no crash and no sanitizer report; a value that reads shows as a result text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-random: random actions on every window through the window driver, checking what
 // must hold on any window without a model of it. See README ("Random actions").
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the main menu opens, checked for what a pupil needs who works without a mouse,
 // with a screen reader or on a dark desktop. The windows are found by pressing every button
 // of the menu, so a new topic window is checked as soon as the menu opens it.
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,16 +28,19 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 
 namespace {
 
 using sb::ui::Form;
 using sb::ui::OutputLabel;
 
-// Nothing leaves the test: no message box waits for an answer, no program starts.
+// Nothing leaves the test: no message box waits for an answer, no program starts. The
+// messages are kept.
 class QuietDesktop : public sb::ui::Desktop {
 public:
-    void showMessage(QWidget*, const QString&) override {}
+    QStringList messages;
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool startProgram(const QString&) override { return true; }
     bool openUrl(const QString&) override { return true; }
 };
@@ -267,10 +272,10 @@ TEST_F(Windows, tabReachesEveryBoxAndButtonFromTheFirstBox) {
 
 TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     const std::map<QString, QStringList> orders = {
-        {"Form2", {"A", "B", "C", "Command1", "X1", "X2"}},
-        {"Form4",
-         {"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
-          "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"}},
+        {"Form2", {"A", "B", "C", "Command1", "X1", "X2", "Working"}},
+        {"Form4", {"s1",   "m1",   "d1",       "op",   "s2",  "m2",     "d2",       "Command1",
+                   "s3",   "m3",   "d3",       "bool", "b",   "a",      "Command2", "c",
+                   "inm4", "ind4", "Command3", "om4",  "od4", "Working"}},
         {"Form14", {"Command"}},
     };
     const auto open = forms();
@@ -285,6 +290,147 @@ TEST_F(Windows, tabFollowsTheOrderTheWindowIsRead) {
     EXPECT_EQ(menu.mid(0, 5),
               QStringList({"Command2", "Command3", "Command14", "Command12", "Command15"}));
     EXPECT_EQ(menu.last(), "Label1");
+}
+
+// The controls of the window's own table that Tab reaches, pressing Tab from the first box on
+// until the focus comes back to it.
+QStringList tabbedThrough(Form* form, QWidget* first) {
+    form->activateWindow();
+    first->setFocus(Qt::OtherFocusReason);
+    QStringList visited;
+    QWidget* at = first;
+    do {
+        if (form->controlNames().contains(at->objectName())) visited << at->objectName();
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = form->focusWidget();
+    } while (at && at != first && visited.size() < 200);
+    return visited;
+}
+
+TEST_F(Windows, tabGoesThroughEachExerciseInTurn) {
+    // each exercise's boxes, buttons and answers; the three windows with an order of their
+    // own visit boxes and buttons first, then the answers
+    const std::map<QString, QString> chains = {
+        {"Form2", "A B C Command1 X1 X2"},
+        {"Form3", "in1s in1m in1d Command1 sol1m sol1d  in2m in2d Command2 sol2s sol2m sol2d  "
+                  "in3s in3m in3d Command3 out3  in4 Command4 out4s out4m out4d"},
+        {"Form4", "s1 m1 d1 op s2 m2 d2 Command1 s3 m3 d3 bool  b a Command2 c  "
+                  "inm4 ind4 Command3 om4 od4"},
+        {"Form5", "n w Command1 sol Command3 Command2"},
+        {"Form6", "a1 d n Command1 ans1  a14 d4 n4 Command3 ans4  a12 an2 n2 Command2 ans2  "
+                  "a15 an5 n5 Command6 ans5  d3 an3 n3 Command8 ans3  a16 d6 an6 ans6 ans66  "
+                  "a17 q7 n7 command20 ans7  a110 q10 n10 Command10 ans10  "
+                  "a18 q8 an8 command21 ans8  a111 an11 n11 Command4 ans11  "
+                  "a19 q9 command22 ans9"},
+        {"Form7", "r1 Command1 Command3 o1  d1 Command2 Command4 o2  a1 Command23 Command21 o3  "
+                  "p1 Command10 Command8 o4  a2 Command5 o5  p2 Command6 o6"},
+        {"Form8", "s1 Command1 Command3 a1 Command2 Command4 p1 Command7 Command9 a2 b2 h2 "
+                  "Command13 a3 b3 a6 ar6 a7 p7 Command5 Command8 Command14 Command15 Command6 "
+                  "Command10 a8 b8 ar7 b7 Command16 h6 Command19 b6 Command17 hh2 Command11 hh1  "
+                  "o1 o2 o3 o4 o11 o5 o6 o7 o8 o9 o10"},
+        {"Form9", "b1 h1 Command1 o1  s2 b2 Command2 o2  s3 h3 Command7 o3  "
+                  "a4 b4 c4 Command9 o4  a5 b5 c5 Command11 o5"},
+        {"Form10", "a1 z1 b1 Command1 Command3 b3 z3 a3 Command8 Command6 a2 z2 b2 Command2 "
+                   "Command4 a4 b4 c4 Command7 Command5  c3 x1 y1 x3 c1 x2 z4 c2 y2 x4 y4 y3"},
+        {"Form11", "z1 x1 b1 Command1 Command3 c3 a3 y3 Command6 Command8 a2 y2 c2 Command2 "
+                   "Command4 z4 y4 c4 Command7 Command5  x3 a1 y1 z3 c1 b3 z2 a4 b4 b2 x2 x4"},
+        {"Form12", "s1 v1 Command3 t1  s2 t2 Command4 v2  t3 v3 Command5 s3  "
+                   "pr1 p1 Command2 np1 de1  pr2 p2 Command1 np2 de2"},
+        {"Form13", "r1 i1 op r2 i2 Command1 o1 o2  p Command2 o3  re3 im3 Command3 o4"},
+    };
+    const auto open = forms();
+    for (const auto& [name, chain] : chains) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(open.count(name));
+        EXPECT_EQ(tabbedThrough(open.at(name), firstFocus[name]).join(u' '),
+                  chain.split(u' ', Qt::SkipEmptyParts).join(u' '));
+    }
+}
+
+TEST_F(Windows, everyBoxAndAnswerBelongsToOneExercise) {
+    for (const auto& [name, form] : forms()) {
+        QStringList listed;
+        for (const sb::ui::Exercise& e : form->exercises()) {
+            SCOPED_TRACE((name + " " + e.boxes.join(u' ')).toStdString());
+            EXPECT_FALSE(e.buttons.isEmpty());
+            for (const QString& box : e.boxes) EXPECT_TRUE(form->findChild<QLineEdit*>(box));
+            for (const QString& b : e.buttons) EXPECT_TRUE(form->findChild<QAbstractButton*>(b));
+            for (const QString& answer : e.answers)
+                EXPECT_TRUE(form->findChild<OutputLabel*>(answer));
+            listed << e.boxes << e.answers;
+        }
+        QStringList owned;
+        for (QWidget* w : controls<QWidget>(form))
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<OutputLabel*>(w))
+                owned << w->objectName();
+        std::sort(listed.begin(), listed.end());
+        std::sort(owned.begin(), owned.end());
+        EXPECT_EQ(listed, owned) << name.toStdString();
+    }
+}
+
+TEST_F(Windows, enterInABoxPressesTheFirstButtonOfItsExercise) {
+    struct Case {
+        const char* form;
+        std::vector<std::pair<const char*, const char*>> typed; // Enter in the last box
+        bool keypad;                                            // Enter, or else Return
+        const char* button;
+        const char* answer; // and what it shows; nullptr: the message shows instead
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Form2", {{"A", "1"}, {"C", "2"}, {"B", "-3"}}, false, "Command1", "X1", "2"},
+        {"Form3", {{"in1s", "1"}, {"in1m", "1"}, {"in1d", "2"}}, true, "Command1", "sol1m", "3"},
+        {"Form3", {{"in4", "2.5"}}, false, "Command4", "out4s", "2"},
+        {"Form4", {{"ind4", "8"}, {"inm4", "6"}}, false, "Command3", "om4", "3"},
+        {"Form5", {{"n", "1 2 6"}, {"w", ""}}, true, "Command1", "sol", "3"},
+        {"Form6", {{"a1", "1"}, {"n", "10"}, {"d", "1"}}, false, "Command1", "ans1", "55"},
+        {"Form7", {{"r1", "1"}}, false, "Command1", "o1", "3.14159265358979"},
+        {"Form7", {{"p2", "x"}}, true, "Command6", nullptr, "x Is not a numeric value"},
+        {"Form8", {{"a6", "2"}, {"ar6", "10"}}, false, "Command15", "o6", "5"},
+        {"Form9", {{"h3", "3"}, {"s3", "6"}}, true, "Command7", "o3", "4"},
+        {"Form10", {{"b3", "4"}, {"z3", "90"}, {"a3", "3"}}, false, "Command8", "c3", "5"},
+        {"Form11", {{"z4", "90"}, {"y4", "45"}, {"c4", "2"}}, true, "Command7", "x4", "45"},
+        {"Form12",
+         {{"s1", "0"}, {"v1", "5"}},
+         false,
+         "Command3",
+         nullptr,
+         "Must enter a positive value"},
+        {"Form12", {{"p2", "10"}, {"pr2", "200"}}, true, "Command1", "np2", "220"},
+        {"Form13", {{"p", "2"}}, false, "Command2", "o3", "-1"},
+    };
+    const auto open = forms();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.typed.back().first);
+        ASSERT_TRUE(open.count(c.form));
+        Form* form = open.at(c.form);
+        form->activateWindow();
+        std::map<QString, std::unique_ptr<QSignalSpy>> pressed;
+        for (auto* button : controls<QAbstractButton>(form))
+            pressed[button->objectName()] =
+                std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
+        QLineEdit* box = nullptr;
+        for (const auto& [name, text] : c.typed) {
+            box = form->findChild<QLineEdit*>(name);
+            box->clear();
+            box->setFocus();
+            QTest::keyClicks(box, text);
+        }
+        if (c.answer) form->findChild<QLabel*>(c.answer)->clear();
+        desktop.messages.clear();
+        QTest::keyClick(box, c.keypad ? Qt::Key_Enter : Qt::Key_Return,
+                        c.keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        for (const auto& [name, spy] : pressed)
+            EXPECT_EQ(spy->count(), name == c.button ? 1 : 0) << name.toStdString();
+        const std::string told = desktop.messages.join(u'|').toStdString();
+        if (c.answer) {
+            EXPECT_EQ(form->findChild<QLabel*>(c.answer)->text().toStdString(), c.shown);
+            EXPECT_EQ(told, "");
+        } else {
+            EXPECT_EQ(told, c.shown);
+        }
+    }
 }
 
 // The drawn pictures come out at the size asked for in device pixels, drawn, not blank.
@@ -330,6 +476,31 @@ TEST(Keys, enterReturnAndSpacePressTheFocusedButtonOrLink) {
     QSignalSpy pressed(&button, &QAbstractButton::clicked);
     QTest::keyClick(&button, Qt::Key_X);
     EXPECT_EQ(pressed.count(), 0);
+}
+
+TEST(Keys, aBoxTellsEnterAndReturnButNotAKeyHeldDown) {
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool held;
+        int entered;
+    };
+    const Case cases[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, false, 1},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+        {"Return held down", Qt::Key_Return, Qt::NoModifier, true, 0},
+        {"keypad Enter held down", Qt::Key_Enter, Qt::KeypadModifier, true, 0},
+        {"Space", Qt::Key_Space, Qt::NoModifier, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sb::ui::TextBox box(5, nullptr);
+        QSignalSpy entered(&box, &sb::ui::TextBox::entered);
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString(), c.held);
+        QApplication::sendEvent(&box, &press);
+        EXPECT_EQ(entered.count(), c.entered);
+    }
 }
 
 // WCAG contrast ratio of two colours

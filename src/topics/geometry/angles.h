@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Angles as the geometry windows take them: typed and shown in degrees, turned into radians

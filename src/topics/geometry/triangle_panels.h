@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the two triangle-solving windows have in common: four panels framed by lines, each

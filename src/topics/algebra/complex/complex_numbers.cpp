@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "complex_numbers.h"
 
 #include "entry/conversions.h"
@@ -16,23 +17,27 @@ using angles::RadToDeg;
 Real square(Real x) { return pow(x, 2); }
 
 // The angle of x + y*i in degrees, in (-180, 180], rounded to 2 places.
-double polarAngle(double x, double y) {
+void polarAngle(double x, double y, Polar& p) {
     // on the imaginary axis, -0 included, there is nothing to divide by
-    if (x == 0) return y > 0 ? 90 : y < 0 ? -90 : 0;
+    if (x == 0) {
+        p.turned = p.angle = y > 0 ? 90 : y < 0 ? -90 : 0;
+        return;
+    }
     // y / x may overflow to an infinity here; its arctangent is then the right angle
-    double degrees = std::atan(y / x) * RadToDeg;
+    p.arctangent = std::atan(y / x) * RadToDeg;
     // left of the imaginary axis the arctangent names the opposite quadrant: turn it back
     // (a typed -0 is 0 here too: -1 - 0*i lies at 180)
-    if (x < 0) degrees += y >= 0 ? 180 : -180;
-    const double rounded = roundToPlaces(degrees, 2);
+    p.turned = x < 0 ? p.arctangent + (y >= 0 ? 180 : -180) : p.arctangent;
+    const double rounded = roundToPlaces(p.turned, 2);
     // just below the negative real axis the angle can round to -180, which is 180
-    return rounded == -180 ? 180 : rounded;
+    p.angle = rounded == -180 ? 180 : rounded;
 }
 
 } // namespace
 
 Operated ComplexOperate(Pair first, const QString& op, Pair second) {
     const Real a = first.re, b = first.im, c = second.re, d = second.im;
+    Operated o;
     Real re, im;
     if (op == u"+") {
         re = a + c;
@@ -41,30 +46,48 @@ Operated ComplexOperate(Pair first, const QString& op, Pair second) {
         re = a - c;
         im = b - d;
     } else if (op == u"*") {
-        re = c * a - d * b;
-        im = b * c + d * a;
+        const Real ca = c * a, db = d * b, bc = b * c, da = d * a;
+        re = ca - db;
+        im = bc + da;
+        o.ca = ca.value(), o.db = db.value(), o.bc = bc.value(), o.da = da.value();
     } else if (op == u"/") {
         if (c == 0 && d == 0) return {{}, messages::secondIsZero};
-        const Real q = square(d) + square(c);
-        re = (d * b + c * a) / q;
-        im = (b * c - d * a) / q;
+        const Real dSquared = square(d), cSquared = square(c);
+        const Real q = dSquared + cSquared;
+        const Real db = d * b, ca = c * a;
+        const Real reNumerator = db + ca;
+        re = reNumerator / q;
+        const Real bc = b * c, da = d * a;
+        const Real imNumerator = bc - da;
+        im = imNumerator / q;
+        o.ca = ca.value(), o.db = db.value(), o.bc = bc.value(), o.da = da.value();
+        o.dSquared = dSquared.value(), o.cSquared = cSquared.value(), o.q = q.value();
+        o.numerator = {reNumerator.value(), imNumerator.value()};
     } else {
         return {{}, messages::setOperation};
     }
-    return {{re.value(), im.value()}, std::nullopt};
+    o.result = {re.value(), im.value()};
+    return o;
 }
 
-QString PowerOfI(double n) {
+Power PowerOfIWorked(double n) {
     static const QString powers[] = {QStringLiteral("1"), QStringLiteral("i"), QStringLiteral("-1"),
                                      QStringLiteral("-i")};
     const std::int32_t k = roundToInt32(n);
-    return powers[(k % 4 + 4) % 4];
+    const int r = (k % 4 + 4) % 4;
+    return {k, r, powers[r]};
 }
 
-QString PolarText(double x, double y, const QLocale& locale) {
-    const QString s = resultText((square(x) + square(y)).value(), locale);
-    const QString angle = resultText(polarAngle(x, y), locale);
-    return "Root(" + s + ")*Cos(" + angle + ") + Root(" + s + ")*i*Sin(" + angle + ")";
+Polar PolarWorked(double x, double y, const QLocale& locale) {
+    Polar p;
+    const Real xSquared = square(x), ySquared = square(y);
+    const Real sum = xSquared + ySquared;
+    p.xSquared = xSquared.value(), p.ySquared = ySquared.value(), p.s = sum.value();
+    polarAngle(x, y, p);
+    const QString s = resultText(p.s, locale);
+    const QString angle = resultText(p.angle, locale);
+    p.text = "Root(" + s + ")*Cos(" + angle + ") + Root(" + s + ")*i*Sin(" + angle + ")";
+    return p;
 }
 
 } // namespace sb::complex

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form13.h"
 
 #include "complex_numbers.h"
+#include "complex_working.h"
 #include "entry/conversions.h"
 
 #include <QLabel>
@@ -73,8 +75,15 @@ FormSpec form13Spec() {
                               pair("r2", "i2", {3240, 1080, 495, 285}, 4080, "Label4", 5, 6),
                               pair("re3", "im3", {480, 6120, 495, 285}, 1320, "Label5", 9, 5)})
         controls.insert(controls.end(), boxes.begin(), boxes.end());
-    return {"Form13", "Complex Numbers",   10080, 7110, QColor(0xC0FFC0),
-            controls, entry_rules::complex};
+    return FormSpec{"Form13", "Complex Numbers",   10080, 7110, QColor(0xC0FFC0),
+                    controls, entry_rules::complex, complex::complexGuide}
+        .withExercises(
+            {
+                exercise("r1 i1 op r2 i2", "Command1", "o1 o2"),
+                exercise("p", "Command2", "o3"),
+                exercise("re3 im3", "Command3", "o4"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace
@@ -96,25 +105,33 @@ void Form13::Command1_Click() {
     if (!v) return;
 
     const double a = (*v)[0], c = (*v)[1], b = (*v)[2], d = (*v)[3];
-    const auto outcome = complex::ComplexOperate({a, b}, box("op")->text(), {c, d});
+    const QString op = box("op")->text();
+    const auto outcome = complex::ComplexOperate({a, b}, op, {c, d});
     if (outcome.refusal) return say(*outcome.refusal);
     const QString re = resultText(outcome.result.re), im = resultText(outcome.result.im);
     label("o1")->setText(re);
     label("o2")->setText(im);
+    showWorking([=] { return complex::operationWorking({a, b}, op, {c, d}, outcome); });
 }
 
 void Form13::Command2_Click() {
     label("o3")->clear();
     const auto n = readAll({"p"});
     if (!n) return;
-    label("o3")->setText(complex::PowerOfI(n->front()));
+    const double exponent = n->front();
+    const auto power = complex::PowerOfIWorked(exponent);
+    label("o3")->setText(power.text);
+    showWorking([=] { return complex::powerWorking(exponent, power); });
 }
 
 void Form13::Command3_Click() {
     label("o4")->clear();
     const auto xy = readAll({"re3", "im3"});
     if (!xy) return;
-    label("o4")->setText(complex::PolarText((*xy)[0], (*xy)[1]));
+    const double x = (*xy)[0], y = (*xy)[1];
+    const auto polar = complex::PolarWorked(x, y);
+    label("o4")->setText(polar.text);
+    showWorking([=] { return complex::polarWorking(x, y, polar); });
 }
 
 } // namespace sb

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form3.h"
 
+#include "conversion_working.h"
 #include "fraction_conversion.h"
 
 #include <QLabel>
@@ -59,7 +61,18 @@ FormSpec form3Spec() {
     };
     // the whole window writes in bold
     for (Control& c : controls) c = c.bold();
-    return {"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}};
+    FormSpec paper{"Form3", "Fraction Conversion", 11670, 5580, QColor(0x80FFFF), controls, {}};
+    paper.guide = conversion::conversionGuide;
+    return paper.withExercises(
+        // a fraction is written whole part first, then numerator over denominator, whatever
+        // the height its boxes stand at
+        {
+            exercise("in1s in1m in1d", "Command1", "sol1m sol1d"),
+            exercise("in2m in2d", "Command2", "sol2s sol2m sol2d"),
+            exercise("in3s in3m in3d", "Command3", "out3"),
+            exercise("in4", "Command4", "out4s out4m out4d"),
+        },
+        Tab::Exercises);
 }
 
 void showMixed(QLabel* whole, QLabel* numerator, QLabel* denominator,
@@ -81,31 +94,37 @@ Form3::Form3() : Form(form3Spec()) {
 }
 
 void Form3::Command1_Click() {
-    const auto f = conversion::FractionToImproper(box("in1s")->text(), box("in1m")->text(),
-                                                  box("in1d")->text());
+    const QString whole = box("in1s")->text();
+    const auto f = conversion::FractionToImproper(whole, box("in1m")->text(), box("in1d")->text());
     if (f.refusal) return say(*f.refusal);
     label("sol1m")->setText(f.numerator);
     label("sol1d")->setText(f.denominator);
+    showWorking([whole, f] { return conversion::improperWorking(whole, f); });
 }
 
 void Form3::Command2_Click() {
-    const auto f = conversion::ImproperToFraction(box("in2m")->text(), box("in2d")->text());
+    const QString numerator = box("in2m")->text(), denominator = box("in2d")->text();
+    const auto f = conversion::ImproperToFraction(numerator, denominator);
     if (f.refusal) return say(*f.refusal);
     showMixed(label("sol2s"), label("sol2m"), label("sol2d"), f);
+    showWorking([=] { return conversion::mixedWorking(numerator, denominator, f); });
 }
 
 void Form3::Command3_Click() {
-    const auto d = conversion::FractionToDecimal(box("in3s")->text(), box("in3m")->text(),
-                                                 box("in3d")->text());
+    const QString whole = box("in3s")->text(), numerator = box("in3m")->text();
+    const auto d = conversion::FractionToDecimal(whole, numerator, box("in3d")->text());
     if (d.refusal) return say(*d.refusal);
     if (d.whole && *d.whole != box("in3s")->text()) box("in3s")->setText(*d.whole);
     if (d.decimal) label("out3")->setText(*d.decimal);
+    showWorking([=] { return conversion::decimalWorking(whole, numerator, d); });
 }
 
 void Form3::Command4_Click() {
-    const auto f = conversion::DecimalToFraction(box("in4")->text());
+    const QString decimal = box("in4")->text();
+    const auto f = conversion::DecimalToFraction(decimal);
     if (f.refusal) return say(*f.refusal);
     showMixed(label("out4s"), label("out4m"), label("out4d"), f);
+    showWorking([decimal, f] { return conversion::decimalFractionWorking(decimal, f); });
 }
 
 } // namespace sb

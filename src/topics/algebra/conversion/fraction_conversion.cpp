@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fraction_conversion.h"
 
 #include "entry/conversions.h"
@@ -13,7 +14,7 @@ namespace sb::conversion {
 
 namespace {
 
-Fraction refuse(const QString& message) { return {message, {}, {}, {}}; }
+Fraction refuse(const QString& message) { return {message, {}, {}, {}, {}}; }
 
 // A zero fraction part shows as the whole part alone.
 Fraction dropZeroFraction(Fraction f, const QLocale& locale) {
@@ -37,11 +38,15 @@ Fraction FractionToImproper(const QString& whole, const QString& numerator,
     if (!isNumeric(whole, locale) || !isNumeric(numerator, locale) ||
         !isNumeric(denominator, locale))
         return refuse(entry_messages::mustEnterNumeric);
-    const Real d = numberOf(denominator, locale);
-    if (d == 0) return refuse(entry_messages::denominatorZero);
-    const Real m = numberOf(numerator, locale);
-    const Real w = integerOf(whole, locale);
-    return {std::nullopt, {}, resultText((m + d * w).value(), locale), denominator};
+    Trace trace;
+    trace.denominator = numberOf(denominator, locale);
+    if (trace.denominator == 0) return refuse(entry_messages::denominatorZero);
+    trace.numerator = numberOf(numerator, locale);
+    trace.whole = integerOf(whole, locale);
+    trace.product = (Real(trace.denominator) * Real(trace.whole)).value();
+    trace.sum = (Real(trace.numerator) + Real(trace.product)).value();
+    trace.value = trace.sum / trace.denominator;
+    return {std::nullopt, {}, resultText(trace.sum, locale), denominator, trace};
 }
 
 Fraction ImproperToFraction(const QString& numerator, const QString& denominator,
@@ -51,22 +56,32 @@ Fraction ImproperToFraction(const QString& numerator, const QString& denominator
     if (numberOf(denominator, locale) == 0) return refuse(entry_messages::denominatorZero);
     // a denominator such as 0.4 passed the test above, but its integer 0 divides nothing:
     // tomixed raises the division-by-zero fault for it
+    Trace trace;
+    trace.numerator = integerOf(numerator, locale);
+    trace.denominator = integerOf(denominator, locale);
     const fractions::MixedNumber x =
-        fractions::tomixed(integerOf(numerator, locale), integerOf(denominator, locale));
+        fractions::tomixed(std::int32_t(trace.numerator), std::int32_t(trace.denominator));
+    trace.mixed = x;
+    trace.value = trace.numerator / trace.denominator;
     return dropZeroFraction(
-        {std::nullopt, integerText(x.whole), integerText(x.numerator), denominator}, locale);
+        {std::nullopt, integerText(x.whole), integerText(x.numerator), denominator, trace}, locale);
 }
 
 Decimal FractionToDecimal(const QString& whole, const QString& numerator,
                           const QString& denominator, const QLocale& locale) {
     if (!isNumeric(numerator, locale) || !isNumeric(denominator, locale))
-        return {entry_messages::mustEnterNumeric, {}, {}};
+        return {entry_messages::mustEnterNumeric, {}, {}, {}};
     const Real d = numberOf(denominator, locale);
-    if (d == 0) return {entry_messages::denominatorZero, {}, {}};
-    if (!whole.isEmpty() && !isNumeric(whole, locale)) return {std::nullopt, "0", {}};
+    if (d == 0) return {entry_messages::denominatorZero, {}, {}, {}};
+    if (!whole.isEmpty() && !isNumeric(whole, locale)) return {std::nullopt, "0", {}, {}};
     const QString w = whole.isEmpty() ? QStringLiteral("0") : whole;
-    const Real value = Real(integerOf(numerator, locale)) / d + Real(integerOf(w, locale));
-    return {std::nullopt, w, resultText(value.value(), locale)};
+    Trace trace;
+    trace.denominator = d.value();
+    trace.numerator = integerOf(numerator, locale);
+    trace.quotient = (Real(trace.numerator) / d).value();
+    trace.whole = integerOf(w, locale);
+    trace.value = (Real(trace.quotient) + Real(trace.whole)).value();
+    return {std::nullopt, w, resultText(trace.value, locale), trace};
 }
 
 Fraction DecimalToFraction(const QString& decimal, const QLocale& locale) {
@@ -78,9 +93,14 @@ Fraction DecimalToFraction(const QString& decimal, const QLocale& locale) {
     // exponent (1.5e1 is 15) makes the digits no decimal part at all
     const QString places = parts[1].trimmed();
     if (!allDigits(places)) return refuse(messages::decimalForm);
-    const double tenths = std::pow(10.0, double(places.size()));
-    return dropZeroFraction({std::nullopt, parts[0], integerText(integerOf(places, locale)),
-                             resultText(tenths, locale)},
+    Trace trace;
+    trace.places = places;
+    trace.whole = numberOf(parts[0], locale);
+    trace.numerator = integerOf(places, locale);
+    trace.denominator = std::pow(10.0, double(places.size()));
+    trace.value = numberOf(decimal, locale);
+    return dropZeroFraction({std::nullopt, parts[0], integerText(std::int32_t(trace.numerator)),
+                             resultText(trace.denominator, locale), trace},
                             locale);
 }
 

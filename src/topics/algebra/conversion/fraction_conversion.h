@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fraction conversion window's four conversions, on the texts of its boxes. Each box
 // holds one plain number (no "/"); where a result copies a typed text, it is shown as typed.
+
+#include "topics/algebra/fractions/integer_routines.h"
 
 #include <QLocale>
 #include <QString>
@@ -14,11 +17,24 @@ namespace messages {
 inline const QString decimalForm = QStringLiteral("You must enter a decimal number in form ab.def");
 } // namespace messages
 
+// The numbers a conversion was computed from and went through, kept for its working.
+// Fields a conversion does not reach stay 0 or empty.
+struct Trace {
+    double whole = 0, numerator = 0, denominator = 0; // the boxes as the conversion read them
+    double product = 0;                               // Fraction To Improper: denominator x whole
+    double sum = 0;                 // Fraction To Improper: numerator + that product
+    double quotient = 0;            // Fraction To Decimal: numerator / denominator
+    fractions::MixedNumber mixed{}; // Improper To Fraction: the division with remainder
+    QString places;                 // Decimal To Fraction: the digits after the point
+    double value = 0;               // the value converted, as a plain double (for the figure)
+};
+
 // A fraction as the result labels show it: whole part, numerator over denominator. An
 // empty numerator and denominator mean the fraction part is 0.
 struct Fraction {
     std::optional<QString> refusal; // told instead of a result
     QString whole, numerator, denominator;
+    Trace trace;
 };
 
 // whole + numerator / denominator as one fraction over the typed denominator (whole empty):
@@ -37,6 +53,7 @@ struct Decimal {
     std::optional<QString> refusal;
     std::optional<QString> whole;   // the new text of the whole-part box
     std::optional<QString> decimal; // the result, when there is one
+    Trace trace;
 };
 
 // whole + numerator / denominator as a decimal; the whole part and the numerator are taken

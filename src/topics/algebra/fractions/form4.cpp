@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form4.h"
 
 #include "fraction_commands.h"
+#include "fractions_working.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +22,7 @@ Control caption(const QString& name, const QString& text, Twips at) {
 }
 
 FormSpec form4Spec() {
-    return {
+    return FormSpec{
         "Form4",
         "Operators On Fractions",
         11430,
@@ -72,7 +74,17 @@ FormSpec form4Spec() {
             output("od4", {9360, 6120, 1215, 375}).named("Reduction Result denominator"),
         },
         std::nullopt,
-    };
+        fractions::fractionsGuide,
+    }
+        .withExercises(
+            // the boxes sit at staggered heights, so Tab visits each exercise in the order it is
+            // read rather than by height
+            {
+                exercise("s1 m1 d1 op s2 m2 d2", "Command1", "s3 m3 d3 bool"),
+                exercise("b a", "Command2", "c"),
+                exercise("inm4 ind4", "Command3", "om4 od4"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace
@@ -83,9 +95,6 @@ Form4::Form4() : Form(form4Spec()) {
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });
-    // the boxes sit at staggered heights, so each group is visited in the order it is read
-    tabOrder({"s1",   "m1", "d1", "op",       "s2", "m2",   "d2",   "Command1", "s3",  "m3", "d3",
-              "bool", "b",  "a",  "Command2", "c",  "inm4", "ind4", "Command3", "om4", "od4"});
 }
 
 void Form4::Command1_Click() {
@@ -95,6 +104,7 @@ void Form4::Command1_Click() {
                               box("s2")->text(), box("m2")->text(), box("d2")->text()};
     };
     if (const auto refusal = refuseFractions(typed())) return say(*refusal);
+    const TypedFractions asTyped = typed();
     // an empty or non-numeric whole part becomes 0, and stays so whatever follows
     for (QLineEdit* whole : {box("s1"), box("s2")}) whole->setText(wholePart(whole->text()));
     const auto op = operatorOf(box("op")->text());
@@ -102,18 +112,25 @@ void Form4::Command1_Click() {
 
     const ResultLabels before{label("s3")->text(), label("m3")->text(), label("d3")->text(),
                               label("bool")->text()};
-    const ResultOutcome outcome = applyOperator(*op, typed(), before);
-    if (outcome.message) return say(*outcome.message);
-    label("s3")->setText(outcome.labels.s3);
-    label("m3")->setText(outcome.labels.m3);
-    label("d3")->setText(outcome.labels.d3);
-    label("bool")->setText(outcome.labels.truth);
+    const TypedFractions used = typed();
+    const ResultOutcome outcome = applyOperator(*op, used, before);
+    if (outcome.message) say(*outcome.message);
+    else {
+        label("s3")->setText(outcome.labels.s3);
+        label("m3")->setText(outcome.labels.m3);
+        label("d3")->setText(outcome.labels.d3);
+        label("bool")->setText(outcome.labels.truth);
+    }
+    showWorking([=, op = *op] { return resultWorking(op, asTyped, used, outcome); });
 }
 
 void Form4::Command2_Click() {
     const auto outcome = fractions::makeCommonDenominator(box("b")->text(), box("a")->text());
     if (outcome.refusal) return say(*outcome.refusal);
     label("c")->setText(outcome.c);
+    showWorking([b = box("b")->text(), a = box("a")->text(), outcome] {
+        return fractions::commonDenominatorWorking(b, a, outcome);
+    });
 }
 
 void Form4::Command3_Click() {
@@ -121,6 +138,9 @@ void Form4::Command3_Click() {
     if (outcome.refusal) return say(*outcome.refusal);
     label("om4")->setText(outcome.numerator);
     label("od4")->setText(outcome.denominator);
+    showWorking([n = box("inm4")->text(), d = box("ind4")->text(), outcome] {
+        return fractions::reductionWorking(n, d, outcome);
+    });
 }
 
 } // namespace sb

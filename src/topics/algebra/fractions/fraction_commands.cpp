@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fraction_commands.h"
 
 #include "entry/conversions.h"
@@ -29,65 +30,109 @@ struct Texts {
         if (d == 0) throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
         return d;
     }
-    std::int32_t commonDenominator(const TypedFractions& f) const {
-        return common(denominator(f.d1), denominator(f.d2));
-    }
-    MixedNumber improper(const QString& s, const QString& m, const QString& d) const {
-        return toimproper(integer(s), integer(m), denominator(d));
+    MixedNumber integers(const QString& s, const QString& m, const QString& d) const {
+        return {integer(s), integer(m), denominator(d)};
     }
 };
 
-void writeMixed(ResultLabels& labels, const MixedNumber& x) {
+std::int32_t commonDenominator(ResultTrace& trace, const TypedFractions& f, const Texts& t) {
+    trace.denominator1 = t.denominator(f.d1);
+    trace.denominator2 = t.denominator(f.d2);
+    trace.common = common(trace.denominator1, trace.denominator2);
+    return trace.common;
+}
+
+MixedNumber improper(const MixedNumber& typed) {
+    return toimproper(typed.whole, typed.numerator, typed.denominator);
+}
+
+// Both fractions' integers and their improper fractions, in the order the window reads them.
+void readImproper(ResultTrace& trace, const TypedFractions& f, const Texts& t) {
+    trace.typed1 = t.integers(f.s1, f.m1, f.d1);
+    trace.f1 = improper(trace.typed1);
+    trace.typed2 = t.integers(f.s2, f.m2, f.d2);
+    trace.f2 = improper(trace.typed2);
+}
+
+void writeMixed(ResultLabels& labels, ResultTrace& trace, const MixedNumber& x) {
+    trace.mixed = x;
     labels.m3 = integerText(x.numerator);
     labels.d3 = integerText(x.denominator);
     labels.s3 = integerText(x.whole);
 }
 
 // m3 over d3 reduced by their gcd, then written as a mixed number.
-void reduceAndMix(ResultLabels& labels, const Texts& t) {
+void reduceAndMix(ResultLabels& labels, ResultTrace& trace, const Texts& t) {
     const std::int32_t g = gcd(t.integer(labels.d3), t.integer(labels.m3));
+    trace.gcd = g;
     labels.m3 = t.of(Real(t.integer(labels.m3)) / Real(g));
     labels.d3 = t.of(Real(t.integer(labels.d3)) / Real(g));
-    writeMixed(labels, tomixed(t.integer(labels.m3), t.integer(labels.d3)));
+    trace.reducedNumerator = labels.m3;
+    trace.reducedDenominator = labels.d3;
+    writeMixed(labels, trace, tomixed(t.integer(labels.m3), t.integer(labels.d3)));
 }
 
-void add(ResultLabels& out, const TypedFractions& f, const Texts& t) {
+void add(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
     // the whole parts are added apart from the fractions
-    const std::int32_t c = t.commonDenominator(f);
-    out.m3 = t.of(t.number(f.m1) * (Real(c) / t.number(f.d1)) +
-                  t.number(f.m2) * (Real(c) / t.number(f.d2)));
+    const std::int32_t c = commonDenominator(trace, f, t);
+    const Real term1 = t.number(f.m1) * (Real(c) / t.number(f.d1));
+    const Real term2 = t.number(f.m2) * (Real(c) / t.number(f.d2));
+    trace.term1 = term1.value(), trace.term2 = term2.value();
+    out.m3 = t.of(term1 + term2);
+    trace.overCommon = out.m3;
     out.d3 = integerText(c);
-    out.s3 = integerText(roundToInt32((t.number(f.s1) + t.number(f.s2)).value()));
+    trace.wholeSum = (t.number(f.s1) + t.number(f.s2)).value();
+    trace.wholes = roundToInt32(trace.wholeSum);
+    out.s3 = integerText(trace.wholes);
     const MixedNumber x = tomixed(t.integer(out.m3), t.integer(out.d3));
+    trace.mixed = x;
     out.m3 = integerText(x.numerator);
     out.d3 = integerText(x.denominator);
     out.s3 = integerText(roundToInt32((t.number(out.s3) + Real(x.whole)).value()));
 }
 
-void subtract(ResultLabels& out, const TypedFractions& f, const Texts& t) {
-    const std::int32_t c = t.commonDenominator(f);
-    const MixedNumber f1 = t.improper(f.s1, f.m1, f.d1), f2 = t.improper(f.s2, f.m2, f.d2);
-    out.m3 = t.of((Real(c) / t.number(f.d1)) * Real(f1.numerator) -
-                  (Real(c) / t.number(f.d2)) * Real(f2.numerator));
+void subtract(ResultLabels& out, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
+    const std::int32_t c = commonDenominator(trace, f, t);
+    readImproper(trace, f, t);
+    const Real term1 = (Real(c) / t.number(f.d1)) * Real(trace.f1.numerator);
+    const Real term2 = (Real(c) / t.number(f.d2)) * Real(trace.f2.numerator);
+    trace.term1 = term1.value(), trace.term2 = term2.value();
+    out.m3 = t.of(term1 - term2);
+    trace.overCommon = out.m3;
     out.d3 = integerText(c);
-    writeMixed(out, tomixed(t.integer(out.m3), t.integer(out.d3)));
+    writeMixed(out, trace, tomixed(t.integer(out.m3), t.integer(out.d3)));
 }
 
-void multiply(ResultLabels& out, const MixedNumber& f1, const MixedNumber& f2, const Texts& t) {
-    out.d3 = integerText(int32::mul(f2.denominator, f1.denominator));
-    out.m3 = integerText(int32::mul(f2.numerator, f1.numerator));
-    reduceAndMix(out, t);
+// * and /: the products of the improper fractions' parts over each other, reduced. The
+// denominator's product comes first, each as the second fraction's part times the first's.
+void productOf(ResultLabels& out, ResultTrace& trace, std::int32_t numerator2,
+               std::int32_t denominator2, const Texts& t) {
+    trace.denominator = int32::mul(denominator2, trace.f1.denominator);
+    out.d3 = integerText(trace.denominator);
+    trace.numerator = int32::mul(numerator2, trace.f1.numerator);
+    out.m3 = integerText(trace.numerator);
+    reduceAndMix(out, trace, t);
 }
 
-void divide(ResultLabels& out, const MixedNumber& f1, const MixedNumber& f2, const Texts& t) {
-    out.d3 = integerText(int32::mul(f2.numerator, f1.denominator));
-    out.m3 = integerText(int32::mul(f2.denominator, f1.numerator));
-    reduceAndMix(out, t);
+void multiply(ResultLabels& out, ResultTrace& trace, const Texts& t) {
+    productOf(out, trace, trace.f2.numerator, trace.f2.denominator, t);
 }
 
-bool compare(Operator op, const TypedFractions& f, const Texts& t) {
-    const Real p = t.number(f.s1) + t.number(f.m1) / t.number(f.d1);
-    const Real q = t.number(f.s2) + t.number(f.m2) / t.number(f.d2);
+void divide(ResultLabels& out, ResultTrace& trace, const Texts& t) {
+    productOf(out, trace, trace.f2.denominator, trace.f2.numerator, t); // upside down
+}
+
+// A typed mixed number's value, N(s) + N(m) / N(d): checked as a Real where the window
+// computes it, a plain double where only the working shows it.
+template <class Number>
+Number valueOf(const QString& s, const QString& m, const QString& d, const Texts& t) {
+    return Number(t.number(s).value()) + Number(t.number(m).value()) / Number(t.number(d).value());
+}
+
+bool compare(Operator op, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
+    const Real p = valueOf<Real>(f.s1, f.m1, f.d1, t);
+    const Real q = valueOf<Real>(f.s2, f.m2, f.d2, t);
+    trace.p = p.value(), trace.q = q.value();
     return op == Operator::Less ? p < q : op == Operator::Greater ? p > q : p == q;
 }
 
@@ -120,24 +165,27 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
                             const QLocale& locale) {
     const Texts t{locale};
     ResultLabels out = before;
+    ResultTrace trace;
+    trace.p = valueOf<double>(f.s1, f.m1, f.d1, t);
+    trace.q = valueOf<double>(f.s2, f.m2, f.d2, t);
     switch (op) {
-    case Operator::Plus: add(out, f, t); break;
-    case Operator::Minus: subtract(out, f, t); break;
+    case Operator::Plus: add(out, trace, f, t); break;
+    case Operator::Minus: subtract(out, trace, f, t); break;
     case Operator::Times:
-        multiply(out, t.improper(f.s1, f.m1, f.d1), t.improper(f.s2, f.m2, f.d2), t);
+        readImproper(trace, f, t);
+        multiply(out, trace, t);
         break;
-    case Operator::Divide: {
-        const MixedNumber f1 = t.improper(f.s1, f.m1, f.d1), f2 = t.improper(f.s2, f.m2, f.d2);
+    case Operator::Divide:
+        readImproper(trace, f, t);
         // a zero second fraction is told before anything is written: no quotient, and no
         // "1 over 0" left in the result
-        if (f2.numerator == 0) return {before, messages::fraction2Zero};
-        divide(out, f1, f2, t);
+        if (trace.f2.numerator == 0) return {before, messages::fraction2Zero, trace};
+        divide(out, trace, t);
         break;
-    }
     case Operator::Less:
     case Operator::Greater:
     case Operator::Equal:
-        out.truth = compare(op, f, t) ? QStringLiteral("True") : QStringLiteral("False");
+        out.truth = compare(op, trace, f, t) ? QStringLiteral("True") : QStringLiteral("False");
         break;
     }
     // a zero fraction shows as its whole part alone
@@ -145,15 +193,22 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
         out.m3.clear();
         out.d3.clear();
     }
-    return {out, std::nullopt};
+    return {out, std::nullopt, trace};
 }
 
 CommonDenominator makeCommonDenominator(const QString& b, const QString& a, const QLocale& locale) {
     const Texts t{locale};
     if (t.isZero(a) || t.isZero(b)) return {messages::numberZero, {}};
     if (!t.numeric(b) || !t.numeric(a)) return {entry_messages::mustEnterNumeric, {}};
-    const std::int32_t g = gcd(t.integer(a), t.integer(b));
-    return {std::nullopt, t.of(t.number(b) * Real(t.integer(a)) / Real(g))};
+    CommonDenominator out;
+    out.first = t.number(b).value();
+    out.second = t.integer(a);
+    out.firstInteger = t.integer(b);
+    out.gcd = gcd(out.second, out.firstInteger);
+    const Real product = Real(out.first) * Real(out.second);
+    out.product = product.value();
+    out.c = t.of(product / Real(out.gcd));
+    return out;
 }
 
 Reduction reduceFraction(const QString& numerator, const QString& denominator,
@@ -162,9 +217,15 @@ Reduction reduceFraction(const QString& numerator, const QString& denominator,
     if (t.isZero(denominator)) return {messages::numberZero, {}, {}};
     if (!t.numeric(numerator) || !t.numeric(denominator))
         return {entry_messages::mustEnterNumeric, {}, {}};
-    const std::int32_t d = t.denominator(denominator);
-    const std::int32_t g = gcd(d, t.integer(numerator));
-    return {std::nullopt, t.of(Real(t.integer(numerator)) / Real(g)), t.of(Real(d) / Real(g))};
+    Reduction out;
+    out.typedDenominator = t.denominator(denominator);
+    out.typedNumerator = t.integer(numerator);
+    out.gcd = gcd(out.typedDenominator, out.typedNumerator);
+    out.reducedNumerator = (Real(out.typedNumerator) / Real(out.gcd)).value();
+    out.numerator = t.of(out.reducedNumerator);
+    out.reducedDenominator = (Real(out.typedDenominator) / Real(out.gcd)).value();
+    out.denominator = t.of(out.reducedDenominator);
+    return out;
 }
 
 } // namespace sb::fractions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The commands of the fractions window, on the texts of its boxes and labels. Values pass
@@ -44,9 +45,28 @@ QString wholePart(const QString& text, const QLocale& locale = QLocale());
 // The operator typed, compared exactly: " +" is no operator.
 std::optional<Operator> operatorOf(const QString& text);
 
+// The values an operator went through, kept for its working: each is the very value the
+// labels were written from. Fields an operator does not reach stay 0 or empty.
+struct ResultTrace {
+    double p = 0, q = 0;                             // each fraction's value, N(s) + N(m) / N(d)
+    std::int32_t denominator1 = 0, denominator2 = 0; // + and -: I(d1), I(d2)
+    std::int32_t common = 0;                         // + and -: their common denominator C
+    double term1 = 0, term2 = 0;    // + and -: each numerator over C, N(m1) x (C / N(d1)) ...
+    QString overCommon;             // + and -: term1 +/- term2 as written into m3
+    double wholeSum = 0;            // +: the whole parts added apart, N(s1) + N(s2)
+    std::int32_t wholes = 0;        // +: that sum rounded
+    MixedNumber typed1{}, typed2{}; // -, *, /: each fraction's integers I(s), I(m), I(d)
+    MixedNumber f1{}, f2{};         // -, *, /: each as an improper fraction
+    std::int32_t numerator = 0, denominator = 0;  // * and /: the products
+    std::int32_t gcd = 0;                         // * and /: what the products were reduced by
+    QString reducedNumerator, reducedDenominator; // * and /
+    MixedNumber mixed{};                          // + - * /: the fraction written as a mixed number
+};
+
 struct ResultOutcome {
     ResultLabels labels;
     std::optional<QString> message; // told instead of a result; labels are then unchanged
+    ResultTrace trace;
 };
 
 // The operator's steps from the labels as they were (comparisons write only the truth, the
@@ -61,6 +81,11 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& typed, const Resu
 struct CommonDenominator {
     std::optional<QString> refusal;
     QString c;
+    // what the result was computed from: A as typed, the integers of A and B, their gcd
+    // and the product A x B
+    double first = 0;
+    std::int32_t firstInteger = 0, second = 0, gcd = 0;
+    double product = 0;
 };
 
 // The common denominator of the box b (shown as A) and the box a (shown as B): b enters
@@ -71,6 +96,9 @@ CommonDenominator makeCommonDenominator(const QString& b, const QString& a,
 struct Reduction {
     std::optional<QString> refusal;
     QString numerator, denominator;
+    // the integers reduced, their gcd and the quotients shown
+    std::int32_t typedNumerator = 0, typedDenominator = 0, gcd = 0;
+    double reducedNumerator = 0, reducedDenominator = 0;
 };
 
 // numerator / denominator in lowest terms, signs as the window's gcd leaves them

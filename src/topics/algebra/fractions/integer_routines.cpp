@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "integer_routines.h"
 
 #include "entry/conversions.h"
@@ -6,13 +7,31 @@
 
 namespace sb::fractions {
 
-std::int32_t gcd(std::int32_t p, std::int32_t q) {
+namespace {
+
+// Euclid by repeated remainder, telling each division to visit.
+template <class Visit> std::int32_t euclidLoop(std::int32_t p, std::int32_t q, Visit visit) {
     while (q != 0) {
         const std::int32_t r = int32::rem(p, q);
+        visit(p, q, r);
         p = q;
         q = r;
     }
     return p;
+}
+
+} // namespace
+
+std::int32_t gcd(std::int32_t p, std::int32_t q) {
+    return euclidLoop(p, q, [](std::int32_t, std::int32_t, std::int32_t) {});
+}
+
+std::vector<Division> euclid(std::int32_t p, std::int32_t q) {
+    std::vector<Division> divisions;
+    euclidLoop(p, q, [&divisions](std::int32_t p, std::int32_t q, std::int32_t r) {
+        divisions.push_back({p, q, (std::int64_t(p) - r) / q, r});
+    });
+    return divisions;
 }
 
 std::int32_t common(std::int32_t p, std::int32_t q) {

@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form2.h"
 
 #include "entry/conversions.h"
+#include "quadratic_working.h"
 #include "solve_quadratic.h"
 #include "ui/system_colours.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+#include <array>
 
 namespace sb {
 
@@ -16,7 +20,7 @@ using namespace ui;
 const QString narkisim = QStringLiteral("Narkisim");
 
 FormSpec form2Spec() {
-    return {
+    return FormSpec{
         "Form2",
         "Solving Quadratic Equation",
         8325,
@@ -57,7 +61,9 @@ FormSpec form2Spec() {
             output("X2", {5400, 5760, 2895, 375}).named("X2"),
         },
         entry_rules::quadratic,
-    };
+        quadratic::quadraticGuide,
+    }
+        .withExercises({exercise("A B C", "Command1", "X1 X2")}, Tab::Exercises);
 }
 
 } // namespace
@@ -70,7 +76,13 @@ void Form2::Command1_Click() {
     inputsValid = true;
     // each box shows the number it was read as, cut to its 5 characters, and from here on
     // the cut text is the coefficient
-    for (const char* coefficient : {"A", "B", "C"}) writeBack(coefficient);
+    std::array<quadratic::BoxText, 3> boxes;
+    const char* const names[] = {"A", "B", "C"};
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i].typed = box(names[i])->text();
+        boxes[i].whole = writeBack(names[i]);
+        boxes[i].shown = box(names[i])->text();
+    }
     if (!inputsValid) return;
 
     // a cut text that is no number (1.5E-08 shows as 1.5E-) is a fault: the roots stay
@@ -84,8 +96,8 @@ void Form2::Command1_Click() {
     const double b = shownNumber("B");
     const double a = shownNumber("A");
     const double c = shownNumber("C");
-    const auto outcome = quadratic::SolveQuadratic(a, b, c);
-    if (const auto* roots = std::get_if<quadratic::Roots>(&outcome)) {
+    const auto solution = quadratic::Solve(a, b, c);
+    if (const auto* roots = std::get_if<quadratic::Roots>(&solution.outcome)) {
         const QString x1 = resultText(roots->x1), x2 = resultText(roots->x2);
         label("X1")->setText(x1);
         label("X2")->setText(x2);
@@ -93,6 +105,7 @@ void Form2::Command1_Click() {
         label("X1")->setText("No Solution");
         label("X2")->setText("No Solution");
     }
+    showWorking([solution, boxes] { return quadratic::quadraticWorking(solution, boxes); });
 }
 
 } // namespace sb

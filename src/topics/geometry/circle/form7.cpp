@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form7.h"
 
 #include "circle_measures.h"
@@ -28,7 +29,7 @@ Control answer(const QString& name, const QString& heading, int left, int top) {
 }
 
 FormSpec form7Spec() {
-    return {
+    return FormSpec{
         "Form7",
         "Circle - Areas And Perimeters",
         10185,
@@ -72,7 +73,19 @@ FormSpec form7Spec() {
             answer("o6", "Area from the perimeter", 8400, 5160),
         },
         entry_rules::circle,
-    };
+    }
+        .withExercises(
+            // row by row, the left exercise before the right one: the buttons stand higher than
+            // their boxes, so reading order would visit them first
+            {
+                exercise("r1", "Command1 Command3", "o1"),
+                exercise("d1", "Command2 Command4", "o2"),
+                exercise("a1", "Command23 Command21", "o3"),
+                exercise("p1", "Command10 Command8", "o4"),
+                exercise("a2", "Command5", "o5"),
+                exercise("p2", "Command6", "o6"),
+            },
+            Tab::Exercises);
 }
 
 // Two buttons of a row answer in the same label: it shows whichever was pressed last.

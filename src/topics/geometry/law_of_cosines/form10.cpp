@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form10.h"
 
 #include "cosine_rule.h"
@@ -10,7 +11,7 @@ using namespace ui;
 using namespace triangle_panels;
 
 FormSpec form10Spec() {
-    return {
+    return FormSpec{
         "Form10",
         "Triangles - The Law Of Cosines",
         11880,
@@ -70,7 +71,15 @@ FormSpec form10Spec() {
             {degreesWarning(480)},
         }),
         entry_rules::lawOfCosines,
-    };
+    }
+        .withExercises(
+            // a panel each, in reading order; Tab goes the window's own way (see Form10)
+            {
+                exercise("a1 z1 b1", "Command1 Command3", "c1 x1 y1"),
+                exercise("b3 z3 a3", "Command8 Command6", "c3 x3 y3"),
+                exercise("a2 z2 b2", "Command2 Command4", "c2 x2 y2"),
+                exercise("a4 b4 c4", "Command7 Command5", "z4 x4 y4"),
+            });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form11.h"
 
 #include "sine_rule.h"
@@ -14,7 +15,7 @@ using law_of_sines::Verdict;
 const QString noSolution = QStringLiteral("There is no solution");
 
 FormSpec form11Spec() {
-    return {
+    return FormSpec{
         "Form11",
         "Triangles - The Law Of Sines",
         11850,
@@ -74,7 +75,15 @@ FormSpec form11Spec() {
             {degreesWarning(240)},
         }),
         entry_rules::lawOfSines,
-    };
+    }
+        .withExercises(
+            // a panel each, in reading order; Tab goes the window's own way (see Form11)
+            {
+                exercise("z1 x1 b1", "Command1 Command3", "c1 a1 y1"),
+                exercise("c3 a3 y3", "Command6 Command8", "x3 z3 b3"),
+                exercise("a2 y2 c2", "Command2 Command4", "z2 x2 b2"),
+                exercise("z4 y4 c4", "Command7 Command5", "a4 x4 b4"),
+            });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form8.h"
 
 #include "quadrilateral_formulas.h"
@@ -151,7 +152,7 @@ FormSpec form8Spec() {
         answer("o10", "Parallelogram perimeter", 10560, 7200, 1320),
     };
     controls.insert(controls.end(), rows.begin(), rows.end());
-    return {
+    return FormSpec{
         "Form8",
         "Quadrilateral - Areas And Perimeters",
         11880,
@@ -159,7 +160,22 @@ FormSpec form8Spec() {
         QColor(255, 224, 192),
         controls,
         entry_rules::quadrilaterals,
-    };
+    }
+        .withExercises(
+            // Tab goes the window's own way (tabChain); these say what Enter in a box presses
+            {
+                exercise("s1", "Command1 Command3", "o1"),
+                exercise("a1", "Command2 Command4", "o2"),
+                exercise("p1", "Command7 Command9", "o3"),
+                exercise("a2 b2 h2", "Command13", "o4"),
+                exercise("hh1 hh2", "Command11", "o11"),
+                exercise("a3 b3", "Command5 Command8", "o5"),
+                exercise("a6 ar6", "Command15 Command14", "o6"),
+                exercise("a7 p7", "Command10 Command6", "o7"),
+                exercise("b6 h6", "Command19", "o8"),
+                exercise("b7 ar7", "Command16", "o9"),
+                exercise("a8 b8", "Command17", "o10"),
+            });
 }
 
 // the order the Tab key moves the focus in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadrilateral_formulas.h"
 
 #include "entry/conversions.h"

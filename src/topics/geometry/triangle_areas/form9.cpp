@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form9.h"
 
 #include "triangle_measures.h"
@@ -30,7 +31,7 @@ Control answer(const QString& name, const QString& heading, int left, int top) {
 }
 
 FormSpec form9Spec() {
-    return {
+    return FormSpec{
         "Form9",
         "Triangle - Areas And Perimeters",
         11475,
@@ -85,7 +86,16 @@ FormSpec form9Spec() {
             answer("o5", "Area by Heron's formula", 5160, 5640),
         },
         entry_rules::triangles,
-    };
+    }
+        .withExercises(
+            {
+                exercise("b1 h1", "Command1", "o1"),
+                exercise("s2 b2", "Command2", "o2"),
+                exercise("s3 h3", "Command7", "o3"),
+                exercise("a4 b4 c4", "Command9", "o4"),
+                exercise("a5 b5 c5", "Command11", "o5"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The answers of the triangle areas and perimeters window, one routine per button, each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form5.h"
 
 #include "statistics_working.h"
@@ -19,7 +20,7 @@ const QString weightsPrompt = QStringLiteral(
     "Fill in the weight according to the order of the numbers above in form 9 8 3 1 7 6 9 1 ");
 
 FormSpec form5Spec() {
-    return {
+    return FormSpec{
         "Form5",
         "Statistics",
         10950,
@@ -62,7 +63,10 @@ FormSpec form5Spec() {
         },
         entry_rules::statistics,
         statistics::statisticsGuide,
-    };
+    }
+        .withExercises(
+            // Tab keeps reading order, which visits the answer between the first two buttons
+            {exercise("n w", "Command1 Command3 Command2", "sol")});
 }
 
 } // namespace

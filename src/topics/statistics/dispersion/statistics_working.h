@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working of the statistics window: the sums, the mean and the table of deviations, and

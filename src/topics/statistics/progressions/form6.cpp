@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form6.h"
 
 #include "progressions.h"
 #include "progressions_working.h"
 
 #include "entry/conversions.h"
-#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ Control legend(const QString& name, const QString& text, int left, int width) {
 }
 
 FormSpec form6Spec() {
-    return {
+    return FormSpec{
         "Form6",
         "Arithmetic And Geometric Progression",
         10425,
@@ -198,27 +198,30 @@ FormSpec form6Spec() {
         },
         entry_rules::progressions,
         progressionsGuide,
-    };
+    }
+        .withExercises(
+            // row by row, across both halves, each row's boxes before its button and answer: the
+            // rows of the two halves are not level, and the infinite sum's button stands higher
+            // than its boxes
+            {
+                exercise("a1 d n", "Command1", "ans1"),
+                exercise("a14 d4 n4", "Command3", "ans4"),
+                exercise("a12 an2 n2", "Command2", "ans2"),
+                exercise("a15 an5 n5", "Command6", "ans5"),
+                exercise("d3 an3 n3", "Command8", "ans3"),
+                exercise("a16 d6 an6", "ans6", "ans66"),
+                exercise("a17 q7 n7", "command20", "ans7"),
+                exercise("a110 q10 n10", "Command10", "ans10"),
+                exercise("a18 q8 an8", "command21", "ans8"),
+                exercise("a111 an11 n11", "Command4", "ans11"),
+                exercise("a19 q9", "command22", "ans9"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace
 
 Form6::Form6() : Form(form6Spec()) {
-    // Tab goes row by row, across both halves, each row's boxes before its button and answer:
-    // the rows of the two halves are not level, and the infinite sum's button stands higher
-    // than its boxes
-    tabOrder(QStringLiteral("a1 d n Command1 ans1 "
-                            "a14 d4 n4 Command3 ans4 "
-                            "a12 an2 n2 Command2 ans2 "
-                            "a15 an5 n5 Command6 ans5 "
-                            "d3 an3 n3 Command8 ans3 "
-                            "a16 d6 an6 ans6 ans66 "
-                            "a17 q7 n7 command20 ans7 "
-                            "a110 q10 n10 Command10 ans10 "
-                            "a18 q8 an8 command21 ans8 "
-                            "a111 an11 n11 Command4 ans11 "
-                            "a19 q9 command22 ans9")
-                 .split(u' '));
     // A computation without a value (N = 1 in Find D, D = 0 in Find N, an overflow, a power
     // with no real value, a written-back text that no longer reads as a number once cut)
     // ends with the fault message and an empty answer; the boxes keep what was written.
@@ -237,13 +240,8 @@ Form6::Form6() : Form(form6Spec()) {
 
 Box Form6::rewrite(const QString& name, const QString& letter) {
     Box read{letter, box(name)->text(), {}, {}};
-    writeBack(name);
+    read.written = writeBack(name); // the whole text, which the box may have cut
     read.shown = box(name)->text();
-    // a box that is full may have cut the number: the whole text it stood for, so the steps
-    // can say so (reading the typed text again gives the number eval gave)
-    read.written = read.shown.size() < control<TextBox>(name)->limit()
-                       ? read.shown
-                       : resultText(readValue(read.typed, entry_rules::progressions).value);
     return read;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form12.h"
 
 #include "entry/conversions.h"
@@ -25,7 +26,7 @@ Control result(const QString& name, Twips at, const QString& spoken) {
 }
 
 FormSpec form12Spec() {
-    return {
+    return FormSpec{
         "Form12",
         "Traffic And Percentage Problems",
         10515,
@@ -107,7 +108,16 @@ FormSpec form12Spec() {
         },
         entry_rules::traffic,
         trafficGuide,
-    };
+    }
+        .withExercises(
+            {
+                exercise("s1 v1", "Command3", "t1"),
+                exercise("s2 t2", "Command4", "v2"),
+                exercise("t3 v3", "Command5", "s3"),
+                exercise("pr1 p1", "Command2", "np1 de1"),
+                exercise("pr2 p2", "Command1", "np2 de2"),
+            },
+            Tab::Exercises);
 }
 
 } // namespace

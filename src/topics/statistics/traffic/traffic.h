@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The arithmetic of the traffic and percentage window, in double precision. A result

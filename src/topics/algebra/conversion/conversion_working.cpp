@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "conversion_working.h"
+
+#include "entry/conversions.h"
+#include "topics/algebra/fractions/fraction_bars.h"
+#include "topics/algebra/fractions/fractions_working.h"
+
+#include <cmath>
+#include <limits>
+
+namespace sb::conversion {
+
+using fractions::BarRow;
+using fractions::mixedText;
+using fractions::over;
+using fractions::sayTakenAsInteger;
+using working::Ink;
+using working::Working;
+
+namespace {
+
+QString number(double value) { return resultText(value); }
+
+// The forms of one value as bars of the same length, above the value on the number line.
+working::Figure bars(const std::vector<BarRow>& rows, double value) {
+    QStringList forms;
+    for (const BarRow& row : rows) forms << row.caption;
+    const QString same = QStringLiteral("Fraction bars of the same length: %1")
+                             .arg(forms.join(QStringLiteral(" = ")));
+    // a huge numerator over a tiny denominator can leave the doubles
+    if (!std::isfinite(value)) return fractions::tooLargeToDraw(same + u'.');
+    return fractions::barsAndNumberLine(
+        rows, {{QStringLiteral("value"), number(value), value}},
+        QStringLiteral("%1, at %2 on the number line.").arg(same, number(value)));
+}
+
+BarRow mixedRow(const QString& caption, double value, double parts) {
+    return {QStringLiteral("mixedBars"), caption, value, parts, false, Ink::Main};
+}
+
+} // namespace
+
+Working improperWorking(const QString& whole, const Fraction& f) {
+    const Trace& t = f.trace;
+    Working w;
+    w.say(QStringLiteral("A mixed number as an improper fraction: whole number × denominator + "
+                         "numerator, over the same denominator"));
+    sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
+    const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
+    w.say(QStringLiteral("The exercise: %1").arg(mixed));
+    w.say(QStringLiteral("%1 × %2 = %3")
+              .arg(number(t.whole), number(t.denominator), number(t.product)));
+    w.say(QStringLiteral("%1 + %2 = %3").arg(number(t.product), number(t.numerator), f.numerator));
+    w.say(QStringLiteral("The denominator stays as it was typed: %1").arg(f.denominator));
+    const QString improper = over(f.numerator, f.denominator);
+    w.say(QStringLiteral("Answer: %1").arg(improper));
+    w.figure = bars(
+        {mixedRow(mixed, t.value, t.denominator),
+         {QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second}},
+        t.value);
+    return w;
+}
+
+Working mixedWorking(const QString& numerator, const QString& denominator, const Fraction& f) {
+    const Trace& t = f.trace;
+    const fractions::MixedNumber& x = t.mixed;
+    Working w;
+    w.say(QStringLiteral("An improper fraction as a mixed number: divide the numerator by the "
+                         "denominator; the quotient is the whole number, the remainder the new "
+                         "numerator"));
+    sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, std::int32_t(t.numerator));
+    sayTakenAsInteger(w, QStringLiteral("denominator"), denominator, x.denominator);
+    w.say(fractions::divisionText(x));
+    w.detail(QStringLiteral("Check: %1 × %2 + %3 = %4")
+                 .arg(integerText(x.whole), integerText(x.denominator), integerText(x.numerator),
+                      number(t.numerator)));
+    if (f.numerator.isEmpty())
+        w.say(QStringLiteral("The remainder is 0, so there is no fraction part"));
+    else if (denominator != integerText(x.denominator))
+        w.say(QStringLiteral("The window writes the denominator as it was typed: %1")
+                  .arg(denominator));
+    const QString improper = over(number(t.numerator), number(t.denominator));
+    const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
+    w.say(QStringLiteral("Answer: %1").arg(mixed));
+    w.figure =
+        bars({{QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second},
+              mixedRow(mixed, t.value, t.denominator)},
+             t.value);
+    return w;
+}
+
+Working decimalWorking(const QString& whole, const QString& numerator, const Decimal& d) {
+    Working w;
+    if (!d.decimal) { // the whole part was no number: the window set it to 0 and stopped
+        w.say(QStringLiteral("The whole number box held \"%1\", which is no number, so the "
+                             "window set it to 0 and worked nothing out")
+                  .arg(whole));
+        w.say(QStringLiteral("Press the button again to convert with the whole number 0"));
+        return w;
+    }
+    const Trace& t = d.trace;
+    w.say(QStringLiteral("A mixed number as a decimal: divide the numerator by the denominator, "
+                         "then add the whole number"));
+    if (whole.isEmpty()) w.say(QStringLiteral("The whole number box was empty, so it is 0"));
+    else sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
+    sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, std::int32_t(t.numerator));
+    const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
+    w.say(QStringLiteral("The exercise: %1").arg(mixed));
+    w.say(QStringLiteral("%1 ÷ %2 = %3")
+              .arg(number(t.numerator), number(t.denominator), number(t.quotient)));
+    w.say(QStringLiteral("%1 + %2 = %3").arg(number(t.quotient), number(t.whole), *d.decimal));
+    w.say(QStringLiteral("Answer: %1").arg(*d.decimal));
+    w.figure = bars({mixedRow(mixed, t.value, t.denominator),
+                     {QStringLiteral("decimalBars"), *d.decimal, t.value, 0, true, Ink::Second}},
+                    t.value);
+    return w;
+}
+
+Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
+    const Trace& t = f.trace;
+    const QString typed = decimal.trimmed(), places = t.places;
+    const QString numerator = integerText(std::int32_t(t.numerator));
+    const QString tenths = number(t.denominator);
+    Working w;
+    w.say(QStringLiteral("A decimal as a fraction: the digits after the decimal point, over 1 "
+                         "with as many zeros as there are digits"));
+    const QString count = QString::number(places.size());
+    w.say((places.size() == 1 ? QStringLiteral("%1 has %2 digit after the decimal point: %3")
+                              : QStringLiteral("%1 has %2 digits after the decimal point: %3"))
+              .arg(typed, count, places));
+    w.say(QStringLiteral("10 to the power %1 is %2, so the digits make %3")
+              .arg(count, tenths, over(numerator, tenths)));
+    w.say(QStringLiteral("The whole number is the part before the decimal point: %1").arg(f.whole));
+    if (t.value < 0 || typed.startsWith(u'-'))
+        w.say(QStringLiteral("The minus sign stands for the whole number and the fraction "
+                             "together"));
+    std::vector<BarRow> rows = {
+        {QStringLiteral("decimalBars"), typed, t.value, 0, true, Ink::Second}};
+    if (f.numerator.isEmpty()) {
+        w.say(QStringLiteral("The digits after the decimal point make 0, so there is no fraction part"));
+        w.say(QStringLiteral("Answer: %1").arg(f.whole));
+        w.figure = bars(rows, t.value);
+        return w;
+    }
+    const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
+    w.say(QStringLiteral("Answer: %1").arg(mixed));
+    rows.push_back(mixedRow(mixed, t.value, t.denominator));
+    // the window leaves the fraction as it is; the pupil sees it in lowest terms too
+    if (t.denominator <= std::numeric_limits<std::int32_t>::max()) {
+        const std::int32_t d = std::int32_t(t.denominator), n = std::int32_t(t.numerator);
+        w.say(QStringLiteral("The window does not reduce the fraction"));
+        const std::int32_t g = fractions::explainGcd(w, d, n);
+        if (g == 1)
+            w.say(QStringLiteral("The greatest common divisor of %1 and %2 is 1, so %3 is in "
+                                 "lowest terms already")
+                      .arg(tenths, numerator, over(numerator, tenths)));
+        else {
+            w.say(QStringLiteral("Divided by their greatest common divisor %1, in lowest terms: "
+                                 "%2 = %3")
+                      .arg(integerText(g), over(numerator, tenths),
+                           over(integerText(n / g), integerText(d / g))));
+            rows.push_back({QStringLiteral("lowestBars"),
+                            mixedText(f.whole, integerText(n / g), integerText(d / g)), t.value,
+                            double(d / g), false, Ink::Third});
+        }
+    }
+    w.figure = bars(rows, t.value);
+    return w;
+}
+
+working::Guide conversionGuide() {
+    working::Guide guide;
+    guide.boxes = {
+        QStringLiteral("Every box takes one plain number, such as 3 or %1: no fractions like 3/4")
+            .arg(number(2.5)),
+        QStringLiteral("Fraction To Improper: the whole number (0 when there is none), the "
+                       "numerator and the denominator"),
+        QStringLiteral("Improper To Fraction: the numerator and the denominator"),
+        QStringLiteral("Fraction To Decimal: the whole number (it may be empty), the numerator "
+                       "and the denominator"),
+        QStringLiteral("Decimal To Fraction: a decimal number with a decimal point, such as %1")
+            .arg(number(12.5)),
+    };
+    const QString n = QStringLiteral("25"), d = QStringLiteral("4");
+    guide.example = mixedWorking(n, d, ImproperToFraction(n, d));
+    return guide;
+}
+
+} // namespace sb::conversion

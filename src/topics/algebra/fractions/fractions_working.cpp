@@ -1,0 +1,445 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fractions_working.h"
+
+#include "entry/conversions.h"
+#include "fraction_bars.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace sb::fractions {
+
+using working::Figure;
+using working::Ink;
+using working::Place;
+using working::Working;
+
+// ---- shared pieces
+
+QString over(const QString& numerator, const QString& denominator) {
+    return numerator + u'/' + denominator;
+}
+
+QString mixedText(const QString& whole, const QString& numerator, const QString& denominator) {
+    if (numerator.isEmpty()) return whole;
+    return QStringLiteral("%1 and %2").arg(whole, over(numerator, denominator));
+}
+
+void sayTakenAsInteger(Working& w, const QString& what, const QString& typed,
+                       std::int32_t integer) {
+    if (numberOf(typed) != integer)
+        w.say(QStringLiteral("The %1 %2 is taken as the whole number %3")
+                  .arg(what, resultText(numberOf(typed)), integerText(integer)));
+}
+
+std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
+    const auto divisions = euclid(p, q);
+    const QString of = QStringLiteral("gcd(%1, %2)").arg(integerText(p), integerText(q));
+    if (divisions.empty()) {
+        w.detail(QStringLiteral("%1 = %2: every number divides 0, so the gcd is the first number")
+                     .arg(of, integerText(p)));
+        return p;
+    }
+    w.detail(QStringLiteral("Euclid: divide, then divide the divisor by the remainder, until "
+                            "the remainder is 0"));
+    for (const Division& d : divisions) {
+        const QString rest = d.remainder < 0 ? QStringLiteral("− %1").arg(integerText(-d.remainder))
+                                             : QStringLiteral("+ %1").arg(integerText(d.remainder));
+        w.detail(QStringLiteral("%1 = %2 × %3 %4")
+                     .arg(integerText(d.dividend), QString::number(d.quotient),
+                          integerText(d.divisor), rest));
+    }
+    const std::int32_t g = divisions.back().divisor;
+    w.detail(QStringLiteral("The last divisor is the greatest common divisor: %1 = %2")
+                 .arg(of, integerText(g)));
+    return g;
+}
+
+QString divisionText(const MixedNumber& x) {
+    // tomixed truncates, so the dividend is whole x denominator + remainder
+    const std::int64_t dividend = std::int64_t(x.whole) * x.denominator + x.numerator;
+    return QStringLiteral("%1 ÷ %2 = %3, remainder %4")
+        .arg(QString::number(dividend), integerText(x.denominator), integerText(x.whole),
+             integerText(x.numerator));
+}
+
+namespace {
+
+const QString fractionName[] = {QStringLiteral("fraction 1"), QStringLiteral("fraction 2")};
+const QString FractionName[] = {QStringLiteral("Fraction 1"), QStringLiteral("Fraction 2")};
+
+QString number(const QString& typed) { return resultText(numberOf(typed)); }
+
+// A typed mixed number with its numbers as the window reads them: "1 and 1/2", "1/2".
+QString typedMixed(const QString& s, const QString& m, const QString& d) {
+    const QString fraction = over(number(m), number(d));
+    return numberOf(s) == 0 ? fraction : QStringLiteral("%1 and %2").arg(number(s), fraction);
+}
+
+QString fractionText(const TypedFractions& f, int which) {
+    return which == 0 ? typedMixed(f.s1, f.m1, f.d1) : typedMixed(f.s2, f.m2, f.d2);
+}
+
+QString operatorSign(Operator op) {
+    static const char16_t* const signs[] = {u"+", u"−", u"×", u"÷", u"<", u">", u"="};
+    return QString::fromUtf16(signs[int(op)]);
+}
+
+// The value a mixed number shown in the result labels stands for.
+double shownValue(const ResultLabels& labels) {
+    const double whole = numberOf(labels.s3);
+    return labels.m3.isEmpty() ? whole : whole + numberOf(labels.m3) / numberOf(labels.d3);
+}
+
+void commonLine(Working& w, const ResultTrace& t) {
+    w.say(
+        QStringLiteral("The common denominator of %1 and %2 is C = %3")
+            .arg(integerText(t.denominator1), integerText(t.denominator2), integerText(t.common)));
+    // common(p, q) divides p x q by gcd(q, p)
+    const std::int32_t g = explainGcd(w, t.denominator2, t.denominator1);
+    w.detail(QStringLiteral("The least common multiple: %1 × %2 ÷ %3 = %4")
+                 .arg(integerText(t.denominator1), integerText(t.denominator2), integerText(g),
+                      integerText(t.common)));
+}
+
+void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNumber& f) {
+    w.say(QStringLiteral("%1 as an improper fraction: (%2 × %3 + %4)/%3 = %5")
+              .arg(FractionName[which], integerText(typed.whole), integerText(typed.denominator),
+                   integerText(typed.numerator),
+                   over(integerText(f.numerator), integerText(f.denominator))));
+}
+
+void improperLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
+    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 1"), f.s1, t.typed1.whole);
+    sayTakenAsInteger(w, QStringLiteral("numerator of fraction 1"), f.m1, t.typed1.numerator);
+    sayTakenAsInteger(w, QStringLiteral("denominator of fraction 1"), f.d1, t.typed1.denominator);
+    improperLine(w, 0, t.typed1, t.f1);
+    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 2"), f.s2, t.typed2.whole);
+    sayTakenAsInteger(w, QStringLiteral("numerator of fraction 2"), f.m2, t.typed2.numerator);
+    sayTakenAsInteger(w, QStringLiteral("denominator of fraction 2"), f.d2, t.typed2.denominator);
+    improperLine(w, 1, t.typed2, t.f2);
+}
+
+// The fraction written into the result label and read back as the integer tomixed divides.
+void mixLines(Working& w, const QString& written, const MixedNumber& x) {
+    const std::int64_t integer = std::int64_t(x.whole) * x.denominator + x.numerator;
+    if (numberOf(written) != double(integer))
+        w.say(QStringLiteral("The window writes the numerator %1 and reads it back as the whole "
+                             "number %2")
+                  .arg(written, QString::number(integer)));
+    w.say(QStringLiteral("As a mixed number: %1").arg(divisionText(x)));
+}
+
+void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const ResultLabels& out) {
+    w.say(QStringLiteral("Add the whole numbers and the fractions apart"));
+    w.say(QStringLiteral("Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator "
+                         "of b and d"));
+    commonLine(w, t);
+    const QString c = integerText(t.common);
+    w.say(QStringLiteral("%1 × %2/%3 + %4 × %2/%5 = %6 + %7 = %8")
+              .arg(number(f.m1), c, number(f.d1), number(f.m2), number(f.d2), resultText(t.term1),
+                   resultText(t.term2), t.overCommon));
+    w.say(QStringLiteral("So %1 + %2 = %3")
+              .arg(over(number(f.m1), number(f.d1)), over(number(f.m2), number(f.d2)),
+                   over(t.overCommon, c)));
+    mixLines(w, t.overCommon, t.mixed);
+    w.say(QStringLiteral("The whole numbers: %1 + %2 = %3")
+              .arg(number(f.s1), number(f.s2), resultText(t.wholeSum)));
+    if (t.wholeSum != t.wholes)
+        w.say(QStringLiteral("%1 is rounded to the whole number %2")
+                  .arg(resultText(t.wholeSum), integerText(t.wholes)));
+    if (t.mixed.whole != 0)
+        w.say(QStringLiteral("With the %1 from the fraction: %2 + %1 = %3")
+                  .arg(integerText(t.mixed.whole), integerText(t.wholes), out.s3));
+}
+
+void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
+    w.say(QStringLiteral("Write each mixed number as an improper fraction, then take them away"));
+    w.say(QStringLiteral("Rule: a/b − c/d = (C/b × a − C/d × c)/C, with C the common denominator "
+                         "of b and d"));
+    improperLines(w, f, t);
+    commonLine(w, t);
+    const QString c = integerText(t.common);
+    w.say(QStringLiteral("%1/%2 × %3 − %1/%4 × %5 = %6 − %7 = %8")
+              .arg(c, number(f.d1), integerText(t.f1.numerator), number(f.d2),
+                   integerText(t.f2.numerator), resultText(t.term1), resultText(t.term2),
+                   t.overCommon));
+    mixLines(w, t.overCommon, t.mixed);
+}
+
+void productSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t) {
+    const bool times = op == Operator::Times;
+    w.say(times ? QStringLiteral("Write each mixed number as an improper fraction, then multiply")
+                : QStringLiteral("Write each mixed number as an improper fraction, then divide"));
+    w.say(times ? QStringLiteral("Rule: a/b × c/d = (a × c)/(b × d)")
+                : QStringLiteral("Rule: a/b ÷ c/d = (a × d)/(b × c): multiply by the second "
+                                 "fraction turned upside down"));
+    improperLines(w, f, t);
+    const std::int32_t a = t.f1.numerator, b = t.f1.denominator;
+    const std::int32_t c = times ? t.f2.numerator : t.f2.denominator;
+    const std::int32_t d = times ? t.f2.denominator : t.f2.numerator;
+    w.say(QStringLiteral("Numerators: %1 × %2 = %3; denominators: %4 × %5 = %6")
+              .arg(integerText(a), integerText(c), integerText(t.numerator), integerText(b),
+                   integerText(d), integerText(t.denominator)));
+    const QString product = over(integerText(t.numerator), integerText(t.denominator));
+    w.say(QStringLiteral("To reduce %1, its greatest common divisor: gcd(%2, %3) = %4")
+              .arg(product, integerText(t.denominator), integerText(t.numerator),
+                   integerText(t.gcd)));
+    explainGcd(w, t.denominator, t.numerator);
+    if (t.gcd == 1)
+        w.say(QStringLiteral("Dividing by 1 changes nothing: %1 is in lowest terms already")
+                  .arg(product));
+    else
+        w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5, so %6 = %7")
+                  .arg(integerText(t.numerator), integerText(t.gcd), t.reducedNumerator,
+                       integerText(t.denominator), t.reducedDenominator, product,
+                       over(t.reducedNumerator, t.reducedDenominator)));
+    mixLines(w, t.reducedNumerator, t.mixed);
+}
+
+void compareSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t,
+                  const QString& truth) {
+    w.say(QStringLiteral("Compare the two numbers as decimals: whole number + numerator ÷ "
+                         "denominator"));
+    const double values[] = {t.p, t.q};
+    for (int i = 0; i < 2; ++i) {
+        const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
+        w.say(QStringLiteral("%1: %2 + %3 ÷ %4 = %5")
+                  .arg(FractionName[i], number(s), number(m), number(d), resultText(values[i])));
+    }
+    const QString p = resultText(t.p), q = resultText(t.q);
+    const QString relation = t.p < t.q   ? QStringLiteral("less than")
+                             : t.p > t.q ? QStringLiteral("greater than")
+                                         : QStringLiteral("equal to");
+    w.say(QStringLiteral("%1 is %2 %3%4")
+              .arg(p, relation, q,
+                   p == q && t.p != t.q ? QStringLiteral(": they differ beyond the digits shown")
+                                        : QString()));
+    w.say(QStringLiteral("So %1 %2 %3 is %4")
+              .arg(fractionText(f, 0), operatorSign(op), fractionText(f, 1), truth));
+}
+
+Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o) {
+    const ResultTrace& t = o.trace;
+    const QString first = fractionText(f, 0), second = fractionText(f, 1);
+    std::vector<BarRow> rows = {
+        {QStringLiteral("fraction1Bars"), first, t.p, numberOf(f.d1), true, Ink::Main},
+        {QStringLiteral("fraction2Bars"), second, t.q, numberOf(f.d2), true, Ink::Second},
+    };
+    std::vector<Mark> marks = {
+        {QStringLiteral("fraction1"), fractionName[0], t.p, Place::AboveLeft, Ink::Main},
+        {QStringLiteral("fraction2"), fractionName[1], t.q, Place::AboveRight, Ink::Second},
+    };
+    if (op == Operator::Less || op == Operator::Greater || op == Operator::Equal) {
+        const QString relation = t.p < t.q   ? QStringLiteral("less than")
+                                 : t.p > t.q ? QStringLiteral("greater than")
+                                             : QStringLiteral("equal to");
+        if (t.p != t.q) marks[t.p > t.q ? 0 : 1].text += QStringLiteral(" (greater)");
+        return barsAndNumberLine(
+            rows, marks,
+            QStringLiteral("Fraction bars and a number line: %1 is %2 %3, "
+                           "so %1 %4 %3 is %5.")
+                .arg(first, relation, second, operatorSign(op), o.labels.truth));
+    }
+    const ResultLabels& out = o.labels;
+    const double value = shownValue(out);
+    const QString result = mixedText(out.s3, out.m3, out.d3);
+    rows.push_back({QStringLiteral("resultBars"), result, value,
+                    out.m3.isEmpty() ? 1 : numberOf(out.d3), true, Ink::Third});
+    marks.push_back(
+        {QStringLiteral("result"), QStringLiteral("result"), value, Place::Above, Ink::Third});
+    return barsAndNumberLine(rows, marks,
+                             QStringLiteral("Fraction bars and a number line: %1 %2 %3 = %4, "
+                                            "which is %5.")
+                                 .arg(first, operatorSign(op), second, result, resultText(value)));
+}
+
+Working zeroDivisorWorking(const ResultOutcome& o) {
+    Working w = working::refusal({*o.message}, fractionsGuide());
+    const MixedNumber &typed = o.trace.typed2, &f2 = o.trace.f2;
+    const working::Step why[] = {
+        {QStringLiteral("Fraction 2 as an improper fraction: (%1 × %2 + %3)/%2 = %4, which is 0")
+             .arg(integerText(typed.whole), integerText(typed.denominator),
+                  integerText(typed.numerator),
+                  over(integerText(f2.numerator), integerText(f2.denominator)))},
+        {QStringLiteral("Nothing can be divided by 0, so there is no answer")},
+    };
+    w.steps.insert(w.steps.begin() + 1, std::begin(why), std::end(why));
+    return w;
+}
+
+} // namespace
+
+Working resultWorking(Operator op, const TypedFractions& typed, const TypedFractions& used,
+                      const ResultOutcome& o) {
+    if (o.message) return zeroDivisorWorking(o);
+    Working w;
+    const QString wholes[] = {typed.s1, typed.s2}, usedWholes[] = {used.s1, used.s2};
+    for (int i = 0; i < 2; ++i)
+        if (wholes[i] != usedWholes[i])
+            w.say(QStringLiteral("The whole number box of %1 held no number, so the window set "
+                                 "it to 0")
+                      .arg(fractionName[i]));
+    w.say(QStringLiteral("The exercise: %1 %2 %3")
+              .arg(fractionText(used, 0), operatorSign(op), fractionText(used, 1)));
+    const ResultLabels& out = o.labels;
+    switch (op) {
+    case Operator::Plus: addSteps(w, used, o.trace, out); break;
+    case Operator::Minus: subtractSteps(w, used, o.trace); break;
+    case Operator::Times:
+    case Operator::Divide: productSteps(w, op, used, o.trace); break;
+    case Operator::Less:
+    case Operator::Greater:
+    case Operator::Equal:
+        compareSteps(w, op, used, o.trace, out.truth);
+        w.figure = resultFigure(op, used, o);
+        return w;
+    }
+    if (out.m3.isEmpty())
+        w.say(QStringLiteral("The fraction part is 0, so only the whole number is left"));
+    w.say(QStringLiteral("Answer: %1").arg(mixedText(out.s3, out.m3, out.d3)));
+    w.figure = resultFigure(op, used, o);
+    return w;
+}
+
+// ---- Make Common Denominator
+
+namespace {
+
+constexpr int mostHops = 24;     // more hops than this blur into one line in the pane
+constexpr int mostNumbered = 12; // numbers of more multiples would run into each other
+
+// Hops of one size from 0 towards the result, one row of the figure; a note when they are
+// too many to draw.
+void hops(Figure& f, const QString& name, double size, double towards, double y, Ink ink,
+          QStringList& notes) {
+    const double step = towards < 0 ? -std::abs(size) : std::abs(size);
+    // a hair over the quotient, so a last hop that lands on the result by rounding counts
+    const double count = size == 0 ? 0 : std::floor(std::abs(towards / size) * (1 + 1e-12));
+    // the caption goes under the row, as the multiples are numbered above it
+    f.label(name + QStringLiteral("Caption"), std::min(0.0, towards), y,
+            QStringLiteral("multiples of %1").arg(resultText(size)),
+            working::at(Place::BelowRight, ink));
+    if (count > mostHops) {
+        notes << QStringLiteral("the %1 multiples of %2 are too many to draw one by one")
+                     .arg(resultText(count), resultText(size));
+        return;
+    }
+    for (double k = 1; k <= count; ++k) {
+        f.arrow(name, (k - 1) * step, y, k * step, y, working::ink(ink));
+        // each multiple is numbered while the numbers still fit side by side
+        f.point(name + QStringLiteral("Mark"), k * step, y,
+                count <= mostNumbered ? resultText(k * step) : QString(),
+                working::at(Place::Above, ink));
+    }
+}
+
+// The multiples of A and of B as hops from 0 along the number line, up to the result.
+Figure multiplesFigure(const CommonDenominator& o) {
+    const double c = numberOf(o.c), first = o.first, second = o.second;
+    const QString description = QStringLiteral("Multiples of %1 and of %2 on a number line")
+                                    .arg(resultText(first), integerText(o.second));
+    // the hops run from 0 towards the result, never past it
+    const auto span = spanOf({c});
+    if (!span) return tooLargeToDraw(description + u'.');
+    Figure f;
+    f.sameScale = false;
+    QStringList notes;
+    const double up = span->up();
+    hops(f, QStringLiteral("multiplesOfA"), first, c, 1.6 * up, Ink::Main, notes);
+    hops(f, QStringLiteral("multiplesOfB"), second, c, 0.8 * up, Ink::Second, notes);
+    numberLine(f, *span);
+    f.point(QStringLiteral("result"), c, 0, o.c, working::at(Place::Above, Ink::Third));
+    const double pad = (span->to - span->from) * 0.04;
+    f.view = working::Box{span->from - pad, -0.7 * up, span->to + pad, 2.2 * up};
+    const bool meet = std::fmod(c, first) == 0 && std::fmod(c, second) == 0;
+    f.description =
+        description +
+        (meet ? QStringLiteral(", meeting at %1.").arg(o.c)
+              : QStringLiteral(", and the result %1, which is not a multiple of both.").arg(o.c));
+    if (!notes.isEmpty()) {
+        f.note = notes.join(QStringLiteral("; ")) + u'.';
+        f.note[0] = f.note[0].toUpper();
+        f.description += u' ' + f.note;
+    }
+    return f;
+}
+
+} // namespace
+
+Working commonDenominatorWorking(const QString& b, const QString& a, const CommonDenominator& o) {
+    Working w;
+    w.say(QStringLiteral("The common denominator of A and B is A × B ÷ gcd(A, B): the smallest "
+                         "number both divide"));
+    if (numberOf(b) != o.firstInteger)
+        w.say(QStringLiteral("A = %1 enters the product as typed, and its whole number %2 the "
+                             "greatest common divisor")
+                  .arg(resultText(o.first), integerText(o.firstInteger)));
+    sayTakenAsInteger(w, QStringLiteral("number B"), a, o.second);
+    w.say(QStringLiteral("A × B = %1 × %2 = %3")
+              .arg(resultText(o.first), integerText(o.second), resultText(o.product)));
+    w.say(QStringLiteral("The greatest common divisor of %1 and %2 is %3")
+              .arg(integerText(o.second), integerText(o.firstInteger), integerText(o.gcd)));
+    explainGcd(w, o.second, o.firstInteger);
+    w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), integerText(o.gcd), o.c));
+    w.say(QStringLiteral("Answer: %1").arg(o.c));
+
+    w.figure = multiplesFigure(o);
+    return w;
+}
+
+// ---- Reduction
+
+Working reductionWorking(const QString& numerator, const QString& denominator, const Reduction& o) {
+    Working w;
+    w.say(QStringLiteral("To reduce a fraction, divide its numerator and its denominator by "
+                         "their greatest common divisor"));
+    sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, o.typedNumerator);
+    sayTakenAsInteger(w, QStringLiteral("denominator"), denominator, o.typedDenominator);
+    const QString n = integerText(o.typedNumerator), d = integerText(o.typedDenominator),
+                  g = integerText(o.gcd);
+    w.say(QStringLiteral("The greatest common divisor of %1 and %2 is %3").arg(d, n, g));
+    explainGcd(w, o.typedDenominator, o.typedNumerator);
+    const QString before = over(n, d), after = over(o.numerator, o.denominator);
+    if (o.gcd == 1) {
+        w.say(QStringLiteral("Dividing by 1 changes nothing: %1 is in lowest terms already")
+                  .arg(before));
+        w.say(QStringLiteral("Answer: %1").arg(after));
+    } else {
+        w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5")
+                  .arg(n, g, o.numerator, d, o.denominator));
+        if (o.gcd < 0)
+            w.say(QStringLiteral("The divisor is negative, so both signs change; the value "
+                                 "stays the same"));
+        w.say(QStringLiteral("Answer: %1 = %2").arg(before, after));
+    }
+
+    const double value = double(o.typedNumerator) / o.typedDenominator;
+    w.figure = barsAndNumberLine(
+        {{QStringLiteral("beforeBars"), before, value, double(o.typedDenominator), true, Ink::Main},
+         {QStringLiteral("afterBars"), after, value, o.reducedDenominator, true, Ink::Second}},
+        {{QStringLiteral("value"), resultText(value), value, Place::Above, Ink::Main}},
+        QStringLiteral("Two bars of the same length: %1 = %2, at %3 on the number line.")
+            .arg(before, after, resultText(value)));
+    return w;
+}
+
+// ---- the guide
+
+working::Guide fractionsGuide() {
+    working::Guide guide;
+    guide.boxes = {
+        QStringLiteral("Every box takes one plain number, such as 3 or 12: no fractions like 3/4"),
+        QStringLiteral("Result: two mixed numbers (a whole number, a numerator and a "
+                       "denominator each) and one operator: + - * / < > ="),
+        QStringLiteral("Make Common Denominator: two whole numbers A and B, not 0"),
+        QStringLiteral("Reduction: a numerator and a denominator that is not 0"),
+    };
+    const TypedFractions example{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
+                                 QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("3")};
+    guide.example =
+        resultWorking(Operator::Plus, example, example, applyOperator(Operator::Plus, example, {}));
+    return guide;
+}
+
+} // namespace sb::fractions

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The working of the fractions window: the steps and the figure of "Result", "Make Common
+// Denominator" and "Reduction", built from the values each command computed, never
+// computed again.
+
+#include "fraction_commands.h"
+#include "working/working.h"
+
+namespace sb::fractions {
+
+// ---- pieces the fraction conversion window's working shares
+
+// "n/d".
+QString over(const QString& numerator, const QString& denominator);
+// A mixed number as the result labels show it: "4 and 1/6", or the whole part alone when
+// the fraction part is empty.
+QString mixedText(const QString& whole, const QString& numerator, const QString& denominator);
+// "The numerator 2.5 is taken as the whole number 2", when a box's number is no integer.
+void sayTakenAsInteger(working::Working& w, const QString& what, const QString& typed,
+                       std::int32_t integer);
+// Euclid's divisions for gcd(p, q) as detail lines; returns the gcd they end with.
+std::int32_t explainGcd(working::Working& w, std::int32_t p, std::int32_t q);
+// "a ÷ b = q, remainder r" for a division with remainder as tomixed makes it.
+QString divisionText(const MixedNumber& mixed);
+
+// ---- the commands
+
+// "Result": typed holds the boxes as they were typed, used as the command read them (a
+// whole part that was no number becomes 0). A refused division by a zero fraction 2 shows
+// why.
+working::Working resultWorking(Operator op, const TypedFractions& typed, const TypedFractions& used,
+                               const ResultOutcome& outcome);
+
+// "Make Common Denominator" of the boxes b (shown as A) and a (shown as B).
+working::Working commonDenominatorWorking(const QString& b, const QString& a,
+                                          const CommonDenominator& outcome);
+
+// "Reduction" of the numerator and denominator typed.
+working::Working reductionWorking(const QString& numerator, const QString& denominator,
+                                  const Reduction& outcome);
+
+// What the boxes take, and 1 1/2 + 2 2/3 worked out.
+working::Guide fractionsGuide();
+
+} // namespace sb::fractions

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The working of the quadratic equation and complex numbers windows never disagrees with
+// them: over random values of every command, every answer shown stands in the working.
+
+#include "topics/algebra/complex/form13.h"
+#include "topics/algebra/quadratic/form2.h"
+#include "working_property.h"
+
+#include <QLabel>
+
+namespace {
+
+using working_property::anyValue;
+using working_property::RandomCommand;
+
+QString anyOperator(std::mt19937& random) {
+    static const char* const ops[] = {"+", "-", "*", "/", "+", "-", "*", "/", " +", "<", ""};
+    return ops[std::uniform_int_distribution<int>(0, 10)(random)];
+}
+
+TEST(AlgebraWorking, EveryAnswerOfTheQuadraticWindowIsInItsWorking) {
+    sb::Form2 window;
+    working_property::expectAnswersInWorking(
+        window, {{"Command1", {{"A", anyValue}, {"B", anyValue}, {"C", anyValue}}}}, 300);
+}
+
+TEST(AlgebraWorking, EveryAnswerOfTheComplexWindowIsInItsWorking) {
+    sb::Form13 window;
+    working_property::expectAnswersInWorking(
+        window,
+        {{"Command1",
+          {{"r1", anyValue}, {"i1", anyValue}, {"op", anyOperator}, {"r2", anyValue}, {"i2", anyValue}}},
+         {"Command2", {{"p", anyValue}}},
+         {"Command3", {{"re3", anyValue}, {"im3", anyValue}}}});
+}
+
+// A refused command's working gives the window's message and what the boxes take.
+TEST(AlgebraWorking, ARefusalSaysWhyAndWhatABoxTakes) {
+    working_property::QuietDesktop quiet;
+    sb::Form2 window;
+    for (const auto& [box, text] : {std::pair{"A", "0"}, {"B", "1"}, {"C", "2"}})
+        window.findChild<QLineEdit*>(box)->setText(text);
+    window.findChild<QAbstractButton*>("Command1")->click();
+    const QStringList lines = window.workingLines();
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], "The window said: \"It Sould Be Quadratix Equation So A Value Must Not Be Zero\"");
+    EXPECT_TRUE(lines.join(' ').contains("A must not be 0"));
+    EXPECT_TRUE(window.working().figure.empty());
+}
+
+} // namespace
