@@ -162,21 +162,13 @@ void Form::setMoreDetail(bool withDetail) {
     if (workingOpen()) pane_->present(working(), moreDetail_);
 }
 
-// After each command: its own working, or why it was refused in the words it used.
+// After each command: its own working, or why it was refused in the words it used; after one
+// with nothing to work out (a Clear), the guide again.
 void Form::commandDone() {
-    if (!pending_) {
-        const QStringList said = said_;
-        if (!said.isEmpty())
-            pending_ = [said, guide = guide_] {
-                return working::refusal(said, guide ? guide() : working::Guide{});
-            };
-        else
-            pending_ = [] {
-                working::Working w;
-                w.say(QStringLiteral("This command shows no working."));
-                return w;
-            };
-    }
+    if (!pending_ && !said_.isEmpty())
+        pending_ = [said = said_, guide = guide_] {
+            return working::refusal(said, guide ? guide() : working::Guide{});
+        };
     working_.reset();
     if (workingOpen()) pane_->present(working(), moreDetail_);
 }
@@ -186,8 +178,10 @@ void Form::chainFocus(const QList<QWidget*>& order) {
     // the working button comes after every control of the window's own, those the order
     // leaves out included
     if (workingButton_) {
+        // the chain is a ring: the last control is the one Tab leaves to reach the first
+        QWidget* first = order.isEmpty() ? this : order.first();
         QWidget* last = nullptr;
-        for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
             if (w != workingButton_ && w->focusPolicy() & Qt::TabFocus) last = w;
         if (last) setTabOrder(last, workingButton_);
     }

@@ -66,6 +66,8 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("Working"));
     setAutoFillBackground(true);
     followDesktopPalette();
+    // a pane with colours of its own hears of a new desktop theme only from the application
+    qApp->installEventFilter(this);
 
     figure_ = new FigureView(this);
     note_ = new QLabel(this);
@@ -112,13 +114,25 @@ void WorkingPane::present(const working::Working& working, bool withDetail) {
 
 QList<QWidget*> WorkingPane::focusOrder() const { return {steps_, detail_, copy_}; }
 
-void WorkingPane::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ApplicationPaletteChange) followDesktopPalette();
-    QWidget::changeEvent(event);
+bool WorkingPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        followDesktopPalette();
+    return false;
 }
 
 // The pane sits on the window, which may have a colour of its own; the pane keeps the
 // desktop's, light or dark, as the figure's contrast is reckoned against it.
-void WorkingPane::followDesktopPalette() { setPalette(QApplication::palette()); }
+void WorkingPane::followDesktopPalette() {
+    // every colour set as the pane's own, so none is taken from the window's palette
+    const QPalette desktop = QApplication::palette();
+    QPalette own;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            own.setBrush(g, r, desktop.brush(g, r));
+        }
+    setPalette(own);
+}
 
 } // namespace sb::ui

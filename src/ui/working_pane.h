@@ -47,7 +47,7 @@ signals:
     void detailToggled(bool withDetail);
 
 protected:
-    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void followDesktopPalette();

@@ -114,7 +114,7 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "1.33333333333333 is equal to 1.33333333333333\n"
          "So 1 and 1/3 = 4/3 is True"},
         {"a zero fraction 2 cannot divide", result("0", "2", "3", Operator::Divide, "0", "0", "5"),
-         "The window said: \"Fraction 2 Can't be equals to zero\"\n"
+         "The window said: \"Fraction 2 Can't be equals to zero \"\n"
          "Fraction 2 as an improper fraction: (0 × 5 + 0)/5 = 0/5, which is 0\n"
          "Nothing can be divided by 0, so there is no answer\n"
          "So there is no answer to work out. What the boxes take:\n"

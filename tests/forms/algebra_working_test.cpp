@@ -43,7 +43,7 @@ TEST(AlgebraWorking, ARefusalSaysWhyAndWhatABoxTakes) {
     window.findChild<QAbstractButton*>("Command1")->click();
     const QStringList lines = window.workingLines();
     ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0], "The window said: \"It Sould Be Quadratix Equation So A Value Must Not Be Zero\"");
+    EXPECT_EQ(lines[0], "The window said: \"It Sould Be Quadratix Equation So A Value Must Not Be Zero \"");
     EXPECT_TRUE(lines.join(' ').contains("A must not be 0"));
     EXPECT_TRUE(window.working().figure.empty());
 }

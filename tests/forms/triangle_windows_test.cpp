@@ -185,6 +185,9 @@ TEST(TriangleWindows, TabOrder) {
         "a2", "y2", "c2", "Command2", "Command4", "z4", "y4", "c4", "Command7", "Command5"};
     sb::Form11 sines;
     EXPECT_EQ(tabOrder(&sines, "z1").mid(0, sineOrder.size()), sineOrder);
+    // the working pane's button after all of the window's own controls
+    EXPECT_EQ(tabOrder(&cosines, "a1").last().toStdString(), "Working");
+    EXPECT_EQ(tabOrder(&sines, "z1").last().toStdString(), "Working");
 }
 
 // Every panel, with every combination of hostile values in its three boxes: the program

@@ -222,3 +222,25 @@ TEST(FigurePainter, SavesSvgWithItsDescriptionAndPng) {
 }
 
 } // namespace
+
+namespace {
+
+// The pane keeps the desktop's colours, not the window's own, and follows a change of theme.
+TEST(WorkingPane, TakesTheDesktopsColoursAndFollowsATheme) {
+    const QPalette light = QApplication::palette();
+    Exercise w;
+    QPalette window = w.palette();
+    window.setColor(QPalette::Window, Qt::green);
+    w.setPalette(window);
+    w.show();
+    button(w, "Working")->click();
+    const WorkingPane* pane = w.findChild<WorkingPane*>();
+    ASSERT_TRUE(pane);
+    EXPECT_EQ(pane->palette().color(QPalette::Window), light.color(QPalette::Window));
+    QApplication::setPalette(darkPalette());
+    EXPECT_EQ(pane->palette().color(QPalette::Window), darkPalette().color(QPalette::Window));
+    QApplication::setPalette(light);
+    EXPECT_EQ(pane->palette().color(QPalette::Window), light.color(QPalette::Window));
+}
+
+} // namespace

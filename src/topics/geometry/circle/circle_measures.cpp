@@ -12,38 +12,67 @@ namespace {
 
 using angles::pi;
 
+// each step is one checked double operation, kept as its value for the working
+void fromRadius(Circle& c, double r) {
+    c.radius = r;
+    c.product = (Real(r) * pi).value();
+    c.result =
+        c.found == Measure::Area ? (Real(c.product) * r).value() : (Real(c.product) * 2).value();
+}
+
+void fromArea(Circle& c) {
+    c.quotient = (Real(c.value) / pi).value();
+    c.radius = sqrt(Real(c.quotient)).value();
+    switch (c.found) {
+    case Measure::Diameter: c.result = (2 * Real(c.radius)).value(); break;
+    case Measure::Perimeter:
+        c.twice = (2 * Real(c.radius)).value();
+        c.result = (Real(c.twice) * pi).value();
+        break;
+    default: c.result = c.radius;
+    }
+}
+
+void fromPerimeter(Circle& c) {
+    c.quotient = (Real(c.value) / pi).value();
+    if (c.found == Measure::Diameter) {
+        c.result = c.quotient;
+        c.radius = c.quotient / 2; // drawn only
+        return;
+    }
+    c.radius = (Real(c.quotient) / 2).value();
+    if (c.found == Measure::Area) {
+        c.square = pow(Real(c.radius), 2.0).value();
+        c.result = (Real(c.square) * pi).value();
+    } else {
+        c.result = c.radius;
+    }
+}
+
 } // namespace
 
-double areaFromRadius(double r) { return ((Real(r) * pi) * r).value(); }
-
-double perimeterFromRadius(double r) { return ((Real(r) * pi) * 2).value(); }
-
-double areaFromDiameter(double d) {
-    const Real h = Real(d) / 2;
-    return ((h * pi) * h).value();
+Circle solve(Measure given, Measure found, double value) {
+    Circle c{given, found, value};
+    switch (given) {
+    case Measure::Radius: fromRadius(c, value); break;
+    case Measure::Diameter: fromRadius(c, (Real(value) / 2).value()); break;
+    case Measure::Area: fromArea(c); break;
+    case Measure::Perimeter: fromPerimeter(c); break;
+    }
+    return c;
 }
 
-double perimeterFromDiameter(double d) {
-    const Real h = Real(d) / 2;
-    return ((h * pi) * 2).value();
-}
+using enum Measure;
 
-double radiusFromArea(double area) { return sqrt(Real(area) / pi).value(); }
-
-double diameterFromArea(double area) { return (2 * sqrt(Real(area) / pi)).value(); }
-
-double perimeterFromArea(double area) {
-    const Real s = sqrt(Real(area) / pi);
-    return ((2 * s) * pi).value();
-}
-
-double radiusFromPerimeter(double p) { return ((Real(p) / pi) / 2).value(); }
-
-double diameterFromPerimeter(double p) { return (Real(p) / pi).value(); }
-
-double areaFromPerimeter(double p) {
-    const Real h = (Real(p) / pi) / 2;
-    return (pow(h, 2.0) * pi).value();
-}
+double areaFromRadius(double r) { return solve(Radius, Area, r).result; }
+double perimeterFromRadius(double r) { return solve(Radius, Perimeter, r).result; }
+double areaFromDiameter(double d) { return solve(Diameter, Area, d).result; }
+double perimeterFromDiameter(double d) { return solve(Diameter, Perimeter, d).result; }
+double radiusFromArea(double area) { return solve(Area, Radius, area).result; }
+double diameterFromArea(double area) { return solve(Area, Diameter, area).result; }
+double perimeterFromArea(double area) { return solve(Area, Perimeter, area).result; }
+double radiusFromPerimeter(double p) { return solve(Perimeter, Radius, p).result; }
+double diameterFromPerimeter(double p) { return solve(Perimeter, Diameter, p).result; }
+double areaFromPerimeter(double p) { return solve(Perimeter, Area, p).result; }
 
 } // namespace sb::circle

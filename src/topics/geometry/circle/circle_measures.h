@@ -8,6 +8,23 @@
 
 namespace sb::circle {
 
+enum class Measure { Radius, Diameter, Area, Perimeter };
+
+// One button's answer with the values it went through, for the working.
+struct Circle {
+    Measure given, found;
+    double value = 0;    // the box's number
+    double radius = 0;   // the circle's: typed, half the diameter, or worked out
+    double product = 0;  // r * pi, from a radius or a diameter
+    double quotient = 0; // area / pi or p / pi
+    double square = 0;   // r to the power 2.0 (area from the perimeter)
+    double twice = 0;    // 2 * r (perimeter from the area)
+    double result = 0;
+};
+
+// The answer of the button that finds found from given (one of the ten pairs below).
+Circle solve(Measure given, Measure found, double value);
+
 double areaFromRadius(double r);        // (r * pi) * r
 double perimeterFromRadius(double r);   // (r * pi) * 2
 double areaFromDiameter(double d);      // h = d / 2; (h * pi) * h

@@ -2,6 +2,7 @@
 #include "form7.h"
 
 #include "circle_measures.h"
+#include "circle_working.h"
 
 #include <QLabel>
 
@@ -73,6 +74,7 @@ FormSpec form7Spec() {
             answer("o6", "Area from the perimeter", 8400, 5160),
         },
         entry_rules::circle,
+        circle::circleGuide,
     }
         .withExercises(
             // row by row, the left exercise before the right one: the buttons stand higher than
@@ -89,17 +91,13 @@ FormSpec form7Spec() {
 }
 
 // Two buttons of a row answer in the same label: it shows whichever was pressed last.
+using enum circle::Measure;
 const Form7::Command commands[] = {
-    {"Command1", "r1", "o1", circle::areaFromRadius},
-    {"Command3", "r1", "o1", circle::perimeterFromRadius},
-    {"Command2", "d1", "o2", circle::areaFromDiameter},
-    {"Command4", "d1", "o2", circle::perimeterFromDiameter},
-    {"Command23", "a1", "o3", circle::radiusFromArea},
-    {"Command21", "a1", "o3", circle::diameterFromArea},
-    {"Command5", "a2", "o5", circle::perimeterFromArea},
-    {"Command10", "p1", "o4", circle::radiusFromPerimeter},
-    {"Command8", "p1", "o4", circle::diameterFromPerimeter},
-    {"Command6", "p2", "o6", circle::areaFromPerimeter},
+    {"Command1", "r1", "o1", Radius, Area},        {"Command3", "r1", "o1", Radius, Perimeter},
+    {"Command2", "d1", "o2", Diameter, Area},      {"Command4", "d1", "o2", Diameter, Perimeter},
+    {"Command23", "a1", "o3", Area, Radius},       {"Command21", "a1", "o3", Area, Diameter},
+    {"Command5", "a2", "o5", Area, Perimeter},     {"Command10", "p1", "o4", Perimeter, Radius},
+    {"Command8", "p1", "o4", Perimeter, Diameter}, {"Command6", "p2", "o6", Perimeter, Area},
 };
 
 } // namespace
@@ -114,7 +112,9 @@ void Form7::answer(const Command& command) {
     // the box keeps the text as typed; the number is used at full precision
     const auto value = readAll({command.box});
     if (!value) return;
-    showResult(command.output, command.compute(value->front()));
+    const circle::Circle answer = circle::solve(command.given, command.found, value->front());
+    showResult(command.output, answer.result);
+    showWorking([answer] { return circle::circleWorking(answer); });
 }
 
 } // namespace sb

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "circle_measures.h"
 #include "ui/form.h"
 
 namespace sb {
@@ -11,12 +12,13 @@ class Form7 : public ui::Form {
 public:
     Form7();
 
-    // A button of the window: the box it reads, the label it answers in, and its formula.
+    // A button of the window: the box it reads, the label it answers in, and what it finds
+    // from what.
     struct Command {
         const char* button;
         const char* box;
         const char* output;
-        double (*compute)(double);
+        circle::Measure given, found;
     };
 
 private:

@@ -12,29 +12,44 @@ namespace {
 // for a few sides in ten thousand differs from a * a in the last bit
 Real squared(Real a) { return pow(a, 2); }
 
-// the angle in degrees whose cosine is ((p^2 + q^2) - r^2) / ((p + p) * q)
-Real angleFrom(Real p, Real q, Real r) {
-    return angles::Arccos(((squared(p) + squared(q)) - squared(r)) / ((p + p) * q)) *
-           angles::RadToDeg;
+struct Parts {
+    Real top, bottom;
+    Real value() const { return top / bottom; }
+    Cosine shown() const { return {top.value(), bottom.value(), value().value()}; }
+};
+
+// the cosine ((p^2 + q^2) - r^2) / ((p + p) * q) in its two parts
+Parts cosineParts(Real p, Real q, Real r) {
+    return {(squared(p) + squared(q)) - squared(r), (p + p) * q};
 }
+
+Real degreesOf(const Parts& cosine) { return angles::Arccos(cosine.value()) * angles::RadToDeg; }
 
 } // namespace
 
 FromSides SolveSAS(double a, double z, double b) {
     const Real A = a, Z = z, B = b;
     const Real k = angles::cosine(Z);
-    const Real c = sqrt((squared(A) + squared(B)) - ((A + A) * B) * k);
-    const Real x = angleFrom(A, c, B);
+    const Real aSquared = squared(A), bSquared = squared(B), product = ((A + A) * B) * k;
+    const Real cSquared = (aSquared + bSquared) - product;
+    const Real c = sqrt(cSquared);
+    const Parts ofX = cosineParts(A, c, B);
+    const Real x = degreesOf(ofX);
     const Real y = (180 - x) - Z;
-    return {c.value(), x.value(), y.value()};
+    return {c.value(),        x.value(),       y.value(),        k.value(),  aSquared.value(),
+            bSquared.value(), product.value(), cSquared.value(), ofX.shown()};
 }
 
 Angles SolveSSS(double a, double b, double c) {
     const Real A = a, B = b, C = c;
-    const Real x = angleFrom(A, C, B);
-    const Real y = angleFrom(B, C, A);
+    const Parts ofX = cosineParts(A, C, B);
+    const Real x = degreesOf(ofX);
+    const Parts ofY = cosineParts(B, C, A);
+    const Real y = degreesOf(ofY);
     const Real z = (180 - x) - y;
-    return {z.value(), x.value(), y.value()};
+    return {z.value(), x.value(), y.value(), ofX.shown(), ofY.shown()};
 }
+
+Cosine cosineFrom(double p, double q, double r) { return cosineParts(p, q, r).shown(); }
 
 } // namespace sb::law_of_cosines

@@ -2,6 +2,8 @@
 #include "form10.h"
 
 #include "cosine_rule.h"
+#include "cosine_working.h"
+#include "entry/fault.h"
 
 namespace sb {
 
@@ -71,6 +73,7 @@ FormSpec form10Spec() {
             {degreesWarning(480)},
         }),
         entry_rules::lawOfCosines,
+        law_of_cosines::cosinesGuide,
     }
         .withExercises(
             // a panel each, in reading order; Tab goes the window's own way (see Form10)
@@ -133,6 +136,7 @@ void Form10::solveTwoSidesAndAngle(int panel, const QString& angleMessage) {
     showResult(named('c'), solved.c);
     showResult(named('x'), solved.x);
     showResult(named('y'), solved.y);
+    showWorking([=] { return law_of_cosines::twoSidesWorking(panel, *a, *z, *b, solved); });
 }
 
 void Form10::Command7_Click() {
@@ -144,10 +148,21 @@ void Form10::Command7_Click() {
     const auto c = read("c4");
     if (!c) return;
 
-    const auto solved = law_of_cosines::SolveSSS(*a, *b, *c);
+    law_of_cosines::Angles solved;
+    try {
+        solved = law_of_cosines::SolveSSS(*a, *b, *c);
+    } catch (const ArithmeticFault&) {
+        // the command's trap, as every fault of a command is answered, but with a working
+        // that shows the sides laid end to end
+        say(ui::faultMessage);
+        clearPanel(4);
+        return showWorking(
+            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage); });
+    }
     showResult("z4", solved.z);
     showResult("x4", solved.x);
     showResult("y4", solved.y);
+    showWorking([=] { return law_of_cosines::threeSidesWorking(*a, *b, *c, solved); });
 }
 
 void Form10::Command3_Click() { clearPanel(1); }

@@ -2,6 +2,7 @@
 #include "form11.h"
 
 #include "sine_rule.h"
+#include "sine_working.h"
 #include "ui/system_colours.h"
 
 namespace sb {
@@ -13,6 +14,11 @@ using namespace triangle_panels;
 using law_of_sines::Verdict;
 
 const QString noSolution = QStringLiteral("There is no solution");
+
+// the window's message for a solve, to head its working: none when it found the triangle
+QString toldOf(const law_of_sines::Solution& solved) {
+    return solved.verdict == Verdict::Solved ? QString() : noSolution;
+}
 
 FormSpec form11Spec() {
     return FormSpec{
@@ -75,6 +81,7 @@ FormSpec form11Spec() {
             {degreesWarning(240)},
         }),
         entry_rules::lawOfSines,
+        law_of_sines::sinesGuide,
     }
         .withExercises(
             // a panel each, in reading order; Tab goes the window's own way (see Form11)
@@ -127,14 +134,17 @@ void Form11::Command1_Click() {
     const auto b = read("b1");
     if (!b) return;
 
-    const auto [verdict, t] = law_of_sines::SolveXZB(*x, *z, *b);
-    if (verdict != Verdict::Solved) {
+    const auto solved = law_of_sines::SolveXZB(*x, *z, *b);
+    const auto& t = solved.triangle;
+    if (solved.verdict != Verdict::Solved) {
         say(noSolution);
-        return Command3_Click();
+        Command3_Click();
+    } else {
+        showResult("c1", t.c);
+        showResult("a1", t.a);
+        showResult("y1", t.y);
     }
-    showResult("c1", t.c);
-    showResult("a1", t.a);
-    showResult("y1", t.y);
+    showWorking([=] { return law_of_sines::twoAnglesWorking(1, solved, toldOf(solved)); });
 }
 
 void Form11::Command2_Click() {
@@ -147,19 +157,21 @@ void Form11::Command2_Click() {
     const auto c = read("c2");
     if (!c) return;
 
-    const auto [verdict, t] = law_of_sines::SolveYAC(*y, *a, *c);
+    const auto solved = law_of_sines::SolveYAC(*y, *a, *c);
+    const auto& t = solved.triangle;
     // this panel tells a side too short before it empties, and no triangle after
-    if (verdict == Verdict::SideTooShort) {
+    if (solved.verdict == Verdict::SideTooShort) {
         say(noSolution);
-        return Command4_Click();
-    }
-    if (verdict == Verdict::NoTriangle) {
         Command4_Click();
-        return say(noSolution);
+    } else if (solved.verdict == Verdict::NoTriangle) {
+        Command4_Click();
+        say(noSolution);
+    } else {
+        showResult("x2", t.x);
+        showResult("z2", t.z);
+        showResult("b2", t.b);
     }
-    showResult("x2", t.x);
-    showResult("z2", t.z);
-    showResult("b2", t.b);
+    showWorking([=] { return law_of_sines::twoSidesWorking(2, solved, toldOf(solved)); });
 }
 
 void Form11::Command6_Click() {
@@ -172,14 +184,17 @@ void Form11::Command6_Click() {
     const auto c = read("c3");
     if (!c) return;
 
-    const auto [verdict, t] = law_of_sines::SolveYAC(*y, *a, *c);
-    if (verdict != Verdict::Solved) {
+    const auto solved = law_of_sines::SolveYAC(*y, *a, *c);
+    const auto& t = solved.triangle;
+    if (solved.verdict != Verdict::Solved) {
         Command8_Click();
-        return say(noSolution);
+        say(noSolution);
+    } else {
+        showResult("z3", t.z);
+        showResult("x3", t.x);
+        showResult("b3", t.b);
     }
-    showResult("z3", t.z);
-    showResult("x3", t.x);
-    showResult("b3", t.b);
+    showWorking([=] { return law_of_sines::twoSidesWorking(3, solved, toldOf(solved)); });
 }
 
 void Form11::Command7_Click() {
@@ -192,14 +207,17 @@ void Form11::Command7_Click() {
     const auto c = read("c4");
     if (!c) return;
 
-    const auto [verdict, t] = law_of_sines::SolveYZC(*y, *z, *c);
-    if (verdict != Verdict::Solved) {
+    const auto solved = law_of_sines::SolveYZC(*y, *z, *c);
+    const auto& t = solved.triangle;
+    if (solved.verdict != Verdict::Solved) {
         Command5_Click();
-        return say(noSolution);
+        say(noSolution);
+    } else {
+        showResult("x4", t.x);
+        showResult("a4", t.a);
+        showResult("b4", t.b);
     }
-    showResult("x4", t.x);
-    showResult("a4", t.a);
-    showResult("b4", t.b);
+    showWorking([=] { return law_of_sines::twoAnglesWorking(4, solved, toldOf(solved)); });
 }
 
 void Form11::Command3_Click() { clearPanel(1); }

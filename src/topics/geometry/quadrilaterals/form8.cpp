@@ -2,6 +2,7 @@
 #include "form8.h"
 
 #include "quadrilateral_formulas.h"
+#include "quadrilateral_working.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -160,6 +161,7 @@ FormSpec form8Spec() {
         QColor(255, 224, 192),
         controls,
         entry_rules::quadrilaterals,
+        quadrilaterals::quadrilateralGuide,
     }
         .withExercises(
             // Tab goes the window's own way (tabChain); these say what Enter in a box presses
@@ -177,6 +179,9 @@ FormSpec form8Spec() {
                 exercise("a8 b8", "Command17", "o10"),
             });
 }
+
+// a rectangle whose perimeter leaves nothing for its sides B
+const QString implausible = QStringLiteral("Implausible Data");
 
 // the order the Tab key moves the focus in
 const QStringList tabChain = {
@@ -220,71 +225,38 @@ Form8::Form8() : Form(form8Spec()) {
 // Every command: empty its answer, read each of its boxes in its own order (a bad value
 // does not stop the reading, so each one tells its message), and answer only when all
 // were good.
-void Form8::find(const QString& output, const QStringList& inputs, const Formula& formula) {
+void Form8::find(const QString& output, const QStringList& inputs, Question question) {
     label(output)->clear();
     const auto values = readAll(inputs);
     if (!values) return;
-    const std::optional<double> result = formula(*values);
-    if (!result) return say("Implausible Data");
-    showResult(output, *result);
+    const quadrilaterals::Answer answer = quadrilaterals::solve(question, *values);
+    if (!answer.result) {
+        say(implausible);
+        showWorking([answer] { return quadrilaterals::quadrilateralWorking(answer, implausible); });
+        return;
+    }
+    showResult(output, *answer.result);
+    showWorking([answer] { return quadrilaterals::quadrilateralWorking(answer); });
 }
 
-using namespace quadrilaterals;
+using enum quadrilaterals::Question;
 
-void Form8::Command1_Click() {
-    find("o1", {"s1"}, [](const Values& v) { return squareArea(v[0]); });
-}
-void Form8::Command3_Click() {
-    find("o1", {"s1"}, [](const Values& v) { return squarePerimeter(v[0]); });
-}
-void Form8::Command2_Click() {
-    find("o2", {"a1"}, [](const Values& v) { return squareSideFromArea(v[0]); });
-}
-void Form8::Command4_Click() {
-    find("o2", {"a1"}, [](const Values& v) { return squarePerimeterFromArea(v[0]); });
-}
-void Form8::Command7_Click() {
-    find("o3", {"p1"}, [](const Values& v) { return squareSideFromPerimeter(v[0]); });
-}
-void Form8::Command9_Click() {
-    find("o3", {"p1"}, [](const Values& v) { return squareAreaFromPerimeter(v[0]); });
-}
-void Form8::Command13_Click() {
-    find("o4", {"a2", "b2", "h2"}, [](const Values& v) { return trapeziumArea(v[0], v[1], v[2]); });
-}
-void Form8::Command11_Click() {
-    find("o11", {"hh1", "hh2"}, [](const Values& v) { return diagonalsArea(v[0], v[1]); });
-}
-void Form8::Command5_Click() {
-    find("o5", {"a3", "b3"}, [](const Values& v) { return rectangleArea(v[0], v[1]); });
-}
-void Form8::Command8_Click() {
-    find("o5", {"a3", "b3"}, [](const Values& v) { return rectanglePerimeter(v[0], v[1]); });
-}
-void Form8::Command15_Click() {
-    find("o6", {"a6", "ar6"}, [](const Values& v) { return rectangleSideFromArea(v[0], v[1]); });
-}
-void Form8::Command14_Click() {
-    find("o6", {"a6", "ar6"},
-         [](const Values& v) { return rectanglePerimeterFromArea(v[0], v[1]); });
-}
-void Form8::Command10_Click() {
-    find("o7", {"a7", "p7"},
-         [](const Values& v) { return rectangleSideFromPerimeter(v[0], v[1]); });
-}
-void Form8::Command6_Click() {
-    find("o7", {"a7", "p7"},
-         [](const Values& v) { return rectangleAreaFromPerimeter(v[0], v[1]); });
-}
-void Form8::Command19_Click() {
-    find("o8", {"b6", "h6"}, [](const Values& v) { return parallelogramArea(v[0], v[1]); });
-}
-void Form8::Command16_Click() {
-    find("o9", {"b7", "ar7"},
-         [](const Values& v) { return parallelogramHeightOrBase(v[0], v[1]); });
-}
-void Form8::Command17_Click() {
-    find("o10", {"a8", "b8"}, [](const Values& v) { return parallelogramPerimeter(v[0], v[1]); });
-}
+void Form8::Command1_Click() { find("o1", {"s1"}, SquareArea); }
+void Form8::Command3_Click() { find("o1", {"s1"}, SquarePerimeter); }
+void Form8::Command2_Click() { find("o2", {"a1"}, SquareSideFromArea); }
+void Form8::Command4_Click() { find("o2", {"a1"}, SquarePerimeterFromArea); }
+void Form8::Command7_Click() { find("o3", {"p1"}, SquareSideFromPerimeter); }
+void Form8::Command9_Click() { find("o3", {"p1"}, SquareAreaFromPerimeter); }
+void Form8::Command13_Click() { find("o4", {"a2", "b2", "h2"}, TrapeziumArea); }
+void Form8::Command11_Click() { find("o11", {"hh1", "hh2"}, DiagonalsArea); }
+void Form8::Command5_Click() { find("o5", {"a3", "b3"}, RectangleArea); }
+void Form8::Command8_Click() { find("o5", {"a3", "b3"}, RectanglePerimeter); }
+void Form8::Command15_Click() { find("o6", {"a6", "ar6"}, RectangleSideFromArea); }
+void Form8::Command14_Click() { find("o6", {"a6", "ar6"}, RectanglePerimeterFromArea); }
+void Form8::Command10_Click() { find("o7", {"a7", "p7"}, RectangleSideFromPerimeter); }
+void Form8::Command6_Click() { find("o7", {"a7", "p7"}, RectangleAreaFromPerimeter); }
+void Form8::Command19_Click() { find("o8", {"b6", "h6"}, ParallelogramArea); }
+void Form8::Command16_Click() { find("o9", {"b7", "ar7"}, ParallelogramHeightOrBase); }
+void Form8::Command17_Click() { find("o10", {"a8", "b8"}, ParallelogramPerimeter); }
 
 } // namespace sb

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "quadrilateral_formulas.h"
 #include "ui/form.h"
-
-#include <functional>
-#include <optional>
-#include <vector>
 
 namespace sb {
 
@@ -18,10 +15,9 @@ public:
     Form8();
 
 private:
-    using Values = std::vector<double>;
-    // a command's formula of the values read, in reading order; nothing for implausible data
-    using Formula = std::function<std::optional<double>(const Values&)>;
-    void find(const QString& output, const QStringList& inputs, const Formula& formula);
+    using Question = quadrilaterals::Question;
+    // answers the question from the values of inputs, read in that order, in output
+    void find(const QString& output, const QStringList& inputs, Question question);
 
     void Command1_Click();
     void Command3_Click();

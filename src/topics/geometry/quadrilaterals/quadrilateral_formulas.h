@@ -6,8 +6,46 @@
 // window passes is positive; a result beyond the range of a double raises ArithmeticFault.
 
 #include <optional>
+#include <vector>
 
 namespace sb::quadrilaterals {
+
+// The window's questions, one per formula below.
+enum class Question {
+    SquareArea,
+    SquarePerimeter,
+    SquareSideFromArea,
+    SquarePerimeterFromArea,
+    SquareSideFromPerimeter,
+    SquareAreaFromPerimeter,
+    TrapeziumArea,
+    DiagonalsArea,
+    RectangleArea,
+    RectanglePerimeter,
+    RectangleSideFromArea,
+    RectanglePerimeterFromArea,
+    RectangleSideFromPerimeter,
+    RectangleAreaFromPerimeter,
+    ParallelogramArea,
+    ParallelogramHeightOrBase,
+    ParallelogramPerimeter,
+};
+
+// One command's answer with the values it went through, for the working.
+struct Answer {
+    Question question;
+    std::vector<double> given; // in the order the command reads its boxes
+    // the length the shape has besides the first value typed: the square's side, the
+    // rectangle's side B (not rounded), the parallelogram's height or other side
+    double side = 0;
+    double sum = 0;     // B + A, (S / A) + A, or A + A
+    double product = 0; // (B + A) * H, or d2 * d1
+    double left = 0;    // P - (A + A): what a perimeter leaves for the two sides B
+    std::optional<double> result = std::nullopt; // nothing: implausible data
+};
+
+// The answer of a question from the values read (see the formulas below).
+Answer solve(Question question, const std::vector<double>& given);
 
 // Square
 double squareArea(double s);              // s^2 (the power function)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form9.h"
 
+#include "triangle_areas_working.h"
 #include "triangle_measures.h"
 
 #include <QLabel>
@@ -86,6 +87,7 @@ FormSpec form9Spec() {
             answer("o5", "Area by Heron's formula", 5160, 5640),
         },
         entry_rules::triangles,
+        triangle_areas::triangleGuide,
     }
         .withExercises(
             {
@@ -110,34 +112,28 @@ Form9::Form9() : Form(form9Spec()) {
     onClick("Command11", [this] { Command11_Click(); }, {"o5"});
 }
 
-std::optional<std::vector<double>> Form9::readRow(const QString& output, const QStringList& boxes) {
+using triangle_areas::Question;
+
+void Form9::find(const QString& output, const QStringList& boxes, Question question) {
     label(output)->clear();
-    return readAll(boxes);
+    const auto values = readAll(boxes);
+    if (!values) return;
+    const triangle_areas::Answer answer = triangle_areas::solve(question, *values);
+    if (answer.result) {
+        showResult(output, *answer.result);
+        showWorking([answer] { return triangle_areas::triangleWorking(answer); });
+        return;
+    }
+    // Heron's product below zero has no square root: the fault message, as for any fault,
+    // and the output stays empty; the working says why the sides make no triangle
+    say(ui::faultMessage);
+    showWorking([answer] { return triangle_areas::triangleWorking(answer, ui::faultMessage); });
 }
 
-void Form9::Command1_Click() {
-    if (const auto v = readRow("o1", {"b1", "h1"}))
-        showResult("o1", triangle_areas::areaFromBaseAndHeight((*v)[0], (*v)[1]));
-}
-
-void Form9::Command2_Click() {
-    if (const auto v = readRow("o2", {"b2", "s2"}))
-        showResult("o2", triangle_areas::heightFromAreaAndBase((*v)[0], (*v)[1]));
-}
-
-void Form9::Command7_Click() {
-    if (const auto v = readRow("o3", {"h3", "s3"}))
-        showResult("o3", triangle_areas::baseFromAreaAndHeight((*v)[0], (*v)[1]));
-}
-
-void Form9::Command9_Click() {
-    if (const auto v = readRow("o4", {"a4", "b4", "c4"}))
-        showResult("o4", triangle_areas::perimeter((*v)[0], (*v)[1], (*v)[2]));
-}
-
-void Form9::Command11_Click() {
-    if (const auto v = readRow("o5", {"a5", "b5", "c5"}))
-        showResult("o5", triangle_areas::heronArea((*v)[0], (*v)[1], (*v)[2]));
-}
+void Form9::Command1_Click() { find("o1", {"b1", "h1"}, Question::AreaFromBaseAndHeight); }
+void Form9::Command2_Click() { find("o2", {"b2", "s2"}, Question::HeightFromAreaAndBase); }
+void Form9::Command7_Click() { find("o3", {"h3", "s3"}, Question::BaseFromAreaAndHeight); }
+void Form9::Command9_Click() { find("o4", {"a4", "b4", "c4"}, Question::Perimeter); }
+void Form9::Command11_Click() { find("o5", {"a5", "b5", "c5"}, Question::HeronArea); }
 
 } // namespace sb

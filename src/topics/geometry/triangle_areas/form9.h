@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "triangle_measures.h"
 #include "ui/form.h"
-
-#include <optional>
-#include <vector>
 
 namespace sb {
 
@@ -22,8 +20,8 @@ private:
     void Command9_Click();
     void Command11_Click();
 
-    // Empties the row's output and reads its boxes (readAll).
-    std::optional<std::vector<double>> readRow(const QString& output, const QStringList& boxes);
+    // Empties the row's output, reads its boxes (readAll) and answers the question.
+    void find(const QString& output, const QStringList& boxes, triangle_areas::Question question);
 };
 
 } // namespace sb

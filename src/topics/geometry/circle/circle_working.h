@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The working of the circle window: the steps of a button's formula with the program's pi,
+// and the circle drawn to scale with its centre and the radius or diameter the button is
+// about. Built only from the values the button computed.
+
+#include "circle_measures.h"
+#include "working/working.h"
+
+namespace sb::circle {
+
+working::Working circleWorking(const Circle& answer);
+working::Guide circleGuide();
+
+} // namespace sb::circle

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The working of the quadrilateral window: the steps of each command's formula, and the
+// shape it is about drawn to scale with its sides, height or diagonals; a rectangle whose
+// perimeter is too short for its side shows the perimeter beside the two sides A. Built only
+// from the values the command computed.
+
+#include "quadrilateral_formulas.h"
+#include "working/working.h"
+
+namespace sb::quadrilaterals {
+
+// message: what the window said when the data were implausible.
+working::Working quadrilateralWorking(const Answer& answer, const QString& message = {});
+working::Guide quadrilateralGuide();
+
+} // namespace sb::quadrilaterals

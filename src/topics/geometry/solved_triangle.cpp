@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solved_triangle.h"
+
+#include "entry/conversions.h"
+#include "topics/geometry/angles.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace sb::geometry {
+
+using working::Figure;
+using working::Look;
+using working::Place;
+
+namespace {
+
+Point operator-(Point p, Point q) { return {p.x - q.x, p.y - q.y}; }
+Point operator+(Point p, Point q) { return {p.x + q.x, p.y + q.y}; }
+Point operator*(Point p, double k) { return {p.x * k, p.y * k}; }
+double length(Point d) { return std::hypot(d.x, d.y); }
+double cross(Point p, Point q) { return p.x * q.y - p.y * q.x; }
+double dot(Point p, Point q) { return p.x * q.x + p.y * q.y; }
+Point unit(Point d) {
+    const double l = length(d);
+    return l > 0 ? Point{d.x / l, d.y / l} : Point{0, 1};
+}
+double direction(Point d) { return std::atan2(d.y, d.x) * 180 / M_PI; }
+
+// The side of its anchor a label stands on, for a direction in the figure (y up).
+Place compass(Point d) {
+    static constexpr Place around[] = {Place::Right,     Place::AboveRight, Place::Above,
+                                       Place::AboveLeft, Place::Left,       Place::BelowLeft,
+                                       Place::Below,     Place::BelowRight};
+    const long eighth = std::lround(std::atan2(d.y, d.x) / (2 * M_PI) * 8);
+    return around[eighth & 7];
+}
+
+// left at (0, 0), right along the x axis, the apex above: a turn, and a mirror if needed
+std::array<Point, 3> lay(Point left, Point right, Point apex) {
+    const Point u = unit(right - left), p = apex - left;
+    return {Point{0, 0}, Point{length(right - left), 0}, Point{dot(p, u), std::abs(cross(u, p))}};
+}
+
+// Below this share of the longest side a side is too short to carry its label, which then
+// stands this far out at the end of a leader.
+constexpr double shortSide = 0.12, leaderLength = 0.16;
+
+struct Part {
+    QChar letter;
+    double value;
+};
+
+} // namespace
+
+Corners place(const Triangle& t, Base base) {
+    const double r = t.y * angles::DegToRad;
+    const Corners k{{t.c * std::cos(r), t.c * std::sin(r)}, {0, 0}, {t.b, 0}};
+    switch (base) {
+    case Base::BFromYToZ: break;
+    case Base::CFromXToY: {
+        const auto [X, Y, Z] = lay(k.X, k.Y, k.Z);
+        return {X, Y, Z};
+    }
+    case Base::AFromZToX: {
+        const auto [Z, X, Y] = lay(k.Z, k.X, k.Y);
+        return {X, Y, Z};
+    }
+    }
+    return k;
+}
+
+QString shown(double value) { return resultText(value); }
+QString degrees(double value) { return resultText(value) + QStringLiteral("°"); }
+QString side(const QString& name, double value) { return name + " = " + resultText(value); }
+QString angle(const QString& name, double value) { return name + " = " + degrees(value); }
+
+void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing& how) {
+    const Look outline{how.dashed ? working::Ink::Second : working::Ink::Main, how.dashed};
+    f.polygon("triangle" + how.suffix, {k.X.x, k.X.y, k.Y.x, k.Y.y, k.Z.x, k.Z.y}, outline);
+    const Point centre = (k.X + k.Y + k.Z) * (1.0 / 3);
+    const double longest = std::max({length(k.X - k.Y), length(k.Y - k.Z), length(k.Z - k.X)});
+    const Look leader = working::dashed();
+    const auto labelled = [&](QChar letter, const QString& text, Point at, Point away,
+                              double leaderShare) {
+        const QString name = QString(letter) + how.suffix;
+        const QString kind =
+            letter.unicode() >= 'x' ? QStringLiteral("angle-") : QStringLiteral("side-");
+        if (leaderShare > 0) {
+            const Point end = at + away * (leaderShare * longest);
+            f.segment("leader-" + name, at.x, at.y, end.x, end.y, leader);
+            at = end;
+        }
+        f.label(kind + name, at.x, at.y, text, working::at(compass(away)));
+    };
+
+    // each side: its ends and the corner facing it
+    const struct {
+        QChar letter;
+        double value;
+        Point from, to, facing;
+    } sides[] = {{'a', t.a, k.X, k.Z, k.Y}, {'b', t.b, k.Y, k.Z, k.X}, {'c', t.c, k.X, k.Y, k.Z}};
+    for (const auto& s : sides) {
+        if (!how.values.contains(s.letter)) continue;
+        const Point d = s.to - s.from, middle = (s.from + s.to) * 0.5;
+        Point out = unit({-d.y, d.x});
+        if (dot(out, s.facing - middle) > 0) out = out * -1;
+        const bool cramped = length(d) < shortSide * longest;
+        labelled(s.letter, side(s.letter + how.mark, s.value), middle, out,
+                 how.sideLeader > 0 && how.led.contains(s.letter) ? how.sideLeader
+                 : cramped                                        ? leaderLength
+                                                                  : 0);
+    }
+
+    // each angle: an arc from one side to the other, anticlockwise
+    const bool anticlockwise = cross(k.Y - k.X, k.Z - k.X) >= 0;
+    const struct {
+        QChar letter;
+        double value;
+        Point at, previous, next;
+        double beside; // the shorter of the two sides that meet there
+    } corners[] = {{'x', t.x, k.X, k.Z, k.Y, std::min(t.a, t.c)},
+                   {'y', t.y, k.Y, k.X, k.Z, std::min(t.b, t.c)},
+                   {'z', t.z, k.Z, k.Y, k.X, std::min(t.a, t.b)}};
+    for (const auto& c : corners) {
+        const QChar upper = c.letter.toUpper();
+        const Point out = unit(c.at - centre);
+        if (how.corners.contains(upper))
+            f.point("corner-" + QString(upper) + how.suffix, c.at.x, c.at.y,
+                    QString(upper) + how.mark,
+                    working::at(how.namesInside ? compass(out * -1)
+                                : out.x < 0     ? Place::Left
+                                                : Place::Right));
+        if (!how.values.contains(c.letter)) continue;
+        const double start = direction((anticlockwise ? c.next : c.previous) - c.at);
+        const double radius = how.arcScale * std::min(0.3 * c.beside, 0.12 * longest);
+        f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
+              outline);
+        // a long value has room above or below its corner (see leaveRoomForLabels), with the
+        // corner's name beside it
+        if (how.angleValues)
+            labelled(c.letter, angle(c.letter + how.mark, c.value), c.at,
+                     {0, out.y < 0 ? -1.0 : 1.0}, 0);
+    }
+}
+
+QString describe(const Triangle& t, const QString& mark) {
+    QStringList parts;
+    for (const Part& p : {Part{'a', t.a}, Part{'b', t.b}, Part{'c', t.c}})
+        parts << QString(p.letter) + mark + " = " + resultText(p.value);
+    for (const Part& p : {Part{'x', t.x}, Part{'y', t.y}, Part{'z', t.z}})
+        parts << QString(p.letter) + mark + " = " + degrees(p.value);
+    return parts.join(QStringLiteral(", "));
+}
+
+void leaveRoomForLabels(Figure& f) {
+    f.view.reset();
+    working::Box b = f.extent();
+    const double w = b.right - b.left, h = b.top - b.bottom;
+    // half a long value's width beside the outer corners, a line of text above and below
+    b.left -= 0.22 * w, b.right += 0.22 * w;
+    b.bottom -= 0.1 * h + 0.04 * w, b.top += 0.1 * h + 0.04 * w;
+    f.view = b;
+}
+
+Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
+    Figure f;
+    const double longest = std::max({t.a, t.b, t.c});
+    // far beyond what a box takes, the corners' distances would overflow
+    if (!(longest < 1e150)) {
+        f.note = QStringLiteral("The triangle is too large to draw: its longest side is %1.")
+                     .arg(resultText(longest));
+        f.description = "Triangle XYZ, too large to draw: " + describe(t) + ".";
+        return f;
+    }
+    const Corners k = place(t, base);
+    drawTriangle(f, k, t, how);
+    leaveRoomForLabels(f);
+    f.description = "Triangle XYZ drawn to scale: " + describe(t) + ".";
+    const double height = std::abs(cross(k.Y - k.X, k.Z - k.X)) / longest;
+    if (height < longest / 300)
+        f.note = QStringLiteral("At true scale the triangle is almost flat: its height is %1, "
+                                "its longest side %2.")
+                     .arg(resultText(height), resultText(longest));
+    return f;
+}
+
+working::Guide solverGuide(const QStringList& panels, working::Working example) {
+    const QStringList boxes{
+        QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
+                       "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
+            .arg(shown(2.5)),
+        QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
+    return {boxes + panels, std::move(example)};
+}
+
+QString radiansDetail() {
+    return QStringLiteral("Before a sine or a cosine the computer turns degrees into radians "
+                          "(× 3.14159265358979 ÷ 180), and an angle it finds back into degrees "
+                          "(× 180 ÷ 3.14159265358979).");
+}
+
+} // namespace sb::geometry

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The working of the two triangle-solving windows, driven through their buttons: every
+// answer shown appears in the working, and hostile values never put nan or inf into it.
+
+#include "topics/geometry/law_of_cosines/form10.h"
+#include "topics/geometry/law_of_sines/form11.h"
+#include "working_property.h"
+
+#include <cmath>
+
+namespace {
+
+using working_property::RandomCommand;
+using working_property::Values;
+
+// Mostly values from low to high, which make a triangle, now and then anything a pupil
+// might type.
+Values between(double low, double high) {
+    return [=](std::mt19937& random) {
+        if (random() % 4 == 0) return working_property::anyValue(random);
+        return QString::number(std::uniform_real_distribution<double>(low, high)(random), 'g', 3);
+    };
+}
+Values sides() { return between(0.5, 60); }
+Values angles() { return between(1, 150); }
+
+TEST(TriangleWorking, EveryAnswerShownIsInTheWorking) {
+    sb::Form10 cosines;
+    working_property::expectAnswersInWorking(
+        cosines, {{"Command1", {{"a1", sides()}, {"z1", angles()}, {"b1", sides()}}},
+                  {"Command2", {{"a2", sides()}, {"z2", angles()}, {"b2", sides()}}},
+                  {"Command8", {{"a3", sides()}, {"z3", angles()}, {"b3", sides()}}},
+                  {"Command7", {{"a4", sides()}, {"b4", sides()}, {"c4", sides()}}}});
+    sb::Form11 sines;
+    working_property::expectAnswersInWorking(
+        sines, {{"Command1", {{"x1", angles()}, {"z1", angles()}, {"b1", sides()}}},
+                {"Command2", {{"y2", angles()}, {"a2", sides()}, {"c2", sides()}}},
+                {"Command6", {{"y3", angles()}, {"a3", sides()}, {"c3", sides()}}},
+                {"Command7", {{"y4", angles()}, {"z4", angles()}, {"c4", sides()}}}});
+}
+
+// Every solve with every combination of extreme values: the working's lines and figure hold
+// no nan or inf, however large, small or flat the triangle.
+TEST(TriangleWorking, HostileValuesGiveAFiniteWorking) {
+    const QStringList hostile = {"1e308", "9e99", "1e-99", "179.9", "1", "0.001", "1/0", "90"};
+    working_property::QuietDesktop quiet;
+    sb::Form10 cosines;
+    sb::Form11 sines;
+    const std::pair<sb::ui::Form*, RandomCommand> commands[] = {
+        {&cosines, {"Command1", {{"a1", {}}, {"z1", {}}, {"b1", {}}}}},
+        {&cosines, {"Command7", {{"a4", {}}, {"b4", {}}, {"c4", {}}}}},
+        {&sines, {"Command1", {{"x1", {}}, {"z1", {}}, {"b1", {}}}}},
+        {&sines, {"Command2", {{"y2", {}}, {"a2", {}}, {"c2", {}}}}},
+        {&sines, {"Command7", {{"y4", {}}, {"z4", {}}, {"c4", {}}}}},
+    };
+    for (const auto& [window, command] : commands)
+        for (const QString& p : hostile)
+            for (const QString& q : hostile)
+                for (const QString& r : hostile) {
+                    const QStringList typed{p, q, r};
+                    for (int i = 0; i < 3; ++i)
+                        window->findChild<QLineEdit*>(command.boxes[size_t(i)].first)
+                            ->setText(typed[i]);
+                    window->findChild<QAbstractButton*>(command.button)->click();
+                    const sb::working::Working& w = window->working();
+                    SCOPED_TRACE((command.button + ' ' + typed.join(", ")).toStdString());
+                    const QString text = w.lines(true).join('\n') + w.figure.description;
+                    EXPECT_FALSE(text.contains("nan", Qt::CaseInsensitive));
+                    EXPECT_FALSE(text.contains("inf", Qt::CaseInsensitive));
+                    for (const auto& e : w.figure.elements)
+                        for (double n : e.numbers)
+                            EXPECT_TRUE(std::isfinite(n)) << e.name.toStdString();
+                }
+}
+
+} // namespace
