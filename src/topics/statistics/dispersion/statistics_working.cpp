@@ -2,6 +2,7 @@
 #include "statistics_working.h"
 
 #include "entry/conversions.h"
+#include "working/formula_text.h"
 
 #include <QLocale>
 
@@ -21,9 +22,6 @@ QString shown(double value) { return resultText(value); }
 
 // A count as the pupil reads it, grouped: 999,980.
 QString counted(std::size_t n) { return QLocale().toString(qulonglong(n)); }
-
-// A number after a minus sign: a negative one in brackets, 4 − (-2).
-QString subtracted(double value) { return value < 0 ? u'(' + shown(value) + u')' : shown(value); }
 
 bool finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -216,19 +214,19 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         if (whole)
             w.detail(terms([&](std::size_t i) {
                          return shown(lists.numbers[i]) + QStringLiteral(" × ") +
-                                subtracted(lists.weights[i]);
+                                working::factor(lists.weights[i]);
                      }) +
                      QStringLiteral(" = ") + shown(sums.valueSum));
         w.say(QStringLiteral("Sum of value × weight over the %1 values: %2")
                   .arg(counted(n), shown(sums.valueSum)));
         if (whole)
-            w.detail(terms([&](std::size_t i) { return subtracted(lists.weights[i]); }) +
+            w.detail(terms([&](std::size_t i) { return working::factor(lists.weights[i]); }) +
                      QStringLiteral(" = ") + shown(sums.weightSum));
         w.say(QStringLiteral("Sum of the weights: %1").arg(shown(sums.weightSum)));
     } else {
         w.say(QStringLiteral("The mean adds the values and divides by how many there are."));
         if (whole)
-            w.detail(terms([&](std::size_t i) { return subtracted(lists.numbers[i]); }) +
+            w.detail(terms([&](std::size_t i) { return working::factor(lists.numbers[i]); }) +
                      QStringLiteral(" = ") + shown(sums.valueSum));
         w.say(QStringLiteral("Sum of the %1 values: %2").arg(counted(n), shown(sums.valueSum)));
         w.say(QStringLiteral("With no weights every value counts once, so the total weight is %1")
@@ -245,9 +243,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         for (const Deviation& row : sums.firstRows) {
             const QString distance =
                 QStringLiteral("%1 − %2 = %3")
-                    .arg(shown(row.value), subtracted(sums.mean), shown(row.distance));
+                    .arg(shown(row.value), working::factor(sums.mean), shown(row.distance));
             w.say(weighted ? QStringLiteral("%1; squared × %2: %3")
-                                 .arg(distance, subtracted(row.weight), shown(row.term))
+                                 .arg(distance, working::factor(row.weight), shown(row.term))
                            : QStringLiteral("%1; squared: %2").arg(distance, shown(row.term)));
         }
         if (n > sums.firstRows.size()) {
@@ -282,8 +280,8 @@ working::Guide statisticsGuide() {
         {
             QStringLiteral("The numbers box takes the values separated by single blanks, such "
                            "as 1 4 65 898."),
-            QStringLiteral("Each value may be a decimal 2.5, a fraction 3/4 or a mixed number "
-                           "2/1/3; it counts as its decimal to 15 digits."),
+            QStringLiteral("Each value may be %1; it counts as its decimal to 15 digits.")
+                .arg(working::valueForms()),
             QStringLiteral("The weights box stays empty (every weight is 1), or takes one weight "
                            "per value, in the same order."),
         },

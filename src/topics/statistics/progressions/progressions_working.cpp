@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "working/formula_text.h"
 
 #include <QLocale>
 
@@ -25,8 +26,6 @@ constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the
 constexpr double mostCounted = 1e15; // beyond this, whole numbers of terms blur together
 
 QString shown(double value) { return resultText(value); }
-// A number after an operator: a negative one in brackets, 2 × (-3).
-QString operand(double value) { return value < 0 ? u'(' + shown(value) + u')' : shown(value); }
 QString counted(double n) { return QLocale().toString(qulonglong(n)); }
 
 // How a box was read: as typed, written back, or written back and cut to the box.
@@ -220,50 +219,53 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         for (const char* letter : letters) tellBox(out, box(letter));
     };
     auto v = [&](const char* letter) { return shown(box(letter).value); };
-    auto o = [&](const char* letter) { return operand(box(letter).value); };
+    auto o = [&](const char* letter) { return working::factor(box(letter).value); };
     switch (row) {
     case Row::ArithSumA1DN:
         out.say(QStringLiteral("Sn = N/2 · (2·A1 + (N − 1)·D)"));
         tell({"A1", "D", "N"});
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3").arg(operand(s[0]), o("D"), shown(s[1])));
+        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+                    .arg(working::factor(s[0]), o("D"), shown(s[1])));
         out.say(QStringLiteral("2·A1 + (N − 1)·D = %1 + %2 + %3 = %4")
-                    .arg(v("A1"), o("A1"), operand(s[1]), shown(s[2])));
-        out.detail(QStringLiteral("N × %1 = %2").arg(operand(s[2]), shown(s[3])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), operand(s[2]), answer));
+                    .arg(v("A1"), o("A1"), working::factor(s[1]), shown(s[2])));
+        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[2]), shown(s[3])));
+        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[2]), answer));
         break;
     case Row::ArithSumA1AnN:
         out.say(QStringLiteral("Sn = N/2 · (A1 + An)"));
         tell({"A1", "An", "N"});
         out.say(QStringLiteral("A1 + An = %1 + %2 = %3").arg(v("A1"), o("An"), shown(s[0])));
-        out.detail(QStringLiteral("N × %1 = %2").arg(operand(s[0]), shown(s[1])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), operand(s[0]), answer));
+        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[0]), shown(s[1])));
+        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[0]), answer));
         break;
     case Row::ArithSumDAnN:
         out.say(QStringLiteral("Sn = N/2 · (2·An − (N − 1)·D)"));
         tell({"An", "D", "N"});
         out.say(QStringLiteral("2·An = %1 + %2 = %3").arg(v("An"), o("An"), shown(s[0])));
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[1])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3").arg(operand(s[1]), o("D"), shown(s[2])));
+        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+                    .arg(working::factor(s[1]), o("D"), shown(s[2])));
         out.say(QStringLiteral("2·An − (N − 1)·D = %1 − %2 = %3")
-                    .arg(shown(s[0]), operand(s[2]), shown(s[3])));
+                    .arg(shown(s[0]), working::factor(s[2]), shown(s[3])));
         out.detail(QStringLiteral("2·An − (N − 1)·D is A1 + An: the first term plus the last."));
-        out.detail(QStringLiteral("N × %1 = %2").arg(operand(s[3]), shown(s[4])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), operand(s[3]), answer));
+        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[3]), shown(s[4])));
+        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[3]), answer));
         break;
     case Row::ArithLastA1DN:
         out.say(QStringLiteral("An = A1 + (N − 1)·D"));
         tell({"A1", "D", "N"});
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3").arg(operand(s[0]), o("D"), shown(s[1])));
-        out.say(QStringLiteral("An = %1 + %2 = %3").arg(v("A1"), operand(s[1]), answer));
+        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+                    .arg(working::factor(s[0]), o("D"), shown(s[1])));
+        out.say(QStringLiteral("An = %1 + %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
         break;
     case Row::ArithDiffA1AnN:
         out.say(QStringLiteral("D = (An − A1) / (N − 1)"));
         tell({"A1", "An", "N"});
         out.say(QStringLiteral("An − A1 = %1 − %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[1])));
-        out.say(QStringLiteral("D = %1 / %2 = %3").arg(shown(s[0]), operand(s[1]), answer));
+        out.say(QStringLiteral("D = %1 / %2 = %3").arg(shown(s[0]), working::factor(s[1]), answer));
         break;
     case Row::ArithCountA1DAn:
         out.say(QStringLiteral("N = (An − A1 + D) / D"));
@@ -280,9 +282,10 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("Q^N = %1^%2 = %3").arg(o("Q"), o("N"), shown(s[0])));
         out.say(QStringLiteral("Q^N − 1 = %1").arg(shown(s[1])));
         out.say(QStringLiteral("A1 · (Q^N − 1) = %1 × %2 = %3")
-                    .arg(v("A1"), operand(s[1]), shown(s[2])));
+                    .arg(v("A1"), working::factor(s[1]), shown(s[2])));
         out.say(QStringLiteral("Q − 1 = %1").arg(shown(s[3])));
-        out.say(QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[2]), operand(s[3]), answer));
+        out.say(
+            QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[2]), working::factor(s[3]), answer));
         break;
     case Row::GeomSumA1QAn:
         out.say(QStringLiteral("Sn = (An·Q − A1) / (Q − 1)"));
@@ -290,20 +293,22 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("An·Q = %1 × %2 = %3").arg(v("An"), o("Q"), shown(s[0])));
         out.say(QStringLiteral("An·Q − A1 = %1 − %2 = %3").arg(shown(s[0]), o("A1"), shown(s[1])));
         out.say(QStringLiteral("Q − 1 = %1").arg(shown(s[2])));
-        out.say(QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[1]), operand(s[2]), answer));
+        out.say(
+            QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[1]), working::factor(s[2]), answer));
         break;
     case Row::GeomSumInfinite:
         out.say(QStringLiteral("S = A1 / (1 − Q), as −1 < Q < 1"));
         tell({"A1", "Q"});
         out.say(QStringLiteral("1 − Q = 1 − %1 = %2").arg(o("Q"), shown(s[0])));
-        out.say(QStringLiteral("S = %1 / %2 = %3").arg(v("A1"), operand(s[0]), answer));
+        out.say(QStringLiteral("S = %1 / %2 = %3").arg(v("A1"), working::factor(s[0]), answer));
         break;
     case Row::GeomLastA1QN:
         out.say(QStringLiteral("An = A1 · Q^(N − 1)"));
         tell({"A1", "Q", "N"});
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("Q^(N − 1) = %1^%2 = %3").arg(o("Q"), operand(s[0]), shown(s[1])));
-        out.say(QStringLiteral("An = %1 × %2 = %3").arg(v("A1"), operand(s[1]), answer));
+        out.say(QStringLiteral("Q^(N − 1) = %1^%2 = %3")
+                    .arg(o("Q"), working::factor(s[0]), shown(s[1])));
+        out.say(QStringLiteral("An = %1 × %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
         break;
     case Row::GeomRatioA1AnN:
         out.say(QStringLiteral("Q = (An / A1)^(1 / (N − 1))"));
@@ -311,7 +316,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
         out.say(QStringLiteral("1 / (N − 1) = %1").arg(shown(s[1])));
         out.say(QStringLiteral("An / A1 = %1 / %2 = %3").arg(v("An"), o("A1"), shown(s[2])));
-        out.say(QStringLiteral("Q = %1^%2 = %3").arg(operand(s[2]), shown(s[1]), answer));
+        out.say(QStringLiteral("Q = %1^%2 = %3").arg(working::factor(s[2]), shown(s[1]), answer));
         out.detail(QStringLiteral("A power gives the positive root only, even where a negative Q "
                                   "would fit as well."));
         break;
@@ -418,8 +423,7 @@ working::Guide progressionsGuide() {
     };
     return working::guide(
         {
-            QStringLiteral("Each box takes a number 2.5, a fraction 3/4 or a mixed number 2/1/3, "
-                           "at most 8 characters."),
+            QStringLiteral("Each box takes %1, at most 8 characters.").arg(working::valueForms()),
             QStringLiteral("A1 is the first term, An the last, N the number of terms, D the step "
                            "from one term to the next and Q the ratio of one term to the one "
                            "before."),

@@ -136,8 +136,9 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
 working::Guide trafficGuide() {
     return working::guide(
         {
-            QStringLiteral("Every box takes a number above 0: a decimal 2.5, a fraction 3/4 or a "
-                           "mixed number 2/1/3."),
+            QStringLiteral("Every box takes a number above 0: a whole number (3), a decimal (%1), "
+                           "a fraction (1/4) or a mixed number (2/1/4).")
+                .arg(shown(2.5)),
             QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
                            "other (km, km per hour and hours)."),
             QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
