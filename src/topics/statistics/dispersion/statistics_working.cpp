@@ -172,10 +172,13 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
         working::Look band = working::ink(Ink::Third);
         band.hatched = true;
         f.bar(QStringLiteral("band"), mean - sigma, 0, 2 * sigma, reach, band);
-        working::Look rim = working::at(Place::Above, Ink::Third);
+        working::Look rim = working::ink(Ink::Third);
         rim.heavy = true;
         f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
-        f.elements.back().text = sigmaText(which, sigma, sums.variance);
+        // inside the band's far corner, clear of the mean's line and label
+        f.label(QStringLiteral("sigma"), mean + sigma, reach,
+                sigmaText(which, sigma, sums.variance),
+                working::at(reach > 0 ? Place::BelowLeft : Place::AboveLeft));
     }
     // heights are written on the bars while there is room for them
     const bool labelled = chart.columns.size() <= 12;
