@@ -38,36 +38,99 @@ QString displayed(QStringView slice) {
     return shown;
 }
 
+// QTextLayout's longest item
+constexpr qsizetype itemLength = 4096;
+
+// Directions that reorder text beyond the characters around them
+bool reorders(QChar::Direction d) {
+    switch (d) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirPDF:
+    case QChar::DirRLI:
+    case QChar::DirLRI:
+    case QChar::DirFSI:
+    case QChar::DirPDI: return true;
+    default: return false;
+    }
+}
+
+bool isMark(QChar::Category c) {
+    return c == QChar::Mark_NonSpacing || c == QChar::Mark_SpacingCombining ||
+           c == QChar::Mark_Enclosing;
+}
+
 } // namespace
 
-bool sliceable(QStringView text) {
+// The runs are those QTextLayout finds: a Common, Inherited or Unknown character continues the
+// run before it; the first character of a script starts none (the run is all Common before
+// it); a mark stays with its base character.
+LineItems::LineItems(const QString& text) : text_(text) {
+    qsizetype start = 0, witness = -1;
+    QChar::Script script = QChar::Script_Common;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype at = i;
         char32_t c = text[i].unicode();
-        if (c < 0x80) {
-            if (c == u'\t') return false;
+        QChar::Script next;
+        if (c < 0x80) { // most lists: digits, blanks and signs, now and then a letter
+            if (c == u'\t') sliceable_ = false;
+            const bool letter = (c | 0x20) >= u'a' && (c | 0x20) <= u'z';
+            next = letter ? QChar::Script_Latin : QChar::Script_Common;
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+            if (reorders(QChar::direction(c))) sliceable_ = false;
+            next = QChar::script(c);
+        }
+        if (next == script || next <= QChar::Script_Common) continue;
+        if (script <= QChar::Script_Common) {
+            script = next;
+            witness = at;
             continue;
         }
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        switch (QChar::direction(c)) {
-        case QChar::DirR:
-        case QChar::DirAL:
-        case QChar::DirRLE:
-        case QChar::DirRLO:
-        case QChar::DirRLI:
-        case QChar::DirFSI: return false;
-        default: break;
-        }
+        if (isMark(QChar::category(c))) continue;
+        runs_.push_back({start, witness});
+        start = witness = at;
+        script = next;
     }
-    return true;
+    runs_.push_back({start, witness});
+}
+
+// The run a position is in
+auto LineItems::runAt(qsizetype position) const -> std::vector<Run>::const_iterator {
+    return std::prev(std::upper_bound(runs_.begin(), runs_.end(), position,
+                                      [](qsizetype at, const Run& r) { return at < r.start; }));
+}
+
+QString LineItems::contextAt(qsizetype from) const {
+    const qsizetype witness = runAt(from)->witness;
+    if (witness < 0) return {};
+    return text_.mid(witness, text_[witness].isHighSurrogate() ? 2 : 1);
+}
+
+std::vector<qsizetype> LineItems::startsWithin(qsizetype from, qsizetype to) const {
+    std::vector<qsizetype> starts;
+    for (auto run = runAt(from); run != runs_.end() && run->start < to; ++run) {
+        const qsizetype end = std::next(run) != runs_.end() ? std::next(run)->start : text_.size();
+        // the first start of an item of this run after from
+        qsizetype at = run->start;
+        if (at <= from) at += (from - at) / itemLength * itemLength + itemLength;
+        for (; at < std::min(end, to); at += itemLength) starts.push_back(at);
+    }
+    return starts;
 }
 
 qreal SlicedLine::View::caretX(qsizetype position) const {
-    return x + layout->lineAt(0).cursorToX(int(position - from));
+    return x + layout->lineAt(0).cursorToX(index(position));
 }
 
-const SlicedLine::View& SlicedLine::show(const QString& text, qsizetype cursor, int width,
-                                         const QFont& font) {
+const SlicedLine::View& SlicedLine::show(const QString& text, const LineItems& items,
+                                         qsizetype cursor, int width, const QFont& font) {
     const qsizetype n = text.size();
     cursor = std::clamp<qsizetype>(cursor, 0, n);
     if (anchor_ < 0) {
@@ -81,9 +144,9 @@ const SlicedLine::View& SlicedLine::show(const QString& text, qsizetype cursor, 
     // left edge of the view; counted from the slice's start, as its start is a whole pixel
     // of the line when the font's advances are whole pixels, as they are when hinted
     for (int round = 0; round < 4; ++round) {
-        layOut(text, width, font);
+        layOut(text, items, width, font);
         const QTextLine line = view_.layout->lineAt(0);
-        const auto at = [&](qsizetype p) { return line.cursorToX(int(p - view_.from)); };
+        const auto at = [&](qsizetype p) { return line.cursorToX(view_.index(p)); };
         const int kept = qRound(at(anchor_) - anchorX_);
         int scroll = kept;
         if (view_.from == 0 && view_.to == n && qRound(line.naturalTextWidth()) + 1 <= width) {
@@ -101,8 +164,10 @@ const SlicedLine::View& SlicedLine::show(const QString& text, qsizetype cursor, 
             else if (view_.to == n && used - scroll < width) scroll = used - width + 1;
         }
         // from now on the text left of the view stays still: the anchor is at its left edge
-        const qsizetype left =
-            view_.from + line.xToCursor(std::max(scroll, 0), QTextLine::CursorOnCharacter);
+        const qsizetype left = std::max(
+            view_.from, view_.from - view_.context +
+                            line.xToCursor(std::max<qreal>(scroll, at(view_.from)),
+                                           QTextLine::CursorOnCharacter));
         anchor_ = left;
         anchorX_ = at(left) - scroll;
         view_.x = -scroll;
@@ -113,7 +178,8 @@ const SlicedLine::View& SlicedLine::show(const QString& text, qsizetype cursor, 
 
 // Lays out the text around the anchor: enough of it to fill the view on both sides, and a
 // margin.
-void SlicedLine::layOut(const QString& text, int width, const QFont& font) {
+void SlicedLine::layOut(const QString& text, const LineItems& items, int width,
+                        const QFont& font) {
     const QFontMetricsF metrics(font);
     const qreal narrow = std::max<qreal>(1, metrics.averageCharWidth() / 2);
     const qreal beyond = metrics.averageCharWidth() * 2; // a margin in pixels
@@ -124,8 +190,21 @@ void SlicedLine::layOut(const QString& text, int width, const QFont& font) {
     for (;;) {
         view_.from = characterStart(text, std::max<qsizetype>(0, anchor_ - back), -1);
         view_.to = characterStart(text, std::min(text.size(), anchor_ + ahead), 1);
+        // after a character of the script its first characters take, and cut into items
+        // where the whole line is
+        const QString context = items.contextAt(view_.from);
+        view_.context = int(context.size());
         view_.layout = std::make_unique<QTextLayout>(
-            displayed(QStringView(text).sliced(view_.from, view_.to - view_.from)), font);
+            context + displayed(QStringView(text).sliced(view_.from, view_.to - view_.from)),
+            font);
+        QList<QTextLayout::FormatRange> cuts;
+        qsizetype start = view_.from;
+        for (const qsizetype next : items.startsWithin(view_.from, view_.to)) {
+            cuts.append({view_.index(start), int(next - start), {}});
+            start = next;
+        }
+        cuts.append({view_.index(start), int(view_.to - start), {}});
+        view_.layout->setFormats(cuts);
         QTextOption option;
         option.setTextDirection(Qt::LeftToRight);
         option.setFlags(QTextOption::IncludeTrailingSpaces);
@@ -135,10 +214,12 @@ void SlicedLine::layOut(const QString& text, int width, const QFont& font) {
         view_.layout->endLayout();
 
         const QTextLine line = view_.layout->lineAt(0);
-        const qreal a = line.cursorToX(int(anchor_ - view_.from));
+        const qreal a = line.cursorToX(view_.index(anchor_)) - line.cursorToX(view_.context);
         const bool leftShort = view_.from > 0 && a < needLeft && back < longestSide;
         const bool rightShort =
-            view_.to < text.size() && line.naturalTextWidth() - a < needRight && ahead < longestSide;
+            view_.to < text.size() &&
+            line.naturalTextWidth() - line.cursorToX(view_.index(anchor_)) < needRight &&
+            ahead < longestSide;
         if (!leftShort && !rightShort) return;
         if (leftShort) back *= 2;
         if (rightShort) ahead *= 2;

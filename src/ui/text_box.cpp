@@ -11,6 +11,7 @@
 #include <QStyleHints>
 #include <QStyleOptionFrame>
 #include <QValidator>
+#include <QtMath>
 
 #include <limits>
 
@@ -61,7 +62,7 @@ TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(max
     setMaxLength(std::numeric_limits<int>::max());
     if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
     connect(this, &QLineEdit::textChanged, this, [this] {
-        sliceable_.reset();
+        items_.reset();
         restartBlink();
     });
     // QLineEdit repaints where it would have drawn the caret and the selection, which a
@@ -94,8 +95,12 @@ bool TextBox::paintsSlice() const {
     if (composing_ || echoMode() != Normal || !inputMask().isEmpty() || !actions().isEmpty() ||
         alignment() != (Qt::AlignLeft | Qt::AlignVCenter) || layoutDirection() != Qt::LeftToRight)
         return false;
-    if (!sliceable_) sliceable_ = sliceable(text());
-    return *sliceable_;
+    return items().sliceable();
+}
+
+const LineItems& TextBox::items() const {
+    if (!items_) items_.emplace(text());
+    return *items_;
 }
 
 void TextBox::paintEvent(QPaintEvent* event) {
@@ -123,7 +128,7 @@ void TextBox::paintSlice() {
         line_.placeCaret(cursorRect().x() + caretInCursorRect() - area.x());
     }
     slicing_ = true;
-    const SlicedLine::View& view = line_.show(text(), cursorPosition(), area.width(), font());
+    const SlicedLine::View& view = line_.show(text(), items(), cursorPosition(), area.width(), font());
     laidOut_ = view.to - view.from;
     if (view.from == 0 && view.to == text().size() && view.x == 0 &&
         qRound(view.layout->lineAt(0).naturalTextWidth()) + 1 <= area.width())
@@ -134,13 +139,12 @@ void TextBox::paintSlice() {
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     const QRect contents = area.adjusted(-horizontalMargin, 0, horizontalMargin, 0);
-    painter.setClipRect(contents);
 
     // centred as QLineEdit centres it, with the baseline where the font puts it
     const QFontMetrics metrics = fontMetrics();
     const QTextLine line = view.layout->lineAt(0);
-    const int height =
-        std::max(metrics.boundingRect(view.layout->text()).height(), metrics.height());
+    const int height = std::max(
+        metrics.boundingRect(view.layout->text().sliced(view.context)).height(), metrics.height());
     const int top = contents.y() + (contents.height() - height + 1) / 2;
     const QPoint origin(area.x() + view.x, top - (qRound(line.ascent()) - metrics.ascent()));
     lineTop_ = origin.y();
@@ -152,12 +156,15 @@ void TextBox::paintSlice() {
     const qsizetype selectedTo = std::min<qsizetype>(selectionEnd(), view.to);
     if (hasSelectedText() && selectedFrom < selectedTo) {
         QTextLayout::FormatRange selected;
-        selected.start = int(selectedFrom - view.from);
+        selected.start = view.index(selectedFrom);
         selected.length = int(selectedTo - selectedFrom);
         selected.format.setBackground(colours.brush(QPalette::Highlight));
         selected.format.setForeground(colours.brush(QPalette::HighlightedText));
         selections << selected;
     }
+    // the character of context before the slice is never seen
+    const int sliceLeft = origin.x() + qCeil(line.cursorToX(view.context));
+    painter.setClipRect(contents.intersected(QRect(sliceLeft, contents.y(), contents.right() - sliceLeft + 1, contents.height())));
     view.layout->draw(&painter, origin, selections, contents);
 
     // QLineEdit's caret: with the focus, and over a selection only where the style says so
@@ -165,16 +172,16 @@ void TextBox::paintSlice() {
                        (!hasSelectedText() ||
                         style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &panel, this));
     const int caretWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel, this);
-    const int caretX = origin.x() + qRound(line.cursorToX(int(cursorPosition() - view.from)));
+    const int caretX = origin.x() + qRound(line.cursorToX(view.index(cursorPosition())));
     caretDrawn_ = QRect(caretX - 1, contents.y(), caretWidth + 2, contents.height());
     if (caret && !blink_.isActive()) restartBlink();
     if (caret && caretOn_)
-        view.layout->drawCursor(&painter, origin, int(cursorPosition() - view.from), caretWidth);
+        view.layout->drawCursor(&painter, origin, view.index(cursorPosition()), caretWidth);
 }
 
 int TextBox::qtShift() const {
     const QRect area = lineArea();
-    const SlicedLine::View& view = line_.show(text(), cursorPosition(), area.width(), font());
+    const SlicedLine::View& view = line_.show(text(), items(), cursorPosition(), area.width(), font());
     const int ours = area.x() + qRound(view.caretX(cursorPosition()));
     return cursorRect().x() + caretInCursorRect() - ours;
 }

@@ -48,6 +48,7 @@ protected:
 
 private:
     bool paintsSlice() const;
+    const LineItems& items() const;
     void paintSlice();
     QRect lineArea() const; // where the text goes, as QLineEdit lays it out
     // How far right of where this box draws the text QLineEdit takes it to be, from where it
@@ -62,7 +63,7 @@ private:
     bool slicing_ = false;   // the last paint showed a slice
     bool qtScrolled_ = false; // QLineEdit painted a text since, and may have scrolled it
     bool composing_ = false; // an input method is composing: QLineEdit draws that
-    mutable std::optional<bool> sliceable_; // of the text, found when first needed
+    mutable std::optional<LineItems> items_; // of the text, found when first needed
     mutable SlicedLine line_;
     qsizetype laidOut_ = 0;
     QBasicTimer blink_;
