@@ -63,6 +63,7 @@ TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(max
     if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
     connect(this, &QLineEdit::textChanged, this, [this] {
         items_.reset();
+        shift_.reset();
         restartBlink();
     });
     // QLineEdit repaints where it would have drawn the caret and the selection, which a
@@ -107,6 +108,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
     if (paintsSlice()) return paintSlice();
     slicing_ = false;
     line_.forget();
+    shift_.reset();
     qtScrolled_ = !text().isEmpty();
     laidOut_ = text().size();
     QLineEdit::paintEvent(event);
@@ -179,11 +181,19 @@ void TextBox::paintSlice() {
         view.layout->drawCursor(&painter, origin, view.index(cursorPosition()), caretWidth);
 }
 
+// QLineEdit's view and this box's differ by as much at every character, so the difference is
+// measured at the caret; and kept, as QLineEdit measures its whole line to find its caret,
+// until the text or where the slice starts changes.
 int TextBox::qtShift() const {
     const QRect area = lineArea();
-    const SlicedLine::View& view = line_.show(text(), items(), cursorPosition(), area.width(), font());
-    const int ours = area.x() + qRound(view.caretX(cursorPosition()));
-    return cursorRect().x() + caretInCursorRect() - ours;
+    const SlicedLine::View& view =
+        line_.show(text(), items(), cursorPosition(), area.width(), font());
+    if (!shift_ || shiftFrom_ != view.from) {
+        const int ours = area.x() + qRound(view.caretX(cursorPosition()));
+        shift_ = cursorRect().x() + caretInCursorRect() - ours;
+        shiftFrom_ = view.from;
+    }
+    return *shift_;
 }
 
 void TextBox::forwardShifted(QMouseEvent* event,

@@ -65,6 +65,8 @@ private:
     bool composing_ = false; // an input method is composing: QLineEdit draws that
     mutable std::optional<LineItems> items_; // of the text, found when first needed
     mutable SlicedLine line_;
+    mutable std::optional<int> shift_; // qtShift, for a slice from shiftFrom_
+    mutable qsizetype shiftFrom_ = 0;
     qsizetype laidOut_ = 0;
     QBasicTimer blink_;
     bool caretOn_ = true;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,11 @@
 namespace {
 
 using sb::ui::TextBox;
+
+struct Box : TextBox {
+    using TextBox::TextBox;
+    using TextBox::dropEvent;
+};
 
 // a list of whole numbers, as a pupil pastes it, count values long
 QString numbers(int count) {
@@ -34,7 +40,7 @@ QString numbers(int count) {
 // the statistics window's list box, in the font the program's windows find, or in another
 std::unique_ptr<TextBox> listBox(qsizetype slicesFrom,
                                  const QString& family = QStringLiteral("Liberation Sans")) {
-    auto box = std::make_unique<TextBox>(0, nullptr);
+    std::unique_ptr<TextBox> box = std::make_unique<Box>(0, nullptr);
     QFont font(family);
     font.setPointSizeF(8.25);
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -145,6 +151,23 @@ TEST_P(SlicedBox, theMouseFindsTheCharacterUnderIt) {
     QTest::mouseDClick(sliced.get(), Qt::LeftButton, {}, QPoint(200, y));
     EXPECT_EQ(whole->selectedText(), sliced->selectedText());
     EXPECT_FALSE(sliced->selectedText().isEmpty());
+    for (TextBox* b : {whole.get(), sliced.get()}) { // selecting by dragging
+        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(50, y));
+        QTest::mouseMove(b, QPoint(420, y));
+        QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(420, y));
+    }
+    EXPECT_EQ(whole->selectedText(), sliced->selectedText());
+    EXPECT_GT(sliced->selectedText().size(), 30);
+
+    QMimeData dropped; // a text dropped goes in where it is let go
+    dropped.setText(QStringLiteral("77 "));
+    for (TextBox* b : {whole.get(), sliced.get()}) {
+        b->grab();
+        QDropEvent drop(QPointF(300, y), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        static_cast<Box*>(b)->dropEvent(&drop); // as a drag ends over the box
+    }
+    EXPECT_EQ(whole->text(), sliced->text());
+    EXPECT_NE(sliced->text(), text);
 }
 
 TEST_P(SlicedBox, anInputMethodIsShownTheCaretWhereItIsDrawn) {

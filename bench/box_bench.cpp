@@ -1,0 +1,59 @@
+// One paint of the statistics window's list box holding a long list, as at every blink of its
+// caret, against a bare QLineEdit holding the same list. bench/paste_cost.sh counts the
+// instructions of one paint under callgrind through paintOnce.
+
+#include "app/window_registry.h"
+#include "ui/controls.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <limits>
+
+// Paints the widget now, as the caret's blink has it painted
+[[gnu::noinline]] void paintOnce(QWidget* widget) { widget->repaint(); }
+
+namespace {
+
+QString values(qsizetype count) {
+    QString list;
+    list.reserve(count * 4);
+    for (qsizetype i = 1; i <= count; ++i) list += QString::number(i * 7919 % 999 + 1) + u' ';
+    list.chop(1);
+    return list;
+}
+
+void repaint(benchmark::State& state, QLineEdit* box) {
+    box->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) paintOnce(box);
+    state.counters["characters"] = double(box->text().size());
+}
+
+void BoxPaint(benchmark::State& state) {
+    sb::WindowRegistry registry;
+    sb::registerProgramWindows(registry);
+    QWidget* window = registry.show(QStringLiteral("Form5"));
+    auto* box = window->findChild<QLineEdit*>(QStringLiteral("n"));
+    box->setText(values(state.range(0)));
+    repaint(state, box);
+    window->close();
+}
+BENCHMARK(BoxPaint)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void BareLineEditPaint(benchmark::State& state) {
+    QLineEdit box;
+    box.setMaxLength(std::numeric_limits<int>::max());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    box.setFont(font);
+    box.resize(sb::ui::pixels(10095), sb::ui::pixels(495));
+    box.show();
+    box.setText(values(state.range(0)));
+    repaint(state, &box);
+}
+BENCHMARK(BareLineEditPaint)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+} // namespace
