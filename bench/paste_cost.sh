@@ -54,6 +54,6 @@ echo "one paint of a million values: instructions"
 for benchmark in BoxPaint BareLineEditPaint; do
     total=$(instructions --toggle-collect='paintOnce*' "$build/sumbrook-bench" \
         --benchmark_filter="^$benchmark/1000000\$" --benchmark_min_time=0)
-    iterations=$(awk -v b="$benchmark/1000000" '$1 == b { print $4 }' "$work/out")
+    iterations=$(awk -v b="$benchmark/1000000" '$1 == b { print $6 }' "$work/out")
     printf '%-18s %12d\n' "$benchmark" $((total / iterations))
 done
