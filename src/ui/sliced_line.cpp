@@ -70,8 +70,9 @@ bool isMark(QChar::Category c) {
 // The runs are those QTextLayout finds: a Common, Inherited or Unknown character continues the
 // run before it; the first character of a script starts none (the run is all Common before
 // it); a mark stays with its base character.
-LineItems::LineItems(const QString& text) : text_(text) {
-    qsizetype start = 0, witness = -1;
+LineItems::LineItems(const QString& text) : size_(text.size()) {
+    qsizetype start = 0;
+    char32_t witness = 0;
     QChar::Script script = QChar::Script_Common;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype at = i;
@@ -90,12 +91,13 @@ LineItems::LineItems(const QString& text) : text_(text) {
         if (next == script || next <= QChar::Script_Common) continue;
         if (script <= QChar::Script_Common) {
             script = next;
-            witness = at;
+            witness = c;
             continue;
         }
         if (isMark(QChar::category(c))) continue;
         runs_.push_back({start, witness});
-        start = witness = at;
+        start = at;
+        witness = c;
         script = next;
     }
     runs_.push_back({start, witness});
@@ -108,15 +110,14 @@ auto LineItems::runAt(qsizetype position) const -> std::vector<Run>::const_itera
 }
 
 QString LineItems::contextAt(qsizetype from) const {
-    const qsizetype witness = runAt(from)->witness;
-    if (witness < 0) return {};
-    return text_.mid(witness, text_[witness].isHighSurrogate() ? 2 : 1);
+    const char32_t witness = runAt(from)->witness;
+    return witness ? QString::fromUcs4(&witness, 1) : QString();
 }
 
 std::vector<qsizetype> LineItems::startsWithin(qsizetype from, qsizetype to) const {
     std::vector<qsizetype> starts;
     for (auto run = runAt(from); run != runs_.end() && run->start < to; ++run) {
-        const qsizetype end = std::next(run) != runs_.end() ? std::next(run)->start : text_.size();
+        const qsizetype end = std::next(run) != runs_.end() ? std::next(run)->start : size_;
         // the first start of an item of this run after from
         qsizetype at = run->start;
         if (at <= from) at += (from - at) / itemLength * itemLength + itemLength;
@@ -164,10 +165,10 @@ const SlicedLine::View& SlicedLine::show(const QString& text, const LineItems& i
             else if (view_.to == n && used - scroll < width) scroll = used - width + 1;
         }
         // from now on the text left of the view stays still: the anchor is at its left edge
-        const qsizetype left = std::max(
-            view_.from, view_.from - view_.context +
-                            line.xToCursor(std::max<qreal>(scroll, at(view_.from)),
-                                           QTextLine::CursorOnCharacter));
+        const qsizetype left =
+            std::max(view_.from, view_.from - view_.context +
+                                     line.xToCursor(std::max<qreal>(scroll, at(view_.from)),
+                                                    QTextLine::CursorOnCharacter));
         anchor_ = left;
         anchorX_ = at(left) - scroll;
         view_.x = -scroll;
@@ -178,8 +179,7 @@ const SlicedLine::View& SlicedLine::show(const QString& text, const LineItems& i
 
 // Lays out the text around the anchor: enough of it to fill the view on both sides, and a
 // margin.
-void SlicedLine::layOut(const QString& text, const LineItems& items, int width,
-                        const QFont& font) {
+void SlicedLine::layOut(const QString& text, const LineItems& items, int width, const QFont& font) {
     const QFontMetricsF metrics(font);
     const qreal narrow = std::max<qreal>(1, metrics.averageCharWidth() / 2);
     const qreal beyond = metrics.averageCharWidth() * 2; // a margin in pixels
@@ -195,8 +195,7 @@ void SlicedLine::layOut(const QString& text, const LineItems& items, int width,
         const QString context = items.contextAt(view_.from);
         view_.context = int(context.size());
         view_.layout = std::make_unique<QTextLayout>(
-            context + displayed(QStringView(text).sliced(view_.from, view_.to - view_.from)),
-            font);
+            context + displayed(QStringView(text).sliced(view_.from, view_.to - view_.from)), font);
         QList<QTextLayout::FormatRange> cuts;
         qsizetype start = view_.from;
         for (const qsizetype next : items.startsWithin(view_.from, view_.to)) {

@@ -36,11 +36,11 @@ public:
 private:
     struct Run {
         qsizetype start;
-        qsizetype witness; // the first character of the run's script, -1 for none
+        char32_t witness; // a character of the run's script, 0 for none
     };
     std::vector<Run>::const_iterator runAt(qsizetype position) const;
 
-    QString text_;
+    qsizetype size_; // of the text, which is not kept: the box changes it in place
     bool sliceable_ = true;
     std::vector<Run> runs_; // of one script each, by start
 };
@@ -69,9 +69,15 @@ public:
 
     // Starts the next view with the caret at x (from the line's left edge), where the box
     // showed it before: the view moves on from there as it would have from the whole line.
-    void placeCaret(qreal x) { caretPlaced_ = x; anchor_ = -1; }
+    void placeCaret(qreal x) {
+        caretPlaced_ = x;
+        anchor_ = -1;
+    }
     bool placed() const { return anchor_ >= 0 || caretPlaced_ >= 0; }
-    void forget() { anchor_ = -1; caretPlaced_ = -1; }
+    void forget() {
+        anchor_ = -1;
+        caretPlaced_ = -1;
+    }
 
 private:
     void layOut(const QString& text, const LineItems& items, int width, const QFont& font);

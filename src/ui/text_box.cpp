@@ -48,7 +48,8 @@ int caretInCursorRect() {
         int offset() const {
             QStyleOptionFrame panel;
             initStyleOption(&panel);
-            const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+            const QRect contents =
+                style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
             return contents.marginsRemoved(textMargins()).x() + horizontalMargin - cursorRect().x();
         }
     };
@@ -92,7 +93,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 // never jumps from one way of painting to the other. What a slice cannot show as QLineEdit
 // would (an input method composing, right-to-left text, hidden input) QLineEdit paints.
 bool TextBox::paintsSlice() const {
-    if (text().size() < slicesFrom_ && !slicing_) return false;
+    if ((text().size() < slicesFrom_ && !slicing_) || text().isEmpty()) return false;
     if (composing_ || echoMode() != Normal || !inputMask().isEmpty() || !actions().isEmpty() ||
         alignment() != (Qt::AlignLeft | Qt::AlignVCenter) || layoutDirection() != Qt::LeftToRight)
         return false;
@@ -130,7 +131,8 @@ void TextBox::paintSlice() {
         line_.placeCaret(cursorRect().x() + caretInCursorRect() - area.x());
     }
     slicing_ = true;
-    const SlicedLine::View& view = line_.show(text(), items(), cursorPosition(), area.width(), font());
+    const SlicedLine::View& view =
+        line_.show(text(), items(), cursorPosition(), area.width(), font());
     laidOut_ = view.to - view.from;
     if (view.from == 0 && view.to == text().size() && view.x == 0 &&
         qRound(view.layout->lineAt(0).naturalTextWidth()) + 1 <= area.width())
@@ -166,7 +168,8 @@ void TextBox::paintSlice() {
     }
     // the character of context before the slice is never seen
     const int sliceLeft = origin.x() + qCeil(line.cursorToX(view.context));
-    painter.setClipRect(contents.intersected(QRect(sliceLeft, contents.y(), contents.right() - sliceLeft + 1, contents.height())));
+    painter.setClipRect(contents.intersected(
+        QRect(sliceLeft, contents.y(), contents.right() - sliceLeft + 1, contents.height())));
     view.layout->draw(&painter, origin, selections, contents);
 
     // QLineEdit's caret: with the focus, and over a selection only where the style says so
@@ -196,8 +199,7 @@ int TextBox::qtShift() const {
     return *shift_;
 }
 
-void TextBox::forwardShifted(QMouseEvent* event,
-                             const std::function<void(QMouseEvent*)>& handle) {
+void TextBox::forwardShifted(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handle) {
     if (!slicing_) return handle(event);
     const QPointF by(qtShift(), 0);
     QMouseEvent moved(event->type(), event->position() + by, event->scenePosition() + by,

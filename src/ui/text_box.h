@@ -59,10 +59,10 @@ private:
     void restartBlink();
 
     int limit_;
-    qsizetype slicesFrom_ = 1000;
-    bool slicing_ = false;   // the last paint showed a slice
-    bool qtScrolled_ = false; // QLineEdit painted a text since, and may have scrolled it
-    bool composing_ = false; // an input method is composing: QLineEdit draws that
+    qsizetype slicesFrom_ = 1000; // shorter, QLineEdit's own paint costs little
+    bool slicing_ = false;        // the last paint showed a slice
+    bool qtScrolled_ = false;     // QLineEdit painted a text since, and may have scrolled it
+    bool composing_ = false;      // an input method is composing: QLineEdit draws that
     mutable std::optional<LineItems> items_; // of the text, found when first needed
     mutable SlicedLine line_;
     mutable std::optional<int> shift_; // qtShift, for a slice from shiftFrom_

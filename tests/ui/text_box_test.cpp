@@ -25,8 +25,8 @@ namespace {
 using sb::ui::TextBox;
 
 struct Box : TextBox {
-    using TextBox::TextBox;
     using TextBox::dropEvent;
+    using TextBox::TextBox;
 };
 
 // a list of whole numbers, as a pupil pastes it, count values long
@@ -94,7 +94,8 @@ TEST_P(SlicedBox, scrollsAsTheWholeLineWould) {
     both("deleted at the end", [](TextBox& b) {
         for (int i = 0; i < 40; ++i) b.backspace();
     });
-    both("among the fractions and accents", [&](TextBox& b) { b.setCursorPosition(text.indexOf(u'½')); });
+    both("among the fractions and accents",
+         [&](TextBox& b) { b.setCursorPosition(text.indexOf(u'½')); });
     both("the start again", [](TextBox& b) { b.home(false); });
 }
 
@@ -106,28 +107,32 @@ TEST_P(SlicedBox, isShapedAsTheWholeLine) {
                          QStringLiteral(" Ω ") + ones;
     both("a list with letters", [&](TextBox& b) { b.setText(text); });
     const int greek = int(text.indexOf(u'Ω'));
-    for (const int at : {4090, 4110, 8185, 8200, greek - 20, greek + 30, greek + 4090,
-                         greek + 4110, 1000}) {
+    for (const int at :
+         {4090, 4110, 8185, 8200, greek - 20, greek + 30, greek + 4090, greek + 4110, 1000}) {
         SCOPED_TRACE(at);
         both("the caret about where an item ends", [&](TextBox& b) { b.setCursorPosition(at); });
     }
 }
 
 TEST_P(SlicedBox, drawsTheCaretAndTheFocusAsTheWholeLineWould) {
-    QImage unfocused, focused[2];
-    int i = 0;
-    for (TextBox* b : {whole.get(), sliced.get()}) {
+    QImage unfocused, caret[2], selected[2];
+    for (int i : {0, 1}) {
+        TextBox* b = i == 0 ? whole.get() : sliced.get();
         b->setText(numbers(600));
         b->setCursorPosition(1000);
         unfocused = b->grab().toImage();
         QApplication::setActiveWindow(b);
         b->setFocus(); // the caret is on: no time passes for it to blink
         ASSERT_TRUE(b->hasFocus());
-        focused[i++] = b->grab().toImage();
+        caret[i] = b->grab().toImage();
+        b->cursorBackward(true, 12);
+        selected[i] = b->grab().toImage();
     }
-    EXPECT_TRUE(focused[0] == focused[1]) << saved(focused[0], "whole") << " "
-                                          << saved(focused[1], "sliced");
-    EXPECT_FALSE(focused[1] == unfocused);
+    EXPECT_TRUE(caret[0] == caret[1])
+        << saved(caret[0], "whole") << " " << saved(caret[1], "sliced");
+    EXPECT_TRUE(selected[0] == selected[1])
+        << saved(selected[0], "whole") << " " << saved(selected[1], "sliced");
+    EXPECT_FALSE(caret[1] == unfocused);
 }
 
 // The same clicks put the caret at the same places, and a double click selects the same word
