@@ -194,8 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Fonts, SlicedBox, ::testing::Values("Liberation Sans", 
 // measure of the whole paint is the benchmark (bench/paste_cost.sh)
 TEST(LongBox, aPaintLaysOutWhatIsInViewNotTheWholeList) {
     auto box = listBox(1000);
-    box->setText(numbers(1'000'000));
-    for (int at : {0, 1234567, int(box->text().size())}) {
+    box->setText(numbers(200'000));
+    for (int at : {0, 345678, int(box->text().size())}) {
         box->setCursorPosition(at);
         box->grab();
         EXPECT_LT(box->laidOut(), 2000) << "caret at " << at;
