@@ -24,6 +24,7 @@ namespace {
 
 using sb::ui::TextBox;
 
+// a box whose drop handler a test can call, as a drag that ends over it does
 struct Box : TextBox {
     using TextBox::dropEvent;
     using TextBox::TextBox;
