@@ -39,10 +39,13 @@ struct Mapping {
     Mapping(const Figure& figure, const QRectF& area) {
         box = figure.extent();
         double w = box.right - box.left, h = box.top - box.bottom;
-        // a figure with no width or height still gets a little room around it
+        // a figure with no width or height still gets a little room around it; a chart with
+        // a scale for each axis (counts over values in the thousands) only where it is flat
         const double least = std::max({std::abs(w), std::abs(h), 1e-300}) * 0.1;
-        if (w < least) box.left -= least, box.right += least, w = box.right - box.left;
-        if (h < least) box.bottom -= least, box.top += least, h = box.top - box.bottom;
+        const double leastW = figure.sameScale || w <= 0 ? least : 0;
+        const double leastH = figure.sameScale || h <= 0 ? least : 0;
+        if (w < leastW) box.left -= leastW, box.right += leastW, w = box.right - box.left;
+        if (h < leastH) box.bottom -= leastH, box.top += leastH, h = box.top - box.bottom;
         if (!figure.view) { // a margin so marks at the edge are whole
             box.left -= w * 0.06, box.right += w * 0.06;
             box.bottom -= h * 0.08, box.top += h * 0.08;
@@ -125,7 +128,9 @@ void drawAxes(QPainter& p, const Mapping& m, const Figure& f, const FigureColour
         return std::isfinite(step) && step > 0 && std::abs(from / step) < 1e12 &&
                std::abs(to / step) < 1e12;
     };
-    const bool xTicks = countable(b.left, b.right, xStep), yTicks = countable(b.bottom, b.top, yStep);
+    // a chart of bars set side by side for comparison has no numbers along x
+    const bool xTicks = f.xTicks && countable(b.left, b.right, xStep);
+    const bool yTicks = countable(b.bottom, b.top, yStep);
     QPen grid(colours.grid, 1);
     QPen axis(colours.text, 1.2);
     for (double k = std::ceil(b.left / xStep); xTicks && k * xStep <= b.right; ++k) {

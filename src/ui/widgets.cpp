@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
-#include "entry/box_text.h"
+#include "keys.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -13,19 +13,10 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QValidator>
-
-#include <limits>
 
 namespace sb::ui {
 
 namespace {
-
-// Return, or Enter on the keypad, pressed afresh: a key held down does not repeat a command
-bool isEnter(const QKeyEvent* event) {
-    return !event->isAutoRepeat() &&
-           (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
-}
 
 bool isPress(const QKeyEvent* event) {
     return isEnter(event) || (!event->isAutoRepeat() && event->key() == Qt::Key_Space);
@@ -129,41 +120,6 @@ void ClickableLabel::focusInEvent(QFocusEvent* event) {
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     if (isPress(event)) return emit clicked();
     QLabel::keyPressEvent(event);
-}
-
-namespace {
-
-// Qt's own limit counts code units and cuts where it falls, so the box leaves it unlimited
-// and keeps its limit here: every change of the text passes validate before it is shown.
-class WholeCharacters : public QValidator {
-public:
-    WholeCharacters(QLineEdit* box, int maxLength) : QValidator(box), maxLength_(maxLength) {
-        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { shown_ = t; });
-    }
-    State validate(QString& text, int& cursor) const override {
-        const BoxText kept = keepWholeCharacters(shown_, text, cursor, maxLength_);
-        text = kept.text;
-        cursor = int(kept.cursor);
-        return Acceptable;
-    }
-
-private:
-    int maxLength_;
-    QString shown_; // the text before the change being validated
-};
-
-} // namespace
-
-TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(maxLength) {
-    setMaxLength(std::numeric_limits<int>::max());
-    if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
-}
-
-void TextBox::keyPressEvent(QKeyEvent* event) {
-    QLineEdit::keyPressEvent(event);
-    if (!isEnter(event)) return;
-    event->accept(); // taken here, so no window around the box acts on it as well
-    emit entered();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

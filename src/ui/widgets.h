@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The few control kinds Qt lacks as they are: a text box that keeps whole characters, a button
-// whose long caption wraps inside it, a label that reacts to clicks, a label that holds an
-// answer, and the drawn line and rectangle.
+// The few control kinds Qt lacks as they are: a text box that keeps whole characters and paints
+// only what is in view (text_box.h), a button whose long caption wraps inside it, a label that
+// reacts to clicks, a label that holds an answer, and the drawn line and rectangle.
+
+#include "text_box.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace sb::ui {
@@ -21,24 +22,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-};
-
-// A single-line text box holding at most maxLength UTF-16 code units (0: no limit). Whatever
-// changes its text, typing, pasting, dropping, an input method or setText, a character that
-// does not fit whole is dropped whole. Enter or Return, on the keypad too, tells entered.
-class TextBox : public QLineEdit {
-    Q_OBJECT
-public:
-    TextBox(int maxLength, QWidget* parent);
-    int limit() const { return limit_; }
-signals:
-    void entered();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    int limit_;
 };
 
 // A label that acts when clicked, or when it has the focus and Space or Enter is pressed;

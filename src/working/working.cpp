@@ -92,6 +92,11 @@ QStringList Working::lines(bool withDetail) const {
     return shown;
 }
 
+Guide guide(QStringList boxes, const QString& exercise, Working example) {
+    example.steps.insert(example.steps.begin(), Step{exercise, false});
+    return {std::move(boxes), std::move(example)};
+}
+
 Working introduction(const Guide& guide) {
     Working w;
     w.say(QStringLiteral("Type the numbers of your exercise, then press a button."));

@@ -70,6 +70,8 @@ struct Figure {
     std::optional<Box> view; // what to show; the elements' extent when unset
     // A note under the figure, such as why the cuts of a bar are left out.
     QString note;
+    // Numbered ticks along x; bars set side by side to compare them stand at no number.
+    bool xTicks = true;
 
     bool empty() const { return elements.empty(); }
     const Element* find(const QString& name) const;
@@ -111,6 +113,9 @@ struct Guide {
     QStringList boxes; // one line for each box, or group of boxes, saying what it takes
     Working example;   // one exercise worked out by the same code as the command
 };
+
+// A guide of the boxes' lines and one example, its steps headed by the exercise worked.
+Guide guide(QStringList boxes, const QString& exercise, Working example);
 
 // The pane before any command.
 Working introduction(const Guide& guide);

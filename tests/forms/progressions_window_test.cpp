@@ -151,6 +151,7 @@ TEST(ProgressionsWindow, TabGoesRowByRow) {
         {"a17", "q7", "n7", "command20", "ans7"},  {"a110", "q10", "n10", "Command10", "ans10"},
         {"a18", "q8", "an8", "command21", "ans8"}, {"a111", "an11", "n11", "Command4", "ans11"},
         {"a19", "q9", "command22", "ans9"},
+        {"Working"}, // the working pane's button comes last
     };
     QStringList expected;
     for (const QStringList& row : rows) expected << row;

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -571,6 +572,9 @@ TEST_F(Windows, aDarkDesktopLeavesEveryLabelAsReadable) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // the program's locale en_US whatever the machine's: the typed and expected texts are
+    // written with a decimal point
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form5.h"
 
+#include "statistics_working.h"
+
 #include <QLabel>
 #include <QLineEdit>
+
+#include <memory>
 
 namespace sb {
 
@@ -58,6 +62,7 @@ FormSpec form5Spec() {
             output("sol", {9120, 5280, 1695, 615}).named("Answer"),
         },
         entry_rules::statistics,
+        statistics::statisticsGuide,
     }
         .withExercises(
             // Tab keeps reading order, which visits the answer between the first two buttons
@@ -74,25 +79,30 @@ Form5::Form5() : Form(form5Spec()) {
     onClick("Command2", [this] { Command2_Click(); }, {"sol"});
 }
 
-void Form5::Command1_Click() { calculate(statistics::mean); }
+void Form5::Command1_Click() { calculate(statistics::Measure::Mean); }
 
-void Form5::Command3_Click() { calculate(statistics::variance); }
+void Form5::Command3_Click() { calculate(statistics::Measure::Variance); }
 
-void Form5::Command2_Click() { calculate(statistics::deviation); }
+void Form5::Command2_Click() { calculate(statistics::Measure::Deviation); }
 
-void Form5::calculate(double (*measure)(const statistics::Lists&)) {
+void Form5::calculate(statistics::Measure which) {
     // the texts are shared with the boxes, not copied; the boxes are never changed
     const QString numbers = box("n")->text();
     const QString weights = box("w")->text();
     label("sol")->setText(QString());
     // every element starts afresh, so after the lists the flag tells of the last one read
     inputsValid = true;
-    const auto checked = statistics::checklists(numbers, weights, NumberMarks(QLocale()));
+    auto checked = statistics::checklists(numbers, weights, NumberMarks(QLocale()));
     if (checked.refusal) {
         inputsValid = false;
         return say(*checked.refusal);
     }
-    showResult("sol", measure(checked.lists));
+    // the lists are kept, not copied, for the working's figure until the next command
+    const auto lists = std::make_shared<const statistics::Lists>(std::move(checked.lists));
+    const statistics::Sums sums = statistics::measure(*lists, which);
+    showResult("sol", sums.answer(which));
+    showWorking(
+        [which, lists, sums] { return statistics::statisticsWorking(which, *lists, sums); });
 }
 
 } // namespace sb

@@ -17,8 +17,8 @@ private:
     void Command1_Click();
     void Command3_Click();
     void Command2_Click();
-    // The steps all three commands share; measure is what the command computes.
-    void calculate(double (*measure)(const statistics::Lists&));
+    // The steps all three commands share; which is what the command computes.
+    void calculate(statistics::Measure which);
 };
 
 } // namespace sb

@@ -5,6 +5,9 @@
 #include "entry/real.h"
 #include "entry/value_entry.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace sb::statistics {
 
 namespace {
@@ -87,36 +90,56 @@ double total(std::span<const double> values) {
     return sum.value();
 }
 
-double mean(const Lists& lists) {
+Sums measure(const Lists& lists, Measure which) {
     if (lists.unreadable) throw ArithmeticFault(ArithmeticFault::Kind::NotNumeric);
     const std::vector<double>& a = lists.numbers;
     const std::vector<double>& w = lists.weights;
+    Sums s;
     // without weights the weight list is n ones, whose total is n exactly
-    if (w.empty()) return (Real(total(a)) / Real(double(a.size()))).value();
-    Real products = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) products = Real(a[i]) * w[i] + products;
-    return (products / total(w)).value();
-}
-
-double variance(const Lists& lists) {
-    const std::vector<double>& a = lists.numbers;
-    const std::vector<double>& w = lists.weights;
-    const Real m = mean(lists);
-    Real sum = 0;
     if (w.empty()) {
-        for (const double value : a) {
-            const Real d = Real(value) - m;
-            sum = d * d + sum;
-        }
-        return (sum / double(a.size())).value();
+        s.valueSum = total(a);
+        s.weightSum = double(a.size());
+    } else {
+        Real products = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) products = Real(a[i]) * w[i] + products;
+        s.valueSum = products.value();
+        s.weightSum = total(w);
     }
+    const Real m = Real(s.valueSum) / s.weightSum;
+    s.mean = m.value();
+    if (which == Measure::Mean) return s;
+
+    const std::size_t kept = std::min(a.size(), tableRows);
+    s.firstRows.reserve(kept);
+    Real sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {
         const Real d = Real(a[i]) - m;
-        sum = d * (d * w[i]) + sum;
+        // unweighted d*d; weighted d*(d*w), the inner product first
+        const Real term = w.empty() ? d * d : d * (d * w[i]);
+        sum = term + sum;
+        if (i < kept)
+            s.firstRows.push_back({a[i], w.empty() ? 1.0 : w[i], d.value(), term.value()});
     }
-    return (sum / total(w)).value();
+    s.squareSum = sum.value();
+    s.variance = (sum / s.weightSum).value();
+    if (which == Measure::Deviation) s.deviation = sqrt(Real(s.variance)).value();
+    else if (s.variance >= 0) s.deviation = std::sqrt(s.variance);
+    return s;
 }
 
-double deviation(const Lists& lists) { return sqrt(Real(variance(lists))).value(); }
+double Sums::answer(Measure which) const {
+    switch (which) {
+    case Measure::Mean: return mean;
+    case Measure::Variance: return variance;
+    case Measure::Deviation: return *deviation;
+    }
+    return mean;
+}
+
+double mean(const Lists& lists) { return measure(lists, Measure::Mean).mean; }
+
+double variance(const Lists& lists) { return measure(lists, Measure::Variance).variance; }
+
+double deviation(const Lists& lists) { return *measure(lists, Measure::Deviation).deviation; }
 
 } // namespace sb::statistics

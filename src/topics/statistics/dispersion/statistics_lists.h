@@ -48,6 +48,38 @@ Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& 
 // The sum of the values, first to last, each added as value + sum.
 double total(std::span<const double> values);
 
+// What the window's three commands compute.
+enum class Measure { Mean, Variance, Deviation };
+
+// One row of the table of deviations: a value, its weight (1 without weights), its distance
+// from the mean and what it adds to the sum of squares.
+struct Deviation {
+    double value, weight, distance, term;
+};
+
+// A measure with the sums it was computed from, so that the working shows the very values
+// of the answer.
+struct Sums {
+    double valueSum = 0;  // total(a), or the sum of a*w
+    double weightSum = 0; // n, or total(w)
+    double mean = 0;
+    // the variance and the deviation only
+    double squareSum = 0; // the sum of d*d, or of d*(d*w)
+    double variance = 0;
+    std::optional<double> deviation;  // the root of the variance, when it has one
+    std::vector<Deviation> firstRows; // the first tableRows rows of the table, in order
+
+    double answer(Measure which) const;
+};
+
+// How many rows of the table of deviations are kept.
+inline constexpr std::size_t tableRows = 20;
+
+// The measure and its sums, in one pass for the mean and one more for the squares. For the
+// deviation, a negative variance raises the fault; for the variance it is only left
+// without a root.
+Sums measure(const Lists& lists, Measure which);
+
 // The weighted mean: total(a1*w1 .. an*wn) / total(w1 .. wn); unweighted total(a) / n.
 double mean(const Lists& lists);
 

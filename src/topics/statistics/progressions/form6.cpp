@@ -2,6 +2,9 @@
 #include "form6.h"
 
 #include "progressions.h"
+#include "progressions_working.h"
+
+#include "entry/conversions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -194,6 +197,7 @@ FormSpec form6Spec() {
             line("Line33", 8070, 7320, 8070, 7935),
         },
         entry_rules::progressions,
+        progressionsGuide,
     }
         .withExercises(
             // row by row, across both halves, each row's boxes before its button and answer: the
@@ -234,105 +238,154 @@ Form6::Form6() : Form(form6Spec()) {
     onClick("Command4", [this] { Command4_Click(); }, {"ans11"});
 }
 
-bool Form6::rewriteRow(std::initializer_list<const char*> names) {
+Box Form6::rewrite(const QString& name, const QString& letter) {
+    Box read{letter, box(name)->text(), {}, {}};
+    read.written = writeBack(name); // the whole text, which the box may have cut
+    read.shown = box(name)->text();
+    return read;
+}
+
+Box Form6::held(const QString& name, const QString& letter) {
+    Box read{letter, box(name)->text(), {}, {}};
+    read.shown = read.typed;
+    read.value = eval(box(name));
+    return read;
+}
+
+bool Form6::rewriteRow(Boxes& read,
+                       std::initializer_list<std::pair<const char*, const char*>> boxes) {
     inputsValid = true;
-    for (const char* name : names) writeBack(QString::fromLatin1(name));
+    for (const auto& [name, letter] : boxes)
+        read.push_back(rewrite(QString::fromLatin1(name), QString::fromLatin1(letter)));
     return inputsValid;
 }
 
+// The written-back boxes enter the computation as the number of the text they show.
+void Form6::takeShown(Boxes& read) {
+    for (Box& b : read)
+        if (!b.written.isEmpty()) b.value = numberOf(b.shown);
+}
+
+void Form6::answer(const QString& output, Row row, const Boxes& read, const Worked& worked) {
+    showResult(output, worked.answer);
+    showWorking([row, read, worked] { return progressionWorking(row, read, worked); });
+}
+
 void Form6::Command1_Click() {
-    if (!rewriteRow({"a1", "d", "n"})) return label("ans1")->clear();
-    showResult("ans1", ArithSumA1DN(shownNumber("a1"), shownNumber("d"), shownNumber("n")));
+    Boxes r;
+    if (!rewriteRow(r, {{"a1", "A1"}, {"d", "D"}, {"n", "N"}})) return label("ans1")->clear();
+    takeShown(r);
+    answer("ans1", Row::ArithSumA1DN, r,
+           ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value));
 }
 
 void Form6::Command2_Click() {
-    if (!rewriteRow({"a12", "an2", "n2"})) return label("ans2")->clear();
-    showResult("ans2", ArithSumA1AnN(shownNumber("a12"), shownNumber("an2"), shownNumber("n2")));
+    Boxes r;
+    if (!rewriteRow(r, {{"a12", "A1"}, {"an2", "An"}, {"n2", "N"}})) return label("ans2")->clear();
+    takeShown(r);
+    answer("ans2", Row::ArithSumA1AnN, r,
+           ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
 }
 
 void Form6::Command8_Click() {
-    if (!rewriteRow({"an3", "d3", "n3"})) return label("ans3")->clear();
-    showResult("ans3", ArithSumDAnN(shownNumber("d3"), shownNumber("an3"), shownNumber("n3")));
+    Boxes r;
+    if (!rewriteRow(r, {{"an3", "An"}, {"d3", "D"}, {"n3", "N"}})) return label("ans3")->clear();
+    takeShown(r);
+    answer("ans3", Row::ArithSumDAnN, r,
+           ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
 }
 
 void Form6::Command3_Click() {
-    if (!rewriteRow({"a14", "d4", "n4"})) return label("ans4")->clear();
-    showResult("ans4", ArithLastA1DN(shownNumber("a14"), shownNumber("d4"), shownNumber("n4")));
+    Boxes r;
+    if (!rewriteRow(r, {{"a14", "A1"}, {"d4", "D"}, {"n4", "N"}})) return label("ans4")->clear();
+    takeShown(r);
+    answer("ans4", Row::ArithLastA1DN, r,
+           ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value));
 }
 
 void Form6::Command6_Click() {
-    if (!rewriteRow({"an5", "a15", "n5"})) return label("ans5")->clear();
-    showResult("ans5", ArithDiffA1AnN(shownNumber("a15"), shownNumber("an5"), shownNumber("n5")));
+    Boxes r;
+    if (!rewriteRow(r, {{"an5", "An"}, {"a15", "A1"}, {"n5", "N"}})) return label("ans5")->clear();
+    takeShown(r);
+    answer(
+        "ans5", Row::ArithDiffA1AnN, r,
+        ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
 }
 
 void Form6::ans6_Click() {
-    if (!rewriteRow({"a16", "d6", "an6"})) return; // ans66 keeps what it showed
-    showResult("ans66", ArithCountA1DAn(shownNumber("a16"), shownNumber("d6"), shownNumber("an6")));
+    Boxes r;
+    if (!rewriteRow(r, {{"a16", "A1"}, {"d6", "D"}, {"an6", "An"}})) return; // ans66 keeps it
+    takeShown(r);
+    answer(
+        "ans66", Row::ArithCountA1DAn, r,
+        ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"An").value));
 }
 
 // In the geometric rows Q is used as typed, at full precision: it is not written back.
 
 void Form6::command20_Click() {
     inputsValid = true;
-    writeBack("a17");
-    const double q = eval(box("q7"));
-    writeBack("n7");
+    Boxes r{rewrite("a17", "A1"), held("q7", "Q"), rewrite("n7", "N")};
+    const double q = r[1].value;
     if (!inputsValid) return label("ans7")->clear();
     if (q == 0 || q == 1) {
         say(qNotZeroOrOne);
         label("ans7")->clear();
         return;
     }
-    showResult("ans7", GeomSumA1QN(shownNumber("a17"), q, shownNumber("n7")));
+    takeShown(r);
+    answer("ans7", Row::GeomSumA1QN, r,
+           GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value));
 }
 
 void Form6::command21_Click() {
     inputsValid = true;
-    writeBack("a18");
-    const double q = eval(box("q8"));
-    const double an = eval(box("an8"));
+    Boxes r{rewrite("a18", "A1"), held("q8", "Q"), held("an8", "An")};
+    const double q = r[1].value;
     if (!inputsValid) return label("ans8")->clear();
     if (q == 0 || q == 1) {
         label("ans8")->clear();
         return say(qNotZeroOrOne);
     }
-    showResult("ans8", GeomSumA1QAn(shownNumber("a18"), q, an));
+    takeShown(r);
+    answer("ans8", Row::GeomSumA1QAn, r, GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value));
 }
 
 void Form6::command22_Click() {
     inputsValid = true;
-    writeBack("a19");
-    const double q = eval(box("q9"));
+    Boxes r{rewrite("a19", "A1"), held("q9", "Q")};
+    const double q = r[1].value;
     if (!inputsValid) return label("ans9")->clear();
     if (q >= 1 || q == 0 || q <= -1) {
         label("ans9")->clear();
         return say(qOutsideInfinite);
     }
-    showResult("ans9", GeomSumInfinite(shownNumber("a19"), q));
+    takeShown(r);
+    answer("ans9", Row::GeomSumInfinite, r, GeomSumInfiniteWorked(boxOf(r, u"A1").value, q));
 }
 
 void Form6::Command10_Click() {
     inputsValid = true;
-    writeBack("a110");
-    const double q = eval(box("q10"));
-    writeBack("n10");
+    Boxes r{rewrite("a110", "A1"), held("q10", "Q"), rewrite("n10", "N")};
+    const double q = r[1].value;
     if (!inputsValid) return label("ans10")->clear();
     if (q == 0 || q == 1) return say(qNotZeroOrOne); // ans10 keeps what it showed
-    showResult("ans10", GeomLastA1QN(shownNumber("a110"), q, shownNumber("n10")));
+    takeShown(r);
+    answer("ans10", Row::GeomLastA1QN, r,
+           GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value));
 }
 
 void Form6::Command4_Click() {
     inputsValid = true;
-    writeBack("a111");
-    writeBack("n11");
-    const double an = eval(box("an11"));
+    Boxes r{rewrite("a111", "A1"), rewrite("n11", "N"), held("an11", "An")};
     if (!inputsValid) return label("ans11")->clear();
-    const double a1 = shownNumber("a111"), n = shownNumber("n11");
+    takeShown(r);
+    const double a1 = boxOf(r, u"A1").value, n = boxOf(r, u"N").value;
     if (a1 == 0 || n <= 1) {
         label("ans11")->clear();
         return say(a1ZeroOrNTooSmall);
     }
-    showResult("ans11", GeomRatioA1AnN(a1, an, n));
+    answer("ans11", Row::GeomRatioA1AnN, r, GeomRatioA1AnNWorked(a1, r[2].value, n));
 }
 
 } // namespace sb

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "progressions_working.h"
 #include "ui/form.h"
 
 #include <initializer_list>
@@ -27,8 +28,21 @@ private:
     void Command10_Click();
     void Command4_Click();
 
-    // A fresh reading of all the named boxes, each written back; false when one was bad.
-    bool rewriteRow(std::initializer_list<const char*> names);
+    using Box = progressions::Box;
+    using Boxes = std::vector<Box>;
+
+    // Reads the named box and writes back its number, keeping for the working what was typed
+    // and written; its value is taken from the box once the row is found valid.
+    Box rewrite(const QString& name, const QString& letter);
+    // Reads the named box, which keeps its text as typed.
+    Box held(const QString& name, const QString& letter);
+    // A fresh reading of the (name, letter) boxes, each written back, into read; false when
+    // one was bad.
+    bool rewriteRow(Boxes& read, std::initializer_list<std::pair<const char*, const char*>> boxes);
+    void takeShown(Boxes& read);
+    // Shows the row's answer and hands the pane its working.
+    void answer(const QString& output, progressions::Row row, const Boxes& read,
+                const progressions::Worked& worked);
 };
 
 } // namespace sb

@@ -5,81 +5,128 @@
 
 namespace sb::progressions {
 
-double ArithSumA1DN(double a1, double d, double n) {
+namespace {
+Worked worked(Real answer, std::initializer_list<Real> steps) {
+    Worked w{answer.value()};
+    std::size_t i = 0;
+    for (const Real s : steps) w.steps[i++] = s.value();
+    return w;
+}
+} // namespace
+
+Worked ArithSumA1DNWorked(double a1, double d, double n) {
     const Real A1 = a1, D = d, N = n;
     const Real t = N - 1;
     const Real u = D * t;
     const Real v = A1 + A1 + u;
-    return (N * v / 2).value();
+    const Real nv = N * v;
+    return worked(nv / 2, {t, u, v, nv});
 }
 
-double ArithSumA1AnN(double a1, double an, double n) {
+Worked ArithSumA1AnNWorked(double a1, double an, double n) {
     const Real A1 = a1, An = an, N = n;
     const Real s = A1 + An;
-    return (N * s / 2).value();
+    const Real ns = N * s;
+    return worked(ns / 2, {s, ns});
 }
 
-double ArithSumDAnN(double d, double an, double n) {
+Worked ArithSumDAnNWorked(double d, double an, double n) {
     const Real D = d, An = an, N = n;
     const Real v = An + An;
     const Real w = N - 1;
-    const Real b = v - D * w;
-    return (N * b / 2).value();
+    const Real dw = D * w;
+    const Real b = v - dw;
+    const Real nb = N * b;
+    return worked(nb / 2, {v, w, dw, b, nb});
 }
 
-double ArithLastA1DN(double a1, double d, double n) {
+Worked ArithLastA1DNWorked(double a1, double d, double n) {
     const Real A1 = a1, D = d, N = n;
     const Real t = N - 1;
     const Real u = D * t;
-    return (A1 + u).value();
+    return worked(A1 + u, {t, u});
 }
 
-double ArithDiffA1AnN(double a1, double an, double n) {
+Worked ArithDiffA1AnNWorked(double a1, double an, double n) {
     const Real A1 = a1, An = an, N = n;
     const Real t = An - A1;
-    return (t / (N - 1)).value();
+    const Real n1 = N - 1;
+    return worked(t / n1, {t, n1});
 }
 
-double ArithCountA1DAn(double a1, double d, double an) {
+Worked ArithCountA1DAnWorked(double a1, double d, double an) {
     const Real A1 = a1, D = d, An = an;
     const Real t = An - A1;
     const Real u = t + D;
-    return (u / D).value();
+    return worked(u / D, {t, u});
 }
 
-double GeomSumA1QN(double a1, double q, double n) {
+Worked GeomSumA1QNWorked(double a1, double q, double n) {
     const Real A1 = a1, Q = q, N = n;
     const Real p = pow(Q, N);
     const Real s = p - 1;
     const Real m = A1 * s;
-    return (m / (Q - 1)).value();
+    const Real q1 = Q - 1;
+    return worked(m / q1, {p, s, m, q1});
 }
 
-double GeomSumA1QAn(double a1, double q, double an) {
+Worked GeomSumA1QAnWorked(double a1, double q, double an) {
     const Real A1 = a1, Q = q, An = an;
     const Real m = An * Q;
     const Real s = m - A1;
-    return (s / (Q - 1)).value();
+    const Real q1 = Q - 1;
+    return worked(s / q1, {m, s, q1});
 }
 
-double GeomSumInfinite(double a1, double q) {
+Worked GeomSumInfiniteWorked(double a1, double q) {
     const Real A1 = a1, Q = q;
     const Real d = 1 - Q;
-    return (A1 / d).value();
+    return worked(A1 / d, {d});
 }
 
-double GeomLastA1QN(double a1, double q, double n) {
+Worked GeomLastA1QNWorked(double a1, double q, double n) {
     const Real A1 = a1, Q = q, N = n;
     const Real e = N - 1;
     const Real p = pow(Q, e);
-    return (A1 * p).value();
+    return worked(A1 * p, {e, p});
 }
 
-double GeomRatioA1AnN(double a1, double an, double n) {
+Worked GeomRatioA1AnNWorked(double a1, double an, double n) {
     const Real A1 = a1, An = an, N = n;
-    const Real e = 1 / (N - 1);
+    const Real n1 = N - 1;
+    const Real e = 1 / n1;
     const Real r = An / A1;
-    return pow(r, e).value();
+    return worked(pow(r, e), {n1, e, r});
+}
+
+double ArithSumA1DN(double a1, double d, double n) { return ArithSumA1DNWorked(a1, d, n).answer; }
+
+double ArithSumA1AnN(double a1, double an, double n) {
+    return ArithSumA1AnNWorked(a1, an, n).answer;
+}
+
+double ArithSumDAnN(double d, double an, double n) { return ArithSumDAnNWorked(d, an, n).answer; }
+
+double ArithLastA1DN(double a1, double d, double n) { return ArithLastA1DNWorked(a1, d, n).answer; }
+
+double ArithDiffA1AnN(double a1, double an, double n) {
+    return ArithDiffA1AnNWorked(a1, an, n).answer;
+}
+
+double ArithCountA1DAn(double a1, double d, double an) {
+    return ArithCountA1DAnWorked(a1, d, an).answer;
+}
+
+double GeomSumA1QN(double a1, double q, double n) { return GeomSumA1QNWorked(a1, q, n).answer; }
+
+double GeomSumA1QAn(double a1, double q, double an) { return GeomSumA1QAnWorked(a1, q, an).answer; }
+
+double GeomSumInfinite(double a1, double q) { return GeomSumInfiniteWorked(a1, q).answer; }
+
+double GeomLastA1QN(double a1, double q, double n) { return GeomLastA1QNWorked(a1, q, n).answer; }
+
+double GeomRatioA1AnN(double a1, double an, double n) {
+    return GeomRatioA1AnNWorked(a1, an, n).answer;
 }
 
 } // namespace sb::progressions

@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "traffic.h"
+#include "traffic_working.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -106,6 +107,7 @@ FormSpec form12Spec() {
             line("Line17", 9720, 6240, 9720, 7800),
         },
         entry_rules::traffic,
+        trafficGuide,
     }
         .withExercises(
             {
@@ -130,51 +132,53 @@ Form12::Form12() : Form(form12Spec()) {
     onClick("Command1", [this] { Command1_Click(); }, {"de2", "np2"});
 }
 
-std::optional<std::array<double, 2>> Form12::readTwo(const QString& first, const QString& second) {
+std::optional<std::array<Given, 2>> Form12::readTwo(const QString& first, const QString& second) {
     inputsValid = true;
-    const double a = eval(box(first));
+    const Given a{box(first)->text(), eval(box(first))};
     if (!inputsValid) return std::nullopt;
-    const double b = eval(box(second));
+    const Given b{box(second)->text(), eval(box(second))};
     if (!inputsValid) return std::nullopt;
     return std::array{a, b};
 }
 
-void Form12::Command3_Click() {
-    label("t1")->clear();
-    if (const auto sv = readTwo("s1", "v1")) showResult("t1", FindT((*sv)[0], (*sv)[1]));
+void Form12::solveMotion(Unknown unknown, const QString& first, const QString& second,
+                         const QString& output, double (*solve)(double, double)) {
+    label(output)->clear();
+    const auto given = readTwo(first, second);
+    if (!given) return;
+    const auto [a, b] = *given;
+    const double answer = solve(a.value, b.value);
+    showResult(output, answer);
+    showWorking([=] { return motionWorking(unknown, a, b, answer); });
 }
 
-void Form12::Command4_Click() {
-    label("v2")->clear();
-    if (const auto st = readTwo("s2", "t2")) showResult("v2", FindV((*st)[0], (*st)[1]));
-}
+void Form12::Command3_Click() { solveMotion(Unknown::Time, "s1", "v1", "t1", FindT); }
 
-void Form12::Command5_Click() {
-    label("s3")->clear();
-    if (const auto tv = readTwo("t3", "v3")) showResult("s3", FindS((*tv)[0], (*tv)[1]));
-}
+void Form12::Command4_Click() { solveMotion(Unknown::Speed, "s2", "t2", "v2", FindV); }
 
-void Form12::Command2_Click() {
-    label("de1")->clear();
-    label("np1")->clear();
-    const auto pc = readTwo("p1", "pr1");
+void Form12::Command5_Click() { solveMotion(Unknown::Distance, "t3", "v3", "s3", FindS); }
+
+void Form12::Command2_Click() { solvePrice(true, "p1", "pr1", "de1", "np1"); }
+
+void Form12::Command1_Click() { solvePrice(false, "p2", "pr2", "de2", "np2"); }
+
+void Form12::solvePrice(bool decrease, const QString& percentage, const QString& cost,
+                        const QString& amount, const QString& newPrice) {
+    label(amount)->clear();
+    label(newPrice)->clear();
+    const auto pc = readTwo(percentage, cost);
     if (!pc) return;
     const auto [p, c] = *pc;
-    if (p > 100) return say(percentageOver100); // 100 % itself takes the whole price off
-    showResult("de1", PercentageAmount(p, c));
+    // 100 % itself takes the whole price off; an increase has no limit
+    if (decrease && p.value > 100) return say(percentageOver100);
+    PriceChange change{PercentageAmountWorked(p.value, c.value)};
+    showResult(amount, change.amount.amount);
     // the new price is reckoned from the amount as it shows, to 15 digits
-    showResult("np1", DecreasedPrice(c, numberOf(label("de1")->text())));
-}
-
-void Form12::Command1_Click() {
-    label("de2")->clear();
-    label("np2")->clear();
-    const auto pc = readTwo("p2", "pr2");
-    if (!pc) return;
-    const auto [p, c] = *pc;
-    showResult("de2", PercentageAmount(p, c));
-    // the new price is reckoned from the amount as it shows, to 15 digits
-    showResult("np2", IncreasedPrice(numberOf(label("de2")->text()), c));
+    change.amountShown = numberOf(label(amount)->text());
+    change.newPrice = decrease ? DecreasedPrice(c.value, change.amountShown)
+                               : IncreasedPrice(change.amountShown, c.value);
+    showResult(newPrice, change.newPrice);
+    showWorking([=] { return priceWorking(decrease, p, c, change); });
 }
 
 } // namespace sb

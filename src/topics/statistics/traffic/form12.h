@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "traffic_working.h"
 #include "ui/form.h"
 
 #include <array>
@@ -23,7 +24,14 @@ private:
     void Command1_Click();
 
     // The values of the two boxes, read in order; nothing after the first refused one.
-    std::optional<std::array<double, 2>> readTwo(const QString& first, const QString& second);
+    std::optional<std::array<traffic::Given, 2>> readTwo(const QString& first,
+                                                         const QString& second);
+    // A row of distance = speed x time: reads its two boxes and shows what solve gives.
+    void solveMotion(traffic::Unknown unknown, const QString& first, const QString& second,
+                     const QString& output, double (*solve)(double, double));
+    // A price problem: reads the percentage and the cost, shows the amount and the new price.
+    void solvePrice(bool decrease, const QString& percentage, const QString& cost,
+                    const QString& amount, const QString& newPrice);
 };
 
 } // namespace sb

@@ -11,7 +11,12 @@ double FindV(double s, double t) { return (Real(s) / t).value(); }
 
 double FindS(double t, double v) { return (Real(v) * t).value(); }
 
-double PercentageAmount(double p, double c) { return (Real(p) * c / 100).value(); }
+Amount PercentageAmountWorked(double p, double c) {
+    const Real product = Real(p) * c;
+    return {product.value(), (product / 100).value()};
+}
+
+double PercentageAmount(double p, double c) { return PercentageAmountWorked(p, c).amount; }
 
 double DecreasedPrice(double c, double amountShown) { return (Real(c) - amountShown).value(); }
 

@@ -13,6 +13,11 @@ double FindS(double t, double v); // S = V x T
 
 // The amount a cost C changes by at P percent: P x C / 100, the product first.
 double PercentageAmount(double p, double c);
+// The same with the product it came from.
+struct Amount {
+    double product, amount;
+};
+Amount PercentageAmountWorked(double p, double c);
 // The new prices, from the amount as the window shows it (15 significant digits), not
 // from the unrounded product.
 double DecreasedPrice(double c, double amountShown); // C - amount

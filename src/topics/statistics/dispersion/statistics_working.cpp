@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "statistics_working.h"
+
+#include "entry/conversions.h"
+#include "working/formula_text.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace sb::statistics {
+
+using working::Figure;
+using working::Ink;
+using working::Place;
+using working::Working;
+
+namespace {
+
+QString shown(double value) { return resultText(value); }
+
+// A count as the pupil reads it, grouped: 999,980.
+QString counted(std::size_t n) { return QLocale().toString(qulonglong(n)); }
+
+bool finite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// One bar of the figure: where it stands on the number line and how high it is.
+struct Column {
+    double left, width, height;
+};
+
+struct Chart {
+    std::vector<Column> columns;
+    double lowest = 0, highest = 0; // the smallest and the largest value
+    QString what;                   // what the bars are, for the description
+};
+
+double weightAt(const Lists& lists, std::size_t i) {
+    return lists.weights.empty() ? 1.0 : lists.weights[i];
+}
+
+// The distinct values with their total weights, in order; nothing once there are more
+// than `most` of them, so a long list of different values costs one early-ended pass.
+std::optional<std::vector<std::pair<double, double>>> distinctValues(const Lists& lists,
+                                                                     std::size_t most) {
+    std::vector<std::pair<double, double>> found;
+    found.reserve(most + 1);
+    for (std::size_t i = 0; i < lists.numbers.size(); ++i) {
+        const double v = lists.numbers[i];
+        auto at = std::lower_bound(found.begin(), found.end(), v,
+                                   [](const auto& entry, double x) { return entry.first < x; });
+        if (at != found.end() && at->first == v) at->second += weightAt(lists, i);
+        else if (found.size() == most) return std::nullopt;
+        else found.insert(at, {v, weightAt(lists, i)});
+    }
+    return found;
+}
+
+// One bar per distinct value, centred on it, 0.6 of the closest gap wide.
+Chart barsByValue(const std::vector<std::pair<double, double>>& values, std::size_t count,
+                  bool weighted) {
+    double gap = INFINITY;
+    for (std::size_t i = 1; i < values.size(); ++i)
+        gap = std::min(gap, values[i].first - values[i - 1].first);
+    // a single value gets a bar a fifth of its size (a zero, one 0.2 wide)
+    if (values.size() == 1) gap = values[0].first == 0 ? 1 : std::abs(values[0].first) / 3;
+    Chart chart;
+    for (const auto& [value, weight] : values)
+        chart.columns.push_back({value - 0.3 * gap, 0.6 * gap, weight});
+    chart.lowest = values.front().first;
+    chart.highest = values.back().first;
+    chart.what =
+        QStringLiteral("Bar chart of the %1 values from %2 to %3, one bar for each of "
+                       "the %4 different values, as high as %5")
+            .arg(counted(count), shown(chart.lowest), shown(chart.highest), counted(values.size()),
+                 weighted ? QStringLiteral("its total weight")
+                          : QStringLiteral("the number of times it occurs"));
+    return chart;
+}
+
+// The smallest of 1, 2 or 5 times a power of ten that is not below x (x > 0).
+double roundWidth(double x) {
+    const double power = std::pow(10.0, std::floor(std::log10(x)));
+    for (const double step : {1.0, 2.0, 5.0, 10.0})
+        if (step * power >= x) return step * power;
+    return 10 * power;
+}
+
+// A histogram by Sturges' rule: 1 + log2 n bins (log2 n rounded up), the width then rounded
+// up to 1, 2 or 5 times a power of ten so the bins start at round numbers.
+Chart histogram(const Lists& lists) {
+    const auto [low, high] = std::minmax_element(lists.numbers.begin(), lists.numbers.end());
+    Chart chart;
+    chart.lowest = *low;
+    chart.highest = *high;
+    const std::size_t n = lists.numbers.size();
+    const double bins = std::ceil(std::log2(double(n))) + 1;
+    const double width = roundWidth((chart.highest - chart.lowest) / bins);
+    double start = std::floor(chart.lowest / width) * width;
+    if (start > chart.lowest) start -= width;
+    if (!(width > 0) || !finite({width, start})) return chart; // no bars: not drawable
+    const auto count =
+        std::size_t(std::clamp(std::ceil((chart.highest - start) / width), 1.0, 1000.0));
+    std::vector<double> heights(count, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double at = std::floor((lists.numbers[i] - start) / width);
+        heights[std::size_t(std::clamp(at, 0.0, double(count - 1)))] += weightAt(lists, i);
+    }
+    for (std::size_t b = 0; b < count; ++b)
+        chart.columns.push_back({start + double(b) * width, width, heights[b]});
+    chart.what = QStringLiteral("Histogram of the %1 values from %2 to %3 in %4 bins of width %5 "
+                                "(Sturges' rule: 1 + log2 of the number of values bins, the width "
+                                "rounded up to 1, 2 or 5 times a power of ten), each bar as high "
+                                "as the %6 in its bin")
+                     .arg(counted(n), shown(chart.lowest), shown(chart.highest), counted(count),
+                          shown(width),
+                          lists.weights.empty() ? QStringLiteral("number of values")
+                                                : QStringLiteral("total weight"));
+    return chart;
+}
+
+QString sigmaText(Measure which, double sigma, double variance) {
+    return which == Measure::Variance
+               ? QStringLiteral("σ² = %1, σ = %2").arg(shown(variance), shown(sigma))
+               : QStringLiteral("σ = %1").arg(shown(sigma));
+}
+
+} // namespace
+
+Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
+    Figure f;
+    f.axes = true;
+    f.sameScale = false;
+    f.xName = QStringLiteral("value");
+    f.yName = lists.weights.empty() ? QStringLiteral("count") : QStringLiteral("weight");
+    const double mean = sums.mean;
+
+    const auto values = distinctValues(lists, mostBarsByValue);
+    const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty())
+                               : histogram(lists);
+    double left = std::min(chart.lowest, mean), right = std::max(chart.highest, mean);
+    double top = 0, bottom = 0;
+    bool drawable = !chart.columns.empty() && finite({chart.highest - chart.lowest});
+    for (const Column& c : chart.columns) {
+        left = std::min(left, c.left), right = std::max(right, c.left + c.width);
+        top = std::max(top, c.height), bottom = std::min(bottom, c.height);
+        drawable = drawable && finite({c.left, c.width, c.left + c.width, c.height});
+    }
+    // the band from mean - sigma to mean + sigma, where it can be drawn
+    const double sigma = which == Measure::Mean ? 0 : sums.deviation.value_or(0);
+    const bool banded =
+        which != Measure::Mean && sums.deviation && finite({mean - sigma, mean + sigma, 2 * sigma});
+    if (banded) left = std::min(left, mean - sigma), right = std::max(right, mean + sigma);
+    const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.15;
+    drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
+    if (!drawable) {
+        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + shown(mean),
+                working::at(Place::Below, Ink::Second));
+        f.note = QStringLiteral("The values lie too far apart, or weigh too much, to be drawn "
+                                "to scale; only the mean is marked.");
+        f.description = QStringLiteral("The mean %1 on a number line.").arg(shown(mean));
+        return f;
+    }
+    f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
+                          top + (top > 0 ? headroom : 0)};
+
+    const double reach = top > 0 ? top : bottom;
+    if (banded) {
+        working::Look band = working::ink(Ink::Third);
+        band.hatched = true;
+        f.bar(QStringLiteral("band"), mean - sigma, 0, 2 * sigma, reach, band);
+        working::Look rim = working::ink(Ink::Third);
+        rim.heavy = true;
+        f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
+        // inside the band's far corner, clear of the mean's line and label
+        f.label(QStringLiteral("sigma"), mean + sigma, reach,
+                sigmaText(which, sigma, sums.variance),
+                working::at(reach > 0 ? Place::BelowLeft : Place::AboveLeft));
+    }
+    // heights are written on the bars while there is room for them
+    const bool labelled = chart.columns.size() <= 12;
+    working::Look bar = working::filled(Ink::Main);
+    bar.place = Place::Above;
+    for (const Column& c : chart.columns) {
+        f.bar(QStringLiteral("count"), c.left, 0, c.width, c.height, bar);
+        if (labelled) f.elements.back().text = shown(c.height);
+    }
+    f.segment(QStringLiteral("mean-line"), mean, 0, mean, reach, working::dashed(Ink::Second));
+    f.point(QStringLiteral("mean"), mean, 0, {}, working::ink(Ink::Second));
+    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + shown(mean),
+            working::at(reach > 0 ? Place::Above : Place::Below));
+
+    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(shown(mean));
+    if (banded)
+        f.description += QStringLiteral(" The band from mean − σ to mean + σ is hatched, %1.")
+                             .arg(sigmaText(which, sigma, sums.variance));
+    return f;
+}
+
+Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
+    Working w;
+    const bool weighted = !lists.weights.empty();
+    const std::size_t n = lists.numbers.size();
+    const bool whole = n <= tableRows; // short lists show every term
+    auto terms = [&](auto term) {
+        QStringList parts;
+        for (std::size_t i = 0; i < n; ++i) parts << term(i);
+        return parts.join(QStringLiteral(" + "));
+    };
+
+    if (weighted) {
+        w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
+                             "sum of the weights."));
+        if (whole)
+            w.detail(terms([&](std::size_t i) {
+                         return shown(lists.numbers[i]) + QStringLiteral(" × ") +
+                                working::factor(lists.weights[i]);
+                     }) +
+                     QStringLiteral(" = ") + shown(sums.valueSum));
+        w.say(QStringLiteral("Sum of value × weight over the %1 values: %2")
+                  .arg(counted(n), shown(sums.valueSum)));
+        if (whole)
+            w.detail(terms([&](std::size_t i) { return working::factor(lists.weights[i]); }) +
+                     QStringLiteral(" = ") + shown(sums.weightSum));
+        w.say(QStringLiteral("Sum of the weights: %1").arg(shown(sums.weightSum)));
+    } else {
+        w.say(QStringLiteral("The mean adds the values and divides by how many there are."));
+        if (whole)
+            w.detail(terms([&](std::size_t i) { return working::factor(lists.numbers[i]); }) +
+                     QStringLiteral(" = ") + shown(sums.valueSum));
+        w.say(QStringLiteral("Sum of the %1 values: %2").arg(counted(n), shown(sums.valueSum)));
+        w.say(QStringLiteral("With no weights every value counts once, so the total weight is %1")
+                  .arg(shown(sums.weightSum)));
+    }
+    w.say(QStringLiteral("Mean = %1 / %2 = %3")
+              .arg(shown(sums.valueSum), shown(sums.weightSum), shown(sums.mean)));
+
+    if (which != Measure::Mean) {
+        w.say(weighted ? QStringLiteral("The variance is the mean of the squared distances from "
+                                        "the mean, each counted by its weight:")
+                       : QStringLiteral("The variance is the mean of the squared distances from "
+                                        "the mean:"));
+        for (const Deviation& row : sums.firstRows) {
+            const QString distance =
+                QStringLiteral("%1 − %2 = %3")
+                    .arg(shown(row.value), working::factor(sums.mean), shown(row.distance));
+            w.say(weighted ? QStringLiteral("%1; squared × %2: %3")
+                                 .arg(distance, working::factor(row.weight), shown(row.term))
+                           : QStringLiteral("%1; squared: %2").arg(distance, shown(row.term)));
+        }
+        if (n > sums.firstRows.size()) {
+            const std::size_t more = n - sums.firstRows.size();
+            w.say(QStringLiteral("… %1 more %2")
+                      .arg(counted(more),
+                           more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
+        }
+        w.say(QStringLiteral("Sum of the %1: %2")
+                  .arg(weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares"),
+                       shown(sums.squareSum)));
+        w.say(QStringLiteral("Variance = %1 / %2 = %3")
+                  .arg(shown(sums.squareSum), shown(sums.weightSum), shown(sums.variance)));
+        if (sums.deviation)
+            w.say(QStringLiteral("Standard deviation σ = √%1 = %2")
+                      .arg(shown(sums.variance), shown(*sums.deviation)));
+        else
+            w.say(QStringLiteral("A negative weight made the variance negative, so it has no "
+                                 "square root."));
+    }
+    static const QString names[] = {QStringLiteral("mean"), QStringLiteral("variance"),
+                                    QStringLiteral("standard deviation")};
+    w.say(QStringLiteral("The %1 is %2").arg(names[int(which)], shown(sums.answer(which))));
+    w.figure = statisticsFigure(which, lists, sums);
+    return w;
+}
+
+working::Guide statisticsGuide() {
+    const auto checked = checklists(u"2 4 4 4 5 5 7 9", u"", NumberMarks(QLocale()));
+    const Sums sums = measure(checked.lists, Measure::Deviation);
+    return working::guide(
+        {
+            QStringLiteral("The numbers box takes the values separated by single blanks, such "
+                           "as 1 4 65 898."),
+            QStringLiteral("Each value may be %1; it counts as its decimal to 15 digits.")
+                .arg(working::valueForms()),
+            QStringLiteral("The weights box stays empty (every weight is 1), or takes one weight "
+                           "per value, in the same order."),
+        },
+        QStringLiteral("Numbers 2 4 4 4 5 5 7 9, Calculate Standard-Deviation:"),
+        statisticsWorking(Measure::Deviation, checked.lists, sums));
+}
+
+} // namespace sb::statistics
