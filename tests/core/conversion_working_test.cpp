@@ -34,7 +34,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          improperWorking("2.5", FractionToImproper("2.5", "1", "04")),
          "A mixed number as an improper fraction: whole number × denominator + numerator, over "
          "the same denominator\n"
-         "The whole part 2.5 is taken as the whole number 2\n"
+         "The whole part is 2.5; it is taken as the whole number 2\n"
          "The exercise: 2 and 1/4\n"
          "2 × 4 = 8\n"
          "8 + 1 = 9\n"
@@ -49,7 +49,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          mixedWorking("8", "4.4", ImproperToFraction("8", "4.4")),
          "An improper fraction as a mixed number: divide the numerator by the denominator; the "
          "quotient is the whole number, the remainder the new numerator\n"
-         "The denominator 4.4 is taken as the whole number 4\n"
+         "The denominator is 4.4; it is taken as the whole number 4\n"
          "8 ÷ 4 = 2, remainder 0\n"
          "The remainder is 0, so there is no fraction part\n"
          "Answer: 2"},
@@ -58,7 +58,7 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "A mixed number as a decimal: divide the numerator by the denominator, then add the "
          "whole number\n"
          "The whole number box was empty, so it is 0\n"
-         "The numerator 1.5 is taken as the whole number 2\n"
+         "The numerator is 1.5; it is taken as the whole number 2\n"
          "The exercise: 0 and 2/2\n"
          "2 ÷ 2 = 1\n"
          "1 + 0 = 1\n"

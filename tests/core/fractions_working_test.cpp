@@ -257,7 +257,7 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
         {"3.5", "7",
          "To reduce a fraction, divide its numerator and its denominator by their greatest "
          "common divisor\n"
-         "The numerator 3.5 is taken as the whole number 4\n"
+         "The numerator is 3.5; it is taken as the whole number 4\n"
          "The greatest common divisor of 7 and 4 is 1\n"
          "Dividing by 1 changes nothing: 4/7 is in lowest terms already\n"
          "Answer: 4/7",

@@ -47,7 +47,8 @@ std::array<Point, 3> lay(Point left, Point right, Point apex) {
 // stands this far out at the end of a leader.
 constexpr double shortSide = 0.12, leaderLength = 0.16;
 
-struct Part {
+// a side or an angle with the letter it goes by
+struct Named {
     QChar letter;
     double value;
 };
@@ -147,9 +148,9 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
 
 QString describe(const Triangle& t, const QString& mark) {
     QStringList parts;
-    for (const Part& p : {Part{'a', t.a}, Part{'b', t.b}, Part{'c', t.c}})
+    for (const Named& p : {Named{'a', t.a}, Named{'b', t.b}, Named{'c', t.c}})
         parts << QString(p.letter) + mark + " = " + resultText(p.value);
-    for (const Part& p : {Part{'x', t.x}, Part{'y', t.y}, Part{'z', t.z}})
+    for (const Named& p : {Named{'x', t.x}, Named{'y', t.y}, Named{'z', t.z}})
         parts << QString(p.letter) + mark + " = " + degrees(p.value);
     return parts.join(QStringLiteral(", "));
 }

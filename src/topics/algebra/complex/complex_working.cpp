@@ -96,7 +96,7 @@ void sayProducts(Working& w, Pair z1, Pair z2, const Operated& o) {
     w.detail(line.arg(QStringLiteral("a·d"), factor(z1.re), factor(z2.im), text(o.da)));
 }
 
-void sayParts(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
+void sayRealAndImaginary(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
     const Pair r = o.result;
     const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     if (op == u"+" || op == u"-") {
@@ -131,7 +131,7 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o)
     w.say(QStringLiteral("z1 = a + b·i = %1 and z2 = c + d·i = %2")
               .arg(complexText(z1), complexText(z2)));
     w.say(rule.summary);
-    sayParts(w, z1, op, z2, o);
+    sayRealAndImaginary(w, z1, op, z2, o);
     w.say(QStringLiteral("Answer: R = %1 and Im = %2, that is %3")
               .arg(text(r.re), text(r.im), complexText(r)));
 
@@ -230,10 +230,10 @@ Working polarWorking(double x, double y, const Polar& p) {
     // the right triangle of x and y under the arrow: each name outside it
     working::Look look = working::dashed();
     look.place = y < 0 ? Place::Above : Place::Below;
-    f.segment(QStringLiteral("x-part"), 0, 0, x, 0, look);
+    f.segment(QStringLiteral("x-leg"), 0, 0, x, 0, look);
     f.elements.back().text = QStringLiteral("x = %1").arg(text(x));
     look.place = x < 0 ? Place::Left : Place::Right;
-    f.segment(QStringLiteral("y-part"), x, 0, x, y, look);
+    f.segment(QStringLiteral("y-leg"), x, 0, x, y, look);
     f.elements.back().text = QStringLiteral("y = %1").arg(text(y));
     f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::at(beyond(-x, y)));
     f.elements.back().text = s;

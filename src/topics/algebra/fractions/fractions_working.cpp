@@ -28,7 +28,7 @@ QString mixedText(const QString& whole, const QString& numerator, const QString&
 void sayTakenAsInteger(Working& w, const QString& what, const QString& typed,
                        std::int32_t integer) {
     if (numberOf(typed) != integer)
-        w.say(QStringLiteral("The %1 %2 is taken as the whole number %3")
+        w.say(QStringLiteral("The %1 is %2; it is taken as the whole number %3")
                   .arg(what, resultText(numberOf(typed)), integerText(integer)));
 }
 

@@ -17,7 +17,7 @@ QString over(const QString& numerator, const QString& denominator);
 // A mixed number as the result labels show it: "4 and 1/6", or the whole part alone when
 // the fraction part is empty.
 QString mixedText(const QString& whole, const QString& numerator, const QString& denominator);
-// "The numerator 2.5 is taken as the whole number 2", when a box's number is no integer.
+// "The numerator is 2.5; it is taken as the whole number 2", when a box's number is no integer.
 void sayTakenAsInteger(working::Working& w, const QString& what, const QString& typed,
                        std::int32_t integer);
 // Euclid's divisions for gcd(p, q) as detail lines; returns the gcd they end with.

@@ -12,18 +12,18 @@ namespace {
 // for a few sides in ten thousand differs from a * a in the last bit
 Real squared(Real a) { return pow(a, 2); }
 
-struct Parts {
+struct Quotient {
     Real top, bottom;
     Real value() const { return top / bottom; }
     Cosine shown() const { return {top.value(), bottom.value(), value().value()}; }
 };
 
-// the cosine ((p^2 + q^2) - r^2) / ((p + p) * q) in its two parts
-Parts cosineParts(Real p, Real q, Real r) {
+// the cosine ((p^2 + q^2) - r^2) / ((p + p) * q) as a quotient, top over bottom
+Quotient cosineQuotient(Real p, Real q, Real r) {
     return {(squared(p) + squared(q)) - squared(r), (p + p) * q};
 }
 
-Real degreesOf(const Parts& cosine) { return angles::Arccos(cosine.value()) * angles::RadToDeg; }
+Real degreesOf(const Quotient& cosine) { return angles::Arccos(cosine.value()) * angles::RadToDeg; }
 
 } // namespace
 
@@ -33,7 +33,7 @@ FromSides SolveSAS(double a, double z, double b) {
     const Real aSquared = squared(A), bSquared = squared(B), product = ((A + A) * B) * k;
     const Real cSquared = (aSquared + bSquared) - product;
     const Real c = sqrt(cSquared);
-    const Parts ofX = cosineParts(A, c, B);
+    const Quotient ofX = cosineQuotient(A, c, B);
     const Real x = degreesOf(ofX);
     const Real y = (180 - x) - Z;
     return {c.value(),        x.value(),       y.value(),        k.value(),  aSquared.value(),
@@ -42,14 +42,14 @@ FromSides SolveSAS(double a, double z, double b) {
 
 Angles SolveSSS(double a, double b, double c) {
     const Real A = a, B = b, C = c;
-    const Parts ofX = cosineParts(A, C, B);
+    const Quotient ofX = cosineQuotient(A, C, B);
     const Real x = degreesOf(ofX);
-    const Parts ofY = cosineParts(B, C, A);
+    const Quotient ofY = cosineQuotient(B, C, A);
     const Real y = degreesOf(ofY);
     const Real z = (180 - x) - y;
     return {z.value(), x.value(), y.value(), ofX.shown(), ofY.shown()};
 }
 
-Cosine cosineFrom(double p, double q, double r) { return cosineParts(p, q, r).shown(); }
+Cosine cosineFrom(double p, double q, double r) { return cosineQuotient(p, q, r).shown(); }
 
 } // namespace sb::law_of_cosines
