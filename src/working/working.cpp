@@ -7,6 +7,15 @@
 
 namespace sb::working {
 
+Figure Figure::chart(const QString& xName, const QString& yName, bool sameScale) {
+    Figure f;
+    f.axes = true;
+    f.sameScale = sameScale;
+    f.xName = xName;
+    f.yName = yName;
+    return f;
+}
+
 const Element* Figure::find(const QString& name) const {
     for (const Element& e : elements)
         if (e.name == name) return &e;

@@ -73,6 +73,10 @@ struct Figure {
     // Numbered ticks along x; bars set side by side to compare them stand at no number.
     bool xTicks = true;
 
+    // A figure with labelled axes and ticks: a graph or a chart with a scale of its own up,
+    // or, with sameScale, a plane such as an Argand diagram.
+    static Figure chart(const QString& xName, const QString& yName, bool sameScale = false);
+
     bool empty() const { return elements.empty(); }
     const Element* find(const QString& name) const;
     // What the figure spans: view, or the extent of its elements (with the origin when it

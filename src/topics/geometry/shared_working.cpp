@@ -46,11 +46,6 @@ QString positiveBoxes(const QString& length) {
         .arg(length, resultText(2.5));
 }
 
-working::Guide guide(const QStringList& boxes, const QString& title, working::Working example) {
-    example.steps.insert(example.steps.begin(), {title});
-    return {boxes, std::move(example)};
-}
-
 void labelSide(Figure& figure, const QString& name, Pt p, Pt q, Pt inside, const QString& text,
                double size) {
     const double dx = q.x - p.x, dy = q.y - p.y;

@@ -21,8 +21,6 @@ working::Working refused(const QString& message, const working::Working& why,
 // A guide's line for boxes that take one positive number each, at most length characters
 // ("6 characters").
 QString positiveBoxes(const QString& length);
-// A guide: what the boxes take, and one exercise worked out under its title.
-working::Guide guide(const QStringList& boxes, const QString& title, working::Working example);
 
 struct Pt {
     double x, y;

@@ -30,14 +30,7 @@ Place beyond(double x, double y) {
 }
 
 // An Argand diagram: the real numbers across, the imaginary ones up, one scale for both.
-Figure argand() {
-    Figure f;
-    f.axes = true;
-    f.sameScale = true;
-    f.xName = QStringLiteral("Re");
-    f.yName = QStringLiteral("Im");
-    return f;
-}
+Figure argand() { return Figure::chart(QStringLiteral("Re"), QStringLiteral("Im"), true); }
 
 Figure& arrowTo(Figure& f, const QString& name, Pair z, const QString& caption, Ink ink,
                 bool dashed = false) {

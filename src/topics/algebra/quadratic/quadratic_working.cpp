@@ -89,9 +89,7 @@ bool drawable(const Figure& f) {
 } // namespace
 
 Figure parabolaFigure(const Solution& s) {
-    Figure f;
-    f.axes = true;
-    f.sameScale = false;
+    Figure f = Figure::chart(QStringLiteral("x"), QStringLiteral("y"));
     const auto* roots = std::get_if<Roots>(&s.outcome);
     if (s.a == 0 || !std::isfinite(s.twoA)) return f;
     const auto y = [&s](double x) { return s.a * x * x + s.b * x + s.c; };

@@ -154,7 +154,7 @@ Working circleWorking(const Circle& c) {
 }
 
 working::Guide circleGuide() {
-    return geometry::guide(
+    return working::guide(
         {geometry::positiveBoxes(QStringLiteral("8 characters")),
          QStringLiteral("Each button uses only the box of its own row, and answers beside it"),
          QStringLiteral("Radius or Diameter: find the area or the perimeter"),

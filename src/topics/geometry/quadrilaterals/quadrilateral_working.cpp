@@ -354,7 +354,7 @@ Working quadrilateralWorking(const Answer& a, const QString& message) {
 }
 
 working::Guide quadrilateralGuide() {
-    return geometry::guide(
+    return working::guide(
         {geometry::positiveBoxes(QStringLiteral("6 characters")),
          QStringLiteral("Each button uses only the boxes of its own frame"),
          QStringLiteral("Square: its side, its area or its perimeter"),

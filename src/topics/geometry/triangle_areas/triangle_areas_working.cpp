@@ -231,7 +231,7 @@ Working triangleWorking(const Answer& a, const QString& message) {
 }
 
 working::Guide triangleGuide() {
-    return geometry::guide(
+    return working::guide(
         {geometry::positiveBoxes(QStringLiteral("7 characters (6 in Heron's row)")),
          QStringLiteral("Each button uses only the boxes of its own row"),
          QStringLiteral("Base and Height: Find Area. Area and Base: Find Height. "

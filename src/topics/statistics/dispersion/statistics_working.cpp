@@ -131,11 +131,9 @@ QString sigmaText(Measure which, double sigma, double variance) {
 } // namespace
 
 Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
-    Figure f;
-    f.axes = true;
-    f.sameScale = false;
-    f.xName = QStringLiteral("value");
-    f.yName = lists.weights.empty() ? QStringLiteral("count") : QStringLiteral("weight");
+    Figure f = Figure::chart(QStringLiteral("value"), lists.weights.empty()
+                                                           ? QStringLiteral("count")
+                                                           : QStringLiteral("weight"));
     const double mean = sums.mean;
 
     const auto values = distinctValues(lists, mostBarsByValue);

@@ -59,14 +59,7 @@ Look bars(Ink ink, bool shaded) {
     return look;
 }
 
-Figure termChart() {
-    Figure f;
-    f.axes = true;
-    f.sameScale = false;
-    f.xName = QStringLiteral("k");
-    f.yName = QStringLiteral("term");
-    return f;
-}
+Figure termChart() { return Figure::chart(QStringLiteral("k"), QStringLiteral("term")); }
 
 // The bars term 1 .. term n (n whole), standing at k: every one up to mostTermsDrawn, else the
 // first and the last 20 with a marked gap between them. Each bar gets its value while there

@@ -27,11 +27,7 @@ Look placed(Place place, Ink ink = Ink::Main) { return working::at(place, ink); 
 
 // The line from the origin to (t, s), its slope the speed.
 Figure distanceTimeGraph(double t, double s, double v) {
-    Figure f;
-    f.axes = true;
-    f.sameScale = false;
-    f.xName = QStringLiteral("time T");
-    f.yName = QStringLiteral("distance S");
+    Figure f = Figure::chart(QStringLiteral("time T"), QStringLiteral("distance S"));
     Look line = placed(Place::AboveLeft);
     line.heavy = true;
     f.segment(QStringLiteral("motion"), 0, 0, t, s, line);
@@ -50,12 +46,8 @@ Figure distanceTimeGraph(double t, double s, double v) {
 
 // The price before and after as two bars, the change between them as an arrow.
 Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
-    Figure f;
-    f.axes = true;
-    f.sameScale = false;
+    Figure f = Figure::chart(QString(), QStringLiteral("price $"));
     f.xTicks = false;
-    f.xName = QString();
-    f.yName = QStringLiteral("price $");
     Look bar = working::filled(Ink::Main);
     bar.place = Place::Above;
     f.bar(QStringLiteral("before"), 0.6, 0, 0.8, c, bar);
