@@ -118,14 +118,15 @@ void Form::placeWorkingButton() {
             return c != workingButton_ && c->geometry().intersects(room);
         });
     };
-    for (const QPoint& corner : corners)
-        if (isFree(QRect(corner, b))) {
-            workingButton_->setGeometry(QRect(corner, b));
-            return;
-        }
-    const int strip = b.height() + 2 * edge;
-    setFixedSize(w, h + strip);
-    workingButton_->setGeometry(QRect(QPoint(w - edge - b.width(), h + edge), b));
+    const auto corner = std::find_if(std::begin(corners), std::end(corners),
+                                     [&](const QPoint& at) { return isFree(QRect(at, b)); });
+    if (corner != std::end(corners)) {
+        workingButton_->setGeometry(QRect(*corner, b));
+    } else {
+        setFixedSize(w, h + b.height() + 2 * edge);
+        workingButton_->setGeometry(QRect(QPoint(w - edge - b.width(), h + edge), b));
+    }
+    closed_ = size();
 }
 
 const working::Working& Form::working() {
@@ -147,12 +148,9 @@ bool Form::workingOpen() const { return pane_ && pane_->isVisible(); }
 
 void Form::toggleWorking() {
     if (!workingButton_) return;
-    const QSize closed(part_.width(), workingButton_->geometry().bottom() >= part_.height()
-                                          ? part_.height() + workingButtonSize.height() + 2 * edge
-                                          : part_.height());
     if (workingOpen()) {
         pane_->hide();
-        setFixedSize(closed);
+        setFixedSize(closed_);
         workingButton_->setText(tr("Show Working"));
         return;
     }
@@ -162,9 +160,9 @@ void Form::toggleWorking() {
         QWidget* before = workingButton_;
         for (QWidget* next : pane_->focusOrder()) setTabOrder(before, next), before = next;
     }
-    const int height = std::max(closed.height(), paneLeastHeight);
-    setFixedSize(closed.width() + paneWidth, height);
-    pane_->setGeometry(closed.width(), 0, paneWidth, height);
+    const int height = std::max(closed_.height(), paneLeastHeight);
+    setFixedSize(closed_.width() + paneWidth, height);
+    pane_->setGeometry(closed_.width(), 0, paneWidth, height);
     pane_->present(working(), moreDetail_);
     pane_->show();
     workingButton_->setText(tr("Hide Working"));

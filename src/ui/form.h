@@ -149,7 +149,8 @@ private:
     std::optional<EntryRules> entry_;
     QStringList controlNames_;
     std::vector<Exercise> exercises_;
-    QSize part_; // the window's own area, which keeps its pixels when the pane opens
+    QSize part_;   // the window's own area, which keeps its pixels when the pane opens
+    QSize closed_; // the window with its pane closed: its own area and the button's strip
 
     working::Guide (*guide_)() = nullptr;
     QPushButton* workingButton_ = nullptr;
