@@ -61,7 +61,9 @@ int caretInCursorRect() {
 } // namespace
 
 TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(maxLength) {
-    setMaxLength(std::numeric_limits<int>::max());
+    // QLineEdit keeps at most 32767 characters itself; a box with no limit of its own takes any
+    // list (setting the limit again costs each box a layout of its text, so only where needed)
+    if (maxLength <= 0 || maxLength > 32767) setMaxLength(std::numeric_limits<int>::max());
     if (maxLength > 0) setValidator(new WholeCharacters(this, maxLength));
     connect(this, &QLineEdit::textChanged, this, [this] {
         items_.reset();
