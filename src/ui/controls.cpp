@@ -7,6 +7,8 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 namespace sb::ui {
 
@@ -67,14 +69,29 @@ void style(QWidget* widget, const Control& c) {
     widget->setPalette(palette);
 }
 
+// Where a control stands among the others of its parent, for an answer looking for room.
+struct Neighbour {
+    const QWidget* widget;
+    QRect at;
+    bool isLine;
+};
+using Neighbours = std::vector<Neighbour>;
+
+Neighbours neighboursIn(const QWidget* parent) {
+    Neighbours all;
+    for (const QWidget* w : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        all.push_back({w, w->geometry(), qobject_cast<const LineControl*>(w) != nullptr});
+    return all;
+}
+
 // The first left edge of a control right of at and level with it, less a small gap; the
 // parent's right edge when there is none. A line counts only where blocks says so.
-int nextOnTheRight(const QWidget* self, const QRect& at, bool (*blocks)(const QRect& line)) {
+int nextOnTheRight(const QWidget* self, const Neighbours& others, const QRect& at,
+                   bool (*blocks)(const QRect& line)) {
     int right = self->parentWidget()->width();
-    for (const QWidget* other :
-         self->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QRect o = other->geometry();
-        if (other == self || (qobject_cast<const LineControl*>(other) && !blocks(o))) continue;
+    for (const Neighbour& other : others) {
+        const QRect& o = other.at;
+        if (other.widget == self || (other.isLine && !blocks(o))) continue;
         if (o.left() > at.right() && o.top() <= at.bottom() && o.bottom() >= at.top())
             right = std::min(right, o.left() - 4);
     }
@@ -84,13 +101,14 @@ int nextOnTheRight(const QWidget* self, const QRect& at, bool (*blocks)(const QR
 // An answer label takes the empty room on its right, up to the next control or upright line
 // (a frame), so a long answer keeps a readable size; a side of a drawn figure, a slanting
 // line, only crosses its bounding box and does not stop it. An answer that does not fit
-// there even in the smallest font may go on over lines to the next control.
-void widen(OutputLabel* output) {
+// there even in the smallest font may go on over lines to the next control. Widening moves no
+// left edge, so the neighbours' places can be read once for all the answers.
+void widen(OutputLabel* output, const Neighbours& others) {
     const QRect at = output->geometry();
-    const int room = nextOnTheRight(output, at, [](const QRect& line) {
+    const int room = nextOnTheRight(output, others, at, [](const QRect& line) {
         return line.width() <= 2 || line.height() <= 2; // upright or level
     });
-    const int reach = nextOnTheRight(output, at, [](const QRect&) { return false; });
+    const int reach = nextOnTheRight(output, others, at, [](const QRect&) { return false; });
     output->resize(std::max(at.width(), reach - at.left()), at.height());
     output->fitWithin(std::max(at.width(), room - at.left()));
 }
@@ -107,8 +125,14 @@ void buildControls(QWidget* window, const ControlTable& table) {
         if (c.kind != Kind::Line) widget->setGeometry(pixelRect(c.at));
         style(widget, c);
     }
-    for (const Control& c : table)
-        if (c.isOutput && !c.fill) widen(window->findChild<OutputLabel*>(c.name));
+    std::map<const QWidget*, Neighbours> neighbours; // by parent
+    for (const Control& c : table) {
+        if (!c.isOutput || c.fill) continue;
+        auto* output = window->findChild<OutputLabel*>(c.name);
+        auto [kept, isNew] = neighbours.try_emplace(output->parentWidget());
+        if (isNew) kept->second = neighboursIn(output->parentWidget());
+        widen(output, kept->second);
+    }
 }
 
 } // namespace sb::ui
