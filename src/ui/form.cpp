@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 
 #include <algorithm>
@@ -72,8 +73,9 @@ QList<QWidget*> Form::exerciseOrder(const QList<QWidget*>& reading) const {
     for (const Exercise& e : exercises_)
         for (const QStringList* names : {&e.boxes, &e.buttons, &e.answers})
             for (const QString& name : *names) order << control(name);
+    const QSet<QWidget*> listed(order.cbegin(), order.cend());
     for (QWidget* w : reading)
-        if (!order.contains(w)) order << w;
+        if (!listed.contains(w)) order << w;
     return order;
 }
 
