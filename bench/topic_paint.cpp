@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-topic-paint: how long a topic window takes from the click of its menu button to
 // its first paint, the window built, shown and drawn whole. Starts the program's windows as
-// the program does (the main menu shown and drawn first), then for each round clicks every
-// button named on the command line, waits until its window has painted and closes it again,
-// so every open builds the window afresh as a pupil's first click does.
+// the program does (the main menu shown and drawn first), gives the program the time a pupil
+// takes to find a button (--settle, default 200 ms; what the program does meanwhile is not
+// the click's), then for each round clicks every button named on the command line, waits
+// until its window has painted and closes it again, so every open builds the window afresh
+// as a pupil's first click does.
 //
-//     build/sumbrook-topic-paint [--rounds N] BUTTON...   e.g. Command5 Command15
+//     build/sumbrook-topic-paint [--rounds N] [--settle MS] BUTTON...   e.g. Command5 Command15
 //
 // One line an open: the window, the round, milliseconds from the click until the click
 // returned (the window built and shown) and until its first paint was done (the event loop
@@ -91,13 +93,13 @@ QWidgetList visibleWindows() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList buttons = app.arguments().mid(1);
-    int rounds = 5;
-    if (buttons.size() >= 2 && buttons[0] == u"--rounds") {
-        rounds = buttons[1].toInt();
+    int rounds = 5, settle = 200;
+    while (buttons.size() >= 2 && buttons[0].startsWith(u"--")) {
+        (buttons[0] == u"--rounds" ? rounds : settle) = buttons[1].toInt();
         buttons = buttons.mid(2);
     }
     if (buttons.isEmpty() || rounds < 1) {
-        std::fprintf(stderr, "usage: sumbrook-topic-paint [--rounds N] BUTTON...\n");
+        std::fprintf(stderr, "usage: sumbrook-topic-paint [--rounds N] [--settle MS] BUTTON...\n");
         return 2;
     }
 
@@ -108,6 +110,7 @@ int main(int argc, char* argv[]) {
         sb::startUp(windows);
         menu = newWindow(before);
         FirstPaint(menu).wait();
+        QTest::qWait(settle);
     }
 
     for (int round = 1; round <= rounds; ++round) {

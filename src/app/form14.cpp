@@ -39,7 +39,9 @@ FormSpec form14Spec() {
 
 } // namespace
 
-Form14::Form14() : Form(form14Spec()) {
+ui::FormSpec Form14::spec() { return form14Spec(); }
+
+Form14::Form14() : Form(spec()) {
     auto* donate = control<QPushButton>("Command");
     donate->setIcon(artwork::donationButton());
     donate->setIconSize(artwork::donationSize);

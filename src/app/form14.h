@@ -10,6 +10,8 @@ class Form14 : public ui::Form {
     Q_OBJECT
 public:
     Form14();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 };
 
 } // namespace sb

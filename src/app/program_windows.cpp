@@ -34,4 +34,14 @@ void registerProgramWindows(WindowRegistry& registry) {
     registry.add("Form14", [] { return new Form14; });
 }
 
+std::vector<ui::ControlTable> topicWindowTables() {
+    std::vector<ui::ControlTable> tables;
+    for (ui::FormSpec (*spec)() :
+         {&Form2::spec, &Form3::spec, &Form4::spec, &Form5::spec, &Form6::spec, &Form7::spec,
+          &Form8::spec, &Form9::spec, &Form10::spec, &Form11::spec, &Form12::spec, &Form13::spec,
+          &Form14::spec})
+        tables.push_back(spec().controls);
+    return tables;
+}
+
 } // namespace sb

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/controls.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace sb {
 
@@ -38,5 +41,8 @@ private:
 
 // Adds every window of the program; Form1 is the one shown at start-up.
 void registerProgramWindows(WindowRegistry& registry);
+
+// The control tables of the windows the main menu opens.
+std::vector<ui::ControlTable> topicWindowTables();
 
 } // namespace sb

@@ -43,11 +43,7 @@ QWidget* create(const Control& c, QWidget* parent) {
 }
 
 void style(QWidget* widget, const Control& c) {
-    QFont font(c.family);
-    font.setPointSizeF(c.points);
-    font.setBold(c.isBold);
-    font.setItalic(c.isItalic);
-    widget->setFont(font);
+    widget->setFont(fontOf(c));
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
     // an output's heading is its name through its own accessible interface (widgets.h)
     if (!c.spoken.isEmpty() && !c.isOutput) widget->setAccessibleName(c.spoken);
@@ -114,6 +110,14 @@ void widen(OutputLabel* output, const Neighbours& others) {
 }
 
 } // namespace
+
+QFont fontOf(const Control& c) {
+    QFont font(c.family);
+    font.setPointSizeF(c.points);
+    font.setBold(c.isBold);
+    font.setItalic(c.isItalic);
+    return font;
+}
 
 void buildControls(QWidget* window, const ControlTable& table) {
     for (const Control& c : table) {

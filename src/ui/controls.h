@@ -6,6 +6,7 @@
 // whose object names are the control names.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <optional>
@@ -103,5 +104,8 @@ inline Control picture(const QString& name, Twips at) {
 
 // Creates the controls of the table on the window, in table order.
 void buildControls(QWidget* window, const ControlTable& table);
+
+// The font a control is shown in.
+QFont fontOf(const Control& c);
 
 } // namespace sb::ui

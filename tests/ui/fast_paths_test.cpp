@@ -6,6 +6,7 @@
 // gives the pixels of the drawn line.
 
 #include "app/artwork.h"
+#include "ui/typefaces.h"
 #include "app/start_up.h"
 #include "app/window_registry.h"
 #include "ui/widgets.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,45 @@ TEST_F(MainMenu, theWebLineShowsAHandFromTheFirstTimeTheMouseIsOverIt) {
         EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(link->cursor().hotSpot(), QPoint(11, 1));
     }
+}
+
+TEST_F(MainMenu, everyTypefaceATopicWindowShowsIsPreparedWithItsLetters) {
+    const std::vector<sb::ui::Typeface> prepared = sb::ui::typefacesOf(sb::topicWindowTables());
+    for (int number = 2; number <= 14; ++number) {
+        QWidget* topic = registry->show(QStringLiteral("Form%1").arg(number));
+        ASSERT_TRUE(topic) << number;
+        for (const QWidget* w : topic->findChildren<QWidget*>()) {
+            QString shown;
+            if (auto* label = qobject_cast<const QLabel*>(w)) shown = label->text();
+            else if (auto* button = qobject_cast<const QAbstractButton*>(w)) shown = button->text();
+            if (shown.isEmpty() || w->objectName() == u"Working") continue; // the desktop's font
+            SCOPED_TRACE(qPrintable(topic->objectName() + '.' + w->objectName()));
+            auto found = std::find_if(prepared.begin(), prepared.end(), [&](const auto& t) {
+                return t.font == w->font() || t.font.resolve(w->font()) == w->font();
+            });
+            ASSERT_NE(found, prepared.end()) << qPrintable(w->font().toString());
+            for (QChar letter : shown)
+                EXPECT_TRUE(letter.isSpace() || found->letters.contains(letter)) << int(letter.unicode());
+        }
+        topic->close();
+    }
+}
+
+TEST(Typefaces, eachFontOnceWithEachLetterOnceAndNumbersInBoxesAndAnswers) {
+    using namespace sb::ui;
+    const Twips at{0, 0, 600, 300};
+    const std::vector<ControlTable> tables = {
+        {label("a", "Ab A", at), button("b", "bA", at), textBox("c", at), output("d", at)},
+        {label("e", "Ab", at).bold(), label("f", "Big", at).size(18), line("g", 0, 0, 10, 10)},
+    };
+    const std::vector<Typeface> found = typefacesOf(tables);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[0].font, fontOf(label("x", "", at)));
+    EXPECT_EQ(found[0].letters, QStringLiteral("Ab0123456789.,-+E"));
+    EXPECT_TRUE(found[1].font.bold());
+    EXPECT_EQ(found[1].letters, QStringLiteral("Ab"));
+    EXPECT_EQ(found[2].font.pointSizeF(), 18);
+    EXPECT_EQ(found[2].letters, QStringLiteral("Big"));
 }
 
 // The drawing rendered as the build renders the installed icons.

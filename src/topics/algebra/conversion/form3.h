@@ -11,6 +11,8 @@ class Form3 : public ui::Form {
     Q_OBJECT
 public:
     Form3();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command1_Click();

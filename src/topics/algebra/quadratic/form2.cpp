@@ -68,7 +68,9 @@ FormSpec form2Spec() {
 
 } // namespace
 
-Form2::Form2() : Form(form2Spec()) {
+ui::FormSpec Form2::spec() { return form2Spec(); }
+
+Form2::Form2() : Form(spec()) {
     onClick("Command1", [this] { Command1_Click(); });
 }
 

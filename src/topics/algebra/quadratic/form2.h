@@ -10,6 +10,8 @@ class Form2 : public ui::Form {
     Q_OBJECT
 public:
     Form2();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command1_Click();

@@ -87,7 +87,9 @@ FormSpec form10Spec() {
 
 } // namespace
 
-Form10::Form10() : PanelsForm(form10Spec()) {
+ui::FormSpec Form10::spec() { return form10Spec(); }
+
+Form10::Form10() : PanelsForm(spec()) {
     // a fault in a solve command empties its panel as a refused value does
     onClick(
         "Command1", [this] { Command1_Click(); }, panelControls(1));

@@ -11,6 +11,8 @@ class Form11 : public triangle_panels::PanelsForm {
     Q_OBJECT
 public:
     Form11();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command1_Click();

@@ -13,6 +13,8 @@ class Form8 : public ui::Form {
     Q_OBJECT
 public:
     Form8();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     using Question = quadrilaterals::Question;

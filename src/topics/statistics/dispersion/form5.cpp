@@ -71,7 +71,9 @@ FormSpec form5Spec() {
 
 } // namespace
 
-Form5::Form5() : Form(form5Spec()) {
+ui::FormSpec Form5::spec() { return form5Spec(); }
+
+Form5::Form5() : Form(spec()) {
     // a fault that no message covers (a weight sum of 0, the root of a negative variance,
     // overflow) leaves the answer empty
     onClick("Command1", [this] { Command1_Click(); }, {"sol"});

@@ -12,6 +12,8 @@ class Form5 : public ui::Form {
     Q_OBJECT
 public:
     Form5();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command1_Click();

@@ -14,6 +14,8 @@ class Form6 : public ui::Form {
     Q_OBJECT
 public:
     Form6();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command1_Click();

@@ -122,7 +122,9 @@ FormSpec form12Spec() {
 
 } // namespace
 
-Form12::Form12() : Form(form12Spec()) {
+ui::FormSpec Form12::spec() { return form12Spec(); }
+
+Form12::Form12() : Form(spec()) {
     // a quotient, product or sum beyond the range of a double: the fault message, and the
     // command's answers are left empty
     onClick("Command3", [this] { Command3_Click(); }, {"t1"});

@@ -15,6 +15,8 @@ class Form12 : public ui::Form {
     Q_OBJECT
 public:
     Form12();
+    // The window's table, read without building the window.
+    static ui::FormSpec spec();
 
 private:
     void Command3_Click();
