@@ -1,22 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // sumbrook-topic-paint: how long a topic window takes from the click of its menu button to
-// its first paint, the window built, shown and drawn whole. Starts the program's windows as
-// the program does (the main menu shown and drawn first), gives the program the time a pupil
-// takes to find a button (--settle, default 200 ms; what the program does meanwhile is not
-// the click's), then for each round clicks every button named on the command line, waits
-// until its window has painted and closes it again, so every open builds the window afresh
-// as a pupil's first click does.
+// its first paint, the window shown and drawn whole. Starts the program's windows as the
+// program does (the main menu shown and drawn first), gives the program the time a pupil takes
+// to find a button, then for each round, for every button named on the command line, moves
+// the pointer onto the button and leaves it there as long, clicks, waits until the window has
+// painted and closes it again. The program builds a window while the pointer rests on its
+// button; --no-rest clicks without moving the pointer first, so that the click builds the
+// window too. --settle sets the time given (default 200 ms; what the program does meanwhile is
+// not the click's).
 //
-//     build/sumbrook-topic-paint [--rounds N] [--settle MS] BUTTON...   e.g. Command5 Command15
+//     build/sumbrook-topic-paint [--rounds N] [--settle MS] [--no-rest] BUTTON...
+//     e.g. build/sumbrook-topic-paint --rounds 2 Command5 Command15
 //
 // One line an open: the window, the round, milliseconds from the click until the click
-// returned (the window built and shown) and until its first paint was done (the event loop
-// idle again after the window's first paint event). Runs on any Qt platform: under a real X
-// server (Xvfb, see bench/measure_start) or offscreen (QT_QPA_PLATFORM=offscreen).
+// returned (the window shown) and until its first paint was done (the event loop idle again
+// after the window's first paint event). Runs on any Qt platform: under a real X server
+// (Xvfb, see bench/measure) or offscreen (QT_QPA_PLATFORM=offscreen).
 //
 // Under callgrind each open is dumped on its own, named after its window, so the
-// instructions from click to paint can be counted free of the machine's load:
-//     valgrind --tool=callgrind build/sumbrook-topic-paint --rounds 1 Command5
+// instructions from click to paint can be counted free of the machine's load (give the
+// program more time there, as it runs many times slower: --settle 5000):
+//     valgrind --tool=callgrind build/sumbrook-topic-paint --rounds 1 --settle 5000 Command5
 
 #include "app/start_up.h"
 #include "app/window_registry.h"
@@ -94,12 +98,20 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList buttons = app.arguments().mid(1);
     int rounds = 5, settle = 200;
-    while (buttons.size() >= 2 && buttons[0].startsWith(u"--")) {
+    bool rest = true;
+    while (!buttons.isEmpty() && buttons[0].startsWith(u"--")) {
+        if (buttons[0] == u"--no-rest") {
+            rest = false;
+            buttons.removeFirst();
+            continue;
+        }
+        if (buttons.size() < 2) break;
         (buttons[0] == u"--rounds" ? rounds : settle) = buttons[1].toInt();
         buttons = buttons.mid(2);
     }
     if (buttons.isEmpty() || rounds < 1) {
-        std::fprintf(stderr, "usage: sumbrook-topic-paint [--rounds N] [--settle MS] BUTTON...\n");
+        std::fprintf(stderr, "usage: sumbrook-topic-paint [--rounds N] [--settle MS] "
+                             "[--no-rest] BUTTON...\n");
         return 2;
     }
 
@@ -122,6 +134,11 @@ int main(int argc, char* argv[]) {
             }
             const QWidgetList before = visibleWindows();
             QElapsedTimer clock;
+            if (rest) { // from a corner of the menu onto the button
+                QTest::mouseMove(menu, QPoint(1, 1));
+                QTest::mouseMove(button);
+                QTest::qWait(settle);
+            }
             CALLGRIND_ZERO_STATS;
             clock.start();
             QTest::mouseClick(button, Qt::LeftButton);

@@ -8,6 +8,7 @@
 #include "window_registry.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 
 namespace sb {
@@ -86,11 +87,22 @@ FormSpec form1Spec() {
     };
 }
 
+// A pupil's pointer comes to rest on a button a moment before it clicks, and the keyboard
+// brings the focus to a button before it presses it: the window is built then, hidden, so
+// that the click only shows it. Passing over a button on the way elsewhere builds nothing.
+constexpr int restMs = 50;
+
 } // namespace
 
-Form1::Form1(WindowRegistry& registry) : Form(form1Spec()) {
-    for (const auto& [button, window] : opens)
+Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) {
+    for (const auto& [button, window] : opens) {
         onClick(button, [&registry, window = QString(window)] { registry.show(window); });
+        topicOf_[control(button)] = window;
+        control(button)->installEventFilter(this);
+    }
+    rest_.setSingleShot(true);
+    rest_.setInterval(restMs);
+    connect(&rest_, &QTimer::timeout, this, [this] { registry_.prepare(resting_); });
     onClick("Command11", [this] { Command11_Click(); });
     onClick("Command10", [this] { Command10_Click(); });
     onClick("Label1", [this] { Label1_Click(); });
@@ -99,7 +111,28 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()) {
     label("Label1")->installEventFilter(this);
 }
 
+void Form1::watchForATopic(QObject* button, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::HoverMove: break; // moving on it: rests once it stops
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
+        break;
+    }
+    case QEvent::HoverLeave: // passed over it; the focus moving on starts its own rest
+        if (resting_ == topicOf_[button]) rest_.stop();
+        return;
+    default: return;
+    }
+    resting_ = topicOf_[button];
+    rest_.start();
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (topicOf_.contains(watched)) {
+        watchForATopic(watched, event);
+        return Form::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Enter) {
         auto* link = static_cast<QWidget*>(watched);
         link->setCursor(artwork::linkPointer());

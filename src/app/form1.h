@@ -3,6 +3,9 @@
 
 #include "ui/form.h"
 
+#include <QMap>
+#include <QTimer>
+
 namespace sb {
 
 class WindowRegistry;
@@ -18,9 +21,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Builds a topic's window, hidden, once the pointer rests on its button or the keyboard
+    // brings the focus to it.
+    void watchForATopic(QObject* button, QEvent* event);
+
     void Command11_Click();
     void Command10_Click();
     void Label1_Click();
+
+    WindowRegistry& registry_;
+    QMap<QObject*, QString> topicOf_; // the window each topic button shows
+    QTimer rest_;                     // how long the pointer or the focus has stayed
+    QString resting_;                 // the window of the button it stays on
 };
 
 } // namespace sb

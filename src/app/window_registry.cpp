@@ -22,4 +22,11 @@ QWidget* WindowRegistry::show(const QString& name) {
     return entry.instance;
 }
 
+void WindowRegistry::prepare(const QString& name) {
+    const auto found = entries_.find(name);
+    if (found == entries_.end() || found->second.instance) return;
+    if (prepared_ && !prepared_->isVisible()) delete prepared_.data(); // its entry forgets it
+    prepared_ = found->second.instance = found->second.factory();
+}
+
 } // namespace sb

@@ -27,9 +27,13 @@ public:
 
     void add(const QString& name, Factory factory);
     bool has(const QString& name) const { return entries_.count(name) > 0; }
-    // Shows the named window (creating it when none is open) and brings it to the front;
-    // nullptr for a window the program does not have.
+    // Shows the named window (creating it when none is open or prepared) and brings it to the
+    // front; nullptr for a window the program does not have.
     QWidget* show(const QString& name);
+    // Creates the named window, hidden, when none is open or prepared, so that showing it
+    // later only shows it. One window at most is kept prepared this way: a window prepared
+    // before and still hidden is discarded.
+    void prepare(const QString& name);
 
 private:
     struct Entry {
@@ -37,6 +41,7 @@ private:
         QPointer<QWidget> instance;
     };
     std::map<QString, Entry> entries_;
+    QPointer<QWidget> prepared_;
 };
 
 // Adds every window of the program; Form1 is the one shown at start-up.

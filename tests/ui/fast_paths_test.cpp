@@ -18,7 +18,9 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
+#include <QTest>
 
 #include <algorithm>
 
@@ -78,6 +80,90 @@ TEST_F(MainMenu, theWebLineShowsAHandFromTheFirstTimeTheMouseIsOverIt) {
         EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(link->cursor().hotSpot(), QPoint(11, 1));
     }
+}
+
+// The topic window of that name, open or hidden; nullptr when none is built.
+QWidget* built(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+QWidget* menuButton(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"Form1") return w->findChild<QWidget*>(name);
+    return nullptr;
+}
+
+// Closes the named windows, open or hidden: the next show or rest builds them afresh.
+void discard(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        if (QWidget* w = built(name)) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void hoverOn(QWidget* button) {
+    QHoverEvent move(QEvent::HoverMove, QPointF(5, 5), QPointF(5, 5), QPointF(4, 4));
+    QApplication::sendEvent(button, &move);
+}
+
+TEST_F(MainMenu, aTopicWindowIsBuiltHiddenOnceThePointerRestsOnItsButtonAndShownByTheClick) {
+    discard({"Form13"});
+    QWidget* button = menuButton("Command8"); // Form13
+    ASSERT_TRUE(button);
+    ASSERT_FALSE(built("Form13"));
+    hoverOn(button);
+    EXPECT_FALSE(built("Form13")); // not while it moves
+    QTest::qWait(150);
+    QWidget* prepared = built("Form13");
+    ASSERT_TRUE(prepared);
+    EXPECT_FALSE(prepared->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(built("Form13"), prepared);
+    EXPECT_TRUE(prepared->isVisible());
+    const QPointer<QWidget> shown = prepared;
+    discard({"Form13"});
+    EXPECT_FALSE(shown); // a closed window is discarded
+    hoverOn(button);
+    QTest::qWait(150);
+    ASSERT_TRUE(built("Form13")); // and built afresh
+    EXPECT_FALSE(built("Form13")->isVisible());
+}
+
+TEST_F(MainMenu, passingOverAButtonBuildsNothingAndOneHiddenWindowAtMostIsKept) {
+    discard({"Form10", "Form11"});
+    QWidget* first = menuButton("Command7");   // Form10
+    QWidget* second = menuButton("Command16"); // Form11
+    ASSERT_TRUE(first && second);
+    hoverOn(first);
+    QHoverEvent leave(QEvent::HoverLeave, QPointF(-1, -1), QPointF(-1, -1), QPointF(5, 5));
+    QApplication::sendEvent(first, &leave);
+    QTest::qWait(150);
+    EXPECT_FALSE(built("Form10"));
+
+    hoverOn(first);
+    QTest::qWait(150);
+    EXPECT_TRUE(built("Form10"));
+    hoverOn(second);
+    QTest::qWait(150);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(built("Form10"));
+    ASSERT_TRUE(built("Form11"));
+    EXPECT_FALSE(built("Form11")->isVisible());
+}
+
+TEST_F(MainMenu, theKeyboardBringingTheFocusToAButtonBuildsItsWindowAndAClickDoesNot) {
+    discard({"Form5"});
+    QWidget* button = menuButton("Command4"); // Form5
+    ASSERT_TRUE(button);
+    QFocusEvent byClick(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(button, &byClick);
+    QTest::qWait(150);
+    EXPECT_FALSE(built("Form5"));
+    QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(button, &byTab);
+    QTest::qWait(150);
+    EXPECT_TRUE(built("Form5"));
 }
 
 TEST_F(MainMenu, everyTypefaceATopicWindowShowsIsPreparedWithItsLetters) {
