@@ -52,8 +52,8 @@ class FirstPaint : public QObject {
 public:
     explicit FirstPaint(QWidget* window) : window_(window) {
         qApp->installEventFilter(this);
-        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                this, [this] {
+        connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+                [this] {
                     if (painted_) loop_.quit();
                 });
     }

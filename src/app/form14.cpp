@@ -39,9 +39,9 @@ FormSpec form14Spec() {
 
 } // namespace
 
-ui::FormSpec Form14::spec() { return form14Spec(); }
+ui::FormSpec Form14::paper() { return form14Spec(); }
 
-Form14::Form14() : Form(spec()) {
+Form14::Form14() : Form(paper()) {
     auto* donate = control<QPushButton>("Command");
     donate->setIcon(artwork::donationButton());
     donate->setIconSize(artwork::donationSize);

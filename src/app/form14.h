@@ -10,8 +10,8 @@ class Form14 : public ui::Form {
     Q_OBJECT
 public:
     Form14();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 };
 
 } // namespace sb

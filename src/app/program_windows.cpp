@@ -36,11 +36,11 @@ void registerProgramWindows(WindowRegistry& registry) {
 
 std::vector<ui::ControlTable> topicWindowTables() {
     std::vector<ui::ControlTable> tables;
-    for (ui::FormSpec (*spec)() :
-         {&Form2::spec, &Form3::spec, &Form4::spec, &Form5::spec, &Form6::spec, &Form7::spec,
-          &Form8::spec, &Form9::spec, &Form10::spec, &Form11::spec, &Form12::spec, &Form13::spec,
-          &Form14::spec})
-        tables.push_back(spec().controls);
+    for (ui::FormSpec (*paper)() :
+         {&Form2::paper, &Form3::paper, &Form4::paper, &Form5::paper, &Form6::paper, &Form7::paper,
+          &Form8::paper, &Form9::paper, &Form10::paper, &Form11::paper, &Form12::paper,
+          &Form13::paper, &Form14::paper})
+        tables.push_back(paper().controls);
     return tables;
 }
 

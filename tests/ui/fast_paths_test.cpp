@@ -6,9 +6,9 @@
 // gives the pixels of the drawn line.
 
 #include "app/artwork.h"
-#include "ui/typefaces.h"
 #include "app/start_up.h"
 #include "app/window_registry.h"
+#include "ui/typefaces.h"
 #include "ui/widgets.h"
 #include "ui/working_pane.h"
 
@@ -185,7 +185,8 @@ TEST_F(MainMenu, everyTypefaceATopicWindowShowsIsPreparedWithItsLetters) {
             });
             ASSERT_NE(found, prepared.end()) << qPrintable(w->font().toString());
             for (QChar letter : shown)
-                EXPECT_TRUE(letter.isSpace() || found->letters.contains(letter)) << int(letter.unicode());
+                EXPECT_TRUE(letter.isSpace() || found->letters.contains(letter))
+                    << int(letter.unicode());
         }
         topic->close();
     }
@@ -242,9 +243,12 @@ TEST(LineControl, fillsOrDrawsTheSamePixelsAsADrawnLine) {
         QPoint from, to;
     };
     const Case cases[] = {
-        {"level", {2, 5}, {60, 5}},      {"upright", {7, 1}, {7, 40}},
-        {"a point", {3, 3}, {3, 3}},     {"level, backwards", {60, 5}, {2, 5}},
-        {"upright, backwards", {7, 40}, {7, 1}}, {"slanting", {2, 2}, {50, 30}},
+        {"level", {2, 5}, {60, 5}},
+        {"upright", {7, 1}, {7, 40}},
+        {"a point", {3, 3}, {3, 3}},
+        {"level, backwards", {60, 5}, {2, 5}},
+        {"upright, backwards", {7, 40}, {7, 1}},
+        {"slanting", {2, 2}, {50, 30}},
     };
     for (const Case& c : cases)
         for (const qreal scale : {1.0, 2.0}) {

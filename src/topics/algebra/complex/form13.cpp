@@ -88,9 +88,9 @@ FormSpec form13Spec() {
 
 } // namespace
 
-ui::FormSpec Form13::spec() { return form13Spec(); }
+ui::FormSpec Form13::paper() { return form13Spec(); }
 
-Form13::Form13() : Form(spec()) {
+Form13::Form13() : Form(paper()) {
     onClick("Command1", [this] { Command1_Click(); }, {"o1", "o2"});
     onClick("Command2", [this] { Command2_Click(); }, {"o3"});
     onClick("Command3", [this] { Command3_Click(); }, {"o4"});

@@ -86,9 +86,9 @@ void showMixed(QLabel* whole, QLabel* numerator, QLabel* denominator,
 
 // A refused or faulted command leaves every output as it was: each core computes all of
 // its panel's results before the first is written.
-ui::FormSpec Form3::spec() { return form3Spec(); }
+ui::FormSpec Form3::paper() { return form3Spec(); }
 
-Form3::Form3() : Form(spec()) {
+Form3::Form3() : Form(paper()) {
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
     onClick("Command3", [this] { Command3_Click(); });

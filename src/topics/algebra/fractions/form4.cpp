@@ -89,9 +89,9 @@ FormSpec form4Spec() {
 
 } // namespace
 
-ui::FormSpec Form4::spec() { return form4Spec(); }
+ui::FormSpec Form4::paper() { return form4Spec(); }
 
-Form4::Form4() : Form(spec()) {
+Form4::Form4() : Form(paper()) {
     // an integer out of range, a denominator whose integer is 0 or 0 / 0 ends a command
     // with the one fault message, and every result stays as it was before the click
     onClick("Command1", [this] { Command1_Click(); });

@@ -68,9 +68,9 @@ FormSpec form2Spec() {
 
 } // namespace
 
-ui::FormSpec Form2::spec() { return form2Spec(); }
+ui::FormSpec Form2::paper() { return form2Spec(); }
 
-Form2::Form2() : Form(spec()) {
+Form2::Form2() : Form(paper()) {
     onClick("Command1", [this] { Command1_Click(); });
 }
 

@@ -102,9 +102,9 @@ const Form7::Command commands[] = {
 
 } // namespace
 
-ui::FormSpec Form7::spec() { return form7Spec(); }
+ui::FormSpec Form7::paper() { return form7Spec(); }
 
-Form7::Form7() : Form(spec()) {
+Form7::Form7() : Form(paper()) {
     // a result too large for a double is told with the fault message and leaves the row empty
     for (const Command& c : commands) onClick(c.button, [this, c] { answer(c); }, {c.output});
 }

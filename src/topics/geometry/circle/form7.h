@@ -11,8 +11,8 @@ class Form7 : public ui::Form {
     Q_OBJECT
 public:
     Form7();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 
     // A button of the window: the box it reads, the label it answers in, and what it finds
     // from what.

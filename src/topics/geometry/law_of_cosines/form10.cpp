@@ -87,9 +87,9 @@ FormSpec form10Spec() {
 
 } // namespace
 
-ui::FormSpec Form10::spec() { return form10Spec(); }
+ui::FormSpec Form10::paper() { return form10Spec(); }
 
-Form10::Form10() : PanelsForm(spec()) {
+Form10::Form10() : PanelsForm(paper()) {
     // a fault in a solve command empties its panel as a refused value does
     onClick(
         "Command1", [this] { Command1_Click(); }, panelControls(1));

@@ -95,9 +95,9 @@ FormSpec form11Spec() {
 
 } // namespace
 
-ui::FormSpec Form11::spec() { return form11Spec(); }
+ui::FormSpec Form11::paper() { return form11Spec(); }
 
-Form11::Form11() : PanelsForm(spec()) {
+Form11::Form11() : PanelsForm(paper()) {
     // a fault in a solve command empties its panel as a refused value does
     onClick(
         "Command1", [this] { Command1_Click(); }, panelControls(1));

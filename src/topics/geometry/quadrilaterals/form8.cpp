@@ -195,9 +195,9 @@ const QStringList tabChain = {
 
 } // namespace
 
-ui::FormSpec Form8::spec() { return form8Spec(); }
+ui::FormSpec Form8::paper() { return form8Spec(); }
 
-Form8::Form8() : Form(spec()) {
+Form8::Form8() : Form(paper()) {
     // the heading runs to the window's edge; with a wider font than the window was drawn for
     // its end is cut there rather than wrapped under the line below it
     label("Label31")->setWordWrap(false);

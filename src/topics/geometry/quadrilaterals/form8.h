@@ -13,8 +13,8 @@ class Form8 : public ui::Form {
     Q_OBJECT
 public:
     Form8();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 
 private:
     using Question = quadrilaterals::Question;

@@ -102,9 +102,9 @@ FormSpec form9Spec() {
 
 } // namespace
 
-ui::FormSpec Form9::spec() { return form9Spec(); }
+ui::FormSpec Form9::paper() { return form9Spec(); }
 
-Form9::Form9() : Form(spec()) {
+Form9::Form9() : Form(paper()) {
     // a result too large for a double, and Heron's product below zero, are told with the
     // fault message and leave the row's output empty
     onClick("Command1", [this] { Command1_Click(); }, {"o1"});

@@ -71,9 +71,9 @@ FormSpec form5Spec() {
 
 } // namespace
 
-ui::FormSpec Form5::spec() { return form5Spec(); }
+ui::FormSpec Form5::paper() { return form5Spec(); }
 
-Form5::Form5() : Form(spec()) {
+Form5::Form5() : Form(paper()) {
     // a fault that no message covers (a weight sum of 0, the root of a negative variance,
     // overflow) leaves the answer empty
     onClick("Command1", [this] { Command1_Click(); }, {"sol"});

@@ -12,8 +12,8 @@ class Form5 : public ui::Form {
     Q_OBJECT
 public:
     Form5();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 
 private:
     void Command1_Click();

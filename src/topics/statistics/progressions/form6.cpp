@@ -221,9 +221,9 @@ FormSpec form6Spec() {
 
 } // namespace
 
-ui::FormSpec Form6::spec() { return form6Spec(); }
+ui::FormSpec Form6::paper() { return form6Spec(); }
 
-Form6::Form6() : Form(spec()) {
+Form6::Form6() : Form(paper()) {
     // A computation without a value (N = 1 in Find D, D = 0 in Find N, an overflow, a power
     // with no real value, a written-back text that no longer reads as a number once cut)
     // ends with the fault message and an empty answer; the boxes keep what was written.

@@ -14,8 +14,8 @@ class Form6 : public ui::Form {
     Q_OBJECT
 public:
     Form6();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 
 private:
     void Command1_Click();

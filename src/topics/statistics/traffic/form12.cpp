@@ -122,9 +122,9 @@ FormSpec form12Spec() {
 
 } // namespace
 
-ui::FormSpec Form12::spec() { return form12Spec(); }
+ui::FormSpec Form12::paper() { return form12Spec(); }
 
-Form12::Form12() : Form(spec()) {
+Form12::Form12() : Form(paper()) {
     // a quotient, product or sum beyond the range of a double: the fault message, and the
     // command's answers are left empty
     onClick("Command3", [this] { Command3_Click(); }, {"t1"});

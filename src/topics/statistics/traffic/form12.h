@@ -15,8 +15,8 @@ class Form12 : public ui::Form {
     Q_OBJECT
 public:
     Form12();
-    // The window's table, read without building the window.
-    static ui::FormSpec spec();
+    // The window as drawn up on paper: its controls, read without building it.
+    static ui::FormSpec paper();
 
 private:
     void Command3_Click();
