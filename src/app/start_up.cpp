@@ -47,8 +47,10 @@ protected:
         if (event->type() == QEvent::Paint) {
             menu->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                ui::Form::prepareDesktopFont();
                 typefaces_ = ui::typefacesOf(topicWindowTables());
+                // prepared from the back: the desktop's, which every topic window shows, first
+                for (ui::Typeface& t : ui::Form::desktopTypefaces())
+                    typefaces_.push_back(std::move(t));
                 prepareNext();
             });
         }

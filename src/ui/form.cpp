@@ -9,11 +9,8 @@
 #include "working_pane.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QSet>
 #include <QShortcut>
@@ -85,13 +82,8 @@ void Form::tabOrder(const QStringList& names) {
     chainFocus(order);
 }
 
-void Form::prepareDesktopFont() {
-    QImage scratch(200, 40, QImage::Format_RGB32); // opaque, as a window's backing store
-    QPainter painter(&scratch);
-    painter.setFont(QApplication::font("QPushButton"));
-    painter.drawText(scratch.rect(), Qt::AlignCenter, tr("Show Working"));
-    // a text box lays its empty text out in the plain desktop font when it is made
-    QFontMetricsF(QApplication::font()).height();
+std::vector<Typeface> Form::desktopTypefaces() {
+    return {{QApplication::font("QPushButton"), tr("Show Working")}, {QApplication::font(), {}}};
 }
 
 // A topic window, which has a guide, gets a "Show Working" button. It goes in the first free

@@ -3,6 +3,7 @@
 
 #include "controls.h"
 #include "entry/value_entry.h"
+#include "typefaces.h"
 #include "working/working.h"
 
 #include <QWidget>
@@ -73,10 +74,10 @@ class Form : public QWidget {
 public:
     explicit Form(const FormSpec& paper);
 
-    // Draws the "Show Working" caption once, off the screen, in the desktop's font, which the
-    // windows show nothing else in but their boxes' first layout: the font is then loaded and
-    // its letters drawn before the first topic window opens, not after its click.
-    static void prepareDesktopFont();
+    // The typefaces a topic window shows besides its table's: the "Show Working" caption in the
+    // desktop's button font, and the plain desktop font its boxes lay their empty text out in
+    // when they are made. Nothing else is shown in them.
+    static std::vector<Typeface> desktopTypefaces();
 
     // The names of the window's controls, in table order.
     const QStringList& controlNames() const { return controlNames_; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typefaces.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -46,6 +47,7 @@ void prepare(const std::vector<Typeface>& typefaces) {
     QImage scratch(2000, 40, QImage::Format_RGB32);
     QPainter painter(&scratch);
     for (const Typeface& t : typefaces) {
+        QFontMetricsF(t.font).height(); // loaded, with no letters to draw too
         painter.setFont(t.font);
         for (double x : {0.0, 0.25, 0.5, 0.75}) painter.drawText(QPointF(x, 30), t.letters);
     }

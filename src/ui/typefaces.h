@@ -20,7 +20,7 @@ struct Typeface {
 // caption, and for a box or an answer the letters of a typed or computed number.
 std::vector<Typeface> typefacesOf(const std::vector<ControlTable>& tables);
 
-// Loads each typeface and draws its letters off the screen, at each of the quarter-pixel
+// Loads each typeface and draws its letters (if any) off the screen, at each of the quarter-pixel
 // offsets the text engine places letters at. Both are kept, so a window showing them later
 // finds them ready.
 void prepare(const std::vector<Typeface>& typefaces);
