@@ -30,8 +30,8 @@ public:
     // Shows the named window (creating it when none is open or prepared) and brings it to the
     // front; nullptr for a window the program does not have.
     QWidget* show(const QString& name);
-    // Creates the named window, hidden, when none is open or prepared, so that showing it
-    // later only shows it. One window at most is kept prepared this way: a window prepared
+    // Creates the named window, hidden, with its native window and the buffer it is painted
+    // into, when none is open or prepared, so that showing it later only shows and paints it. One window at most is kept prepared this way: a window prepared
     // before and still hidden is discarded.
     void prepare(const QString& name);
 

@@ -14,11 +14,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -131,6 +133,31 @@ TEST_F(MainMenu, aTopicWindowIsBuiltHiddenOnceThePointerRestsOnItsButtonAndShown
     hoverOn(button);
     ASSERT_TRUE(builtSoon("Form13")); // and built afresh
     EXPECT_FALSE(built("Form13")->isVisible());
+}
+
+TEST_F(MainMenu, aWindowPreparedWhileThePointerRestsReachesTheScreenWholeAtItsFirstPaint) {
+    discard({"Form8"});
+    QWidget* button = menuButton("Command15"); // Form8, the largest window
+    ASSERT_TRUE(button);
+    hoverOn(button);
+    ASSERT_TRUE(builtSoon("Form8"));
+    QWidget* prepared = built("Form8");
+    EXPECT_TRUE(prepared->testAttribute(Qt::WA_WState_Created)); // its native window is made
+    ASSERT_TRUE(prepared->backingStore());
+    EXPECT_EQ(prepared->backingStore()->size(), prepared->size());
+
+    const int flash = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a caret that does not blink between the two pictures
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(prepared));
+    QCoreApplication::processEvents();
+    // the screen holds the window as painted, not the buffer as it was prepared
+    const QImage onScreen = prepared->screen()->grabWindow(prepared->winId()).toImage();
+    const QImage painted = prepared->grab().toImage();
+    QApplication::setCursorFlashTime(flash);
+    ASSERT_EQ(onScreen.size(), painted.size());
+    EXPECT_EQ(onScreen.convertToFormat(QImage::Format_RGB32),
+              painted.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MainMenu, passingOverAButtonBuildsNothingAndOneHiddenWindowAtMostIsKept) {
