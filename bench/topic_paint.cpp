@@ -7,9 +7,11 @@
 // painted and closes it again. The program builds a window while the pointer rests on its
 // button; --no-rest clicks without moving the pointer first, so that the click builds the
 // window too. --settle sets the time given (default 200 ms; what the program does meanwhile is
-// not the click's).
+// not the click's). The button is let go as soon as it is pressed, unless --hold says how long
+// a pupil's finger stays on it; the time is then counted from the letting go, when the button
+// acts.
 //
-//     build/sumbrook-topic-paint [--rounds N] [--settle MS] [--no-rest] BUTTON...
+//     build/sumbrook-topic-paint [--rounds N] [--settle MS] [--no-rest] [--hold MS] BUTTON...
 //     e.g. build/sumbrook-topic-paint --rounds 2 Command5 Command15
 //
 // One line an open: the window, the round, milliseconds from the click until the click
@@ -97,21 +99,24 @@ QWidgetList visibleWindows() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList buttons = app.arguments().mid(1);
-    int rounds = 5, settle = 200;
-    bool rest = true;
-    while (!buttons.isEmpty() && buttons[0].startsWith(u"--")) {
-        if (buttons[0] == u"--no-rest") {
+    int rounds = 5, settle = 200, hold = 0;
+    bool rest = true, understood = true;
+    while (understood && !buttons.isEmpty() && buttons[0].startsWith(u"--")) {
+        const QString option = buttons.takeFirst();
+        if (option == u"--no-rest") {
             rest = false;
-            buttons.removeFirst();
             continue;
         }
-        if (buttons.size() < 2) break;
-        (buttons[0] == u"--rounds" ? rounds : settle) = buttons[1].toInt();
-        buttons = buttons.mid(2);
+        int* value = option == u"--rounds"   ? &rounds
+                     : option == u"--settle" ? &settle
+                     : option == u"--hold"   ? &hold
+                                             : nullptr;
+        understood = value && !buttons.isEmpty();
+        if (understood) *value = buttons.takeFirst().toInt();
     }
-    if (buttons.isEmpty() || rounds < 1) {
+    if (!understood || buttons.isEmpty() || rounds < 1) {
         std::fprintf(stderr, "usage: sumbrook-topic-paint [--rounds N] [--settle MS] "
-                             "[--no-rest] BUTTON...\n");
+                             "[--no-rest] [--hold MS] BUTTON...\n");
         return 2;
     }
 
@@ -139,9 +144,14 @@ int main(int argc, char* argv[]) {
                 QTest::mouseMove(button);
                 QTest::qWait(settle);
             }
+            if (hold > 0) {
+                QTest::mousePress(button, Qt::LeftButton);
+                QTest::qWait(hold);
+            }
             CALLGRIND_ZERO_STATS;
             clock.start();
-            QTest::mouseClick(button, Qt::LeftButton);
+            if (hold > 0) QTest::mouseRelease(button, Qt::LeftButton);
+            else QTest::mouseClick(button, Qt::LeftButton);
             const double shown = clock.nsecsElapsed() / 1e6;
             QPointer<QWidget> window = newWindow(before);
             if (!window) {

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace sb {
 
@@ -90,6 +91,8 @@ FormSpec form1Spec() {
 // A pupil's pointer comes to rest on a button a moment before it clicks, and the keyboard
 // brings the focus to a button before it presses it: the window is built then, hidden, so
 // that the click only shows it. Passing over a button on the way elsewhere builds nothing.
+// A click made without that rest still holds the button down for a moment before it is let go,
+// and the window is built in that moment, once the button shows itself pressed.
 constexpr int restMs = 50;
 
 } // namespace
@@ -101,7 +104,6 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) 
         control(button)->installEventFilter(this);
     }
     rest_.setSingleShot(true);
-    rest_.setInterval(restMs);
     connect(&rest_, &QTimer::timeout, this, [this] { registry_.prepare(resting_); });
     onClick("Command11", [this] { Command11_Click(); });
     onClick("Command10", [this] { Command10_Click(); });
@@ -112,8 +114,13 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) 
 }
 
 void Form1::watchForATopic(QObject* button, QEvent* event) {
+    int wait = restMs;
     switch (event->type()) {
     case QEvent::HoverMove: break; // moving on it: rests once it stops
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return;
+        wait = 0;
+        break;
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return;
@@ -125,7 +132,7 @@ void Form1::watchForATopic(QObject* button, QEvent* event) {
     default: return;
     }
     resting_ = topicOf_[button];
-    rest_.start();
+    rest_.start(wait);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

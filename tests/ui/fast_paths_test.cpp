@@ -160,6 +160,23 @@ TEST_F(MainMenu, aWindowPreparedWhileThePointerRestsReachesTheScreenWholeAtItsFi
               painted.convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(MainMenu, aClickWithoutRestBuildsTheWindowWhileTheButtonIsHeldDown) {
+    discard({"Form12"});
+    QWidget* button = menuButton("Command12"); // Form12
+    ASSERT_TRUE(button);
+    QTest::mousePress(button, Qt::RightButton);
+    QTest::mouseRelease(button, Qt::RightButton);
+    QTest::qWait(100);
+    EXPECT_FALSE(built("Form12")); // only the button that clicks
+    QTest::mousePress(button, Qt::LeftButton);
+    ASSERT_TRUE(builtSoon("Form12"));
+    QWidget* prepared = built("Form12");
+    EXPECT_FALSE(prepared->isVisible());
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_EQ(built("Form12"), prepared);
+    EXPECT_TRUE(prepared->isVisible());
+}
+
 TEST_F(MainMenu, passingOverAButtonBuildsNothingAndOneHiddenWindowAtMostIsKept) {
     discard({"Form10", "Form11", "Form13"});
     QWidget* passed = menuButton("Command7");  // Form10
