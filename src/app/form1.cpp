@@ -99,7 +99,7 @@ constexpr int restMs = 50;
 
 Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) {
     for (const auto& [button, window] : opens) {
-        onClick(button, [&registry, window = QString(window)] { registry.show(window); });
+        onClick(button, [this, window = QString(window)] { registry_.show(window); });
         topicOf_[control(button)] = window;
         control(button)->installEventFilter(this);
     }

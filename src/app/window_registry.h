@@ -31,8 +31,9 @@ public:
     // front; nullptr for a window the program does not have.
     QWidget* show(const QString& name);
     // Creates the named window, hidden, with its native window and the buffer it is painted
-    // into, when none is open or prepared, so that showing it later only shows and paints it. One window at most is kept prepared this way: a window prepared
-    // before and still hidden is discarded.
+    // into, when none is open or prepared, so that showing it later only shows and paints it.
+    // One window at most is kept prepared this way: a window prepared before and still hidden
+    // is discarded.
     void prepare(const QString& name);
 
 private:

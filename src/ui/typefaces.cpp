@@ -12,7 +12,7 @@ namespace sb::ui {
 namespace {
 
 // what a box or an answer shows: numbers, typed or computed, and their signs
-const QString numberLetters = QStringLiteral("0123456789.,-+E ");
+const QString numberLetters = QStringLiteral("0123456789.,-+E");
 
 QString lettersShown(const Control& c) {
     switch (c.kind) {

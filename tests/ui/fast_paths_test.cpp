@@ -109,9 +109,10 @@ void hoverOn(QWidget* button) {
     QApplication::sendEvent(button, &move);
 }
 
-// Waits for the named window to be built, as long as a slow (sanitized) build may take.
-bool builtSoon(const QString& name) {
-    return QTest::qWaitFor([&] { return built(name) != nullptr; }, 10000);
+// Waits for the named window to be built, as long as a slow (sanitized) build may take; nullptr
+// when it is not.
+QWidget* builtSoon(const QString& name) {
+    return QTest::qWaitFor([&] { return built(name) != nullptr; }, 10000) ? built(name) : nullptr;
 }
 
 TEST_F(MainMenu, aTopicWindowIsBuiltHiddenOnceThePointerRestsOnItsButtonAndShownByTheClick) {
@@ -120,8 +121,8 @@ TEST_F(MainMenu, aTopicWindowIsBuiltHiddenOnceThePointerRestsOnItsButtonAndShown
     ASSERT_TRUE(button);
     hoverOn(button);
     EXPECT_FALSE(built("Form13")); // not while it moves
-    ASSERT_TRUE(builtSoon("Form13"));
-    QWidget* prepared = built("Form13");
+    QWidget* prepared = builtSoon("Form13");
+    ASSERT_TRUE(prepared);
     EXPECT_FALSE(prepared->isVisible());
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(built("Form13"), prepared);
@@ -140,8 +141,8 @@ TEST_F(MainMenu, aWindowPreparedWhileThePointerRestsReachesTheScreenWholeAtItsFi
     QWidget* button = menuButton("Command15"); // Form8, the largest window
     ASSERT_TRUE(button);
     hoverOn(button);
-    ASSERT_TRUE(builtSoon("Form8"));
-    QWidget* prepared = built("Form8");
+    QWidget* prepared = builtSoon("Form8");
+    ASSERT_TRUE(prepared);
     EXPECT_TRUE(prepared->testAttribute(Qt::WA_WState_Created)); // its native window is made
     ASSERT_TRUE(prepared->backingStore());
     EXPECT_EQ(prepared->backingStore()->size(), prepared->size());
@@ -169,8 +170,8 @@ TEST_F(MainMenu, aClickWithoutRestBuildsTheWindowWhileTheButtonIsHeldDown) {
     QTest::qWait(100);
     EXPECT_FALSE(built("Form12")); // only the button that clicks
     QTest::mousePress(button, Qt::LeftButton);
-    ASSERT_TRUE(builtSoon("Form12"));
-    QWidget* prepared = built("Form12");
+    QWidget* prepared = builtSoon("Form12");
+    ASSERT_TRUE(prepared);
     EXPECT_FALSE(prepared->isVisible());
     QTest::mouseRelease(button, Qt::LeftButton);
     EXPECT_EQ(built("Form12"), prepared);
