@@ -15,7 +15,7 @@ QString factor(double value) {
 QString nextTerm(double value, const QString& unit) {
     const QString sign = value < 0 ? u' ' + minus + u' ' : QStringLiteral(" + ");
     const QString term = resultText(value < 0 ? -value : value);
-    return sign + term + (unit.isEmpty() ? QString() : u'·' + unit);
+    return sign + term + unit;
 }
 
 QString valueForms() {

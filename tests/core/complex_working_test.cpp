@@ -31,19 +31,19 @@ TEST_F(ComplexWorking, StepsOfTheFourOperations) {
     };
     const Row rows[] = {
         {{3, -2}, "+", {6, 4},
-         {"z1 = a + b·i = 3 − 2·i and z2 = c + d·i = 6 + 4·i", "Real part: 3 + 6 = 9",
+         {"z1 = a + b·i = 3 - 2·i and z2 = c + d·i = 6 + 4·i", "Real part: 3 + 6 = 9",
           "Imaginary part: -2 + 4 = 2", "Answer: R = 9 and Im = 2, that is 9 + 2·i"}},
         {{3, -2}, "-", {6, -4},
-         {"Real part: 3 − 6 = -3", "Imaginary part: -2 − (-4) = 2",
+         {"Real part: 3 - 6 = -3", "Imaginary part: -2 - (-4) = 2",
           "Answer: R = -3 and Im = 2, that is -3 + 2·i"}},
         {{3, -2}, "*", {6, 4},
          {"a·c = 3·6 = 18", "b·d = (-2)·4 = -8", "b·c = (-2)·6 = -12", "a·d = 3·4 = 12",
-          "Real part: a·c − b·d = 18 − (-8) = 26", "Imaginary part: b·c + a·d = -12 + 12 = 0",
+          "Real part: a·c - b·d = 18 - (-8) = 26", "Imaginary part: b·c + a·d = -12 + 12 = 0",
           "Answer: R = 26 and Im = 0, that is 26 + 0·i"}},
         {{1, 1}, "/", {1, -1},
          {"c² + d² = 1² + (-1)² = 2", "d² = 1, c² = 1",
           "Real part: (b·d + a·c) / (c² + d²) = (-1 + 1) / 2 = 0 / 2 = 0",
-          "Imaginary part: (b·c − a·d) / (c² + d²) = (1 − (-1)) / 2 = 2 / 2 = 1",
+          "Imaginary part: (b·c - a·d) / (c² + d²) = (1 - (-1)) / 2 = 2 / 2 = 1",
           "Answer: R = 0 and Im = 1, that is 0 + 1·i"}},
     };
     for (const Row& row : rows) {
@@ -117,7 +117,7 @@ TEST_F(ComplexWorking, PolarArrowAndItsAngle) {
                 "The angle: arctan(y / x) = arctan(4 / 3) = 53.130102354156 degrees",
                 "Rounded to 2 places: 53.13",
                 "Answer: Root(25)*Cos(53.13) + Root(25)*i*Sin(53.13)"}},
-        {-1, -1, {"x is less than 0, so the arrow points left: turn by half a circle, 45 − 180 "
+        {-1, -1, {"x is less than 0, so the arrow points left: turn by half a circle, 45 - 180 "
                   "= -135 degrees"}},
         {-1, -1e-9, {"Rounded to 2 places: -180",
                      "-180 degrees points the same way as 180, so the angle is 180."}},

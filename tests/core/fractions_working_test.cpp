@@ -73,13 +73,13 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "The fraction part is 0, so only the whole number is left\n"
          "Answer: 3"},
         {"- through improper fractions", result("0", "1", "4", Operator::Minus, "0", "7", "4"),
-         "The exercise: 1/4 − 7/4\n"
+         "The exercise: 1/4 - 7/4\n"
          "Write each mixed number as an improper fraction, then take them away\n"
-         "Rule: a/b − c/d = (C/b × a − C/d × c)/C, with C the common denominator of b and d\n"
+         "Rule: a/b - c/d = (C/b × a - C/d × c)/C, with C the common denominator of b and d\n"
          "Fraction 1 as an improper fraction: (0 × 4 + 1)/4 = 1/4\n"
          "Fraction 2 as an improper fraction: (0 × 4 + 7)/4 = 7/4\n"
          "The common denominator of 4 and 4 is C = 4\n"
-         "4/4 × 1 − 4/4 × 7 = 1 − 7 = -6\n"
+         "4/4 × 1 - 4/4 × 7 = 1 - 7 = -6\n"
          "As a mixed number: -6 ÷ 4 = -1, remainder -2\n"
          "Answer: -1 and -2/4"},
         {"* reduces", result("0", "2", "3", Operator::Times, "0", "3", "4"),

@@ -42,8 +42,8 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
         // only side B is rounded
         {RectangleSideFromPerimeter,
          {1, 10.0 / 3},
-         {"Perimeter = A + A + B + B, so B = (P − (A + A)) ÷ 2", "A + A = 1 + 1 = 2",
-          "P − (A + A) = 3.33333333333333 − 2 = 1.33333333333333",
+         {"Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2", "A + A = 1 + 1 = 2",
+          "P - (A + A) = 3.33333333333333 - 2 = 1.33333333333333",
           "B = 1.33333333333333 ÷ 2 = 0.666666666666667", "Rounded to 4 decimal places, B = 0.6667",
           "So side B is 0.6667"}},
         {ParallelogramHeightOrBase,
@@ -67,8 +67,8 @@ TEST(QuadrilateralWorking, APerimeterTooShortForItsSide) {
         ASSERT_GE(lines.size(), 6);
         EXPECT_EQ(lines.mid(0, 6),
                   QStringList({"The window said: \"Implausible Data\"",
-                               "Perimeter = A + A + B + B, so B = (P − (A + A)) ÷ 2",
-                               "A + A = 6 + 6 = 12", "P − (A + A) = 10 − 12 = -2",
+                               "Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2",
+                               "A + A = 6 + 6 = 12", "P - (A + A) = 10 - 12 = -2",
                                "That leaves nothing for the two sides B: the perimeter 10 is too "
                                "short for the side 6, so no rectangle has these numbers",
                                "A perimeter must be more than A + A = 12"}));

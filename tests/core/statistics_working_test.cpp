@@ -57,8 +57,8 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
           "1 + 1 + 2 = 4", "Sum of the weights: 4", "Mean = 9 / 4 = 2.25",
           "The variance is the mean of the squared distances from the mean, each counted by its "
           "weight:",
-          "1 − 2.25 = -1.25; squared × 1: 1.5625", "2 − 2.25 = -0.25; squared × 1: 0.0625",
-          "3 − 2.25 = 0.75; squared × 2: 1.125", "Sum of the squares × weights: 2.75",
+          "1 - 2.25 = -1.25; squared × 1: 1.5625", "2 - 2.25 = -0.25; squared × 1: 0.0625",
+          "3 - 2.25 = 0.75; squared × 2: 1.125", "Sum of the squares × weights: 2.75",
           "Variance = 2.75 / 4 = 0.6875", "Standard deviation σ = √0.6875 = 0.82915619758885",
           "The standard deviation is 0.82915619758885"}},
         // a negative weight can make the variance negative: no root, and the window says -2
@@ -70,7 +70,7 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
           "Sum of the weights: 1", "Mean = 3 / 1 = 3",
           "The variance is the mean of the squared distances from the mean, each counted by its "
           "weight:",
-          "1 − 3 = -2; squared × (-1): -4", "2 − 3 = -1; squared × 2: 2",
+          "1 - 3 = -2; squared × (-1): -4", "2 - 3 = -1; squared × 2: 2",
           "Sum of the squares × weights: -2", "Variance = -2 / 1 = -2",
           "A negative weight made the variance negative, so it has no square root.",
           "The variance is -2"}},

@@ -43,7 +43,7 @@ TEST_F(TrafficWorking, StepsOfEachCommand) {
         {price(true, given(25), given(80)),
          {"The decrease is P percent of the price C: P × C / 100.", "P = 25", "C = 80",
           "P × C = 25 × 80 = 2000", "The decrease is 25 × 80 / 100 = 20",
-          "The new price is C − decrease = 80 − 20 = 60"}},
+          "The new price is C - decrease = 80 - 20 = 60"}},
         // 7 × 0.1 / 100 is a hair above 0.007, which the label shows
         {price(false, given(7), given(0.1)),
          {"The increase is P percent of the price C: P × C / 100.", "P = 7", "C = 0.1",

@@ -48,10 +48,10 @@ TEST(TriangleAreasWorking, StepsOfEachRow) {
          {3, 4, 5},
          true,
          {"Heron's formula: the half perimeter s = (a + b + c) ÷ 2,",
-          "then Area = √(s × (s − a) × (s − b) × (s − c))", "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6",
-          "b + a = 4 + 3 = 7, then 7 + 5 = 12", "s − a = 6 − 3 = 3", "s − b = 6 − 4 = 2",
-          "s − c = 6 − 5 = 1", "x = (s − a) × s × (s − b) × (s − c) = 3 × 6 × 2 × 1 = 36",
-          "(s − a) × s = 3 × 6 = 18", "18 × (s − b) = 18 × 2 = 36", "36 × (s − c) = 36 × 1 = 36",
+          "then Area = √(s × (s - a) × (s - b) × (s - c))", "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6",
+          "b + a = 4 + 3 = 7, then 7 + 5 = 12", "s - a = 6 - 3 = 3", "s - b = 6 - 4 = 2",
+          "s - c = 6 - 5 = 1", "x = (s - a) × s × (s - b) × (s - c) = 3 × 6 × 2 × 1 = 36",
+          "(s - a) × s = 3 × 6 = 18", "18 × (s - b) = 18 × 2 = 36", "36 × (s - c) = 36 × 1 = 36",
           "Area = √36 = 6", "So the area is 6"}},
     };
     for (const Row& row : rows) {
@@ -67,7 +67,7 @@ TEST(TriangleAreasWorking, SidesThatDoNotCloseHaveNoArea) {
         triangleWorking(solve(HeronArea, {1, 3, 1}), "Unreasonable Data!!!.").lines(false);
     ASSERT_GE(lines.size(), 10);
     EXPECT_EQ(lines[0], "The window said: \"Unreasonable Data!!!.\"");
-    EXPECT_EQ(lines[7], "x = (s − a) × s × (s − b) × (s − c) = 1.5 × 2.5 × (-0.5) × 1.5 = "
+    EXPECT_EQ(lines[7], "x = (s - a) × s × (s - b) × (s - c) = 1.5 × 2.5 × (-0.5) × 1.5 = "
                         "-2.8125");
     EXPECT_EQ(lines[9], "1 + 1 = 2 is 1 short of b = 3: these sides do not meet, so they make "
                         "no triangle");

@@ -39,49 +39,49 @@ TEST(TriangleWorking, Steps) {
          },
          {"Triangle 2: the sides a and b and the angle z between them are given.",
           "a = 3, b = 3, z = 60°",
-          "c² = 3² + 3² − 2 × 3 × 3 × 0.500000000000001 = 8.99999999999998",
+          "c² = 3² + 3² - 2 × 3 × 3 × 0.500000000000001 = 8.99999999999998",
           "c = √8.99999999999998 = 3", "x = arccos(0.5) = 60.0000000000001°",
           "Answer: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
         {"three sides",
          [] {
              return law_of_cosines::threeSidesWorking(3, 4, 5, law_of_cosines::SolveSSS(3, 4, 5));
          },
-         {"cos(x) = (3² + 5² − 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6",
+         {"cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6",
           "x = arccos(0.6) = 53.130102354156°",
-          "cos(y) = (4² + 5² − 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 0.8",
-          "The three angles make 180°: z = 180° − x − y = 180° − 53.130102354156° − "
+          "cos(y) = (4² + 5² - 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 0.8",
+          "The three angles make 180°: z = 180° - x - y = 180° - 53.130102354156° - "
           "36.869897645844° = 89.9999999999999°"}},
         {"three sides that do not close",
          [] { return law_of_cosines::threeSidesRefused(2, 5, 1.5, "Unreasonable Data!!!."); },
          {"The window said: \"Unreasonable Data!!!.\"",
           "Laid end to end, the two shorter sides reach 1.5 + 2 = 3.5, which is 1.5 short of the "
           "longest side, b = 5.",
-          "cos(x) = (2² + 1.5² − 5²) ÷ (2 × 2 × 1.5) = -18.75 ÷ 6 = -3.125"}},
+          "cos(x) = (2² + 1.5² - 5²) ÷ (2 × 2 × 1.5) = -18.75 ÷ 6 = -3.125"}},
         {"two angles and a side",
          [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
-         {"The three angles make 180°: y = 180° − x − z = 180° − 30° − 90° = 60°",
+         {"The three angles make 180°: y = 180° - x - z = 180° - 30° - 90° = 60°",
           "c = sin(z) × b ÷ sin(x) = 1 × 5 ÷ 0.5 = 10",
           "a = sin(y) × c ÷ sin(z) = 0.866025403784438 × 10 ÷ 1 = 8.66025403784439",
           "Answer: c = 10, a = 8.66025403784439, y = 60°."}},
         {"two angles leaving none",
          [] { return twoAnglesWorking(4, SolveYZC(100, 80, 5), "There is no solution"); },
          {"The window said: \"There is no solution\"",
-          "The three angles make 180°: x = 180° − y − z = 180° − 100° − 80° = 0°"}},
+          "The three angles make 180°: x = 180° - y - z = 180° - 100° - 80° = 0°"}},
         {"two triangles fit",
          [] { return twoSidesWorking(3, SolveYAC(30, 6, 10)); },
          {"Answer: z = 56.4426902380793°, x = 93.5573097619207°, b = 11.9768788281998.",
-          "In the second, z' = 180° − z = 180° − 56.4426902380793° = 123.557309761921°",
-          "x' = 180° − y − z' = 180° − 30° − 123.557309761921° = 26.4426902380793°",
+          "In the second, z' = 180° - z = 180° - 56.4426902380793° = 123.557309761921°",
+          "x' = 180° - y - z' = 180° - 30° - 123.557309761921° = 26.4426902380793°",
           "Second answer: z' = 123.557309761921°, x' = 26.4426902380793°, b' = 5.34362924748898."}},
         {"a side too short",
          [] { return twoSidesWorking(2, SolveYAC(30, 3, 10), "There is no solution"); },
          {"Side a runs from corner X to the line of side b. X lies c × sin(y) = 10 × 0.5 = 5 from "
           "that line.",
-          "a = 3 is shorter: it falls short by c × sin(y) − a = 5 − 3 = 2."}},
+          "a = 3 is shorter: it falls short by c × sin(y) - a = 5 - 3 = 2."}},
         {"an obtuse angle leaving x below 0",
          [] { return twoSidesWorking(3, SolveYAC(120, 5, 5.5), "There is no solution"); },
          {"z = arcsin(0.952627944162884) = 72.2936809444705°, the angle up to 90° with that sine.",
-          "x = 180° − y − z = 180° − 120° − 72.2936809444705° = -12.2936809444705°",
+          "x = 180° - y - z = 180° - 120° - 72.2936809444705° = -12.2936809444705°",
           "The angles x and z must each be above 0°: no triangle fits these values."}},
     };
     for (const Steps& row : rows) {
@@ -168,7 +168,7 @@ TEST(TriangleWorking, FiguresAreDrawnToTheValuesShown) {
     EXPECT_GT(solvedBySines, 200);
 }
 
-// Where no triangle fits: the side swung short of the line by c × sin(y) − a, and three
+// Where no triangle fits: the side swung short of the line by c × sin(y) - a, and three
 // sides laid end to end with the gap they leave.
 TEST(TriangleWorking, FiguresOfNoTriangle) {
     const auto s = law_of_sines::SolveYAC(40, 2, 7);

@@ -20,7 +20,7 @@ namespace {
 
 QString text(double value) { return resultText(value); }
 
-// "3 − 2·i"
+// "3 - 2·i"
 QString complexText(Pair z) { return text(z.re) + working::nextTerm(z.im, QStringLiteral("i")); }
 
 // A label beside the tip of an arrow, on the side away from the origin.

@@ -43,7 +43,7 @@ std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
     w.detail(QStringLiteral("Euclid: divide, then divide the divisor by the remainder, until "
                             "the remainder is 0"));
     for (const Division& d : divisions) {
-        const QString rest = d.remainder < 0 ? QStringLiteral("− %1").arg(integerText(-d.remainder))
+        const QString rest = d.remainder < 0 ? QStringLiteral("- %1").arg(integerText(-d.remainder))
                                              : QStringLiteral("+ %1").arg(integerText(d.remainder));
         w.detail(QStringLiteral("%1 = %2 × %3 %4")
                      .arg(integerText(d.dividend), QString::number(d.quotient),
@@ -81,7 +81,7 @@ QString fractionText(const TypedFractions& f, int which) {
 }
 
 QString operatorSign(Operator op) {
-    static const char16_t* const signs[] = {u"+", u"−", u"×", u"÷", u"<", u">", u"="};
+    static const char16_t* const signs[] = {u"+", u"-", u"×", u"÷", u"<", u">", u"="};
     return QString::fromUtf16(signs[int(op)]);
 }
 
@@ -155,12 +155,12 @@ void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const R
 
 void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
     w.say(QStringLiteral("Write each mixed number as an improper fraction, then take them away"));
-    w.say(QStringLiteral("Rule: a/b − c/d = (C/b × a − C/d × c)/C, with C the common denominator "
+    w.say(QStringLiteral("Rule: a/b - c/d = (C/b × a - C/d × c)/C, with C the common denominator "
                          "of b and d"));
     improperLines(w, f, t);
     commonLine(w, t);
     const QString c = integerText(t.common);
-    w.say(QStringLiteral("%1/%2 × %3 − %1/%4 × %5 = %6 − %7 = %8")
+    w.say(QStringLiteral("%1/%2 × %3 - %1/%4 × %5 = %6 - %7 = %8")
               .arg(c, number(f.d1), integerText(t.f1.numerator), number(f.d2),
                    integerText(t.f2.numerator), resultText(t.term1), resultText(t.term2),
                    t.overCommon));

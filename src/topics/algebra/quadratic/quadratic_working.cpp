@@ -19,7 +19,7 @@ namespace {
 
 QString text(double value) { return resultText(value); }
 
-// "-3·x² + 6·x − 2"
+// "-3·x² + 6·x - 2"
 QString polynomial(const Solution& s) {
     return text(s.a) + QStringLiteral("·x²") + working::nextTerm(s.b, QStringLiteral("x")) +
            working::nextTerm(s.c, {});

@@ -20,17 +20,17 @@ using working::Working;
 
 namespace {
 
-// "cos(x) = (3² + 5² − 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
+// "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
 // the side r, from the sides p and q beside it
 QString cosineLine(QChar angle, double p, double q, double r, const Cosine& cosine) {
-    return QStringLiteral("cos(%1) = (%2² + %3² − %4²) ÷ (2 × %2 × %3) = %5 ÷ %6 = %7")
+    return QStringLiteral("cos(%1) = (%2² + %3² - %4²) ÷ (2 × %2 × %3) = %5 ÷ %6 = %7")
         .arg(angle, shown(p), shown(q), shown(r), shown(cosine.top), shown(cosine.bottom),
              shown(cosine.value));
 }
 
 void angleSteps(Working& w, QChar angle, const QString& sides, double p, double q, double r,
                 const Cosine& cosine, double found) {
-    w.say(QStringLiteral("cos(%1) = (%2² + %3² − %4²) ÷ (2 × %2 × %3)")
+    w.say(QStringLiteral("cos(%1) = (%2² + %3² - %4²) ÷ (2 × %2 × %3)")
               .arg(angle, sides[0], sides[1], sides[2]));
     w.say(cosineLine(angle, p, q, r, cosine));
     w.say(QStringLiteral("%1 = arccos(%2) = %3").arg(angle, shown(cosine.value), degrees(found)));
@@ -53,12 +53,12 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
               .arg(panel));
     w.say(QStringLiteral("a = %1, b = %2, z = %3").arg(shown(a), shown(b), degrees(z)));
     w.say(QStringLiteral("The law of cosines gives the third side: "
-                         "c² = a² + b² − 2 × a × b × cos(z)."));
+                         "c² = a² + b² - 2 × a × b × cos(z)."));
     w.say(QStringLiteral("cos(%1) = %2").arg(degrees(z), shown(s.k)));
     if (std::abs(s.k) < 1e-12)
         w.say(QStringLiteral("That is all but 0: the computer's π has 15 digits, "
                              "3.14159265358979, so cos(90°) comes out a hair away from 0."));
-    w.say(QStringLiteral("c² = %1² + %2² − 2 × %1 × %2 × %3 = %4")
+    w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
               .arg(shown(a), shown(b), shown(s.k), shown(s.cSquared)));
     w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
                  .arg(shown(a), shown(s.aSquared), shown(b), shown(s.bSquared), shown(s.k),
@@ -66,7 +66,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.say(QStringLiteral("c = √%1 = %2").arg(shown(s.cSquared), shown(s.c)));
     w.say(QStringLiteral("The same law turned round gives the angle x, opposite b:"));
     angleSteps(w, 'x', "acb", a, s.c, b, s.ofX, s.x);
-    w.say(QStringLiteral("The three angles make 180°: y = 180° − x − z = 180° − %1 − %2 = %3")
+    w.say(QStringLiteral("The three angles make 180°: y = 180° - x - z = 180° - %1 - %2 = %3")
               .arg(degrees(s.x), degrees(z), degrees(s.y)));
     w.detail(geometry::radiansDetail());
     w.say(QStringLiteral("Answer: c = %1, x = %2, y = %3.")
@@ -83,7 +83,7 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s) {
                          "sides:"));
     angleSteps(w, 'x', "acb", a, c, b, s.ofX, s.x);
     angleSteps(w, 'y', "bca", b, c, a, s.ofY, s.y);
-    w.say(QStringLiteral("The three angles make 180°: z = 180° − x − y = 180° − %1 − %2 = %3")
+    w.say(QStringLiteral("The three angles make 180°: z = 180° - x - y = 180° - %1 - %2 = %3")
               .arg(degrees(s.x), degrees(s.y), degrees(s.z)));
     w.detail(geometry::radiansDetail());
     w.say(QStringLiteral("Answer: z = %1, x = %2, y = %3.")

@@ -44,8 +44,8 @@ QString answers(const Triangle& t, const QString& letters, const QString& mark =
     return parts.join(QStringLiteral(", "));
 }
 
-// How far side a falls short of the line of b, c × sin(y) − a, worked with c × sin(y) as
-// the steps show it: 5 − 4 = 1, though the computer holds c × sin(y) a hair below 5. Where
+// How far side a falls short of the line of b, c × sin(y) - a, worked with c × sin(y) as
+// the steps show it: 5 - 4 = 1, though the computer holds c × sin(y) a hair below 5. Where
 // that hides the gap, to all the digits.
 double shortfall(const Solution& s) {
     const double gap = readBack(s.h) - s.triangle.a;
@@ -90,7 +90,7 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told) {
               .arg(geometry::angle(p.first, valueOf(t, p.first)),
                    geometry::angle(p.second, valueOf(t, p.second)),
                    side(p.given, valueOf(t, p.given))));
-    w.say(QStringLiteral("The three angles make 180°: %1 = 180° − %2 − %3 = 180° − %4 − %5 = %6")
+    w.say(QStringLiteral("The three angles make 180°: %1 = 180° - %2 - %3 = 180° - %4 - %5 = %6")
               .arg(p.third, p.first, p.second, degrees(valueOf(t, p.first)),
                    degrees(valueOf(t, p.second)), degrees(valueOf(t, p.third))));
     if (!(valueOf(t, p.third) > 0)) {
@@ -213,7 +213,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
                          "%1 × %2 = %3 from that line.")
               .arg(shown(t.c), shown(s.sines.y), shown(s.h)));
     if (s.verdict == Verdict::SideTooShort) {
-        w.say(QStringLiteral("a = %1 is shorter: it falls short by c × sin(y) − a = %2 − %1 = %3.")
+        w.say(QStringLiteral("a = %1 is shorter: it falls short by c × sin(y) - a = %2 - %1 = %3.")
                   .arg(shown(t.a), shown(s.h), shown(shortfall(s))));
         if (readBack(s.h) != s.h)
             w.detail(QStringLiteral("To all its digits the computer holds c × sin(y) as %1, "
@@ -229,7 +229,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
               .arg(shown(s.sines.y), shown(t.c), shown(t.a), shown(s.sines.z)));
     w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
               .arg(shown(s.sines.z), degrees(t.z)));
-    w.say(QStringLiteral("x = 180° − y − z = 180° − %1 − %2 = %3")
+    w.say(QStringLiteral("x = 180° - y - z = 180° - %1 - %2 = %3")
               .arg(degrees(t.y), degrees(t.z), degrees(t.x)));
     if (s.verdict != Verdict::Solved) {
         w.say(QStringLiteral("The angles x and z must each be above 0°: no triangle fits these "
@@ -249,9 +249,9 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told) {
                              "c × sin(y) = %1 < a = %2 < c = %3. The window shows only the "
                              "first; the figure draws the second dashed.")
                   .arg(shown(s.h), shown(t.a), shown(t.c)));
-        w.say(QStringLiteral("In the second, z' = 180° − z = 180° − %1 = %2")
+        w.say(QStringLiteral("In the second, z' = 180° - z = 180° - %1 = %2")
                   .arg(degrees(t.z), degrees(u.z)));
-        w.say(QStringLiteral("x' = 180° − y − z' = 180° − %1 − %2 = %3")
+        w.say(QStringLiteral("x' = 180° - y - z' = 180° - %1 - %2 = %3")
                   .arg(degrees(u.y), degrees(u.z), degrees(u.x)));
         w.say(QStringLiteral("b' = sin(x') × a ÷ sin(y) = %1 × %2 ÷ %3 = %4")
                   .arg(shown(other->sines.x), shown(u.a), shown(other->sines.y), shown(u.b)));

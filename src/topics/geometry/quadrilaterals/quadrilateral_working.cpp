@@ -115,9 +115,9 @@ void sidesSteps(Working& w, const Answer& a) {
 // side A and the perimeter: what is left for the two sides B, or why nothing is
 void perimeterSteps(Working& w, const Answer& a) {
     const QString A = n(a.given[0]), P = n(a.given[1]);
-    w.say(QStringLiteral("Perimeter = A + A + B + B, so B = (P − (A + A)) ÷ 2"));
+    w.say(QStringLiteral("Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2"));
     w.say(QStringLiteral("A + A = %1 + %1 = %2").arg(A, n(a.sum)));
-    w.say(QStringLiteral("P − (A + A) = %1 − %2 = %3").arg(P, n(a.sum), n(a.left)));
+    w.say(QStringLiteral("P - (A + A) = %1 - %2 = %3").arg(P, n(a.sum), n(a.left)));
     if (!a.result) {
         w.say(QStringLiteral("That leaves nothing for the two sides B: the perimeter %1 is too "
                              "short for the side %2, so no rectangle has these numbers")

@@ -172,22 +172,22 @@ void perimeterWorking(Working& w, const Answer& a) {
 void heronWorking(Working& w, const Answer& a) {
     const Sides s = sidesOf(a);
     w.say(QStringLiteral("Heron's formula: the half perimeter s = (a + b + c) ÷ 2,"));
-    w.say(QStringLiteral("then Area = √(s × (s − a) × (s − b) × (s − c))"));
+    w.say(QStringLiteral("then Area = √(s × (s - a) × (s - b) × (s - c))"));
     w.say(QStringLiteral("s = (%1 + %2 + %3) ÷ 2 = %4 ÷ 2 = %5")
               .arg(n(s.v[0]), n(s.v[1]), n(s.v[2]), n(a.total), n(a.s)));
     w.detail(QStringLiteral("b + a = %1 + %2 = %3, then %3 + %4 = %5")
                  .arg(n(s.v[1]), n(s.v[0]), n(a.first), n(s.v[2]), n(a.total)));
     for (int side = 0; side < 3; ++side)
-        w.say(QStringLiteral("s − %1 = %2 − %3 = %4")
+        w.say(QStringLiteral("s - %1 = %2 - %3 = %4")
                   .arg(letters[side], n(a.s), n(s.v[side]), n(a.less[side])));
-    w.say(QStringLiteral("x = (s − a) × s × (s − b) × (s − c) = %1 × %2 × %3 × %4 = %5")
+    w.say(QStringLiteral("x = (s - a) × s × (s - b) × (s - c) = %1 × %2 × %3 × %4 = %5")
               .arg(factor(a.less[0]), n(a.s), factor(a.less[1]), factor(a.less[2]),
                    n(a.products[2])));
-    w.detail(QStringLiteral("(s − a) × s = %1 × %2 = %3")
+    w.detail(QStringLiteral("(s - a) × s = %1 × %2 = %3")
                  .arg(factor(a.less[0]), n(a.s), n(a.products[0])));
-    w.detail(QStringLiteral("%1 × (s − b) = %1 × %2 = %3")
+    w.detail(QStringLiteral("%1 × (s - b) = %1 × %2 = %3")
                  .arg(n(a.products[0]), factor(a.less[1]), n(a.products[1])));
-    w.detail(QStringLiteral("%1 × (s − c) = %1 × %2 = %3")
+    w.detail(QStringLiteral("%1 × (s - c) = %1 × %2 = %3")
                  .arg(n(a.products[1]), factor(a.less[2]), n(a.products[2])));
     if (a.result) {
         w.say(QStringLiteral("Area = √%1 = %2").arg(n(a.products[2]), n(*a.result)));

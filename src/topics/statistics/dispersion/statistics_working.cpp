@@ -193,7 +193,7 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
 
     f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(shown(mean));
     if (banded)
-        f.description += QStringLiteral(" The band from mean − σ to mean + σ is hatched, %1.")
+        f.description += QStringLiteral(" The band from mean - σ to mean + σ is hatched, %1.")
                              .arg(sigmaText(which, sigma, sums.variance));
     return f;
 }
@@ -243,7 +243,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                                         "the mean:"));
         for (const Deviation& row : sums.firstRows) {
             const QString distance =
-                QStringLiteral("%1 − %2 = %3")
+                QStringLiteral("%1 - %2 = %3")
                     .arg(shown(row.value), working::factor(sums.mean), shown(row.distance));
             w.say(weighted ? QStringLiteral("%1; squared × %2: %3")
                                  .arg(distance, working::factor(row.weight), shown(row.term))

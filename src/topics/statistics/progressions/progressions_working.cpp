@@ -215,12 +215,12 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
     auto o = [&](const char* letter) { return working::factor(box(letter).value); };
     switch (row) {
     case Row::ArithSumA1DN:
-        out.say(QStringLiteral("Sn = N/2 · (2·A1 + (N − 1)·D)"));
+        out.say(QStringLiteral("Sn = N/2 · (2·A1 + (N - 1)·D)"));
         tell({"A1", "D", "N"});
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
+        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
                     .arg(working::factor(s[0]), o("D"), shown(s[1])));
-        out.say(QStringLiteral("2·A1 + (N − 1)·D = %1 + %2 + %3 = %4")
+        out.say(QStringLiteral("2·A1 + (N - 1)·D = %1 + %2 + %3 = %4")
                     .arg(v("A1"), o("A1"), working::factor(s[1]), shown(s[2])));
         out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[2]), shown(s[3])));
         out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[2]), answer));
@@ -233,81 +233,81 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[0]), answer));
         break;
     case Row::ArithSumDAnN:
-        out.say(QStringLiteral("Sn = N/2 · (2·An − (N − 1)·D)"));
+        out.say(QStringLiteral("Sn = N/2 · (2·An - (N - 1)·D)"));
         tell({"An", "D", "N"});
         out.say(QStringLiteral("2·An = %1 + %2 = %3").arg(v("An"), o("An"), shown(s[0])));
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[1])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[1])));
+        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
                     .arg(working::factor(s[1]), o("D"), shown(s[2])));
-        out.say(QStringLiteral("2·An − (N − 1)·D = %1 − %2 = %3")
+        out.say(QStringLiteral("2·An - (N - 1)·D = %1 - %2 = %3")
                     .arg(shown(s[0]), working::factor(s[2]), shown(s[3])));
-        out.detail(QStringLiteral("2·An − (N − 1)·D is A1 + An: the first term plus the last."));
+        out.detail(QStringLiteral("2·An - (N - 1)·D is A1 + An: the first term plus the last."));
         out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[3]), shown(s[4])));
         out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[3]), answer));
         break;
     case Row::ArithLastA1DN:
-        out.say(QStringLiteral("An = A1 + (N − 1)·D"));
+        out.say(QStringLiteral("An = A1 + (N - 1)·D"));
         tell({"A1", "D", "N"});
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N − 1)·D = %1 × %2 = %3")
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
+        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
                     .arg(working::factor(s[0]), o("D"), shown(s[1])));
         out.say(QStringLiteral("An = %1 + %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
         break;
     case Row::ArithDiffA1AnN:
-        out.say(QStringLiteral("D = (An − A1) / (N − 1)"));
+        out.say(QStringLiteral("D = (An - A1) / (N - 1)"));
         tell({"A1", "An", "N"});
-        out.say(QStringLiteral("An − A1 = %1 − %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[1])));
+        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[1])));
         out.say(QStringLiteral("D = %1 / %2 = %3").arg(shown(s[0]), working::factor(s[1]), answer));
         break;
     case Row::ArithCountA1DAn:
-        out.say(QStringLiteral("N = (An − A1 + D) / D"));
+        out.say(QStringLiteral("N = (An - A1 + D) / D"));
         tell({"A1", "D", "An"});
-        out.say(QStringLiteral("An − A1 = %1 − %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
-        out.say(QStringLiteral("An − A1 + D = %1 + %2 = %3").arg(shown(s[0]), o("D"), shown(s[1])));
+        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
+        out.say(QStringLiteral("An - A1 + D = %1 + %2 = %3").arg(shown(s[0]), o("D"), shown(s[1])));
         out.say(QStringLiteral("N = %1 / %2 = %3").arg(shown(s[1]), o("D"), answer));
         if (w.answer != std::floor(w.answer))
             out.say(QStringLiteral("N is not a whole number: An is not exactly one of the terms."));
         break;
     case Row::GeomSumA1QN:
-        out.say(QStringLiteral("Sn = A1 · (Q^N − 1) / (Q − 1)"));
+        out.say(QStringLiteral("Sn = A1 · (Q^N - 1) / (Q - 1)"));
         tell({"A1", "Q", "N"});
         out.say(QStringLiteral("Q^N = %1^%2 = %3").arg(o("Q"), o("N"), shown(s[0])));
-        out.say(QStringLiteral("Q^N − 1 = %1").arg(shown(s[1])));
-        out.say(QStringLiteral("A1 · (Q^N − 1) = %1 × %2 = %3")
+        out.say(QStringLiteral("Q^N - 1 = %1").arg(shown(s[1])));
+        out.say(QStringLiteral("A1 · (Q^N - 1) = %1 × %2 = %3")
                     .arg(v("A1"), working::factor(s[1]), shown(s[2])));
-        out.say(QStringLiteral("Q − 1 = %1").arg(shown(s[3])));
+        out.say(QStringLiteral("Q - 1 = %1").arg(shown(s[3])));
         out.say(
             QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[2]), working::factor(s[3]), answer));
         break;
     case Row::GeomSumA1QAn:
-        out.say(QStringLiteral("Sn = (An·Q − A1) / (Q − 1)"));
+        out.say(QStringLiteral("Sn = (An·Q - A1) / (Q - 1)"));
         tell({"A1", "Q", "An"});
         out.say(QStringLiteral("An·Q = %1 × %2 = %3").arg(v("An"), o("Q"), shown(s[0])));
-        out.say(QStringLiteral("An·Q − A1 = %1 − %2 = %3").arg(shown(s[0]), o("A1"), shown(s[1])));
-        out.say(QStringLiteral("Q − 1 = %1").arg(shown(s[2])));
+        out.say(QStringLiteral("An·Q - A1 = %1 - %2 = %3").arg(shown(s[0]), o("A1"), shown(s[1])));
+        out.say(QStringLiteral("Q - 1 = %1").arg(shown(s[2])));
         out.say(
             QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[1]), working::factor(s[2]), answer));
         break;
     case Row::GeomSumInfinite:
-        out.say(QStringLiteral("S = A1 / (1 − Q), as −1 < Q < 1"));
+        out.say(QStringLiteral("S = A1 / (1 - Q), as -1 < Q < 1"));
         tell({"A1", "Q"});
-        out.say(QStringLiteral("1 − Q = 1 − %1 = %2").arg(o("Q"), shown(s[0])));
+        out.say(QStringLiteral("1 - Q = 1 - %1 = %2").arg(o("Q"), shown(s[0])));
         out.say(QStringLiteral("S = %1 / %2 = %3").arg(v("A1"), working::factor(s[0]), answer));
         break;
     case Row::GeomLastA1QN:
-        out.say(QStringLiteral("An = A1 · Q^(N − 1)"));
+        out.say(QStringLiteral("An = A1 · Q^(N - 1)"));
         tell({"A1", "Q", "N"});
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("Q^(N − 1) = %1^%2 = %3")
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
+        out.say(QStringLiteral("Q^(N - 1) = %1^%2 = %3")
                     .arg(o("Q"), working::factor(s[0]), shown(s[1])));
         out.say(QStringLiteral("An = %1 × %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
         break;
     case Row::GeomRatioA1AnN:
-        out.say(QStringLiteral("Q = (An / A1)^(1 / (N − 1))"));
+        out.say(QStringLiteral("Q = (An / A1)^(1 / (N - 1))"));
         tell({"A1", "An", "N"});
-        out.say(QStringLiteral("N − 1 = %1 − 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("1 / (N − 1) = %1").arg(shown(s[1])));
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
+        out.say(QStringLiteral("1 / (N - 1) = %1").arg(shown(s[1])));
         out.say(QStringLiteral("An / A1 = %1 / %2 = %3").arg(v("An"), o("A1"), shown(s[2])));
         out.say(QStringLiteral("Q = %1^%2 = %3").arg(working::factor(s[2]), shown(s[1]), answer));
         out.detail(QStringLiteral("A power gives the positive root only, even where a negative Q "
@@ -339,7 +339,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
     }
     case Row::ArithSumA1AnN:
         return trapezoidFigure(value("N"), value("A1"), value("An"), true, answer);
-    case Row::ArithSumDAnN: // b = 2·An − (N − 1)·D is A1 + An
+    case Row::ArithSumDAnN: // b = 2·An - (N - 1)·D is A1 + An
         return trapezoidFigure(value("N"), w.steps[3] - value("An"), value("An"), false, answer);
     case Row::ArithDiffA1AnN:
     case Row::ArithCountA1DAn: {

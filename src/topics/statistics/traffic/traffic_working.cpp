@@ -117,7 +117,7 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (change.amountShown != change.amount.amount)
         w.detail(QStringLiteral("The new price is worked from the %1 as shown, %2.")
                      .arg(what, shown(change.amountShown)));
-    w.say(decrease ? QStringLiteral("The new price is C − %1 = %2 − %3 = %4")
+    w.say(decrease ? QStringLiteral("The new price is C - %1 = %2 - %3 = %4")
                          .arg(what, c, shown(change.amountShown), shown(change.newPrice))
                    : QStringLiteral("The new price is %1 + C = %2 + %3 = %4")
                          .arg(what, shown(change.amountShown), c, shown(change.newPrice)));
