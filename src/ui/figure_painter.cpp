@@ -325,7 +325,7 @@ std::vector<Candidate> candidates(Place asked, double step) {
         }
     }
     std::vector<Candidate> out;
-    for (double further : {0.0, step, 2 * step})
+    for (double further : {0.0, step, 2 * step, 3 * step, 4 * step})
         for (Place p : order) {
             const bool across = p == Place::Above || p == Place::Below || p == Place::Centre;
             const bool upDown = p == Place::Left || p == Place::Right;
