@@ -303,8 +303,8 @@ struct Candidate {
 };
 
 // The places a text tries when the one it asks for is taken: the others around its anchor,
-// the nearest directions first, each also slid along a little, then all of them a little
-// further out.
+// the nearest directions first, each also slid along a little, then all of them again up to
+// four lines of text further out.
 std::vector<Candidate> candidates(Place asked, double step) {
     static const Place around[] = {Place::Right,     Place::AboveRight, Place::Above,
                                    Place::AboveLeft, Place::Left,       Place::BelowLeft,
