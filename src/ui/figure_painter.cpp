@@ -309,9 +309,9 @@ std::vector<Candidate> candidates(Place asked, double step) {
     static const Place around[] = {Place::Right,     Place::AboveRight, Place::Above,
                                    Place::AboveLeft, Place::Left,       Place::BelowLeft,
                                    Place::Below,     Place::BelowRight};
-    static const Place fromCentre[] = {Place::Centre,     Place::Above,     Place::Below,
-                                       Place::Right,      Place::Left,      Place::AboveRight,
-                                       Place::AboveLeft,  Place::BelowRight, Place::BelowLeft};
+    static const Place fromCentre[] = {Place::Centre,    Place::Above,      Place::Below,
+                                       Place::Right,     Place::Left,       Place::AboveRight,
+                                       Place::AboveLeft, Place::BelowRight, Place::BelowLeft};
     const auto at = std::find(std::begin(around), std::end(around), asked);
     std::vector<Place> order;
     if (at == std::end(around)) {

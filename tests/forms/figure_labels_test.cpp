@@ -75,7 +75,8 @@ std::vector<Fault> faults(const sb::working::Figure& f, const FigureLayout& layo
         const QString who = QStringLiteral("\"%1\" (%2)").arg(label.text, name);
         for (size_t j = 0; j < i; ++j)
             if (overlaps(label.rect, layout.labels[j].rect))
-                out.push_back({name, who + QStringLiteral(" over \"%1\"").arg(layout.labels[j].text)});
+                out.push_back(
+                    {name, who + QStringLiteral(" over \"%1\"").arg(layout.labels[j].text)});
         std::set<int> crossed;
         for (const sb::ui::FigureLine& line : layout.lines)
             if (crosses(label.rect, line.line) && !layout.names(f, label, line))
@@ -120,7 +121,8 @@ struct OpenPane {
 };
 
 // Types the values into the boxes and presses the button.
-void give(sb::ui::Form& window, const QString& button, const std::vector<std::pair<QString, QString>>& typed) {
+void give(sb::ui::Form& window, const QString& button,
+          const std::vector<std::pair<QString, QString>>& typed) {
     for (const auto& [box, value] : typed) window.findChild<QLineEdit*>(box)->setText(value);
     window.findChild<QAbstractButton*>(button)->click();
 }
@@ -240,8 +242,10 @@ std::vector<Window> windows() {
         // the σ² and σ text, one long line at the band's corner, is wider than the room
         // the bars and the y axis leave; the mean's text stands at the top among the bars'
         // counts, which fill it when the bars are many and narrow
-        {"Form5", [] { return new sb::Form5; },
-         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30)), {"sigma", "mean-label"}},
+        {"Form5",
+         [] { return new sb::Form5; },
+         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30)),
+         {"sigma", "mean-label"}},
         {"Form6",
          [] { return new sb::Form6; },
          {{"Command1", {{"a1", any}, {"d", any}, {"n", any}}},
@@ -263,7 +267,8 @@ std::vector<Window> windows() {
          commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
                    "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"},
                   positive)},
-        {"Form8", [] { return new sb::Form8; },
+        {"Form8",
+         [] { return new sb::Form8; },
          commands({"Command1 s1", "Command3 s1", "Command2 a1", "Command4 a1", "Command7 p1",
                    "Command9 p1", "Command13 a2 b2 h2", "Command11 hh1 hh2", "Command5 a3 b3",
                    "Command8 a3 b3", "Command15 a6 ar6", "Command14 a6 ar6", "Command10 a7 p7",
@@ -289,7 +294,8 @@ std::vector<Window> windows() {
           {"Command2", {{"y2", angle}, {"a2", side}, {"c2", side}}},
           {"Command6", {{"y3", angle}, {"a3", side}, {"c3", side}}},
           {"Command7", {{"y4", angle}, {"z4", angle}, {"c4", side}}}}},
-        {"Form12", [] { return new sb::Form12; },
+        {"Form12",
+         [] { return new sb::Form12; },
          {{"Command3", {{"s1", positive}, {"v1", positive}}},
           {"Command4", {{"s2", positive}, {"t2", positive}}},
           {"Command5", {{"t3", positive}, {"v3", positive}}},
@@ -301,7 +307,11 @@ std::vector<Window> windows() {
         {"Form13",
          [] { return new sb::Form13; },
          {{"Command1",
-           {{"r1", any}, {"i1", any}, {"op", oneOf({"+", "-", "*", "/"})}, {"r2", any}, {"i2", any}}},
+           {{"r1", any},
+            {"i1", any},
+            {"op", oneOf({"+", "-", "*", "/"})},
+            {"r2", any},
+            {"i2", any}}},
           {"Command2", {{"p", any}}},
           {"Command3", {{"re3", any}, {"im3", any}}}}},
     };
@@ -316,12 +326,33 @@ TEST(FigureLabels, StandClearWhereTheyOnceMet) {
         QString button;
         std::vector<std::pair<QString, QString>> typed;
     } cases[] = {
-        {[] { return new sb::Form4; }, "Command1",
-         {{"s1", "1"}, {"m1", "2"}, {"d1", "3"}, {"op", "="}, {"s2", "0"}, {"m2", "5"}, {"d2", "3"}}},
-        {[] { return new sb::Form4; }, "Command1",
-         {{"s1", "1"}, {"m1", "2"}, {"d1", "3"}, {"op", "<"}, {"s2", "0"}, {"m2", "5"}, {"d2", "3"}}},
-        {[] { return new sb::Form4; }, "Command1",
-         {{"s1", "2"}, {"m1", "1"}, {"d1", "2"}, {"op", ">"}, {"s2", "2"}, {"m2", "2"}, {"d2", "4"}}},
+        {[] { return new sb::Form4; },
+         "Command1",
+         {{"s1", "1"},
+          {"m1", "2"},
+          {"d1", "3"},
+          {"op", "="},
+          {"s2", "0"},
+          {"m2", "5"},
+          {"d2", "3"}}},
+        {[] { return new sb::Form4; },
+         "Command1",
+         {{"s1", "1"},
+          {"m1", "2"},
+          {"d1", "3"},
+          {"op", "<"},
+          {"s2", "0"},
+          {"m2", "5"},
+          {"d2", "3"}}},
+        {[] { return new sb::Form4; },
+         "Command1",
+         {{"s1", "2"},
+          {"m1", "1"},
+          {"d1", "2"},
+          {"op", ">"},
+          {"s2", "2"},
+          {"m2", "2"},
+          {"d2", "4"}}},
         {[] { return new sb::Form10; }, "Command1", {{"a1", "7"}, {"z1", "120"}, {"b1", "5"}}},
         {[] { return new sb::Form10; }, "Command2", {{"a2", "7"}, {"z2", "120"}, {"b2", "5"}}},
         {[] { return new sb::Form10; }, "Command8", {{"a3", "7"}, {"z3", "120"}, {"b3", "5"}}},
@@ -351,6 +382,8 @@ TEST_P(FigureLabels, StandClearOverRandomValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTopicWindow, FigureLabels, testing::ValuesIn(windows()),
-                         [](const testing::TestParamInfo<Window>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<Window>& info) {
+                             return info.param.name;
+                         });
 
 } // namespace
