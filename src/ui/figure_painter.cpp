@@ -90,10 +90,9 @@ QString tickText(double value) {
 // The rectangle a text takes when it stands at place from the anchor, kept inside area;
 // further out than the usual gap by further, slid along by along (a share of its width above
 // or below its anchor, of its height beside it).
-QRectF textRect(const QFontMetrics& metrics, const QPointF& anchor, const QString& text,
-                Place place, const QRectF& area, double further = 0, double along = 0) {
-    const QRectF size = metrics.boundingRect(text);
-    const double w = size.width() + 2, h = size.height(), gap = 6 + further;
+QRectF textRect(const QSizeF& size, const QPointF& anchor, Place place, const QRectF& area,
+                double further = 0, double along = 0) {
+    const double w = size.width(), h = size.height(), gap = 6 + further;
     double x = anchor.x() - w / 2, y = anchor.y() - h / 2;
     if (place == Place::Left || place == Place::Right) y += along * h;
     else x += along * w;
@@ -111,6 +110,17 @@ QRectF textRect(const QFontMetrics& metrics, const QPointF& anchor, const QStrin
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() - w));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - h));
     return {x, y, w, h};
+}
+
+// The room a text takes: its bounding rectangle and a pixel to spare across.
+QSizeF textSize(const QFontMetrics& metrics, const QString& text) {
+    const QRectF size = metrics.boundingRect(text);
+    return {size.width() + 2, size.height()};
+}
+
+QRectF textRect(const QFontMetrics& metrics, const QPointF& anchor, const QString& text,
+                Place place, const QRectF& area) {
+    return textRect(textSize(metrics, text), anchor, place, area);
 }
 
 void drawTextIn(QPainter& p, const QRectF& r, const QString& text, const FigureColours& colours) {
@@ -289,6 +299,9 @@ double distance(const QPointF& p, const QLineF& l) {
     return std::hypot(p.x() - (l.x1() + t * dx), p.y() - (l.y1() + t * dy));
 }
 
+// True when the line runs through the point, within a pixel.
+bool through(const QPointF& p, const QLineF& l) { return distance(p, l) <= 1; }
+
 bool overlap(const QRectF& a, const QRectF& b) {
     return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() &&
            b.top() < a.bottom();
@@ -387,30 +400,41 @@ FigureLayout layOut(const QFontMetrics& metrics, const QRectF& area, const Figur
             const bool mark = e.shape == Shape::Point || e.shape == Shape::Label;
             if (mark != (pass == 1) || e.text.isEmpty()) continue;
             PlacedLabel label{{}, anchorOf(m, e), int(i), e.text};
-            const auto clear = [&](const QRectF& r) {
+            // the lines of the elements it names by name, which it may cross anywhere
+            std::vector<bool> own(groups.size());
+            for (size_t g = 0; g < groups.size(); ++g)
+                own[g] = groups[g].element == label.element ||
+                         (groups[g].element >= 0 &&
+                          working::names(e.name, figure.elements[size_t(groups[g].element)].name));
+            // strictly clear: off the lines through the anchor too, so a text that moves
+            // does not come to stand on the line it is set at
+            const auto clear = [&](const QRectF& r, bool strictly) {
                 // touching is not overlapping: a hair inside the rectangle
                 const QRectF inner = r.adjusted(0.5, 0.5, -0.5, -0.5);
                 for (const PlacedLabel& other : out.labels)
                     if (overlap(inner, other.rect)) return false;
-                for (const LineGroup& g : groups) {
-                    if (!overlap(inner, g.bounds)) continue;
-                    for (size_t k = g.from; k < g.to; ++k)
+                for (size_t g = 0; g < groups.size(); ++g) {
+                    if (own[g] || !overlap(inner, groups[g].bounds)) continue;
+                    for (size_t k = groups[g].from; k < groups[g].to; ++k)
                         if (crosses(inner, out.lines[k].line) &&
-                            !out.names(figure, label, out.lines[k]))
+                            (strictly || !through(label.anchor, out.lines[k].line)))
                             return false;
                 }
                 return true;
             };
-            label.rect = textRect(metrics, label.anchor, e.text, e.look.place, area);
-            if (!clear(label.rect))
-                for (const Candidate& c : candidates(e.look.place, step)) {
-                    const QRectF r =
-                        textRect(metrics, label.anchor, e.text, c.place, area, c.further, c.along);
-                    if (clear(r)) {
-                        label.rect = r;
-                        break;
-                    }
-                }
+            const QSizeF size = textSize(metrics, e.text);
+            label.rect = textRect(size, label.anchor, e.look.place, area);
+            if (!clear(label.rect, false)) {
+                const std::vector<Candidate> others = candidates(e.look.place, step);
+                [&] {
+                    for (bool strictly : {true, false})
+                        for (const Candidate& c : others) {
+                            const QRectF r =
+                                textRect(size, label.anchor, c.place, area, c.further, c.along);
+                            if (clear(r, strictly)) return void(label.rect = r);
+                        }
+                }();
+            }
             out.labels.push_back(label);
         }
     return out;
@@ -500,7 +524,7 @@ bool FigureLayout::names(const Figure& figure, const PlacedLabel& label,
         working::names(figure.elements[size_t(label.element)].name,
                        figure.elements[size_t(line.element)].name))
         return true;
-    return distance(label.anchor, line.line) <= 1;
+    return through(label.anchor, line.line);
 }
 
 QFont figureFont(QFont base) {
