@@ -19,11 +19,13 @@
 #include "ui/working_pane.h"
 #include "working_property.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -315,6 +317,56 @@ std::vector<Window> windows() {
           {"Command2", {{"p", any}}},
           {"Command3", {{"re3", any}, {"im3", any}}}}},
     };
+}
+
+// The layout of a figure of one or two texts in a 400 by 300 area, with the pane's font.
+FigureLayout layOut(const sb::working::Figure& f) {
+    const QFontMetrics metrics(sb::ui::figureFont(QApplication::font()));
+    return sb::ui::layOutFigure(metrics, QRectF(0, 0, 400, 300), f);
+}
+
+// A text with room all round stands where it asks, on that side of its anchor.
+TEST(FigureLayout, ATextWithRoomStandsWhereItAsks) {
+    using P = sb::working::Place;
+    const struct {
+        P place;
+        int across, up; // -1 left of (above) the anchor, 0 centred on it, 1 right of (below) it
+    } cases[] = {{P::Centre, 0, 0},      {P::Above, 0, -1},      {P::Below, 0, 1},
+                 {P::Left, -1, 0},       {P::Right, 1, 0},       {P::AboveRight, 1, -1},
+                 {P::AboveLeft, -1, -1}, {P::BelowRight, 1, 1},  {P::BelowLeft, -1, 1}};
+    const auto side = [](double from, double to, double centre, double at) {
+        return std::abs(centre - at) < 1 ? 0 : to < at ? -1 : from > at ? 1 : 9;
+    };
+    for (const auto& c : cases) {
+        sb::working::Figure f;
+        f.point("p", -10, -10).point("q", 10, 10);
+        f.label("note", 0, 0, "some words", sb::working::at(c.place));
+        const FigureLayout layout = layOut(f);
+        const PlacedLabel& label = layout.labels.back();
+        EXPECT_EQ(side(label.rect.left(), label.rect.right(), label.rect.center().x(), label.anchor.x()),
+                  c.across) << int(c.place);
+        EXPECT_EQ(side(label.rect.top(), label.rect.bottom(), label.rect.center().y(), label.anchor.y()),
+                  c.up) << int(c.place);
+    }
+}
+
+// A text moves off an earlier text and off a line it does not name, never off its own line.
+TEST(FigureLayout, ATextMovesOffWhatItDoesNotName) {
+    const auto figure = [](const QString& line, const QString& second) {
+        sb::working::Figure f;
+        f.segment(line, 1, -10, 1, 10); // upright, just right of the texts' anchor
+        f.label("side-c", 0, 0, "c = 12", sb::working::at(sb::working::Place::Right));
+        if (!second.isEmpty())
+            f.label("second", 0, 0, second, sb::working::at(sb::working::Place::Right));
+        return f;
+    };
+    const FigureLayout own = layOut(figure("c", {}));
+    EXPECT_GT(own.labels.back().rect.left(), own.labels.back().anchor.x()); // across its own
+    const FigureLayout other = layOut(figure("b", {}));
+    EXPECT_LT(other.labels.back().rect.right(), other.lines.front().line.x1()); // moved left
+    const FigureLayout two = layOut(figure("c", "x = 30°"));
+    EXPECT_FALSE(overlaps(two.labels[0].rect, two.labels[1].rect));
+    EXPECT_TRUE(faults(figure("c", "x = 30°"), two).empty());
 }
 
 // Figures whose texts stood over each other before they were set clear: two equal values
