@@ -331,9 +331,9 @@ TEST(FigureLayout, ATextWithRoomStandsWhereItAsks) {
     const struct {
         P place;
         int across, up; // -1 left of (above) the anchor, 0 centred on it, 1 right of (below) it
-    } cases[] = {{P::Centre, 0, 0},      {P::Above, 0, -1},      {P::Below, 0, 1},
-                 {P::Left, -1, 0},       {P::Right, 1, 0},       {P::AboveRight, 1, -1},
-                 {P::AboveLeft, -1, -1}, {P::BelowRight, 1, 1},  {P::BelowLeft, -1, 1}};
+    } cases[] = {{P::Centre, 0, 0},      {P::Above, 0, -1},     {P::Below, 0, 1},
+                 {P::Left, -1, 0},       {P::Right, 1, 0},      {P::AboveRight, 1, -1},
+                 {P::AboveLeft, -1, -1}, {P::BelowRight, 1, 1}, {P::BelowLeft, -1, 1}};
     const auto side = [](double from, double to, double centre, double at) {
         return std::abs(centre - at) < 1 ? 0 : to < at ? -1 : from > at ? 1 : 9;
     };
@@ -343,10 +343,14 @@ TEST(FigureLayout, ATextWithRoomStandsWhereItAsks) {
         f.label("note", 0, 0, "some words", sb::working::at(c.place));
         const FigureLayout layout = layOut(f);
         const PlacedLabel& label = layout.labels.back();
-        EXPECT_EQ(side(label.rect.left(), label.rect.right(), label.rect.center().x(), label.anchor.x()),
-                  c.across) << int(c.place);
-        EXPECT_EQ(side(label.rect.top(), label.rect.bottom(), label.rect.center().y(), label.anchor.y()),
-                  c.up) << int(c.place);
+        EXPECT_EQ(
+            side(label.rect.left(), label.rect.right(), label.rect.center().x(), label.anchor.x()),
+            c.across)
+            << int(c.place);
+        EXPECT_EQ(
+            side(label.rect.top(), label.rect.bottom(), label.rect.center().y(), label.anchor.y()),
+            c.up)
+            << int(c.place);
     }
 }
 
