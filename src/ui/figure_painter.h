@@ -47,8 +47,9 @@ struct FigureLine {
 // first tries the place it asks for; when that would overlap an earlier text or cross a line
 // it does not name (see working::names), it takes the first clear place around its anchor,
 // the nearest directions first, each also slid along a little, then the same up to four
-// lines of text further out; with none clear it keeps the place it asked for. The axes'
-// texts come first and stay where they are.
+// lines of text further out; a place off the lines through its anchor too comes before one
+// that only names them. With none clear it keeps the place it asked for. The axes' texts
+// come first and stay where they are.
 struct FigureLayout {
     std::vector<PlacedLabel> labels; // in the order they were placed
     std::vector<FigureLine> lines;
