@@ -44,7 +44,8 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "An improper fraction as a mixed number: divide the numerator by the denominator; the "
          "quotient is the whole number, the remainder the new numerator\n"
          "-7 ÷ 2 = -3, remainder -1\n"
-         "Answer: -3 and -1/2"},
+         "Answer: -3 and -1/2\n"
+         "Each part keeps its own sign: -3 and -1/2 is -3 - 1/2 = -7/2, that is minus 3 and 1/2"},
         {"to mixed, no fraction part, denominator as typed",
          mixedWorking("8", "4.4", ImproperToFraction("8", "4.4")),
          "An improper fraction as a mixed number: divide the numerator by the denominator; the "
@@ -84,8 +85,10 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "-1.3 has 1 digit after the decimal point: 3\n"
          "10 to the power 1 is 10, so the digits make 3/10\n"
          "The whole number is the part before the decimal point: -1\n"
-         "The minus sign stands for the whole number and the fraction together\n"
+         "Here the minus sign stands for the whole number and the fraction together: -1.3 is "
+         "-13/10\n"
          "Answer: -1 and 3/10\n"
+         "In the other panels each part keeps its own sign: there -1.3 is typed -1 and -3/10\n"
          "The window does not reduce the fraction\n"
          "The greatest common divisor of 10 and 3 is 1, so 3/10 is in lowest terms already"},
         {"from a decimal without a fraction part",

@@ -51,9 +51,10 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
         {"+ adds the wholes apart", result("1", "1", "2", Operator::Plus, "2", "2", "3"),
          "The exercise: 1 and 1/2 + 2 and 2/3\n"
          "Add the whole numbers and the fractions apart\n"
-         "Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator of b and d\n"
+         "Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common denominator of b and "
+         "d\n"
          "The common denominator of 2 and 3 is C = 6\n"
-         "1 × 6/2 + 2 × 6/3 = 3 + 4 = 7\n"
+         "1 × (6 ÷ 2) + 2 × (6 ÷ 3) = 3 + 4 = 7\n"
          "So 1/2 + 2/3 = 7/6\n"
          "As a mixed number: 7 ÷ 6 = 1, remainder 1\n"
          "The whole numbers: 1 + 2 = 3\n"
@@ -62,9 +63,10 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
         {"+ rounds the wholes' sum", result("1.5", "1", "2", Operator::Plus, "0", "1", "2"),
          "The exercise: 1.5 and 1/2 + 1/2\n"
          "Add the whole numbers and the fractions apart\n"
-         "Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator of b and d\n"
+         "Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common denominator of b and "
+         "d\n"
          "The common denominator of 2 and 2 is C = 2\n"
-         "1 × 2/2 + 1 × 2/2 = 1 + 1 = 2\n"
+         "1 × (2 ÷ 2) + 1 × (2 ÷ 2) = 1 + 1 = 2\n"
          "So 1/2 + 1/2 = 2/2\n"
          "As a mixed number: 2 ÷ 2 = 1, remainder 0\n"
          "The whole numbers: 1.5 + 0 = 1.5\n"
@@ -75,13 +77,17 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
         {"- through improper fractions", result("0", "1", "4", Operator::Minus, "0", "7", "4"),
          "The exercise: 1/4 - 7/4\n"
          "Write each mixed number as an improper fraction, then take them away\n"
-         "Rule: a/b - c/d = (C/b × a - C/d × c)/C, with C the common denominator of b and d\n"
+         "Rule: a/b - c/d = ((C ÷ b) × a - (C ÷ d) × c)/C, with C the common denominator of b and "
+         "d\n"
          "Fraction 1 as an improper fraction: (0 × 4 + 1)/4 = 1/4\n"
          "Fraction 2 as an improper fraction: (0 × 4 + 7)/4 = 7/4\n"
          "The common denominator of 4 and 4 is C = 4\n"
-         "4/4 × 1 - 4/4 × 7 = 1 - 7 = -6\n"
+         "(4 ÷ 4) × 1 - (4 ÷ 4) × 7 = 1 - 7 = -6\n"
          "As a mixed number: -6 ÷ 4 = -1, remainder -2\n"
-         "Answer: -1 and -2/4"},
+         "Answer: -1 and -2/4\n"
+         "In lowest terms: -1 and -2/4 is -1 and -1/2, that is -3/2\n"
+         "In the answer each part keeps its own sign: -1 and -2/4 is -1 - 1/2 = -3/2, that is "
+         "minus 1 and 1/2"},
         {"* reduces", result("0", "2", "3", Operator::Times, "0", "3", "4"),
          "The exercise: 2/3 × 3/4\n"
          "Write each mixed number as an improper fraction, then multiply\n"
@@ -108,10 +114,11 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "Answer: 2"},
         {"= compares the values", result("1", "1", "3", Operator::Equal, "0", "4", "3"),
          "The exercise: 1 and 1/3 = 4/3\n"
-         "Compare the two numbers as decimals: whole number + numerator ÷ denominator\n"
-         "Fraction 1: 1 + 1 ÷ 3 = 1.33333333333333\n"
-         "Fraction 2: 0 + 4 ÷ 3 = 1.33333333333333\n"
-         "1.33333333333333 is equal to 1.33333333333333\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 1 + 1/3 = 4/3\n"
+         "Fraction 2: 0 + 4/3 = 4/3\n"
+         "Both have the denominator 3, so compare the numerators\n"
+         "4 is equal to 4, so 4/3 is equal to 4/3\n"
          "So 1 and 1/3 = 4/3 is True"},
         {"a zero fraction 2 cannot divide", result("0", "2", "3", Operator::Divide, "0", "0", "5"),
          "The window said: \"Fraction 2 Can't be equals to zero \"\n"
@@ -250,9 +257,11 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
          "To reduce a fraction, divide its numerator and its denominator by their greatest "
          "common divisor\n"
          "The greatest common divisor of 4 and -2 is -2\n"
-         "-2 ÷ -2 = 1 and 4 ÷ -2 = -2\n"
+         "-2 ÷ (-2) = 1 and 4 ÷ (-2) = -2\n"
          "The divisor is negative, so both signs change; the value stays the same\n"
-         "Answer: -2/4 = 1/-2",
+         "Answer: -2/4 = 1/-2\n"
+         "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
+         "front: 1/-2 = -1/2",
          3, 1},
         {"3.5", "7",
          "To reduce a fraction, divide its numerator and its denominator by their greatest "
