@@ -314,6 +314,12 @@ void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t
     if (b1 == b2)
         w.say(QStringLiteral("Both have the denominator %1, so compare the numerators")
                   .arg(common.text()));
+    else if (b2 == common.numerator()) // only fraction 1 takes the other's denominator
+        w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1, and %4 has it already")
+                  .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text()));
+    else if (b1 == common.numerator())
+        w.say(QStringLiteral("Over the common denominator %1: %2 has it already, and %3 = %4/%1")
+                  .arg(common.text(), t.exactP.text(), t.exactQ.text(), n2.text()));
     else
         w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1 and %4 = %5/%1")
                   .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text(), n2.text()));
