@@ -286,6 +286,193 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
     }
 }
 
+// A comparison is worked on the exact values: each number as one fraction, both over one
+// denominator, the numerators compared.
+TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
+    expectSteps({
+        {"equal, typed differently", result("2", "4", "6", Operator::Equal, "2", "2", "3"),
+         "The exercise: 2 and 4/6 = 2 and 2/3\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 2 + 4/6 = 8/3\n"
+         "Fraction 2: 2 + 2/3 = 8/3\n"
+         "Both have the denominator 3, so compare the numerators\n"
+         "8 is equal to 8, so 8/3 is equal to 8/3\n"
+         "So 2 and 4/6 = 2 and 2/3 is True"},
+        {"both over a new denominator", result("0", "1", "2", Operator::Less, "0", "2", "3"),
+         "The exercise: 1/2 < 2/3\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 0 + 1/2 = 1/2\n"
+         "Fraction 2: 0 + 2/3 = 2/3\n"
+         "Over the common denominator 6: 1/2 = 3/6 and 2/3 = 4/6\n"
+         "3 is less than 4, so 1/2 is less than 2/3\n"
+         "So 1/2 < 2/3 is True"},
+        {"whole numbers", result("3", "0", "1", Operator::Greater, "2", "4", "2"),
+         "The exercise: 3 and 0/1 > 2 and 4/2\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 3 + 0/1 = 3\n"
+         "Fraction 2: 2 + 4/2 = 4\n"
+         "3 is less than 4\n"
+         "So 3 and 0/1 > 2 and 4/2 is False"},
+        {"decimals typed", result("0.1", "0.2", "1", Operator::Equal, "0", "0.3", "1"),
+         "The exercise: 0.1 and 0.2/1 = 0.3/1\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 0.1 + 0.2 ÷ 1 = 3/10\n"
+         "Fraction 2: 0 + 0.3 ÷ 1 = 3/10\n"
+         "Both have the denominator 10, so compare the numerators\n"
+         "3 is equal to 3, so 3/10 is equal to 3/10\n"
+         "So 0.1 and 0.2/1 = 0.3/1 is True"},
+        {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
+         "The exercise: 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 100000000000000000000 + 1/1 = 100000000000000000001\n"
+         "Fraction 2: 100000000000000000000 + 0/1 = 100000000000000000000\n"
+         "100000000000000000001 is greater than 100000000000000000000\n"
+         "Their decimals agree in the digits the window shows, 1E+20; the values differ "
+         "beyond them\n"
+         "So 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1 is True"},
+    });
+    // beyond the exact fractions the window's decimals decide, and the steps show them
+    const QStringList huge = result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
+    EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
+                              "denominator"));
+    EXPECT_TRUE(huge.last().startsWith("So 9" + QString(99, '0') + " and 1/1 < 1" + QString(99, '0')))
+        << huge.last().toStdString();
+    EXPECT_TRUE(huge.last().endsWith(" is False"));
+}
+
+// Where a whole part meets a fraction of the other sign, the steps say what the number is
+// and what to type for the mixed number a book means; where the signs agree, nothing.
+TEST_F(FractionsWorking, OppositeSignsOfTheParts) {
+    struct Row {
+        const char *s, *m, *d;
+        const char* said; // the lines, or "" for none
+    };
+    const Row rows[] = {
+        {"-2", "1", "3",
+         "In fraction 1 each part keeps its own sign: -2 and 1/3 is -2 + 1/3 = -5/3, not minus 2 "
+         "and 1/3\nFor minus 2 and 1/3, that is -7/3, type -2 and -1/3"},
+        {"2", "-1", "3",
+         "In fraction 1 each part keeps its own sign: 2 and -1/3 is 2 - 1/3 = 5/3, not 2 and "
+         "1/3\nFor 2 and 1/3, that is 7/3, type 2 and 1/3"},
+        {"2", "1", "-3",
+         "In fraction 1 each part keeps its own sign: 2 and 1/-3 is 2 - 1/3 = 5/3, not 2 and "
+         "1/3\nFor 2 and 1/3, that is 7/3, type 2 and -1/-3"},
+        {"-2", "-1", "-3",
+         "In fraction 1 each part keeps its own sign: -2 and -1/-3 is -2 + 1/3 = -5/3, not minus "
+         "2 and 1/3\nFor minus 2 and 1/3, that is -7/3, type -2 and 1/-3"},
+        {"-1", "3", "2",
+         "In fraction 1 each part keeps its own sign: -1 and 3/2 is -1 + 3/2 = 1/2, not minus 1 "
+         "and 3/2\nFor minus 1 and 3/2, that is -5/2, type -1 and -3/2"},
+        {"-2", "-1", "3", ""},
+        {"0", "-1", "3", ""},
+        {"-2", "0", "3", ""},
+        {"2", "1", "3", ""},
+    };
+    for (const Operator op : {Operator::Less, Operator::Minus, Operator::Times}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.s) + " " + row.m + "/" + row.d);
+            const QStringList shown = result(row.s, row.m, row.d, op, "0", "1", "1").lines(false);
+            QStringList said;
+            for (const QString& line : shown)
+                if (line.startsWith("In fraction") || line.startsWith("For ")) said << line;
+            EXPECT_EQ(said.join('\n').toStdString(), row.said);
+        }
+    }
+}
+
+// Answers not in lowest terms, or with a minus sign below, are given in lowest terms too.
+TEST_F(FractionsWorking, AnswersInLowestTerms) {
+    struct Row {
+        Working working;
+        const char* line; // the last line
+    };
+    const Row rows[] = {
+        {result("0", "1", "6", Operator::Plus, "0", "1", "2"),
+         "In lowest terms: 0 and 4/6, that is 2/3"},
+        {result("0", "1", "6", Operator::Plus, "0", "1", "6"),
+         "In lowest terms: 0 and 2/6, that is 1/3"},
+        {result("2", "1", "4", Operator::Plus, "0", "1", "4"),
+         "In lowest terms: 2 and 2/4 is 2 and 1/2, that is 5/2"},
+        {result("0", "1", "2", Operator::Plus, "0", "1", "3"), "Answer: 0 and 5/6"},
+        {result("0", "1", "4", Operator::Minus, "0", "3", "4"),
+         "In lowest terms: 0 and -2/4, that is -1/2"},
+        {result("-1", "1", "2", Operator::Plus, "0", "0", "1"),
+         "In the answer each part keeps its own sign: -1 and 1/2 is -1 + 1/2 = -1/2, not minus 1 "
+         "and 1/2"},
+        {result("0", "2", "3", Operator::Times, "0", "3", "4"), "Answer: 0 and 1/2"},
+        {reductionWorking("0", "5", reduceFraction("0", "5")),
+         "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
+         "is that number, so 0/5 reduces to 0/1"},
+        {reductionWorking("6", "-8", reduceFraction("6", "-8")), "Answer: 6/-8 = -3/4"},
+        {reductionWorking("-6", "-8", reduceFraction("-6", "-8")), "Answer: -6/-8 = 3/4"},
+        {reductionWorking("3", "-1", reduceFraction("3", "-1")), "Answer: 3/-1 = -3/1"},
+        {reductionWorking("-2", "4", reduceFraction("-2", "4")),
+         "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
+         "front: 1/-2 = -1/2"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(row.working.lines(false).last().toStdString(), row.line);
+    }
+}
+
+TEST_F(FractionsWorking, ANegativeCommonDenominatorIsExplained) {
+    struct Row {
+        const char *b, *a; // A and B
+        const char* line;  // the last line
+    };
+    const Row rows[] = {
+        {"4", "6", "Answer: 12"},
+        {"-4", "6",
+         "A × B is negative, so the window's result is negative too; a common denominator is "
+         "taken positive: 12"},
+        {"2", "-4",
+         "A × B is negative, so the window's result is negative too; a common denominator is "
+         "taken positive: 4"},
+        {"-2", "-4",
+         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 4"},
+        {"-3", "-5",
+         "The window's greatest common divisor -1 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 15"},
+        {"3", "5", "Answer: 15"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const CommonDenominator o = makeCommonDenominator(row.b, row.a);
+        EXPECT_EQ(commonDenominatorWorking(row.b, row.a, o).lines(false).last().toStdString(),
+                  row.line);
+    }
+}
+
+// Two equal values stand at one point of the number line: one label names both, and the
+// other is left out so the two do not print over each other.
+TEST_F(FractionsWorking, EqualValuesShareOneLabel) {
+    struct Row {
+        Working working;
+        const char *first, *second;
+    };
+    const Row rows[] = {
+        {result("1", "2", "3", Operator::Equal, "0", "5", "3"), "fraction 1 = fraction 2", ""},
+        {result("0.1", "0.2", "1", Operator::Less, "0", "0.3", "1"), "fraction 1 = fraction 2",
+         ""},
+        {result("0", "1", "2", Operator::Plus, "0", "2", "4"), "fraction 1 = fraction 2", ""},
+        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fraction 1 (greater)",
+         "fraction 2"},
+        {result("0", "1", "2", Operator::Less, "0", "2", "3"), "fraction 1",
+         "fraction 2 (greater)"},
+    };
+    for (const Row& row : rows) {
+        const Figure& f = row.working.figure;
+        SCOPED_TRACE(f.description.toStdString());
+        EXPECT_EQ(f.find("fraction1")->text, row.first);
+        EXPECT_EQ(f.find("fraction2")->text, row.second);
+    }
+    EXPECT_EQ(rows[0].working.figure.description,
+              "Fraction bars of the same length and a number line: 1 and 2/3 is equal to 5/3, so "
+              "1 and 2/3 = 5/3 is True.");
+}
+
 TEST_F(FractionsWorking, TheGuideWorksTheExampleOut) {
     const sb::working::Guide guide = fractionsGuide();
     EXPECT_TRUE(guide.example.lines(false).contains("Answer: 4 and 1/6"));

@@ -78,7 +78,7 @@ Working improperWorking(const QString& whole, const Fraction& f) {
     w.say(QStringLiteral("The denominator stays as it was typed: %1").arg(f.denominator));
     const QString improper = over(f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(improper));
-    sayLowestTerms(w, QStringLiteral("0"), f.numerator, f.denominator);
+    sayLowestTerms(w, QString(), f.numerator, f.denominator);
     w.figure = bars(
         {mixedRow(mixed, t.value, t.denominator),
          {QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second}},

@@ -121,11 +121,13 @@ void sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
     using working::Rational;
     if (numerator.isEmpty()) return;
     const Rational n = Rational::ofText(numerator), d = Rational::ofText(denominator);
-    const Rational fraction = n / d, value = Rational::ofText(whole) + fraction;
+    const Rational wholeValue = whole.isEmpty() ? Rational() : Rational::ofText(whole);
+    const Rational fraction = n / d, value = wholeValue + fraction;
     if (!value.known() || !n.isWhole() || !d.isWhole()) return;
     if (fraction.numerator() == n.numerator() && fraction.denominator() == d.numerator()) return;
-    const QString shown = mixedText(whole, numerator, denominator);
-    if (Rational::ofText(whole).sign() == 0)
+    const QString shown =
+        whole.isEmpty() ? over(numerator, denominator) : mixedText(whole, numerator, denominator);
+    if (wholeValue.sign() == 0)
         w.say(QStringLiteral("In lowest terms: %1, that is %2").arg(shown, value.text()));
     else
         w.say(QStringLiteral("In lowest terms: %1 is %2, that is %3")

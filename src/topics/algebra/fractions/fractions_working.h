@@ -39,7 +39,8 @@ void sayOwnSigns(working::Working& w, const QString& which, const working::Ratio
                  bool typed = true);
 
 // When numerator/denominator is not in lowest terms (or has its minus sign below): the
-// mixed number whole and numerator/denominator in lowest terms, and as one fraction.
+// mixed number whole and numerator/denominator in lowest terms, and as one fraction. An
+// empty whole stands for a fraction alone.
 void sayLowestTerms(working::Working& w, const QString& whole, const QString& numerator,
                     const QString& denominator);
 
