@@ -59,7 +59,8 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "As a mixed number: 7 ÷ 6 = 1, remainder 1\n"
          "The whole numbers: 1 + 2 = 3\n"
          "With the 1 from the fraction: 3 + 1 = 4\n"
-         "Answer: 4 and 1/6"},
+         "Answer: 4 and 1/6\n"
+         "Check with the exact values: 3/2 + 8/3 = 25/6, and 4 and 1/6 is 25/6 too"},
         {"+ rounds the wholes' sum", result("1.5", "1", "2", Operator::Plus, "0", "1", "2"),
          "The exercise: 1.5 and 1/2 + 1/2\n"
          "Add the whole numbers and the fractions apart\n"
@@ -86,8 +87,7 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "As a mixed number: -6 ÷ 4 = -1, remainder -2\n"
          "Answer: -1 and -2/4\n"
          "In lowest terms: -1 and -2/4 is -1 and -1/2, that is -3/2\n"
-         "In the answer each part keeps its own sign: -1 and -2/4 is -1 - 1/2 = -3/2, that is "
-         "minus 1 and 1/2"},
+         "Check with the exact values: 1/4 - 7/4 = -3/2, and -1 and -2/4 is -3/2 too"},
         {"* reduces", result("0", "2", "3", Operator::Times, "0", "3", "4"),
          "The exercise: 2/3 × 3/4\n"
          "Write each mixed number as an improper fraction, then multiply\n"
@@ -98,7 +98,8 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "To reduce 6/12, its greatest common divisor: gcd(12, 6) = 6\n"
          "6 ÷ 6 = 1 and 12 ÷ 6 = 2, so 6/12 = 1/2\n"
          "As a mixed number: 1 ÷ 2 = 0, remainder 1\n"
-         "Answer: 0 and 1/2"},
+         "Answer: 0 and 1/2\n"
+         "Check with the exact values: 2/3 × 3/4 = 1/2, and 0 and 1/2 is 1/2 too"},
         {"/ turns the second upside down", result("0", "1", "2", Operator::Divide, "0", "1", "4"),
          "The exercise: 1/2 ÷ 1/4\n"
          "Write each mixed number as an improper fraction, then divide\n"
@@ -111,7 +112,8 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "4 ÷ 2 = 2 and 2 ÷ 2 = 1, so 4/2 = 2/1\n"
          "As a mixed number: 2 ÷ 1 = 2, remainder 0\n"
          "The fraction part is 0, so only the whole number is left\n"
-         "Answer: 2"},
+         "Answer: 2\n"
+         "Check with the exact values: 1/2 ÷ 1/4 = 2"},
         {"= compares the values", result("1", "1", "3", Operator::Equal, "0", "4", "3"),
          "The exercise: 1 and 1/3 = 4/3\n"
          "Compare the exact values: write each number as one fraction\n"
@@ -327,8 +329,8 @@ TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
          "Fraction 1: 100000000000000000000 + 1/1 = 100000000000000000001\n"
          "Fraction 2: 100000000000000000000 + 0/1 = 100000000000000000000\n"
          "100000000000000000001 is greater than 100000000000000000000\n"
-         "Their decimals agree in the digits the window shows, 1E+20; the values differ "
-         "beyond them\n"
+         "Written with 15 digits both are 100000000000000000000: the values differ beyond the "
+         "digits shown\n"
          "So 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1 is True"},
     });
     // beyond the exact fractions the window's decimals decide, and the steps show them
@@ -380,39 +382,58 @@ TEST_F(FractionsWorking, OppositeSignsOfTheParts) {
     }
 }
 
-// Answers not in lowest terms, or with a minus sign below, are given in lowest terms too.
-TEST_F(FractionsWorking, AnswersInLowestTerms) {
+// Answers not in lowest terms, or with a minus sign below, are given in lowest terms too,
+// and each answer the exact values give is checked on them.
+TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
     struct Row {
         Working working;
-        const char* line; // the last line
+        const char* said; // the lines after the answer
     };
     const Row rows[] = {
         {result("0", "1", "6", Operator::Plus, "0", "1", "2"),
-         "In lowest terms: 0 and 4/6, that is 2/3"},
-        {result("0", "1", "6", Operator::Plus, "0", "1", "6"),
-         "In lowest terms: 0 and 2/6, that is 1/3"},
+         "In lowest terms: 0 and 4/6, that is 2/3\n"
+         "Check with the exact values: 1/6 + 1/2 = 2/3, and 0 and 4/6 is 2/3 too"},
         {result("2", "1", "4", Operator::Plus, "0", "1", "4"),
-         "In lowest terms: 2 and 2/4 is 2 and 1/2, that is 5/2"},
-        {result("0", "1", "2", Operator::Plus, "0", "1", "3"), "Answer: 0 and 5/6"},
+         "In lowest terms: 2 and 2/4 is 2 and 1/2, that is 5/2\n"
+         "Check with the exact values: 9/4 + 1/4 = 5/2, and 2 and 2/4 is 5/2 too"},
+        {result("0", "1", "2", Operator::Plus, "0", "1", "3"),
+         "Check with the exact values: 1/2 + 1/3 = 5/6, and 0 and 5/6 is 5/6 too"},
         {result("0", "1", "4", Operator::Minus, "0", "3", "4"),
-         "In lowest terms: 0 and -2/4, that is -1/2"},
+         "In lowest terms: 0 and -2/4, that is -1/2\n"
+         "Check with the exact values: 1/4 - 3/4 = -1/2, and 0 and -2/4 is -1/2 too"},
         {result("-1", "1", "2", Operator::Plus, "0", "0", "1"),
          "In the answer each part keeps its own sign: -1 and 1/2 is -1 + 1/2 = -1/2, not minus 1 "
-         "and 1/2"},
-        {result("0", "2", "3", Operator::Times, "0", "3", "4"), "Answer: 0 and 1/2"},
+         "and 1/2\n"
+         "Check with the exact values: -1/2 + 0 = -1/2, and -1 and 1/2 is -1/2 too"},
+        {result("0", "1", "2", Operator::Minus, "2", "1", "4"),
+         "In the answer each part keeps its own sign: -1 and -3/4 is -1 - 3/4 = -7/4, that is "
+         "minus 1 and 3/4\n"
+         "Check with the exact values: 1/2 - 9/4 = -7/4, and -1 and -3/4 is -7/4 too"},
+        {result("0", "1", "2", Operator::Divide, "0", "-1", "4"),
+         "Check with the exact values: 1/2 ÷ (-1/4) = -2"},
+        // the window reads 1.5 as 2 for "*": no exact check of a number it did not use
+        {result("0", "1.5", "4", Operator::Times, "0", "1", "1"), ""},
+        // "+" rounds the sum of the whole parts 1.5 and 0 to 2
+        {result("1.5", "1", "2", Operator::Plus, "0", "1", "2"), ""},
         {reductionWorking("0", "5", reduceFraction("0", "5")),
          "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
          "is that number, so 0/5 reduces to 0/1"},
-        {reductionWorking("6", "-8", reduceFraction("6", "-8")), "Answer: 6/-8 = -3/4"},
-        {reductionWorking("-6", "-8", reduceFraction("-6", "-8")), "Answer: -6/-8 = 3/4"},
-        {reductionWorking("3", "-1", reduceFraction("3", "-1")), "Answer: 3/-1 = -3/1"},
         {reductionWorking("-2", "4", reduceFraction("-2", "4")),
          "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
          "front: 1/-2 = -1/2"},
+        {reductionWorking("6", "-8", reduceFraction("6", "-8")), ""}, // -3/4
+        {reductionWorking("-6", "-8", reduceFraction("-6", "-8")), ""}, // 3/4
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        EXPECT_EQ(row.working.lines(false).last().toStdString(), row.line);
+        const QStringList shown = row.working.lines(false);
+        SCOPED_TRACE(shown.join('\n').toStdString());
+        QStringList said;
+        bool after = false;
+        for (const QString& line : shown) {
+            if (after) said << line;
+            after = after || line.startsWith("Answer: ");
+        }
+        EXPECT_EQ(said.join('\n').toStdString(), row.said);
     }
 }
 
@@ -457,7 +478,9 @@ TEST_F(FractionsWorking, EqualValuesShareOneLabel) {
         {result("0.1", "0.2", "1", Operator::Less, "0", "0.3", "1"), "fraction 1 = fraction 2",
          ""},
         {result("0", "1", "2", Operator::Plus, "0", "2", "4"), "fraction 1 = fraction 2", ""},
-        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fraction 1 (greater)",
+        // differ by 1, but drawn at one point
+        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fractions 1 and 2", ""},
+        {result("2", "0", "1", Operator::Greater, "1", "0", "1"), "fraction 1 (greater)",
          "fraction 2"},
         {result("0", "1", "2", Operator::Less, "0", "2", "3"), "fraction 1",
          "fraction 2 (greater)"},

@@ -109,9 +109,9 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(mixed));
     if (!f.numerator.isEmpty()) {
-        sayLowestTerms(w, f.whole, f.numerator, f.denominator);
+        const bool reduced = sayLowestTerms(w, f.whole, f.numerator, f.denominator);
         sayOwnSigns(w, {}, Rational::ofText(f.whole), Rational::ofText(f.numerator),
-                    Rational::ofText(f.denominator), false);
+                    Rational::ofText(f.denominator), false, reduced);
     }
     w.figure =
         bars({{QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second},

@@ -70,11 +70,11 @@ QString exactText(const working::Rational& value) {
 
 void sayOwnSigns(Working& w, const QString& which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,
-                 bool typed) {
+                 bool typed, bool valueSaid) {
     using working::Rational;
     const Rational fraction = numerator / denominator, value = whole + fraction;
     if (!value.known() || whole.sign() == 0 || fraction.sign() == 0) return;
-    if (whole.sign() == fraction.sign() && (typed || whole.sign() > 0)) return;
+    if (whole.sign() == fraction.sign() && (typed || valueSaid || whole.sign() > 0)) return;
     const Rational size = fraction.sign() < 0 ? -fraction : fraction;
     const QString wholeText = exactText(whole), sizeText = size.text();
     const QString typedFraction = exactText(numerator) + u'/' + exactText(denominator);
@@ -116,15 +116,16 @@ void sayOwnSigns(Working& w, const QString& which, const working::Rational& whol
               .arg(magnitude, sizeText, meant.text(), wholeText, other));
 }
 
-void sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
+bool sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
                     const QString& denominator) {
     using working::Rational;
-    if (numerator.isEmpty()) return;
+    if (numerator.isEmpty()) return false;
     const Rational n = Rational::ofText(numerator), d = Rational::ofText(denominator);
     const Rational wholeValue = whole.isEmpty() ? Rational() : Rational::ofText(whole);
     const Rational fraction = n / d, value = wholeValue + fraction;
-    if (!value.known() || !n.isWhole() || !d.isWhole()) return;
-    if (fraction.numerator() == n.numerator() && fraction.denominator() == d.numerator()) return;
+    if (!value.known() || !n.isWhole() || !d.isWhole()) return false;
+    if (fraction.numerator() == n.numerator() && fraction.denominator() == d.numerator())
+        return false;
     const QString shown =
         whole.isEmpty() ? over(numerator, denominator) : mixedText(whole, numerator, denominator);
     if (wholeValue.sign() == 0)
@@ -133,6 +134,7 @@ void sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
         w.say(QStringLiteral("In lowest terms: %1 is %2, that is %3")
                   .arg(shown, QStringLiteral("%1 and %2").arg(whole, fraction.text()),
                        value.text()));
+    return true;
 }
 
 namespace {
@@ -331,13 +333,14 @@ void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t
 
 void compareSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t,
                   const QString& truth) {
-    const QString p = resultText(t.p), q = resultText(t.q);
+    // the window shows no decimal here, so none is written in E-notation
+    const QString p = working::plain(t.p), q = working::plain(t.q);
     if (t.exactP.known() && t.exactQ.known()) {
         exactCompareLines(w, f, t);
         w.detail(QStringLiteral("As decimals: fraction 1 is %1 and fraction 2 is %2").arg(p, q));
         if (p == q && t.exactP != t.exactQ)
-            w.say(QStringLiteral("Their decimals agree in the digits the window shows, %1; the "
-                                 "values differ beyond them")
+            w.say(QStringLiteral("Written with 15 digits both are %1: the values differ beyond "
+                                 "the digits shown")
                       .arg(p));
     } else {
         // a value too large for exact fractions: the decimals the window compared
@@ -348,8 +351,8 @@ void compareSteps(Working& w, Operator op, const TypedFractions& f, const Result
             const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2,
                           d = i == 0 ? f.d1 : f.d2;
             w.say(QStringLiteral("%1: %2 + %3 ÷ %4 = %5")
-                      .arg(FractionName[i], number(s), number(m), number(d),
-                           resultText(values[i])));
+                      .arg(FractionName[i], number(s), number(m), working::factor(numberOf(d)),
+                           working::plain(values[i])));
         }
         w.say(QStringLiteral("%1 is %2 %3%4")
                   .arg(p, relationOf(t), q,
@@ -374,14 +377,16 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
     };
     const QString relation = relationOf(t);
     const bool equal = relation == QStringLiteral("equal to");
-    if (equal) {
-        // two labels at one point would print over each other: one names both
-        marks[0].text = QStringLiteral("fraction 1 = fraction 2");
+    // two labels at one point would print over each other: one names both
+    const bool onePoint = equal || t.p == t.q;
+    if (onePoint) {
+        marks[0].text = equal ? QStringLiteral("fraction 1 = fraction 2")
+                              : QStringLiteral("fractions 1 and 2");
         marks[0].place = Place::Above;
         marks[1].text.clear();
     }
     if (op == Operator::Less || op == Operator::Greater || op == Operator::Equal) {
-        if (!equal)
+        if (!onePoint)
             marks[relation == QStringLiteral("greater than") ? 0 : 1].text +=
                 QStringLiteral(" (greater)");
         return barsAndNumberLine(
@@ -403,6 +408,32 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
                              QStringLiteral("Fraction bars and a number line: %1 %2 %3 = %4, "
                                             "which is %5.")
                                  .arg(first, operatorSign(op), second, result, resultText(value)));
+}
+
+// The answer checked on the exact values typed, when they give it: 3/2 + 8/3 = 25/6, and
+// 4 and 1/6 is 25/6 too. A part typed as a decimal, which the window reads as an integer or
+// rounds, leaves no check: the steps above say where the window's numbers part from it.
+void checkLine(Working& w, Operator op, const ResultTrace& t, const ResultLabels& out) {
+    using working::Rational;
+    const Rational fraction =
+        out.m3.isEmpty() ? Rational() : Rational::ofText(out.m3) / Rational::ofText(out.d3);
+    const Rational answer = Rational::ofText(out.s3) + fraction;
+    const Rational exact = op == Operator::Plus    ? t.exactP + t.exactQ
+                           : op == Operator::Minus ? t.exactP - t.exactQ
+                           : op == Operator::Times ? t.exactP * t.exactQ
+                                                   : t.exactP / t.exactQ;
+    if (!exact.known() || !(answer == exact)) return;
+    const auto bracketed = [](const Rational& r) {
+        return r.sign() < 0 ? u'(' + r.text() + u')' : r.text();
+    };
+    const QString shown = mixedText(out.s3, out.m3, out.d3);
+    if (shown == exact.text())
+        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4")
+                  .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text()));
+    else
+        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4, and %5 is %4 too")
+                  .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text(),
+                       shown));
 }
 
 // Each typed number whose whole part and fraction have opposite signs, with the parts the
@@ -469,11 +500,13 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
         w.say(QStringLiteral("The fraction part is 0, so only the whole number is left"));
     w.say(QStringLiteral("Answer: %1").arg(mixedText(out.s3, out.m3, out.d3)));
     if (!out.m3.isEmpty()) {
-        sayLowestTerms(w, out.s3, out.m3, out.d3);
         using working::Rational;
+        // a reduced answer has its value said already; its signs only when they differ
+        const bool reduced = sayLowestTerms(w, out.s3, out.m3, out.d3);
         sayOwnSigns(w, QStringLiteral("the answer"), Rational::ofText(out.s3),
-                    Rational::ofText(out.m3), Rational::ofText(out.d3), false);
+                    Rational::ofText(out.m3), Rational::ofText(out.d3), false, reduced);
     }
+    checkLine(w, op, o.trace, out);
     w.figure = resultFigure(op, used, o);
     return w;
 }
