@@ -110,8 +110,9 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     w.say(QStringLiteral("Answer: %1").arg(mixed));
     if (!f.numerator.isEmpty()) {
         const bool reduced = sayLowestTerms(w, f.whole, f.numerator, f.denominator);
-        sayOwnSigns(w, {}, Rational::ofText(f.whole), Rational::ofText(f.numerator),
-                    Rational::ofText(f.denominator), false, reduced);
+        // the parts the window divided with: a denominator typed 4.4 is shown so, taken as 4
+        sayOwnSigns(w, {}, Rational(x.whole), Rational(x.numerator), Rational(x.denominator),
+                    false, reduced);
     }
     w.figure =
         bars({{QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second},
