@@ -308,21 +308,6 @@ TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
          "Over the common denominator 6: 1/2 = 3/6 and 2/3 = 4/6\n"
          "3 is less than 4, so 1/2 is less than 2/3\n"
          "So 1/2 < 2/3 is True"},
-        {"whole numbers", result("3", "0", "1", Operator::Greater, "2", "4", "2"),
-         "The exercise: 3 and 0/1 > 2 and 4/2\n"
-         "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 3 + 0/1 = 3\n"
-         "Fraction 2: 2 + 4/2 = 4\n"
-         "3 is less than 4\n"
-         "So 3 and 0/1 > 2 and 4/2 is False"},
-        {"decimals typed", result("0.1", "0.2", "1", Operator::Equal, "0", "0.3", "1"),
-         "The exercise: 0.1 and 0.2/1 = 0.3/1\n"
-         "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 0.1 + 0.2 ÷ 1 = 3/10\n"
-         "Fraction 2: 0 + 0.3 ÷ 1 = 3/10\n"
-         "Both have the denominator 10, so compare the numerators\n"
-         "3 is equal to 3, so 3/10 is equal to 3/10\n"
-         "So 0.1 and 0.2/1 = 0.3/1 is True"},
         {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
          "The exercise: 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1\n"
          "Compare the exact values: write each number as one fraction\n"
@@ -393,11 +378,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
         {result("0", "1", "6", Operator::Plus, "0", "1", "2"),
          "In lowest terms: 0 and 4/6, that is 2/3\n"
          "Check with the exact values: 1/6 + 1/2 = 2/3, and 0 and 4/6 is 2/3 too"},
-        {result("2", "1", "4", Operator::Plus, "0", "1", "4"),
-         "In lowest terms: 2 and 2/4 is 2 and 1/2, that is 5/2\n"
-         "Check with the exact values: 9/4 + 1/4 = 5/2, and 2 and 2/4 is 5/2 too"},
-        {result("0", "1", "2", Operator::Plus, "0", "1", "3"),
-         "Check with the exact values: 1/2 + 1/3 = 5/6, and 0 and 5/6 is 5/6 too"},
         {result("0", "1", "4", Operator::Minus, "0", "3", "4"),
          "In lowest terms: 0 and -2/4, that is -1/2\n"
          "Check with the exact values: 1/4 - 3/4 = -1/2, and 0 and -2/4 is -1/2 too"},
@@ -422,7 +402,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
          "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
          "front: 1/-2 = -1/2"},
         {reductionWorking("6", "-8", reduceFraction("6", "-8")), ""}, // -3/4
-        {reductionWorking("-6", "-8", reduceFraction("-6", "-8")), ""}, // 3/4
     };
     for (const Row& row : rows) {
         const QStringList shown = row.working.lines(false);
@@ -447,9 +426,6 @@ TEST_F(FractionsWorking, ANegativeCommonDenominatorIsExplained) {
         {"-4", "6",
          "A × B is negative, so the window's result is negative too; a common denominator is "
          "taken positive: 12"},
-        {"2", "-4",
-         "A × B is negative, so the window's result is negative too; a common denominator is "
-         "taken positive: 4"},
         {"-2", "-4",
          "The window's greatest common divisor -2 is negative, so its result is negative too; a "
          "common denominator is taken positive: 4"},
@@ -477,7 +453,6 @@ TEST_F(FractionsWorking, EqualValuesShareOneLabel) {
         {result("1", "2", "3", Operator::Equal, "0", "5", "3"), "fraction 1 = fraction 2", ""},
         {result("0.1", "0.2", "1", Operator::Less, "0", "0.3", "1"), "fraction 1 = fraction 2",
          ""},
-        {result("0", "1", "2", Operator::Plus, "0", "2", "4"), "fraction 1 = fraction 2", ""},
         // differ by 1, but drawn at one point
         {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fractions 1 and 2", ""},
         {result("2", "0", "1", Operator::Greater, "1", "0", "1"), "fraction 1 (greater)",
