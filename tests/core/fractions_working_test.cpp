@@ -319,10 +319,12 @@ TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
          "So 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1 is True"},
     });
     // beyond the exact fractions the window's decimals decide, and the steps show them
-    const QStringList huge = result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
+    const QStringList huge =
+        result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
     EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
                               "denominator"));
-    EXPECT_TRUE(huge.last().startsWith("So 9" + QString(99, '0') + " and 1/1 < 1" + QString(99, '0')))
+    EXPECT_TRUE(
+        huge.last().startsWith("So 9" + QString(99, '0') + " and 1/1 < 1" + QString(99, '0')))
         << huge.last().toStdString();
     EXPECT_TRUE(huge.last().endsWith(" is False"));
 }

@@ -133,7 +133,8 @@ Number valueOf(const QString& s, const QString& m, const QString& d, const Texts
 working::Rational exactValueOf(const QString& s, const QString& m, const QString& d,
                                const Texts& t) {
     using working::Rational;
-    return Rational::ofText(s, t.locale) + Rational::ofText(m, t.locale) / Rational::ofText(d, t.locale);
+    return Rational::ofText(s, t.locale) +
+           Rational::ofText(m, t.locale) / Rational::ofText(d, t.locale);
 }
 
 // The comparison is decided on the exact values: the doubles of 1 + 2 / 3 and 0 + 5 / 3

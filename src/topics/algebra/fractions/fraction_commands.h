@@ -75,9 +75,9 @@ struct ResultOutcome {
 
 // The operator's steps from the labels as they were (comparisons write only the truth, the
 // arithmetic operators only the fraction). "<", ">" and "=" compare the exact values typed,
-// so 1 2/3 = 0 5/3 is True although their decimals are computed along different ways. A numerator or denominator whose integer leaves
-// the 32-bit range, or a denominator whose integer is 0 (such as 0.4), raises
-// ArithmeticFault.
+// so 1 2/3 = 0 5/3 is True although their decimals are computed along different ways. A numerator
+// or denominator whose integer leaves the 32-bit range, or a denominator whose integer is 0 (such
+// as 0.4), raises ArithmeticFault.
 ResultOutcome applyOperator(Operator op, const TypedFractions& typed, const ResultLabels& before,
                             const QLocale& locale = QLocale());
 

@@ -155,6 +155,9 @@ QString fractionText(const TypedFractions& f, int which) {
     return which == 0 ? typedMixed(f.s1, f.m1, f.d1) : typedMixed(f.s2, f.m2, f.d2);
 }
 
+// A number after an operator sign: bracketed when it starts with a minus sign ("+ (-1/3)").
+QString term(const QString& text) { return text.startsWith(u'-') ? u'(' + text + u')' : text; }
+
 QString operatorSign(Operator op) {
     static const char16_t* const signs[] = {u"+", u"-", u"×", u"÷", u"<", u">", u"="};
     return QString::fromUtf16(signs[int(op)]);
@@ -179,8 +182,8 @@ void commonLine(Working& w, const ResultTrace& t) {
 
 void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNumber& f) {
     w.say(QStringLiteral("%1 as an improper fraction: (%2 × %3 + %4)/%3 = %5")
-              .arg(FractionName[which], integerText(typed.whole), working::factor(typed.denominator),
-                   working::factor(typed.numerator),
+              .arg(FractionName[which], integerText(typed.whole),
+                   working::factor(typed.denominator), working::factor(typed.numerator),
                    over(integerText(f.numerator), integerText(f.denominator))));
 }
 
@@ -212,11 +215,11 @@ void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const R
     commonLine(w, t);
     const QString c = integerText(t.common);
     w.say(QStringLiteral("%1 × (%2 ÷ %3) + %4 × (%2 ÷ %5) = %6 + %7 = %8")
-              .arg(number(f.m1), c, working::factor(numberOf(f.d1)), working::factor(numberOf(f.m2)),
-                   working::factor(numberOf(f.d2)), resultText(t.term1), working::factor(t.term2),
-                   t.overCommon));
+              .arg(number(f.m1), c, working::factor(numberOf(f.d1)),
+                   working::factor(numberOf(f.m2)), working::factor(numberOf(f.d2)),
+                   resultText(t.term1), working::factor(t.term2), t.overCommon));
     w.say(QStringLiteral("So %1 + %2 = %3")
-              .arg(over(number(f.m1), number(f.d1)), over(number(f.m2), number(f.d2)),
+              .arg(over(number(f.m1), number(f.d1)), term(over(number(f.m2), number(f.d2))),
                    over(t.overCommon, c)));
     mixLines(w, t.overCommon, t.mixed);
     w.say(QStringLiteral("The whole numbers: %1 + %2 = %3")
@@ -287,8 +290,14 @@ QString relationOf(const ResultTrace& t) {
 
 // whole + numerator/denominator with the numbers typed; "÷" where a part is no whole number.
 QString sumText(const QString& s, const QString& m, const QString& d) {
-    const bool whole = std::floor(numberOf(m)) == numberOf(m) && std::floor(numberOf(d)) == numberOf(d);
-    return (whole ? QStringLiteral("%1 + %2/%3") : QStringLiteral("%1 + %2 ÷ %3"))
+    const bool whole =
+        std::floor(numberOf(m)) == numberOf(m) && std::floor(numberOf(d)) == numberOf(d);
+    if (!whole)
+        return QStringLiteral("%1 + %2 ÷ %3")
+            .arg(number(s), working::factor(numberOf(m)), working::factor(numberOf(d)));
+    // a fraction with a minus sign is bracketed, so no "+ -" stands in the sum
+    const bool negative = numberOf(m) < 0 || numberOf(d) < 0;
+    return (negative ? QStringLiteral("%1 + (%2/%3)") : QStringLiteral("%1 + %2/%3"))
         .arg(number(s), number(m), number(d));
 }
 
@@ -300,7 +309,8 @@ void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t
     const Rational values[] = {t.exactP, t.exactQ};
     for (int i = 0; i < 2; ++i) {
         const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
-        w.say(QStringLiteral("%1: %2 = %3").arg(FractionName[i], sumText(s, m, d), values[i].text()));
+        w.say(
+            QStringLiteral("%1: %2 = %3").arg(FractionName[i], sumText(s, m, d), values[i].text()));
     }
     const QString relation = relationOf(t);
     const Rational::Int b1 = t.exactP.denominator(), b2 = t.exactQ.denominator();
@@ -309,7 +319,8 @@ void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t
         return;
     }
     // the least common multiple of the denominators: b1 times what b2 has that b1 lacks
-    const Rational common = Rational::of(b1, 1) * Rational::of(Rational::of(b1, b2).denominator(), 1);
+    const Rational common =
+        Rational::of(b1, 1) * Rational::of(Rational::of(b1, b2).denominator(), 1);
     const Rational n1 = t.exactP * common, n2 = t.exactQ * common;
     if (!n1.known() || !n2.known()) {
         w.say(QStringLiteral("%1 is %2 %3").arg(t.exactP.text(), relation, t.exactQ.text()));
@@ -407,7 +418,8 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
     return barsAndNumberLine(rows, marks,
                              QStringLiteral("Fraction bars and a number line: %1 %2 %3 = %4, "
                                             "which is %5.")
-                                 .arg(first, operatorSign(op), second, result, resultText(value)));
+                                 .arg(first, operatorSign(op), term(second), result,
+                                      resultText(value)));
 }
 
 // The answer checked on the exact values typed, when they give it: 3/2 + 8/3 = 25/6, and
@@ -480,8 +492,10 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
             w.say(QStringLiteral("The whole number box of %1 held no number, so the window set "
                                  "it to 0")
                       .arg(fractionName[i]));
+    const bool compares = op == Operator::Less || op == Operator::Greater || op == Operator::Equal;
     w.say(QStringLiteral("The exercise: %1 %2 %3")
-              .arg(fractionText(used, 0), operatorSign(op), fractionText(used, 1)));
+              .arg(fractionText(used, 0), operatorSign(op),
+                   compares ? fractionText(used, 1) : term(fractionText(used, 1))));
     ownSignLines(w, op, used, o.trace);
     const ResultLabels& out = o.labels;
     switch (op) {
