@@ -24,7 +24,8 @@ using working::Working;
 
 namespace {
 
-QString number(double value) { return resultText(value); }
+// A number of a step: the window shows none of these in E-notation, so no step does.
+QString number(double value) { return working::plain(value); }
 
 // The forms of one value as bars of the same length, above the value on the number line.
 working::Figure bars(const std::vector<BarRow>& rows, double value) {
