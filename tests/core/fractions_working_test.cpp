@@ -418,7 +418,7 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
     }
 }
 
-TEST_F(FractionsWorking, ANegativeCommonDenominatorIsExplained) {
+TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
     struct Row {
         const char *b, *a; // A and B
         const char* line;  // the last line
@@ -435,6 +435,9 @@ TEST_F(FractionsWorking, ANegativeCommonDenominatorIsExplained) {
          "The window's greatest common divisor -1 is negative, so its result is negative too; a "
          "common denominator is taken positive: 15"},
         {"3", "5", "Answer: 15"},
+        {"2.5", "3",
+         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
+         "product as typed"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);

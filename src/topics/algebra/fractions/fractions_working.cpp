@@ -607,7 +607,11 @@ Working commonDenominatorWorking(const QString& b, const QString& a, const Commo
     w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), working::factor(o.gcd), o.c));
     w.say(QStringLiteral("Answer: %1").arg(o.c));
     const double c = numberOf(o.c);
-    if (c < 0) {
+    if (c != std::floor(c))
+        w.say(QStringLiteral("A common denominator is a whole number; %1 is none, because A = %2 "
+                             "entered the product as typed")
+                  .arg(o.c, resultText(o.first)));
+    else if (c < 0) {
         // the window keeps the signs of its numbers; a book's common denominator is positive
         if (o.product < 0)
             w.say(QStringLiteral("A × B is negative, so the window's result is negative too; a "
