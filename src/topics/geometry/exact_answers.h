@@ -58,12 +58,11 @@ inline QString equals(const Rational& exact, double result) {
 }
 
 // A value known to more digits than a double holds, rounded to 15 significant digits as
-// the window writes a number: the digits the window would show if it had no rounding.
-inline QString fifteenDigits(long double value, bool eNotation) {
+// the window writes a number: the number the window would show if it had no rounding.
+inline double fifteenDigits(long double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    const double rounded = std::strtod(buffer, nullptr);
-    return eNotation ? resultText(rounded) : stepNumber(rounded);
+    return std::strtod(buffer, nullptr);
 }
 
 inline long double longValue(const Rational& q) {
@@ -83,7 +82,9 @@ inline ExactAnswer answerOf(const std::optional<QString>& exact, long double val
                             double windowShows) {
     const QString window = resultText(windowShows);
     if (!exact) return {window, {}};
-    const QString digits = fifteenDigits(value, window.contains(u'E'));
+    const double rounded = fifteenDigits(value);
+    // the window's digits, or the exact value's written without E-notation
+    const QString digits = resultText(rounded) == window ? window : stepNumber(rounded);
     if (*exact == window) return {window, {}};
     if (*exact == digits) return {*exact, working::roundingNote(*exact, window)};
     if (digits == window) return {*exact + QStringLiteral(" ≈ ") + window, {}};

@@ -145,7 +145,8 @@ void answerLines(Working& w, const Circle& c, const Rational& typed) {
                : c.found == Diameter ? QStringLiteral("2√(%1 ÷ π)").arg(A)
                                      : QStringLiteral("2√(π × %1)").arg(A);
     }
-    const QString digits = geometry::fifteenDigits(value, window.contains(u'E'));
+    const double rounded = geometry::fifteenDigits(value);
+    const QString digits = resultText(rounded) == window ? window : geometry::stepNumber(rounded);
     w.say(exact ? QStringLiteral("So the %1 is %2 ≈ %3").arg(nameOf(c.found), exact->text, window)
                 : QStringLiteral("So the %1 is %2").arg(nameOf(c.found), window));
     if (digits != window)
@@ -167,7 +168,7 @@ void computation(Working& w, const Circle& c, const Rational& typed) {
     };
     // the value typed, exactly, and the window's number beside it when that is rounded
     const auto exactTyped = geometry::exactText(typed);
-    QString given = resultText(c.value);
+    QString given = n(c.value);
     if (exactTyped && *exactTyped != given) given = *exactTyped + QStringLiteral(" ≈ ") + given;
     w.say(QStringLiteral("%1 = %2").arg(letterOf(c.given), given));
     switch (c.given) {

@@ -183,14 +183,14 @@ struct Sides {
     bool exact;
     QString value(int side) const {
         if (exact) return *geometry::exactText(e[side]);
-        return n(v[side]);
+        return geometry::stepNumber(v[side]);
     }
     QString text(int side) const { return letters[side] + QStringLiteral(" = ") + value(side); }
     QString othersText() const {
-        return exact ? *geometry::exactText(exactOthers) : n(others);
+        return exact ? *geometry::exactText(exactOthers) : geometry::stepNumber(others);
     }
     QString shortfallText() const {
-        return exact ? *geometry::exactText(exactShortfall) : n(shortfall);
+        return exact ? *geometry::exactText(exactShortfall) : geometry::stepNumber(shortfall);
     }
 };
 
