@@ -41,10 +41,11 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
          "Perimeter = 4 × side = 4 × √2 = 4√2 ≈ 5.65685424949238\n"
          "So the perimeter is 4√2 ≈ 5.65685424949238"},
         {SquareSideFromArea, {"6.25"},
-         "Area = side², so side = √Area\nside = √6.25 = 2.5\nSo the side is 2.5"},
+         "Area = side², so side = √Area\nside = √6.25 = 2.5\nSo the side is 2.5\n"
+         "Check: side² = 2.5² = 6.25, the area given"},
         {SquareSideFromArea, {"1/9"},
          "Area = side², so side = √Area\nside = √(1/9) = 1/3\n"
-         "So the side is 1/3 ≈ 0.333333333333333"},
+         "So the side is 1/3 ≈ 0.333333333333333\nCheck: side² = (1/3)² = 1/9, the area given"},
         {SquareAreaFromPerimeter, {"10"},
          "Perimeter = 4 × side, so side = Perimeter ÷ 4\nside = 10 ÷ 4 = 2.5\n"
          "Area = side² = 2.5² = 6.25\nSo the area is 6.25"},
@@ -77,17 +78,19 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
          "Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2\nA + A = 1 + 1 = 2\n"
          "P - (A + A) = 10/3 - 2 = 4/3\nB = 4/3 ÷ 2 = 2/3\n"
          "The window works with B = 0.666666666666667\n"
-         "The window rounds B to 4 decimal places: 0.6667\nSo side B is 0.6667"},
+         "The window rounds B to 4 decimal places: 0.6667\nSo side B is 0.6667\n"
+         "Check with B = 2/3: A + A + B + B = 1 + 1 + 2/3 + 2/3 = 10/3, the perimeter given"},
         {RectangleAreaFromPerimeter, {"1", "10/3"},
          "Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2\nA + A = 1 + 1 = 2\n"
          "P - (A + A) = 10/3 - 2 = 4/3\nB = 4/3 ÷ 2 = 2/3\nArea = A × B = 1 × 2/3 = 2/3\n"
          "So the area is 2/3 ≈ 0.666666666666667"},
         {ParallelogramHeightOrBase, {"4", "10"},
          "Area = base × height, so the one not known = Area ÷ the one known\n10 ÷ 4 = 2.5\n"
-         "So the height (or the base) is 2.5"},
+         "So the height (or the base) is 2.5\nCheck: base × height = 4 × 2.5 = 10, the area given"},
         {ParallelogramHeightOrBase, {"3", "10"},
          "Area = base × height, so the one not known = Area ÷ the one known\n10 ÷ 3 = 10/3\n"
-         "So the height (or the base) is 10/3 ≈ 3.33333333333333"},
+         "So the height (or the base) is 10/3 ≈ 3.33333333333333\n"
+         "Check: base × height = 3 × 10/3 = 10, the area given"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);

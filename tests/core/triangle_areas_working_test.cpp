@@ -48,10 +48,12 @@ TEST(TriangleAreasWorking, StepsOfEachRow) {
         {HeightFromAreaAndBase, {"3", "25"}, false,
          "Area = base × height ÷ 2, so height = (Area + Area) ÷ base\n"
          "Area + Area = 25 + 25 = 50\nheight = 50 ÷ 3 = 50/3\n"
-         "So the height is 50/3 ≈ 16.6666666666667"},
+         "So the height is 50/3 ≈ 16.6666666666667\n"
+         "Check: base × height ÷ 2 = 3 × 50/3 ÷ 2 = 25, the area given"},
         {BaseFromAreaAndHeight, {"1/3", "1/2"}, false,
          "Area = base × height ÷ 2, so base = (Area + Area) ÷ height\n"
-         "Area + Area = 0.5 + 0.5 = 1\nbase = 1 ÷ 1/3 = 3\nSo the base is 3"},
+         "Area + Area = 0.5 + 0.5 = 1\nbase = 1 ÷ 1/3 = 3\nSo the base is 3\n"
+         "Check: base × height ÷ 2 = 3 × 1/3 ÷ 2 = 0.5, the area given"},
         {AreaFromBaseAndHeight, {"2/1/3", "3"}, false,
          "Area = base × height ÷ 2\nbase × height = 7/3 × 3 = 7\nArea = 7 ÷ 2 = 3.5\n"
          "So the area is 3.5"},

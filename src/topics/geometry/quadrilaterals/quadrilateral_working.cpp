@@ -166,6 +166,15 @@ void squareSteps(Working& w, const Answer& a, Values v) {
             side && v.exact ? geometry::answerOf(*side, *a.result)
                             : geometry::ExactAnswer{resultText(*a.result), {}};
         answerLines(w, QStringLiteral("So the side is %1"), answer);
+        // the side put back gives the area or the perimeter typed
+        if (!v.exact || !side || !side->known()) break;
+        const QString sideText = side->r == 1 ? *geometry::exactText(side->q) : side->text();
+        if (a.question == SquareSideFromArea && (*side * *side).q == g && (*side * *side).r == 1)
+            w.say(QStringLiteral("Check: side² = %1² = %2, the area given")
+                      .arg(side->r == 1 ? base(sideText) : u'(' + sideText + u')', G));
+        if (a.question == SquareSideFromPerimeter && side->r == 1 && side->q * Rational(4) == g)
+            w.say(QStringLiteral("Check: 4 × side = 4 × %1 = %2, the perimeter given")
+                      .arg(sideText, G));
     }
     }
 }
@@ -214,6 +223,9 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
                        v.t(B, a.side)));
         if (a.question == RectangleSideFromArea) {
             answerLines(w, QStringLiteral("So side B is %1"), exactAnswer(v, B, result));
+            if (v.exact && A * B == second)
+                w.say(QStringLiteral("Check: A × B = %1 × %2 = %3, the area given")
+                          .arg(At, v.t(B, a.side), St));
             return;
         }
         const Rational sum = B + A, perimeter = sum * Rational(2);
@@ -238,6 +250,9 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
                        v.t(other, result)));
         answerLines(w, QStringLiteral("So the height (or the base) is %1"),
                     exactAnswer(v, other, result));
+        if (v.exact && A * other == second)
+            w.say(QStringLiteral("Check: base × height = %1 × %2 = %3, the area given")
+                      .arg(At, v.t(other, result), St));
         return;
     }
     default: return;
@@ -278,6 +293,10 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
                       .arg(resultText(*a.result)));
         }
         w.say(QStringLiteral("So side B is ") + resultText(*a.result));
+        if (v.exact && A + A + B + B == P)
+            w.say(QStringLiteral("Check with B = %1: A + A + B + B = %2 + %2 + %1 + %1 = %3, the "
+                                 "perimeter given")
+                      .arg(Bt, At, Pt));
         return;
     }
     const Rational area = B * A;

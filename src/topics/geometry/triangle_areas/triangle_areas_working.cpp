@@ -130,6 +130,13 @@ void baseAndHeightSteps(Working& w, const Answer& a, Values v) {
     default: break;
     }
     if (!answer.note.isEmpty()) w.say(answer.note);
+    // the length found put back into the formula gives the area typed
+    if (v.exact && a.question != Question::AreaFromBaseAndHeight &&
+        result * v.typed[0] / Rational(2) == v.typed[1]) {
+        const bool height = a.question == Question::HeightFromAreaAndBase;
+        w.say(QStringLiteral("Check: base × height ÷ 2 = %1 × %2 ÷ 2 = %3, the area given")
+                  .arg(height ? x : quotient, height ? quotient : x, y));
+    }
 }
 
 // The triangle with its top above the middle of the base, the height dashed down to a
