@@ -71,6 +71,12 @@ QString eq(const Values& v, const Rational& ofWritten, double result) {
 
 using geometry::shown;
 
+// "a = 3, b = 4, c = 5"; where the decimal mark is a comma, the three are parted by semicolons
+QString sidesLine() {
+    return QLocale().decimalPoint() == u',' ? QStringLiteral("a = %1; b = %2; c = %3")
+                                            : QStringLiteral("a = %1, b = %2, c = %3");
+}
+
 // ---- base and height
 
 struct BaseAndHeight {
@@ -306,7 +312,7 @@ void perimeterWorking(Working& w, const Answer& a, const Values& values) {
         v.exact ? geometry::answerOf(total, *a.result)
                 : geometry::ExactAnswer{resultText(*a.result), {}};
     w.say(QStringLiteral("Perimeter = a + b + c"));
-    w.say(QStringLiteral("a = %1, b = %2, c = %3")
+    w.say(sidesLine()
               .arg(typedText(v, 0, a), typedText(v, 1, a), typedText(v, 2, a)));
     w.say(QStringLiteral("b + a = %1 + %2%3%4")
               .arg(t(v, v.typed[1], a.given[1]), t(v, v.typed[0], a.given[0]),
@@ -351,7 +357,7 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
 
     w.say(QStringLiteral("Heron's formula: the half perimeter s = (a + b + c) ÷ 2,"));
     w.say(QStringLiteral("then Area = √(s(s - a)(s - b)(s - c))"));
-    w.say(QStringLiteral("a = %1, b = %2, c = %3")
+    w.say(sidesLine()
               .arg(typedText(v, 0, a), typedText(v, 1, a), typedText(v, 2, a)));
     w.say(condition(s));
     w.say(QStringLiteral("s = (%1 + %2 + %3) ÷ 2%4%5 ÷ 2%6%7")
