@@ -122,6 +122,11 @@ TEST(TriangleAreasWorking, HeronExactly) {
           "s(s - a)(s - b)(s - c) = 2.5 × 1.5 × 1.5 × (-0.5) = -2.8125",
           "-2.8125 is below zero, and no number times itself is below zero: there is no area"}},
         {{"5", "2", "2"}, {"2 + 2 = 4, shorter than a = 5 by 1. Side a is too long"}},
+        // the window's rounding takes a flat triangle's product below zero: its message
+        {{"0.3", "0.6", "0.9"},
+         {"only as long as c = 0.9. These sides lie flat", "Area = √0 = 0",
+          "The window rounds at every step, and its product came out a hair below zero instead "
+          "of 0. Below zero has no square root, so it gave its message instead of an area"}},
     };
     for (const Row& row : rows) {
         const std::string steps = stepsOf(solve(HeronArea, read(row.typed)), row.typed);
@@ -130,6 +135,18 @@ TEST(TriangleAreasWorking, HeronExactly) {
             EXPECT_NE(steps.find(line), std::string::npos) << line;
         EXPECT_EQ(steps.find(" x "), std::string::npos); // no letter no step introduced
     }
+}
+
+// Where the decimal mark is a comma, the typed values are read and written with it, and
+// the three sides are parted by semicolons.
+TEST(TriangleAreasWorking, HeronWithADecimalComma) {
+    const EnglishNumbers restoredAfter; // brings the locale before back at the end
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QStringList typed{"0,1", "0,2", "0,3"};
+    const std::string steps = stepsOf(solve(HeronArea, read(typed)), typed);
+    for (const char* line : {"a = 0,1; b = 0,2; c = 0,3", "0,1 + 0,2 = 0,3, only as long as c = 0,3",
+                             "s - c = 0,3 - 0,3 = 0", "The window shows 5,77119491429242E-10"})
+        EXPECT_NE(steps.find(line), std::string::npos) << line << "\n" << steps;
 }
 
 // Whether three sides make a triangle is decided on the values as typed: one third typed

@@ -419,10 +419,10 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
             if (root) w.say(QStringLiteral("Area = √%1 = %2").arg(under, exactRoot));
             // the window rounds at every step, and a flat triangle's product of 0 (or a
             // very thin triangle's, a little above 0) can come out a little below zero
-            w.say(QStringLiteral("The window rounds at every step, and its product came out %1, "
-                                 "a little below zero, which has no square root: so it gave its "
-                                 "message instead of an area")
-                      .arg(geometry::stepNumber(a.products[2])));
+            w.say(QStringLiteral("The window rounds at every step, and its product came out a "
+                                 "hair below zero instead of %1. Below zero has no square root, "
+                                 "so it gave its message instead of an area")
+                      .arg(productText));
         }
     }
     if (a.result) {
