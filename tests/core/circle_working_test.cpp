@@ -25,8 +25,8 @@ std::string stepsOf(Measure given, Measure found, const QString& typed) {
 std::string note(const char* exact, const char* shown) {
     return std::string("The exact value is ") + exact + ". The window shows " + shown +
            ": the computer keeps about 16 digits and rounds at every step, so the last digits "
-           "it shows carry that rounding. Its π, 3.14159265358979, also stops a little below "
-           "the true π, 3.14159265358979323…";
+           "it shows carry that rounding.\nThe window's π, 3.14159265358979, also stops a "
+           "little below the true π, 3.14159265358979323…";
 }
 
 // The steps in a textbook's forms (πr², 2πr), the exact answer beside the window's decimal

@@ -65,7 +65,7 @@ TEST(TriangleAreasWorking, StepsOfEachRow) {
          "Perimeter = a + b + c\na = 1, b = 1, c = 3\nb + a = 1 + 1 = 2\nPerimeter = 2 + 3 = 5\n"
          "So the perimeter is 5\nA triangle needs its two shorter sides together to be longer "
          "than the longest: 1 + 1 = 2, shorter than c = 3 by 1. Side c is too long: the other "
-         "two do not reach across it, so these sides make no triangle. The perimeter is the "
+         "two do not reach across it, so these sides make no triangle\nThe perimeter is the "
          "three sides' total all the same"},
         // s(s - a)(s - b)(s - c) in a textbook's order, every letter introduced before use
         {HeronArea, {"3", "4", "5"}, true,

@@ -34,28 +34,32 @@ QString letterOf(Measure m) {
     return QString::fromLatin1(letters[int(m)]);
 }
 
-// the rule the button uses, as a textbook writes it
+// the rule the button uses, as a textbook writes it, and the window's π (%1)
 QString formula(const Circle& c) {
     using enum Measure;
     switch (c.given) {
     case Radius:
-        return c.found == Area ? QStringLiteral("Area = πr²") : QStringLiteral("Perimeter = 2πr");
+        return c.found == Area ? QStringLiteral("Area = πr², with π = %1")
+                               : QStringLiteral("Perimeter = 2πr, with π = %1");
     case Diameter:
         return c.found == Area ? QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Area = πr²")
+                                                "then Area = πr², with π = %1")
                                : QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Perimeter = 2πr");
+                                                "then Perimeter = 2πr, with π = %1");
     case Area:
         switch (c.found) {
-        case Radius: return QStringLiteral("Area = πr², so r = √(A ÷ π)");
-        case Diameter: return QStringLiteral("Area = πr², so r = √(A ÷ π), and d = 2r");
-        default: return QStringLiteral("Area = πr², so r = √(A ÷ π); then Perimeter = 2πr");
+        case Radius: return QStringLiteral("Area = πr², so r = √(A ÷ π), with π = %1");
+        case Diameter:
+            return QStringLiteral("Area = πr², so r = √(A ÷ π), and d = 2r, with π = %1");
+        default:
+            return QStringLiteral("Area = πr², so r = √(A ÷ π); then Perimeter = 2πr, with π = %1");
         }
     case Perimeter:
         switch (c.found) {
-        case Radius: return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π)");
-        case Diameter: return QStringLiteral("Perimeter = πd, so d = P ÷ π");
-        default: return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π); then Area = πr²");
+        case Radius: return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π), with π = %1");
+        case Diameter: return QStringLiteral("Perimeter = πd, so d = P ÷ π, with π = %1");
+        default:
+            return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π); then Area = πr², with π = %1");
         }
     }
     return {};
@@ -149,10 +153,12 @@ void answerLines(Working& w, const Circle& c, const Rational& typed) {
     const QString digits = resultText(rounded) == window ? window : geometry::stepNumber(rounded);
     w.say(exact ? QStringLiteral("So the %1 is %2 ≈ %3").arg(nameOf(c.found), exact->text, window)
                 : QStringLiteral("So the %1 is %2").arg(nameOf(c.found), window));
-    if (digits != window)
-        w.say(working::roundingNote(form + QStringLiteral(" ≈ ") + digits, window) +
-              QStringLiteral(" Its π, 3.14159265358979, also stops a little below the true π, "
-                             "3.14159265358979323…"));
+    if (digits != window) {
+        w.say(working::roundingNote(QStringLiteral("%1 ≈ %2").arg(form, digits), window));
+        w.say(QStringLiteral("The window's π, %1, also stops a little below the true π, "
+                             "3.14159265358979323…")
+                  .arg(n(angles::pi)));
+    }
 }
 
 using geometry::shown;
@@ -278,7 +284,7 @@ void draw(working::Figure& f, const Circle& c) {
 Working circleWorking(const Circle& c, const QString& typed) {
     Working w;
     const Rational exact = geometry::typedExactly(typed, c.value);
-    w.say(formula(c) + QStringLiteral(", with π = ") + n(angles::pi));
+    w.say(formula(c).arg(n(angles::pi)));
     computation(w, c, exact);
     answerLines(w, c, exact);
     draw(w.figure, c);

@@ -123,7 +123,7 @@ void squareSteps(Working& w, const Answer& a, Values v) {
         break;
     default:
         side = working::Surd{g, 1};
-        w.say(QStringLiteral("side = ") + G);
+        w.say(QStringLiteral("side = %1").arg(G));
     }
     const bool rational = side && side->r == 1;
     const QString S = rational ? v.t(side->q, a.side) : geometry::stepNumber(a.side);
@@ -276,7 +276,7 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
         w.say(QStringLiteral("That leaves nothing for the two sides B: the perimeter %1 is too "
                              "short for the side %2, so no rectangle has these numbers")
                   .arg(Pt, At));
-        w.say(QStringLiteral("A perimeter must be more than A + A = ") + v.t(twice, a.sum));
+        w.say(QStringLiteral("A perimeter must be more than A + A = %1").arg(v.t(twice, a.sum)));
         return;
     }
     const Rational B = left / Rational(2);
@@ -292,7 +292,7 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
             w.say(QStringLiteral("The window rounds B to 4 decimal places: %1")
                       .arg(resultText(*a.result)));
         }
-        w.say(QStringLiteral("So side B is ") + resultText(*a.result));
+        w.say(QStringLiteral("So side B is %1").arg(resultText(*a.result)));
         if (v.exact && A + A + B + B == P)
             w.say(QStringLiteral("Check with B = %1: A + A + B + B = %2 + %2 + %1 + %1 = %3, the "
                                  "perimeter given")
@@ -448,10 +448,9 @@ void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QStri
     if (const auto area = areaOf(a))
         areaLabel(f, (b + offset + offset) / 2 + (b - offset) / 4, h / 2, *area);
     f.description = QStringLiteral("Parallelogram with base %1 and height %2, drawn to scale and "
-                                   "slanted, the height dashed square on the base")
-                        .arg(A, B) +
-                    found(a, QStringLiteral("the other length is")) +
-                    QStringLiteral(". Any slant gives the same base, height and area");
+                                   "slanted, the height dashed square on the base%3. Any slant "
+                                   "gives the same base, height and area")
+                        .arg(A, B, found(a, QStringLiteral("the other length is")));
 }
 
 void drawSides(Figure& f, const Answer& a) {

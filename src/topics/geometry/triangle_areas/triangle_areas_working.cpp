@@ -245,27 +245,26 @@ QString sidesList(const Sides& s) {
 
 // the test three sides must pass to make a triangle, and what it finds for these
 QString condition(const Sides& s) {
-    const QString rule = QStringLiteral("A triangle needs its two shorter sides together to be "
-                                        "longer than the longest: ");
     switch (s.closes) {
     case Closes::Triangle:
-        return rule + QStringLiteral("%1 + %2 = %3, longer than %4 = %5, so these sides make a "
-                                     "triangle")
-                          .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k],
-                               s.value(s.k));
+        return QStringLiteral("A triangle needs its two shorter sides together to be longer than "
+                              "the longest: %1 + %2 = %3, longer than %4 = %5, so these sides "
+                              "make a triangle")
+            .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k));
     case Closes::Flat:
-        return rule + QStringLiteral("%1 + %2 = %3, only as long as %4 = %5. These sides lie flat "
-                                     "along one line, so they make no triangle: only a flat one, "
-                                     "with nothing inside")
-                          .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k],
-                               s.value(s.k));
+        return QStringLiteral("A triangle needs its two shorter sides together to be longer than "
+                              "the longest: %1 + %2 = %3, only as long as %4 = %5. These sides "
+                              "lie flat along one line, so they make no triangle: only a flat "
+                              "one, with nothing inside")
+            .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k));
     case Closes::Apart: break;
     }
-    return rule + QStringLiteral("%1 + %2 = %3, shorter than %4 = %5 by %6. Side %4 is too long: "
-                                 "the other two do not reach across it, so these sides make no "
-                                 "triangle")
-                      .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k),
-                           s.shortfallText());
+    return QStringLiteral("A triangle needs its two shorter sides together to be longer than the "
+                          "longest: %1 + %2 = %3, shorter than %4 = %5 by %6. Side %4 is too "
+                          "long: the other two do not reach across it, so these sides make no "
+                          "triangle")
+        .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k),
+             s.shortfallText());
 }
 
 // The triangle with the three sides, the longest on the base; its height is the one the
@@ -298,9 +297,12 @@ void drawSides(Figure& f, const Sides& s, std::optional<double> area, working::L
     if (area)
         f.label(QStringLiteral("area"), top.x, top.y, QStringLiteral("Area = ") + n(*area),
                 working::at(Place::Above));
-    f.description = QStringLiteral("Triangle with sides %1, drawn to scale on its longest side")
+    f.description = (s.closes == Closes::Flat
+                         ? QStringLiteral("Triangle with sides %1, drawn to scale on its longest "
+                                          "side: flat, the two others lying along it")
+                         : QStringLiteral("Triangle with sides %1, drawn to scale on its longest "
+                                          "side"))
                         .arg(sidesList(s));
-    if (s.closes == Closes::Flat) f.description += QStringLiteral(", flat");
 }
 
 void perimeterWorking(Working& w, const Answer& a, const Values& values) {
@@ -322,9 +324,10 @@ void perimeterWorking(Working& w, const Answer& a, const Values& values) {
                    eq(v, shown(a.first) + shown(a.given[2]), *a.result), t(v, total, *a.result)));
     w.say(QStringLiteral("So the perimeter is %1").arg(answer.text));
     if (!answer.note.isEmpty()) w.say(answer.note);
-    if (s.closes != Closes::Triangle)
-        w.say(condition(s) + QStringLiteral(". The perimeter is the three sides' total all the "
-                                            "same"));
+    if (s.closes != Closes::Triangle) {
+        w.say(condition(s));
+        w.say(QStringLiteral("The perimeter is the three sides' total all the same"));
+    }
     working::Look rim = working::ink(Ink::Main);
     rim.heavy = true;
     drawSides(w.figure, s, std::nullopt, rim);
