@@ -5,6 +5,7 @@
 #include "topics/geometry/triangle_areas/triangle_areas_working.h"
 
 #include "entry/value_entry.h"
+#include "topics/geometry/exact_answers.h"
 #include "figure_geometry.h"
 
 #include <gtest/gtest.h>
@@ -191,6 +192,49 @@ TEST(TriangleAreasWorking, SidesThatDoNotCloseHaveNoArea) {
     EXPECT_EQ(lines[0], "The window said: \"Unreasonable Data!!!.\"");
     EXPECT_TRUE(lines[4].contains("1 + 1 = 2, shorter than b = 3 by 1. Side b is too long"));
     EXPECT_TRUE(lines.contains(triangleGuide().boxes.first()));
+}
+
+// The exact answer beside the window's number, shared by the circle, triangle areas and
+// quadrilateral windows: the window's number alone when it is the exact value however it is
+// written, the fraction or surd beside it when rounded, and the note when its last digits
+// differ from the exact value's.
+TEST(TriangleAreasWorking, ExactAnswerBesideTheWindowsNumber) {
+    const EnglishNumbers english;
+    using sb::working::Rational;
+    struct Row {
+        Rational exact;
+        double window;
+        const char* text;
+        bool note;
+    };
+    const Row rows[] = {
+        {6, 6, "6", false},
+        {Rational::of(50, 3), 50.0 / 3, "50/3 ≈ 16.6666666666667", false},
+        {Rational::of(3, 10), 0.1 + 0.2, "0.3", false}, // the window shows 0.3
+        {Rational::of(1, 10'000'000), 1e-7, "1E-07", false},
+        {0, 5.77119491429242e-10, "0", true},
+        {Rational::of(25, 36), 0.6944444444444451, "25/36 ≈ 0.694444444444444", true},
+        {Rational::of(3, 10), 0.29999999999999, "0.3", true},
+    };
+    for (const Row& row : rows) {
+        const sb::geometry::ExactAnswer answer = sb::geometry::answerOf(row.exact, row.window);
+        EXPECT_EQ(answer.text.toStdString(), row.text);
+        EXPECT_EQ(!answer.note.isEmpty(), row.note) << row.text;
+        if (row.note) EXPECT_TRUE(answer.note.contains(sb::resultText(row.window)));
+    }
+    struct Root {
+        Rational under;
+        const char* text; // "" when it has no simple form
+    };
+    const Root roots[] = {
+        {36, "6"},          {Rational::of(3, 16), "√3/4"}, {Rational::of(63, 16), "3√7/4"},
+        {2, "√2"},          {0, "0"},                      {Rational::of(1, 432), "√3/36"},
+        {Rational::of(1, 9), "1/3"}, {-1, ""},             {Rational::unknown(), ""},
+    };
+    for (const Root& root : roots) {
+        const auto surd = sb::geometry::rootOf(root.under);
+        EXPECT_EQ(surd ? surd->text().toStdString() : std::string(), root.text);
+    }
 }
 
 // Random triangles that close: the triangle's sides are the three typed, its area the area

@@ -93,7 +93,8 @@ inline ExactAnswer answerOf(const std::optional<QString>& exact, long double val
 }
 
 inline ExactAnswer answerOf(const Rational& exact, double windowShows) {
-    if (!exact.known()) return {resultText(windowShows), {}};
+    // the window's number is the exact value, however it writes it ("1E-07" for 0.0000001)
+    if (!exact.known() || shown(windowShows) == exact) return {resultText(windowShows), {}};
     return answerOf(exactText(exact), longValue(exact), windowShows);
 }
 
