@@ -2,6 +2,12 @@
 #include "traffic_working.h"
 
 #include "entry/conversions.h"
+#include "working/exact.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
 
 namespace sb::traffic {
 
@@ -13,14 +19,136 @@ using working::Working;
 
 namespace {
 
+using working::Rational;
+
 QString shown(double value) { return resultText(value); }
 
-// A value as read: "S = 100", or "S = 1/2 = 0.5" where it was typed otherwise.
+// A number of a step computed in doubles: no E-notation unless it is far too large or too
+// small to be written out.
+QString number(double value) {
+    const double size = std::fabs(value);
+    return value == 0 || (size >= 1e-15 && size < 1e21) ? working::plain(value) : shown(value);
+}
+
+bool isFraction(const Rational& r) { return !r.isWhole() && !r.decimalText(); }
+
+// An exact value as a pupil's book writes it: a decimal of at most 15 significant digits, or
+// a fraction in lowest terms; nothing when it has neither short form.
+std::optional<QString> exactText(const Rational& r) {
+    if (!r.known()) return std::nullopt;
+    if (const auto decimal = r.decimalText()) {
+        int significant = 0;
+        bool leading = true;
+        for (const QChar c : *decimal) {
+            if (!c.isDigit()) continue;
+            leading = leading && c == u'0';
+            if (!leading) ++significant;
+        }
+        if (significant <= 15) return *decimal;
+    }
+    const Rational::Int n = r.numerator() < 0 ? -r.numerator() : r.numerator();
+    if (r.denominator() < 1'000'000 && n < Rational::Int(1'000'000'000'000'000)) return r.text();
+    return std::nullopt;
+}
+
+// "= 10/3 ≈ 3.33333333333333" for a fraction with no short decimal, "= 2.5" for a value with
+// one, "≈ 0.142857142857143" where the exact value has no short form.
+QString result(const Rational& r, const QString& fallback) {
+    const auto text = exactText(r);
+    if (!text) return QStringLiteral("≈ %1").arg(fallback);
+    if (isFraction(r)) return QStringLiteral("= %1 ≈ %2").arg(*text, number(r.toDouble()));
+    return QStringLiteral("= %1").arg(*text);
+}
+
+// A typed value exactly, as the value entry reads it.
+Rational exactOf(const Given& given) { return Rational::ofText(given.typed); }
+
+// A value of a step: its exact form where it has a short one, else its decimal.
+QString valueText(const Given& given) {
+    return exactText(exactOf(given)).value_or(number(given.value));
+}
+
+// The superscript digits of a power of ten: "⁻⁶".
+QString superscript(int exponent) {
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString text;
+    for (const QChar c : QString::number(std::abs(exponent))) text += digits[c.digitValue()];
+    return exponent < 0 ? QStringLiteral("⁻") + text : text;
+}
+
+// What the window shows for a result, where the steps wrote it otherwise: the rounding of
+// its last digits, or its power-of-ten form.
+void tellShown(Working& w, const Rational& exact, double answer) {
+    const QString window = shown(answer);
+    if (exact.known() && shown(exact.toDouble()) != window) {
+        const auto text = exactText(exact);
+        const QString exactForm =
+            !text ? QStringLiteral("%1 to 15 digits").arg(number(exact.toDouble()))
+            : isFraction(exact) ? QStringLiteral("%1 ≈ %2").arg(*text, number(exact.toDouble()))
+                                : *text;
+        w.say(working::roundingNote(exactForm, window));
+    } else if (const qsizetype e = window.indexOf(u'E'); e >= 0) {
+        const int exponent = window.sliced(e + 1).toInt();
+        w.say(QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 is %4.")
+                  .arg(window, window.sliced(e + 1), superscript(exponent), number(answer)));
+    }
+}
+
+// A value as read: "S = 100", "S = 3/2 = 1.5", "S = 1/3 ≈ 0.333333333333333", or for a
+// mixed number "T = 2/1/4, that is 2 1/4 = 2.25".
 void tellGiven(Working& w, const QString& letter, const Given& given) {
+    const QString typed = given.typed.trimmed();
     const QString value = shown(given.value);
-    w.say(given.typed.trimmed() == value
-              ? QStringLiteral("%1 = %2").arg(letter, value)
-              : QStringLiteral("%1 = %2 = %3").arg(letter, given.typed.trimmed(), value));
+    const Rational exact = exactOf(given);
+    if (typed == value) {
+        w.say(QStringLiteral("%1 = %2").arg(letter, value));
+    } else if (!exact.known()) {
+        w.say(QStringLiteral("%1 = %2 = %3").arg(letter, typed, value));
+    } else if (typed.count(u'/') == 2) {
+        w.say(QStringLiteral("%1 = %2, that is %3 %4")
+                  .arg(letter, typed, exact.mixedText(), result(exact, value)));
+    } else if (exactText(exact) == typed) {
+        // a fraction typed in lowest terms: its decimal beside it
+        w.say(QStringLiteral("%1 %2").arg(letter, result(exact, value)));
+    } else {
+        w.say(QStringLiteral("%1 = %2 %3").arg(letter, typed, result(exact, value)));
+    }
+}
+
+// A time in hours as hours, minutes and seconds: "3 h 20 min", "about 8 min 34 s" where it
+// is no whole number of seconds; nothing for a whole number of hours, less than a minute, or
+// more hours than a pupil counts.
+std::optional<QString> clockTime(const Rational& hours) {
+    if (!hours.known() || hours.isWhole() || hours < Rational::of(1, 60) || hours > Rational(100000))
+        return std::nullopt;
+    const Rational seconds = hours * Rational(3600);
+    const bool exact = seconds.isWhole();
+    // to the nearest second, a half up
+    const auto total = static_cast<long long>(
+        (seconds.numerator() * 2 + seconds.denominator()) / (seconds.denominator() * 2));
+    const long long h = total / 3600, min = total / 60 % 60, s = total % 60;
+    QStringList parts;
+    if (h > 0) parts << QStringLiteral("%1 h").arg(h);
+    if (min > 0) parts << QStringLiteral("%1 min").arg(min);
+    if (s > 0) parts << QStringLiteral("%1 s").arg(s);
+    const QString text = parts.join(u' ');
+    return exact ? QStringLiteral("= %1").arg(text) : QStringLiteral("≈ %1").arg(text);
+}
+
+// An amount of money to the cent, a half cent up: "2.50".
+QString toTheCent(const Rational& amount) {
+    const Rational cents = amount * Rational(100);
+    const Rational::Int n = cents.numerator(), d = cents.denominator();
+    const Rational::Int rounded = n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
+    return *Rational::of(rounded, 100).decimalText() +
+           (rounded % 100 == 0 ? QLocale().decimalPoint() + QStringLiteral("00")
+            : rounded % 10 == 0 ? QStringLiteral("0")
+                                : QString());
+}
+
+// Whether an exact amount of money has more than whole cents.
+bool finerThanCents(const Rational& amount) {
+    return amount.known() && !(amount * Rational(100)).isWhole();
 }
 
 Look placed(Place place, Ink ink = Ink::Main) { return working::at(place, ink); }
@@ -75,27 +203,39 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
 
 Working motionWorking(Unknown unknown, const Given& first, const Given& second, double answer) {
     Working w;
-    const QString a = shown(first.value), b = shown(second.value), x = shown(answer);
+    const QString a = valueText(first), b = valueText(second);
+    const Rational ea = exactOf(first), eb = exactOf(second);
+    const QString x = number(answer);
+    Rational exact;
     switch (unknown) {
     case Unknown::Time:
-        w.say(QStringLiteral("Distance = speed × time, so the time is T = S / V."));
+        exact = ea / eb;
+        w.say(QStringLiteral("Distance = speed × time, so the time is T = S ÷ V."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("T = %1 / %2 = %3").arg(a, b, x));
+        w.say(QStringLiteral("T = %1 ÷ %2 %3").arg(a, b, result(exact, x)));
+        tellShown(w, exact, answer);
+        if (const auto clock = clockTime(exact))
+            w.say(QStringLiteral("With S in km and V in km per hour, T is in hours: T %1.")
+                      .arg(*clock));
         w.figure = distanceTimeGraph(answer, first.value, second.value);
         break;
     case Unknown::Speed:
-        w.say(QStringLiteral("Distance = speed × time, so the speed is V = S / T."));
+        exact = ea / eb;
+        w.say(QStringLiteral("Distance = speed × time, so the speed is V = S ÷ T."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("T"), second);
-        w.say(QStringLiteral("V = %1 / %2 = %3").arg(a, b, x));
+        w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, result(exact, x)));
+        tellShown(w, exact, answer);
         w.figure = distanceTimeGraph(second.value, first.value, answer);
         break;
     case Unknown::Distance:
+        exact = eb * ea;
         w.say(QStringLiteral("Distance = speed × time: S = V × T."));
         tellGiven(w, QStringLiteral("T"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("S = %1 × %2 = %3").arg(b, a, x));
+        w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, result(exact, x)));
+        tellShown(w, exact, answer);
         w.figure = distanceTimeGraph(first.value, answer, second.value);
         break;
     }
@@ -105,22 +245,40 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
 Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
                      const PriceChange& change) {
     Working w;
-    const QString p = shown(percentage.value), c = shown(cost.value);
-    const QString amount = shown(change.amount.amount);
+    const QString p = valueText(percentage), c = valueText(cost);
+    const Rational ep = exactOf(percentage), ec = exactOf(cost);
+    const Rational product = ep * ec, amount = product / Rational(100);
+    const Rational newPrice = decrease ? ec - amount : ec + amount;
     const QString what = decrease ? QStringLiteral("decrease") : QStringLiteral("increase");
-    w.say(QStringLiteral("The %1 is P percent of the price C: P × C / 100.").arg(what));
+    w.say(QStringLiteral("The %1 is P percent of the price C: P × C ÷ 100.").arg(what));
     tellGiven(w, QStringLiteral("P"), percentage);
     tellGiven(w, QStringLiteral("C"), cost);
-    w.detail(QStringLiteral("P × C = %1 × %2 = %3").arg(p, c, shown(change.amount.product)));
-    w.say(QStringLiteral("The %1 is %2 × %3 / 100 = %4").arg(what, p, c, amount));
+    w.detail(QStringLiteral("P × C = %1 × %2 %3")
+                 .arg(p, c, result(product, number(change.amount.product))));
+    w.say(QStringLiteral("The %1 is %2 × %3 ÷ 100 %4")
+              .arg(what, p, c, result(amount, number(change.amount.amount))));
+    tellShown(w, amount, change.amount.amount);
+    const bool cents = finerThanCents(amount) || finerThanCents(newPrice);
+    if (finerThanCents(amount))
+        w.say(QStringLiteral("To the cent the %1 is %2 $.").arg(what, toTheCent(amount)));
     // the new price is worked from the amount as its label shows it, to 15 digits
     if (change.amountShown != change.amount.amount)
-        w.detail(QStringLiteral("The new price is worked from the %1 as shown, %2.")
+        w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
                      .arg(what, shown(change.amountShown)));
-    w.say(decrease ? QStringLiteral("The new price is C - %1 = %2 - %3 = %4")
-                         .arg(what, c, shown(change.amountShown), shown(change.newPrice))
-                   : QStringLiteral("The new price is %1 + C = %2 + %3 = %4")
-                         .arg(what, shown(change.amountShown), c, shown(change.newPrice)));
+    const QString amountText = exactText(amount).value_or(number(change.amountShown));
+    w.say(decrease ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
+                         .arg(c, amountText, result(newPrice, number(change.newPrice)))
+                   : QStringLiteral("The new price is increase + C = %1 + %2 %3")
+                         .arg(amountText, c, result(newPrice, number(change.newPrice))));
+    tellShown(w, newPrice, change.newPrice);
+    if (finerThanCents(newPrice))
+        w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
+    if (cents)
+        w.say(QStringLiteral("The window does not round to the cent: it shows the numbers it "
+                             "computed."));
+    if (decrease && newPrice.known() && newPrice.sign() == 0)
+        w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
+                             "left to pay."));
     w.figure = priceBars(decrease, percentage.value, cost.value, change);
     return w;
 }
@@ -132,9 +290,11 @@ working::Guide trafficGuide() {
                            "a fraction (1/4) or a mixed number (2/1/4).")
                 .arg(shown(2.5)),
             QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
-                           "other (km, km per hour and hours)."),
+                           "other (km, km per hour and hours). At a speed of 0 nothing moves, so "
+                           "no time would ever cover a distance."),
             QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
-                           "takes at most 100 percent."),
+                           "takes at most 100 percent, since taking off more than the whole price "
+                           "would leave less than nothing to pay."),
         },
         QStringLiteral("S = 100, V = 40, Find T:"),
         motionWorking(Unknown::Time, {QStringLiteral("100"), 100}, {QStringLiteral("40"), 40},
