@@ -276,6 +276,14 @@ std::optional<Rational::Int> wholeRoot(Rational::Int v) {
     return root;
 }
 
+// The superscript digits of a power of ten: "⁻⁶".
+QString superscript(int exponent) {
+    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString text;
+    for (const QChar c : QString::number(std::abs(exponent))) text += digits[c.digitValue()];
+    return exponent < 0 ? QStringLiteral("⁻") + text : text;
+}
+
 // Whether the window's number, as it shows it, is the exact value to 15 digits.
 bool showsExact(double window, double exact) { return shown(window) == shown(exact); }
 
@@ -351,10 +359,20 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     }
 
     // what the window shows, and why its last digits differ where they do
-    auto answerLine = [&](const QString& exactForm, double exactValue) {
+    auto answerLine = [&](const std::optional<QString>& exactForm, double exactValue) {
         w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
-        if (!showsExact(sums.answer(which), exactValue))
-            w.say(working::roundingNote(exactForm, answer));
+        if (exactForm && !showsExact(sums.answer(which), exactValue)) {
+            w.say(working::roundingNote(*exactForm, answer));
+        } else if (const qsizetype e = answer.indexOf(u'E'); e >= 0) {
+            // the window's power-of-ten form, said in words
+            const QString power = answer.sliced(e + 1), written = number(sums.answer(which));
+            w.say(written.contains(u'E')
+                      ? QStringLiteral("The window writes this as %1: E%2 means × 10%3.")
+                            .arg(answer, power, superscript(power.toInt()))
+                      : QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 "
+                                       "is %4.")
+                            .arg(answer, power, superscript(power.toInt()), written));
+        }
     };
 
     const auto mean = exactly ? formOf(exact.mean) : std::nullopt;
@@ -363,7 +381,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                    mean ? result(exact.mean, *mean) : QStringLiteral("= ") + number(sums.mean)));
     if (which == Measure::Mean) {
         if (mean) answerLine(noted(exact.mean, *mean), exact.mean.toDouble());
-        else w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
+        else answerLine(std::nullopt, 0);
         return w;
     }
 
@@ -440,7 +458,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     if (which == Measure::Variance) {
         if (variance) answerLine(noted(exact.variance, *variance), varianceValue);
         else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
-        else w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
+        else answerLine(std::nullopt, 0);
         return w;
     }
 

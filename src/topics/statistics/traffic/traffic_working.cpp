@@ -88,9 +88,12 @@ void tellShown(Working& w, const Rational& exact, double answer) {
                                 : *text;
         w.say(working::roundingNote(exactForm, window));
     } else if (const qsizetype e = window.indexOf(u'E'); e >= 0) {
-        const int exponent = window.sliced(e + 1).toInt();
-        w.say(QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 is %4.")
-                  .arg(window, window.sliced(e + 1), superscript(exponent), number(answer)));
+        const QString power = window.sliced(e + 1), written = number(answer);
+        w.say(written.contains(u'E')
+                  ? QStringLiteral("The window writes this as %1: E%2 means × 10%3.")
+                        .arg(window, power, superscript(power.toInt()))
+                  : QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 is %4.")
+                        .arg(window, power, superscript(power.toInt()), written));
     }
 }
 
