@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "topics/statistics/dispersion/statistics_exact.h"
 #include "topics/statistics/dispersion/statistics_working.h"
 
 #include "entry/conversions.h"
@@ -84,6 +85,25 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
         const Built b = build(row.numbers, row.weights, row.which);
         EXPECT_EQ(b.working.lines(true).join(u'\n').toStdString(),
                   row.lines.join(u'\n').toStdString());
+    }
+}
+
+// The figure's labels write the exact mean and spread to 15 digits, not the window's rounding.
+TEST_F(StatisticsWorking, FigureLabelsWriteExactValues) {
+    const struct {
+        const char* numbers;
+        Measure which;
+        const char *mean, *sigma;
+    } rows[] = {
+        {"12/7 0.03", Measure::Mean, "mean 0.872142857142857", nullptr},
+        {"1.4 11/8", Measure::Variance, "mean 1.3875", "σ² = 0.00015625, σ = 0.0125"},
+        {"2 4 4 4 5 5 7 9", Measure::Deviation, "mean 5", "σ = 2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.numbers);
+        const auto f = build(row.numbers, {}, row.which).working.figure;
+        EXPECT_EQ(f.find("mean-label")->text, QString::fromUtf8(row.mean));
+        if (row.sigma) EXPECT_EQ(f.find("sigma")->text, QString::fromUtf8(row.sigma));
     }
 }
 
@@ -305,6 +325,92 @@ double barTotal(const sb::working::Figure& f) {
     return sum;
 }
 
+// The exact sums of a list worked the plain way, one fraction added to the next.
+struct PlainSums {
+    sb::working::Rational weightSum, valueSum, squareSum;
+};
+PlainSums plainSums(const QString& numbers, const QString& weights) {
+    using sb::working::Rational;
+    const QStringList a = numbers.split(u' '), w = weights.split(u' ', Qt::SkipEmptyParts);
+    PlainSums s;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const Rational weight = w.isEmpty() ? Rational(1) : Rational::ofText(w[i]);
+        s.weightSum = s.weightSum + weight;
+        s.valueSum = s.valueSum + weight * Rational::ofText(a[i]);
+    }
+    const Rational mean = s.valueSum / s.weightSum;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const Rational d = Rational::ofText(a[i]) - mean;
+        s.squareSum = s.squareSum + (w.isEmpty() ? Rational(1) : Rational::ofText(w[i])) * d * d;
+    }
+    return s;
+}
+sb::working::Rational plainMean(const QString& numbers, const QString& weights) {
+    const PlainSums s = plainSums(numbers, weights);
+    return s.valueSum / s.weightSum;
+}
+
+// The exact sums over common denominators agree with the plain way, for decimals, fractions
+// and mixed numbers with and without weights, in a locale with a decimal comma too; a list
+// whose sums outgrow 128 bits has none.
+TEST_F(StatisticsWorking, ExactSumsOfTheTypedLists) {
+    using sb::working::Rational;
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> kind(0, 4), small(-99, 99), positive(1, 16);
+    int compared = 0;
+    for (const char* locale : {"en_US", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        const auto element = [&] {
+            switch (kind(random)) {
+            case 0: return QString::number(small(random));
+            case 1: return QLocale().toString(small(random) / 8.0);
+            case 2: return QStringLiteral("%1/%2").arg(small(random)).arg(positive(random));
+            case 3:
+                return QStringLiteral("%1/%2/%3")
+                    .arg(small(random))
+                    .arg(small(random))
+                    .arg(positive(random));
+            default: return QLocale().toString(small(random) / 100.0);
+            }
+        };
+        for (int round = 0; round < 300; ++round) {
+            QStringList numbers, weights;
+            const int n = std::uniform_int_distribution<int>(1, 40)(random);
+            for (int i = 0; i < n; ++i) numbers << element();
+            if (round % 2)
+                for (int i = 0; i < n; ++i) weights << QString::number(positive(random)) + u'/' + QString::number(positive(random));
+            const QString a = numbers.join(u' '), w = weights.join(u' ');
+            SCOPED_TRACE((a + u'|' + w).toStdString());
+            const auto checked = st::checklists(a, w, sb::NumberMarks(QLocale()));
+            ASSERT_FALSE(checked.refusal);
+            const st::ExactSums exact = st::exactSums(checked.lists);
+            const PlainSums plain = plainSums(a, w);
+            if (!plain.squareSum.known()) continue; // beyond 128 bits the plain way too
+            ++compared;
+            EXPECT_EQ(exact.weightSum, plain.weightSum);
+            EXPECT_EQ(exact.valueSum, plain.valueSum);
+            EXPECT_EQ(exact.mean, plain.valueSum / plain.weightSum);
+            EXPECT_EQ(exact.squareSum, plain.squareSum);
+            EXPECT_EQ(exact.variance, plain.squareSum / plain.weightSum);
+            ASSERT_EQ(exact.values.size(), std::size_t(std::min(n, 20)));
+            for (std::size_t i = 0; i < exact.values.size(); ++i)
+                EXPECT_EQ(exact.values[i], Rational::ofText(numbers[qsizetype(i)]));
+        }
+    }
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    EXPECT_GT(compared, 500);
+    // a thousand different prime denominators: no common denominator fits in 128 bits
+    QString primes;
+    for (int p = 3, found = 0; found < 1000; p += 2) {
+        bool prime = true;
+        for (int q = 3; q * q <= p && prime; q += 2) prime = p % q != 0;
+        if (prime) primes += QStringLiteral("1/%1 ").arg(p), ++found;
+    }
+    primes.chop(1);
+    const auto checked = st::checklists(primes, {}, sb::NumberMarks(QLocale()));
+    EXPECT_FALSE(st::exactSums(checked.lists).mean.known());
+}
+
 // Over random lists: the bars add up to the total weight, the mean is marked where the
 // answer is, and the band reaches from mean - sigma to mean + sigma.
 TEST_F(StatisticsWorking, FiguresOverRandomLists) {
@@ -329,7 +435,10 @@ TEST_F(StatisticsWorking, FiguresOverRandomLists) {
             EXPECT_NEAR(barTotal(f), b.sums.weightSum, 1e-9 * b.sums.weightSum);
             ASSERT_TRUE(f.find("mean"));
             EXPECT_EQ(f.find("mean")->numbers, (std::vector<double>{b.sums.mean, 0}));
-            EXPECT_EQ(f.find("mean-label")->text, "mean " + sb::resultText(b.sums.mean));
+            // the label writes the exact mean to 15 digits, never the window's rounding
+            EXPECT_EQ(f.find("mean-label")->text,
+                      "mean " + sb::resultText(plainMean(numbers, weighted ? weights : QString())
+                                                   .toDouble()));
             const auto* sd = f.find("sd");
             ASSERT_EQ(sd != nullptr, which != Measure::Mean);
             if (sd) {

@@ -151,6 +151,24 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
     }
 }
 
+// The figure's labels write the exact new price and change, not the window's rounding.
+TEST_F(TrafficWorking, FigureLabelsWriteExactValues) {
+    const struct {
+        char command;
+        const char *percentage, *cost, *after, *change;
+    } rows[] = {
+        {'-', "99", "0.8", "after 0.008 $", "0.792 $ less (99 %)"},
+        {'-', "25", "80", "after 60 $", "20 $ less (25 %)"},
+        {'+', "12.5", "19.99", "after 22.48875 $", "2.49875 $ more (12.5 %)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.after);
+        const auto f = worked(row.command, row.percentage, row.cost).figure;
+        EXPECT_EQ(f.find("after")->text, QString::fromUtf8(row.after));
+        EXPECT_EQ(f.find("change")->text, QString::fromUtf8(row.change));
+    }
+}
+
 // Over random typed values: every computation a step states with "=" holds in exact
 // arithmetic, a clock time given with "=" is the exact time, and money to the cent lies
 // within half a cent of the exact amount.

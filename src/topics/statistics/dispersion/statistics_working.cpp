@@ -133,11 +133,13 @@ QString sigmaText(Measure which, double sigma, double variance) {
 
 } // namespace
 
-Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
+Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
+                        const FigureLabels& labels) {
     Figure f = Figure::chart(QStringLiteral("value"), lists.weights.empty()
                                                            ? QStringLiteral("count")
                                                            : QStringLiteral("weight"));
     const double mean = sums.mean;
+    const QString meanText = shown(labels.mean.value_or(mean));
 
     const auto values = distinctValues(lists, mostBarsByValue);
     const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty())
@@ -154,15 +156,17 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     const double sigma = which == Measure::Mean ? 0 : sums.deviation.value_or(0);
     const bool banded =
         which != Measure::Mean && sums.deviation && finite({mean - sigma, mean + sigma, 2 * sigma});
+    const double sigmaLabel = labels.sigma.value_or(sigma);
+    const double varianceLabel = labels.variance.value_or(sums.variance);
     if (banded) left = std::min(left, mean - sigma), right = std::max(right, mean + sigma);
     const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.15;
     drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
     if (!drawable) {
-        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + shown(mean),
+        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + meanText,
                 working::at(Place::Below, Ink::Second));
         f.note = QStringLiteral("The values lie too far apart, or weigh too much, to be drawn "
                                 "to scale; only the mean is marked.");
-        f.description = QStringLiteral("The mean %1 on a number line.").arg(shown(mean));
+        f.description = QStringLiteral("The mean %1 on a number line.").arg(meanText);
         return f;
     }
     f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
@@ -178,7 +182,7 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
         f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
         // inside the band's far corner, clear of the mean's line and label
         f.label(QStringLiteral("sigma"), mean + sigma, reach,
-                sigmaText(which, sigma, sums.variance),
+                sigmaText(which, sigmaLabel, varianceLabel),
                 working::at(reach > 0 ? Place::BelowLeft : Place::AboveLeft));
     }
     // heights are written on the bars while there is room for them
@@ -191,13 +195,13 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     }
     f.segment(QStringLiteral("mean-line"), mean, 0, mean, reach, working::dashed(Ink::Second));
     f.point(QStringLiteral("mean"), mean, 0, {}, working::ink(Ink::Second));
-    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + shown(mean),
+    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + meanText,
             working::at(reach > 0 ? Place::Above : Place::Below));
 
-    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(shown(mean));
+    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(meanText);
     if (banded)
         f.description += QStringLiteral(" The band from mean - σ to mean + σ is hatched, %1.")
-                             .arg(sigmaText(which, sigma, sums.variance));
+                             .arg(sigmaText(which, sigmaLabel, varianceLabel));
     return f;
 }
 
@@ -294,8 +298,15 @@ const QString measureNames[] = {QStringLiteral("mean"), QStringLiteral("variance
 
 Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     Working w;
-    w.figure = statisticsFigure(which, lists, sums);
     const ExactSums exact = exactSums(lists);
+    FigureLabels labels;
+    if (exact.mean.known()) labels.mean = exact.mean.toDouble();
+    if (exact.variance.known() && exact.variance.sign() >= 0) {
+        labels.variance = exact.variance.toDouble();
+        labels.sigma = double(std::sqrt(static_cast<long double>(exact.variance.numerator()) /
+                                        static_cast<long double>(exact.variance.denominator())));
+    }
+    w.figure = statisticsFigure(which, lists, sums, labels);
     const bool weighted = !lists.weights.empty();
     const std::size_t n = lists.numbers.size();
     // short lists show every term of their sums; one value is its own sum
@@ -319,7 +330,10 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         return exactly ? *exactText(exact.weights[i]) : number(lists.weights[i]);
     };
     const QString sumText = exactly ? *valueSum : number(sums.valueSum);
-    const QString weightText = exactly ? *weightSum : number(sums.weightSum);
+    // weights that add up to exactly 0 are told so, whatever their sum in doubles
+    const bool noWeight = exact.weightSum.known() && exact.weightSum.sign() == 0;
+    const QString weightText =
+        exactly ? *weightSum : noWeight ? QStringLiteral("0") : number(sums.weightSum);
 
     if (weighted) {
         w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
@@ -349,7 +363,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     }
     // weights that add up to 0 but for the rounding of their sum: the window divided by
     // what the rounding left
-    if (exact.weightSum.known() && exact.weightSum.sign() == 0) {
+    if (noWeight) {
         w.say(QStringLiteral("The weights add up to exactly 0, so the mean has no value: "
                              "nothing can be divided by 0."));
         w.say(QStringLiteral("The window adds the weights with rounding, gets %1 and divides by "

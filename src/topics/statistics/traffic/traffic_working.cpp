@@ -176,7 +176,10 @@ Figure distanceTimeGraph(double t, double s, double v) {
 }
 
 // The price before and after as two bars, the change between them as an arrow.
-Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
+// The labels write the new price and the change as the exact values to 15 digits, where
+// known, so they never show the rounding of the window's last digits.
+Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
+                 const QString& newPrice, const QString& amount) {
     Figure f = Figure::chart(QString(), QStringLiteral("price $"));
     f.xTicks = false;
     Look bar = working::filled(Ink::Main);
@@ -186,19 +189,19 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
     bar.ink = Ink::Second;
     bar.hatched = true;
     f.bar(QStringLiteral("after"), 1.6, 0, 0.8, change.newPrice, bar);
-    f.elements.back().text = QStringLiteral("after %1 $").arg(shown(change.newPrice));
+    f.elements.back().text = QStringLiteral("after %1 $").arg(newPrice);
     // the change beside the new price, from the old price's level
     f.segment(QStringLiteral("level"), 0.6, c, 2.7, c, working::dashed());
     const QString told =
         QStringLiteral("%1 $ %2 (%3 %)")
-            .arg(shown(change.amountShown), decrease ? u"less" : u"more", shown(p));
+            .arg(amount, decrease ? u"less" : u"more", shown(p));
     f.arrow(QStringLiteral("change"), 2.6, c, 2.6, change.newPrice,
             placed(Place::Right, Ink::Third));
     f.elements.back().text = told;
     f.description = QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
                                    "the change is %5 $.")
                         .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p),
-                             shown(change.newPrice), shown(change.amountShown));
+                             newPrice, amount);
     return f;
 }
 
@@ -282,7 +285,10 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (decrease && newPrice.known() && newPrice.sign() == 0)
         w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
                              "left to pay."));
-    w.figure = priceBars(decrease, percentage.value, cost.value, change);
+    w.figure = priceBars(
+        decrease, percentage.value, cost.value, change,
+        shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
+        shown(amount.known() ? amount.toDouble() : change.amountShown));
     return w;
 }
 
