@@ -170,7 +170,8 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
          {"12/7 + 0.03 = 1221/700", "Mean = 1221/700 ÷ 2 = 1221/1400 ≈ 0.872142857142857",
           "The mean is 0.872142857142855",
           "The exact value is 1221/1400 ≈ 0.872142857142857. The window shows "
-          "0.872142857142855" + note}},
+          "0.872142857142855" +
+              note}},
         // weights that add up to exactly 0: the window divided by its rounding
         {"1 2 3",
          "0.1 0.2 -0.3",
@@ -194,9 +195,16 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
           "The variance is 6.66666666666667E-07",
           "The window writes this as 6.66666666666667E-07: E-07 means × 10⁻⁷, so "
           "6.66666666666667E-07 is 0.000000666666666666667."}},
-        {"2.5 3.5", "", Measure::Deviation, {"Variance = 0.5 ÷ 2 = 0.25", "Standard deviation σ = √0.25 = 0.5"}},
+        {"2.5 3.5",
+         "",
+         Measure::Deviation,
+         {"Variance = 0.5 ÷ 2 = 0.25", "Standard deviation σ = √0.25 = 0.5"}},
         // one value is its own sum
-        {"5", "", Measure::Deviation, {"Sum of the 1 value: 5", "Standard deviation σ = √0 = 0"}, {"5 = 5"}},
+        {"5",
+         "",
+         Measure::Deviation,
+         {"Sum of the 1 value: 5", "Standard deviation σ = √0 = 0"},
+         {"5 = 5"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.numbers) + " | " + row.weights);
@@ -224,8 +232,8 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
         text.remove(u'(').remove(u')');
         return Rational::ofText(text, QLocale());
     };
-    static const QRegularExpression rowPattern(QStringLiteral(
-        R"(^(\S+) - (\S+) = (\S+); squared(?: × (\S+))?: (\S+)$)"));
+    static const QRegularExpression rowPattern(
+        QStringLiteral(R"(^(\S+) - (\S+) = (\S+); squared(?: × (\S+))?: (\S+)$)"));
     static const QRegularExpression quotient(
         QStringLiteral(R"(^(?:Mean|Variance) = (\S+) ÷ (\S+) = ([^ ≈]+)(?: ≈ .*)?$)"));
     std::mt19937 random(11);
@@ -378,7 +386,9 @@ TEST_F(StatisticsWorking, ExactSumsOfTheTypedLists) {
             const int n = std::uniform_int_distribution<int>(1, 40)(random);
             for (int i = 0; i < n; ++i) numbers << element();
             if (round % 2)
-                for (int i = 0; i < n; ++i) weights << QString::number(positive(random)) + u'/' + QString::number(positive(random));
+                for (int i = 0; i < n; ++i)
+                    weights << QString::number(positive(random)) + u'/' +
+                                   QString::number(positive(random));
             const QString a = numbers.join(u' '), w = weights.join(u' ');
             SCOPED_TRACE((a + u'|' + w).toStdString());
             const auto checked = st::checklists(a, w, sb::NumberMarks(QLocale()));
@@ -437,8 +447,8 @@ TEST_F(StatisticsWorking, FiguresOverRandomLists) {
             EXPECT_EQ(f.find("mean")->numbers, (std::vector<double>{b.sums.mean, 0}));
             // the label writes the exact mean to 15 digits, never the window's rounding
             EXPECT_EQ(f.find("mean-label")->text,
-                      "mean " + sb::resultText(plainMean(numbers, weighted ? weights : QString())
-                                                   .toDouble()));
+                      "mean " + sb::resultText(
+                                    plainMean(numbers, weighted ? weights : QString()).toDouble()));
             const auto* sd = f.find("sd");
             ASSERT_EQ(sd != nullptr, which != Measure::Mean);
             if (sd) {

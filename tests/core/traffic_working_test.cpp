@@ -94,10 +94,14 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
         QStringList absent = {};
     };
     const Row rows[] = {
-        {'T', "10", "3",
+        {'T',
+         "10",
+         "3",
          {"T = 10 ÷ 3 = 10/3 ≈ 3.33333333333333",
           "With S in km and V in km per hour, T is in hours: T = 3 h 20 min."}},
-        {'T', "1", "7",
+        {'T',
+         "1",
+         "7",
          {"T = 1 ÷ 7 = 1/7 ≈ 0.142857142857143",
           "With S in km and V in km per hour, T is in hours: T ≈ 8 min 34 s."}},
         {'T', "5", "4", {"T = 5 ÷ 4 = 1.25", "T is in hours: T = 1 h 15 min."}},
@@ -106,7 +110,9 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
         {'T', "160", "80", {"T = 160 ÷ 80 = 2"}, {"T is in hours"}},
         {'T', "7", "3600", {"T = 7 ÷ 3600 = 7/3600 ≈ 0.00194444444444444"}, {"T is in hours"}},
         // the window's power-of-ten form said in words
-        {'T', "0.001", "500",
+        {'T',
+         "0.001",
+         "500",
          {"T = 0.001 ÷ 500 = 0.000002",
           "The window writes this as 2E-06: E-06 means × 10⁻⁶, so 2E-06 is 0.000002."}},
         {'V', "1/3", "2", {"S = 1/3 ≈ 0.333333333333333", "V = 1/3 ÷ 2 = 1/6 ≈ 0.166666666666667"}},
@@ -114,23 +120,31 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
         {'S', "2/1/4", "60", {"T = 2/1/4, that is 2 1/4 = 2.25", "S = 60 × 2.25 = 135"}},
         {'S', "1/3", "3", {"S = 3 × 1/3 = 1"}, {"The exact value"}},
         // money to the cent, and the window's own numbers
-        {'-', "12.5", "19.99",
+        {'-',
+         "12.5",
+         "19.99",
          {"The decrease is 12.5 × 19.99 ÷ 100 = 2.49875", "To the cent the decrease is 2.50 $.",
           "The new price is C - decrease = 19.99 - 2.49875 = 17.49125",
           "To the cent the new price is 17.49 $.",
           "The window does not round to the cent: it shows the numbers it computed."}},
-        {'+', "12.5", "19.99",
+        {'+',
+         "12.5",
+         "19.99",
          {"The new price is increase + C = 2.49875 + 19.99 = 22.48875",
           "To the cent the new price is 22.49 $."}},
         {'+', "150", "80", {"The new price is increase + C = 120 + 80 = 200"}, {"To the cent"}},
         // the window's last digits carry rounding: the exact value, once
-        {'-', "99", "0.8",
+        {'-',
+         "99",
+         "0.8",
          {"The new price is C - decrease = 0.8 - 0.792 = 0.008",
           "The exact value is 0.008. The window shows 0.00800000000000001: the computer keeps "
           "about 16 digits and rounds at every step, so the last digits it shows carry that "
           "rounding.",
           "To the cent the new price is 0.01 $."}},
-        {'-', "100", "80",
+        {'-',
+         "100",
+         "80",
          {"The new price is C - decrease = 80 - 80 = 0",
           "A decrease of 100 percent takes the whole price off: nothing is left to pay."}},
     };
@@ -179,7 +193,8 @@ TEST_F(TrafficWorking, EveryExactStepHolds) {
         QStringLiteral(R"((\S+) ([÷×+-]) (\S+)( ÷ 100)? = ([^ ≈]+)(?: ≈ \S+)?\.?$)"));
     static const QRegularExpression clock(
         QStringLiteral(R"(T = (?:(\d+) h)? ?(?:(\d+) min)? ?(?:(\d+) s)?\.$)"));
-    static const QRegularExpression cent(QStringLiteral(R"(^To the cent the (\S+ ?\S*) is (\S+) \$\.$)"));
+    static const QRegularExpression cent(
+        QStringLiteral(R"(^To the cent the (\S+ ?\S*) is (\S+) \$\.$)"));
     std::mt19937 random(23);
     std::uniform_int_distribution<int> kind(0, 3), whole(1, 400), small(1, 12);
     const auto value = [&] {
@@ -203,15 +218,18 @@ TEST_F(TrafficWorking, EveryExactStepHolds) {
                 if (const auto m = computed.match(line); m.hasMatch()) {
                     const Rational x = exact(m.captured(1)), y = exact(m.captured(3));
                     const QString op = m.captured(2);
-                    Rational r = op == u"÷" ? x / y : op == u"×" ? x * y : op == u"+" ? x + y : x - y;
+                    Rational r = op == u"÷"   ? x / y
+                                 : op == u"×" ? x * y
+                                 : op == u"+" ? x + y
+                                              : x - y;
                     if (!m.captured(4).isEmpty()) r = r / Rational(100);
                     EXPECT_EQ(r, exact(m.captured(5))) << line.toStdString();
                     ++checked;
                 }
                 if (const auto m = clock.match(line); m.hasMatch() && command == 'T') {
-                    const Rational seconds = Rational(m.captured(1).toLongLong() * 3600 +
-                                                      m.captured(2).toLongLong() * 60 +
-                                                      m.captured(3).toLongLong());
+                    const Rational seconds =
+                        Rational(m.captured(1).toLongLong() * 3600 +
+                                 m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong());
                     EXPECT_EQ(seconds, hours * Rational(3600)) << line.toStdString();
                     ++clocks;
                 }
@@ -219,9 +237,10 @@ TEST_F(TrafficWorking, EveryExactStepHolds) {
                     const Rational shown = exact(m.captured(2));
                     const QString& what = m.captured(1);
                     const Rational amount = exact(a) * exact(b) / Rational(100);
-                    const Rational meant = what == u"new price"
-                                               ? (command == '-' ? exact(b) - amount : exact(b) + amount)
-                                               : amount;
+                    const Rational meant =
+                        what == u"new price"
+                            ? (command == '-' ? exact(b) - amount : exact(b) + amount)
+                            : amount;
                     const Rational off = shown > meant ? shown - meant : meant - shown;
                     EXPECT_LE(off, Rational::of(1, 200)) << line.toStdString();
                     ++cents;

@@ -144,8 +144,7 @@ private:
         const Frac& top = parts[count - 2];
         const Frac& bottom = parts[count - 1];
         Frac fraction;
-        if (bottom.n == 0 || !mul(top.n, bottom.d, fraction.n) ||
-            !mul(top.d, bottom.n, fraction.d))
+        if (bottom.n == 0 || !mul(top.n, bottom.d, fraction.n) || !mul(top.d, bottom.n, fraction.d))
             return false;
         if (fraction.d < 0) fraction = {-fraction.n, -fraction.d};
         if (count == 2) return out = fraction, true;
@@ -240,8 +239,8 @@ ExactSums exactSums(const Lists& lists) {
         if (known && (riseD != 1 || riseE != 1))
             known = mul(riseD, riseD, riseD2) && mul(U, riseE, U) && mul(Z, riseE, Z) &&
                     mul(Z, riseD, Z) && mul(V, riseE, V) && mul(V, riseD2, V);
-        known = known && mul(a.n, fa, x) && mul(w.n, fw, u) && mul(u, x, ux) &&
-                mul(ux, x, uxx) && add(U, u, U) && add(Z, ux, Z) && add(V, uxx, V);
+        known = known && mul(a.n, fa, x) && mul(w.n, fw, u) && mul(u, x, ux) && mul(ux, x, uxx) &&
+                add(U, u, U) && add(Z, ux, Z) && add(V, uxx, V);
     }
     if (!known) return exact;
     Int ED, EDD;

@@ -2,6 +2,7 @@
 #include "statistics_working.h"
 
 #include "statistics_exact.h"
+#include "topics/statistics/shared_working.h"
 
 #include "entry/conversions.h"
 #include "working/exact.h"
@@ -135,9 +136,9 @@ QString sigmaText(Measure which, double sigma, double variance) {
 
 Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
                         const FigureLabels& labels) {
-    Figure f = Figure::chart(QStringLiteral("value"), lists.weights.empty()
-                                                           ? QStringLiteral("count")
-                                                           : QStringLiteral("weight"));
+    Figure f =
+        Figure::chart(QStringLiteral("value"),
+                      lists.weights.empty() ? QStringLiteral("count") : QStringLiteral("weight"));
     const double mean = sums.mean;
     const QString meanText = shown(labels.mean.value_or(mean));
 
@@ -209,38 +210,9 @@ namespace {
 
 using working::Rational;
 
-// A number of a step computed in doubles: no E-notation unless it is far too large or too
-// small to be written out.
-QString number(double value) {
-    const double size = std::fabs(value);
-    return value == 0 || (size >= 1e-15 && size < 1e21) ? working::plain(value) : shown(value);
-}
-
 QString bracketed(const QString& text) {
     return text.startsWith(working::minus) ? u'(' + text + u')' : text;
 }
-
-// The exact value as a pupil's book writes it: a decimal of at most 15 significant digits,
-// or a fraction in lowest terms with a denominator below a million; nothing when neither
-// (then the steps write the window's numbers).
-std::optional<QString> exactText(const Rational& r) {
-    if (!r.known()) return std::nullopt;
-    if (const auto decimal = r.decimalText()) {
-        int significant = 0;
-        bool leading = true;
-        for (const QChar c : *decimal) {
-            if (!c.isDigit()) continue;
-            leading = leading && c == u'0';
-            if (!leading) ++significant;
-        }
-        if (significant <= 15) return *decimal;
-    }
-    const Rational::Int n = r.numerator() < 0 ? -r.numerator() : r.numerator();
-    if (r.denominator() < 1'000'000 && n < Rational::Int(1'000'000'000'000'000)) return r.text();
-    return std::nullopt;
-}
-
-bool isFraction(const Rational& r) { return !r.isWhole() && !r.decimalText(); }
 
 // A value of a step: its exact form, or, where that has no short form, its decimal to 15
 // digits, which the step then gives with ≈.
@@ -252,22 +224,7 @@ struct Form {
 std::optional<Form> formOf(const Rational& r) {
     if (!r.known()) return std::nullopt;
     if (const auto text = exactText(r)) return Form{*text, true};
-    return Form{number(r.toDouble()), false};
-}
-
-// "= 10/3 ≈ 3.33333333333333" for a fraction with no short decimal, "= 0.25" or "= 4" for
-// one with, "≈ 4997.45690002001" where the exact value has no short form.
-QString result(const Rational& r, const Form& form) {
-    if (!form.exact) return QStringLiteral("≈ %1").arg(form.text);
-    if (isFraction(r)) return QStringLiteral("= %1 ≈ %2").arg(form.text, number(r.toDouble()));
-    return QStringLiteral("= %1").arg(form.text);
-}
-
-// The exact value as the rounding note names it, with its decimal where it is a fraction.
-QString noted(const Rational& r, const Form& form) {
-    if (!form.exact) return QStringLiteral("%1 to 15 digits").arg(form.text);
-    return isFraction(r) ? QStringLiteral("%1 ≈ %2").arg(form.text, number(r.toDouble()))
-                         : form.text;
+    return Form{written(r.toDouble()), false};
 }
 
 // The square root of a whole number when it has a whole one.
@@ -278,14 +235,6 @@ std::optional<Rational::Int> wholeRoot(Rational::Int v) {
     while ((root + 1) * (root + 1) <= v) ++root;
     if (root * root != v) return std::nullopt;
     return root;
-}
-
-// The superscript digits of a power of ten: "⁻⁶".
-QString superscript(int exponent) {
-    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString text;
-    for (const QChar c : QString::number(std::abs(exponent))) text += digits[c.digitValue()];
-    return exponent < 0 ? QStringLiteral("⁻") + text : text;
 }
 
 // Whether the window's number, as it shows it, is the exact value to 15 digits.
@@ -324,23 +273,25 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                          std::all_of(exact.values.begin(), exact.values.end(), nice) &&
                          std::all_of(exact.weights.begin(), exact.weights.end(), nice);
     auto value = [&](std::size_t i) {
-        return exactly ? *exactText(exact.values[i]) : number(lists.numbers[i]);
+        return exactly ? *exactText(exact.values[i]) : written(lists.numbers[i]);
     };
     auto weight = [&](std::size_t i) {
-        return exactly ? *exactText(exact.weights[i]) : number(lists.weights[i]);
+        return exactly ? *exactText(exact.weights[i]) : written(lists.weights[i]);
     };
-    const QString sumText = exactly ? *valueSum : number(sums.valueSum);
+    const QString sumText = exactly ? *valueSum : written(sums.valueSum);
     // weights that add up to exactly 0 are told so, whatever their sum in doubles
     const bool noWeight = exact.weightSum.known() && exact.weightSum.sign() == 0;
-    const QString weightText =
-        exactly ? *weightSum : noWeight ? QStringLiteral("0") : number(sums.weightSum);
+    const QString weightText = exactly    ? *weightSum
+                               : noWeight ? QStringLiteral("0")
+                                          : written(sums.weightSum);
 
     if (weighted) {
         w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
                              "sum of the weights."));
         if (whole)
             w.detail(terms([&](std::size_t i) {
-                         return QStringLiteral("%1 × %2").arg(bracketed(value(i)), bracketed(weight(i)));
+                         return QStringLiteral("%1 × %2").arg(bracketed(value(i)),
+                                                              bracketed(weight(i)));
                      }) +
                      QStringLiteral(" = ") + sumText);
         w.say((n == 1 ? QStringLiteral("Sum of value × weight over the %1 value: %2")
@@ -377,24 +328,18 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
         if (exactForm && !showsExact(sums.answer(which), exactValue)) {
             w.say(working::roundingNote(*exactForm, answer));
-        } else if (const qsizetype e = answer.indexOf(u'E'); e >= 0) {
-            // the window's power-of-ten form, said in words
-            const QString power = answer.sliced(e + 1), written = number(sums.answer(which));
-            w.say(written.contains(u'E')
-                      ? QStringLiteral("The window writes this as %1: E%2 means × 10%3.")
-                            .arg(answer, power, superscript(power.toInt()))
-                      : QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 "
-                                       "is %4.")
-                            .arg(answer, power, superscript(power.toInt()), written));
+        } else if (const auto words = powerOfTen(answer, sums.answer(which))) {
+            w.say(*words);
         }
     };
 
     const auto mean = exactly ? formOf(exact.mean) : std::nullopt;
     w.say(QStringLiteral("Mean = %1 ÷ %2 %3")
               .arg(bracketed(sumText), bracketed(weightText),
-                   mean ? result(exact.mean, *mean) : QStringLiteral("= ") + number(sums.mean)));
+                   mean ? equalsExact(exact.mean, mean->text)
+                        : QStringLiteral("= ") + written(sums.mean)));
     if (which == Measure::Mean) {
-        if (mean) answerLine(noted(exact.mean, *mean), exact.mean.toDouble());
+        if (mean) answerLine(exactForNote(exact.mean), exact.mean.toDouble());
         else answerLine(std::nullopt, 0);
         return w;
     }
@@ -405,7 +350,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                                     "the mean:"));
     // the rows: exact where the values allow, else the window's own numbers, a distance
     // below the rounding of the value and the mean it came from written as 0
-    const QString meanText = mean ? mean->text : number(sums.mean);
+    const QString meanText = mean ? mean->text : written(sums.mean);
     for (std::size_t i = 0; i < sums.firstRows.size(); ++i) {
         const Deviation& row = sums.firstRows[i];
         std::optional<Form> d, t;
@@ -424,8 +369,8 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         } else {
             const double distance =
                 working::tidy(row.distance, std::max(std::fabs(row.value), std::fabs(sums.mean)));
-            a = number(row.value), wt = number(row.weight);
-            d = Form{number(distance)}, t = Form{number(distance == 0 ? 0 : row.term)};
+            a = written(row.value), wt = written(row.weight);
+            d = Form{written(distance)}, t = Form{written(distance == 0 ? 0 : row.term)};
         }
         const QString distanceText =
             (equal ? QStringLiteral("%1 - %2 = %3") : QStringLiteral("%1 - %2 ≈ %3"))
@@ -435,13 +380,15 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                             : QStringLiteral("%1; squared × %2 ≈ %3"))
                       .arg(distanceText, bracketed(wt), t->text));
         else
-            w.say((t->exact ? QStringLiteral("%1; squared: %2") : QStringLiteral("%1; squared ≈ %2"))
-                      .arg(distanceText, t->text));
+            w.say(
+                (t->exact ? QStringLiteral("%1; squared: %2") : QStringLiteral("%1; squared ≈ %2"))
+                    .arg(distanceText, t->text));
     }
     if (n > sums.firstRows.size()) {
         const std::size_t more = n - sums.firstRows.size();
         w.say(QStringLiteral("… %1 more %2")
-                  .arg(counted(more), more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
+                  .arg(counted(more),
+                       more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
     }
 
     const auto squares = mean ? formOf(exact.squareSum) : std::nullopt;
@@ -454,7 +401,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
             squareScale += std::fabs(weightAt(lists, i)) * lists.numbers[i] * lists.numbers[i];
     const double roughSquares = working::tidy(sums.squareSum, squareScale);
     const double roughVariance = roughSquares == 0 ? 0 : sums.variance;
-    const QString squaresText = squares ? squares->text : number(roughSquares);
+    const QString squaresText = squares ? squares->text : written(roughSquares);
     const QString squaresName =
         weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares");
     w.say((!squares || squares->exact ? QStringLiteral("Sum of the %1: %2")
@@ -462,15 +409,15 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
               .arg(squaresName, squaresText));
     w.say(QStringLiteral("Variance = %1 ÷ %2 %3")
               .arg(bracketed(squaresText), bracketed(weightText),
-                   variance ? result(exact.variance, *variance)
-                            : QStringLiteral("= ") + number(roughVariance)));
+                   variance ? equalsExact(exact.variance, variance->text)
+                            : QStringLiteral("= ") + written(roughVariance)));
     // the variance decided: exactly, or within the rounding where the sums are out of reach
     const double varianceValue = variance ? exact.variance.toDouble() : roughVariance;
     if (varianceValue < 0)
         w.say(QStringLiteral("A negative weight made the variance negative, so it has no square "
                              "root: there is no standard deviation."));
     if (which == Measure::Variance) {
-        if (variance) answerLine(noted(exact.variance, *variance), varianceValue);
+        if (variance) answerLine(exactForNote(exact.variance), varianceValue);
         else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
         else answerLine(std::nullopt, 0);
         return w;
@@ -479,7 +426,8 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     // the standard deviation: exact where the variance is the square of a fraction
     const QString root = variance && variance->exact && isFraction(exact.variance)
                              ? u'(' + variance->text + u')'
-                             : variance ? variance->text : number(roughVariance);
+                         : variance ? variance->text
+                                    : written(roughVariance);
     std::optional<Rational> exactRoot;
     if (variance && variance->exact)
         if (const auto top = wholeRoot(exact.variance.numerator()))
@@ -488,18 +436,19 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     if (!variance && roughVariance == 0) exactRoot = Rational(0);
     if (exactRoot) {
         const Form form = *formOf(*exactRoot);
-        w.say(QStringLiteral("Standard deviation σ = √%1 %2").arg(root, result(*exactRoot, form)));
-        answerLine(noted(*exactRoot, form), exactRoot->toDouble());
+        w.say(QStringLiteral("Standard deviation σ = √%1 %2")
+                  .arg(root, equalsExact(*exactRoot, form.text)));
+        answerLine(exactForNote(*exactRoot), exactRoot->toDouble());
     } else if (variance) {
         // no fraction has this root: it is given to 15 digits
-        const double rootValue = double(
-            std::sqrt(static_cast<long double>(exact.variance.numerator()) /
-                      static_cast<long double>(exact.variance.denominator())));
-        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, number(rootValue)));
-        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, number(rootValue)), rootValue);
+        const double rootValue =
+            double(std::sqrt(static_cast<long double>(exact.variance.numerator()) /
+                             static_cast<long double>(exact.variance.denominator())));
+        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, written(rootValue)));
+        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, written(rootValue)), rootValue);
     } else {
         w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
-                  .arg(root, number(sums.answer(which))));
+                  .arg(root, written(sums.answer(which))));
         answerLine(QStringLiteral("√%1").arg(root), std::sqrt(roughVariance));
     }
     return w;

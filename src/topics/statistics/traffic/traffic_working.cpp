@@ -2,6 +2,7 @@
 #include "traffic_working.h"
 
 #include "entry/conversions.h"
+#include "topics/statistics/shared_working.h"
 #include "working/exact.h"
 
 #include <QLocale>
@@ -19,82 +20,30 @@ using working::Working;
 
 namespace {
 
+using statistics::equalsExact;
+using statistics::exactForNote;
+using statistics::exactText;
+using statistics::powerOfTen;
+using statistics::written;
 using working::Rational;
 
 QString shown(double value) { return resultText(value); }
-
-// A number of a step computed in doubles: no E-notation unless it is far too large or too
-// small to be written out.
-QString number(double value) {
-    const double size = std::fabs(value);
-    return value == 0 || (size >= 1e-15 && size < 1e21) ? working::plain(value) : shown(value);
-}
-
-bool isFraction(const Rational& r) { return !r.isWhole() && !r.decimalText(); }
-
-// An exact value as a pupil's book writes it: a decimal of at most 15 significant digits, or
-// a fraction in lowest terms; nothing when it has neither short form.
-std::optional<QString> exactText(const Rational& r) {
-    if (!r.known()) return std::nullopt;
-    if (const auto decimal = r.decimalText()) {
-        int significant = 0;
-        bool leading = true;
-        for (const QChar c : *decimal) {
-            if (!c.isDigit()) continue;
-            leading = leading && c == u'0';
-            if (!leading) ++significant;
-        }
-        if (significant <= 15) return *decimal;
-    }
-    const Rational::Int n = r.numerator() < 0 ? -r.numerator() : r.numerator();
-    if (r.denominator() < 1'000'000 && n < Rational::Int(1'000'000'000'000'000)) return r.text();
-    return std::nullopt;
-}
-
-// "= 10/3 ≈ 3.33333333333333" for a fraction with no short decimal, "= 2.5" for a value with
-// one, "≈ 0.142857142857143" where the exact value has no short form.
-QString result(const Rational& r, const QString& fallback) {
-    const auto text = exactText(r);
-    if (!text) return QStringLiteral("≈ %1").arg(fallback);
-    if (isFraction(r)) return QStringLiteral("= %1 ≈ %2").arg(*text, number(r.toDouble()));
-    return QStringLiteral("= %1").arg(*text);
-}
 
 // A typed value exactly, as the value entry reads it.
 Rational exactOf(const Given& given) { return Rational::ofText(given.typed); }
 
 // A value of a step: its exact form where it has a short one, else its decimal.
 QString valueText(const Given& given) {
-    return exactText(exactOf(given)).value_or(number(given.value));
-}
-
-// The superscript digits of a power of ten: "⁻⁶".
-QString superscript(int exponent) {
-    static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString text;
-    for (const QChar c : QString::number(std::abs(exponent))) text += digits[c.digitValue()];
-    return exponent < 0 ? QStringLiteral("⁻") + text : text;
+    return exactText(exactOf(given)).value_or(written(given.value));
 }
 
 // What the window shows for a result, where the steps wrote it otherwise: the rounding of
 // its last digits, or its power-of-ten form.
 void tellShown(Working& w, const Rational& exact, double answer) {
     const QString window = shown(answer);
-    if (exact.known() && shown(exact.toDouble()) != window) {
-        const auto text = exactText(exact);
-        const QString exactForm =
-            !text ? QStringLiteral("%1 to 15 digits").arg(number(exact.toDouble()))
-            : isFraction(exact) ? QStringLiteral("%1 ≈ %2").arg(*text, number(exact.toDouble()))
-                                : *text;
-        w.say(working::roundingNote(exactForm, window));
-    } else if (const qsizetype e = window.indexOf(u'E'); e >= 0) {
-        const QString power = window.sliced(e + 1), written = number(answer);
-        w.say(written.contains(u'E')
-                  ? QStringLiteral("The window writes this as %1: E%2 means × 10%3.")
-                        .arg(window, power, superscript(power.toInt()))
-                  : QStringLiteral("The window writes this as %1: E%2 means × 10%3, so %1 is %4.")
-                        .arg(window, power, superscript(power.toInt()), written));
-    }
+    if (exact.known() && shown(exact.toDouble()) != window)
+        w.say(working::roundingNote(exactForNote(exact), window));
+    else if (const auto words = powerOfTen(window, answer)) w.say(*words);
 }
 
 // A value as read: "S = 100", "S = 3/2 = 1.5", "S = 1/3 ≈ 0.333333333333333", or for a
@@ -109,12 +58,12 @@ void tellGiven(Working& w, const QString& letter, const Given& given) {
         w.say(QStringLiteral("%1 = %2 = %3").arg(letter, typed, value));
     } else if (typed.count(u'/') == 2) {
         w.say(QStringLiteral("%1 = %2, that is %3 %4")
-                  .arg(letter, typed, exact.mixedText(), result(exact, value)));
+                  .arg(letter, typed, exact.mixedText(), equalsExact(exact, value)));
     } else if (exactText(exact) == typed) {
         // a fraction typed in lowest terms: its decimal beside it
-        w.say(QStringLiteral("%1 %2").arg(letter, result(exact, value)));
+        w.say(QStringLiteral("%1 %2").arg(letter, equalsExact(exact, value)));
     } else {
-        w.say(QStringLiteral("%1 = %2 %3").arg(letter, typed, result(exact, value)));
+        w.say(QStringLiteral("%1 = %2 %3").arg(letter, typed, equalsExact(exact, value)));
     }
 }
 
@@ -122,13 +71,14 @@ void tellGiven(Working& w, const QString& letter, const Given& given) {
 // is no whole number of seconds; nothing for a whole number of hours, less than a minute, or
 // more hours than a pupil counts.
 std::optional<QString> clockTime(const Rational& hours) {
-    if (!hours.known() || hours.isWhole() || hours < Rational::of(1, 60) || hours > Rational(100000))
+    if (!hours.known() || hours.isWhole() || hours < Rational::of(1, 60) ||
+        hours > Rational(100000))
         return std::nullopt;
     const Rational seconds = hours * Rational(3600);
     const bool exact = seconds.isWhole();
     // to the nearest second, a half up
-    const auto total = static_cast<long long>(
-        (seconds.numerator() * 2 + seconds.denominator()) / (seconds.denominator() * 2));
+    const auto total = static_cast<long long>((seconds.numerator() * 2 + seconds.denominator()) /
+                                              (seconds.denominator() * 2));
     const long long h = total / 3600, min = total / 60 % 60, s = total % 60;
     QStringList parts;
     if (h > 0) parts << QStringLiteral("%1 h").arg(h);
@@ -144,7 +94,7 @@ QString toTheCent(const Rational& amount) {
     const Rational::Int n = cents.numerator(), d = cents.denominator();
     const Rational::Int rounded = n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
     return *Rational::of(rounded, 100).decimalText() +
-           (rounded % 100 == 0 ? QLocale().decimalPoint() + QStringLiteral("00")
+           (rounded % 100 == 0  ? QLocale().decimalPoint() + QStringLiteral("00")
             : rounded % 10 == 0 ? QStringLiteral("0")
                                 : QString());
 }
@@ -193,15 +143,14 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
     // the change beside the new price, from the old price's level
     f.segment(QStringLiteral("level"), 0.6, c, 2.7, c, working::dashed());
     const QString told =
-        QStringLiteral("%1 $ %2 (%3 %)")
-            .arg(amount, decrease ? u"less" : u"more", shown(p));
+        QStringLiteral("%1 $ %2 (%3 %)").arg(amount, decrease ? u"less" : u"more", shown(p));
     f.arrow(QStringLiteral("change"), 2.6, c, 2.6, change.newPrice,
             placed(Place::Right, Ink::Third));
     f.elements.back().text = told;
-    f.description = QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
-                                   "the change is %5 $.")
-                        .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p),
-                             newPrice, amount);
+    f.description =
+        QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
+                       "the change is %5 $.")
+            .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p), newPrice, amount);
     return f;
 }
 
@@ -211,7 +160,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
     Working w;
     const QString a = valueText(first), b = valueText(second);
     const Rational ea = exactOf(first), eb = exactOf(second);
-    const QString x = number(answer);
+    const QString x = written(answer);
     Rational exact;
     switch (unknown) {
     case Unknown::Time:
@@ -219,7 +168,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         w.say(QStringLiteral("Distance = speed × time, so the time is T = S ÷ V."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("T = %1 ÷ %2 %3").arg(a, b, result(exact, x)));
+        w.say(QStringLiteral("T = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
         tellShown(w, exact, answer);
         if (const auto clock = clockTime(exact))
             w.say(QStringLiteral("With S in km and V in km per hour, T is in hours: T %1.")
@@ -231,7 +180,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         w.say(QStringLiteral("Distance = speed × time, so the speed is V = S ÷ T."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("T"), second);
-        w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, result(exact, x)));
+        w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
         tellShown(w, exact, answer);
         w.figure = distanceTimeGraph(second.value, first.value, answer);
         break;
@@ -240,7 +189,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         w.say(QStringLiteral("Distance = speed × time: S = V × T."));
         tellGiven(w, QStringLiteral("T"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, result(exact, x)));
+        w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, equalsExact(exact, x)));
         tellShown(w, exact, answer);
         w.figure = distanceTimeGraph(first.value, answer, second.value);
         break;
@@ -260,9 +209,9 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     tellGiven(w, QStringLiteral("P"), percentage);
     tellGiven(w, QStringLiteral("C"), cost);
     w.detail(QStringLiteral("P × C = %1 × %2 %3")
-                 .arg(p, c, result(product, number(change.amount.product))));
+                 .arg(p, c, equalsExact(product, written(change.amount.product))));
     w.say(QStringLiteral("The %1 is %2 × %3 ÷ 100 %4")
-              .arg(what, p, c, result(amount, number(change.amount.amount))));
+              .arg(what, p, c, equalsExact(amount, written(change.amount.amount))));
     tellShown(w, amount, change.amount.amount);
     const bool cents = finerThanCents(amount) || finerThanCents(newPrice);
     if (finerThanCents(amount))
@@ -271,11 +220,11 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (change.amountShown != change.amount.amount)
         w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
                      .arg(what, shown(change.amountShown)));
-    const QString amountText = exactText(amount).value_or(number(change.amountShown));
+    const QString amountText = exactText(amount).value_or(written(change.amountShown));
     w.say(decrease ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
-                         .arg(c, amountText, result(newPrice, number(change.newPrice)))
+                         .arg(c, amountText, equalsExact(newPrice, written(change.newPrice)))
                    : QStringLiteral("The new price is increase + C = %1 + %2 %3")
-                         .arg(amountText, c, result(newPrice, number(change.newPrice))));
+                         .arg(amountText, c, equalsExact(newPrice, written(change.newPrice))));
     tellShown(w, newPrice, change.newPrice);
     if (finerThanCents(newPrice))
         w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
@@ -285,10 +234,9 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (decrease && newPrice.known() && newPrice.sign() == 0)
         w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
                              "left to pay."));
-    w.figure = priceBars(
-        decrease, percentage.value, cost.value, change,
-        shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
-        shown(amount.known() ? amount.toDouble() : change.amountShown));
+    w.figure = priceBars(decrease, percentage.value, cost.value, change,
+                         shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
+                         shown(amount.known() ? amount.toDouble() : change.amountShown));
     return w;
 }
 
