@@ -62,8 +62,11 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
           "The variance is the mean of the squared distances from the mean, each counted by its "
           "weight:",
           "1 - 2.25 = -1.25; squared × 1: 1.5625", "2 - 2.25 = -0.25; squared × 1: 0.0625",
-          "3 - 2.25 = 0.75; squared × 2: 1.125", "Sum of the squares × weights: 2.75",
-          "Variance = 2.75 ÷ 4 = 0.6875", "Standard deviation σ = √0.6875 ≈ 0.82915619758885",
+          "3 - 2.25 = 0.75; squared × 2: 1.125",
+          "Check: the distances from the mean, each × its weight, add up to 0: 1 × (-1.25) + 1 × "
+          "(-0.25) + 2 × 0.75 = 0",
+          "Sum of the squares × weights: 2.75", "Variance = 2.75 ÷ 4 = 0.6875",
+          "Standard deviation σ = √0.6875 ≈ 0.82915619758885",
           "The standard deviation is 0.82915619758885"}},
         // a negative weight can make the variance negative: no root, and the window says -2
         {"1 2",
@@ -75,6 +78,8 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
           "The variance is the mean of the squared distances from the mean, each counted by its "
           "weight:",
           "1 - 3 = -2; squared × (-1): -4", "2 - 3 = -1; squared × 2: 2",
+          "Check: the distances from the mean, each × its weight, add up to 0: (-1) × (-2) + 2 × "
+          "(-1) = 0",
           "Sum of the squares × weights: -2", "Variance = (-2) ÷ 1 = -2",
           "A negative weight made the variance negative, so it has no square root: there is no "
           "standard deviation.",
@@ -250,7 +255,7 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
                 .arg(positive(random));
         }
     };
-    int rowsChecked = 0, quotientsChecked = 0;
+    int rowsChecked = 0, quotientsChecked = 0, checksChecked = 0;
     for (int round = 0; round < 400; ++round) {
         const int n = std::uniform_int_distribution<int>(1, 25)(random);
         QStringList numbers, weights;
@@ -274,6 +279,17 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
                         << line.toStdString();
                     ++quotientsChecked;
                 }
+                if (line.startsWith(u"Check: ")) {
+                    Rational sum = 0;
+                    const QString terms = line.sliced(line.indexOf(u':', 6) + 2).chopped(4);
+                    for (const QString& term : terms.split(QStringLiteral(" + "))) {
+                        const QStringList factors = term.split(QStringLiteral(" × "));
+                        sum = sum + (factors.size() == 2 ? exact(factors[0]) * exact(factors[1])
+                                                         : exact(factors[0]));
+                    }
+                    EXPECT_EQ(sum, Rational(0)) << line.toStdString();
+                    ++checksChecked;
+                }
                 // E-notation only where the window's answer is quoted
                 if (line.contains(u'E'))
                     EXPECT_TRUE(line.contains(sb::resultText(b.sums.answer(which))))
@@ -287,6 +303,7 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
     }
     EXPECT_GT(rowsChecked, 1000);
     EXPECT_GT(quotientsChecked, 500);
+    EXPECT_GT(checksChecked, 100);
 }
 
 // Beyond 20 values the table shows the first 20 rows and how many more there are; the

@@ -38,17 +38,19 @@ TEST_F(TrafficWorking, StepsOfEachCommand) {
     const Case cases[] = {
         {motionWorking(Unknown::Time, given(100), given(40), FindT(100, 40)),
          {"Distance = speed × time, so the time is T = S ÷ V.", "S = 100", "V = 40",
-          "T = 100 ÷ 40 = 2.5",
-          "With S in km and V in km per hour, T is in hours: T = 2 h 30 min."}},
+          "T = 100 ÷ 40 = 2.5", "With S in km and V in km per hour, T is in hours: T = 2 h 30 min.",
+          "Check: V × T = 40 × 2.5 = 100, which is S."}},
         {motionWorking(Unknown::Speed, given(1), {"7", 7}, FindV(1, 7)),
          {"Distance = speed × time, so the speed is V = S ÷ T.", "S = 1", "T = 7",
-          "V = 1 ÷ 7 = 1/7 ≈ 0.142857142857143"}},
+          "V = 1 ÷ 7 = 1/7 ≈ 0.142857142857143", "Check: V × T = 1/7 × 7 = 1, which is S."}},
         {motionWorking(Unknown::Distance, {"3/2", 1.5}, given(60), FindS(1.5, 60)),
-         {"Distance = speed × time: S = V × T.", "T = 3/2 = 1.5", "V = 60", "S = 60 × 1.5 = 90"}},
+         {"Distance = speed × time: S = V × T.", "T = 3/2 = 1.5", "V = 60", "S = 60 × 1.5 = 90",
+          "Check: S ÷ T = 90 ÷ 1.5 = 60, which is V."}},
         {price(true, given(25), given(80)),
          {"The decrease is P percent of the price C: P × C ÷ 100.", "P = 25", "C = 80",
           "P × C = 25 × 80 = 2000", "The decrease is 25 × 80 ÷ 100 = 20",
-          "The new price is C - decrease = 80 - 20 = 60"}},
+          "The new price is C - decrease = 80 - 20 = 60",
+          "Check: new price + decrease = 60 + 20 = 80, which is C."}},
         // 7 × 0.1 / 100 is a hair above 0.007, which the label shows
         {price(false, given(7), given(0.1)),
          {"The increase is P percent of the price C: P × C ÷ 100.", "P = 7", "C = 0.1",
@@ -57,7 +59,8 @@ TEST_F(TrafficWorking, StepsOfEachCommand) {
           "The window works the new price from the increase as it shows it, 0.007.",
           "The new price is increase + C = 0.007 + 0.1 = 0.107",
           "To the cent the new price is 0.11 $.",
-          "The window does not round to the cent: it shows the numbers it computed."}},
+          "The window does not round to the cent: it shows the numbers it computed.",
+          "Check: new price - increase = 0.107 - 0.007 = 0.1, which is C."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines.first().toStdString());
@@ -189,8 +192,8 @@ TEST_F(TrafficWorking, FigureLabelsWriteExactValues) {
 TEST_F(TrafficWorking, EveryExactStepHolds) {
     using sb::working::Rational;
     const auto exact = [](const QString& text) { return Rational::ofText(text, QLocale()); };
-    static const QRegularExpression computed(
-        QStringLiteral(R"((\S+) ([÷×+-]) (\S+)( ÷ 100)? = ([^ ≈]+)(?: ≈ \S+)?\.?$)"));
+    static const QRegularExpression computed(QStringLiteral(
+        R"((\S+) ([÷×+-]) (\S+)( ÷ 100)? = ([^ ≈,]+)(?: ≈ \S+)?(?:, which is [SVC])?\.?$)"));
     static const QRegularExpression clock(
         QStringLiteral(R"(T = (?:(\d+) h)? ?(?:(\d+) min)? ?(?:(\d+) s)?\.$)"));
     static const QRegularExpression cent(

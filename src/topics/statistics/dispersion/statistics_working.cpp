@@ -351,6 +351,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     // the rows: exact where the values allow, else the window's own numbers, a distance
     // below the rounding of the value and the mean it came from written as 0
     const QString meanText = mean ? mean->text : written(sums.mean);
+    // the distances, each × its weight, add up to 0 about the mean: the check of a short list
+    QStringList checked;
+    bool checkable = whole && mean && mean->exact;
     for (std::size_t i = 0; i < sums.firstRows.size(); ++i) {
         const Deviation& row = sums.firstRows[i];
         std::optional<Form> d, t;
@@ -372,6 +375,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
             a = written(row.value), wt = written(row.weight);
             d = Form{written(distance)}, t = Form{written(distance == 0 ? 0 : row.term)};
         }
+        checkable = checkable && equal && mean;
+        checked << (weighted ? QStringLiteral("%1 × %2").arg(bracketed(wt), bracketed(d->text))
+                             : bracketed(d->text));
         const QString distanceText =
             (equal ? QStringLiteral("%1 - %2 = %3") : QStringLiteral("%1 - %2 ≈ %3"))
                 .arg(a, bracketed(meanText), d->text);
@@ -384,6 +390,11 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                 (t->exact ? QStringLiteral("%1; squared: %2") : QStringLiteral("%1; squared ≈ %2"))
                     .arg(distanceText, t->text));
     }
+    if (checkable)
+        w.say((weighted ? QStringLiteral("Check: the distances from the mean, each × its weight, "
+                                         "add up to 0: %1 = 0")
+                        : QStringLiteral("Check: the distances from the mean add up to 0: %1 = 0"))
+                  .arg(checked.join(QStringLiteral(" + "))));
     if (n > sums.firstRows.size()) {
         const std::size_t more = n - sums.firstRows.size();
         w.say(QStringLiteral("… %1 more %2")

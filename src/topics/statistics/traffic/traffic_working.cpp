@@ -154,6 +154,14 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
     return f;
 }
 
+// The check a pupil's book ends with: the result put back into the formula gives the given
+// value again ("Check: V × T = 3 × 10/3 = 10, which is S."), where all three are exact.
+void check(Working& w, const QString& sentence, const Rational& x, const Rational& y,
+           const Rational& back) {
+    const auto a = exactText(x), b = exactText(y), c = exactText(back);
+    if (a && b && c) w.say(sentence.arg(*a, *b, *c));
+}
+
 } // namespace
 
 Working motionWorking(Unknown unknown, const Given& first, const Given& second, double answer) {
@@ -173,6 +181,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         if (const auto clock = clockTime(exact))
             w.say(QStringLiteral("With S in km and V in km per hour, T is in hours: T %1.")
                       .arg(*clock));
+        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), eb, exact, ea);
         w.figure = distanceTimeGraph(answer, first.value, second.value);
         break;
     case Unknown::Speed:
@@ -182,6 +191,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         tellGiven(w, QStringLiteral("T"), second);
         w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
         tellShown(w, exact, answer);
+        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), exact, eb, ea);
         w.figure = distanceTimeGraph(second.value, first.value, answer);
         break;
     case Unknown::Distance:
@@ -191,6 +201,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
         tellGiven(w, QStringLiteral("V"), second);
         w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, equalsExact(exact, x)));
         tellShown(w, exact, answer);
+        check(w, QStringLiteral("Check: S ÷ T = %1 ÷ %2 = %3, which is V."), exact, ea, eb);
         w.figure = distanceTimeGraph(first.value, answer, second.value);
         break;
     }
@@ -234,6 +245,10 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (decrease && newPrice.known() && newPrice.sign() == 0)
         w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
                              "left to pay."));
+    check(w,
+          decrease ? QStringLiteral("Check: new price + decrease = %1 + %2 = %3, which is C.")
+                   : QStringLiteral("Check: new price - increase = %1 - %2 = %3, which is C."),
+          newPrice, amount, ec);
     w.figure = priceBars(decrease, percentage.value, cost.value, change,
                          shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
                          shown(amount.known() ? amount.toDouble() : change.amountShown));
