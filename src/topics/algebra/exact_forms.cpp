@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exact_forms.h"
+
+#include "entry/conversions.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace sb::algebra {
+
+using Int = Rational::Int;
+
+QString exactText(const Rational& value) {
+    if (const auto decimal = value.decimalText(); decimal && decimal->size() <= 20) return *decimal;
+    return value.text();
+}
+
+QString exactFactor(const Rational& value) {
+    const QString text = exactText(value);
+    return value.sign() < 0 || text.contains(u'/') ? u'(' + text + u')' : text;
+}
+
+namespace {
+
+// the whole square root of v when v is a square
+std::optional<Int> wholeRoot(Int v) {
+    if (v < 0) return std::nullopt;
+    Int r = static_cast<Int>(std::sqrt(static_cast<long double>(v)));
+    while (r > 0 && r * r > v) --r;
+    while ((r + 1) * (r + 1) <= v) ++r;
+    if (r * r == v) return r;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Surd> squareRoot(const Rational& value) {
+    if (!value.known() || value.sign() < 0) return std::nullopt;
+    const Int n = value.numerator(), d = value.denominator();
+    const auto rn = wholeRoot(n), rd = wholeRoot(d);
+    if (rn && rd) return Surd{Rational::of(*rn, *rd), 1};
+    // √(n/d) = √(n·d) / d; squares are taken out by trial, so n·d stays small enough to try
+    constexpr Int largest = 1'000'000'000'000; // a million trial divisions at most
+    if (n > largest || d > largest || n * d > largest) return std::nullopt;
+    long long r = static_cast<long long>(n * d), s = 1;
+    for (long long f = 2; f * f <= r; ++f)
+        while (r % (f * f) == 0) r /= f * f, s *= f;
+    return Surd{Rational::of(s, d), r};
+}
+
+QString termsText(const std::vector<Surd>& terms) {
+    QString text;
+    for (const Surd& t : terms) {
+        if (t.q.sign() == 0) continue;
+        const Surd size{t.q.sign() < 0 ? -t.q : t.q, t.r};
+        const QString written = size.r == 1 ? exactText(size.q) : size.text();
+        if (text.isEmpty()) text = t.q.sign() < 0 ? u'-' + written : written;
+        else text += (t.q.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) + written;
+    }
+    return text.isEmpty() ? QStringLiteral("0") : text;
+}
+
+QString sumText(const Rational& p, const Surd& t) {
+    if (t.r == 1) return exactText(p + t.q);
+    return termsText({Surd{p, 1}, t});
+}
+
+namespace {
+
+long double ld(const Rational& v) {
+    return static_cast<long double>(v.numerator()) / static_cast<long double>(v.denominator());
+}
+
+} // namespace
+
+long double valueOf(const Rational& value) {
+    return value.known() ? ld(value) : std::numeric_limits<long double>::quiet_NaN();
+}
+
+long double valueOf(const Rational& p, const Surd& t) {
+    if (!p.known() || !t.known()) return std::numeric_limits<long double>::quiet_NaN();
+    const long double root = ld(t.q) * std::sqrt(static_cast<long double>(t.r));
+    if (p.sign() * t.q.sign() < 0) {
+        const Rational top = p * p - t.q * t.q * Rational(t.r);
+        if (top.known()) return ld(top) / (ld(p) - root);
+    }
+    return ld(p) + root;
+}
+
+double nearest15(long double value) {
+    if (!std::isfinite(value)) return static_cast<double>(value);
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.14Le", value);
+    // the C library writes the decimal mark of the process's numeric locale
+    return QString::fromLatin1(digits).replace(u',', u'.').toDouble();
+}
+
+bool shownRight(long double exact, double shown) {
+    if (!std::isfinite(exact) || !std::isfinite(shown)) return false;
+    return resultText(nearest15(exact)) == resultText(shown);
+}
+
+QString superscript(long long value) {
+    static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    const QString plainDigits = QString::number(value);
+    QString text;
+    for (QChar c : plainDigits) text += c == u'-' ? QChar(u'⁻') : QChar(digits[c.digitValue()]);
+    return text;
+}
+
+} // namespace sb::algebra

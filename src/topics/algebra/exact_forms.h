@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Exact numbers as the algebra windows' steps write them: a fraction in lowest terms or a
+// decimal that ends, square roots taken out of the root as far as they go (√12 = 2√3), sums
+// such as 1 - √3/3, and the decimal each stands for, to set beside the window's own.
+
+#include "working/exact.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace sb::algebra {
+
+using working::Rational;
+using working::Surd;
+
+// "2", "-1.5", "1/3": the decimal when it ends within 18 digits, else the fraction.
+QString exactText(const Rational& value);
+// The same as a factor or a base: in brackets when negative or a fraction ("(-1/3)²").
+QString exactFactor(const Rational& value);
+
+// √value as q√r with r free of squares; nothing when value is negative or unknown, or its
+// parts are too large to take apart.
+std::optional<Surd> squareRoot(const Rational& value);
+
+// The sum of the terms, each a fraction times a root (r = 1: a fraction alone), written
+// with its own sign: "4/3 - 2√3/3", "-4 + 2√3 + 6". Zero terms are left out; "0" when all are.
+QString termsText(const std::vector<Surd>& terms);
+// p + t: "1 - √3/3", "2", "√2".
+QString sumText(const Rational& p, const Surd& t);
+
+// The value of p + t, good beyond the digits a double holds: where the two nearly cancel it
+// is taken as (p² - t²) / (p - t), so no digits are lost. NaN when unknown.
+long double valueOf(const Rational& p, const Surd& t);
+long double valueOf(const Rational& value);
+
+// The value rounded to the 15 significant digits the windows show, as the double nearest them.
+double nearest15(long double value);
+
+// Whether the window's number is the exact value to the digits it shows.
+bool shownRight(long double exact, double shown);
+
+// "⁷", "⁻¹²": a whole number as a superscript.
+QString superscript(long long value);
+
+} // namespace sb::algebra
