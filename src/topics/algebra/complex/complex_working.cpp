@@ -436,7 +436,7 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
         if (cosine && sine) {
             const Surd backX = *r * *cosine, backY = *r * *sine;
             if (backX.r == 1 && backY.r == 1)
-                w.say(QStringLiteral("Check: cos %1° = %2 and sin %1° = %3, so %4 × (%5) = %6")
+                w.say(QStringLiteral("Check: cos %1° and sin %1° are %2 and %3, so %4 × (%5) = %6")
                           .arg(angle, cosine->text(), sine->text(), rText.contains(u' ') ? u'(' + rText + u')' : rText,
                                [&] {
                                    const QString re = cosine->text();
