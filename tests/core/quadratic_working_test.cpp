@@ -259,6 +259,10 @@ TEST_F(QuadraticWorking, DescriptionNamesTheRootsAndTheVertex) {
         {1, -3, 2, "Parabola crossing the x-axis at 1 and 2, lowest point (1.5, -0.25)."},
         {1, 2, 1, "Parabola touching the x-axis at -1, lowest point (-1, 0)."},
         {-1, 0, -1, "Parabola clear of the x-axis, so no real root, highest point (0, -1)."},
+        // exactly D = 0, though the window's decimals tip it below 0 and it shows "No Solution"
+        {0.1, 0.6, 0.9, "Parabola touching the x-axis at -3, lowest point (-3, 0)."},
+        {3, 1, 0, "Parabola crossing the x-axis at -0.333333333333333 and 0, lowest point "
+                  "(-0.166666666666667, -0.0833333333333333)."},
     };
     for (const Row& row : rows)
         EXPECT_EQ(parabolaFigure(Solve(row.a, row.b, row.c)).description.toStdString(),

@@ -244,12 +244,22 @@ Figure parabolaFigure(const Solution& s) {
         return f;
     }
 
-    const QString vertex = turning + u' ' + working::pointText(vx, vy);
-    if (!roots)
+    // what the description states is decided on the exact coefficients, and the vertex
+    // (-B ÷ 2A, -D ÷ 4A) written without the rounding of the window's decimals
+    const Exact e = exactOf(s);
+    int sign = roots ? (roots->x1 == roots->x2 ? 0 : 1) : -1;
+    double vxShown = vx, vyShown = vy;
+    if (e.known()) {
+        sign = e.d.sign();
+        vxShown = algebra::nearest15(algebra::valueOf(-e.b / e.twoA));
+        vyShown = algebra::nearest15(algebra::valueOf(-e.d / (Rational(2) * e.twoA)));
+    }
+    const QString vertex = turning + u' ' + working::pointText(vxShown, vyShown);
+    if (sign < 0 || (sign > 0 && !roots))
         f.description = QStringLiteral("Parabola clear of the x-axis, so no real root, %1.").arg(vertex);
-    else if (roots->x1 == roots->x2)
+    else if (sign == 0)
         f.description = QStringLiteral("Parabola touching the x-axis at %1, %2.")
-                            .arg(text(roots->x1), vertex);
+                            .arg(text(vxShown), vertex);
     else
         f.description = QStringLiteral("Parabola crossing the x-axis at %1 and %2, %3.")
                             .arg(text(std::min(roots->x1, roots->x2)),
