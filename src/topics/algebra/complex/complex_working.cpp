@@ -359,9 +359,16 @@ std::optional<long long> exactAngle(const Rational& x, const Rational& y, double
     return angle;
 }
 
+// "cos 45°", "cos(-45°)": a negative angle in brackets, as a textbook writes it
+QString ofAngle(const QString& function, const QString& angle) {
+    return angle.startsWith(u'-') ? QStringLiteral("%1(%2°)").arg(function, angle)
+                                  : QStringLiteral("%1 %2°").arg(function, angle);
+}
+
 // "√2 × (cos 45° + i sin 45°)", "5 × (cos 53.13° + i sin 53.13°)"
 QString textbookPolar(const QString& r, const QString& angle) {
-    return QStringLiteral("%1 × (cos %2° + i sin %2°)").arg(r, angle);
+    return QStringLiteral("%1 × (%2 + i %3)")
+        .arg(r, ofAngle(QStringLiteral("cos"), angle), ofAngle(QStringLiteral("sin"), angle));
 }
 
 } // namespace
@@ -436,8 +443,9 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
         if (cosine && sine) {
             const Surd backX = *r * *cosine, backY = *r * *sine;
             if (backX.r == 1 && backY.r == 1)
-                w.say(QStringLiteral("Check: cos %1° and sin %1° are %2 and %3, so %4 × (%5) = %6")
-                          .arg(angle, cosine->text(), sine->text(), rText.contains(u' ') ? u'(' + rText + u')' : rText,
+                w.say(QStringLiteral("Check: %1 and %2 are %3 and %4, so %5 × (%6) = %7")
+                          .arg(ofAngle(QStringLiteral("cos"), angle), ofAngle(QStringLiteral("sin"), angle),
+                               cosine->text(), sine->text(), rText.contains(u' ') ? u'(' + rText + u')' : rText,
                                [&] {
                                    const QString re = cosine->text();
                                    const QString im = sine->q.sign() < 0 ? Surd{-sine->q, sine->r}.text() : sine->text();

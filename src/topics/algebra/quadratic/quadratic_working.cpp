@@ -365,9 +365,10 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
 
 Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes) {
     Working w;
-    w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
+    // what the boxes made of the numbers typed comes first: the equation is the one solved
     const double values[] = {s.a, s.b, s.c};
     sayHowRead(w, values, boxes);
+    w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
     w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(text(s.a), text(s.b), text(s.c)));
     w.say(QStringLiteral("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
     const Exact e = exactOf(s);
