@@ -4,7 +4,6 @@
 #include "entry/conversions.h"
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace sb::algebra {
@@ -68,36 +67,58 @@ QString sumText(const Rational& p, const Surd& t) {
 
 namespace {
 
-long double ld(const Rational& v) {
-    return static_cast<long double>(v.numerator()) / static_cast<long double>(v.denominator());
+Precise precise(const Rational& v) { return Precise(v.numerator()) / Precise(v.denominator()); }
+
+Precise notANumber() { return Precise(std::numeric_limits<double>::quiet_NaN()); }
+
+bool finite(Precise v) { return v == v && v - v == 0; }
+
+// √r to all 34 digits: Newton's steps from the double's root, each doubling the digits
+Precise rootOf(long long r) {
+    Precise x = std::sqrt(static_cast<double>(r));
+    for (int i = 0; i < 3 && x > 0; ++i) x = (x + Precise(r) / x) / 2;
+    return x;
 }
 
 } // namespace
 
-long double valueOf(const Rational& value) {
-    return value.known() ? ld(value) : std::numeric_limits<long double>::quiet_NaN();
-}
+Precise valueOf(const Rational& value) { return value.known() ? precise(value) : notANumber(); }
 
-long double valueOf(const Rational& p, const Surd& t) {
-    if (!p.known() || !t.known()) return std::numeric_limits<long double>::quiet_NaN();
-    const long double root = ld(t.q) * std::sqrt(static_cast<long double>(t.r));
+Precise valueOf(const Rational& p, const Surd& t) {
+    if (!p.known() || !t.known()) return notANumber();
+    const Precise root = precise(t.q) * rootOf(t.r);
     if (p.sign() * t.q.sign() < 0) {
         const Rational top = p * p - t.q * t.q * Rational(t.r);
-        if (top.known()) return ld(top) / (ld(p) - root);
+        if (top.known()) return precise(top) / (precise(p) - root);
     }
-    return ld(p) + root;
+    return precise(p) + root;
 }
 
-double nearest15(long double value) {
-    if (!std::isfinite(value)) return static_cast<double>(value);
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.14Le", value);
-    // the C library writes the decimal mark of the process's numeric locale
-    return QString::fromLatin1(digits).replace(u',', u'.').toDouble();
+double nearest15(Precise value) {
+    if (!finite(value) || value == 0) return static_cast<double>(value);
+    const bool negative = value < 0;
+    if (negative) value = -value;
+    // the 15 digits as a whole number m, and value = m × 10^power; no C library formatting,
+    // whose decimal mark follows the process's locale
+    const auto digitsAt = [value](int power) {
+        Precise scale = 1;
+        for (int i = 0; i < std::abs(power); ++i) scale *= 10;
+        return power >= 0 ? value / scale : value * scale;
+    };
+    int power = static_cast<int>(std::floor(std::log10(static_cast<double>(value)))) - 14;
+    Precise digits = digitsAt(power);
+    if (digits >= Precise(1e15)) digits = digitsAt(++power);
+    else if (digits < Precise(1e14)) digits = digitsAt(--power);
+    const auto whole = static_cast<long long>(digits + Precise(0.5));
+    return QStringLiteral("%1%2e%3")
+        .arg(negative ? QStringLiteral("-") : QString())
+        .arg(whole)
+        .arg(power)
+        .toDouble();
 }
 
-bool shownRight(long double exact, double shown) {
-    if (!std::isfinite(exact) || !std::isfinite(shown)) return false;
+bool shownRight(Precise exact, double shown) {
+    if (!finite(exact) || !std::isfinite(shown)) return false;
     return resultText(nearest15(exact)) == resultText(shown);
 }
 

@@ -32,16 +32,20 @@ QString termsText(const std::vector<Surd>& terms);
 // p + t: "1 - √3/3", "2", "√2".
 QString sumText(const Rational& p, const Surd& t);
 
-// The value of p + t, good beyond the digits a double holds: where the two nearly cancel it
-// is taken as (p² - t²) / (p - t), so no digits are lost. NaN when unknown.
-long double valueOf(const Rational& p, const Surd& t);
-long double valueOf(const Rational& value);
+// A value with 34 digits: enough to tell which way the 15 digits the windows show round,
+// where a double or a long double cannot (1000 + 3√111111 = 1999.99949999987|4999937...).
+using Precise = __float128;
+
+// The value of p + t: where the two nearly cancel it is taken as (p² - t²) / (p - t), so no
+// digits are lost. NaN when unknown.
+Precise valueOf(const Rational& p, const Surd& t);
+Precise valueOf(const Rational& value);
 
 // The value rounded to the 15 significant digits the windows show, as the double nearest them.
-double nearest15(long double value);
+double nearest15(Precise value);
 
 // Whether the window's number is the exact value to the digits it shows.
-bool shownRight(long double exact, double shown);
+bool shownRight(Precise exact, double shown);
 
 // "⁷", "⁻¹²": a whole number as a superscript.
 QString superscript(long long value);

@@ -28,7 +28,7 @@ namespace {
 QString text(double value) { return resultText(value); }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(long double value) { return working::plain(algebra::nearest15(value)); }
+QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
 
 // "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
 // texts of its parts (im without its sign)

@@ -25,7 +25,7 @@ namespace {
 QString text(double value) { return resultText(value); }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(long double value) { return working::plain(algebra::nearest15(value)); }
+QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
 
 // "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
 // a textbook writes them, terms with 0 left out
@@ -94,7 +94,7 @@ void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& 
     const QString rootText = root.r == 1 ? exactText(root.q) : rootOf(e.d);
     QString line = QStringLiteral("%1 = (-B %2 √D) ÷ (2A) = (%3 %2 %4) ÷ %5 = %6")
                        .arg(name, sign, exactText(-e.b), rootText, exactFactor(e.twoA), exact);
-    const long double value = algebra::valueOf(p, t);
+    const algebra::Precise value = algebra::valueOf(p, t);
     const bool ends = root.r == 1 && (p + t.q).decimalText().has_value();
     const bool right = windowShowsIt && algebra::shownRight(value, shown);
     if (right && !(ends && exact == text(shown)))
@@ -105,7 +105,7 @@ void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& 
                                     text(shown)));
 }
 
-// x put back into the equation, exactly: A·x² + B·x + C comes to 0
+// x put back into the equation, exactly: Ax² + Bx + C comes to 0
 void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p, const Surd& t) {
     const auto termOf = [](const Rational& coefficient, const QString& x) {
         return coefficient.sign() == 0 ? QString()
