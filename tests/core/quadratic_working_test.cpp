@@ -100,6 +100,12 @@ TEST_F(QuadraticWorking, ExactRootsBesideTheWindowsNumbers) {
           "so the last digits it shows carry that rounding."}},
         {1, 0, -0.25, {"√D = √1 = 1", "x1 = (-B + √D) ÷ (2A) = (0 + 1) ÷ 2 = 0.5",
                        "Check x1 = 0.5: 1 × 0.5² - 0.25 = 0.25 - 0.25 = 0"}},
+        // a box showing 1E-05 (typed 1/100000): the steps write 0.00001, as a book does
+        {2.5, 1E-05, 0.2,
+         {"The equation: 2.5x² + 0.00001x + 0.2 = 0", "A = 2.5, B = 0.00001, C = 0.2",
+          "D = B² - 4AC = 0.00001² - 4 × 2.5 × 0.2 = 0.0000000001 - 2 = -1.9999999999",
+          "p = -B ÷ (2A) = -0.00001 ÷ 5 = -0.000002",
+          "q = √(-D) ÷ |2A| = √1.9999999999 ÷ 5 ≈ 0.282842712467548"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);

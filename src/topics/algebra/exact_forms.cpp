@@ -84,6 +84,14 @@ Precise rootOf(long long r) {
 
 Precise valueOf(const Rational& value) { return value.known() ? precise(value) : notANumber(); }
 
+Precise rootValue(const Rational& value) {
+    if (!value.known() || value.sign() < 0) return notANumber();
+    const Precise v = precise(value);
+    Precise x = std::sqrt(static_cast<double>(v));
+    for (int i = 0; i < 3 && x > 0; ++i) x = (x + v / x) / 2;
+    return x;
+}
+
 Precise valueOf(const Rational& p, const Surd& t) {
     if (!p.known() || !t.known()) return notANumber();
     const Precise root = precise(t.q) * rootOf(t.r);

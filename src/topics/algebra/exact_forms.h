@@ -40,6 +40,8 @@ using Precise = __float128;
 // digits are lost. NaN when unknown.
 Precise valueOf(const Rational& p, const Surd& t);
 Precise valueOf(const Rational& value);
+// √value, for a value ≥ 0; NaN otherwise.
+Precise rootValue(const Rational& value);
 
 // The value rounded to the 15 significant digits the windows show, as the double nearest them.
 double nearest15(Precise value);

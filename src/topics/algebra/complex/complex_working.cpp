@@ -27,6 +27,17 @@ namespace {
 
 QString text(double value) { return resultText(value); }
 
+// a number of the steps as the window writes numbers, but never in E-notation, which a
+// pupil's book does not use (1E-05 is 0.00001)
+QString decimal(double value) {
+    const QString t = text(value);
+    return t.contains(u'E') ? working::plain(value) : t;
+}
+QString bracketed(double value) {
+    const QString t = decimal(value);
+    return t.startsWith(u'-') ? u'(' + t + u')' : t;
+}
+
 // a value the window does not show, to its 15 digits and never in E-notation
 QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
 
@@ -42,7 +53,7 @@ QString complexOf(const QString& re, bool reZero, const QString& im, bool imZero
 }
 
 QString complexText(Pair z) {
-    return complexOf(text(z.re), z.re == 0, text(std::abs(z.im)), z.im == 0, z.im < 0);
+    return complexOf(decimal(z.re), z.re == 0, decimal(std::abs(z.im)), z.im == 0, z.im < 0);
 }
 
 QString complexText(const Rational& re, const Rational& im) {
@@ -92,8 +103,10 @@ Rational exactInput(const QString& typed, double value) {
         const Rational r = Rational::ofText(typed);
         if (r.known() && algebra::shownRight(algebra::valueOf(r), value)) return r;
     }
-    const QString shown = text(value);
-    if (shown.size() <= 12 && !shown.contains(u'E')) return Rational::ofShown(value);
+    // the significant digits of the 15 the window shows, trailing zeros dropped
+    QString digits = QString::number(std::abs(value), 'e', 14).section(u'e', 0, 0).remove(u'.');
+    while (digits.endsWith(u'0')) digits.chop(1);
+    if (std::isfinite(value) && digits.size() <= 10) return Rational::ofShown(value);
     return Rational::unknown();
 }
 
@@ -309,7 +322,7 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
                                  "half to the even one), N = %2.").arg(exactText(exact), text(p.exponent)));
     } else if (n != p.exponent) {
         w.say(QStringLiteral("N = %1 is rounded to the nearest whole number (a half to the even "
-                             "one), N = %2.").arg(text(n), text(p.exponent)));
+                             "one), N = %2.").arg(decimal(n), text(p.exponent)));
     } else {
         w.say(QStringLiteral("N = %1").arg(text(p.exponent)));
     }
@@ -405,7 +418,7 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
         }
     } else {
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
-                  .arg(factor(x), factor(y), working::plain(p.xSquared), working::plain(p.ySquared), text(p.s)));
+                  .arg(bracketed(x), bracketed(y), working::plain(p.xSquared), working::plain(p.ySquared), text(p.s)));
         w.detail(QStringLiteral("r = √%1 = %2, the length of the arrow").arg(text(p.s), working::plain(std::sqrt(p.s))));
     }
 
@@ -417,14 +430,14 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     } else {
         const long long arctangent = special ? (*special == 180 ? 0 : *special == 135 ? -45 : *special == -135 ? 45 : *special) : 0;
         w.say(QStringLiteral("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
-                  .arg(exact ? exactText(ey) : text(y), exact ? exactFactor(ex) : factor(x),
-                       special ? QString::number(arctangent) : text(p.arctangent)));
+                  .arg(exact ? exactText(ey) : decimal(y), exact ? exactFactor(ex) : bracketed(x),
+                       special ? QString::number(arctangent) : decimal(p.arctangent)));
         if (x < 0)
             w.say(QStringLiteral("x is less than 0, so the arrow points left: turn by half a "
                                  "circle, %1 %2 180 = %3°")
-                      .arg(special ? QString::number(arctangent) : text(p.arctangent),
+                      .arg(special ? QString::number(arctangent) : decimal(p.arctangent),
                            y >= 0 ? QStringLiteral("+") : minus,
-                           special ? QString::number(*special) : text(p.turned)));
+                           special ? QString::number(*special) : decimal(p.turned)));
         if (!special) {
             // just below the negative real axis the angle rounds to -180, which is taken as 180
             const bool wrapped = p.angle == 180 && p.turned < 0;
@@ -460,10 +473,10 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     working::Look look = working::dashed();
     look.place = y < 0 ? Place::Above : Place::Below;
     f.segment(QStringLiteral("x-leg"), 0, 0, x, 0, look);
-    f.elements.back().text = QStringLiteral("x = %1").arg(text(x));
+    f.elements.back().text = QStringLiteral("x = %1").arg(decimal(x));
     look.place = x < 0 ? Place::Left : Place::Right;
     f.segment(QStringLiteral("y-leg"), x, 0, x, y, look);
-    f.elements.back().text = QStringLiteral("y = %1").arg(text(y));
+    f.elements.back().text = QStringLiteral("y = %1").arg(decimal(y));
     f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::at(beyond(-x, y)));
     f.elements.back().text = QStringLiteral("r = %1").arg(rText);
     if (p.s > 0) {

@@ -12,7 +12,6 @@ namespace sb::quadratic {
 
 using algebra::exactFactor;
 using algebra::exactText;
-using working::factor;
 using working::Figure;
 using working::minus;
 using working::Place;
@@ -23,6 +22,18 @@ using working::Working;
 namespace {
 
 QString text(double value) { return resultText(value); }
+
+// a coefficient or a value of the steps: as the window writes numbers, but never in
+// E-notation, which a pupil's book does not use (1E-05 is 0.00001)
+QString num(double value) {
+    const QString t = text(value);
+    return t.contains(u'E') ? working::plain(value) : t;
+}
+// the same as a factor or a base: in brackets when negative
+QString fac(double value) {
+    const QString t = num(value);
+    return t.startsWith(u'-') ? u'(' + t + u')' : t;
+}
 
 // a value the window does not show, to its 15 digits and never in E-notation
 QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
@@ -36,7 +47,7 @@ QString polynomial(double a, double b, double c) {
     for (const auto& [value, letter] : terms) {
         if (value == 0) continue;
         const double size = std::abs(value);
-        const QString number = size == 1 && !letter.isEmpty() ? QString() : text(size);
+        const QString number = size == 1 && !letter.isEmpty() ? QString() : num(size);
         if (written.isEmpty()) written = (value < 0 ? minus : QString()) + number + letter;
         else written += (value < 0 ? u' ' + minus + u' ' : QStringLiteral(" + ")) + number + letter;
     }
@@ -53,7 +64,7 @@ void sayHowRead(Working& w, const double (&values)[3], const std::array<BoxText,
         if (!box.whole.isEmpty() && box.whole != box.shown)
             w.say(QStringLiteral("You typed %1 for %2, which is %3. The box keeps 5 "
                                  "characters, so it shows %4, and %2 = %5.")
-                      .arg(box.typed.trimmed(), name, box.whole, box.shown, text(values[i])));
+                      .arg(box.typed.trimmed(), name, box.whole, box.shown, num(values[i])));
         else if (!box.typed.isEmpty() && box.typed.trimmed() != box.shown)
             w.say(QStringLiteral("You typed %1 for %2, which is %3.")
                       .arg(box.typed.trimmed(), name, box.shown));
@@ -152,9 +163,9 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
 void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main) {
     const QString line = QStringLiteral("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
     const QString x1 = line.arg(QStringLiteral("x1"), working::plain(-s.b), QStringLiteral("+"),
-                                working::plain(s.rootOfD), factor(s.twoA), text(r.x1));
+                                working::plain(s.rootOfD), fac(s.twoA), text(r.x1));
     const QString x2 = line.arg(QStringLiteral("x2"), working::plain(-s.b), minus,
-                                working::plain(s.rootOfD), factor(s.twoA), text(r.x2));
+                                working::plain(s.rootOfD), fac(s.twoA), text(r.x2));
     if (main) w.say(x1).say(x2);
     else w.detail(x1).detail(x2);
 }
@@ -162,13 +173,13 @@ void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main)
 void sayDiscriminant(Working& w, const Solution& s, const Exact& e) {
     if (e.known()) {
         w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 = %4 - %5 = %6")
-                  .arg(factor(s.b), factor(s.a), factor(s.c), exactText(e.bSquared),
+                  .arg(fac(s.b), fac(s.a), fac(s.c), exactText(e.bSquared),
                        exactFactor(e.fourAC), exactText(e.d)));
         return;
     }
     const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
     w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 = %4 - %5 = %6")
-              .arg(factor(s.b), factor(s.a), factor(s.c), working::plain(s.bSquared),
+              .arg(fac(s.b), fac(s.a), fac(s.c), working::plain(s.bSquared),
                    s.fourAC < 0 ? u'(' + working::plain(s.fourAC) + u')' : working::plain(s.fourAC), working::plain(working::tidy(s.d, scale))));
 }
 
@@ -273,8 +284,11 @@ namespace {
 void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* shown) {
     const std::optional<Surd> root = e.known() ? algebra::squareRoot(e.d) : std::nullopt;
     if (!root) { // beyond exact fractions: the window's decimals alone
-        w.say(QStringLiteral("√D = √%1 = %2").arg(working::plain(s.d), working::plain(s.rootOfD)));
-        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(factor(s.a), text(s.twoA)));
+        if (e.known())
+            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::rootValue(e.d))));
+        else
+            w.say(QStringLiteral("√D = √%1 = %2").arg(working::plain(s.d), working::plain(s.rootOfD)));
+        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactText(e.twoA) : num(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
             w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
@@ -287,7 +301,7 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
                   ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::valueOf(Rational(), *root)))
                   : QStringLiteral("√D = %1 = %2 ≈ %3")
                         .arg(rootOf(e.d), root->text(), approx(algebra::valueOf(Rational(), *root))));
-    w.say(QStringLiteral("2A = 2 × %1 = %2").arg(factor(s.a), exactText(e.twoA)));
+    w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), exactText(e.twoA)));
     const Rational p = -e.b / e.twoA;
     const Surd t{root->q / e.twoA, root->r};
     if (e.d.sign() == 0) {
@@ -341,11 +355,20 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
                          "complex: x = p ± qi."));
     const Rational twoA = e.twoA.sign() < 0 ? -e.twoA : e.twoA;
     const std::optional<Surd> root = e.known() ? algebra::squareRoot(-e.d) : std::nullopt;
-    if (!root) {
-        w.say(QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3").arg(working::plain(-s.b), factor(s.twoA), text(r.re)));
-        w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 = %3")
-                  .arg(working::plain(s.rootOfD), working::plain(std::abs(s.twoA)), text(r.im)));
-        w.say(QStringLiteral("The complex roots: x1 = %1 + %2i and x2 = %1 - %2i").arg(text(r.re), text(r.im)));
+    if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
+        const Rational p = e.known() ? -e.b / e.twoA : Rational::unknown();
+        const QString pText = p.known() ? exactText(p) : working::plain(r.re);
+        QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3")
+                            .arg(p.known() ? exactText(-e.b) : num(-s.b),
+                                 p.known() ? exactFactor(e.twoA) : fac(s.twoA), pText);
+        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
+        w.say(pLine);
+        const QString q = e.known() ? approx(algebra::rootValue(-e.d) / algebra::valueOf(twoA))
+                                    : working::plain(r.im);
+        w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
+                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(working::plain(-s.d)),
+                       e.known() ? exactText(twoA) : num(std::abs(s.twoA)), q));
+        w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
         return;
     }
     const Rational p = -e.b / e.twoA;
@@ -369,7 +392,7 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     const double values[] = {s.a, s.b, s.c};
     sayHowRead(w, values, boxes);
     w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
-    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(text(s.a), text(s.b), text(s.c)));
+    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(num(s.a), num(s.b), num(s.c)));
     w.say(QStringLiteral("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
     const Exact e = exactOf(s);
     sayDiscriminant(w, s, e);
@@ -415,7 +438,7 @@ Figure lineFigure(double b, double c) {
     f.curve(QStringLiteral("line"), {x0, y(x0), x1, y(x1)}, working::at(Place::AboveLeft));
     f.elements.back().text = QStringLiteral("y = ") + polynomial(0, b, c);
     if (b != 0)
-        f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(text(root)),
+        f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(num(root)),
                 working::at(b > 0 ? Place::BelowRight : Place::AboveRight, working::Ink::Second));
     if (!drawable(f) || !std::isfinite(span)) {
         f.elements.clear();
@@ -424,8 +447,8 @@ Figure lineFigure(double b, double c) {
         return f;
     }
     f.description = b != 0 ? QStringLiteral("Straight line y = %1 crossing the x-axis at %2.")
-                                 .arg(polynomial(0, b, c), text(root))
-                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(text(c))
+                                 .arg(polynomial(0, b, c), num(root))
+                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(num(c))
                            : QStringLiteral("The line y = 0 is the x-axis itself: every x is a root.");
     return f;
 }
@@ -444,11 +467,11 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
     const Rational eb = Rational::ofShown(b), ec = Rational::ofShown(c);
     if (b == 0) {
         w.say(c != 0 ? QStringLiteral("B = 0 as well, so the left side is %1 whatever x is, and %1 "
-                                      "is not 0: no x solves the equation.").arg(text(c))
+                                      "is not 0: no x solves the equation.").arg(num(c))
                      : QStringLiteral("B = 0 and C = 0 as well, so the left side is 0 whatever x "
                                       "is: every x solves the equation."));
     } else {
-        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : text(b),
+        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : num(b),
                                                                      eb.known() && ec.known() ? exactText(-ec) : text(-c)));
         const Rational x = -ec / eb;
         if (x.known()) {
@@ -465,7 +488,7 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
                            algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
         } else {
             w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
-                      .arg(working::plain(-c), factor(b), working::plain(-c / b)));
+                      .arg(working::plain(-c), fac(b), working::plain(-c / b)));
         }
     }
     w.figure = lineFigure(b, c);
