@@ -91,6 +91,19 @@ TEST_F(AlgebraExactForms, DecimalsOfExactValues) {
     }
 }
 
+// What the window writes in E-notation a textbook writes as a decimal or with a power of
+// ten; exact values of many zeros too, but not a value that 15 digits would round.
+TEST_F(AlgebraExactForms, NumbersAsABookWritesThem) {
+    const std::pair<double, const char*> numbers[] = {
+        {1E-05, "0.00001"}, {-2E-06, "-0.000002"}, {1E+30, "1 × 10³⁰"}, {-7E-99, "-7 × 10⁻⁹⁹"},
+        {1.5E+15, "1.5 × 10¹⁵"}, {0.25, "0.25"}, {123456, "123456"}};
+    for (const auto& [value, text] : numbers) EXPECT_EQ(bookNumber(value).toStdString(), text);
+    const Rational big = Rational(1000000000000000000) * Rational(1000000000000);
+    EXPECT_EQ(exactText(big).toStdString(), "1 × 10³⁰");
+    EXPECT_EQ(exactFactor(big).toStdString(), "(1 × 10³⁰)");
+    EXPECT_EQ(exactText(big - Rational(4)).toStdString(), "999999999999999999999999999996");
+}
+
 TEST_F(AlgebraExactForms, PowersAsSuperscripts) {
     const std::pair<long long, const char*> rows[] = {
         {7, "⁷"}, {-12, "⁻¹²"}, {0, "⁰"}, {-2147483648LL, "⁻²¹⁴⁷⁴⁸³⁶⁴⁸"}};

@@ -106,6 +106,11 @@ TEST_F(QuadraticWorking, ExactRootsBesideTheWindowsNumbers) {
           "D = B² - 4AC = 0.00001² - 4 × 2.5 × 0.2 = 0.0000000001 - 2 = -1.9999999999",
           "p = -B ÷ (2A) = -0.00001 ÷ 5 = -0.000002",
           "q = √(-D) ÷ |2A| = √1.9999999999 ÷ 5 ≈ 0.282842712467548"}},
+        // squares beyond exact fractions: the window's decimals, said to be rounded
+        {1E+30, 1E+30, 1,
+         {"The equation: 1 × 10³⁰x² + 1 × 10³⁰x + 1 = 0",
+          "D = B² - 4AC = (1 × 10³⁰)² - 4 × (1 × 10³⁰) × 1 ≈ 1 × 10⁶⁰ - (4 × 10³⁰) ≈ 1 × 10⁶⁰",
+          "Answer: X1 = 0 and X2 = -1"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << ", " << row.b << ", " << row.c);

@@ -10,21 +10,34 @@ namespace sb::algebra {
 
 using Int = Rational::Int;
 
+QString bookNumber(double value) {
+    const QString text = resultText(value);
+    const qsizetype e = text.indexOf(u'E');
+    if (e < 0) return text;
+    const int exponent = text.sliced(e + 1).toInt();
+    if (exponent >= -9 && exponent <= 14) return working::plain(value);
+    return QStringLiteral("%1 × 10%2").arg(text.left(e), superscript(exponent));
+}
+
 QString exactText(const Rational& value) {
     if (const auto decimal = value.decimalText(); decimal && decimal->size() <= 20) return *decimal;
+    // a number of many zeros that 15 digits hold exactly: as powers of ten
+    const double near = value.toDouble();
+    if (std::isfinite(near) && near != 0 && Rational::ofShown(near) == value) return bookNumber(near);
     return value.text();
 }
 
 QString exactFactor(const Rational& value) {
     const QString text = exactText(value);
-    return value.sign() < 0 || text.contains(u'/') ? u'(' + text + u')' : text;
+    return value.sign() < 0 || text.contains(u'/') || text.contains(u'×') ? u'(' + text + u')' : text;
 }
 
 namespace {
 
 // the whole square root of v when v is a square
 std::optional<Int> wholeRoot(Int v) {
-    if (v < 0) return std::nullopt;
+    // beyond 10^36 the square of a root near it could leave the 128 bits
+    if (v < 0 || v > Int(1'000'000'000'000'000'000) * Int(1'000'000'000'000'000'000)) return std::nullopt;
     Int r = static_cast<Int>(std::sqrt(static_cast<long double>(v)));
     while (r > 0 && r * r > v) --r;
     while ((r + 1) * (r + 1) <= v) ++r;

@@ -17,7 +17,12 @@ namespace sb::algebra {
 using working::Rational;
 using working::Surd;
 
-// "2", "-1.5", "1/3": the decimal when it ends within 18 digits, else the fraction.
+// A number as the window writes it, but as a textbook writes what the window puts in
+// E-notation: 0.00001 for 1E-05, 1 × 10³⁰ for 1E+30.
+QString bookNumber(double value);
+
+// "2", "-1.5", "1/3": the decimal when it ends within 18 digits, 1 × 10³⁰ for a number of
+// many zeros, else the fraction.
 QString exactText(const Rational& value);
 // The same as a factor or a base: in brackets when negative or a fraction ("(-1/3)²").
 QString exactFactor(const Rational& value);

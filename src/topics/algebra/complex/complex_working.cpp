@@ -29,23 +29,20 @@ QString text(double value) { return resultText(value); }
 
 // a number of the steps as the window writes numbers, but never in E-notation, which a
 // pupil's book does not use (1E-05 is 0.00001)
-QString decimal(double value) {
-    const QString t = text(value);
-    return t.contains(u'E') ? working::plain(value) : t;
-}
+QString decimal(double value) { return algebra::bookNumber(value); }
 QString bracketed(double value) {
     const QString t = decimal(value);
-    return t.startsWith(u'-') ? u'(' + t + u')' : t;
+    return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
+QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
 
 // "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
 // texts of its parts (im without its sign)
 QString complexOf(const QString& re, bool reZero, const QString& im, bool imZero, bool imNegative) {
     const QString imTerm = im == u"1" ? QStringLiteral("i")
-                           : im.contains(u'/') ? u'(' + im + QStringLiteral(")i")
+                           : im.contains(u'/') || im.contains(working::times) ? u'(' + im + QStringLiteral(")i")
                                                : im + u'i';
     if (imZero) return re;
     if (reZero) return (imNegative ? minus : QString()) + imTerm;
@@ -120,7 +117,7 @@ QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
                                        text(shown));
         return t;
     }
-    return t == text(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
+    return t == text(shown) || t == decimal(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
 }
 
 struct Rule {
@@ -196,10 +193,10 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
 // value below the rounding of the numbers it came from is 0.
 void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
     const Pair r = o.result;
-    const auto num = [](double v, double scale) { return working::plain(working::tidy(v, scale)); };
+    const auto num = [](double v, double scale) { return decimal(working::tidy(v, scale)); };
     const auto bracketed = [&num](double v, double scale) {
         const QString t = num(v, scale);
-        return t.startsWith(u'-') ? u'(' + t + u')' : t;
+        return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
     };
     const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     if (op == u"+" || op == u"-") {
@@ -397,7 +394,9 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
                          "of its arrow, θ its angle from the positive real axis. The window "
                          "writes it Root(x² + y²)*Cos(θ) + Root(x² + y²)*i*Sin(θ), θ in degrees."));
     std::optional<Surd> r;
-    QString rText = QStringLiteral("√%1").arg(text(p.s));
+    const QString sText = decimal(p.s);
+    QString rText = sText.contains(working::times) ? QStringLiteral("√(%1)").arg(sText)
+                                                   : QStringLiteral("√%1").arg(sText);
     if (exact) {
         QStringList notes;
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
@@ -405,7 +404,8 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
                        valueBeside(es, p.s, notes)));
         for (const QString& note : notes) w.say(note);
         r = algebra::squareRoot(es);
-        const QString under = exactText(es).contains(u'/') ? QStringLiteral("√(%1)").arg(exactText(es))
+        const QString under = exactText(es).contains(u'/') || exactText(es).contains(working::times)
+                                  ? QStringLiteral("√(%1)").arg(exactText(es))
                                                            : QStringLiteral("√%1").arg(exactText(es));
         if (r) {
             rText = r->r == 1 ? exactText(r->q) : r->text();
@@ -418,8 +418,8 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
         }
     } else {
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
-                  .arg(bracketed(x), bracketed(y), working::plain(p.xSquared), working::plain(p.ySquared), text(p.s)));
-        w.detail(QStringLiteral("r = √%1 = %2, the length of the arrow").arg(text(p.s), working::plain(std::sqrt(p.s))));
+                  .arg(bracketed(x), bracketed(y), decimal(p.xSquared), decimal(p.ySquared), sText));
+        w.detail(QStringLiteral("r = %1 = %2, the length of the arrow").arg(rText, decimal(std::sqrt(p.s))));
     }
 
     const std::optional<long long> special = exactAngle(ex, ey, p.angle);

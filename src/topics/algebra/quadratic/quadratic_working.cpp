@@ -25,18 +25,15 @@ QString text(double value) { return resultText(value); }
 
 // a coefficient or a value of the steps: as the window writes numbers, but never in
 // E-notation, which a pupil's book does not use (1E-05 is 0.00001)
-QString num(double value) {
-    const QString t = text(value);
-    return t.contains(u'E') ? working::plain(value) : t;
-}
+QString num(double value) { return algebra::bookNumber(value); }
 // the same as a factor or a base: in brackets when negative
 QString fac(double value) {
     const QString t = num(value);
-    return t.startsWith(u'-') ? u'(' + t + u')' : t;
+    return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(algebra::Precise value) { return working::plain(algebra::nearest15(value)); }
+QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
 
 // "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
 // a textbook writes them, terms with 0 left out
@@ -92,7 +89,8 @@ Exact exactOf(const Solution& s) {
 // "√12", "√(9/4)"
 QString rootOf(const Rational& value) {
     const QString t = exactText(value);
-    return t.contains(u'/') ? QStringLiteral("√(%1)").arg(t) : QStringLiteral("√%1").arg(t);
+    return t.contains(u'/') || t.contains(working::times) ? QStringLiteral("√(%1)").arg(t)
+                                                          : QStringLiteral("√%1").arg(t);
 }
 
 // a root's exact form and, where it is no decimal that ends, the window's number beside it;
@@ -162,10 +160,10 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
 // The window's own computing with decimals: the numbers it shows come from these.
 void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main) {
     const QString line = QStringLiteral("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
-    const QString x1 = line.arg(QStringLiteral("x1"), working::plain(-s.b), QStringLiteral("+"),
-                                working::plain(s.rootOfD), fac(s.twoA), text(r.x1));
-    const QString x2 = line.arg(QStringLiteral("x2"), working::plain(-s.b), minus,
-                                working::plain(s.rootOfD), fac(s.twoA), text(r.x2));
+    const QString x1 = line.arg(QStringLiteral("x1"), num(-s.b), QStringLiteral("+"),
+                                num(s.rootOfD), fac(s.twoA), text(r.x1));
+    const QString x2 = line.arg(QStringLiteral("x2"), num(-s.b), minus,
+                                num(s.rootOfD), fac(s.twoA), text(r.x2));
     if (main) w.say(x1).say(x2);
     else w.detail(x1).detail(x2);
 }
@@ -178,9 +176,9 @@ void sayDiscriminant(Working& w, const Solution& s, const Exact& e) {
         return;
     }
     const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
-    w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 = %4 - %5 = %6")
-              .arg(fac(s.b), fac(s.a), fac(s.c), working::plain(s.bSquared),
-                   s.fourAC < 0 ? u'(' + working::plain(s.fourAC) + u')' : working::plain(s.fourAC), working::plain(working::tidy(s.d, scale))));
+    // beyond exact fractions: the window's decimals, rounded
+    w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 ≈ %4 - %5 ≈ %6")
+              .arg(fac(s.b), fac(s.a), fac(s.c), num(s.bSquared), fac(s.fourAC), num(working::tidy(s.d, scale))));
 }
 
 // Whether every number of the figure is one the painter can place: far from the ends of
@@ -287,7 +285,7 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
         if (e.known())
             w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::rootValue(e.d))));
         else
-            w.say(QStringLiteral("√D = √%1 = %2").arg(working::plain(s.d), working::plain(s.rootOfD)));
+            w.say(QStringLiteral("√D ≈ √%1 ≈ %2").arg(fac(s.d), num(s.rootOfD)));
         w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactText(e.twoA) : num(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
@@ -357,16 +355,16 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
     const std::optional<Surd> root = e.known() ? algebra::squareRoot(-e.d) : std::nullopt;
     if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
         const Rational p = e.known() ? -e.b / e.twoA : Rational::unknown();
-        const QString pText = p.known() ? exactText(p) : working::plain(r.re);
+        const QString pText = p.known() ? exactText(p) : num(r.re);
         QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3")
                             .arg(p.known() ? exactText(-e.b) : num(-s.b),
                                  p.known() ? exactFactor(e.twoA) : fac(s.twoA), pText);
         if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
         w.say(pLine);
         const QString q = e.known() ? approx(algebra::rootValue(-e.d) / algebra::valueOf(twoA))
-                                    : working::plain(r.im);
+                                    : num(r.im);
         w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
-                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(working::plain(-s.d)),
+                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(num(-s.d)),
                        e.known() ? exactText(twoA) : num(std::abs(s.twoA)), q));
         w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
         return;
@@ -411,7 +409,7 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     if (e.known() && ((sign < 0) != (s.d < 0)))
         w.say(QStringLiteral("The window works with decimals rounded at every step: its D came "
                              "out %1 instead of exactly %2, so it shows %3.")
-                  .arg(working::plain(s.d), exactText(e.d),
+                  .arg(num(s.d), exactText(e.d),
                        none ? QStringLiteral("\"No Solution\"") : QStringLiteral("two roots")));
     if (sign >= 0) {
         sayRealRoots(w, s, e, roots);
@@ -488,7 +486,7 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
                            algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
         } else {
             w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
-                      .arg(working::plain(-c), fac(b), working::plain(-c / b)));
+                      .arg(num(-c), fac(b), num(-c / b)));
         }
     }
     w.figure = lineFigure(b, c);
