@@ -87,6 +87,10 @@ TEST_F(ComplexWorking, TypedValuesWorkedExactly) {
          {"c² + d² = (1/3)² + 0² = 1/9 + 0 = 1/9",
           "Real part: (ac + bd) ÷ (c² + d²) = (1/3 + 0) ÷ (1/9) = 1/3 ÷ (1/9) = 3"}},
         {{"0.7", "0", "0.2", "0"}, "-", {"Real part: 0.7 - 0.2 = 0.5"}},
+        // squares beyond exact fractions: the window's decimals, each result rounded
+        {{"-1", "1.75", "1E+30", "10"}, "/",
+         {"c² + d² = (1 × 10³⁰)² + 10² ≈ 1 × 10⁶⁰ + 100 ≈ 1 × 10⁶⁰",
+          "Answer: R = -1E-30 and Im = 1.75E-30, that is -1 × 10⁻³⁰ + (1.75 × 10⁻³⁰)i"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed[0].toStdString() + " " + row.op);

@@ -190,6 +190,7 @@ TEST_F(QuadraticWorking, TheLinearEquationLeftWhenAIsZero) {
         {0, 5, {"The equation: 0x + 5 = 0",
                 "B = 0 as well, so the left side is 5 whatever x is, and 5 is not 0: no x solves "
                 "the equation."}, false},
+        {-1, 1E-99, {"The equation: -x + 1 × 10⁻⁹⁹ = 0", "Take C to the other side: -x = -1 × 10⁻⁹⁹"}, true},
         {0, 0, {"The equation: 0x = 0", "B = 0 and C = 0 as well, so the left side is 0 "
                 "whatever x is: every x solves the equation."}, false},
     };

@@ -111,6 +111,7 @@ Rational exactInput(const QString& typed, double value) {
 // ("5/26 ≈ 0.192307692307692"); where the window's number is off in its last digits, the
 // note that says why, in notes.
 QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
+    if (!exact.known()) return {}; // beyond exact fractions: the caller writes the decimals
     const QString t = exactText(exact);
     if (!algebra::shownRight(algebra::valueOf(exact), shown)) {
         notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + approx(algebra::valueOf(exact)),
@@ -189,8 +190,8 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
     for (const QString& note : notes) w.say(note);
 }
 
-// The parts with the window's decimals, where the numbers are beyond exact fractions; a
-// value below the rounding of the numbers it came from is 0.
+// The parts with the window's decimals, where the numbers are beyond exact fractions: each
+// result rounded, so "≈"; a value below the rounding of the numbers it came from is 0.
 void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
     const Pair r = o.result;
     const auto num = [](double v, double scale) { return decimal(working::tidy(v, scale)); };
@@ -201,11 +202,11 @@ void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Oper
     const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     if (op == u"+" || op == u"-") {
         const QString sign = op == u"+" ? QStringLiteral("+") : minus;
-        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(num(z1.re, 0), sign, bracketed(z2.re, 0), text(r.re)));
-        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(num(z1.im, 0), sign, bracketed(z2.im, 0), text(r.im)));
+        w.say(real + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.re, 0), sign, bracketed(z2.re, 0), text(r.re)));
+        w.say(imaginary + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.im, 0), sign, bracketed(z2.im, 0), text(r.im)));
         return;
     }
-    const QString line = QStringLiteral("%1 = %2 × %3 = %4");
+    const QString line = QStringLiteral("%1 = %2 × %3 ≈ %4");
     w.detail(line.arg(QStringLiteral("ac"), bracketed(z1.re, 0), bracketed(z2.re, 0), num(o.ca, 0)));
     w.detail(line.arg(QStringLiteral("bd"), bracketed(z1.im, 0), bracketed(z2.im, 0), num(o.db, 0)));
     w.detail(line.arg(QStringLiteral("bc"), bracketed(z1.im, 0), bracketed(z2.re, 0), num(o.bc, 0)));
@@ -213,20 +214,20 @@ void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Oper
     const double realScale = std::max(std::abs(o.ca), std::abs(o.db));
     const double imaginaryScale = std::max(std::abs(o.bc), std::abs(o.da));
     if (op == u"*") {
-        w.say(real + QStringLiteral("ac - bd = %1 - %2 = %3")
+        w.say(real + QStringLiteral("ac - bd ≈ %1 - %2 ≈ %3")
                          .arg(num(o.ca, 0), bracketed(o.db, 0), text(r.re)));
-        w.say(imaginary + QStringLiteral("bc + ad = %1 + %2 = %3")
+        w.say(imaginary + QStringLiteral("bc + ad ≈ %1 + %2 ≈ %3")
                               .arg(num(o.bc, 0), bracketed(o.da, 0), text(r.im)));
         return;
     }
-    w.say(QStringLiteral("c² + d² = %1² + %2² = %3 + %4 = %5")
+    w.say(QStringLiteral("c² + d² = %1² + %2² ≈ %3 + %4 ≈ %5")
               .arg(bracketed(z2.re, 0), bracketed(z2.im, 0), num(o.cSquared, 0), num(o.dSquared, 0), num(o.q, 0)));
-    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) = (%1 + %2) ÷ %3 = %4 ÷ %3 = %5")
-                     .arg(num(o.ca, 0), bracketed(o.db, 0), num(o.q, 0),
-                          num(o.numerator.re, realScale), text(r.re)));
-    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) = (%1 - %2) ÷ %3 = %4 ÷ %3 = %5")
-                          .arg(num(o.bc, 0), bracketed(o.da, 0), num(o.q, 0),
-                               num(o.numerator.im, imaginaryScale), text(r.im)));
+    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) ≈ (%1 + %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                     .arg(num(o.ca, 0), bracketed(o.db, 0), bracketed(o.q, 0),
+                          bracketed(o.numerator.re, realScale), text(r.re)));
+    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) ≈ (%1 - %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                          .arg(num(o.bc, 0), bracketed(o.da, 0), bracketed(o.q, 0),
+                               bracketed(o.numerator.im, imaginaryScale), text(r.im)));
 }
 
 } // namespace

@@ -58,10 +58,14 @@ void sayHowRead(Working& w, const double (&values)[3], const std::array<BoxText,
     for (int i = 0; i < 3; ++i) {
         const QString name(QChar(u'A' + i));
         const BoxText& box = boxes[size_t(i)];
-        if (!box.whole.isEmpty() && box.whole != box.shown)
+        if (!box.whole.isEmpty() && box.whole != box.shown) {
+            // the whole number never stood in the box: written as a book writes it
+            const auto whole = parseNumber(box.whole);
             w.say(QStringLiteral("You typed %1 for %2, which is %3. The box keeps 5 "
                                  "characters, so it shows %4, and %2 = %5.")
-                      .arg(box.typed.trimmed(), name, box.whole, box.shown, num(values[i])));
+                      .arg(box.typed.trimmed(), name, whole ? num(*whole) : box.whole, box.shown,
+                           num(values[i])));
+        }
         else if (!box.typed.isEmpty() && box.typed.trimmed() != box.shown)
             w.say(QStringLiteral("You typed %1 for %2, which is %3.")
                       .arg(box.typed.trimmed(), name, box.shown));
@@ -470,7 +474,7 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
                                       "is: every x solves the equation."));
     } else {
         w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : num(b),
-                                                                     eb.known() && ec.known() ? exactText(-ec) : text(-c)));
+                                                                     eb.known() && ec.known() ? exactText(-ec) : num(-c)));
         const Rational x = -ec / eb;
         if (x.known()) {
             QString line = QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
