@@ -495,8 +495,8 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
 
 working::Guide complexGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("R and Im: the real part and the imaginary part of a number "
-                              "R + Im × i, each %1.").arg(working::valueForms())
+    g.boxes << QStringLiteral("R and Im: the real part a and the imaginary part b of a number "
+                              "a + bi, each %1.").arg(working::valueForms())
             << QStringLiteral("Operation: one of + - * / on its own, with no blanks.")
             << QStringLiteral("N: the power of i, a number; it is rounded to a whole number.")
             << QStringLiteral("To Polar: R and Im of one number.");
