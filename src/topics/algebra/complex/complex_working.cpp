@@ -245,10 +245,12 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o,
                    exact ? complexText(v[2], v[3]) : complexText(z2)));
     w.say(rule.summary);
     Rational result[2] = {Rational::unknown(), Rational::unknown()};
+    // the exact steps stand only where every value along them stayed an exact fraction
     if (exact) {
         Working exactSteps;
         sayExactParts(exactSteps, v, op, o, result);
-        if (result[0].known() && result[1].known()) w.steps.insert(w.steps.end(), exactSteps.steps.begin(), exactSteps.steps.end());
+        if (result[0].known() && result[1].known())
+            w.steps.insert(w.steps.end(), exactSteps.steps.begin(), exactSteps.steps.end());
     }
     const bool worked = result[0].known() && result[1].known();
     if (!worked) sayDecimalParts(w, z1, op, z2, o);
