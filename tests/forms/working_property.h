@@ -97,8 +97,12 @@ inline QStringList contradictions(const QStringList& lines, const QLocale& local
             qsizetype before = m.capturedStart(1) - 1;
             const bool named = before >= 0 && (line[before].isLetterOrNumber() || line[before] == u'.');
             while (before >= 0 && line[before] == u' ') --before;
-            const bool bareLeft = !named && (before < 0 || !(operators.contains(line[before]) ||
-                                                             line[before] == u')'));
+            // "cos 0° = 1" writes the value of a function, not 0 = 1
+            static const QRegularExpression function(QStringLiteral(R"((sin|cos|tan)$)"));
+            const bool argument = function.match(line.left(before + 1)).hasMatch();
+            const bool bareLeft = !named && !argument &&
+                                  (before < 0 || !(operators.contains(line[before]) ||
+                                                   line[before] == u')'));
             const qsizetype end = m.capturedEnd(0);
             const bool touching = end < line.size() && (line[end].isLetterOrNumber() ||
                                                         operators.contains(line[end]) ||
