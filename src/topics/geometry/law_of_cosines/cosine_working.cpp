@@ -64,19 +64,27 @@ std::optional<ExactCosine> exactCosine(const ExactSide& p, const ExactSide& q, c
                                         : p.length * (Rational(2) * q.length.q);
     if (!top.known() || !bottom.known() || bottom.q.sign() == 0) return std::nullopt;
     const Surd inverted = geometry::inverse(bottom);
-    const Surd value{top * inverted.q, inverted.r};
+    const Surd value = top.sign() == 0 ? Surd{0, 1} : Surd{top * inverted.q, inverted.r};
     if (!value.known()) return std::nullopt;
     return ExactCosine{top, bottom, value};
 }
+
+// a length or a part of a cosine inside its computation: a decimal as the pupil typed it
+// ("0.1"), a fraction or a root in brackets ("(1/3)", "(14√109)")
+QString number(const Surd& s) {
+    if (s.r != 1) return exactBase(s);
+    return s.q.sign() < 0 && s.q.isWhole() ? s.q.text() : givenFactor(s.q, 0);
+}
+
+QString factor(const Surd& s) { return s.r != 1 ? exactFactor(s) : number(s); }
 
 // "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6", exactly
 QString exactCosineLine(QChar angle, const ExactSide& p, const ExactSide& q, const ExactSide& r,
                         const ExactCosine& cosine) {
     return QStringLiteral("cos(%1) = (%2² + %3² - %4²) ÷ (2 × %5 × %6) = %7 ÷ %8 = %9")
-        .arg(angle, exactBase(p.length), exactBase(q.length), exactBase(r.length),
-             exactFactor(p.length), exactFactor(q.length),
-             cosine.top.isWhole() ? cosine.top.text() : exactFactor(Surd{cosine.top, 1}),
-             exactBase(cosine.bottom), exactText(cosine.value));
+        .arg(angle, number(p.length), number(q.length), number(r.length), factor(p.length),
+             factor(q.length), exactTerm(cosine.top), number(cosine.bottom),
+             exactText(cosine.value));
 }
 
 // The angle from its cosine, exactly where the cosine is exact, and the steps of it: the
@@ -188,6 +196,13 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.say(QStringLiteral("The three angles make 180°: y = 180° - x - z = 180° - %1 - %2 = %3")
               .arg(X ? exactDegrees(*X) : degrees(s.x), plainDegrees(z),
                    Y.known() ? exactDegrees(Y) : degrees(s.y)));
+    if (root)
+        for (const auto& [angle, value] : {std::pair{u'x', X.value_or(Rational::unknown())},
+                                           std::pair{u'y', Y}})
+            if (value == Rational(90)) {
+                const std::optional<Surd> all[3] = {Surd{A, 1}, Surd{B, 1}, *root};
+                geometry::rightAngleCheck(w, angle, all);
+            }
     if (X) notes.compare("x", exactDegrees(*X), degrees(X->toDouble()), degrees(s.x));
     if (Y.known()) notes.compare("y", exactDegrees(Y), degrees(Y.toDouble()), degrees(s.y));
     w.detail(geometry::radiansDetail());
@@ -243,8 +258,7 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s,
         // z is exact though x and y are not: its own cosine says so
         w.say(QStringLiteral("Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = %1 ÷ %2 = %3, so "
                              "z = %4.")
-                  .arg(ofZ->top.isWhole() ? ofZ->top.text() : exactFactor(Surd{ofZ->top, 1}),
-                       exactBase(ofZ->bottom), exactText(ofZ->value),
+                  .arg(exactTerm(ofZ->top), number(ofZ->bottom), exactText(ofZ->value),
                        exactDegrees(*Z)));
     }
     const Surd sideLengths[3] = {ea.length, eb.length, ec.length};
@@ -320,15 +334,14 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
                              "%2 + %3 = %4, which is %5 short of it.")
                   .arg(side(longest.letter, longest.length), plain(first.length),
                        plain(second.length),
-                       exactGap.known()
-                           ? exactText(exactOfSide(first) + exactOfSide(second))
-                           : plain(reach),
-                       exactGap.known() ? exactText(exactGap) : plain(gap)));
+                       exactGap.known() ? exactTerm(exactOfSide(first) + exactOfSide(second))
+                                        : plain(reach),
+                       exactGap.known() ? exactTerm(exactGap) : plain(gap)));
     } else if (order == 0) {
         w.say(QStringLiteral("The two shorter sides together, %1 + %2 = %3, are just as long "
                              "as the longest side, %4: the triangle is flat, with no height.")
                   .arg(plain(first.length), plain(second.length),
-                       exactGap.known() ? exactText(exactOfSide(longest)) : plain(reach),
+                       exactGap.known() ? exactTerm(exactOfSide(longest)) : plain(reach),
                        side(longest.letter, longest.length)));
         w.say(QStringLiteral("Its cosines are exactly 1 and -1, but the computer's rounding put "
                              "one just past them, and no angle has such a cosine."));

@@ -307,7 +307,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
               .arg(cFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
                    h ? exactText(*h) : plain(s.h)));
     if (reach < 0) {
-        const QString gap = h && h->r == 1 ? exactText(h->q - A) : plain(shortfall(s));
+        const QString gap = h && h->r == 1 ? geometry::exactTerm(h->q - A) : plain(shortfall(s));
         w.say(QStringLiteral("a = %1 is shorter: it falls short by c × sin(y) - a = %2 - %1 = %3.")
                   .arg(a, h ? geometry::exactTerm(*h) : plain(s.h), gap));
         if (!h && readBack(s.h) != s.h)
