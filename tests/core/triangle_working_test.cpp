@@ -72,8 +72,8 @@ TEST(TriangleWorking, Steps) {
          [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
          {"The three angles make 180°: y = 180° - x - z = 180° - 30° - 90° = 60°",
           "sin(30°) = 1/2 = 0.5, sin(60°) = √3/2 ≈ 0.866025403784439, sin(90°) = 1",
-          "c = sin(z) × b ÷ sin(x) = 1 × 5 ÷ (1/2) = 10",
-          "a = sin(y) × c ÷ sin(z) = (√3/2) × 10 ÷ 1 = 5√3 ≈ 8.66025403784439",
+          "c = b sin(z) ÷ sin(x) = 5 × 1 ÷ (1/2) = 10",
+          "a = c sin(y) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
           "Check: a² + b² = (5√3)² + 5² = 75 + 25 = 100 = 10² = c²",
           "Answer: c = 10, a = 8.66025403784439, y = 60°."}},
         {"two angles leaving none",
@@ -82,7 +82,7 @@ TEST(TriangleWorking, Steps) {
           "The three angles make 180°: x = 180° - y - z = 180° - 100° - 80° = 0°"}},
         {"two triangles fit",
          [] { return twoSidesWorking(3, SolveYAC(30, 6, 10)); },
-         {"The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = sin(y) × c ÷ a = (1/2) × 10 ÷ "
+         {"The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a = 10 × (1/2) ÷ "
           "6 = 5/6 ≈ 0.833333333333333",
           "Answer: z = 56.4426902380793°, x = 93.5573097619207°, b = 11.9768788281998.",
           "In the second, z' = 180° - z = 180° - 56.4426902380793° = 123.557309761921°",
@@ -90,9 +90,9 @@ TEST(TriangleWorking, Steps) {
           "Second answer: z' = 123.557309761921°, x' = 26.4426902380793°, b' = 5.34362924748898."}},
         {"a side too short",
          [] { return twoSidesWorking(2, SolveYAC(30, 3, 10), "There is no solution"); },
-         {"Side a runs from corner X to the line of side b. X lies c × sin(y) = 10 × (1/2) = 5 "
+         {"Side a runs from corner X to the line of side b. X lies c sin(y) = 10 × (1/2) = 5 "
           "from that line.",
-          "a = 3 is shorter: it falls short by c × sin(y) - a = 5 - 3 = 2."}},
+          "a = 3 is shorter: it falls short by c sin(y) - a = 5 - 3 = 2."}},
         {"an obtuse angle leaving x below 0",
          [] { return twoSidesWorking(3, SolveYAC(120, 5, 5.5), "There is no solution"); },
          {"z = arcsin(11√3/20) = 72.2936809444705°, the angle up to 90° with that sine.",
@@ -126,14 +126,14 @@ TEST(TriangleWorking, ExactCases) {
         // sine of 30° is a hair below 1/2
         {"y 30, a 5, c 10", [&] { return sides(30, 5, 10); },
          {"sin(30°) = 1/2 = 0.5",
-          "Side a runs from corner X to the line of side b. X lies c × sin(y) = 10 × (1/2) = 5 "
+          "Side a runs from corner X to the line of side b. X lies c sin(y) = 10 × (1/2) = 5 "
           "from that line.",
           "a = 5 is just as long: it meets the line of b at a right angle.",
-          "The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = sin(y) × c ÷ a = "
-          "(1/2) × 10 ÷ 5 = 1",
+          "The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a = "
+          "10 × (1/2) ÷ 5 = 1",
           "z = arcsin(1) = 90°, the angle up to 90° with that sine.",
           "x = 180° - y - z = 180° - 30° - 90° = 60°",
-          "b = sin(x) × a ÷ sin(y) = (√3/2) × 5 ÷ (1/2) = 5√3 ≈ 8.66025403784439",
+          "b = a sin(x) ÷ sin(y) = 5 × (√3/2) ÷ (1/2) = 5√3 ≈ 8.66025403784439",
           "Only this one triangle fits, with its right angle at Z.",
           "Check: a² + b² = 5² + (5√3)² = 25 + 75 = 100 = 10² = c²",
           "The window shows: x = 60.0000024148364°, z = 89.9999975851636°, b = 8.66025424857862.",
@@ -154,13 +154,13 @@ TEST(TriangleWorking, ExactCases) {
          {"x = 180° - y - z = 180° - 90° - 90° = 0°"}},
         {"y 45, a 4, c 5: two fit", [&] { return sides(45, 4, 5); },
          {"sin(45°) = √2/2 ≈ 0.707106781186548",
-          "A second triangle fits too, because y is below 90° and c × sin(y) = 5√2/2 ≈ "
+          "A second triangle fits too, because y is below 90° and c sin(y) = 5√2/2 ≈ "
           "3.53553390593274 < a = 4 < c = 5. The window shows only the first; the figure draws "
           "the second dashed."}},
         {"y 30, a 2.5, c 10: short by 2.5", [&] { return sides(30, 2.5, 10); },
-         {"a = 2.5 is shorter: it falls short by c × sin(y) - a = 5 - 2.5 = 2.5."}},
+         {"a = 2.5 is shorter: it falls short by c sin(y) - a = 5 - 2.5 = 2.5."}},
         {"two angles, the window's last digit", [] { return twoAnglesWorking(4, SolveYZC(30, 90, 10)); },
-         {"b = sin(x) × c ÷ sin(z) = (√3/2) × 10 ÷ 1 = 5√3 ≈ 8.66025403784439",
+         {"b = c sin(x) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
           "The window shows: x = 60°, a = 5, b = 8.66025403784438.",
           sb::working::roundingNote("b = 5√3 ≈ 8.66025403784439", "b = 8.66025403784438")}},
         {"two angles whose sum is exactly 180°",
@@ -297,7 +297,7 @@ TEST(TriangleWorking, FiguresAreDrawnToTheValuesShown) {
     EXPECT_GT(solvedBySines, 200);
 }
 
-// Where no triangle fits: the side swung short of the line by c × sin(y) - a, and three
+// Where no triangle fits: the side swung short of the line by c sin(y) - a, and three
 // sides laid end to end with the gap they leave.
 TEST(TriangleWorking, FiguresOfNoTriangle) {
     const auto s = law_of_sines::SolveYAC(40, 2, 7);

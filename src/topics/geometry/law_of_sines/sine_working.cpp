@@ -55,8 +55,8 @@ QString answers(const Triangle& t, const QString& letters, const QString& mark =
     return parts.join(QStringLiteral(", "));
 }
 
-// How far side a falls short of the line of b, c × sin(y) - a, worked with c × sin(y) as
-// the steps show it: 5 - 4 = 1, though the computer holds c × sin(y) a hair below 5. Where
+// How far side a falls short of the line of b, c sin(y) - a, worked with c sin(y) as
+// the steps show it: 5 - 4 = 1, though the computer holds c sin(y) a hair below 5. Where
 // that hides the gap, to all the digits.
 double shortfall(const Solution& s) {
     const double gap = readBack(s.h) - s.triangle.a;
@@ -76,7 +76,7 @@ void tell(Working& w, const QString& told) {
     if (!told.isEmpty()) w.say(QStringLiteral("The window said: \"%1\"").arg(told));
 }
 
-// One side found by the law of sines: side = sin(top) × known ÷ sin(bottom).
+// One side found by the law of sines: side = known sin(top) ÷ sin(bottom).
 struct Derived {
     QChar side, top, known, bottom;
 };
@@ -165,12 +165,12 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         if (top && bottom && known) {
             const Surd exact = *top * *known * inverse(*bottom);
             sides[d.side.unicode() - u'a'] = exact;
-            w.say(QStringLiteral("%1 = sin(%2) × %3 ÷ sin(%4) = %5 × %6 ÷ %7 = %8")
+            w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
                       .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top),
                            exactFactor(*known), exactFactor(*bottom), exactText(exact)));
             notes.compare(d.side, exactText(exact), shown(geometry::exactValue(exact)), window);
         } else {
-            w.say(QStringLiteral("%1 = sin(%2) × %3 ÷ sin(%4) = %5 × %6 ÷ %7 = %8")
+            w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
                       .arg(d.side, d.top, d.known, d.bottom, plain(sineOf(s.sines, d.top)),
                            d.known == p.given ? geometry::givenFactor(given, valueOf(t, d.known))
                                               : plain(valueOf(t, d.known)),
@@ -286,7 +286,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
         Y.known() && A.known() && C.known() ? exactSin(Y) : std::nullopt;
     std::optional<Surd> h;
     if (sinY) h = *sinY * C;
-    // how a compares with c × sin(y): 1 longer, 0 just as long, -1 shorter
+    // how a compares with c sin(y): 1 longer, 0 just as long, -1 shorter
     int reach = s.verdict == Verdict::SideTooShort ? -1 : s.h < t.a ? 1 : 0;
     if (h) {
         const std::partial_ordering order = Surd{A, 1} <=> *h;
@@ -302,16 +302,16 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     const QString a = geometry::givenText(A, t.a), c = geometry::givenText(C, t.c);
     const QString aFactor = geometry::givenFactor(A, t.a), cFactor = geometry::givenFactor(C, t.c);
     if (sinY) w.say(QStringLiteral("sin(%1) = %2").arg(exactDegrees(Y), exactText(*sinY)));
-    w.say(QStringLiteral("Side a runs from corner X to the line of side b. X lies c × sin(y) = "
+    w.say(QStringLiteral("Side a runs from corner X to the line of side b. X lies c sin(y) = "
                          "%1 × %2 = %3 from that line.")
               .arg(cFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
                    h ? exactText(*h) : plain(s.h)));
     if (reach < 0) {
         const QString gap = h && h->r == 1 ? geometry::exactTerm(h->q - A) : plain(shortfall(s));
-        w.say(QStringLiteral("a = %1 is shorter: it falls short by c × sin(y) - a = %2 - %1 = %3.")
+        w.say(QStringLiteral("a = %1 is shorter: it falls short by c sin(y) - a = %2 - %1 = %3.")
                   .arg(a, h ? geometry::exactTerm(*h) : plain(s.h), gap));
         if (!h && readBack(s.h) != s.h)
-            w.detail(QStringLiteral("To all its digits the computer holds c × sin(y) as %1, "
+            w.detail(QStringLiteral("To all its digits the computer holds c sin(y) as %1, "
                                     "which shows as %2.")
                          .arg(QString::number(s.h, 'f', 17 - int(std::log10(std::max(1.0, s.h)))),
                               plain(s.h)));
@@ -335,8 +335,8 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     if (sinX) B = *sinX * A * inverse(*sinY);
     const QString windowZ = solved ? degrees(t.z) : plainDegrees(t.z);
     const QString windowX = solved ? degrees(t.x) : plainDegrees(t.x);
-    w.say(QStringLiteral("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = sin(y) × c ÷ a "
-                         "= %1 × %2 ÷ %3 = %4")
+    w.say(QStringLiteral("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a "
+                         "= %2 × %1 ÷ %3 = %4")
               .arg(sinY ? exactFactor(*sinY) : plain(s.sines.y), cFactor, aFactor,
                    sinZ ? exactText(*sinZ) : plain(s.sines.z)));
     w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
@@ -356,10 +356,10 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
         return w;
     }
     if (B)
-        w.say(QStringLiteral("b = sin(x) × a ÷ sin(y) = %1 × %2 ÷ %3 = %4")
+        w.say(QStringLiteral("b = a sin(x) ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(exactFactor(*sinX), aFactor, exactFactor(*sinY), exactText(*B)));
     else
-        w.say(QStringLiteral("b = sin(x) × a ÷ sin(y) = %1 × %2 ÷ %3 = %4")
+        w.say(QStringLiteral("b = a sin(x) ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(s.sines.x), aFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
                        shown(t.b)));
     if (reach == 0 && X.known())
@@ -377,7 +377,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     w.detail(geometry::radiansDetail());
     if (!solved) {
         // the exact values make a triangle the computer's rounding missed
-        w.say(QStringLiteral("The computer's c × sin(y) came out a hair above a, so the window "
+        w.say(QStringLiteral("The computer's c sin(y) came out a hair above a, so the window "
                              "found no triangle; exactly there is one."));
         return w;
     }
@@ -391,20 +391,20 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                        (*Z - Rational::ofShown(t.z)).decimalText().value_or(QString())
                            .remove(u'-')));
     // decided exactly where the exercise is exact: a second triangle needs a longer than
-    // c × sin(y) and shorter than c, with y below 90°
+    // c sin(y) and shorter than c, with y below 90°
     const bool twoFit = h ? reach > 0 && Y < Rational(90) && A < C : true;
     const std::optional<Solution> other = twoFit ? OtherTriangle(s) : std::nullopt;
     if (other) {
         const Triangle& u = other->triangle;
         w.say(QStringLiteral("A second triangle fits too, because y is below 90° and "
-                             "c × sin(y) = %1 < a = %2 < c = %3. The window shows only the "
+                             "c sin(y) = %1 < a = %2 < c = %3. The window shows only the "
                              "first; the figure draws the second dashed.")
                   .arg(h ? exactText(*h) : plain(s.h), a, c));
         w.say(QStringLiteral("In the second, z' = 180° - z = 180° - %1 = %2")
                   .arg(degrees(t.z), degrees(u.z)));
         w.say(QStringLiteral("x' = 180° - y - z' = 180° - %1 - %2 = %3")
                   .arg(plainDegrees(u.y), degrees(u.z), degrees(u.x)));
-        w.say(QStringLiteral("b' = sin(x') × a ÷ sin(y) = %1 × %2 ÷ %3 = %4")
+        w.say(QStringLiteral("b' = a sin(x') ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(other->sines.x), aFactor,
                        sinY ? exactFactor(*sinY) : plain(other->sines.y), shown(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
