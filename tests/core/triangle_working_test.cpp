@@ -217,8 +217,9 @@ TEST(TriangleWorking, ExactCases) {
              return law_of_cosines::threeSidesRefused(1, 1.0 / 3, 2.0 / 3, "Unreasonable Data!!!.",
                                                       {"1", "1/3", "2/3"});
          },
-         {"The two shorter sides together, 0.333333333333333 + 0.666666666666667 = 1, are just "
-          "as long as the longest side, a = 1: the triangle is flat, with no height."}},
+         {"The sides a = 1, b = 1/3 and c = 2/3 make no triangle it can solve.",
+          "The two shorter sides together, 1/3 + 2/3 = 1, are just as long as the longest side, "
+          "a = 1: the triangle is flat, with no height."}},
     };
     for (const Steps& row : rows) {
         SCOPED_TRACE(row.what);
@@ -309,6 +310,15 @@ TEST(TriangleWorking, FiguresOfNoTriangle) {
     EXPECT_EQ(shortfall->numbers[3], 0); // it ends on the line of side b
     EXPECT_NEAR(shortfall->numbers[1], s.h - 2, 1e-12);
     EXPECT_NEAR(s.h, 7 * std::sin(40 * M_PI / 180), 1e-12);
+
+    // a side that exactly reaches the line, though the computer's c sin(150°) came out a
+    // hair beyond it: drawn meeting the line, with no shortfall to label
+    const Figure reached =
+        law_of_sines::twoSidesWorking(2, law_of_sines::SolveYAC(150, 5, 10), "There is no solution")
+            .figure;
+    EXPECT_EQ(reached.find("shortfall"), nullptr);
+    ASSERT_NE(reached.find("meet-1"), nullptr);
+    EXPECT_EQ(reached.find("meet-1")->numbers[1], 0);
 
     const Figure laid =
         law_of_cosines::threeSidesRefused(1.5, 7, 2, "Unreasonable Data!!!.").figure;

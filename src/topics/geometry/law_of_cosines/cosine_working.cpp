@@ -38,7 +38,10 @@ QString plainDegrees(double value) { return plain(value) + QStringLiteral("°");
 // the side r, from the sides p and q beside it, as the computer found it
 QString cosineLine(QChar angle, double p, double q, double r, const Cosine& cosine) {
     return QStringLiteral("cos(%1) = (%2² + %3² - %4²) ÷ (2 × %2 × %3) = %5 ÷ %6 = %7")
-        .arg(angle, plain(p), plain(q), plain(r), plain(cosine.top), plain(cosine.bottom),
+        .arg(angle, plain(p), plain(q), plain(r),
+             // a top below the rounding of the squares it came from is 0
+             plain(working::tidy(cosine.top, std::max({p * p, q * q, r * r}))),
+             plain(cosine.bottom),
              plain(working::tidy(cosine.value, 1)));
 }
 
@@ -316,33 +319,35 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
                           const QStringList& typed) {
     Working w;
     w.say(QStringLiteral("The window said: \"%1\"").arg(message));
+    const Rational typedSides[3] = {exactOf(a, typed.value(0)), exactOf(b, typed.value(1)),
+                                    exactOf(c, typed.value(2))};
     w.say(QStringLiteral("The sides a = %1, b = %2 and c = %3 make no triangle it can solve.")
-              .arg(plain(a), plain(b), plain(c)));
+              .arg(givenText(typedSides[0], a), givenText(typedSides[1], b),
+                   givenText(typedSides[2], c)));
     std::array<Side, 3> sides{Side{'a', a}, Side{'b', b}, Side{'c', c}};
     std::stable_sort(sides.begin(), sides.end(),
                      [](const Side& p, const Side& q) { return p.length < q.length; });
     const auto& [first, second, longest] = sides;
     const double reach = first.length + second.length, gap = longest.length - reach;
     // which side is too long, decided on the sides as typed
-    const auto exactOfSide = [&](const Side& s) {
-        return exactOf(s.length, typed.value(s.letter.unicode() - u'a'));
-    };
+    const auto exactOfSide = [&](const Side& s) { return typedSides[s.letter.unicode() - u'a']; };
+    const auto sideText = [&](const Side& s) { return givenText(exactOfSide(s), s.length); };
     const Rational exactGap = exactOfSide(longest) - exactOfSide(first) - exactOfSide(second);
     const int order = exactGap.known() ? exactGap.sign() : gap > 0 ? 1 : 0;
     if (order > 0) {
         w.say(QStringLiteral("The side %1 is too long: the two others together reach only "
                              "%2 + %3 = %4, which is %5 short of it.")
-                  .arg(side(longest.letter, longest.length), plain(first.length),
-                       plain(second.length),
+                  .arg(QStringLiteral("%1 = %2").arg(longest.letter, sideText(longest)),
+                       sideText(first), sideText(second),
                        exactGap.known() ? exactTerm(exactOfSide(first) + exactOfSide(second))
                                         : plain(reach),
                        exactGap.known() ? exactTerm(exactGap) : plain(gap)));
     } else if (order == 0) {
         w.say(QStringLiteral("The two shorter sides together, %1 + %2 = %3, are just as long "
                              "as the longest side, %4: the triangle is flat, with no height.")
-                  .arg(plain(first.length), plain(second.length),
+                  .arg(sideText(first), sideText(second),
                        exactGap.known() ? exactTerm(exactOfSide(longest)) : plain(reach),
-                       side(longest.letter, longest.length)));
+                       QStringLiteral("%1 = %2").arg(longest.letter, sideText(longest))));
         w.say(QStringLiteral("Its cosines are exactly 1 and -1, but the computer's rounding put "
                              "one just past them, and no angle has such a cosine."));
     }

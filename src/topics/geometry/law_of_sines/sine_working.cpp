@@ -352,7 +352,15 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
             w.say(QStringLiteral("The computer's rounding left x a hair above 0°, so the window "
                                  "shows a triangle that is really flat: %1.")
                       .arg(answers(t, shows)));
-        w.figure = swing(s);
+        // a side that exactly reaches the line, though the computer's c sin(y) came out a
+        // hair beyond it: drawn meeting the line, where x would be what the steps found
+        Solution reached = s;
+        if (s.verdict == Verdict::SideTooShort && X.known()) {
+            reached.verdict = Verdict::NoTriangle;
+            reached.triangle.x = X.toDouble();
+            reached.triangle.z = Z->toDouble();
+        }
+        w.figure = swing(reached);
         return w;
     }
     if (B)
