@@ -141,8 +141,16 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
         if (!how.values.contains(c.letter)) continue;
         const double start = direction((anticlockwise ? c.next : c.previous) - c.at);
         const double radius = how.arcScale * std::min(0.3 * c.beside, 0.12 * longest);
-        f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
-              outline);
+        if (how.rightAngles.contains(c.letter)) {
+            const double side = radius * 0.6;
+            const Point u = unit(c.previous - c.at), v = unit(c.next - c.at);
+            const Point p = c.at + u * side, q = c.at + v * side, corner = p + v * side;
+            f.curve("right-" + QString(c.letter) + how.suffix,
+                    {p.x, p.y, corner.x, corner.y, q.x, q.y}, outline);
+        } else {
+            f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start,
+                  c.value, outline);
+        }
         // a long value has room above or below its corner (see leaveRoomForLabels), with the
         // corner's name beside it
         if (how.angleValues)

@@ -58,6 +58,9 @@ struct Drawing {
     // the end of a leader: two sides along one line get their labels in rows of their own.
     double sideLeader = 0;
     QString led = "abc";
+    // The angles that are exactly right angles (the window may show 89.9999975851636°):
+    // marked with the small square a textbook draws, not an arc.
+    QString rightAngles;
 };
 
 // Draws the triangle with those corners and values: the polygon "triangle", the points

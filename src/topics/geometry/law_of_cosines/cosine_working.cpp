@@ -213,7 +213,11 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
                        : QStringLiteral("Answer: c = %1, x = %2, y = %3."))
               .arg(shown(s.c), degrees(s.x), degrees(s.y)));
     notes.tell(w);
-    w.figure = geometry::triangleFigure({a, b, s.c, s.x, s.y, z}, baseOf(panel));
+    geometry::Drawing how;
+    if (X && *X == Rational(90)) how.rightAngles += u'x';
+    if (Y == Rational(90)) how.rightAngles += u'y';
+    if (Z == Rational(90)) how.rightAngles += u'z';
+    w.figure = geometry::triangleFigure({a, b, s.c, s.x, s.y, z}, baseOf(panel), how);
     return w;
 }
 
@@ -281,7 +285,11 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s,
                        : QStringLiteral("Answer: z = %1, x = %2, y = %3."))
               .arg(degrees(s.z), degrees(s.x), degrees(s.y)));
     notes.tell(w);
-    w.figure = geometry::triangleFigure({a, b, c, s.x, s.y, s.z}, baseOf(4));
+    geometry::Drawing how;
+    if (X && *X == Rational(90)) how.rightAngles += u'x';
+    if (Y && *Y == Rational(90)) how.rightAngles += u'y';
+    if (Z && *Z == Rational(90)) how.rightAngles += u'z';
+    w.figure = geometry::triangleFigure({a, b, c, s.x, s.y, s.z}, baseOf(4), how);
     return w;
 }
 

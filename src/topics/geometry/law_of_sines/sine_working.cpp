@@ -191,7 +191,10 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
               .arg(answers(t, p.shows)));
     notes.tell(w);
     // both panels draw the side c along the bottom, x on the left
-    w.figure = geometry::triangleFigure(t, geometry::Base::CFromXToY);
+    geometry::Drawing how;
+    for (const QChar letter : {u'x', u'y', u'z'})
+        if (exactAngle(letter) == Rational(90)) how.rightAngles += letter;
+    w.figure = geometry::triangleFigure(t, geometry::Base::CFromXToY, how);
     return w;
 }
 
@@ -247,10 +250,13 @@ Figure swing(const Solution& s) {
     return f;
 }
 
-// The first triangle, and the second dashed where two fit.
-Figure bothTriangles(const Solution& s, const std::optional<Solution>& other) {
+// The first triangle, and the second dashed where two fit; rightAngles are the first's
+// angles that are exactly right.
+Figure bothTriangles(const Solution& s, const std::optional<Solution>& other,
+                     const QString& rightAngles) {
     // the two sides b lie along one line: their values go below it in rows of their own
     geometry::Drawing first;
+    first.rightAngles = rightAngles;
     if (other) first.sideLeader = 0.09, first.led = "b";
     Figure f = geometry::triangleFigure(s.triangle, geometry::Base::BFromYToZ, first);
     if (!other || f.empty()) return f;
@@ -417,7 +423,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                        sinY ? exactFactor(*sinY) : plain(other->sines.y), shown(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
     }
-    w.figure = bothTriangles(s, other);
+    w.figure = bothTriangles(s, other, Z && *Z == Rational(90) ? QStringLiteral("z") : QString());
     return w;
 }
 
