@@ -195,6 +195,10 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     drawTriangle(f, k, t, how);
     leaveRoomForLabels(f);
     f.description = "Triangle XYZ drawn to scale: " + describe(t) + ".";
+    if (!how.rightAngles.isEmpty())
+        f.description += ' ' + QStringLiteral("The angle %1 is exactly a right angle, marked "
+                                              "with a square.")
+                                   .arg(how.rightAngles);
     const double height = std::abs(cross(k.Y - k.X, k.Z - k.X)) / longest;
     if (height < longest / 300)
         f.note = QStringLiteral("At true scale the triangle is almost flat: its height is %1, "
