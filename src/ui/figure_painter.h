@@ -7,8 +7,13 @@
 #include "working/working.h"
 
 #include <QColor>
+#include <QFont>
+#include <QLineF>
 #include <QRectF>
 
+#include <vector>
+
+class QFontMetrics;
 class QPainter;
 class QPalette;
 
@@ -21,6 +26,45 @@ struct FigureColours {
     QColor inks[4]; // working::Ink order
     static FigureColours from(const QPalette& palette);
 };
+
+// A text of the figure where the painter sets it. element is the index of the element whose
+// text it is (a label, a point's text, a caption), or -1 for the axes' numbers and names.
+struct PlacedLabel {
+    QRectF rect;
+    QPointF anchor;
+    int element = -1;
+    QString text;
+};
+
+// A straight piece of a line drawn in the figure: a segment, an arrow, a side of a polygon or
+// a bar, a short piece of a curve, an arc or a circle, or an axis (element -1).
+struct FigureLine {
+    QLineF line;
+    int element = -1;
+};
+
+// Where the painter sets the figure's texts in an area, and the lines they keep off. Each text
+// first tries the place it asks for; when that would overlap an earlier text or cross a line
+// it does not name (see working::names), it takes the first clear place around its anchor,
+// the nearest directions first, each also slid along a little, then the same up to four
+// lines of text further out; a place off the lines through its anchor too comes before one
+// that only names them. With none clear it keeps the place it asked for. The axes' texts
+// come first and stay where they are.
+struct FigureLayout {
+    std::vector<PlacedLabel> labels; // in the order they were placed
+    std::vector<FigureLine> lines;
+    // True when the label may touch the line: it names the line's element, or the line runs
+    // through the label's anchor.
+    bool names(const working::Figure& figure, const PlacedLabel& label,
+               const FigureLine& line) const;
+};
+
+// The font the figure's texts are set in, from the font of what it is painted on.
+QFont figureFont(QFont base);
+
+// The layout of the figure in area, its texts measured with metrics (of figureFont).
+FigureLayout layOutFigure(const QFontMetrics& metrics, const QRectF& area,
+                          const working::Figure& figure);
 
 // Paints the figure into area, and nothing outside it.
 void paintFigure(QPainter& painter, const QRectF& area, const working::Figure& figure,

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace sb::working {
 
@@ -49,6 +50,25 @@ Box Figure::extent() const {
     if (axes) take(0, 0);
     if (b.left > b.right) return {-1, -1, 1, 1}; // nothing to show: a unit square
     return b;
+}
+
+QString stem(const QString& name) {
+    QStringView s(name);
+    for (const char* front : {"side-", "angle-", "arc-", "leader-", "corner-"})
+        if (s.startsWith(QLatin1StringView(front)) && s.size() > qsizetype(std::strlen(front))) {
+            s = s.mid(qsizetype(std::strlen(front)));
+            break;
+        }
+    for (const char* back : {"-label", "-name", "-leader", "-end", "Caption", "Mark"})
+        if (s.endsWith(QLatin1StringView(back)) && s.size() > qsizetype(std::strlen(back))) {
+            s.chop(qsizetype(std::strlen(back)));
+            break;
+        }
+    return s.toString();
+}
+
+bool names(const QString& label, const QString& element) {
+    return !label.isEmpty() && stem(label) == stem(element);
 }
 
 namespace {

@@ -49,6 +49,18 @@ inline Look at(Place p, Ink i = Ink::Main) { return Look{i, false, false, false,
 // X1 Y1 ... for a polygon or a curve; CX CY R for a circle; CX CY R START SPAN (degrees,
 // anticlockwise from the x axis) for an arc; X Y W H for a bar (a negative H reaches
 // below Y); X Y for a label. text is a label's words, or a caption drawn beside the element.
+//
+// Which element a label names. The painter keeps every label off the other labels and off
+// the lines it does not name, so a label may touch only:
+// - its own element: a point's text names the point, a caption names the element it is
+//   drawn beside;
+// - the elements of the same stem: a name's stem is what is left after taking off one kind
+//   word in front ("side-", "angle-", "arc-", "leader-", "corner-") and one ending behind
+//   ("-label", "-name", "-leader", "-end", "Caption", "Mark"). So "side-c", "c-label" and
+//   "leader-c" name the segment "c"; "angle-x" names its arc "arc-x"; "c-leader", the leader
+//   line that carries "c-label" out, is named by it;
+// - the lines through its anchor: a label set at the middle of a polygon's side names that
+//   side, one set at a corner names the sides that meet there.
 struct Element {
     Shape shape;
     QString name;
@@ -56,6 +68,11 @@ struct Element {
     QString text;
     Look look;
 };
+
+// A name's stem, as above: "side-c", "c-label", "leader-c" and "c" all have the stem "c".
+QString stem(const QString& name);
+// True when the label named label names the element named element (the same stem).
+bool names(const QString& label, const QString& element);
 
 struct Box {
     double left, bottom, right, top;

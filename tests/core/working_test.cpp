@@ -89,3 +89,32 @@ TEST(Working, TheGuideAndARefusalSayWhatTheBoxesTake) {
 }
 
 } // namespace
+
+// A label names the elements of its own stem; one kind word in front and one ending behind
+// come off, never the whole name, and names that only look alike stay apart.
+TEST(Working, ALabelNamesTheElementsOfItsStem) {
+    const struct {
+        const char *label, *element;
+        bool named;
+    } cases[] = {
+        {"side-c", "c", true},
+        {"c-label", "c", true},
+        {"leader-c", "c", true},
+        {"side-c", "c-leader", true},
+        {"angle-x", "arc-x", true},
+        {"angle-x2", "arc-x2", true},
+        {"mean-label", "mean", true},
+        {"numberCaption", "numberMark", true},
+        {"diameter-label", "diameter", true},
+        {"side-a", "side-a2", false},
+        {"angle-x", "arc-x2", false},
+        {"side-c", "b", false},
+        {"radius-label", "circle", false},
+        {"area", "shape", false},
+        {"side-", "side-", true},
+        {"-label", "label", false},
+        {"", "", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sb::working::names(c.label, c.element), c.named) << c.label << " / " << c.element;
+}

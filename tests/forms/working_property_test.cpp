@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working_property.h"
 
+#include "app/window_registry.h"
+
 namespace {
 
 // The property's own reading of a step: what it takes for a comparison, and what it leaves.
@@ -24,6 +26,29 @@ TEST(WorkingProperty, FindsTheComparisonsTheirNumbersContradict) {
         EXPECT_TRUE(working_property::contradictions({line}, english).isEmpty()) << line.toStdString();
     EXPECT_EQ(working_property::eNotations("1.5E-10 and 2E+15 but not E-3 or 1.5"),
               (QStringList{"1.5E-10", "2E+15"}));
+}
+
+} // namespace
+
+namespace {
+
+// Before any command each pane says what the boxes take and works one example: no rounding
+// noise and no false comparison there either.
+TEST(WorkingProperty, EveryGuideIsFreeOfNoiseAndFalseComparisons) {
+    sb::WindowRegistry registry;
+    sb::registerProgramWindows(registry);
+    for (int n = 2; n <= 13; ++n) {
+        const QString name = QStringLiteral("Form%1").arg(n);
+        auto* window = qobject_cast<sb::ui::Form*>(registry.show(name));
+        ASSERT_NE(window, nullptr) << name.toStdString();
+        window->setMoreDetail(true);
+        const QStringList lines = window->workingLines();
+        EXPECT_EQ(working_property::eNotations(lines.join(u'\n')).join(u' ').toStdString(), "")
+            << name.toStdString();
+        EXPECT_EQ(working_property::contradictions(lines).join(u'\n').toStdString(), "")
+            << name.toStdString();
+        window->close();
+    }
 }
 
 } // namespace
