@@ -32,7 +32,6 @@ using working::Working;
 
 namespace {
 
-QString plainDegrees(double value) { return plain(value) + QStringLiteral("°"); }
 
 // "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
 // the side r, from the sides p and q beside it, as the computer found it
@@ -139,7 +138,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.say(QStringLiteral("a = %1, b = %2, z = %3")
               .arg(givenText(A, a), givenText(B, b), givenText(Z, z) + QStringLiteral("°")));
     w.say(QStringLiteral("The law of cosines gives the third side: c² = a² + b² - 2ab cos(z)."));
-    w.say(QStringLiteral("cos(%1) = %2").arg(plainDegrees(z), K ? exactText(*K) : plain(s.k)));
+    w.say(QStringLiteral("cos(%1) = %2").arg(givenText(Z, z) + QStringLiteral("°"), K ? exactText(*K) : plain(s.k)));
     if (K && K->q.sign() == 0)
         w.say(QStringLiteral("With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b²."));
     // c² exactly when cos(z) is a fraction (60°, 90°, 120°), and c from it
@@ -197,7 +196,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         angleSteps(w, 'x', "acb", ofX, sides, a, s.c, b, s.ofX, degrees(s.x));
     const Rational Y = X ? Rational(180) - *X - Z : Rational::unknown();
     w.say(QStringLiteral("The three angles make 180°: y = 180° - x - z = 180° - %1 - %2 = %3")
-              .arg(X ? exactDegrees(*X) : degrees(s.x), plainDegrees(z),
+              .arg(X ? exactDegrees(*X) : degrees(s.x), givenText(Z, z) + QStringLiteral("°"),
                    Y.known() ? exactDegrees(Y) : degrees(s.y)));
     if (root)
         for (const auto& [angle, value] : {std::pair{u'x', X.value_or(Rational::unknown())},

@@ -121,8 +121,9 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
                    givenAngle(p.second, valueOf(t, p.second), second),
                    givenSide(p.given, valueOf(t, p.given), given)));
     w.say(QStringLiteral("The three angles make 180°: %1 = 180° - %2 - %3 = 180° - %4 - %5 = %6")
-              .arg(p.third, p.first, p.second, plainDegrees(valueOf(t, p.first)),
-                   plainDegrees(valueOf(t, p.second)),
+              .arg(p.third, p.first, p.second,
+                   geometry::givenText(first, valueOf(t, p.first)) + QStringLiteral("°"),
+                   geometry::givenText(second, valueOf(t, p.second)) + QStringLiteral("°"),
                    third.known() ? exactDegrees(third) : plainDegrees(valueOf(t, p.third))));
     // decided on the exact angles: 100° and 80° leave exactly 0°, whatever the computer's
     // subtraction leaves
@@ -348,7 +349,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
               .arg(sinZ ? sinZ->text() : plain(s.sines.z), Z ? exactDegrees(*Z) : windowZ));
     w.say(QStringLiteral("x = 180° - y - z = 180° - %1 - %2 = %3")
-              .arg(plainDegrees(t.y), Z ? exactDegrees(*Z) : windowZ,
+              .arg(geometry::givenText(Y, t.y) + QStringLiteral("°"), Z ? exactDegrees(*Z) : windowZ,
                    X.known() ? exactDegrees(X) : windowX));
     const bool fits = X.known() ? X.sign() > 0 : solved;
     if (!fits) {
