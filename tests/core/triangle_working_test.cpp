@@ -227,6 +227,64 @@ TEST(TriangleWorking, ExactCases) {
     }
 }
 
+// The exact forms the steps write: roots in lowest terms, fractions beside their decimals,
+// the special angles found back from their sines and cosines, typed values read exactly.
+TEST(TriangleWorking, ExactForms) {
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    using sb::working::Rational;
+    using sb::working::Surd;
+    const struct {
+        Rational square;
+        const char* root;
+    } roots[] = {{12, "2√3"},  {Rational::of(9, 4), "3/2"}, {109, "√109"},
+                 {Rational::of(1, 3), "√3/3"}, {0, "0"}, {Rational::of(27, 50), "3√6/10"}};
+    for (const auto& r : roots) {
+        const auto root = geometry::rootOf(r.square);
+        ASSERT_TRUE(root) << r.root;
+        EXPECT_EQ(root->text(), QString::fromUtf8(r.root));
+        EXPECT_EQ(*root * *root, (Surd{r.square, 1}));
+    }
+    EXPECT_FALSE(geometry::rootOf(-4));
+
+    const struct {
+        Surd value;
+        const char* text;
+    } texts[] = {{{Rational::of(3, 5), 1}, "3/5 = 0.6"},
+                 {{Rational::of(5, 6), 1}, "5/6 ≈ 0.833333333333333"},
+                 {{5, 3}, "5√3 ≈ 8.66025403784439"},
+                 {{Rational::of(-1, 2), 1}, "-1/2 = -0.5"},
+                 {{Rational::of(1, 2), 2}, "√2/2 ≈ 0.707106781186548"},
+                 {{25, 1}, "25"},
+                 {{Rational::of(4231525, 1000000), 1}, "4.231525"}};
+    for (const auto& t : texts) EXPECT_EQ(geometry::exactText(t.value), QString::fromUtf8(t.text));
+
+    const struct {
+        Surd cosine;
+        int degrees; // -1: no angle of 0°, 30°, 45°, 60°, 90° or their multiples
+    } cosines[] = {{{Rational::of(-1, 2), 1}, 120}, {{Rational::of(1, 2), 2}, 45}, {{0, 1}, 90},
+                   {{Rational::of(-1, 2), 3}, 150}, {{-1, 1}, 180}, {{Rational::of(3, 5), 1}, -1},
+                   {{Rational::of(1, 3), 3}, -1}};
+    for (const auto& c : cosines) {
+        const auto found = geometry::exactArccos(c.cosine);
+        EXPECT_EQ(found ? int(found->toDouble()) : -1, c.degrees) << c.cosine.text().toStdString();
+    }
+    EXPECT_EQ(geometry::exactArcsin({1, 1}), Rational(90));
+    EXPECT_EQ(geometry::exactArcsin({Rational::of(1, 2), 3}), Rational(60));
+    EXPECT_FALSE(geometry::exactArcsin({Rational::of(5, 6), 1}));
+
+    const struct {
+        double value;
+        const char* typed;
+        Rational exact;
+    } given[] = {{1.0 / 3, "1/3", Rational::of(1, 3)}, {0.1, "", Rational::of(1, 10)},
+                 {7.0 / 3, "2/1/3", Rational::of(7, 3)}, {2.5, "", Rational::of(5, 2)},
+                 {12.25, "12.25", Rational::of(49, 4)}};
+    for (const auto& g : given)
+        EXPECT_EQ(geometry::exactOf(g.value, QString::fromUtf8(g.typed)), g.exact) << g.typed;
+    // 1/3 read without its text has no exact value: its 15 digits are not the number
+    EXPECT_FALSE(geometry::exactOf(1.0 / 3).known());
+}
+
 // The corners of a drawn triangle, and its side lengths and angles as measured.
 struct Measured {
     double a, b, c, x, y, z;

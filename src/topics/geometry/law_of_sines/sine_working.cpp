@@ -297,7 +297,10 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     int reach = s.verdict == Verdict::SideTooShort ? -1 : s.h < t.a ? 1 : 0;
     if (h) {
         const std::partial_ordering order = Surd{A, 1} <=> *h;
-        reach = order == 0 ? 0 : order < 0 ? -1 : 1;
+        if (order == std::partial_ordering::unordered)
+            h.reset(); // beyond the exact fractions' reach: as the computer found it
+        else
+            reach = order == 0 ? 0 : order < 0 ? -1 : 1;
     }
     Working w;
     tell(w, told);
