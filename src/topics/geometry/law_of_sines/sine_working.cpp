@@ -171,11 +171,13 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
                            exactFactor(*known), exactFactor(*bottom), exactText(exact)));
             notes.compare(d.side, exactText(exact), shown(geometry::exactValue(exact)), window);
         } else {
+            // each factor exactly where it is exact, the others as the computer found them
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
-                      .arg(d.side, d.top, d.known, d.bottom, plain(sineOf(s.sines, d.top)),
-                           d.known == p.given ? geometry::givenFactor(given, valueOf(t, d.known))
-                                              : plain(valueOf(t, d.known)),
-                           plain(sineOf(s.sines, d.bottom)), window));
+                      .arg(d.side, d.top, d.known, d.bottom,
+                           top ? exactFactor(*top) : plain(sineOf(s.sines, d.top)),
+                           known ? exactFactor(*known) : plain(valueOf(t, d.known)),
+                           bottom ? exactFactor(*bottom) : plain(sineOf(s.sines, d.bottom)),
+                           window));
         }
     }
     if (third.known())
@@ -382,10 +384,12 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                        shown(t.b)));
     if (reach == 0 && X.known())
         w.say(QStringLiteral("Only this one triangle fits, with its right angle at Z."));
-    if (Z && *Z == Rational(90)) {
-        const std::optional<Surd> all[3] = {Surd{A, 1}, B, Surd{C, 1}};
-        geometry::rightAngleCheck(w, 'z', all);
-    }
+    // a right angle at Z (a just reaching) or at X: the pupil's check
+    QString rightAngles;
+    if (Z && *Z == Rational(90)) rightAngles += u'z';
+    if (X == Rational(90)) rightAngles += u'x';
+    const std::optional<Surd> all[3] = {Surd{A, 1}, B, Surd{C, 1}};
+    for (const QChar angle : rightAngles) geometry::rightAngleCheck(w, angle, all);
     RoundingNotes notes;
     if (solved) {
         if (Z) notes.compare("z", exactDegrees(*Z), degrees(Z->toDouble()), windowZ);
@@ -427,7 +431,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                        sinY ? exactFactor(*sinY) : plain(other->sines.y), shown(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
     }
-    w.figure = bothTriangles(s, other, Z && *Z == Rational(90) ? QStringLiteral("z") : QString());
+    w.figure = bothTriangles(s, other, rightAngles);
     return w;
 }
 
