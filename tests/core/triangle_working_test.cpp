@@ -221,6 +221,12 @@ TEST(TriangleWorking, ExactCases) {
          {"The side b = 3 is too long: the two others together reach only 1 + 1 = 2, which is 1 "
           "short of it.",
           "cos(x) = (1² + 1² - 3²) ÷ (2 × 1 × 1) = -7 ÷ 2 = -7/2 = -3.5"}},
+        {"three equal sides whose squares overflow",
+         [] {
+             return law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "Unreasonable Data!!!.",
+                                                      {"1e200", "1e200", "1e200"});
+         },
+         {"The squares of these sides are too large for the computer."}},
         {"1, 1/3, 2/3 refused as flat",
          [] {
              return law_of_cosines::threeSidesRefused(1, 1.0 / 3, 2.0 / 3, "Unreasonable Data!!!.",
@@ -234,6 +240,11 @@ TEST(TriangleWorking, ExactCases) {
         SCOPED_TRACE(row.what);
         expectLines(row.work(), row.expected);
     }
+    // a triangle too large for the computer is neither flat nor a side too long
+    const QString huge = law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "")
+                             .lines(true)
+                             .join('\n');
+    EXPECT_FALSE(huge.contains("flat") || huge.contains("too long")) << huge.toStdString();
 }
 
 // The exact forms the steps write: roots in lowest terms, fractions beside their decimals,

@@ -340,7 +340,11 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
     const auto exactOfSide = [&](const Side& s) { return typedSides[s.letter.unicode() - u'a']; };
     const auto sideText = [&](const Side& s) { return givenText(exactOfSide(s), s.length); };
     const Rational exactGap = exactOfSide(longest) - exactOfSide(first) - exactOfSide(second);
-    const int order = exactGap.known() ? exactGap.sign() : gap > 0 ? 1 : 0;
+    // beyond the exact fractions' reach, within the rounding of the sides
+    const int order = exactGap.known()                               ? exactGap.sign()
+                      : working::withinRounding(reach, longest.length) ? 0
+                      : gap > 0                                      ? 1
+                                                                     : -1;
     if (order > 0) {
         w.say(QStringLiteral("The side %1 is too long: the two others together reach only "
                              "%2 + %3 = %4, which is %5 short of it.")
@@ -379,6 +383,17 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
         } catch (const ArithmeticFault&) {
             w.say(QStringLiteral("The squares of these sides are too large for the computer."));
         }
+    }
+    if (order < 0) {
+        // a triangle, but one whose squares the computer cannot hold
+        try {
+            cosineFrom(a, c, b), cosineFrom(b, c, a);
+        } catch (const ArithmeticFault&) {
+            w.say(QStringLiteral("The squares of these sides are too large for the computer."));
+        }
+        w.figure.note = QStringLiteral("No figure: the computer cannot work with these sides.");
+        w.figure.description = w.figure.note;
+        return w;
     }
     w.say(QStringLiteral("In a triangle any two sides together are longer than the third."));
     w.figure = laidEndToEnd(a, b, c, first, second, longest, gap);
