@@ -138,7 +138,8 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.say(QStringLiteral("a = %1, b = %2, z = %3")
               .arg(givenText(A, a), givenText(B, b), givenText(Z, z) + QStringLiteral("°")));
     w.say(QStringLiteral("The law of cosines gives the third side: c² = a² + b² - 2ab cos(z)."));
-    w.say(QStringLiteral("cos(%1) = %2").arg(givenText(Z, z) + QStringLiteral("°"), K ? exactText(*K) : plain(s.k)));
+    w.say(QStringLiteral("cos(%1) = %2")
+              .arg(givenText(Z, z) + QStringLiteral("°"), K ? exactText(*K) : plain(s.k)));
     if (K && K->q.sign() == 0)
         w.say(QStringLiteral("With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b²."));
     // c² exactly when cos(z) is a fraction (60°, 90°, 120°), and c from it
@@ -148,13 +149,14 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         if (exact.known()) C2 = exact;
     }
     std::optional<Surd> root = C2 ? geometry::rootOf(*C2) : std::nullopt;
+    // cos(z) a root (30°, 45°, 135°, 150°): c² is a whole part and a root part
+    const Rational whole = A * A + B * B;
+    const Surd part = K ? Surd{Rational(2) * A * B * K->q, K->r} : Surd{Rational::unknown(), 0};
+    const QString cosine = K ? exactFactor(*K) : plain(s.k);
     if (C2) {
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
-                  .arg(givenFactor(A, a), givenFactor(B, b), exactFactor(*K), exactText(*C2)));
-    } else if (K) {
-        // cos(z) a root (30°, 45°, 135°, 150°): c² is a whole part and a root part
-        const Rational whole = A * A + B * B;
-        const Surd part{Rational(2) * A * B * K->q, K->r};
+                  .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactText(*C2)));
+    } else if (K && K->r != 1 && whole.known() && part.known()) {
         const long double value =
             approx(whole) - approx(part.q) * std::sqrt(static_cast<long double>(part.r));
         const QString sum = part.q.sign() > 0
@@ -162,17 +164,18 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
                                 : QStringLiteral("%1 + %2").arg(exactTerm(whole),
                                                                 Surd{-part.q, part.r}.text());
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4 ≈ %5")
-                  .arg(givenFactor(A, a), givenFactor(B, b), exactFactor(*K), sum,
-                       plain(double(value))));
+                  .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
         const double c = double(std::sqrt(value));
         w.say(QStringLiteral("c = √(%1) ≈ %2").arg(sum, plain(c)));
         notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shown(c), shown(s.c));
     } else {
+        // beyond the exact fractions' reach: as the computer found them
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
-                  .arg(plain(a), plain(b), plain(s.k), plain(s.cSquared)));
+                  .arg(plain(a), plain(b), cosine, plain(s.cSquared)));
         w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
-                     .arg(plain(a), plain(s.aSquared), plain(b), plain(s.bSquared), plain(s.k),
+                     .arg(plain(a), plain(s.aSquared), plain(b), plain(s.bSquared), cosine,
                           plain(s.product)));
+        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), shown(s.c)));
     }
     if (root) {
         const QString value = exactText(*root);
@@ -182,8 +185,6 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         notes.compare("c", value, shown(geometry::exactValue(*root)), shown(s.c));
     } else if (C2) {
         w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), shown(s.c)));
-    } else if (!K) {
-        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), shown(s.c)));
     }
     w.say(QStringLiteral("The same law turned round gives the angle x, opposite b:"));
     std::optional<ExactCosine> ofX;
