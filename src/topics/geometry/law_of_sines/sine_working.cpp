@@ -163,8 +163,9 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         const auto known = sides[d.known.unicode() - u'a'];
         const double found = valueOf(t, d.side);
         const QString window = solved ? shown(found) : plain(found);
-        if (top && bottom && known) {
-            const Surd exact = *top * *known * inverse(*bottom);
+        const Surd exact = top && bottom && known ? *top * *known * inverse(*bottom)
+                                                  : Surd{Rational::unknown(), 0};
+        if (exact.known()) {
             sides[d.side.unicode() - u'a'] = exact;
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
                       .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top),
@@ -295,6 +296,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
         Y.known() && A.known() && C.known() ? exactSin(Y) : std::nullopt;
     std::optional<Surd> h;
     if (sinY) h = *sinY * C;
+    if (h && !h->known()) h.reset();
     // how a compares with c sin(y): 1 longer, 0 just as long, -1 shorter
     int reach = s.verdict == Verdict::SideTooShort ? -1 : s.h < t.a ? 1 : 0;
     if (h) {
@@ -340,11 +342,13 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     // sin(z), z, x and b: exactly where the exercise is exact, else as the window found them
     std::optional<Surd> sinZ;
     if (h) sinZ = *h * inverse(Surd{A, 1});
+    if (sinZ && !sinZ->known()) sinZ.reset();
     const std::optional<Rational> Z = sinZ ? exactArcsin(*sinZ) : std::nullopt;
     const Rational X = Z ? Rational(180) - Y - *Z : Rational::unknown();
     const std::optional<Surd> sinX = X.known() ? exactSin(X) : std::nullopt;
     std::optional<Surd> B;
     if (sinX) B = *sinX * A * inverse(*sinY);
+    if (B && !B->known()) B.reset();
     const QString windowZ = solved ? degrees(t.z) : plainDegrees(t.z);
     const QString windowX = solved ? degrees(t.x) : plainDegrees(t.x);
     w.say(QStringLiteral("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a "
