@@ -3,6 +3,7 @@
 // checked as geometry, over random triangles: the drawn sides and angles are the values the
 // window shows, and the second triangle is there exactly when two fit.
 
+#include "entry/fault.h"
 #include "topics/geometry/angles.h"
 #include "topics/geometry/law_of_cosines/cosine_working.h"
 #include "topics/geometry/law_of_sines/sine_working.h"
@@ -251,6 +252,75 @@ TEST(TriangleWorking, ExactCases) {
                              .lines(true)
                              .join('\n');
     EXPECT_FALSE(huge.contains("flat") || huge.contains("too long")) << huge.toStdString();
+}
+
+// Over the special angles and small whole sides, the steps' verdict on side a (shorter,
+// just as long, longer) and on a second triangle is the one the true values give, worked
+// here with more digits than the window's doubles hold: never "5 < 5".
+TEST(TriangleWorking, VerdictsOfTheExactCases) {
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    int justReaching = 0, twoFitting = 0;
+    for (const int y : {30, 45, 60, 90, 120, 135, 150})
+        for (int a = 1; a <= 12; ++a)
+            for (int c = 1; c <= 12; ++c) {
+                SCOPED_TRACE(testing::Message() << y << ", " << a << ", " << c);
+                const long double h = c * std::sin(y * 3.141592653589793238462643383279L / 180);
+                const int truth = std::fabs(h - a) < 1e-15L ? 0 : a < h ? -1 : 1;
+                const auto s = law_of_sines::SolveYAC(y, a, c);
+                const QString text = law_of_sines::twoSidesWorking(2, s).lines(true).join('\n');
+                const QString shorter = QStringLiteral("a = %1 is shorter").arg(a);
+                const QString reaching = QStringLiteral("a = %1 is just as long").arg(a);
+                const QString longer = QStringLiteral("a = %1 is longer").arg(a);
+                EXPECT_EQ(text.contains(shorter), truth < 0) << text.toStdString();
+                EXPECT_EQ(text.contains(reaching), truth == 0) << text.toStdString();
+                EXPECT_EQ(text.contains(longer), truth > 0) << text.toStdString();
+                const bool two = truth > 0 && y < 90 && a < c;
+                EXPECT_EQ(text.contains("A second triangle fits too"), two) << text.toStdString();
+                justReaching += truth == 0 && y < 90;
+                twoFitting += two;
+            }
+    EXPECT_GE(justReaching, 6); // 30° with a = c/2, 90° has none that fit
+    EXPECT_GT(twoFitting, 50);
+}
+
+// Over three small whole sides: a right angle is named exactly when the squares say so, a
+// flat triangle exactly when two sides make the third, and three sides that do not close
+// name the side that is too long.
+TEST(TriangleWorking, VerdictsOfThreeSides) {
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    int right = 0, flat = 0, tooLong = 0;
+    for (int a = 1; a <= 13; ++a)
+        for (int b = 1; b <= 13; ++b)
+            for (int c = 1; c <= 13; ++c) {
+                SCOPED_TRACE(testing::Message() << a << ", " << b << ", " << c);
+                const int sides[3] = {a, b, c};
+                const int k = int(std::max_element(sides, sides + 3) - sides);
+                const int others = a + b + c - sides[k];
+                const char letter = "abc"[k];
+                QString text;
+                try {
+                    text = law_of_cosines::threeSidesWorking(a, b, c,
+                                                             law_of_cosines::SolveSSS(a, b, c))
+                               .lines(true)
+                               .join('\n');
+                } catch (const ArithmeticFault&) {
+                    text = law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.")
+                               .lines(true)
+                               .join('\n');
+                }
+                const bool isRight = a * a + b * b + c * c == 2 * sides[k] * sides[k];
+                EXPECT_EQ(text.contains("Check: "), isRight) << text.toStdString();
+                EXPECT_EQ(text.contains("flat"), others == sides[k]) << text.toStdString();
+                EXPECT_EQ(text.contains(QStringLiteral("The side %1 = %2 is too long")
+                                            .arg(QChar(letter))
+                                            .arg(sides[k])),
+                          others < sides[k])
+                    << text.toStdString();
+                right += isRight, flat += others == sides[k], tooLong += others < sides[k];
+            }
+    EXPECT_GT(right, 10);
+    EXPECT_GT(flat, 30);
+    EXPECT_GT(tooLong, 300);
 }
 
 // The exact forms the steps write: roots in lowest terms, fractions beside their decimals,
