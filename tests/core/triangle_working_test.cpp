@@ -50,8 +50,8 @@ TEST(TriangleWorking, Steps) {
                                                     law_of_cosines::SolveSAS(3, 60, 3));
          },
          {"Triangle 2: the sides a and b and the angle z between them are given.",
-          "a = 3, b = 3, z = 60°", "cos(60°) = 1/2 = 0.5",
-          "c² = 3² + 3² - 2 × 3 × 3 × (1/2) = 9", "c = √9 = 3", "x = arccos(1/2) = 60°",
+          "a = 3, b = 3, z = 60°", "cos(60°) = 1/2 = 0.5", "c² = 3² + 3² - 2 × 3 × 3 × (1/2) = 9",
+          "c = √9 = 3", "x = arccos(1/2) = 60°",
           "The window shows: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
         {"three sides",
          [] {
@@ -125,7 +125,8 @@ TEST(TriangleWorking, ExactCases) {
     const Steps rows[] = {
         // a side that just reaches: exactly one triangle, right-angled, though the computer's
         // sine of 30° is a hair below 1/2
-        {"y 30, a 5, c 10", [&] { return sides(30, 5, 10); },
+        {"y 30, a 5, c 10",
+         [&] { return sides(30, 5, 10); },
          {"sin(30°) = 1/2 = 0.5",
           "Side a runs from corner X to the line of side b. X lies c sin(y) = 10 × (1/2) = 5 "
           "from that line.",
@@ -142,9 +143,12 @@ TEST(TriangleWorking, ExactCases) {
           "The same rounding is in b: exactly 5√3 ≈ 8.66025403784439, the window shows "
           "8.66025424857862."}},
         {"y 30, a 1/3, c 2/3 typed as fractions",
-         [&] { return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"}); },
-         {"y = 30°, a = 1/3, c = 2/3", "a = 1/3 is just as long: it meets the line of b at a "
-                                       "right angle.",
+         [&] {
+             return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"});
+         },
+         {"y = 30°, a = 1/3, c = 2/3",
+          "a = 1/3 is just as long: it meets the line of b at a "
+          "right angle.",
           "Check: a² + b² = (1/3)² + (√3/3)² = 1/9 + 1/3 = 4/9 = (2/3)² = c²"}},
         {"y 150, a 5, c 10: the right angle leaves no room",
          [&] { return sides(150, 5, 10); },
@@ -152,7 +156,9 @@ TEST(TriangleWorking, ExactCases) {
           "x = 180° - y - z = 180° - 150° - 90° = -60°",
           "The angles x and z must each be above 0°: no triangle fits these values."}},
         {"y 45, a 1/3, c 1/3: a right angle at X",
-         [&] { return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"}); },
+         [&] {
+             return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"});
+         },
          {"z = arcsin(√2/2) = 45°, the angle up to 90° with that sine.",
           "x = 180° - y - z = 180° - 45° - 45° = 90°",
           "Check: a² + c² = (1/3)² + (1/3)² = 1/9 + 1/9 = 2/9 = (√2/3)² = b²"}},
@@ -160,16 +166,20 @@ TEST(TriangleWorking, ExactCases) {
          [] { return twoAnglesWorking(1, SolveXZB(120, 45, 2)); },
          {"c = b sin(z) ÷ sin(x) = 2 × (√2/2) ÷ (√3/2) = 2√6/3 ≈ 1.63299316185545",
           "a = c sin(y) ÷ sin(z) = (2√6/3) × 0.258819045102521 ÷ (√2/2) = 0.597716981445368"}},
-        {"y 90, a 5, c 5: flat", [&] { return sides(90, 5, 5); },
+        {"y 90, a 5, c 5: flat",
+         [&] { return sides(90, 5, 5); },
          {"x = 180° - y - z = 180° - 90° - 90° = 0°"}},
-        {"y 45, a 4, c 5: two fit", [&] { return sides(45, 4, 5); },
+        {"y 45, a 4, c 5: two fit",
+         [&] { return sides(45, 4, 5); },
          {"sin(45°) = √2/2 ≈ 0.707106781186548",
           "A second triangle fits too, because y is below 90° and c sin(y) = 5√2/2 ≈ "
           "3.53553390593274 < a = 4 < c = 5. The window shows only the first; the figure draws "
           "the second dashed."}},
-        {"y 30, a 2.5, c 10: short by 2.5", [&] { return sides(30, 2.5, 10); },
+        {"y 30, a 2.5, c 10: short by 2.5",
+         [&] { return sides(30, 2.5, 10); },
          {"a = 2.5 is shorter: it falls short by c sin(y) - a = 5 - 2.5 = 2.5."}},
-        {"two angles, the window's last digit", [] { return twoAnglesWorking(4, SolveYZC(30, 90, 10)); },
+        {"two angles, the window's last digit",
+         [] { return twoAnglesWorking(4, SolveYZC(30, 90, 10)); },
          {"b = c sin(x) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
           "The window shows: x = 60°, a = 5, b = 8.66025403784438.",
           sb::working::roundingNote("b = 5√3 ≈ 8.66025403784439", "b = 8.66025403784438")}},
@@ -179,41 +189,49 @@ TEST(TriangleWorking, ExactCases) {
           "Each angle of a triangle is above 0°, so x and z together must be less than 180°: no "
           "triangle has these angles."}},
         // the law of cosines: exact cosines, never 1.6E-15 for cos(90°)
-        {"3, 90, 4", [&] { return sas(3, 90, 4); },
+        {"3, 90, 4",
+         [&] { return sas(3, 90, 4); },
          {"cos(90°) = 0", "With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b².",
           "c² = 3² + 4² - 2 × 3 × 4 × 0 = 25", "c = √25 = 5",
           "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6",
           "x = arccos(3/5) = 53.1301023541561°"}},
-        {"7, 120, 5", [&] { return sas(7, 120, 5); },
+        {"7, 120, 5",
+         [&] { return sas(7, 120, 5); },
          {"cos(120°) = -1/2 = -0.5", "c² = 7² + 5² - 2 × 7 × 5 × (-1/2) = 109",
           "c = √109 ≈ 10.4403065089106",
           "cos(x) = (7² + (√109)² - 5²) ÷ (2 × 7 × √109) = 133 ÷ (14√109) = 19√109/218 ≈ "
           "0.909934970960094",
           "The window shows: c = 10.4403065089105, x = 24.5036334553455°, y = 35.4963665446545°.",
           sb::working::roundingNote("c = √109 ≈ 10.4403065089106", "c = 10.4403065089105")}},
-        {"7, 45, 5", [&] { return sas(7, 45, 5); },
+        {"7, 45, 5",
+         [&] { return sas(7, 45, 5); },
          {"cos(45°) = √2/2 ≈ 0.707106781186548",
           "c² = 7² + 5² - 2 × 7 × 5 × (√2/2) = 74 - 35√2 ≈ 24.5025253169417",
           "c = √(74 - 35√2) ≈ 4.95000255726617"}},
-        {"2, 60, 4: a right angle found", [&] { return sas(2, 60, 4); },
+        {"2, 60, 4: a right angle found",
+         [&] { return sas(2, 60, 4); },
          {"c² = 2² + 4² - 2 × 2 × 4 × (1/2) = 12", "c = √12 = 2√3 ≈ 3.46410161513775",
           "cos(x) = (2² + (2√3)² - 4²) ÷ (2 × 2 × 2√3) = 0 ÷ (8√3) = 0", "x = arccos(0) = 90°",
           "The three angles make 180°: y = 180° - x - z = 180° - 90° - 60° = 30°",
           "Check: a² + c² = 2² + (2√3)² = 4 + 12 = 16 = 4² = b²"}},
-        {"1, 1, 1", [&] { return sss(1, 1, 1); },
+        {"1, 1, 1",
+         [&] { return sss(1, 1, 1); },
          {"cos(x) = (1² + 1² - 1²) ÷ (2 × 1 × 1) = 1 ÷ 2 = 1/2 = 0.5", "x = arccos(1/2) = 60°",
           "The three angles make 180°: z = 180° - x - y = 180° - 60° - 60° = 60°",
           "The window shows: z = 59.9999999999999°, x = 60.0000000000001°, y = 60.0000000000001°.",
           sb::working::roundingNote("x = 60°", "x = 60.0000000000001°"),
           "The same rounding is in z: exactly 60°, the window shows 59.9999999999999°."}},
-        {"5, 12, 13", [&] { return sss(5, 12, 13); },
+        {"5, 12, 13",
+         [&] { return sss(5, 12, 13); },
          {"Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = 0 ÷ 120 = 0, so z = 90°.",
           "Check: a² + b² = 5² + 12² = 25 + 144 = 169 = 13² = c²"}},
-        {"1, 1, √3 is no case, 1, 1, 2 is flat", [&] { return sss(1, 1, 2); },
+        {"1, 1, √3 is no case, 1, 1, 2 is flat",
+         [&] { return sss(1, 1, 2); },
          {"a + b = 1 + 1 = 2 = c: the two sides together are just as long as the third, so "
           "the triangle lies flat, with no height.",
           "x = arccos(1) = 0°", "Answer: z = 180°, x = 0°, y = 0°."}},
-        {"0.1, 0.2, 0.3 flat", [&] { return sss(0.1, 0.2, 0.3); },
+        {"0.1, 0.2, 0.3 flat",
+         [&] { return sss(0.1, 0.2, 0.3); },
          {"a + b = 0.1 + 0.2 = 0.3 = c: the two sides together are just as long as the third, "
           "so the triangle lies flat, with no height.",
           "cos(x) = (0.1² + 0.3² - 0.2²) ÷ (2 × 0.1 × 0.3) = 0.06 ÷ 0.06 = 1"}},
@@ -248,9 +266,8 @@ TEST(TriangleWorking, ExactCases) {
     EXPECT_TRUE(large.contains("× (1/2) = ")) << large.toStdString();
     EXPECT_FALSE(large.contains('?')) << large.toStdString();
     // a triangle too large for the computer is neither flat nor a side too long
-    const QString huge = law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "")
-                             .lines(true)
-                             .join('\n');
+    const QString huge =
+        law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "").lines(true).join('\n');
     EXPECT_FALSE(huge.contains("flat") || huge.contains("too long")) << huge.toStdString();
 }
 
@@ -332,8 +349,9 @@ TEST(TriangleWorking, ExactForms) {
     const struct {
         Rational square;
         const char* root;
-    } roots[] = {{12, "2√3"},  {Rational::of(9, 4), "3/2"}, {109, "√109"},
-                 {Rational::of(1, 3), "√3/3"}, {0, "0"}, {Rational::of(27, 50), "3√6/10"}};
+    } roots[] = {{12, "2√3"},   {Rational::of(9, 4), "3/2"},
+                 {109, "√109"}, {Rational::of(1, 3), "√3/3"},
+                 {0, "0"},      {Rational::of(27, 50), "3√6/10"}};
     for (const auto& r : roots) {
         const auto root = geometry::rootOf(r.square);
         ASSERT_TRUE(root) << r.root;
@@ -357,8 +375,12 @@ TEST(TriangleWorking, ExactForms) {
     const struct {
         Surd cosine;
         int degrees; // -1: no angle of 0°, 30°, 45°, 60°, 90° or their multiples
-    } cosines[] = {{{Rational::of(-1, 2), 1}, 120}, {{Rational::of(1, 2), 2}, 45}, {{0, 1}, 90},
-                   {{Rational::of(-1, 2), 3}, 150}, {{-1, 1}, 180}, {{Rational::of(3, 5), 1}, -1},
+    } cosines[] = {{{Rational::of(-1, 2), 1}, 120},
+                   {{Rational::of(1, 2), 2}, 45},
+                   {{0, 1}, 90},
+                   {{Rational::of(-1, 2), 3}, 150},
+                   {{-1, 1}, 180},
+                   {{Rational::of(3, 5), 1}, -1},
                    {{Rational::of(1, 3), 3}, -1}};
     for (const auto& c : cosines) {
         const auto found = geometry::exactArccos(c.cosine);
@@ -372,8 +394,10 @@ TEST(TriangleWorking, ExactForms) {
         double value;
         const char* typed;
         Rational exact;
-    } given[] = {{1.0 / 3, "1/3", Rational::of(1, 3)}, {0.1, "", Rational::of(1, 10)},
-                 {7.0 / 3, "2/1/3", Rational::of(7, 3)}, {2.5, "", Rational::of(5, 2)},
+    } given[] = {{1.0 / 3, "1/3", Rational::of(1, 3)},
+                 {0.1, "", Rational::of(1, 10)},
+                 {7.0 / 3, "2/1/3", Rational::of(7, 3)},
+                 {2.5, "", Rational::of(5, 2)},
                  {12.25, "12.25", Rational::of(49, 4)}};
     for (const auto& g : given)
         EXPECT_EQ(geometry::exactOf(g.value, QString::fromUtf8(g.typed)), g.exact) << g.typed;

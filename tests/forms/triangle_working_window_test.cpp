@@ -51,7 +51,8 @@ Values specialAngles() {
 }
 Values smallSides() {
     return [](std::mt19937& random) {
-        static const char* const sides[] = {"1", "2", "3", "4", "5", "6", "10", "5/2", "1/3", "0.5"};
+        static const char* const sides[] = {"1", "2",  "3",   "4",   "5",
+                                            "6", "10", "5/2", "1/3", "0.5"};
         return QString::fromLatin1(sides[random() % 10]);
     };
 }

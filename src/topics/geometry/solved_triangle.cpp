@@ -148,8 +148,8 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
             f.curve("right-" + QString(c.letter) + how.suffix,
                     {p.x, p.y, corner.x, corner.y, q.x, q.y}, outline);
         } else {
-            f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start,
-                  c.value, outline);
+            f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
+                  outline);
         }
         // a long value has room above or below its corner (see leaveRoomForLabels), with the
         // corner's name beside it
@@ -228,10 +228,10 @@ QString radiansDetail() {
 
 namespace sb::geometry {
 
-using working::Rational;
-using working::Surd;
 using working::exactCos;
 using working::exactSin;
+using working::Rational;
+using working::Surd;
 
 namespace {
 
@@ -248,8 +248,8 @@ std::optional<Surd> rootOfWhole(Rational::Int n) {
 
 // the value of a surd to more digits than a double holds, rounded once to a double
 double valueOf(const Surd& s) {
-    const long double q = static_cast<long double>(s.q.numerator()) /
-                          static_cast<long double>(s.q.denominator());
+    const long double q =
+        static_cast<long double>(s.q.numerator()) / static_cast<long double>(s.q.denominator());
     return static_cast<double>(q * std::sqrt(static_cast<long double>(s.r)));
 }
 
@@ -340,9 +340,7 @@ QString exactFactor(const Surd& s) {
     return bare ? s.text() : '(' + s.text() + ')';
 }
 
-QString exactBase(const Surd& s) {
-    return s.r == 1 ? exactFactor(s) : '(' + s.text() + ')';
-}
+QString exactBase(const Surd& s) { return s.r == 1 ? exactFactor(s) : '(' + s.text() + ')'; }
 
 QString exactDegrees(const Rational& r) {
     if (const auto decimal = r.decimalText()) return *decimal + QStringLiteral("°");
@@ -375,9 +373,8 @@ void rightAngleCheck(working::Working& w, QChar right, const std::optional<Surd>
     if (!sum.known() || !(sum == square(*sides[opposite]))) return;
     const QChar letters[3] = {u'a', u'b', u'c'};
     w.say(QStringLiteral("Check: %1² + %2² = %3² + %4² = %5 + %6 = %7 = %8² = %9²")
-              .arg(letters[p], letters[q], exactBase(*sides[p]),
-                   exactBase(*sides[q]), exactTerm(square(*sides[p])),
-                   exactTerm(square(*sides[q])), exactTerm(sum),
+              .arg(letters[p], letters[q], exactBase(*sides[p]), exactBase(*sides[q]),
+                   exactTerm(square(*sides[p])), exactTerm(square(*sides[q])), exactTerm(sum),
                    exactBase(*sides[opposite]), letters[opposite]));
 }
 

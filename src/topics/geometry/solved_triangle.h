@@ -135,7 +135,8 @@ QString exactDegrees(const working::Rational& r);
 // right angle, squared, make the side opposite it squared ("Check: a² + b² = 3² + 4² = 9 +
 // 16 = 25 = 5² = c²"). sides in the order a, b, c; nothing when one is not exact or the
 // squares do not agree.
-void rightAngleCheck(working::Working& w, QChar right, const std::optional<working::Surd> (&sides)[3]);
+void rightAngleCheck(working::Working& w, QChar right,
+                     const std::optional<working::Surd> (&sides)[3]);
 
 // The values the window shows that differ from their exact ones, gathered as the steps go,
 // and told once at the end: the first with the one note on rounding, the others after it.

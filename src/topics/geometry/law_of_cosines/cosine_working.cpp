@@ -32,7 +32,6 @@ using working::Working;
 
 namespace {
 
-
 // "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
 // the side r, from the sides p and q beside it, as the computer found it
 QString cosineLine(QChar angle, double p, double q, double r, const Cosine& cosine) {
@@ -40,8 +39,7 @@ QString cosineLine(QChar angle, double p, double q, double r, const Cosine& cosi
         .arg(angle, plain(p), plain(q), plain(r),
              // a top below the rounding of the squares it came from is 0
              plain(working::tidy(cosine.top, std::max({p * p, q * q, r * r}))),
-             plain(cosine.bottom),
-             plain(working::tidy(cosine.value, 1)));
+             plain(cosine.bottom), plain(working::tidy(cosine.value, 1)));
 }
 
 // A side known exactly: its length (a whole number, a fraction or a root) and its square.
@@ -159,10 +157,10 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     } else if (K && K->r != 1 && whole.known() && part.known()) {
         const long double value =
             approx(whole) - approx(part.q) * std::sqrt(static_cast<long double>(part.r));
-        const QString sum = part.q.sign() > 0
-                                ? QStringLiteral("%1 - %2").arg(exactTerm(whole), part.text())
-                                : QStringLiteral("%1 + %2").arg(exactTerm(whole),
-                                                                Surd{-part.q, part.r}.text());
+        const QString sum =
+            part.q.sign() > 0
+                ? QStringLiteral("%1 - %2").arg(exactTerm(whole), part.text())
+                : QStringLiteral("%1 + %2").arg(exactTerm(whole), Surd{-part.q, part.r}.text());
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4 ≈ %5")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
         const double c = double(std::sqrt(value));
@@ -200,8 +198,8 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
               .arg(X ? exactDegrees(*X) : degrees(s.x), givenText(Z, z) + QStringLiteral("°"),
                    Y.known() ? exactDegrees(Y) : degrees(s.y)));
     if (root)
-        for (const auto& [angle, value] : {std::pair{u'x', X.value_or(Rational::unknown())},
-                                           std::pair{u'y', Y}})
+        for (const auto& [angle, value] :
+             {std::pair{u'x', X.value_or(Rational::unknown())}, std::pair{u'y', Y}})
             if (value == Rational(90)) {
                 const std::optional<Surd> all[3] = {Surd{A, 1}, Surd{B, 1}, *root};
                 geometry::rightAngleCheck(w, angle, all);
@@ -221,8 +219,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     return w;
 }
 
-Working threeSidesWorking(double a, double b, double c, const Angles& s,
-                          const QStringList& typed) {
+Working threeSidesWorking(double a, double b, double c, const Angles& s, const QStringList& typed) {
     const Rational A = exactOf(a, typed.value(0)), B = exactOf(b, typed.value(1)),
                    C = exactOf(c, typed.value(2));
     const ExactSide ea = exactSide(A), eb = exactSide(B), ec = exactSide(C);
@@ -250,7 +247,8 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s,
     w.say(QStringLiteral("The law of cosines turned round gives each angle from the three "
                          "sides:"));
     std::optional<ExactCosine> ofX, ofY, ofZ;
-    if (exact) ofX = exactCosine(ea, ec, eb), ofY = exactCosine(eb, ec, ea), ofZ = exactCosine(ea, eb, ec);
+    if (exact)
+        ofX = exactCosine(ea, ec, eb), ofY = exactCosine(eb, ec, ea), ofZ = exactCosine(ea, eb, ec);
     const ExactSide forX[3] = {ea, ec, eb}, forY[3] = {eb, ec, ea};
     const auto X = angleSteps(w, 'x', "acb", ofX, forX, a, c, b, s.ofX, degrees(s.x));
     const auto Y = angleSteps(w, 'y', "bca", ofY, forY, b, c, a, s.ofY, degrees(s.y));
@@ -270,11 +268,10 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s,
     }
     const Surd sideLengths[3] = {ea.length, eb.length, ec.length};
     if (exact)
-        for (const auto& [angle, cosine] : {std::pair{u'x', ofX}, std::pair{u'y', ofY},
-                                            std::pair{u'z', ofZ}})
+        for (const auto& [angle, cosine] :
+             {std::pair{u'x', ofX}, std::pair{u'y', ofY}, std::pair{u'z', ofZ}})
             if (cosine && cosine->value.q.sign() == 0) {
-                const std::optional<Surd> all[3] = {sideLengths[0], sideLengths[1],
-                                                    sideLengths[2]};
+                const std::optional<Surd> all[3] = {sideLengths[0], sideLengths[1], sideLengths[2]};
                 geometry::rightAngleCheck(w, angle, all);
             }
     if (X) notes.compare("x", exactDegrees(*X), degrees(X->toDouble()), degrees(s.x));
@@ -342,10 +339,10 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
     const auto sideText = [&](const Side& s) { return givenText(exactOfSide(s), s.length); };
     const Rational exactGap = exactOfSide(longest) - exactOfSide(first) - exactOfSide(second);
     // beyond the exact fractions' reach, within the rounding of the sides
-    const int order = exactGap.known()                               ? exactGap.sign()
+    const int order = exactGap.known()                                 ? exactGap.sign()
                       : working::withinRounding(reach, longest.length) ? 0
-                      : gap > 0                                      ? 1
-                                                                     : -1;
+                      : gap > 0                                        ? 1
+                                                                       : -1;
     if (order > 0) {
         w.say(QStringLiteral("The side %1 is too long: the two others together reach only "
                              "%2 + %3 = %4, which is %5 short of it.")

@@ -20,11 +20,11 @@ using geometry::inverse;
 using geometry::RoundingNotes;
 using geometry::shown;
 using geometry::side;
+using working::exactSin;
 using working::Figure;
 using working::plain;
 using working::Rational;
 using working::Surd;
-using working::exactSin;
 using working::Working;
 
 namespace {
@@ -150,7 +150,8 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         const Rational exact = exactAngle(letter);
         if (exact.known()) sines[i] = exactSin(exact);
         sineTexts << QStringLiteral("sin(%1) = %2")
-                         .arg(exact.known() ? exactDegrees(exact) : plainDegrees(valueOf(t, letter)),
+                         .arg(exact.known() ? exactDegrees(exact)
+                                            : plainDegrees(valueOf(t, letter)),
                               sines[i] ? exactText(*sines[i]) : plain(sineOf(s.sines, letter)));
     }
     w.say(sineTexts.join(QStringLiteral(", ")));
@@ -168,8 +169,8 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         if (exact.known()) {
             sides[d.side.unicode() - u'a'] = exact;
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
-                      .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top),
-                           exactFactor(*known), exactFactor(*bottom), exactText(exact)));
+                      .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top), exactFactor(*known),
+                           exactFactor(*bottom), exactText(exact)));
             notes.compare(d.side, exactText(exact), shown(geometry::exactValue(exact)), window);
         } else {
             // each factor exactly where it is exact, the others as the computer found them
@@ -303,8 +304,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
         const std::partial_ordering order = Surd{A, 1} <=> *h;
         if (order == std::partial_ordering::unordered)
             h.reset(); // beyond the exact fractions' reach: as the computer found it
-        else
-            reach = order == 0 ? 0 : order < 0 ? -1 : 1;
+        else reach = order == 0 ? 0 : order < 0 ? -1 : 1;
     }
     Working w;
     tell(w, told);
@@ -336,8 +336,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     if (reach == 0)
         w.say(QStringLiteral("a = %1 is just as long: it meets the line of b at a right angle.")
                   .arg(a));
-    else
-        w.say(QStringLiteral("a = %1 is longer, so it reaches the line.").arg(a));
+    else w.say(QStringLiteral("a = %1 is longer, so it reaches the line.").arg(a));
 
     // sin(z), z, x and b: exactly where the exercise is exact, else as the window found them
     std::optional<Surd> sinZ;
@@ -358,8 +357,8 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
               .arg(sinZ ? sinZ->text() : plain(s.sines.z), Z ? exactDegrees(*Z) : windowZ));
     w.say(QStringLiteral("x = 180° - y - z = 180° - %1 - %2 = %3")
-              .arg(geometry::givenText(Y, t.y) + QStringLiteral("°"), Z ? exactDegrees(*Z) : windowZ,
-                   X.known() ? exactDegrees(X) : windowX));
+              .arg(geometry::givenText(Y, t.y) + QStringLiteral("°"),
+                   Z ? exactDegrees(*Z) : windowZ, X.known() ? exactDegrees(X) : windowX));
     const bool fits = X.known() ? X.sign() > 0 : solved;
     if (!fits) {
         w.say(QStringLiteral("The angles x and z must each be above 0°: no triangle fits these "
@@ -411,11 +410,11 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
               .arg(answers(t, shows)));
     notes.tell(w);
     if (Z && notes.any() && std::abs(t.z - Z->toDouble()) > 1e-9)
-        w.say(QStringLiteral("Near 90° the sine hardly changes, so the computer's sin(z), %1 "
-                             "instead of 1, moved z by %2°, and x and b with it.")
-                  .arg(plain(s.sines.z),
-                       (*Z - Rational::ofShown(t.z)).decimalText().value_or(QString())
-                           .remove(u'-')));
+        w.say(
+            QStringLiteral("Near 90° the sine hardly changes, so the computer's sin(z), %1 "
+                           "instead of 1, moved z by %2°, and x and b with it.")
+                .arg(plain(s.sines.z),
+                     (*Z - Rational::ofShown(t.z)).decimalText().value_or(QString()).remove(u'-')));
     // decided exactly where the exercise is exact: a second triangle needs a longer than
     // c sin(y) and shorter than c, with y below 90°
     const bool twoFit = h ? reach > 0 && Y < Rational(90) && A < C : true;
