@@ -44,7 +44,8 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "An improper fraction as a mixed number: divide the numerator by the denominator; the "
          "quotient is the whole number, the remainder the new numerator\n"
          "-7 ÷ 2 = -3, remainder -1\n"
-         "Answer: -3 and -1/2"},
+         "Answer: -3 and -1/2\n"
+         "Each part keeps its own sign: -3 and -1/2 is -3 - 1/2 = -7/2, that is minus 3 and 1/2"},
         {"to mixed, no fraction part, denominator as typed",
          mixedWorking("8", "4.4", ImproperToFraction("8", "4.4")),
          "An improper fraction as a mixed number: divide the numerator by the denominator; the "
@@ -84,8 +85,10 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "-1.3 has 1 digit after the decimal point: 3\n"
          "10 to the power 1 is 10, so the digits make 3/10\n"
          "The whole number is the part before the decimal point: -1\n"
-         "The minus sign stands for the whole number and the fraction together\n"
+         "Here the minus sign stands for the whole number and the fraction together: -1.3 is "
+         "-13/10\n"
          "Answer: -1 and 3/10\n"
+         "In the other panels each part keeps its own sign: there -1.3 is typed -1 and -3/10\n"
          "The window does not reduce the fraction\n"
          "The greatest common divisor of 10 and 3 is 1, so 3/10 is in lowest terms already"},
         {"from a decimal without a fraction part",
@@ -98,6 +101,73 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
          "The digits after the decimal point make 0, so there is no fraction part\n"
          "Answer: 2"},
     });
+}
+
+// The lines that say what the window's own conventions make of the parts' signs, and the
+// exact forms beside the answers: what a conversion adds after its computation.
+TEST_F(ConversionWorking, SignsOfThePartsAndExactForms) {
+    const auto improper = [](const char* s, const char* m, const char* d) {
+        return improperWorking(s, FractionToImproper(s, m, d));
+    };
+    const auto mixed = [](const char* m, const char* d) {
+        return mixedWorking(m, d, ImproperToFraction(m, d));
+    };
+    const auto decimal = [](const char* s, const char* m, const char* d) {
+        return decimalWorking(s, m, FractionToDecimal(s, m, d));
+    };
+    const auto fromDecimal = [](const char* x) {
+        return decimalFractionWorking(x, DecimalToFraction(x));
+    };
+    struct Row {
+        Working working;
+        std::vector<const char*> said; // the lines about signs and exact forms, in order
+    };
+    const Row rows[] = {
+        {improper("-2", "1", "3"),
+         {"Each part keeps its own sign: -2 and 1/3 is -2 + 1/3 = -5/3, not minus 2 and 1/3",
+          "For minus 2 and 1/3, that is -7/3, type -2 and -1/3"}},
+        {improper("-2", "-1", "3"), {}},
+        {improper("2", "1", "-3"),
+         {"Each part keeps its own sign: 2 and 1/-3 is 2 - 1/3 = 5/3, not 2 and 1/3",
+          "For 2 and 1/3, that is 7/3, type 2 and -1/-3",
+          "In lowest terms: -5/-3, that is 5/3"}},
+        {improper("6", "2", "4"), {"In lowest terms: 26/4, that is 13/2"}},
+        {mixed("10", "4"), {"In lowest terms: 2 and 2/4 is 2 and 1/2, that is 5/2"}},
+        {mixed("-7", "2"),
+         {"Each part keeps its own sign: -3 and -1/2 is -3 - 1/2 = -7/2, that is minus 3 and "
+          "1/2"}},
+        {mixed("7", "-2"),
+         {"In lowest terms: -3 and 1/-2 is -3 and -1/2, that is -7/2"}},
+        {decimal("0", "1", "3"),
+         {"The exact value is 1/3: its decimal never ends, so the window shows it rounded to 15 "
+          "digits, 0.333333333333333"}},
+        {decimal("-2", "1", "3"),
+         {"Each part keeps its own sign: -2 and 1/3 is -2 + 1/3 = -5/3, not minus 2 and 1/3",
+          "For minus 2 and 1/3, that is -7/3, type -2 and -1/3",
+          "The exact value is -5/3: its decimal never ends, so the window shows it rounded to 15 "
+          "digits, -1.66666666666667"}},
+        {decimal("2", "1", "4"), {"As a fraction in lowest terms: 2.25 = 9/4"}},
+        {decimal("1", "1", "0.4"), {"As a fraction in lowest terms: 3.5 = 7/2"}},
+        {fromDecimal("-0.25"),
+         {"Here the minus sign stands for the whole number and the fraction together: -0.25 is "
+          "-1/4",
+          "In the other panels each part keeps its own sign: there -0.25 is typed 0 and -25/100"}},
+        {fromDecimal("0.5"), {}},
+    };
+    const QStringList about = {"Each part", "For ", "In lowest terms", "The exact value",
+                               "As a fraction", "Here the minus", "In the other panels"};
+    for (const Row& row : rows) {
+        const QStringList shown = row.working.lines(false);
+        SCOPED_TRACE(shown.join('\n').toStdString());
+        std::vector<std::string> said;
+        for (const QString& line : shown)
+            for (const QString& start : about)
+                if (line.startsWith(start)) {
+                    said.push_back(line.toStdString());
+                    break;
+                }
+        EXPECT_EQ(said, std::vector<std::string>(row.said.begin(), row.said.end()));
+    }
 }
 
 // Every row of bars is shaded to the value converted, which the point `value` marks, and

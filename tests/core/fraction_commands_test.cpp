@@ -144,6 +144,59 @@ TEST(FractionResult, ComparisonsWriteOnlyTheTruth) {
     }
 }
 
+// "<", ">" and "=" compare the exact values typed. The doubles of two equal values typed
+// differently can differ in their last bit (1 + 2 / 3 and 0 + 5 / 3), and the doubles of two
+// different values can be one (1e20 + 1 and 1e20): the column doublesEqual says which the
+// doubles alone would have got wrong.
+TEST(FractionResult, ComparisonsDecideOnTheExactValues) {
+    struct Row {
+        const char *s1, *m1, *d1, *s2, *m2, *d2;
+        int order; // of fraction 1 against fraction 2: -1, 0 or 1
+        bool doublesEqual;
+    };
+    const Row rows[] = {
+        // equal values typed differently
+        {"1", "2", "3", "0", "5", "3", 0, false},
+        {"2", "4", "6", "2", "2", "3", 0, true},
+        {"-1", "-1", "2", "0", "-3", "2", 0, true},
+        {"-1", "-1", "2", "-2", "1", "2", 0, true}, // each part with its own sign: -2 + 1/2
+        {"0", "-6", "4", "0", "3", "-2", 0, true},
+        {"0.1", "0.2", "1", "0", "0.3", "1", 0, false}, // 0.1 + 0.2 is no double 0.3
+        {"0", "1", "0.4", "2", "1", "2", 0, true},
+        {"1.5", "0", "1", "1", "1", "2", 0, true},
+        {"0", "7", "7", "1", "0", "5", 0, true},
+        {"0", "1", "3", "0", "2", "6", 0, true},
+        {"0", "0.1", "3", "0", "1", "30", 0, true},
+        // values that really differ, the doubles' answer kept
+        {"0", "1", "2", "0", "2", "3", -1, false},
+        {"-1", "1", "2", "0", "0", "1", -1, false},
+        {"0", "1", "3", "0", "0.33", "1", 1, false},
+        {"-2", "1", "3", "-2", "-1", "3", 1, false},
+        {"0", "1", "9999", "0", "1", "9998", -1, false},
+        // values that differ although their doubles are one
+        {"1e20", "1", "1", "1e20", "0", "1", 1, true},
+        {"1e17", "1", "3", "1e17", "1", "2", -1, true},
+        {"-1e20", "-1", "2", "-1e20", "0", "5", -1, true},
+    };
+    for (const Row& row : rows) {
+        const std::pair<const char*, int> operators[] = {{"<", -1}, {">", 1}, {"=", 0}};
+        for (const auto& [op, holds] : operators) {
+            const Typed typed{row.s1, row.m1, row.d1, op, row.s2, row.m2, row.d2};
+            SCOPED_TRACE(trace(typed));
+            const ResultOutcome outcome = press(typed, {});
+            EXPECT_EQ(outcome.labels.truth.toStdString(), row.order == holds ? "True" : "False");
+            EXPECT_EQ(outcome.trace.p == outcome.trace.q, row.doublesEqual);
+        }
+    }
+    // a value too large for exact fractions is compared by its double
+    EXPECT_EQ(press({"9e99", "1", "1", "<", "1e99", "0", "1"}, {}).labels.truth, "False");
+    EXPECT_EQ(press({"1e99", "1", "1", "=", "1e99", "0", "1"}, {}).labels.truth, "True");
+    // the exact values are read in the locale the boxes are typed in
+    EXPECT_EQ(press({"0,1", "0,2", "1", "=", "0", "0,3", "1"}, {}, QLocale(QStringLiteral("de_DE")))
+                  .labels.truth,
+              "True");
+}
+
 TEST(FractionResult, ZeroSecondFractionLeavesTheLabels) {
     const Typed rows[] = {
         {"", "2", "3", "/", "", "0", "5"},

@@ -51,20 +51,23 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
         {"+ adds the wholes apart", result("1", "1", "2", Operator::Plus, "2", "2", "3"),
          "The exercise: 1 and 1/2 + 2 and 2/3\n"
          "Add the whole numbers and the fractions apart\n"
-         "Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator of b and d\n"
+         "Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common denominator of b and "
+         "d\n"
          "The common denominator of 2 and 3 is C = 6\n"
-         "1 × 6/2 + 2 × 6/3 = 3 + 4 = 7\n"
+         "1 × (6 ÷ 2) + 2 × (6 ÷ 3) = 3 + 4 = 7\n"
          "So 1/2 + 2/3 = 7/6\n"
          "As a mixed number: 7 ÷ 6 = 1, remainder 1\n"
          "The whole numbers: 1 + 2 = 3\n"
          "With the 1 from the fraction: 3 + 1 = 4\n"
-         "Answer: 4 and 1/6"},
+         "Answer: 4 and 1/6\n"
+         "Check with the exact values: 3/2 + 8/3 = 25/6, and 4 and 1/6 is 25/6 too"},
         {"+ rounds the wholes' sum", result("1.5", "1", "2", Operator::Plus, "0", "1", "2"),
          "The exercise: 1.5 and 1/2 + 1/2\n"
          "Add the whole numbers and the fractions apart\n"
-         "Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator of b and d\n"
+         "Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common denominator of b and "
+         "d\n"
          "The common denominator of 2 and 2 is C = 2\n"
-         "1 × 2/2 + 1 × 2/2 = 1 + 1 = 2\n"
+         "1 × (2 ÷ 2) + 1 × (2 ÷ 2) = 1 + 1 = 2\n"
          "So 1/2 + 1/2 = 2/2\n"
          "As a mixed number: 2 ÷ 2 = 1, remainder 0\n"
          "The whole numbers: 1.5 + 0 = 1.5\n"
@@ -75,13 +78,16 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
         {"- through improper fractions", result("0", "1", "4", Operator::Minus, "0", "7", "4"),
          "The exercise: 1/4 - 7/4\n"
          "Write each mixed number as an improper fraction, then take them away\n"
-         "Rule: a/b - c/d = (C/b × a - C/d × c)/C, with C the common denominator of b and d\n"
+         "Rule: a/b - c/d = ((C ÷ b) × a - (C ÷ d) × c)/C, with C the common denominator of b and "
+         "d\n"
          "Fraction 1 as an improper fraction: (0 × 4 + 1)/4 = 1/4\n"
          "Fraction 2 as an improper fraction: (0 × 4 + 7)/4 = 7/4\n"
          "The common denominator of 4 and 4 is C = 4\n"
-         "4/4 × 1 - 4/4 × 7 = 1 - 7 = -6\n"
+         "(4 ÷ 4) × 1 - (4 ÷ 4) × 7 = 1 - 7 = -6\n"
          "As a mixed number: -6 ÷ 4 = -1, remainder -2\n"
-         "Answer: -1 and -2/4"},
+         "Answer: -1 and -2/4\n"
+         "In lowest terms: -1 and -2/4 is -1 and -1/2, that is -3/2\n"
+         "Check with the exact values: 1/4 - 7/4 = -3/2, and -1 and -2/4 is -3/2 too"},
         {"* reduces", result("0", "2", "3", Operator::Times, "0", "3", "4"),
          "The exercise: 2/3 × 3/4\n"
          "Write each mixed number as an improper fraction, then multiply\n"
@@ -92,7 +98,8 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "To reduce 6/12, its greatest common divisor: gcd(12, 6) = 6\n"
          "6 ÷ 6 = 1 and 12 ÷ 6 = 2, so 6/12 = 1/2\n"
          "As a mixed number: 1 ÷ 2 = 0, remainder 1\n"
-         "Answer: 0 and 1/2"},
+         "Answer: 0 and 1/2\n"
+         "Check with the exact values: 2/3 × 3/4 = 1/2, and 0 and 1/2 is 1/2 too"},
         {"/ turns the second upside down", result("0", "1", "2", Operator::Divide, "0", "1", "4"),
          "The exercise: 1/2 ÷ 1/4\n"
          "Write each mixed number as an improper fraction, then divide\n"
@@ -105,13 +112,15 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "4 ÷ 2 = 2 and 2 ÷ 2 = 1, so 4/2 = 2/1\n"
          "As a mixed number: 2 ÷ 1 = 2, remainder 0\n"
          "The fraction part is 0, so only the whole number is left\n"
-         "Answer: 2"},
+         "Answer: 2\n"
+         "Check with the exact values: 1/2 ÷ 1/4 = 2"},
         {"= compares the values", result("1", "1", "3", Operator::Equal, "0", "4", "3"),
          "The exercise: 1 and 1/3 = 4/3\n"
-         "Compare the two numbers as decimals: whole number + numerator ÷ denominator\n"
-         "Fraction 1: 1 + 1 ÷ 3 = 1.33333333333333\n"
-         "Fraction 2: 0 + 4 ÷ 3 = 1.33333333333333\n"
-         "1.33333333333333 is equal to 1.33333333333333\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 1 + 1/3 = 4/3\n"
+         "Fraction 2: 0 + 4/3 = 4/3\n"
+         "Both have the denominator 3, so compare the numerators\n"
+         "4 is equal to 4, so 4/3 is equal to 4/3\n"
          "So 1 and 1/3 = 4/3 is True"},
         {"a zero fraction 2 cannot divide", result("0", "2", "3", Operator::Divide, "0", "0", "5"),
          "The window said: \"Fraction 2 Can't be equals to zero \"\n"
@@ -250,9 +259,11 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
          "To reduce a fraction, divide its numerator and its denominator by their greatest "
          "common divisor\n"
          "The greatest common divisor of 4 and -2 is -2\n"
-         "-2 ÷ -2 = 1 and 4 ÷ -2 = -2\n"
+         "-2 ÷ (-2) = 1 and 4 ÷ (-2) = -2\n"
          "The divisor is negative, so both signs change; the value stays the same\n"
-         "Answer: -2/4 = 1/-2",
+         "Answer: -2/4 = 1/-2\n"
+         "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
+         "front: 1/-2 = -1/2",
          3, 1},
         {"3.5", "7",
          "To reduce a fraction, divide its numerator and its denominator by their greatest "
@@ -275,6 +286,194 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
         EXPECT_EQ(all(w.figure, "beforeBarsCut").size(), size_t(row.cutsBefore));
         EXPECT_EQ(all(w.figure, "afterBarsCut").size(), size_t(row.cutsAfter));
     }
+}
+
+// A comparison is worked on the exact values: each number as one fraction, both over one
+// denominator, the numerators compared.
+TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
+    expectSteps({
+        {"equal, typed differently", result("2", "4", "6", Operator::Equal, "2", "2", "3"),
+         "The exercise: 2 and 4/6 = 2 and 2/3\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 2 + 4/6 = 8/3\n"
+         "Fraction 2: 2 + 2/3 = 8/3\n"
+         "Both have the denominator 3, so compare the numerators\n"
+         "8 is equal to 8, so 8/3 is equal to 8/3\n"
+         "So 2 and 4/6 = 2 and 2/3 is True"},
+        {"both over a new denominator", result("0", "1", "2", Operator::Less, "0", "2", "3"),
+         "The exercise: 1/2 < 2/3\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 0 + 1/2 = 1/2\n"
+         "Fraction 2: 0 + 2/3 = 2/3\n"
+         "Over the common denominator 6: 1/2 = 3/6 and 2/3 = 4/6\n"
+         "3 is less than 4, so 1/2 is less than 2/3\n"
+         "So 1/2 < 2/3 is True"},
+        {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
+         "The exercise: 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 100000000000000000000 + 1/1 = 100000000000000000001\n"
+         "Fraction 2: 100000000000000000000 + 0/1 = 100000000000000000000\n"
+         "100000000000000000001 is greater than 100000000000000000000\n"
+         "Written with 15 digits both are 100000000000000000000: the values differ beyond the "
+         "digits shown\n"
+         "So 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1 is True"},
+    });
+    // beyond the exact fractions the window's decimals decide, and the steps show them
+    const QStringList huge =
+        result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
+    EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
+                              "denominator"));
+    EXPECT_TRUE(
+        huge.last().startsWith("So 9" + QString(99, '0') + " and 1/1 < 1" + QString(99, '0')))
+        << huge.last().toStdString();
+    EXPECT_TRUE(huge.last().endsWith(" is False"));
+}
+
+// Where a whole part meets a fraction of the other sign, the steps say what the number is
+// and what to type for the mixed number a book means; where the signs agree, nothing.
+TEST_F(FractionsWorking, OppositeSignsOfTheParts) {
+    struct Row {
+        const char *s, *m, *d;
+        const char* said; // the lines, or "" for none
+    };
+    const Row rows[] = {
+        {"-2", "1", "3",
+         "In fraction 1 each part keeps its own sign: -2 and 1/3 is -2 + 1/3 = -5/3, not minus 2 "
+         "and 1/3\nFor minus 2 and 1/3, that is -7/3, type -2 and -1/3"},
+        {"2", "-1", "3",
+         "In fraction 1 each part keeps its own sign: 2 and -1/3 is 2 - 1/3 = 5/3, not 2 and "
+         "1/3\nFor 2 and 1/3, that is 7/3, type 2 and 1/3"},
+        {"2", "1", "-3",
+         "In fraction 1 each part keeps its own sign: 2 and 1/-3 is 2 - 1/3 = 5/3, not 2 and "
+         "1/3\nFor 2 and 1/3, that is 7/3, type 2 and -1/-3"},
+        {"-2", "-1", "-3",
+         "In fraction 1 each part keeps its own sign: -2 and -1/-3 is -2 + 1/3 = -5/3, not minus "
+         "2 and 1/3\nFor minus 2 and 1/3, that is -7/3, type -2 and 1/-3"},
+        {"-1", "3", "2",
+         "In fraction 1 each part keeps its own sign: -1 and 3/2 is -1 + 3/2 = 1/2, not minus 1 "
+         "and 3/2\nFor minus 1 and 3/2, that is -5/2, type -1 and -3/2"},
+        {"-2", "-1", "3", ""},
+        {"0", "-1", "3", ""},
+        {"-2", "0", "3", ""},
+        {"2", "1", "3", ""},
+    };
+    for (const Operator op : {Operator::Less, Operator::Minus, Operator::Times}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.s) + " " + row.m + "/" + row.d);
+            const QStringList shown = result(row.s, row.m, row.d, op, "0", "1", "1").lines(false);
+            QStringList said;
+            for (const QString& line : shown)
+                if (line.startsWith("In fraction") || line.startsWith("For ")) said << line;
+            EXPECT_EQ(said.join('\n').toStdString(), row.said);
+        }
+    }
+}
+
+// Answers not in lowest terms, or with a minus sign below, are given in lowest terms too,
+// and each answer the exact values give is checked on them.
+TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
+    struct Row {
+        Working working;
+        const char* said; // the lines after the answer
+    };
+    const Row rows[] = {
+        {result("0", "1", "6", Operator::Plus, "0", "1", "2"),
+         "In lowest terms: 0 and 4/6, that is 2/3\n"
+         "Check with the exact values: 1/6 + 1/2 = 2/3, and 0 and 4/6 is 2/3 too"},
+        {result("0", "1", "4", Operator::Minus, "0", "3", "4"),
+         "In lowest terms: 0 and -2/4, that is -1/2\n"
+         "Check with the exact values: 1/4 - 3/4 = -1/2, and 0 and -2/4 is -1/2 too"},
+        {result("-1", "1", "2", Operator::Plus, "0", "0", "1"),
+         "In the answer each part keeps its own sign: -1 and 1/2 is -1 + 1/2 = -1/2, not minus 1 "
+         "and 1/2\n"
+         "Check with the exact values: -1/2 + 0 = -1/2, and -1 and 1/2 is -1/2 too"},
+        {result("0", "1", "2", Operator::Minus, "2", "1", "4"),
+         "In the answer each part keeps its own sign: -1 and -3/4 is -1 - 3/4 = -7/4, that is "
+         "minus 1 and 3/4\n"
+         "Check with the exact values: 1/2 - 9/4 = -7/4, and -1 and -3/4 is -7/4 too"},
+        {result("0", "1", "2", Operator::Divide, "0", "-1", "4"),
+         "Check with the exact values: 1/2 ÷ (-1/4) = -2"},
+        // the window reads 1.5 as 2 for "*": no exact check of a number it did not use
+        {result("0", "1.5", "4", Operator::Times, "0", "1", "1"), ""},
+        // "+" rounds the sum of the whole parts 1.5 and 0 to 2
+        {result("1.5", "1", "2", Operator::Plus, "0", "1", "2"), ""},
+        {reductionWorking("0", "5", reduceFraction("0", "5")),
+         "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
+         "is that number, so 0/5 reduces to 0/1"},
+        {reductionWorking("-2", "4", reduceFraction("-2", "4")),
+         "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
+         "front: 1/-2 = -1/2"},
+        {reductionWorking("6", "-8", reduceFraction("6", "-8")), ""}, // -3/4
+    };
+    for (const Row& row : rows) {
+        const QStringList shown = row.working.lines(false);
+        SCOPED_TRACE(shown.join('\n').toStdString());
+        QStringList said;
+        bool after = false;
+        for (const QString& line : shown) {
+            if (after) said << line;
+            after = after || line.startsWith("Answer: ");
+        }
+        EXPECT_EQ(said.join('\n').toStdString(), row.said);
+    }
+}
+
+TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
+    struct Row {
+        const char *b, *a; // A and B
+        const char* line;  // the last line
+    };
+    const Row rows[] = {
+        {"4", "6", "Answer: 12"},
+        {"-4", "6",
+         "A × B is negative, so the window's result is negative too; a common denominator is "
+         "taken positive: 12"},
+        {"-2", "-4",
+         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 4"},
+        {"-3", "-5",
+         "The window's greatest common divisor -1 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 15"},
+        {"3", "5", "Answer: 15"},
+        {"2.5", "3",
+         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
+         "product as typed"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const CommonDenominator o = makeCommonDenominator(row.b, row.a);
+        EXPECT_EQ(commonDenominatorWorking(row.b, row.a, o).lines(false).last().toStdString(),
+                  row.line);
+    }
+}
+
+// Two equal values stand at one point of the number line: one label names both, and the
+// other is left out so the two do not print over each other.
+TEST_F(FractionsWorking, EqualValuesShareOneLabel) {
+    struct Row {
+        Working working;
+        const char *first, *second;
+    };
+    const Row rows[] = {
+        {result("1", "2", "3", Operator::Equal, "0", "5", "3"), "fraction 1 = fraction 2", ""},
+        {result("0.1", "0.2", "1", Operator::Less, "0", "0.3", "1"), "fraction 1 = fraction 2",
+         ""},
+        // differ by 1, but drawn at one point
+        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fractions 1 and 2", ""},
+        {result("2", "0", "1", Operator::Greater, "1", "0", "1"), "fraction 1 (greater)",
+         "fraction 2"},
+        {result("0", "1", "2", Operator::Less, "0", "2", "3"), "fraction 1",
+         "fraction 2 (greater)"},
+    };
+    for (const Row& row : rows) {
+        const Figure& f = row.working.figure;
+        SCOPED_TRACE(f.description.toStdString());
+        EXPECT_EQ(f.find("fraction1")->text, row.first);
+        EXPECT_EQ(f.find("fraction2")->text, row.second);
+    }
+    EXPECT_EQ(rows[0].working.figure.description,
+              "Fraction bars of the same length and a number line: 1 and 2/3 is equal to 5/3, so "
+              "1 and 2/3 = 5/3 is True.");
 }
 
 TEST_F(FractionsWorking, TheGuideWorksTheExampleOut) {

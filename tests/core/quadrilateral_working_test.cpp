@@ -4,7 +4,10 @@
 
 #include "topics/geometry/quadrilaterals/quadrilateral_working.h"
 
+#include "entry/value_entry.h"
 #include "figure_geometry.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -14,46 +17,129 @@ using namespace sb::quadrilaterals;
 using namespace figure_geometry;
 using enum Question;
 
+// the numbers the window reads from the typed texts
+std::vector<double> read(const QStringList& typed) {
+    std::vector<double> values;
+    for (const QString& text : typed)
+        values.push_back(sb::readValue(text, sb::entry_rules::quadrilaterals).value);
+    return values;
+}
+
+// The steps of commands, with the exact values a pupil's book writes: typed fractions as
+// fractions, a square root as a surd beside the window's decimal, and the sentence on the
+// window's last digits where they differ from the exact value's.
 TEST(QuadrilateralWorking, StepsOfCommands) {
     const EnglishNumbers english;
     struct Row {
         Question question;
-        std::vector<double> given;
-        QStringList lines;
+        QStringList typed;
+        std::string steps;
     };
     const Row rows[] = {
-        {SquarePerimeterFromArea,
-         {2},
-         {"Area = side × side, so side = √Area", "side = √2 = 1.4142135623731",
-          "Perimeter = side × 4 = 1.4142135623731 × 4 = 5.65685424949238",
-          "So the perimeter is 5.65685424949238"}},
-        {SquareAreaFromPerimeter,
-         {10},
-         {"Perimeter = side × 4, so side = Perimeter ÷ 4", "side = 10 ÷ 4 = 2.5",
-          "Area = side² = 2.5² = 6.25", "So the area is 6.25"}},
-        {TrapeziumArea,
-         {3, 5, 4},
-         {"Area of a trapezium = (A + B) × height ÷ 2", "A + B = 3 + 5 = 8",
-          "(A + B) × height = 8 × 4 = 32", "Area = 32 ÷ 2 = 16", "So the area is 16"}},
-        {RectanglePerimeterFromArea,
-         {4, 10},
-         {"Area = A × B, so B = Area ÷ A", "B = 10 ÷ 4 = 2.5", "Perimeter = (B + A) × 2",
-          "B + A = 2.5 + 4 = 6.5", "Perimeter = 6.5 × 2 = 13", "So the perimeter is 13"}},
-        // only side B is rounded
-        {RectangleSideFromPerimeter,
-         {1, 10.0 / 3},
-         {"Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2", "A + A = 1 + 1 = 2",
-          "P - (A + A) = 3.33333333333333 - 2 = 1.33333333333333",
-          "B = 1.33333333333333 ÷ 2 = 0.666666666666667", "Rounded to 4 decimal places, B = 0.6667",
-          "So side B is 0.6667"}},
-        {ParallelogramHeightOrBase,
-         {4, 10},
-         {"Area = base × height, so the one not known = Area ÷ the one known", "10 ÷ 4 = 2.5",
-          "So the height (or the base) is 2.5"}},
+        {SquarePerimeterFromArea, {"2"},
+         "Area = side², so side = √Area\nside = √2 ≈ 1.4142135623731\n"
+         "Perimeter = 4 × side = 4 × √2 = 4√2 ≈ 5.65685424949238\n"
+         "So the perimeter is 4√2 ≈ 5.65685424949238"},
+        {SquareSideFromArea, {"6.25"},
+         "Area = side², so side = √Area\nside = √6.25 = 2.5\nSo the side is 2.5\n"
+         "Check: side² = 2.5² = 6.25, the area given"},
+        {SquareSideFromArea, {"1/9"},
+         "Area = side², so side = √Area\nside = √(1/9) = 1/3\n"
+         "So the side is 1/3 ≈ 0.333333333333333\nCheck: side² = (1/3)² = 1/9, the area given"},
+        {SquareAreaFromPerimeter, {"10"},
+         "Perimeter = 4 × side, so side = Perimeter ÷ 4\nside = 10 ÷ 4 = 2.5\n"
+         "Area = side² = 2.5² = 6.25\nSo the area is 6.25"},
+        // the window's last digit carries its rounding
+        {SquareAreaFromPerimeter, {"10/3"},
+         "Perimeter = 4 × side, so side = Perimeter ÷ 4\nside = 10/3 ÷ 4 = 5/6\n"
+         "Area = side² = (5/6)² = 25/36\nSo the area is 25/36 ≈ 0.694444444444444\n"
+         "The exact value is 25/36 ≈ 0.694444444444444. The window shows 0.694444444444445: "
+         "the computer keeps about 16 digits and rounds at every step, so the last digits it "
+         "shows carry that rounding."},
+        {TrapeziumArea, {"3", "5", "4"},
+         "Area of a trapezium = (A + B) × height ÷ 2\nA + B = 3 + 5 = 8\n"
+         "(A + B) × height = 8 × 4 = 32\nArea = 32 ÷ 2 = 16\nSo the area is 16"},
+        {TrapeziumArea, {"1/3", "1/7", "1/11"},
+         "Area of a trapezium = (A + B) × height ÷ 2\nA + B = 1/3 + 1/7 = 10/21\n"
+         "(A + B) × height = 10/21 × 1/11 = 10/231\nArea = 10/231 ÷ 2 = 5/231\n"
+         "So the area is 5/231 ≈ 0.0216450216450216"},
+        {DiagonalsArea, {"6", "8"},
+         "The diagonals cross at a right angle: Area = d1 × d2 ÷ 2\nd1 × d2 = 6 × 8 = 48\n"
+         "Area = 48 ÷ 2 = 24\nSo the area is 24"},
+        {RectanglePerimeterFromArea, {"4", "10"},
+         "Area = A × B, so B = Area ÷ A\nB = 10 ÷ 4 = 2.5\nPerimeter = (A + B) × 2\n"
+         "A + B = 4 + 2.5 = 6.5\nPerimeter = 6.5 × 2 = 13\nSo the perimeter is 13"},
+        // 0.1 + 0.2 is 0.3 exactly, whatever the window's sum carries
+        {RectanglePerimeter, {"0.1", "0.2"},
+         "Perimeter = (A + B) × 2: two sides A and two sides B\nA + B = 0.1 + 0.2 = 0.3\n"
+         "Perimeter = 0.3 × 2 = 0.6\nSo the perimeter is 0.6"},
+        // only side B is rounded, and the window rounds its own B
+        {RectangleSideFromPerimeter, {"1", "10/3"},
+         "Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2\nA + A = 1 + 1 = 2\n"
+         "P - (A + A) = 10/3 - 2 = 4/3\nB = 4/3 ÷ 2 = 2/3\n"
+         "The window works with B = 0.666666666666667\n"
+         "The window rounds B to 4 decimal places: 0.6667\nSo side B is 0.6667\n"
+         "Check with B = 2/3: A + A + B + B = 1 + 1 + 2/3 + 2/3 = 10/3, the perimeter given"},
+        {RectangleAreaFromPerimeter, {"1", "10/3"},
+         "Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2\nA + A = 1 + 1 = 2\n"
+         "P - (A + A) = 10/3 - 2 = 4/3\nB = 4/3 ÷ 2 = 2/3\nArea = A × B = 1 × 2/3 = 2/3\n"
+         "So the area is 2/3 ≈ 0.666666666666667"},
+        {ParallelogramHeightOrBase, {"4", "10"},
+         "Area = base × height, so the one not known = Area ÷ the one known\n10 ÷ 4 = 2.5\n"
+         "So the height (or the base) is 2.5\nCheck: base × height = 4 × 2.5 = 10, the area given"},
+        {ParallelogramHeightOrBase, {"3", "10"},
+         "Area = base × height, so the one not known = Area ÷ the one known\n10 ÷ 3 = 10/3\n"
+         "So the height (or the base) is 10/3 ≈ 3.33333333333333\n"
+         "Check: base × height = 3 × 10/3 = 10, the area given"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.lines.first().toStdString());
-        EXPECT_EQ(quadrilateralWorking(solve(row.question, row.given)).lines(false), row.lines);
+        SCOPED_TRACE(row.steps);
+        EXPECT_EQ(quadrilateralWorking(solve(row.question, read(row.typed)), {}, row.typed)
+                      .lines(false)
+                      .join(u'\n')
+                      .toStdString(),
+                  row.steps);
+    }
+}
+
+// Each label stands at the element it names: the diagonal d1 (the one across) carries
+// "d1 = ...", the diagonal d2 its own; and the parallelogram is slanted, its height dashed
+// square on its base, so the slant side and the height do not look alike.
+TEST(QuadrilateralWorking, LabelsAtTheirElementsAndASlantedParallelogram) {
+    const EnglishNumbers english;
+    for (const auto& [d1, d2] : {std::pair{6.0, 8.0}, std::pair{8.0, 6.0}, std::pair{1.0, 50.0}}) {
+        const Figure f = quadrilateralWorking(solve(DiagonalsArea, {d1, d2})).figure;
+        for (const auto& [diagonal, label, length_] :
+             {std::tuple{"diagonal1", "diagonal1-label", d1},
+              std::tuple{"diagonal2", "diagonal2-label", d2}}) {
+            const auto segment = numbers(f, diagonal), at = numbers(f, label);
+            EXPECT_EQ(length(segment), length_);
+            // the label's anchor lies on its own diagonal, between its ends
+            const double cross = (segment[2] - segment[0]) * (at[1] - segment[1]) -
+                                 (segment[3] - segment[1]) * (at[0] - segment[0]);
+            EXPECT_EQ(cross, 0) << label;
+            EXPECT_LE(std::min(segment[0], segment[2]), at[0]);
+            EXPECT_GE(std::max(segment[0], segment[2]), at[0]);
+            EXPECT_LE(std::min(segment[1], segment[3]), at[1]);
+            EXPECT_GE(std::max(segment[1], segment[3]), at[1]);
+            const QString expected = QStringLiteral("%1 = %2")
+                                         .arg(QString::fromLatin1(label[8] == '1' ? "d1" : "d2"))
+                                         .arg(length_);
+            EXPECT_EQ(f.find(QString::fromLatin1(label))->text, expected);
+        }
+    }
+    for (const Question q : {ParallelogramArea, ParallelogramHeightOrBase, ParallelogramPerimeter}) {
+        const Figure f = quadrilateralWorking(solve(q, {4, 2.5})).figure;
+        SCOPED_TRACE(f.description.toStdString());
+        const std::vector<double> shape = numbers(f, "shape");
+        // no right angle at the first corner: the side from it leans
+        EXPECT_NE(shape.at(6), shape.at(0));
+        EXPECT_TRUE(f.description.contains(QStringLiteral("Any slant gives the same")));
+        if (q != ParallelogramPerimeter) {
+            const auto h = numbers(f, "height");
+            EXPECT_EQ(h.at(0), h.at(2));
+            EXPECT_EQ(length(h), q == ParallelogramArea ? 2.5 : 2.5 / 4);
+        }
     }
 }
 

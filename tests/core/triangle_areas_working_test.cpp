@@ -4,6 +4,8 @@
 
 #include "topics/geometry/triangle_areas/triangle_areas_working.h"
 
+#include "entry/value_entry.h"
+#include "topics/geometry/exact_answers.h"
 #include "figure_geometry.h"
 
 #include <gtest/gtest.h>
@@ -13,65 +15,226 @@
 namespace {
 
 using namespace sb::triangle_areas;
+
+// the numbers the window reads from the typed texts
+std::vector<double> read(const QStringList& typed) {
+    std::vector<double> values;
+    for (const QString& text : typed)
+        values.push_back(sb::readValue(text, sb::entry_rules::triangles).value);
+    return values;
+}
 using namespace figure_geometry;
 using enum Question;
 
+std::string stepsOf(const Answer& a, const QStringList& typed, bool detail = false,
+                    const QString& message = {}) {
+    return triangleWorking(a, message, typed).lines(detail).join(u'\n').toStdString();
+}
+
+// The steps of each row, the exact values written where a pupil's book writes them: the
+// typed values as fractions, the quotient beside its decimal, Heron's root as a surd.
 TEST(TriangleAreasWorking, StepsOfEachRow) {
     const EnglishNumbers english;
     struct Row {
         Question question;
-        std::vector<double> given;
+        QStringList typed;
         bool detail;
-        QStringList lines;
+        std::string steps;
     };
     const Row rows[] = {
-        {AreaFromBaseAndHeight,
-         {10, 5},
-         false,
-         {"Area = height × base ÷ 2", "height × base = 5 × 10 = 50", "Area = 50 ÷ 2 = 25",
-          "So the area is 25"}},
-        // base first, then area
-        {HeightFromAreaAndBase,
-         {3, 25},
-         false,
-         {"Area = base × height ÷ 2, so height = (Area + Area) ÷ base",
-          "Area + Area = 25 + 25 = 50", "height = 50 ÷ 3 = 16.6666666666667",
-          "So the height is 16.6666666666667"}},
-        {Perimeter,
-         {1, 1, 3},
-         false,
-         {"Perimeter = a + b + c", "b + a = 1 + 1 = 2", "Perimeter = 2 + 3 = 5",
-          "So the perimeter is 5",
-          "1 + 1 = 2 is 1 short of c = 3: these sides do not meet, so they make no triangle; "
-          "the sum is their total all the same"}},
-        {HeronArea,
-         {3, 4, 5},
-         true,
-         {"Heron's formula: the half perimeter s = (a + b + c) ÷ 2,",
-          "then Area = √(s × (s - a) × (s - b) × (s - c))", "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6",
-          "b + a = 4 + 3 = 7, then 7 + 5 = 12", "s - a = 6 - 3 = 3", "s - b = 6 - 4 = 2",
-          "s - c = 6 - 5 = 1", "x = (s - a) × s × (s - b) × (s - c) = 3 × 6 × 2 × 1 = 36",
-          "(s - a) × s = 3 × 6 = 18", "18 × (s - b) = 18 × 2 = 36", "36 × (s - c) = 36 × 1 = 36",
-          "Area = √36 = 6", "So the area is 6"}},
+        {AreaFromBaseAndHeight, {"10", "5"}, false,
+         "Area = base × height ÷ 2\nbase × height = 10 × 5 = 50\nArea = 50 ÷ 2 = 25\n"
+         "So the area is 25"},
+        // base first, then area; the quotient as a fraction beside the window's decimal
+        {HeightFromAreaAndBase, {"3", "25"}, false,
+         "Area = base × height ÷ 2, so height = (Area + Area) ÷ base\n"
+         "Area + Area = 25 + 25 = 50\nheight = 50 ÷ 3 = 50/3\n"
+         "So the height is 50/3 ≈ 16.6666666666667\n"
+         "Check: base × height ÷ 2 = 3 × 50/3 ÷ 2 = 25, the area given"},
+        {BaseFromAreaAndHeight, {"1/3", "1/2"}, false,
+         "Area = base × height ÷ 2, so base = (Area + Area) ÷ height\n"
+         "Area + Area = 0.5 + 0.5 = 1\nbase = 1 ÷ 1/3 = 3\nSo the base is 3\n"
+         "Check: base × height ÷ 2 = 3 × 1/3 ÷ 2 = 0.5, the area given"},
+        {AreaFromBaseAndHeight, {"2/1/3", "3"}, false,
+         "Area = base × height ÷ 2\nbase × height = 7/3 × 3 = 7\nArea = 7 ÷ 2 = 3.5\n"
+         "So the area is 3.5"},
+        {Perimeter, {"1/3", "1/3", "1/3"}, false,
+         "Perimeter = a + b + c\na = 1/3, b = 1/3, c = 1/3\nb + a = 1/3 + 1/3 = 2/3\n"
+         "Perimeter = 2/3 + 1/3 = 1\nSo the perimeter is 1"},
+        // the sum is shown all the same, with the condition the sides fail
+        {Perimeter, {"1", "1", "3"}, false,
+         "Perimeter = a + b + c\na = 1, b = 1, c = 3\nb + a = 1 + 1 = 2\nPerimeter = 2 + 3 = 5\n"
+         "So the perimeter is 5\nA triangle needs its two shorter sides together to be longer "
+         "than the longest: 1 + 1 = 2, shorter than c = 3 by 1. Side c is too long: the other "
+         "two do not reach across it, so these sides make no triangle\nThe perimeter is the "
+         "three sides' total all the same"},
+        // s(s - a)(s - b)(s - c) in a textbook's order, every letter introduced before use
+        {HeronArea, {"3", "4", "5"}, true,
+         "Heron's formula: the half perimeter s = (a + b + c) ÷ 2,\n"
+         "then Area = √(s(s - a)(s - b)(s - c))\na = 3, b = 4, c = 5\n"
+         "A triangle needs its two shorter sides together to be longer than the longest: "
+         "3 + 4 = 7, longer than c = 5, so these sides make a triangle\n"
+         "s = (3 + 4 + 5) ÷ 2 = 12 ÷ 2 = 6\n"
+         "The sides are added b + a first: 4 + 3 = 7, then 7 + 5 = 12\n"
+         "s - a = 6 - 3 = 3\ns - b = 6 - 4 = 2\ns - c = 6 - 5 = 1\n"
+         "s(s - a)(s - b)(s - c) = 6 × 3 × 2 × 1 = 36\ns × (s - a) = 6 × 3 = 18\n"
+         "18 × (s - b) = 18 × 2 = 36\n36 × (s - c) = 36 × 1 = 36\nArea = √36 = 6\n"
+         "So the area is 6"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.lines.first().toStdString());
-        EXPECT_EQ(triangleWorking(solve(row.question, row.given)).lines(row.detail), row.lines);
+        SCOPED_TRACE(row.steps);
+        EXPECT_EQ(stepsOf(solve(row.question, read(row.typed)), row.typed, row.detail), row.steps);
     }
 }
 
-// Heron's product below zero: the window's message, then why, then what the boxes take.
+// Heron's formula with the exact values: the root of a perfect square is whole, the root
+// of another fraction a surd in simplest form beside the window's decimal; sides that only
+// just meet lie flat, with the area 0, however the window's rounding came out; sides that
+// do not meet name the side that is too long.
+TEST(TriangleAreasWorking, HeronExactly) {
+    const EnglishNumbers english;
+    struct Row {
+        QStringList typed;
+        std::vector<std::string> lines; // each stands in the steps
+    };
+    const Row rows[] = {
+        {{"1", "1", "1"},
+         {"s = (1 + 1 + 1) ÷ 2 = 3 ÷ 2 = 1.5", "s(s - a)(s - b)(s - c) = 1.5 × 0.5 × 0.5 × 0.5 = 0.1875",
+          "Area = √0.1875 = √3/4 ≈ 0.433012701892219", "So the area is √3/4 ≈ 0.433012701892219"}},
+        {{"2", "2", "3"},
+         {"Area = √3.9375 = 3√7/4 ≈ 1.98431348329844"}},
+        {{"1/3", "1/3", "1/3"},
+         {"a = 1/3, b = 1/3, c = 1/3", "s = (1/3 + 1/3 + 1/3) ÷ 2 = 1 ÷ 2 = 0.5",
+          "s - a = 0.5 - 1/3 = 1/6", "s(s - a)(s - b)(s - c) = 0.5 × 1/6 × 1/6 × 1/6 = 1/432",
+          "Area = √(1/432) = √3/36 ≈ 0.0481125224324688"}},
+        {{"6", "8", "10"}, {"Area = √576 = 24", "So the area is 24"}},
+        {{"1", "2", "3"},
+         {"A triangle needs its two shorter sides together to be longer than the longest: 1 + 2 "
+          "= 3, only as long as c = 3. These sides lie flat along one line, so they make no "
+          "triangle: only a flat one, with nothing inside",
+          "s - c = 3 - 3 = 0", "Area = √0 = 0", "So the area is 0"}},
+        // the window's rounding leaves a flat triangle's product a little above zero
+        {{"0.1", "0.2", "0.3"},
+         {"0.1 + 0.2 = 0.3, only as long as c = 0.3", "s - c = 0.3 - 0.3 = 0", "Area = √0 = 0", "So the area is 0",
+          "The exact value is 0. The window shows 5.77119491429242E-10: the computer keeps about "
+          "16 digits and rounds at every step, so the last digits it shows carry that rounding."}},
+        {{"1", "1", "3"},
+         {"1 + 1 = 2, shorter than c = 3 by 1. Side c is too long",
+          "s(s - a)(s - b)(s - c) = 2.5 × 1.5 × 1.5 × (-0.5) = -2.8125",
+          "-2.8125 is below zero, and no number times itself is below zero: there is no area"}},
+        {{"5", "2", "2"}, {"2 + 2 = 4, shorter than a = 5 by 1. Side a is too long"}},
+        // the window's rounding takes a flat triangle's product below zero: its message
+        {{"0.3", "0.6", "0.9"},
+         {"only as long as c = 0.9. These sides lie flat", "Area = √0 = 0",
+          "The window rounds at every step, and its product came out a hair below zero instead "
+          "of 0. Below zero has no square root, so it gave its message instead of an area"}},
+    };
+    for (const Row& row : rows) {
+        const std::string steps = stepsOf(solve(HeronArea, read(row.typed)), row.typed);
+        SCOPED_TRACE(steps);
+        for (const std::string& line : row.lines)
+            EXPECT_NE(steps.find(line), std::string::npos) << line;
+        EXPECT_EQ(steps.find(" x "), std::string::npos); // no letter no step introduced
+    }
+}
+
+// Where the decimal mark is a comma, the typed values are read and written with it, and
+// the three sides are parted by semicolons.
+TEST(TriangleAreasWorking, HeronWithADecimalComma) {
+    const EnglishNumbers restoredAfter; // brings the locale before back at the end
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const QStringList typed{"0,1", "0,2", "0,3"};
+    const std::string steps = stepsOf(solve(HeronArea, read(typed)), typed);
+    for (const char* line : {"a = 0,1; b = 0,2; c = 0,3", "0,1 + 0,2 = 0,3, only as long as c = 0,3",
+                             "s - c = 0,3 - 0,3 = 0", "The window shows 5,77119491429242E-10"})
+        EXPECT_NE(steps.find(line), std::string::npos) << line << "\n" << steps;
+}
+
+// Whether three sides make a triangle is decided on the values as typed: one third typed
+// as a fraction is one third, and 0.1 + 0.2 is 0.3.
+TEST(TriangleAreasWorking, TheConditionOnTheTypedValues) {
+    const EnglishNumbers english;
+    struct Row {
+        QStringList typed;
+        const char* verdict;
+    };
+    const char *const triangle = "so these sides make a triangle",
+                      *const flat = "These sides lie flat along one line",
+                      *const apart = "is too long";
+    const Row rows[] = {
+        {{"3", "4", "5"}, triangle},          {{"1", "1", "1"}, triangle},
+        {{"1", "2", "3"}, flat},              {{"0.1", "0.2", "0.3"}, flat},
+        {{"0.3", "0.2", "0.1"}, flat},        {{"1/3", "1/3", "2/3"}, flat},
+        {{"1/3", "2/3", "1"}, flat},          {{"2/1/2", "1.5", "4"}, flat},
+        {{"1/3", "1/3", "0.6666"}, triangle}, {{"1/3", "1/3", "0.6667"}, apart},
+        {{"1", "1", "3"}, apart},             {{"99999", "1", "99999"}, triangle},
+        {{"0.7", "0.1", "0.6"}, flat},        {{"1", "1", "2.0001"}, apart},
+    };
+    for (const Row& row : rows)
+        for (const Question q : {HeronArea, Perimeter}) {
+            SCOPED_TRACE(row.typed.join(u' ').toStdString());
+            const std::string steps = stepsOf(solve(q, read(row.typed)), row.typed);
+            if (q == Perimeter && row.verdict == triangle) {
+                EXPECT_EQ(steps.find("A triangle needs"), std::string::npos) << steps;
+                continue;
+            }
+            EXPECT_NE(steps.find(row.verdict), std::string::npos) << steps;
+        }
+}
+
+// With the window's message: Heron's product below zero has no square root; the steps say
+// why, then what the boxes take.
 TEST(TriangleAreasWorking, SidesThatDoNotCloseHaveNoArea) {
     const EnglishNumbers english;
     const QStringList lines =
         triangleWorking(solve(HeronArea, {1, 3, 1}), "Unreasonable Data!!!.").lines(false);
     ASSERT_GE(lines.size(), 10);
     EXPECT_EQ(lines[0], "The window said: \"Unreasonable Data!!!.\"");
-    EXPECT_EQ(lines[7], "x = (s - a) × s × (s - b) × (s - c) = 1.5 × 2.5 × (-0.5) × 1.5 = "
-                        "-2.8125");
-    EXPECT_EQ(lines[9], "1 + 1 = 2 is 1 short of b = 3: these sides do not meet, so they make "
-                        "no triangle");
+    EXPECT_TRUE(lines[4].contains("1 + 1 = 2, shorter than b = 3 by 1. Side b is too long"));
     EXPECT_TRUE(lines.contains(triangleGuide().boxes.first()));
+}
+
+// The exact answer beside the window's number, shared by the circle, triangle areas and
+// quadrilateral windows: the window's number alone when it is the exact value however it is
+// written, the fraction or surd beside it when rounded, and the note when its last digits
+// differ from the exact value's.
+TEST(TriangleAreasWorking, ExactAnswerBesideTheWindowsNumber) {
+    const EnglishNumbers english;
+    using sb::working::Rational;
+    struct Row {
+        Rational exact;
+        double window;
+        const char* text;
+        bool note;
+    };
+    const Row rows[] = {
+        {6, 6, "6", false},
+        {Rational::of(50, 3), 50.0 / 3, "50/3 ≈ 16.6666666666667", false},
+        {Rational::of(3, 10), 0.1 + 0.2, "0.3", false}, // the window shows 0.3
+        {Rational::of(1, 10'000'000), 1e-7, "1E-07", false},
+        {0, 5.77119491429242e-10, "0", true},
+        {Rational::of(25, 36), 0.6944444444444451, "25/36 ≈ 0.694444444444444", true},
+        {Rational::of(3, 10), 0.29999999999999, "0.3", true},
+    };
+    for (const Row& row : rows) {
+        const sb::geometry::ExactAnswer answer = sb::geometry::answerOf(row.exact, row.window);
+        EXPECT_EQ(answer.text.toStdString(), row.text);
+        EXPECT_EQ(!answer.note.isEmpty(), row.note) << row.text;
+        if (row.note) EXPECT_TRUE(answer.note.contains(sb::resultText(row.window)));
+    }
+    struct Root {
+        Rational under;
+        const char* text; // "" when it has no simple form
+    };
+    const Root roots[] = {
+        {36, "6"},          {Rational::of(3, 16), "√3/4"}, {Rational::of(63, 16), "3√7/4"},
+        {2, "√2"},          {0, "0"},                      {Rational::of(1, 432), "√3/36"},
+        {Rational::of(1, 9), "1/3"}, {-1, ""},             {Rational::unknown(), ""},
+    };
+    for (const Root& root : roots) {
+        const auto surd = sb::geometry::rootOf(root.under);
+        EXPECT_EQ(surd ? surd->text().toStdString() : std::string(), root.text);
+    }
 }
 
 // Random triangles that close: the triangle's sides are the three typed, its area the area

@@ -34,18 +34,21 @@ TEST(AlgebraWorking, EveryAnswerOfTheComplexWindowIsInItsWorking) {
          {"Command3", {{"re3", anyValue}, {"im3", anyValue}}}});
 }
 
-// A refused command's working gives the window's message and what the boxes take.
-TEST(AlgebraWorking, ARefusalSaysWhyAndWhatABoxTakes) {
+// A = 0: the window keeps its message and shows no roots; the working quotes the message and
+// solves the linear equation that is left, with its line drawn.
+TEST(AlgebraWorking, AZeroQuotesTheMessageAndSolvesTheLinearEquation) {
     working_property::QuietDesktop quiet;
     sb::Form2 window;
     for (const auto& [box, text] : {std::pair{"A", "0"}, {"B", "1"}, {"C", "2"}})
         window.findChild<QLineEdit*>(box)->setText(text);
     window.findChild<QAbstractButton*>("Command1")->click();
+    EXPECT_EQ(quiet.told, QStringList{"It Sould Be Quadratix Equation So A Value Must Not Be Zero "});
+    EXPECT_EQ(window.findChild<QLabel*>("X1")->text(), "");
     const QStringList lines = window.workingLines();
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0], "The window said: \"It Sould Be Quadratix Equation So A Value Must Not Be Zero \"");
-    EXPECT_TRUE(lines.join(' ').contains("A must not be 0"));
-    EXPECT_TRUE(window.working().figure.empty());
+    EXPECT_TRUE(lines.contains("Divide by B: x = -C ÷ B = -2 ÷ 1 = -2")) << lines.join(u'\n').toStdString();
+    EXPECT_NE(window.working().figure.find("line"), nullptr);
 }
 
 } // namespace

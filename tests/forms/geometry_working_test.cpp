@@ -14,8 +14,15 @@ namespace {
 using working_property::anyValue;
 using working_property::RandomCommand;
 
-// mostly positive values, which these windows take, and now and then a refused one
+// mostly positive values, which these windows take, and now and then a refused one; a third
+// of them the sizes and fractions whose rounding shows: tiny and large values, thirds and
+// sevenths, and tenths that add up to each other
 QString mostlyPositive(std::mt19937& random) {
+    static const char* const odd[] = {"1E-7", "0.0001", "99999", "1/997", "3/7",   "0.1",
+                                      "0.2",  "0.3",    "1E5",   "2/1/3", "12345", "0.7",
+                                      "1.0001", "1/3",  "2/3",   "1E-3"};
+    if (std::uniform_int_distribution<int>(0, 2)(random) == 0)
+        return QString::fromLatin1(odd[std::uniform_int_distribution<int>(0, 15)(random)]);
     const QString value = anyValue(random);
     return std::uniform_int_distribution<int>(0, 5)(random) == 0 || !value.startsWith(u'-')
                ? value

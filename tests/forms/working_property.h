@@ -146,6 +146,8 @@ inline void expectAnswersInWorking(sb::ui::Form& window, const std::vector<Rando
             const QString working = window.workingLines().join(u'\n');
             QString shown = typed.join(u' ') + u' ' + quiet.told.join(u' ');
             for (sb::ui::OutputLabel* answer : answers) shown += u' ' + answer->text();
+            // a box shows the number it was read as too (1/100000 becomes 1E-05)
+            for (const QLineEdit* box : window.findChildren<QLineEdit*>()) shown += u' ' + box->text();
             for (const QString& e : eNotations(working))
                 EXPECT_TRUE(shown.contains(e))
                     << command.button.toStdString() << " " << typed.join(u' ').toStdString()

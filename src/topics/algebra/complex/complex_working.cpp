@@ -2,26 +2,61 @@
 #include "complex_working.h"
 
 #include "entry/conversions.h"
+#include "topics/algebra/exact_forms.h"
 #include "working/formula_text.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace sb::complex {
 
+using algebra::exactFactor;
+using algebra::exactText;
 using working::factor;
 using working::Figure;
 using working::Ink;
 using working::minus;
 using working::Place;
+using working::Rational;
+using working::Surd;
 using working::Working;
 
 namespace {
 
 QString text(double value) { return resultText(value); }
 
-// "3 - 2·i"
-QString complexText(Pair z) { return text(z.re) + working::nextTerm(z.im, QStringLiteral("i")); }
+// a number of the steps as the window writes numbers, but never in E-notation, which a
+// pupil's book does not use (1E-05 is 0.00001)
+QString decimal(double value) { return algebra::bookNumber(value); }
+QString bracketed(double value) {
+    const QString t = decimal(value);
+    return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
+}
+
+// a value the window does not show, to its 15 digits and never in E-notation
+QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
+
+// "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
+// texts of its parts (im without its sign)
+QString complexOf(const QString& re, bool reZero, const QString& im, bool imZero, bool imNegative) {
+    const QString imTerm = im == u"1" ? QStringLiteral("i")
+                           : im.contains(u'/') || im.contains(working::times) ? u'(' + im + QStringLiteral(")i")
+                                               : im + u'i';
+    if (imZero) return re;
+    if (reZero) return (imNegative ? minus : QString()) + imTerm;
+    return re + (imNegative ? u' ' + minus + u' ' : QStringLiteral(" + ")) + imTerm;
+}
+
+QString complexText(Pair z) {
+    return complexOf(decimal(z.re), z.re == 0, decimal(std::abs(z.im)), z.im == 0, z.im < 0);
+}
+
+QString complexText(const Rational& re, const Rational& im) {
+    return complexOf(exactText(re), re.sign() == 0, exactText(im.sign() < 0 ? -im : im),
+                     im.sign() == 0, im.sign() < 0);
+}
 
 // A label beside the tip of an arrow, on the side away from the origin.
 Place beyond(double x, double y) {
@@ -57,6 +92,35 @@ void fitOrLeaveOut(Figure& f) {
     }
 }
 
+// A typed value exactly: the box's text read as the value entry reads it, where it gives
+// the number the window worked with; else a number of few digits stands for the decimal it
+// shows; else unknown, and the steps work with the window's decimals.
+Rational exactInput(const QString& typed, double value) {
+    if (!typed.isEmpty()) {
+        const Rational r = Rational::ofText(typed);
+        if (r.known() && algebra::shownRight(algebra::valueOf(r), value)) return r;
+    }
+    // the significant digits of the 15 the window shows, trailing zeros dropped
+    QString digits = QString::number(std::abs(value), 'e', 14).section(u'e', 0, 0).remove(u'.');
+    while (digits.endsWith(u'0')) digits.chop(1);
+    if (std::isfinite(value) && digits.size() <= 10) return Rational::ofShown(value);
+    return Rational::unknown();
+}
+
+// The exact value, with the window's number beside it where they are written differently
+// ("5/26 ≈ 0.192307692307692"); where the window's number is off in its last digits, the
+// note that says why, in notes.
+QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
+    if (!exact.known()) return {}; // beyond exact fractions: the caller writes the decimals
+    const QString t = exactText(exact);
+    if (!algebra::shownRight(algebra::valueOf(exact), shown)) {
+        notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + approx(algebra::valueOf(exact)),
+                                       text(shown));
+        return t;
+    }
+    return t == text(shown) || t == decimal(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
+}
+
 struct Rule {
     QString sign, word, summary;
 };
@@ -65,68 +129,133 @@ Rule ruleOf(const QString& op) {
     if (op == u"+")
         return {QStringLiteral("+"), QStringLiteral("sum"),
                 QStringLiteral("To add, add the real parts and add the imaginary parts: "
-                               "(a + b·i) + (c + d·i) = (a + c) + (b + d)·i.")};
+                               "(a + bi) + (c + di) = (a + c) + (b + d)i.")};
     if (op == u"-")
         return {minus, QStringLiteral("difference"),
                 QStringLiteral("To subtract, subtract the real parts and the imaginary parts: "
-                               "(a + b·i) %1 (c + d·i) = (a %1 c) + (b %1 d)·i.").arg(minus)};
+                               "(a + bi) - (c + di) = (a - c) + (b - d)i.")};
     if (op == u"*")
-        return {QStringLiteral("·"), QStringLiteral("product"),
-                QStringLiteral("To multiply, multiply out the brackets; i·i = %1: "
-                               "(a + b·i)·(c + d·i) = (a·c %2 b·d) + (b·c + a·d)·i.")
-                    .arg(minus + u'1', minus)};
-    return {QStringLiteral("/"), QStringLiteral("quotient"),
-            QStringLiteral("To divide, multiply the top and the bottom by c %1 d·i, which "
-                           "makes the bottom the real number c² + d²: (a + b·i) / (c + d·i) = "
-                           "((b·d + a·c) + (b·c %1 a·d)·i) / (c² + d²).").arg(minus)};
+        return {working::times, QStringLiteral("product"),
+                QStringLiteral("To multiply, multiply out the brackets, with i² = -1: "
+                               "(a + bi)(c + di) = (ac - bd) + (bc + ad)i.")};
+    return {working::divide, QStringLiteral("quotient"),
+            QStringLiteral("To divide, multiply the top and the bottom by c - di, which makes "
+                           "the bottom the real number c² + d²: (a + bi) ÷ (c + di) = "
+                           "((ac + bd) + (bc - ad)i) ÷ (c² + d²).")};
 }
 
-void sayProducts(Working& w, Pair z1, Pair z2, const Operated& o) {
-    const QString line = QStringLiteral("%1 = %2·%3 = %4");
-    w.detail(line.arg(QStringLiteral("a·c"), factor(z1.re), factor(z2.re), text(o.ca)));
-    w.detail(line.arg(QStringLiteral("b·d"), factor(z1.im), factor(z2.im), text(o.db)));
-    w.detail(line.arg(QStringLiteral("b·c"), factor(z1.im), factor(z2.re), text(o.bc)));
-    w.detail(line.arg(QStringLiteral("a·d"), factor(z1.re), factor(z2.im), text(o.da)));
+// The parts worked with the exact values typed.
+void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const Operated& o,
+                   Rational (&result)[2]) {
+    const Rational &a = v[0], &b = v[1], &c = v[2], &d = v[3];
+    const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
+    QStringList notes;
+    if (op == u"+" || op == u"-") {
+        const bool add = op == u"+";
+        result[0] = add ? a + c : a - c, result[1] = add ? b + d : b - d;
+        const QString sign = add ? QStringLiteral("+") : minus;
+        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(exactText(a), sign, exactFactor(c),
+                                                         valueBeside(result[0], o.result.re, notes)));
+        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(exactText(b), sign, exactFactor(d),
+                                                              valueBeside(result[1], o.result.im, notes)));
+        for (const QString& note : notes) w.say(note);
+        return;
+    }
+    const Rational ac = a * c, bd = b * d, bc = b * c, ad = a * d;
+    const QString line = QStringLiteral("%1 = %2 × %3 = %4");
+    w.detail(line.arg(QStringLiteral("ac"), exactFactor(a), exactFactor(c), exactText(ac)));
+    w.detail(line.arg(QStringLiteral("bd"), exactFactor(b), exactFactor(d), exactText(bd)));
+    w.detail(line.arg(QStringLiteral("bc"), exactFactor(b), exactFactor(c), exactText(bc)));
+    w.detail(line.arg(QStringLiteral("ad"), exactFactor(a), exactFactor(d), exactText(ad)));
+    if (op == u"*") {
+        result[0] = ac - bd, result[1] = bc + ad;
+        w.say(real + QStringLiteral("ac - bd = %1 - %2 = %3")
+                         .arg(exactText(ac), exactFactor(bd), valueBeside(result[0], o.result.re, notes)));
+        w.say(imaginary + QStringLiteral("bc + ad = %1 + %2 = %3")
+                              .arg(exactText(bc), exactFactor(ad), valueBeside(result[1], o.result.im, notes)));
+        for (const QString& note : notes) w.say(note);
+        return;
+    }
+    const Rational c2 = c * c, d2 = d * d, q = c2 + d2;
+    const Rational top[] = {ac + bd, bc - ad};
+    result[0] = top[0] / q, result[1] = top[1] / q;
+    w.say(QStringLiteral("c² + d² = %1² + %2² = %3 + %4 = %5")
+              .arg(exactFactor(c), exactFactor(d), exactText(c2), exactText(d2), exactText(q)));
+    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) = (%1 + %2) ÷ %3 = %4 ÷ %3 = %5")
+                     .arg(exactText(ac), exactFactor(bd), exactFactor(q), exactText(top[0]),
+                          valueBeside(result[0], o.result.re, notes)));
+    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) = (%1 - %2) ÷ %3 = %4 ÷ %3 = %5")
+                          .arg(exactText(bc), exactFactor(ad), exactFactor(q), exactText(top[1]),
+                               valueBeside(result[1], o.result.im, notes)));
+    for (const QString& note : notes) w.say(note);
 }
 
-void sayRealAndImaginary(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
+// The parts with the window's decimals, where the numbers are beyond exact fractions: each
+// result rounded, so "≈"; a value below the rounding of the numbers it came from is 0.
+void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
     const Pair r = o.result;
+    const auto num = [](double v, double scale) { return decimal(working::tidy(v, scale)); };
+    const auto bracketed = [&num](double v, double scale) {
+        const QString t = num(v, scale);
+        return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
+    };
     const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     if (op == u"+" || op == u"-") {
         const QString sign = op == u"+" ? QStringLiteral("+") : minus;
-        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(text(z1.re), sign, factor(z2.re), text(r.re)));
-        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(text(z1.im), sign, factor(z2.im), text(r.im)));
+        w.say(real + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.re, 0), sign, bracketed(z2.re, 0), text(r.re)));
+        w.say(imaginary + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.im, 0), sign, bracketed(z2.im, 0), text(r.im)));
         return;
     }
-    sayProducts(w, z1, z2, o);
+    const QString line = QStringLiteral("%1 = %2 × %3 ≈ %4");
+    w.detail(line.arg(QStringLiteral("ac"), bracketed(z1.re, 0), bracketed(z2.re, 0), num(o.ca, 0)));
+    w.detail(line.arg(QStringLiteral("bd"), bracketed(z1.im, 0), bracketed(z2.im, 0), num(o.db, 0)));
+    w.detail(line.arg(QStringLiteral("bc"), bracketed(z1.im, 0), bracketed(z2.re, 0), num(o.bc, 0)));
+    w.detail(line.arg(QStringLiteral("ad"), bracketed(z1.re, 0), bracketed(z2.im, 0), num(o.da, 0)));
+    const double realScale = std::max(std::abs(o.ca), std::abs(o.db));
+    const double imaginaryScale = std::max(std::abs(o.bc), std::abs(o.da));
     if (op == u"*") {
-        w.say(real + QStringLiteral("a·c %1 b·d = %2 %1 %3 = %4")
-                         .arg(minus, text(o.ca), factor(o.db), text(r.re)));
-        w.say(imaginary + QStringLiteral("b·c + a·d = %1 + %2 = %3")
-                              .arg(text(o.bc), factor(o.da), text(r.im)));
+        w.say(real + QStringLiteral("ac - bd ≈ %1 - %2 ≈ %3")
+                         .arg(num(o.ca, 0), bracketed(o.db, 0), text(r.re)));
+        w.say(imaginary + QStringLiteral("bc + ad ≈ %1 + %2 ≈ %3")
+                              .arg(num(o.bc, 0), bracketed(o.da, 0), text(r.im)));
         return;
     }
-    w.say(QStringLiteral("c² + d² = %1² + %2² = %3").arg(factor(z2.re), factor(z2.im), text(o.q)));
-    w.detail(QStringLiteral("d² = %1, c² = %2").arg(text(o.dSquared), text(o.cSquared)));
-    w.say(real + QStringLiteral("(b·d + a·c) / (c² + d²) = (%1 + %2) / %3 = %4 / %3 = %5")
-                     .arg(text(o.db), factor(o.ca), text(o.q), text(o.numerator.re), text(r.re)));
-    w.say(imaginary + QStringLiteral("(b·c %1 a·d) / (c² + d²) = (%2 %1 %3) / %4 = %5 / %4 = %6")
-                          .arg(minus, text(o.bc), factor(o.da), text(o.q),
-                               text(o.numerator.im), text(r.im)));
+    w.say(QStringLiteral("c² + d² = %1² + %2² ≈ %3 + %4 ≈ %5")
+              .arg(bracketed(z2.re, 0), bracketed(z2.im, 0), num(o.cSquared, 0), num(o.dSquared, 0), num(o.q, 0)));
+    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) ≈ (%1 + %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                     .arg(num(o.ca, 0), bracketed(o.db, 0), bracketed(o.q, 0),
+                          bracketed(o.numerator.re, realScale), text(r.re)));
+    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) ≈ (%1 - %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                          .arg(num(o.bc, 0), bracketed(o.da, 0), bracketed(o.q, 0),
+                               bracketed(o.numerator.im, imaginaryScale), text(r.im)));
 }
 
 } // namespace
 
-Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o) {
+Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o,
+                         const std::array<QString, 4>& typed) {
     const Rule rule = ruleOf(op);
     const Pair r = o.result;
+    const Rational v[4] = {exactInput(typed[0], z1.re), exactInput(typed[1], z1.im),
+                           exactInput(typed[2], z2.re), exactInput(typed[3], z2.im)};
+    const bool exact = std::all_of(std::begin(v), std::end(v), [](const Rational& x) { return x.known(); });
     Working w;
-    w.say(QStringLiteral("z1 = a + b·i = %1 and z2 = c + d·i = %2")
-              .arg(complexText(z1), complexText(z2)));
+    w.say(QStringLiteral("z1 = a + bi = %1 and z2 = c + di = %2")
+              .arg(exact ? complexText(v[0], v[1]) : complexText(z1),
+                   exact ? complexText(v[2], v[3]) : complexText(z2)));
     w.say(rule.summary);
-    sayRealAndImaginary(w, z1, op, z2, o);
+    Rational result[2] = {Rational::unknown(), Rational::unknown()};
+    // the exact steps stand only where every value along them stayed an exact fraction
+    if (exact) {
+        Working exactSteps;
+        sayExactParts(exactSteps, v, op, o, result);
+        if (result[0].known() && result[1].known())
+            w.steps.insert(w.steps.end(), exactSteps.steps.begin(), exactSteps.steps.end());
+    }
+    const bool worked = result[0].known() && result[1].known();
+    if (!worked) sayDecimalParts(w, z1, op, z2, o);
     w.say(QStringLiteral("Answer: R = %1 and Im = %2, that is %3")
-              .arg(text(r.re), text(r.im), complexText(r)));
+              .arg(text(r.re), text(r.im), worked ? complexText(result[0], result[1]) : complexText(r)));
 
     Figure& f = w.figure = argand();
     const QString z1Name = QStringLiteral("z1"), z2Name = QStringLiteral("z2");
@@ -150,23 +279,61 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o)
     return w;
 }
 
-Working powerWorking(double n, const Power& p) {
+namespace {
+
+// the nearest whole number to an exact value, a half going to the even one
+std::optional<long long> nearestWhole(const Rational& v) {
+    if (!v.known()) return std::nullopt;
+    const Rational::Int n = v.numerator(), d = v.denominator();
+    Rational::Int whole = n / d;
+    if (n < 0 && n % d != 0) --whole; // the floor
+    const Rational rest = v - Rational::of(whole, 1); // 0 <= rest < 1
+    const auto half = rest <=> Rational::of(1, 2);
+    if (half > 0 || (half == 0 && whole % 2 != 0)) ++whole;
+    if (whole > std::numeric_limits<long long>::max() || whole < std::numeric_limits<long long>::min())
+        return std::nullopt;
+    return static_cast<long long>(whole);
+}
+
+} // namespace
+
+Working powerWorking(double n, const Power& p, const QString& typed) {
     static const char* const powers[] = {"1", "i", "-1", "-i"};
     Working w;
-    w.say(QStringLiteral("The powers of i repeat in fours: i^0 = 1, i^1 = i, i^2 = i·i = -1, "
-                         "i^3 = -i, and i^4 = 1 again."));
-    const QString k = factor(p.exponent); // i^(-7)
-    if (n != p.exponent)
-        w.say(QStringLiteral("N = %1 is no whole number: it is rounded to the nearest one (a "
-                             "half to the even one), N = %2.").arg(text(n), text(p.exponent)));
-    else w.say(QStringLiteral("N = %1").arg(text(p.exponent)));
+    w.say(QStringLiteral("The powers of i repeat in fours: i⁰ = 1, i¹ = i, i² = -1, i³ = -i, "
+                         "and i⁴ = 1 again."));
+    const QString k = algebra::superscript(p.exponent); // i⁻⁷
+    const Rational exact = exactInput(typed, n);
+    if (exact.known() && exact.isWhole()) {
+        w.say(QStringLiteral("N = %1").arg(exactText(exact)));
+    } else if (exact.known()) {
+        // a fraction typed is divided with rounding: a half can come out a hair off it
+        const auto nearest = nearestWhole(exact);
+        if (nearest && *nearest != p.exponent)
+            w.say(QStringLiteral("N = %1 is no whole number. Rounded to the nearest one (a half "
+                                 "to the even one) it gives %2, but the window divides with "
+                                 "decimals rounded to about 16 digits: its N came out a hair %3 "
+                                 "%1, so it rounds to N = %4.")
+                      .arg(exactText(exact), QString::number(*nearest),
+                           n < exact.toDouble() ? QStringLiteral("below") : QStringLiteral("above"),
+                           text(p.exponent)));
+        else
+            w.say(QStringLiteral("N = %1 is no whole number: it is rounded to the nearest one (a "
+                                 "half to the even one), N = %2.").arg(exactText(exact), text(p.exponent)));
+    } else if (n != p.exponent) {
+        w.say(QStringLiteral("N = %1 is rounded to the nearest whole number (a half to the even "
+                             "one), N = %2.").arg(decimal(n), text(p.exponent)));
+    } else {
+        w.say(QStringLiteral("N = %1").arg(text(p.exponent)));
+    }
     const long long fours = (static_cast<long long>(p.exponent) - p.remainder) / 4;
     const QString remainder = QString::number(p.remainder);
-    QString fourfold = QStringLiteral("Take away fours: %1 = 4·%2 + %3")
+    QString fourfold = QStringLiteral("Take away fours: %1 = 4 × %2 + %3")
                            .arg(text(p.exponent), factor(double(fours)), remainder);
-    if (p.exponent != p.remainder) fourfold += QStringLiteral(", so i^%1 = i^%2").arg(k, remainder);
+    if (p.exponent != p.remainder)
+        fourfold += QStringLiteral(", so i%1 = i%2").arg(k, algebra::superscript(p.remainder));
     w.say(fourfold);
-    w.say(QStringLiteral("Answer: i^%1 = %2").arg(k, p.text));
+    w.say(QStringLiteral("Answer: i%1 = %2").arg(k, p.text));
 
     Figure& f = w.figure = argand();
     f.circle(QStringLiteral("unit-circle"), 0, 0, 1, working::dashed());
@@ -182,71 +349,156 @@ Working powerWorking(double n, const Power& p) {
         f.elements.back().text = QStringLiteral("%1 × 90°").arg(p.remainder);
     }
     f.point(QStringLiteral("power"), xs[p.remainder], ys[p.remainder],
-            QStringLiteral("i^%1 = %2").arg(k, p.text),
+            QStringLiteral("i%1 = %2").arg(k, p.text),
             working::at(places[p.remainder], Ink::Second));
     f.view = working::Box{-1.6, -1.6, 1.6, 1.6};
-    f.description = QStringLiteral("Unit circle with the powers 1, i, -1 and -i; i^%1 = %2, "
+    f.description = QStringLiteral("Unit circle with the powers 1, i, -1 and -i; i%1 = %2, "
                                    "%3 quarter turns on from 1.").arg(k, p.text).arg(p.remainder);
     return w;
 }
 
-Working polarWorking(double x, double y, const Polar& p) {
+namespace {
+
+// The angle of x + yi exactly, where it is a multiple of 45° (on an axis or on a diagonal),
+// when it is the angle the window gives.
+std::optional<long long> exactAngle(const Rational& x, const Rational& y, double shown) {
+    if (!x.known() || !y.known()) return std::nullopt;
+    long long angle;
+    if (x.sign() == 0) angle = y.sign() > 0 ? 90 : y.sign() < 0 ? -90 : 0;
+    else if (y.sign() == 0) angle = x.sign() > 0 ? 0 : 180;
+    else if (x == y || x == -y) angle = x.sign() > 0 ? (y.sign() > 0 ? 45 : -45) : (y.sign() > 0 ? 135 : -135);
+    else return std::nullopt;
+    if (double(angle) != shown) return std::nullopt;
+    return angle;
+}
+
+// "cos 45°", "cos(-45°)": a negative angle in brackets, as a textbook writes it
+QString ofAngle(const QString& function, const QString& angle) {
+    return angle.startsWith(u'-') ? QStringLiteral("%1(%2°)").arg(function, angle)
+                                  : QStringLiteral("%1 %2°").arg(function, angle);
+}
+
+// "√2 × (cos 45° + i sin 45°)", "5 × (cos 53.13° + i sin 53.13°)"
+QString textbookPolar(const QString& r, const QString& angle) {
+    return QStringLiteral("%1 × (%2 + i %3)")
+        .arg(r, ofAngle(QStringLiteral("cos"), angle), ofAngle(QStringLiteral("sin"), angle));
+}
+
+} // namespace
+
+Working polarWorking(double x, double y, const Polar& p, const std::array<QString, 2>& typed) {
     const Pair z{x, y};
+    const Rational ex = exactInput(typed[0], x), ey = exactInput(typed[1], y);
+    const Rational es = ex * ex + ey * ey;
+    const bool exact = es.known();
     Working w;
-    w.say(QStringLiteral("z = x + y·i = %1. Its polar form is Root(x² + y²)·Cos(angle) + "
-                         "Root(x² + y²)·i·Sin(angle): the length of its arrow under a root, and "
-                         "its angle from the positive real axis.").arg(complexText(z)));
-    w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
-              .arg(factor(x), factor(y), text(p.xSquared), text(p.ySquared), text(p.s)));
-    w.detail(QStringLiteral("Root(%1) = %2, the length of the arrow").arg(text(p.s), text(std::sqrt(p.s))));
-    if (x == 0) {
-        w.say(y > 0   ? QStringLiteral("x = 0 and y is more than 0: the arrow points straight up, so the angle is 90.")
-              : y < 0 ? QStringLiteral("x = 0 and y is less than 0: the arrow points straight down, so the angle is -90.")
-                      : QStringLiteral("z is 0: it points nowhere, and its angle is taken as 0."));
+    w.say(QStringLiteral("z = x + yi = %1").arg(exact ? complexText(ex, ey) : complexText(z)));
+    w.say(QStringLiteral("Its polar form is r × (cos θ + i sin θ): r = √(x² + y²) is the length "
+                         "of its arrow, θ its angle from the positive real axis. The window "
+                         "writes it Root(x² + y²)*Cos(θ) + Root(x² + y²)*i*Sin(θ), θ in degrees."));
+    std::optional<Surd> r;
+    const QString sText = decimal(p.s);
+    QString rText = sText.contains(working::times) ? QStringLiteral("√(%1)").arg(sText)
+                                                   : QStringLiteral("√%1").arg(sText);
+    if (exact) {
+        QStringList notes;
+        w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
+                  .arg(exactFactor(ex), exactFactor(ey), exactText(ex * ex), exactText(ey * ey),
+                       valueBeside(es, p.s, notes)));
+        for (const QString& note : notes) w.say(note);
+        r = algebra::squareRoot(es);
+        const QString under = exactText(es).contains(u'/') || exactText(es).contains(working::times)
+                                  ? QStringLiteral("√(%1)").arg(exactText(es))
+                                                           : QStringLiteral("√%1").arg(exactText(es));
+        if (r) {
+            rText = r->r == 1 ? exactText(r->q) : r->text();
+            QString line = QStringLiteral("r = %1").arg(under);
+            if (rText != under) line += QStringLiteral(" = %1").arg(rText);
+            if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(Rational(), *r)));
+            w.say(line + QStringLiteral(", the length of the arrow"));
+        } else {
+            rText = under;
+        }
     } else {
-        w.say(QStringLiteral("The angle: arctan(y / x) = arctan(%1 / %2) = %3 degrees")
-                  .arg(text(y), factor(x), text(p.arctangent)));
+        w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
+                  .arg(bracketed(x), bracketed(y), decimal(p.xSquared), decimal(p.ySquared), sText));
+        w.detail(QStringLiteral("r = %1 = %2, the length of the arrow").arg(rText, decimal(std::sqrt(p.s))));
+    }
+
+    const std::optional<long long> special = exactAngle(ex, ey, p.angle);
+    if (x == 0) {
+        w.say(y > 0   ? QStringLiteral("x = 0 and y is more than 0: the arrow points straight up, so the angle is 90°.")
+              : y < 0 ? QStringLiteral("x = 0 and y is less than 0: the arrow points straight down, so the angle is -90°.")
+                      : QStringLiteral("z is 0: it points nowhere, and its angle is taken as 0°."));
+    } else {
+        const long long arctangent = special ? (*special == 180 ? 0 : *special == 135 ? -45 : *special == -135 ? 45 : *special) : 0;
+        w.say(QStringLiteral("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
+                  .arg(exact ? exactText(ey) : decimal(y), exact ? exactFactor(ex) : bracketed(x),
+                       special ? QString::number(arctangent) : decimal(p.arctangent)));
         if (x < 0)
             w.say(QStringLiteral("x is less than 0, so the arrow points left: turn by half a "
-                                 "circle, %1 %2 180 = %3 degrees")
-                      .arg(text(p.arctangent), y >= 0 ? QStringLiteral("+") : minus, text(p.turned)));
-        // just below the negative real axis the angle rounds to -180, which is taken as 180
-        const bool wrapped = p.angle == 180 && p.turned < 0;
-        w.say(QStringLiteral("Rounded to 2 places: %1").arg(wrapped ? text(-180) : text(p.angle)));
-        if (wrapped)
-            w.say(QStringLiteral("-180 degrees points the same way as 180, so the angle is 180."));
+                                 "circle, %1 %2 180 = %3°")
+                      .arg(special ? QString::number(arctangent) : decimal(p.arctangent),
+                           y >= 0 ? QStringLiteral("+") : minus,
+                           special ? QString::number(*special) : decimal(p.turned)));
+        if (!special) {
+            // just below the negative real axis the angle rounds to -180, which is taken as 180
+            const bool wrapped = p.angle == 180 && p.turned < 0;
+            w.say(QStringLiteral("Rounded to 2 places: %1°").arg(wrapped ? text(-180) : text(p.angle)));
+            if (wrapped) w.say(QStringLiteral("-180° points the same way as 180°, so the angle is 180°."));
+        }
     }
-    w.say(QStringLiteral("Answer: %1").arg(p.text));
+    const QString angle = text(p.angle);
+    w.say(special ? QStringLiteral("Answer: %1, that is %2").arg(p.text, textbookPolar(rText, angle))
+                  : QStringLiteral("Answer: %1, that is about %2, the angle rounded to 2 places")
+                        .arg(p.text, textbookPolar(rText, angle)));
+    // with an angle of the exact ones, r × cos θ and r × sin θ give x and y back
+    if (special && r && es.sign() != 0) {
+        const Rational degrees(*special);
+        const auto cosine = working::exactCos(degrees), sine = working::exactSin(degrees);
+        if (cosine && sine) {
+            const Surd backX = *r * *cosine, backY = *r * *sine;
+            if (backX.r == 1 && backY.r == 1)
+                w.say(QStringLiteral("Check: %1 and %2 are %3 and %4, so %5 × (%6) = %7")
+                          .arg(ofAngle(QStringLiteral("cos"), angle), ofAngle(QStringLiteral("sin"), angle),
+                               cosine->text(), sine->text(), rText.contains(u' ') ? u'(' + rText + u')' : rText,
+                               [&] {
+                                   const QString re = cosine->text();
+                                   const QString im = sine->q.sign() < 0 ? Surd{-sine->q, sine->r}.text() : sine->text();
+                                   return complexOf(re, cosine->q.sign() == 0, im, sine->q.sign() == 0, sine->q.sign() < 0);
+                               }(),
+                               complexText(backX.q, backY.q)));
+        }
+    }
 
     Figure& f = w.figure = argand();
-    const QString s = QStringLiteral("Root(%1)").arg(text(p.s));
     // the right triangle of x and y under the arrow: each name outside it
     working::Look look = working::dashed();
     look.place = y < 0 ? Place::Above : Place::Below;
     f.segment(QStringLiteral("x-leg"), 0, 0, x, 0, look);
-    f.elements.back().text = QStringLiteral("x = %1").arg(text(x));
+    f.elements.back().text = QStringLiteral("x = %1").arg(decimal(x));
     look.place = x < 0 ? Place::Left : Place::Right;
     f.segment(QStringLiteral("y-leg"), x, 0, x, y, look);
-    f.elements.back().text = QStringLiteral("y = %1").arg(text(y));
+    f.elements.back().text = QStringLiteral("y = %1").arg(decimal(y));
     f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::at(beyond(-x, y)));
-    f.elements.back().text = s;
+    f.elements.back().text = QStringLiteral("r = %1").arg(rText);
     if (p.s > 0) {
         const double middle = p.angle / 2 * M_PI / 180;
         f.arc(QStringLiteral("angle"), 0, 0, std::sqrt(p.s) / 3, 0, p.angle,
               working::at(beyond(std::cos(middle), std::sin(middle)), Ink::Second));
-        f.elements.back().text = text(p.angle) + u'°';
+        f.elements.back().text = angle + u'°';
     }
-    f.description = QStringLiteral("Argand diagram: the arrow to %1, of length %2, at %3 degrees "
+    f.description = QStringLiteral("Argand diagram: the arrow to %1, of length %2, at %3° "
                                    "from the positive real axis.")
-                        .arg(complexText(z), s, text(p.angle));
+                        .arg(complexText(z), rText, angle);
     fitOrLeaveOut(f);
     return w;
 }
 
 working::Guide complexGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("R and Im: the real part and the imaginary part of a number "
-                              "R + Im·i, each %1.").arg(working::valueForms())
+    g.boxes << QStringLiteral("R and Im: the real part a and the imaginary part b of a number "
+                              "a + bi, each %1.").arg(working::valueForms())
             << QStringLiteral("Operation: one of + - * / on its own, with no blanks.")
             << QStringLiteral("N: the power of i, a number; it is rounded to a whole number.")
             << QStringLiteral("To Polar: R and Im of one number.");

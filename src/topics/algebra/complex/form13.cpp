@@ -113,7 +113,9 @@ void Form13::Command1_Click() {
     const QString re = resultText(outcome.result.re), im = resultText(outcome.result.im);
     label("o1")->setText(re);
     label("o2")->setText(im);
-    showWorking([=] { return complex::operationWorking({a, b}, op, {c, d}, outcome); });
+    const std::array<QString, 4> typed{box("r1")->text(), box("i1")->text(), box("r2")->text(),
+                                       box("i2")->text()};
+    showWorking([=] { return complex::operationWorking({a, b}, op, {c, d}, outcome, typed); });
 }
 
 void Form13::Command2_Click() {
@@ -123,7 +125,8 @@ void Form13::Command2_Click() {
     const double exponent = n->front();
     const auto power = complex::PowerOfIWorked(exponent);
     label("o3")->setText(power.text);
-    showWorking([=] { return complex::powerWorking(exponent, power); });
+    const QString typed = box("p")->text();
+    showWorking([=] { return complex::powerWorking(exponent, power, typed); });
 }
 
 void Form13::Command3_Click() {
@@ -133,7 +136,8 @@ void Form13::Command3_Click() {
     const double x = (*xy)[0], y = (*xy)[1];
     const auto polar = complex::PolarWorked(x, y);
     label("o4")->setText(polar.text);
-    showWorking([=] { return complex::polarWorking(x, y, polar); });
+    const std::array<QString, 2> typed{box("re3")->text(), box("im3")->text()};
+    showWorking([=] { return complex::polarWorking(x, y, polar, typed); });
 }
 
 } // namespace sb

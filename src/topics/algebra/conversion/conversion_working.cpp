@@ -4,6 +4,7 @@
 #include "entry/conversions.h"
 #include "topics/algebra/fractions/fraction_bars.h"
 #include "topics/algebra/fractions/fractions_working.h"
+#include "working/formula_text.h"
 
 #include <cmath>
 #include <limits>
@@ -11,6 +12,10 @@
 namespace sb::conversion {
 
 using fractions::BarRow;
+using fractions::exactText;
+using fractions::sayLowestTerms;
+using fractions::sayOwnSigns;
+using working::Rational;
 using fractions::mixedText;
 using fractions::over;
 using fractions::sayTakenAsInteger;
@@ -19,7 +24,8 @@ using working::Working;
 
 namespace {
 
-QString number(double value) { return resultText(value); }
+// A number of a step: the window shows none of these in E-notation, so no step does.
+QString number(double value) { return working::plain(value); }
 
 // The forms of one value as bars of the same length, above the value on the number line.
 working::Figure bars(const std::vector<BarRow>& rows, double value) {
@@ -32,6 +38,21 @@ working::Figure bars(const std::vector<BarRow>& rows, double value) {
     return fractions::barsAndNumberLine(
         rows, {{QStringLiteral("value"), number(value), value}},
         QStringLiteral("%1, at %2 on the number line.").arg(same, number(value)));
+}
+
+// The exact value beside the decimal the window shows: the fraction whose decimal never
+// ends, or the exact decimal that the window's 15 digits round.
+void exactDecimalLine(Working& w, const Rational& exact, const QString& shown) {
+    if (!exact.known()) return;
+    const auto decimal = exact.decimalText();
+    if (!decimal)
+        w.say(QStringLiteral("The exact value is %1: its decimal never ends, so the window shows "
+                             "it rounded to 15 digits, %2")
+                  .arg(exact.text(), shown));
+    else if (Rational::ofText(shown) != exact)
+        w.say(working::roundingNote(*decimal, shown));
+    else if (!exact.isWhole())
+        w.say(QStringLiteral("As a fraction in lowest terms: %1 = %2").arg(shown, exact.text()));
 }
 
 BarRow mixedRow(const QString& caption, double value, double parts) {
@@ -48,12 +69,17 @@ Working improperWorking(const QString& whole, const Fraction& f) {
     sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
     const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));
+    // the boxes hold at most 8 characters, so their numbers are exact at 15 digits
+    sayOwnSigns(w, {}, Rational(std::int64_t(t.whole)), Rational::ofShown(t.numerator),
+                Rational::ofShown(t.denominator));
     w.say(QStringLiteral("%1 × %2 = %3")
-              .arg(number(t.whole), number(t.denominator), number(t.product)));
-    w.say(QStringLiteral("%1 + %2 = %3").arg(number(t.product), number(t.numerator), f.numerator));
+              .arg(number(t.whole), working::factor(t.denominator), number(t.product)));
+    w.say(QStringLiteral("%1 + %2 = %3")
+              .arg(number(t.product), working::factor(t.numerator), f.numerator));
     w.say(QStringLiteral("The denominator stays as it was typed: %1").arg(f.denominator));
     const QString improper = over(f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(improper));
+    sayLowestTerms(w, QString(), f.numerator, f.denominator);
     w.figure = bars(
         {mixedRow(mixed, t.value, t.denominator),
          {QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second}},
@@ -72,7 +98,8 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     sayTakenAsInteger(w, QStringLiteral("denominator"), denominator, x.denominator);
     w.say(fractions::divisionText(x));
     w.detail(QStringLiteral("Check: %1 × %2 + %3 = %4")
-                 .arg(integerText(x.whole), integerText(x.denominator), integerText(x.numerator),
+                 .arg(integerText(x.whole), working::factor(x.denominator),
+                      working::factor(x.numerator),
                       number(t.numerator)));
     if (f.numerator.isEmpty())
         w.say(QStringLiteral("The remainder is 0, so there is no fraction part"));
@@ -82,6 +109,12 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     const QString improper = over(number(t.numerator), number(t.denominator));
     const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(mixed));
+    if (!f.numerator.isEmpty()) {
+        const bool reduced = sayLowestTerms(w, f.whole, f.numerator, f.denominator);
+        // the parts the window divided with: a denominator typed 4.4 is shown so, taken as 4
+        sayOwnSigns(w, {}, Rational(x.whole), Rational(x.numerator), Rational(x.denominator),
+                    false, reduced);
+    }
     w.figure =
         bars({{QStringLiteral("improperBars"), improper, t.value, t.denominator, true, Ink::Second},
               mixedRow(mixed, t.value, t.denominator)},
@@ -106,10 +139,15 @@ Working decimalWorking(const QString& whole, const QString& numerator, const Dec
     sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, std::int32_t(t.numerator));
     const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));
+    const Rational exactWhole(std::int64_t(t.whole)), exactNumerator(std::int64_t(t.numerator)),
+        exactDenominator = Rational::ofShown(t.denominator);
+    sayOwnSigns(w, {}, exactWhole, exactNumerator, exactDenominator);
     w.say(QStringLiteral("%1 ÷ %2 = %3")
-              .arg(number(t.numerator), number(t.denominator), number(t.quotient)));
-    w.say(QStringLiteral("%1 + %2 = %3").arg(number(t.quotient), number(t.whole), *d.decimal));
+              .arg(number(t.numerator), working::factor(t.denominator), number(t.quotient)));
+    w.say(QStringLiteral("%1 + %2 = %3")
+              .arg(number(t.quotient), working::factor(t.whole), *d.decimal));
     w.say(QStringLiteral("Answer: %1").arg(*d.decimal));
+    exactDecimalLine(w, exactWhole + exactNumerator / exactDenominator, *d.decimal);
     w.figure = bars({mixedRow(mixed, t.value, t.denominator),
                      {QStringLiteral("decimalBars"), *d.decimal, t.value, 0, true, Ink::Second}},
                     t.value);
@@ -131,9 +169,11 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
     w.say(QStringLiteral("10 to the power %1 is %2, so the digits make %3")
               .arg(count, tenths, over(numerator, tenths)));
     w.say(QStringLiteral("The whole number is the part before the decimal point: %1").arg(f.whole));
-    if (t.value < 0 || typed.startsWith(u'-'))
-        w.say(QStringLiteral("The minus sign stands for the whole number and the fraction "
-                             "together"));
+    const bool negative = t.value < 0 || typed.startsWith(u'-');
+    if (negative)
+        w.say(QStringLiteral("Here the minus sign stands for the whole number and the fraction "
+                             "together: %1 is %2")
+                  .arg(typed, Rational::ofText(typed).text()));
     std::vector<BarRow> rows = {
         {QStringLiteral("decimalBars"), typed, t.value, 0, true, Ink::Second}};
     if (f.numerator.isEmpty()) {
@@ -144,6 +184,13 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
     }
     const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(mixed));
+    if (negative) {
+        // the other panels read each part with its own sign
+        const Rational whole = Rational::ofText(f.whole);
+        w.say(QStringLiteral("In the other panels each part keeps its own sign: there %1 is "
+                             "typed %2 and -%3/%4")
+                  .arg(typed, exactText(whole), f.numerator, f.denominator));
+    }
     rows.push_back(mixedRow(mixed, t.value, t.denominator));
     // the window leaves the fraction as it is; the pupil sees it in lowest terms too
     if (t.denominator <= std::numeric_limits<std::int32_t>::max()) {

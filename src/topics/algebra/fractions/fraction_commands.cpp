@@ -129,10 +129,27 @@ Number valueOf(const QString& s, const QString& m, const QString& d, const Texts
     return Number(t.number(s).value()) + Number(t.number(m).value()) / Number(t.number(d).value());
 }
 
+// A typed mixed number's exact value: each text read as the exact decimal it is written as.
+working::Rational exactValueOf(const QString& s, const QString& m, const QString& d,
+                               const Texts& t) {
+    using working::Rational;
+    return Rational::ofText(s, t.locale) +
+           Rational::ofText(m, t.locale) / Rational::ofText(d, t.locale);
+}
+
+// The comparison is decided on the exact values: the doubles of 1 + 2 / 3 and 0 + 5 / 3
+// differ in their last bit, and 1e20 + 1 / 1 has the double of 1e20. Only a value too large
+// for the exact fractions (an exponent typed) is compared by its double.
 bool compare(Operator op, ResultTrace& trace, const TypedFractions& f, const Texts& t) {
     const Real p = valueOf<Real>(f.s1, f.m1, f.d1, t);
     const Real q = valueOf<Real>(f.s2, f.m2, f.d2, t);
     trace.p = p.value(), trace.q = q.value();
+    if (trace.exactP.known() && trace.exactQ.known()) {
+        const auto order = trace.exactP <=> trace.exactQ;
+        return op == Operator::Less      ? order < 0
+               : op == Operator::Greater ? order > 0
+                                         : order == 0;
+    }
     return op == Operator::Less ? p < q : op == Operator::Greater ? p > q : p == q;
 }
 
@@ -168,6 +185,8 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
     ResultTrace trace;
     trace.p = valueOf<double>(f.s1, f.m1, f.d1, t);
     trace.q = valueOf<double>(f.s2, f.m2, f.d2, t);
+    trace.exactP = exactValueOf(f.s1, f.m1, f.d1, t);
+    trace.exactQ = exactValueOf(f.s2, f.m2, f.d2, t);
     switch (op) {
     case Operator::Plus: add(out, trace, f, t); break;
     case Operator::Minus: subtract(out, trace, f, t); break;

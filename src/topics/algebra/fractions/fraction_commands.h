@@ -6,6 +6,7 @@
 // the window does so, because that rounding is part of the result.
 
 #include "integer_routines.h"
+#include "working/exact.h"
 
 #include <QLocale>
 #include <QString>
@@ -49,6 +50,9 @@ std::optional<Operator> operatorOf(const QString& text);
 // labels were written from. Fields an operator does not reach stay 0 or empty.
 struct ResultTrace {
     double p = 0, q = 0;                             // each fraction's value, N(s) + N(m) / N(d)
+    // the same values exactly, as typed: a comparison is decided on them (unknown only when
+    // a typed exponent makes a value too large for them; the doubles decide then)
+    working::Rational exactP = working::Rational::unknown(), exactQ = working::Rational::unknown();
     std::int32_t denominator1 = 0, denominator2 = 0; // + and -: I(d1), I(d2)
     std::int32_t common = 0;                         // + and -: their common denominator C
     double term1 = 0, term2 = 0;    // + and -: each numerator over C, N(m1) x (C / N(d1)) ...
@@ -70,9 +74,10 @@ struct ResultOutcome {
 };
 
 // The operator's steps from the labels as they were (comparisons write only the truth, the
-// arithmetic operators only the fraction). A numerator or denominator whose integer leaves
-// the 32-bit range, or a denominator whose integer is 0 (such as 0.4), raises
-// ArithmeticFault.
+// arithmetic operators only the fraction). "<", ">" and "=" compare the exact values typed,
+// so 1 2/3 = 0 5/3 is True although their decimals are computed along different ways. A numerator
+// or denominator whose integer leaves the 32-bit range, or a denominator whose integer is 0 (such
+// as 0.4), raises ArithmeticFault.
 ResultOutcome applyOperator(Operator op, const TypedFractions& typed, const ResultLabels& before,
                             const QLocale& locale = QLocale());
 

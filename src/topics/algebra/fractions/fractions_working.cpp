@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "fraction_bars.h"
+#include "working/formula_text.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -47,7 +48,7 @@ std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
                                              : QStringLiteral("+ %1").arg(integerText(d.remainder));
         w.detail(QStringLiteral("%1 = %2 × %3 %4")
                      .arg(integerText(d.dividend), QString::number(d.quotient),
-                          integerText(d.divisor), rest));
+                          working::factor(d.divisor), rest));
     }
     const std::int32_t g = divisions.back().divisor;
     w.detail(QStringLiteral("The last divisor is the greatest common divisor: %1 = %2")
@@ -59,8 +60,81 @@ QString divisionText(const MixedNumber& x) {
     // tomixed truncates, so the dividend is whole x denominator + remainder
     const std::int64_t dividend = std::int64_t(x.whole) * x.denominator + x.numerator;
     return QStringLiteral("%1 ÷ %2 = %3, remainder %4")
-        .arg(QString::number(dividend), integerText(x.denominator), integerText(x.whole),
+        .arg(QString::number(dividend), working::factor(x.denominator), integerText(x.whole),
              integerText(x.numerator));
+}
+
+QString exactText(const working::Rational& value) {
+    return value.decimalText().value_or(value.text());
+}
+
+void sayOwnSigns(Working& w, const QString& which, const working::Rational& whole,
+                 const working::Rational& numerator, const working::Rational& denominator,
+                 bool typed, bool valueSaid) {
+    using working::Rational;
+    const Rational fraction = numerator / denominator, value = whole + fraction;
+    if (!value.known() || whole.sign() == 0 || fraction.sign() == 0) return;
+    if (whole.sign() == fraction.sign() && (typed || valueSaid || whole.sign() > 0)) return;
+    const Rational size = fraction.sign() < 0 ? -fraction : fraction;
+    const QString wholeText = exactText(whole), sizeText = size.text();
+    const QString typedFraction = exactText(numerator) + u'/' + exactText(denominator);
+    const QString other = exactText(-numerator) + u'/' + exactText(denominator);
+    const bool negativeWhole = whole.sign() < 0;
+    if (!typed && negativeWhole && fraction.sign() < 0) {
+        // a result with both parts negative: the window's way of writing minus 3 and 1/2
+        const QString line = which.isEmpty()
+                                 ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 - "
+                                                  "%3 = %4, that is minus %5 and %3")
+                                 : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 "
+                                                  "is %1 - %3 = %4, that is minus %5 and %3");
+        const QString said =
+            line.arg(wholeText, typedFraction, sizeText, value.text(), exactText(-whole));
+        w.say(which.isEmpty() ? said : said.arg(which));
+        return;
+    }
+    // what a book means by the same digits: the minus sign (if any) for both parts
+    const Rational meant = negativeWhole ? whole - size : whole + size;
+    QString first;
+    if (negativeWhole)
+        first = which.isEmpty()
+                    ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 + %3 = %4, "
+                                     "not minus %5 and %3")
+                    : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 is %1 + %3 = "
+                                     "%4, not minus %5 and %3");
+    else
+        first = which.isEmpty()
+                    ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 - %3 = %4, "
+                                     "not %5 and %3")
+                    : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = "
+                                     "%4, not %5 and %3");
+    const QString magnitude = exactText(negativeWhole ? -whole : whole);
+    const QString said = first.arg(wholeText, typedFraction, sizeText, value.text(), magnitude);
+    w.say(which.isEmpty() ? said : said.arg(which));
+    if (!typed) return;
+    w.say((negativeWhole ? QStringLiteral("For minus %1 and %2, that is %3, type %4 and %5")
+                         : QStringLiteral("For %1 and %2, that is %3, type %4 and %5"))
+              .arg(magnitude, sizeText, meant.text(), wholeText, other));
+}
+
+bool sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
+                    const QString& denominator) {
+    using working::Rational;
+    if (numerator.isEmpty()) return false;
+    const Rational n = Rational::ofText(numerator), d = Rational::ofText(denominator);
+    const Rational wholeValue = whole.isEmpty() ? Rational() : Rational::ofText(whole);
+    const Rational fraction = n / d, value = wholeValue + fraction;
+    if (!value.known() || !n.isWhole() || !d.isWhole()) return false;
+    if (fraction.numerator() == n.numerator() && fraction.denominator() == d.numerator())
+        return false;
+    const QString shown =
+        whole.isEmpty() ? over(numerator, denominator) : mixedText(whole, numerator, denominator);
+    if (wholeValue.sign() == 0)
+        w.say(QStringLiteral("In lowest terms: %1, that is %2").arg(shown, value.text()));
+    else
+        w.say(QStringLiteral("In lowest terms: %1 is %2, that is %3")
+                  .arg(shown, QStringLiteral("%1 and %2").arg(whole, fraction.text()),
+                       value.text()));
+    return true;
 }
 
 namespace {
@@ -68,7 +142,8 @@ namespace {
 const QString fractionName[] = {QStringLiteral("fraction 1"), QStringLiteral("fraction 2")};
 const QString FractionName[] = {QStringLiteral("Fraction 1"), QStringLiteral("Fraction 2")};
 
-QString number(const QString& typed) { return resultText(numberOf(typed)); }
+// A typed number as the window reads it, without E-notation: "1e20" is 100000000000000000000.
+QString number(const QString& typed) { return working::plain(numberOf(typed)); }
 
 // A typed mixed number with its numbers as the window reads them: "1 and 1/2", "1/2".
 QString typedMixed(const QString& s, const QString& m, const QString& d) {
@@ -79,6 +154,9 @@ QString typedMixed(const QString& s, const QString& m, const QString& d) {
 QString fractionText(const TypedFractions& f, int which) {
     return which == 0 ? typedMixed(f.s1, f.m1, f.d1) : typedMixed(f.s2, f.m2, f.d2);
 }
+
+// A number after an operator sign: bracketed when it starts with a minus sign ("+ (-1/3)").
+QString term(const QString& text) { return text.startsWith(u'-') ? u'(' + text + u')' : text; }
 
 QString operatorSign(Operator op) {
     static const char16_t* const signs[] = {u"+", u"-", u"×", u"÷", u"<", u">", u"="};
@@ -98,14 +176,14 @@ void commonLine(Working& w, const ResultTrace& t) {
     // common(p, q) divides p x q by gcd(q, p)
     const std::int32_t g = explainGcd(w, t.denominator2, t.denominator1);
     w.detail(QStringLiteral("The least common multiple: %1 × %2 ÷ %3 = %4")
-                 .arg(integerText(t.denominator1), integerText(t.denominator2), integerText(g),
-                      integerText(t.common)));
+                 .arg(integerText(t.denominator1), working::factor(t.denominator2),
+                      working::factor(g), integerText(t.common)));
 }
 
 void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNumber& f) {
     w.say(QStringLiteral("%1 as an improper fraction: (%2 × %3 + %4)/%3 = %5")
-              .arg(FractionName[which], integerText(typed.whole), integerText(typed.denominator),
-                   integerText(typed.numerator),
+              .arg(FractionName[which], integerText(typed.whole),
+                   working::factor(typed.denominator), working::factor(typed.numerator),
                    over(integerText(f.numerator), integerText(f.denominator))));
 }
 
@@ -132,38 +210,40 @@ void mixLines(Working& w, const QString& written, const MixedNumber& x) {
 
 void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const ResultLabels& out) {
     w.say(QStringLiteral("Add the whole numbers and the fractions apart"));
-    w.say(QStringLiteral("Rule: a/b + c/d = (a × C/b + c × C/d)/C, with C the common denominator "
-                         "of b and d"));
+    w.say(QStringLiteral("Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common "
+                         "denominator of b and d"));
     commonLine(w, t);
     const QString c = integerText(t.common);
-    w.say(QStringLiteral("%1 × %2/%3 + %4 × %2/%5 = %6 + %7 = %8")
-              .arg(number(f.m1), c, number(f.d1), number(f.m2), number(f.d2), resultText(t.term1),
-                   resultText(t.term2), t.overCommon));
+    w.say(QStringLiteral("%1 × (%2 ÷ %3) + %4 × (%2 ÷ %5) = %6 + %7 = %8")
+              .arg(number(f.m1), c, working::factor(numberOf(f.d1)),
+                   working::factor(numberOf(f.m2)), working::factor(numberOf(f.d2)),
+                   resultText(t.term1), working::factor(t.term2), t.overCommon));
     w.say(QStringLiteral("So %1 + %2 = %3")
-              .arg(over(number(f.m1), number(f.d1)), over(number(f.m2), number(f.d2)),
+              .arg(over(number(f.m1), number(f.d1)), term(over(number(f.m2), number(f.d2))),
                    over(t.overCommon, c)));
     mixLines(w, t.overCommon, t.mixed);
     w.say(QStringLiteral("The whole numbers: %1 + %2 = %3")
-              .arg(number(f.s1), number(f.s2), resultText(t.wholeSum)));
+              .arg(number(f.s1), working::factor(numberOf(f.s2)), resultText(t.wholeSum)));
     if (t.wholeSum != t.wholes)
         w.say(QStringLiteral("%1 is rounded to the whole number %2")
                   .arg(resultText(t.wholeSum), integerText(t.wholes)));
     if (t.mixed.whole != 0)
-        w.say(QStringLiteral("With the %1 from the fraction: %2 + %1 = %3")
-                  .arg(integerText(t.mixed.whole), integerText(t.wholes), out.s3));
+        w.say(QStringLiteral("With the %1 from the fraction: %2 + %3 = %4")
+                  .arg(integerText(t.mixed.whole), integerText(t.wholes),
+                       working::factor(t.mixed.whole), out.s3));
 }
 
 void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
     w.say(QStringLiteral("Write each mixed number as an improper fraction, then take them away"));
-    w.say(QStringLiteral("Rule: a/b - c/d = (C/b × a - C/d × c)/C, with C the common denominator "
-                         "of b and d"));
+    w.say(QStringLiteral("Rule: a/b - c/d = ((C ÷ b) × a - (C ÷ d) × c)/C, with C the common "
+                         "denominator of b and d"));
     improperLines(w, f, t);
     commonLine(w, t);
     const QString c = integerText(t.common);
-    w.say(QStringLiteral("%1/%2 × %3 - %1/%4 × %5 = %6 - %7 = %8")
-              .arg(c, number(f.d1), integerText(t.f1.numerator), number(f.d2),
-                   integerText(t.f2.numerator), resultText(t.term1), resultText(t.term2),
-                   t.overCommon));
+    w.say(QStringLiteral("(%1 ÷ %2) × %3 - (%1 ÷ %4) × %5 = %6 - %7 = %8")
+              .arg(c, working::factor(numberOf(f.d1)), working::factor(t.f1.numerator),
+                   working::factor(numberOf(f.d2)), working::factor(t.f2.numerator),
+                   resultText(t.term1), working::factor(t.term2), t.overCommon));
     mixLines(w, t.overCommon, t.mixed);
 }
 
@@ -179,8 +259,8 @@ void productSteps(Working& w, Operator op, const TypedFractions& f, const Result
     const std::int32_t c = times ? t.f2.numerator : t.f2.denominator;
     const std::int32_t d = times ? t.f2.denominator : t.f2.numerator;
     w.say(QStringLiteral("Numerators: %1 × %2 = %3; denominators: %4 × %5 = %6")
-              .arg(integerText(a), integerText(c), integerText(t.numerator), integerText(b),
-                   integerText(d), integerText(t.denominator)));
+              .arg(integerText(a), working::factor(c), integerText(t.numerator), integerText(b),
+                   working::factor(d), integerText(t.denominator)));
     const QString product = over(integerText(t.numerator), integerText(t.denominator));
     w.say(QStringLiteral("To reduce %1, its greatest common divisor: gcd(%2, %3) = %4")
               .arg(product, integerText(t.denominator), integerText(t.numerator),
@@ -191,30 +271,106 @@ void productSteps(Working& w, Operator op, const TypedFractions& f, const Result
                   .arg(product));
     else
         w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5, so %6 = %7")
-                  .arg(integerText(t.numerator), integerText(t.gcd), t.reducedNumerator,
+                  .arg(integerText(t.numerator), working::factor(t.gcd), t.reducedNumerator,
                        integerText(t.denominator), t.reducedDenominator, product,
                        over(t.reducedNumerator, t.reducedDenominator)));
     mixLines(w, t.reducedNumerator, t.mixed);
 }
 
-void compareSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t,
-                  const QString& truth) {
-    w.say(QStringLiteral("Compare the two numbers as decimals: whole number + numerator ÷ "
-                         "denominator"));
-    const double values[] = {t.p, t.q};
+// "less than", "greater than" or "equal to": decided on the exact values where they are
+// known, else on the doubles the window compared.
+QString relationOf(const ResultTrace& t) {
+    const bool exact = t.exactP.known() && t.exactQ.known();
+    const int order = exact ? (t.exactP < t.exactQ ? -1 : t.exactP > t.exactQ ? 1 : 0)
+                            : (t.p < t.q ? -1 : t.p > t.q ? 1 : 0);
+    return order < 0 ? QStringLiteral("less than")
+           : order > 0 ? QStringLiteral("greater than")
+                       : QStringLiteral("equal to");
+}
+
+// whole + numerator/denominator with the numbers typed; "÷" where a part is no whole number.
+QString sumText(const QString& s, const QString& m, const QString& d) {
+    const bool whole =
+        std::floor(numberOf(m)) == numberOf(m) && std::floor(numberOf(d)) == numberOf(d);
+    if (!whole)
+        return QStringLiteral("%1 + %2 ÷ %3")
+            .arg(number(s), working::factor(numberOf(m)), working::factor(numberOf(d)));
+    // a fraction with a minus sign is bracketed, so no "+ -" stands in the sum
+    const bool negative = numberOf(m) < 0 || numberOf(d) < 0;
+    return (negative ? QStringLiteral("%1 + (%2/%3)") : QStringLiteral("%1 + %2/%3"))
+        .arg(number(s), number(m), number(d));
+}
+
+// Each number as one exact fraction, then both over one denominator, and their numerators
+// compared: the way a book compares fractions, and what decides the window's answer.
+void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
+    using working::Rational;
+    w.say(QStringLiteral("Compare the exact values: write each number as one fraction"));
+    const Rational values[] = {t.exactP, t.exactQ};
     for (int i = 0; i < 2; ++i) {
         const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
-        w.say(QStringLiteral("%1: %2 + %3 ÷ %4 = %5")
-                  .arg(FractionName[i], number(s), number(m), number(d), resultText(values[i])));
+        w.say(
+            QStringLiteral("%1: %2 = %3").arg(FractionName[i], sumText(s, m, d), values[i].text()));
     }
-    const QString p = resultText(t.p), q = resultText(t.q);
-    const QString relation = t.p < t.q   ? QStringLiteral("less than")
-                             : t.p > t.q ? QStringLiteral("greater than")
-                                         : QStringLiteral("equal to");
-    w.say(QStringLiteral("%1 is %2 %3%4")
-              .arg(p, relation, q,
-                   p == q && t.p != t.q ? QStringLiteral(": they differ beyond the digits shown")
-                                        : QString()));
+    const QString relation = relationOf(t);
+    const Rational::Int b1 = t.exactP.denominator(), b2 = t.exactQ.denominator();
+    if (b1 == 1 && b2 == 1) {
+        w.say(QStringLiteral("%1 is %2 %3").arg(t.exactP.text(), relation, t.exactQ.text()));
+        return;
+    }
+    // the least common multiple of the denominators: b1 times what b2 has that b1 lacks
+    const Rational common =
+        Rational::of(b1, 1) * Rational::of(Rational::of(b1, b2).denominator(), 1);
+    const Rational n1 = t.exactP * common, n2 = t.exactQ * common;
+    if (!n1.known() || !n2.known()) {
+        w.say(QStringLiteral("%1 is %2 %3").arg(t.exactP.text(), relation, t.exactQ.text()));
+        return;
+    }
+    if (b1 == b2)
+        w.say(QStringLiteral("Both have the denominator %1, so compare the numerators")
+                  .arg(common.text()));
+    else if (b2 == common.numerator()) // only fraction 1 takes the other's denominator
+        w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1, and %4 has it already")
+                  .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text()));
+    else if (b1 == common.numerator())
+        w.say(QStringLiteral("Over the common denominator %1: %2 has it already, and %3 = %4/%1")
+                  .arg(common.text(), t.exactP.text(), t.exactQ.text(), n2.text()));
+    else
+        w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1 and %4 = %5/%1")
+                  .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text(), n2.text()));
+    w.say(QStringLiteral("%1 is %2 %3, so %4 is %2 %5")
+              .arg(n1.text(), relation, n2.text(), t.exactP.text(), t.exactQ.text()));
+}
+
+void compareSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t,
+                  const QString& truth) {
+    // the window shows no decimal here, so none is written in E-notation
+    const QString p = working::plain(t.p), q = working::plain(t.q);
+    if (t.exactP.known() && t.exactQ.known()) {
+        exactCompareLines(w, f, t);
+        w.detail(QStringLiteral("As decimals: fraction 1 is %1 and fraction 2 is %2").arg(p, q));
+        if (p == q && t.exactP != t.exactQ)
+            w.say(QStringLiteral("Written with 15 digits both are %1: the values differ beyond "
+                                 "the digits shown")
+                      .arg(p));
+    } else {
+        // a value too large for exact fractions: the decimals the window compared
+        w.say(QStringLiteral("Compare the two numbers as decimals: whole number + numerator ÷ "
+                             "denominator"));
+        const double values[] = {t.p, t.q};
+        for (int i = 0; i < 2; ++i) {
+            const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2,
+                          d = i == 0 ? f.d1 : f.d2;
+            w.say(QStringLiteral("%1: %2 + %3 ÷ %4 = %5")
+                      .arg(FractionName[i], number(s), number(m), working::factor(numberOf(d)),
+                           working::plain(values[i])));
+        }
+        w.say(QStringLiteral("%1 is %2 %3%4")
+                  .arg(p, relationOf(t), q,
+                       p == q && t.p != t.q
+                           ? QStringLiteral(": they differ beyond the digits shown")
+                           : QString()));
+    }
     w.say(QStringLiteral("So %1 %2 %3 is %4")
               .arg(fractionText(f, 0), operatorSign(op), fractionText(f, 1), truth));
 }
@@ -230,15 +386,26 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
         {QStringLiteral("fraction1"), fractionName[0], t.p, Place::AboveLeft, Ink::Main},
         {QStringLiteral("fraction2"), fractionName[1], t.q, Place::AboveRight, Ink::Second},
     };
+    const QString relation = relationOf(t);
+    const bool equal = relation == QStringLiteral("equal to");
+    // two labels at one point would print over each other: one names both
+    const bool onePoint = equal || t.p == t.q;
+    if (onePoint) {
+        marks[0].text = equal ? QStringLiteral("fraction 1 = fraction 2")
+                              : QStringLiteral("fractions 1 and 2");
+        marks[0].place = Place::Above;
+        marks[1].text.clear();
+    }
     if (op == Operator::Less || op == Operator::Greater || op == Operator::Equal) {
-        const QString relation = t.p < t.q   ? QStringLiteral("less than")
-                                 : t.p > t.q ? QStringLiteral("greater than")
-                                             : QStringLiteral("equal to");
-        if (t.p != t.q) marks[t.p > t.q ? 0 : 1].text += QStringLiteral(" (greater)");
+        if (!onePoint)
+            marks[relation == QStringLiteral("greater than") ? 0 : 1].text +=
+                QStringLiteral(" (greater)");
         return barsAndNumberLine(
             rows, marks,
-            QStringLiteral("Fraction bars and a number line: %1 is %2 %3, "
-                           "so %1 %4 %3 is %5.")
+            (equal ? QStringLiteral("Fraction bars of the same length and a number line: %1 is "
+                                    "%2 %3, so %1 %4 %3 is %5.")
+                   : QStringLiteral("Fraction bars and a number line: %1 is %2 %3, "
+                                    "so %1 %4 %3 is %5."))
                 .arg(first, relation, second, operatorSign(op), o.labels.truth));
     }
     const ResultLabels& out = o.labels;
@@ -251,7 +418,52 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
     return barsAndNumberLine(rows, marks,
                              QStringLiteral("Fraction bars and a number line: %1 %2 %3 = %4, "
                                             "which is %5.")
-                                 .arg(first, operatorSign(op), second, result, resultText(value)));
+                                 .arg(first, operatorSign(op), term(second), result,
+                                      resultText(value)));
+}
+
+// The answer checked on the exact values typed, when they give it: 3/2 + 8/3 = 25/6, and
+// 4 and 1/6 is 25/6 too. A part typed as a decimal, which the window reads as an integer or
+// rounds, leaves no check: the steps above say where the window's numbers part from it.
+void checkLine(Working& w, Operator op, const ResultTrace& t, const ResultLabels& out) {
+    using working::Rational;
+    const Rational fraction =
+        out.m3.isEmpty() ? Rational() : Rational::ofText(out.m3) / Rational::ofText(out.d3);
+    const Rational answer = Rational::ofText(out.s3) + fraction;
+    const Rational exact = op == Operator::Plus    ? t.exactP + t.exactQ
+                           : op == Operator::Minus ? t.exactP - t.exactQ
+                           : op == Operator::Times ? t.exactP * t.exactQ
+                                                   : t.exactP / t.exactQ;
+    if (!exact.known() || !(answer == exact)) return;
+    const auto bracketed = [](const Rational& r) {
+        return r.sign() < 0 ? u'(' + r.text() + u')' : r.text();
+    };
+    const QString shown = mixedText(out.s3, out.m3, out.d3);
+    if (shown == exact.text())
+        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4")
+                  .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text()));
+    else
+        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4, and %5 is %4 too")
+                  .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text(),
+                       shown));
+}
+
+// Each typed number whose whole part and fraction have opposite signs, with the parts the
+// operator used: "-", "*" and "/" take each part's integer, "+" and the comparisons the
+// numbers as typed.
+void ownSignLines(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t) {
+    using working::Rational;
+    const bool integers = op == Operator::Minus || op == Operator::Times || op == Operator::Divide;
+    const MixedNumber typed[] = {t.typed1, t.typed2};
+    for (int i = 0; i < 2; ++i) {
+        const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
+        if (integers)
+            sayOwnSigns(w, fractionName[i], Rational(typed[i].whole), Rational(typed[i].numerator),
+                        Rational(typed[i].denominator));
+        else
+            sayOwnSigns(w, fractionName[i], Rational::ofText(s), Rational::ofText(m),
+                        Rational::ofText(d));
+    }
 }
 
 Working zeroDivisorWorking(const ResultOutcome& o) {
@@ -280,8 +492,11 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
             w.say(QStringLiteral("The whole number box of %1 held no number, so the window set "
                                  "it to 0")
                       .arg(fractionName[i]));
+    const bool compares = op == Operator::Less || op == Operator::Greater || op == Operator::Equal;
     w.say(QStringLiteral("The exercise: %1 %2 %3")
-              .arg(fractionText(used, 0), operatorSign(op), fractionText(used, 1)));
+              .arg(fractionText(used, 0), operatorSign(op),
+                   compares ? fractionText(used, 1) : term(fractionText(used, 1))));
+    ownSignLines(w, op, used, o.trace);
     const ResultLabels& out = o.labels;
     switch (op) {
     case Operator::Plus: addSteps(w, used, o.trace, out); break;
@@ -298,6 +513,14 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
     if (out.m3.isEmpty())
         w.say(QStringLiteral("The fraction part is 0, so only the whole number is left"));
     w.say(QStringLiteral("Answer: %1").arg(mixedText(out.s3, out.m3, out.d3)));
+    if (!out.m3.isEmpty()) {
+        using working::Rational;
+        // a reduced answer has its value said already; its signs only when they differ
+        const bool reduced = sayLowestTerms(w, out.s3, out.m3, out.d3);
+        sayOwnSigns(w, QStringLiteral("the answer"), Rational::ofText(out.s3),
+                    Rational::ofText(out.m3), Rational::ofText(out.d3), false, reduced);
+    }
+    checkLine(w, op, o.trace, out);
     w.figure = resultFigure(op, used, o);
     return w;
 }
@@ -377,12 +600,29 @@ Working commonDenominatorWorking(const QString& b, const QString& a, const Commo
                   .arg(resultText(o.first), integerText(o.firstInteger)));
     sayTakenAsInteger(w, QStringLiteral("number B"), a, o.second);
     w.say(QStringLiteral("A × B = %1 × %2 = %3")
-              .arg(resultText(o.first), integerText(o.second), resultText(o.product)));
+              .arg(resultText(o.first), working::factor(o.second), resultText(o.product)));
     w.say(QStringLiteral("The greatest common divisor of %1 and %2 is %3")
               .arg(integerText(o.second), integerText(o.firstInteger), integerText(o.gcd)));
     explainGcd(w, o.second, o.firstInteger);
-    w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), integerText(o.gcd), o.c));
+    w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), working::factor(o.gcd), o.c));
     w.say(QStringLiteral("Answer: %1").arg(o.c));
+    const double c = numberOf(o.c);
+    if (c != std::floor(c))
+        w.say(QStringLiteral("A common denominator is a whole number; %1 is none, because A = %2 "
+                             "entered the product as typed")
+                  .arg(o.c, resultText(o.first)));
+    else if (c < 0) {
+        // the window keeps the signs of its numbers; a book's common denominator is positive
+        if (o.product < 0)
+            w.say(QStringLiteral("A × B is negative, so the window's result is negative too; a "
+                                 "common denominator is taken positive: %1")
+                      .arg(resultText(-c)));
+        else
+            w.say(QStringLiteral("The window's greatest common divisor %1 is negative, so its "
+                                 "result is negative too; a common denominator is taken "
+                                 "positive: %2")
+                      .arg(integerText(o.gcd), resultText(-c)));
+    }
 
     w.figure = multiplesFigure(o);
     return w;
@@ -407,12 +647,20 @@ Working reductionWorking(const QString& numerator, const QString& denominator, c
         w.say(QStringLiteral("Answer: %1").arg(after));
     } else {
         w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5")
-                  .arg(n, g, o.numerator, d, o.denominator));
+                  .arg(n, working::factor(o.gcd), o.numerator, d, o.denominator));
         if (o.gcd < 0)
             w.say(QStringLiteral("The divisor is negative, so both signs change; the value "
                                  "stays the same"));
         w.say(QStringLiteral("Answer: %1 = %2").arg(before, after));
     }
+    if (o.typedNumerator == 0 && o.gcd != 1)
+        w.say(QStringLiteral("A numerator of 0 makes the fraction 0: the greatest common divisor "
+                             "of 0 and a number is that number, so %1 reduces to %2")
+                  .arg(before, after));
+    else if (o.reducedDenominator < 0)
+        w.say(QStringLiteral("The minus sign of the denominator belongs to the whole fraction; "
+                             "a book writes it in front: %1 = %2")
+                  .arg(after, working::Rational::of(o.typedNumerator, o.typedDenominator).text()));
 
     const double value = double(o.typedNumerator) / o.typedDenominator;
     w.figure = barsAndNumberLine(

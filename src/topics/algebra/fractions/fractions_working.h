@@ -25,6 +25,26 @@ std::int32_t explainGcd(working::Working& w, std::int32_t p, std::int32_t q);
 // "a ÷ b = q, remainder r" for a division with remainder as tomixed makes it.
 QString divisionText(const MixedNumber& mixed);
 
+// An exact number as a step writes it: the decimal where it has one ("0.5", "-2"), else
+// the fraction in lowest terms ("1/3").
+QString exactText(const working::Rational& value);
+
+// Where a whole part and its fraction have opposite signs (-2 and 1/3), each keeps its own
+// sign: the steps say what the number is (-2 + 1/3 = -5/3) and, for a typed number, what to
+// type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). which names the
+// number ("fraction 1", "the answer"), or is empty for the only one. Nothing is said when
+// a part is 0, nor when the signs agree, but for a result with both parts negative whose
+// value no step has said yet (valueSaid): -3 and -1/2 is minus 3 and 1/2.
+void sayOwnSigns(working::Working& w, const QString& which, const working::Rational& whole,
+                 const working::Rational& numerator, const working::Rational& denominator,
+                 bool typed = true, bool valueSaid = false);
+
+// When numerator/denominator is not in lowest terms (or has its minus sign below): the
+// mixed number whole and numerator/denominator in lowest terms, and as one fraction. An
+// empty whole stands for a fraction alone. Returns whether it said so.
+bool sayLowestTerms(working::Working& w, const QString& whole, const QString& numerator,
+                    const QString& denominator);
+
 // ---- the commands
 
 // "Result": typed holds the boxes as they were typed, used as the command read them (a

@@ -89,9 +89,17 @@ void Form2::Command1_Click() {
 
     // a cut text that is no number (1.5E-08 shows as 1.5E-) is a fault: the roots stay
     if (shownNumber("A") == 0) {
-        say("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
+        const QString message = QStringLiteral("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
+        say(message);
         label("X1")->setText("");
         label("X2")->setText("");
+        // the working solves the linear equation that is left; a box whose cut text is no
+        // number leaves the working at the message alone
+        const auto b = parseNumber(box("B")->text()), c = parseNumber(box("C")->text());
+        if (b && c)
+            showWorking([message, b = *b, c = *c, boxes] {
+                return quadratic::linearWorking(message, b, c, boxes);
+            });
         return;
     }
 

@@ -2,6 +2,7 @@
 #include "quadratic_working.h"
 
 #include "entry/conversions.h"
+#include "topics/algebra/exact_forms.h"
 #include "working/formula_text.h"
 
 #include <algorithm>
@@ -9,72 +10,179 @@
 
 namespace sb::quadratic {
 
-using working::factor;
+using algebra::exactFactor;
+using algebra::exactText;
 using working::Figure;
 using working::minus;
 using working::Place;
+using working::Rational;
+using working::Surd;
 using working::Working;
 
 namespace {
 
 QString text(double value) { return resultText(value); }
 
-// "-3·x² + 6·x - 2"
-QString polynomial(const Solution& s) {
-    return text(s.a) + QStringLiteral("·x²") + working::nextTerm(s.b, QStringLiteral("x")) +
-           working::nextTerm(s.c, {});
+// a coefficient or a value of the steps: as the window writes numbers, but never in
+// E-notation, which a pupil's book does not use (1E-05 is 0.00001)
+QString num(double value) { return algebra::bookNumber(value); }
+// the same as a factor or a base: in brackets when negative
+QString fac(double value) {
+    const QString t = num(value);
+    return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
+// a value the window does not show, to its 15 digits and never in E-notation
+QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
+
+// "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
+// a textbook writes them, terms with 0 left out
+QString polynomial(double a, double b, double c) {
+    const std::pair<double, QString> terms[] = {
+        {a, QStringLiteral("x²")}, {b, QStringLiteral("x")}, {c, QString()}};
+    QString written;
+    for (const auto& [value, letter] : terms) {
+        if (value == 0) continue;
+        const double size = std::abs(value);
+        const QString number = size == 1 && !letter.isEmpty() ? QString() : num(size);
+        if (written.isEmpty()) written = (value < 0 ? minus : QString()) + number + letter;
+        else written += (value < 0 ? u' ' + minus + u' ' : QStringLiteral(" + ")) + number + letter;
+    }
+    return written.isEmpty() ? QStringLiteral("0") : written;
+}
+
+QString polynomial(const Solution& s) { return polynomial(s.a, s.b, s.c); }
+
 // How each box gave its coefficient, where the box changed what was typed.
-void sayHowRead(Working& w, const Solution& s, const std::array<BoxText, 3>& boxes) {
-    const double values[] = {s.a, s.b, s.c};
+void sayHowRead(Working& w, const double (&values)[3], const std::array<BoxText, 3>& boxes) {
     for (int i = 0; i < 3; ++i) {
         const QString name(QChar(u'A' + i));
         const BoxText& box = boxes[size_t(i)];
-        if (!box.whole.isEmpty() && box.whole != box.shown)
+        if (!box.whole.isEmpty() && box.whole != box.shown) {
+            // the whole number never stood in the box: written as a book writes it
+            const auto whole = parseNumber(box.whole);
             w.say(QStringLiteral("You typed %1 for %2, which is %3. The box keeps 5 "
                                  "characters, so it shows %4, and %2 = %5.")
-                      .arg(box.typed.trimmed(), name, box.whole, box.shown, text(values[i])));
+                      .arg(box.typed.trimmed(), name, whole ? num(*whole) : box.whole, box.shown,
+                           num(values[i])));
+        }
         else if (!box.typed.isEmpty() && box.typed.trimmed() != box.shown)
             w.say(QStringLiteral("You typed %1 for %2, which is %3.")
                       .arg(box.typed.trimmed(), name, box.shown));
     }
 }
 
-void sayDiscriminant(Working& w, const Solution& s) {
-    w.say(QStringLiteral("D = B² %1 4·A·C = %2² %1 4·%3·%4 = %5")
-              .arg(minus, factor(s.b), factor(s.a), factor(s.c), text(s.d)));
-    w.detail(QStringLiteral("B² = %1·%1 = %2").arg(factor(s.b), text(s.bSquared)));
-    w.detail(QStringLiteral("4·A = %1·4 = %2").arg(factor(s.a), text(s.fourA)));
-    w.detail(QStringLiteral("4·A·C = %1·%2 = %3").arg(factor(s.c), factor(s.fourA), text(s.fourAC)));
-    w.detail(QStringLiteral("D = %1 %2 %3 = %4").arg(text(s.bSquared), minus, factor(s.fourAC), text(s.d)));
+// The coefficients as the boxes show them are short decimals, so everything the formula
+// does with them is exact: the sign of D, whether √D is whole, the roots as fractions or
+// roots. Unknown parts (numbers beyond 128-bit fractions) fall back to the window's decimals.
+struct Exact {
+    Rational a, b, c, bSquared, fourAC, d, twoA;
+    bool known() const { return d.known() && twoA.known(); }
+};
+
+Exact exactOf(const Solution& s) {
+    Exact e;
+    e.a = Rational::ofShown(s.a), e.b = Rational::ofShown(s.b), e.c = Rational::ofShown(s.c);
+    e.bSquared = e.b * e.b;
+    e.fourAC = Rational(4) * e.a * e.c;
+    e.d = e.bSquared - e.fourAC;
+    e.twoA = Rational(2) * e.a;
+    return e;
 }
 
-void sayRoots(Working& w, const Solution& s, const Roots& r) {
-    w.say(s.d > 0 ? QStringLiteral("D is more than 0, so there are two roots.")
-                  : QStringLiteral("D is 0, so the two roots are the same."));
-    w.detail(QStringLiteral("√D = √%1 = %2").arg(text(s.d), text(s.rootOfD)));
-    w.say(QStringLiteral("2·A = %1").arg(text(s.twoA)));
-    w.say(QStringLiteral("x1 = (%1B + √D) / (2·A) = (%2 + %3) / %4 = %5")
-              .arg(minus, text(-s.b), text(s.rootOfD), factor(s.twoA), text(r.x1)));
-    w.say(QStringLiteral("x2 = (%1B %1 √D) / (2·A) = (%2 %1 %3) / %4 = %5")
-              .arg(minus, text(-s.b), text(s.rootOfD), factor(s.twoA), text(r.x2)));
-    w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(r.x1), text(r.x2)));
+// "√12", "√(9/4)"
+QString rootOf(const Rational& value) {
+    const QString t = exactText(value);
+    return t.contains(u'/') || t.contains(working::times) ? QStringLiteral("√(%1)").arg(t)
+                                                          : QStringLiteral("√%1").arg(t);
 }
 
-void sayComplexRoots(Working& w, const Solution& s, const NoRealRoot& r) {
-    w.say(QStringLiteral("D is less than 0. No real number squared is negative, so √D is no "
-                         "real number and there is no real root."));
-    w.say(QStringLiteral("Answer: X1 and X2 show \"No Solution\""));
-    w.say(QStringLiteral("Beyond the real numbers, with i where i² = %1, the two roots "
-                         "are complex: x = p ± q·i.").arg(minus + u'1'));
-    w.say(QStringLiteral("p = %1B / (2·A) = %2 / %3 = %4")
-              .arg(minus, text(-s.b), factor(s.twoA), text(r.re)));
-    w.detail(QStringLiteral("√(%1D) = √%2 = %3").arg(minus, text(-s.d), text(s.rootOfD)));
-    w.say(QStringLiteral("q = √(%1D) / |2·A| = %2 / %3 = %4")
-              .arg(minus, text(s.rootOfD), text(std::abs(s.twoA)), text(r.im)));
-    w.say(QStringLiteral("The complex roots: x1 = %1 + %2·i and x2 = %1 %3 %2·i")
-              .arg(text(r.re), text(r.im), minus));
+// a root's exact form and, where it is no decimal that ends, the window's number beside it;
+// the rounding said when the window's number is off in its last digits
+void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& e,
+             const Surd& root, double shown, bool windowShowsIt) {
+    const Rational p = -e.b / e.twoA;
+    const Surd t{sign == u"+" ? root.q / e.twoA : -root.q / e.twoA, root.r};
+    const QString exact = algebra::sumText(p, t);
+    const QString rootText = root.r == 1 ? exactText(root.q) : rootOf(e.d);
+    QString line = QStringLiteral("%1 = (-B %2 √D) ÷ (2A) = (%3 %2 %4) ÷ %5 = %6")
+                       .arg(name, sign, exactText(-e.b), rootText, exactFactor(e.twoA), exact);
+    const algebra::Precise value = algebra::valueOf(p, t);
+    const bool ends = root.r == 1 && (p + t.q).decimalText().has_value();
+    const bool right = windowShowsIt && algebra::shownRight(value, shown);
+    if (right && !(ends && exact == text(shown)))
+        line += QStringLiteral(" ≈ %1").arg(text(shown));
+    w.say(line);
+    if (windowShowsIt && !right)
+        w.say(working::roundingNote(ends ? exact : QStringLiteral("%1 ≈ %2").arg(exact, approx(value)),
+                                    text(shown)));
+}
+
+// x put back into the equation, exactly: Ax² + Bx + C comes to 0
+void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p, const Surd& t) {
+    const auto termOf = [](const Rational& coefficient, const QString& x) {
+        return coefficient.sign() == 0 ? QString()
+               : coefficient.sign() < 0 ? QStringLiteral(" - %1 × %2").arg(exactText(-coefficient), x)
+                                        : QStringLiteral(" + %1 × %2").arg(exactText(coefficient), x);
+    };
+    if (t.r == 1) { // a rational root
+        const Rational x = p + t.q;
+        const QString xf = exactFactor(x);
+        QString left = QStringLiteral("%1 × %2²").arg(exactText(e.a), xf) + termOf(e.b, xf);
+        if (e.c.sign() != 0) left += (e.c.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
+                                     exactText(e.c.sign() < 0 ? -e.c : e.c);
+        const Rational ax2 = e.a * x * x, bx = e.b * x;
+        const Rational total = ax2 + bx + e.c;
+        if (!total.known()) return;
+        const QString terms = algebra::termsText({Surd{ax2, 1}, Surd{bx, 1}, Surd{e.c, 1}});
+        w.say(terms == exactText(total)
+                  ? QStringLiteral("Check %1 = %2: %3 = %4").arg(name, exactText(x), left, terms)
+                  : QStringLiteral("Check %1 = %2: %3 = %4 = %5")
+                        .arg(name, exactText(x), left, terms, exactText(total)));
+        return;
+    }
+    // x = p + t: x² = p² + t² + 2pt
+    const Rational square = p * p + t.q * t.q * Rational(t.r), twice = Rational(2) * p * t.q;
+    const Surd x2root{twice, t.r};
+    const QString x = algebra::sumText(p, t);
+    const Rational rational = e.a * square + e.b * p + e.c;
+    const Rational roots = e.a * twice + e.b * t.q;
+    if (!rational.known() || !roots.known()) return;
+    w.say(QStringLiteral("Check %1 = %2: %1² = (%2)² = %3")
+              .arg(name, x, algebra::termsText({Surd{square, 1}, x2root})));
+    QString left = QStringLiteral("%1 × (%2)").arg(exactText(e.a), algebra::termsText({Surd{square, 1}, x2root}));
+    left += termOf(e.b, u'(' + x + u')');
+    if (e.c.sign() != 0) left += (e.c.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
+                                 exactText(e.c.sign() < 0 ? -e.c : e.c);
+    w.say(QStringLiteral("So Ax² + Bx + C = %1 = %2 = %3")
+              .arg(left,
+                   algebra::termsText({Surd{e.a * square, 1}, Surd{e.a * twice, t.r},
+                                       Surd{e.b * p, 1}, Surd{e.b * t.q, t.r}, Surd{e.c, 1}}),
+                   algebra::termsText({Surd{rational, 1}, Surd{roots, t.r}})));
+}
+
+// The window's own computing with decimals: the numbers it shows come from these.
+void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main) {
+    const QString line = QStringLiteral("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
+    const QString x1 = line.arg(QStringLiteral("x1"), num(-s.b), QStringLiteral("+"),
+                                num(s.rootOfD), fac(s.twoA), text(r.x1));
+    const QString x2 = line.arg(QStringLiteral("x2"), num(-s.b), minus,
+                                num(s.rootOfD), fac(s.twoA), text(r.x2));
+    if (main) w.say(x1).say(x2);
+    else w.detail(x1).detail(x2);
+}
+
+void sayDiscriminant(Working& w, const Solution& s, const Exact& e) {
+    if (e.known()) {
+        w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 = %4 - %5 = %6")
+                  .arg(fac(s.b), fac(s.a), fac(s.c), exactText(e.bSquared),
+                       exactFactor(e.fourAC), exactText(e.d)));
+        return;
+    }
+    const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
+    // beyond exact fractions: the window's decimals, rounded
+    w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 ≈ %4 - %5 ≈ %6")
+              .arg(fac(s.b), fac(s.a), fac(s.c), num(s.bSquared), fac(s.fourAC), num(working::tidy(s.d, scale))));
 }
 
 // Whether every number of the figure is one the painter can place: far from the ends of
@@ -149,12 +257,22 @@ Figure parabolaFigure(const Solution& s) {
         return f;
     }
 
-    const QString vertex = turning + u' ' + working::pointText(vx, vy);
-    if (!roots)
+    // what the description states is decided on the exact coefficients, and the vertex
+    // (-B ÷ 2A, -D ÷ 4A) written without the rounding of the window's decimals
+    const Exact e = exactOf(s);
+    int sign = roots ? (roots->x1 == roots->x2 ? 0 : 1) : -1;
+    double vxShown = vx, vyShown = vy;
+    if (e.known()) {
+        sign = e.d.sign();
+        vxShown = algebra::nearest15(algebra::valueOf(-e.b / e.twoA));
+        vyShown = algebra::nearest15(algebra::valueOf(-e.d / (Rational(2) * e.twoA)));
+    }
+    const QString vertex = turning + u' ' + working::pointText(vxShown, vyShown);
+    if (sign < 0 || (sign > 0 && !roots))
         f.description = QStringLiteral("Parabola clear of the x-axis, so no real root, %1.").arg(vertex);
-    else if (roots->x1 == roots->x2)
+    else if (sign == 0)
         f.description = QStringLiteral("Parabola touching the x-axis at %1, %2.")
-                            .arg(text(roots->x1), vertex);
+                            .arg(text(vxShown), vertex);
     else
         f.description = QStringLiteral("Parabola crossing the x-axis at %1 and %2, %3.")
                             .arg(text(std::min(roots->x1, roots->x2)),
@@ -162,22 +280,226 @@ Figure parabolaFigure(const Solution& s) {
     return f;
 }
 
+namespace {
+
+// The roots, exact where the numbers allow, beside the window's numbers; then the check.
+void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* shown) {
+    const std::optional<Surd> root = e.known() ? algebra::squareRoot(e.d) : std::nullopt;
+    if (!root) { // beyond exact fractions: the window's decimals alone
+        if (e.known())
+            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::rootValue(e.d))));
+        else
+            w.say(QStringLiteral("√D ≈ √%1 ≈ %2").arg(fac(s.d), num(s.rootOfD)));
+        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactText(e.twoA) : num(s.twoA)));
+        if (shown) {
+            sayWindowDecimals(w, s, *shown, true);
+            w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+        }
+        return;
+    }
+    if (e.d.sign() > 0)
+        w.say(root->r == 1 ? QStringLiteral("√D = %1 = %2").arg(rootOf(e.d), exactText(root->q))
+              : root->text() == rootOf(e.d)
+                  ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::valueOf(Rational(), *root)))
+                  : QStringLiteral("√D = %1 = %2 ≈ %3")
+                        .arg(rootOf(e.d), root->text(), approx(algebra::valueOf(Rational(), *root))));
+    w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), exactText(e.twoA)));
+    const Rational p = -e.b / e.twoA;
+    const Surd t{root->q / e.twoA, root->r};
+    if (e.d.sign() == 0) {
+        w.say(QStringLiteral("x = -B ÷ (2A) = %1 ÷ %2 = %3")
+                  .arg(exactText(-e.b), exactFactor(e.twoA), exactText(p)));
+        if (shown && !algebra::shownRight(algebra::valueOf(p), shown->x1))
+            w.say(working::roundingNote(exactText(p), text(shown->x1)));
+    } else {
+        sayRoot(w, QStringLiteral("x1"), QStringLiteral("+"), e, *root, shown ? shown->x1 : 0, shown);
+        sayRoot(w, QStringLiteral("x2"), minus, e, *root, shown ? shown->x2 : 0, shown);
+    }
+    if (shown) {
+        // the window's decimals, for the pupil who asks for more detail
+        sayWindowDecimals(w, s, *shown, false);
+        w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+    }
+    // the check ends the working, as in a pupil's book
+    if (e.d.sign() == 0) {
+        sayCheck(w, QStringLiteral("x"), e, p, Surd{0, 1});
+    } else {
+        sayCheck(w, QStringLiteral("x1"), e, p, t);
+        sayCheck(w, QStringLiteral("x2"), e, p, Surd{-t.q, t.r});
+    }
+    const bool decimalsExact = shown && root->r == 1 &&
+                               Rational::ofShown(shown->x1) == p + t.q &&
+                               Rational::ofShown(shown->x2) == p - t.q;
+    if (shown && !decimalsExact)
+        w.say(QStringLiteral("Put into the equation, the window's decimals give a number very "
+                             "near 0 but not exactly 0: they are the roots rounded to 15 digits."));
+}
+
+// "2i", "-i", "(√7/4)i", "0.5i"
+QString timesI(const Surd& q) {
+    if (q.r == 1) {
+        if (q.q == Rational(1)) return QStringLiteral("i");
+        if (q.q == Rational(-1)) return minus + u'i';
+        const QString t = exactText(q.q);
+        return (t.contains(u'/') ? u'(' + t + u')' : t) + u'i';
+    }
+    return u'(' + q.text() + QStringLiteral(")i");
+}
+
+QString complexText(const Rational& p, const Surd& q) {
+    const QString qi = timesI(Surd{q.q.sign() < 0 ? -q.q : q.q, q.r});
+    if (p.sign() == 0) return (q.q.sign() < 0 ? minus : QString()) + qi;
+    return QStringLiteral("%1 %2 %3").arg(exactText(p), q.q.sign() < 0 ? minus : QStringLiteral("+"), qi);
+}
+
+void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoRealRoot& r) {
+    w.say(QStringLiteral("Beyond the real numbers, with i where i² = -1, the two roots are "
+                         "complex: x = p ± qi."));
+    const Rational twoA = e.twoA.sign() < 0 ? -e.twoA : e.twoA;
+    const std::optional<Surd> root = e.known() ? algebra::squareRoot(-e.d) : std::nullopt;
+    if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
+        const Rational p = e.known() ? -e.b / e.twoA : Rational::unknown();
+        const QString pText = p.known() ? exactText(p) : num(r.re);
+        QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3")
+                            .arg(p.known() ? exactText(-e.b) : num(-s.b),
+                                 p.known() ? exactFactor(e.twoA) : fac(s.twoA), pText);
+        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
+        w.say(pLine);
+        const QString q = e.known() ? approx(algebra::rootValue(-e.d) / algebra::valueOf(twoA))
+                                    : num(r.im);
+        w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
+                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(num(-s.d)),
+                       e.known() ? exactText(twoA) : num(std::abs(s.twoA)), q));
+        w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
+        return;
+    }
+    const Rational p = -e.b / e.twoA;
+    const Surd q = *root / twoA;
+    QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3").arg(exactText(-e.b), exactFactor(e.twoA), exactText(p));
+    if (!p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
+    w.say(pLine);
+    QString qLine = QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 = %3")
+                        .arg(rootOf(-e.d), exactText(twoA), q.r == 1 ? exactText(q.q) : q.text());
+    if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(Rational(), q)));
+    w.say(qLine);
+    w.say(QStringLiteral("The complex roots: x1 = %1 and x2 = %2")
+              .arg(complexText(p, q), complexText(p, Surd{-q.q, q.r})));
+}
+
+} // namespace
+
 Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes) {
     Working w;
+    // what the boxes made of the numbers typed comes first: the equation is the one solved
+    const double values[] = {s.a, s.b, s.c};
+    sayHowRead(w, values, boxes);
     w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
-    w.say(QStringLiteral("The formula: x = (%1B ± √D) / (2·A), where D = B² %1 4·A·C.").arg(minus));
-    sayHowRead(w, s, boxes);
-    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(text(s.a), text(s.b), text(s.c)));
-    sayDiscriminant(w, s);
-    if (const auto* roots = std::get_if<Roots>(&s.outcome)) sayRoots(w, s, *roots);
-    else if (const auto* none = std::get_if<NoRealRoot>(&s.outcome)) sayComplexRoots(w, s, *none);
+    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(num(s.a), num(s.b), num(s.c)));
+    w.say(QStringLiteral("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
+    const Exact e = exactOf(s);
+    sayDiscriminant(w, s, e);
+
+    const auto* roots = std::get_if<Roots>(&s.outcome);
+    const auto* none = std::get_if<NoRealRoot>(&s.outcome);
+    // the sign of D decided on the exact numbers, or within the rounding when they are out of reach
+    const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
+    const int sign = e.known() ? e.d.sign() : working::compareWithinRounding(s.d, 0, scale);
+    if (sign > 0) w.say(QStringLiteral("D is more than 0, so the equation has two roots."));
+    else if (sign == 0) w.say(QStringLiteral("D is 0, so the two roots are the same: the equation has one root."));
+    else w.say(QStringLiteral("D is less than 0. No real number squared is negative, so √D is "
+                              "no real number: the equation has no real solution."));
+    // the window decides on its decimals, rounded at every step; where they tip D the other
+    // way it shows what they give
+    if (e.known() && ((sign < 0) != (s.d < 0)))
+        w.say(QStringLiteral("The window works with decimals rounded at every step: its D came "
+                             "out %1 instead of exactly %2, so it shows %3.")
+                  .arg(num(s.d), exactText(e.d),
+                       none ? QStringLiteral("\"No Solution\"") : QStringLiteral("two roots")));
+    if (sign >= 0) {
+        sayRealRoots(w, s, e, roots);
+        if (none) w.say(QStringLiteral("Answer: X1 and X2 show \"No Solution\""));
+    } else {
+        if (roots) {
+            sayWindowDecimals(w, s, *roots, true);
+            w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(roots->x1), text(roots->x2)));
+        } else {
+            w.say(QStringLiteral("Answer: X1 and X2 show \"No Solution\": the equation has no real solution."));
+            sayComplexRoots(w, s, e, *none);
+        }
+    }
     w.figure = parabolaFigure(s);
+    return w;
+}
+
+Figure lineFigure(double b, double c) {
+    Figure f = Figure::chart(QStringLiteral("x"), QStringLiteral("y"));
+    const double root = b != 0 ? -c / b : 0;
+    const double span = std::max(1.0, std::abs(root) / 2);
+    const double x0 = std::min(root, 0.0) - span, x1 = std::max(root, 0.0) + span;
+    const auto y = [b, c](double x) { return b * x + c; };
+    f.curve(QStringLiteral("line"), {x0, y(x0), x1, y(x1)}, working::at(Place::AboveLeft));
+    f.elements.back().text = QStringLiteral("y = ") + polynomial(0, b, c);
+    if (b != 0)
+        f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(num(root)),
+                working::at(b > 0 ? Place::BelowRight : Place::AboveRight, working::Ink::Second));
+    if (!drawable(f) || !std::isfinite(span)) {
+        f.elements.clear();
+        f.note = QStringLiteral("These numbers are too large or too small to draw to scale.");
+        f.description = QStringLiteral("No figure: the numbers are beyond drawing to scale.");
+        return f;
+    }
+    f.description = b != 0 ? QStringLiteral("Straight line y = %1 crossing the x-axis at %2.")
+                                 .arg(polynomial(0, b, c), num(root))
+                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(num(c))
+                           : QStringLiteral("The line y = 0 is the x-axis itself: every x is a root.");
+    return f;
+}
+
+Working linearWorking(const QString& message, double b, double c, const std::array<BoxText, 3>& boxes) {
+    Working w;
+    w.say(QStringLiteral("The window said: \"%1\"").arg(message));
+    const double values[] = {0, b, c};
+    sayHowRead(w, values, boxes);
+    w.say(QStringLiteral("A = 0, so there is no x² term: this is no quadratic equation, and the "
+                         "window gives no roots. What is left is the linear equation Bx + C = 0."));
+    // with B = 0 too the x stays in sight: "0x + 5 = 0"
+    w.say(QStringLiteral("The equation: %1 = 0")
+              .arg(b != 0 ? polynomial(0, b, c)
+                          : QStringLiteral("0x") + (c == 0 ? QString() : working::nextTerm(c, {}))));
+    const Rational eb = Rational::ofShown(b), ec = Rational::ofShown(c);
+    if (b == 0) {
+        w.say(c != 0 ? QStringLiteral("B = 0 as well, so the left side is %1 whatever x is, and %1 "
+                                      "is not 0: no x solves the equation.").arg(num(c))
+                     : QStringLiteral("B = 0 and C = 0 as well, so the left side is 0 whatever x "
+                                      "is: every x solves the equation."));
+    } else {
+        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : num(b),
+                                                                     eb.known() && ec.known() ? exactText(-ec) : num(-c)));
+        const Rational x = -ec / eb;
+        if (x.known()) {
+            QString line = QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
+                               .arg(exactText(-ec), exactFactor(eb), exactText(x));
+            if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(x)));
+            w.say(line);
+            const Rational bx = eb * x;
+            w.say(QStringLiteral("Check: %1 × %2%3 = %4 = 0")
+                      .arg(exactText(eb), exactFactor(x),
+                           ec.sign() == 0 ? QString()
+                           : ec.sign() < 0 ? QStringLiteral(" - %1").arg(exactText(-ec))
+                                           : QStringLiteral(" + %1").arg(exactText(ec)),
+                           algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
+        } else {
+            w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
+                      .arg(num(-c), fac(b), num(-c / b)));
+        }
+    }
+    w.figure = lineFigure(b, c);
     return w;
 }
 
 working::Guide quadraticGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("A, B and C: the numbers of A·x² + B·x + C = 0, each %1.")
+    g.boxes << QStringLiteral("A, B and C: the numbers of Ax² + Bx + C = 0, each %1.")
                    .arg(working::valueForms())
             << QStringLiteral("A must not be 0: without x² it is no quadratic equation.")
             << QStringLiteral("Each box keeps 5 characters: a longer number is cut (1/3 "

@@ -24,6 +24,12 @@ working::Working quadraticWorking(const Solution& solution,
 // y = a*x^2 + b*x + c over a range that shows the roots and the lowest or highest point.
 working::Figure parabolaFigure(const Solution& solution);
 
+// A = 0: no quadratic equation. The window gives its message and no roots; the working gives
+// the root of the linear equation Bx + C = 0 that is left, and the line y = Bx + C.
+working::Working linearWorking(const QString& message, double b, double c,
+                               const std::array<BoxText, 3>& boxes = {});
+working::Figure lineFigure(double b, double c);
+
 working::Guide quadraticGuide();
 
 } // namespace sb::quadratic

@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "topics/geometry/angles.h"
+#include "topics/geometry/exact_answers.h"
 #include "topics/geometry/shared_working.h"
 
 #include <cmath>
@@ -11,6 +12,7 @@ namespace sb::circle {
 
 using working::Ink;
 using working::Place;
+using working::Rational;
 using working::Working;
 
 namespace {
@@ -32,71 +34,208 @@ QString letterOf(Measure m) {
     return QString::fromLatin1(letters[int(m)]);
 }
 
-// the rule the button uses, in the order it computes
+// the rule the button uses, as a textbook writes it, and the window's π (%1)
 QString formula(const Circle& c) {
     using enum Measure;
     switch (c.given) {
     case Radius:
-        return c.found == Area ? QStringLiteral("Area = r × π × r")
-                               : QStringLiteral("Perimeter = r × π × 2");
+        return c.found == Area ? QStringLiteral("Area = πr², with π = %1")
+                               : QStringLiteral("Perimeter = 2πr, with π = %1");
     case Diameter:
         return c.found == Area ? QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Area = r × π × r")
+                                                "then Area = πr², with π = %1")
                                : QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Perimeter = r × π × 2");
+                                                "then Perimeter = 2πr, with π = %1");
     case Area:
         switch (c.found) {
-        case Radius: return QStringLiteral("Area = π × r × r, so r = √(A ÷ π)");
-        case Diameter: return QStringLiteral("Area = π × r × r, so r = √(A ÷ π), and d = 2 × r");
+        case Radius: return QStringLiteral("Area = πr², so r = √(A ÷ π), with π = %1");
+        case Diameter:
+            return QStringLiteral("Area = πr², so r = √(A ÷ π), and d = 2r, with π = %1");
         default:
-            return QStringLiteral("Area = π × r × r, so r = √(A ÷ π); then Perimeter = 2 × r × π");
+            return QStringLiteral("Area = πr², so r = √(A ÷ π); then Perimeter = 2πr, with π = %1");
         }
     case Perimeter:
         switch (c.found) {
-        case Radius: return QStringLiteral("Perimeter = 2 × π × r, so r = P ÷ π ÷ 2");
-        case Diameter: return QStringLiteral("Perimeter = π × d, so d = P ÷ π");
+        case Radius: return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π), with π = %1");
+        case Diameter: return QStringLiteral("Perimeter = πd, so d = P ÷ π, with π = %1");
         default:
-            return QStringLiteral("Perimeter = 2 × π × r, so r = P ÷ π ÷ 2; then Area = r² × π");
+            return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π); then Area = πr², with π = %1");
         }
     }
     return {};
 }
 
-void computation(Working& w, const Circle& c) {
+// A number of π: "25π", "π/9", "2π/3", "π"; or of 1/π: "5/π", "1/(2π)".
+QString timesPi(const Rational& q) {
+    const QString n = geometry::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
+    const QString d = geometry::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
+    const QString front = n == QStringLiteral("1") ? QString() : n;
+    return q.denominator() == 1 ? front + QStringLiteral("π") : front + QStringLiteral("π/") + d;
+}
+QString overPi(const Rational& q) {
+    const QString n = geometry::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
+    const QString d = geometry::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
+    return q.denominator() == 1 ? n + QStringLiteral("/π") : n + QStringLiteral("/(") + d + QStringLiteral("π)");
+}
+
+// a base of a power in brackets when it is a fraction: (1/3)²
+QString base(const QString& text) {
+    return text.contains(u'/') ? u'(' + text + u')' : text;
+}
+
+// The exact answer, when the exercise has one a pupil's book writes: a number of π from a
+// radius or a diameter, a number over π from a perimeter; nothing from an area.
+struct Exact {
+    QString text;            // "25π", "5/π"
+    long double value = 0;   // to more digits than the window keeps, with the true π
+};
+
+constexpr long double truePi = 3.141592653589793238462643383279502884L;
+
+std::optional<Exact> exactAnswer(const Circle& c, const Rational& typed) {
     using enum Measure;
+    if (!typed.known()) return std::nullopt;
+    const Rational r = c.given == Diameter ? typed / Rational(2) : typed;
+    std::optional<Exact> e;
+    const auto multiple = [](const Rational& q, bool over) -> std::optional<Exact> {
+        if (!q.known() || q.numerator() > 1'000'000'000'000'000 ||
+            q.denominator() > 1'000'000'000'000'000)
+            return std::nullopt;
+        const long double v = geometry::longValue(q);
+        return Exact{over ? overPi(q) : timesPi(q), over ? v / truePi : v * truePi};
+    };
+    switch (c.given) {
+    case Radius:
+    case Diameter:
+        return multiple(c.found == Area ? r * r : r * Rational(2), false);
+    case Perimeter:
+        switch (c.found) {
+        case Radius: return multiple(typed / Rational(2), true);
+        case Diameter: return multiple(typed, true);
+        default: return multiple(typed * typed / Rational(4), true);
+        }
+    case Area: break;
+    }
+    return e;
+}
+
+// the answer's line, and the sentence on the window's last digits when they differ from
+// the true value's: its π stops at 15 digits, and it rounds at every step
+void answerLines(Working& w, const Circle& c, const Rational& typed) {
+    using enum Measure;
+    const QString window = n(c.result);
+    const auto exact = exactAnswer(c, typed);
+    long double value = 0;
+    const long double v = c.value;
+    switch (c.given) {
+    case Radius: value = c.found == Area ? truePi * v * v : 2 * truePi * v; break;
+    case Diameter: value = c.found == Area ? truePi * v * v / 4 : truePi * v; break;
+    case Area: {
+        const long double r = std::sqrt(v / truePi);
+        value = c.found == Radius ? r : c.found == Diameter ? 2 * r : 2 * truePi * r;
+        break;
+    }
+    case Perimeter:
+        value = c.found == Radius ? v / (2 * truePi) : c.found == Diameter ? v / truePi
+                                                     : v * v / (4 * truePi);
+        break;
+    }
+    if (exact) value = exact->value;
+    // from an area the exact value has no shorter writing than its root
+    QString form = exact ? exact->text : QString();
+    if (!exact) {
+        const QString A = geometry::exactText(typed).value_or(n(c.value));
+        form = c.found == Radius     ? QStringLiteral("√(%1 ÷ π)").arg(A)
+               : c.found == Diameter ? QStringLiteral("2√(%1 ÷ π)").arg(A)
+                                     : QStringLiteral("2√(π × %1)").arg(A);
+    }
+    const double rounded = geometry::fifteenDigits(value);
+    const QString digits = resultText(rounded) == window ? window : geometry::stepNumber(rounded);
+    w.say(exact ? QStringLiteral("So the %1 is %2 ≈ %3").arg(nameOf(c.found), exact->text, window)
+                : QStringLiteral("So the %1 is %2").arg(nameOf(c.found), window));
+    if (digits != window) {
+        w.say(working::roundingNote(QStringLiteral("%1 ≈ %2").arg(form, digits), window));
+        w.say(QStringLiteral("The window's π, %1, also stops a little below the true π, "
+                             "3.14159265358979323…")
+                  .arg(n(angles::pi)));
+    }
+}
+
+using geometry::shown;
+
+void computation(Working& w, const Circle& c, const Rational& typed) {
+    using enum Measure;
+    // numbers of the steps: no E-notation, which only the answer line keeps when the window shows it
+    const auto n = [](double value) { return geometry::stepNumber(value); };
     const QString pi = n(angles::pi);
-    w.say(QStringLiteral("%1 = %2").arg(letterOf(c.given), n(c.value)));
+    const Rational piShown = shown(angles::pi);
+    const auto eq = [](const Rational& ofWritten, double result) {
+        return geometry::equals(ofWritten, result);
+    };
+    // the value typed, exactly, and the window's number beside it when that is rounded
+    const auto exactTyped = geometry::exactText(typed);
+    QString given = n(c.value);
+    if (exactTyped && *exactTyped != given) given = *exactTyped + QStringLiteral(" ≈ ") + given;
+    w.say(QStringLiteral("%1 = %2").arg(letterOf(c.given), given));
     switch (c.given) {
     case Diameter:
-        w.say(QStringLiteral("r = %1 ÷ 2 = %2").arg(n(c.value), n(c.radius)));
+        w.say(QStringLiteral("r = %1 ÷ 2%2%3")
+                  .arg(n(c.value), eq(shown(c.value) / Rational(2), c.radius), n(c.radius)));
         [[fallthrough]];
-    case Radius:
-        w.say(QStringLiteral("r × π = %1 × %2 = %3").arg(n(c.radius), pi, n(c.product)));
+    case Radius: {
+        const Rational r = c.given == Diameter ? typed / Rational(2) : typed;
+        const auto rText = geometry::exactText(r);
+        if (const auto exact = exactAnswer(c, typed); exact && rText) {
+            if (c.found == Area)
+                w.say(QStringLiteral("Area = π × %1² = %2").arg(base(*rText), exact->text));
+            else
+                w.say(QStringLiteral("Perimeter = 2 × π × %1 = %2").arg(base(*rText), exact->text));
+        }
+        w.say(QStringLiteral("With the window's π: πr = %1 × %2%3%4")
+                  .arg(pi, n(c.radius), eq(piShown * shown(c.radius), c.product), n(c.product)));
         if (c.found == Area)
-            w.say(
-                QStringLiteral("Area = %1 × %2 = %3").arg(n(c.product), n(c.radius), n(c.result)));
-        else w.say(QStringLiteral("Perimeter = %1 × 2 = %2").arg(n(c.product), n(c.result)));
+            w.say(QStringLiteral("Area = πr × r = %1 × %2%3%4")
+                      .arg(n(c.product), n(c.radius), eq(shown(c.product) * shown(c.radius), c.result),
+                           n(c.result)));
+        else
+            w.say(QStringLiteral("Perimeter = πr × 2 = %1 × 2%2%3")
+                      .arg(n(c.product), eq(shown(c.product) * Rational(2), c.result), n(c.result)));
         return;
+    }
     case Area:
-        w.say(QStringLiteral("A ÷ π = %1 ÷ %2 = %3").arg(n(c.value), pi, n(c.quotient)));
-        w.say(QStringLiteral("r = √%1 = %2").arg(n(c.quotient), n(c.radius)));
+        w.say(QStringLiteral("A ÷ π = %1 ÷ %2%3%4")
+                  .arg(n(c.value), pi, eq(shown(c.value) / piShown, c.quotient), n(c.quotient)));
+        w.say(QStringLiteral("r = √%1%2%3")
+                  .arg(n(c.quotient), eq(shown(c.radius) * shown(c.radius), c.quotient) == QStringLiteral(" = ")
+                                          ? QStringLiteral(" = ")
+                                          : QStringLiteral(" ≈ "),
+                       n(c.radius)));
         if (c.found == Diameter)
-            w.say(QStringLiteral("d = 2 × %1 = %2").arg(n(c.radius), n(c.result)));
+            w.say(QStringLiteral("d = 2r = 2 × %1%2%3")
+                      .arg(n(c.radius), eq(Rational(2) * shown(c.radius), c.result), n(c.result)));
         if (c.found == Perimeter) {
-            w.say(QStringLiteral("2 × r = 2 × %1 = %2").arg(n(c.radius), n(c.twice)));
-            w.say(QStringLiteral("Perimeter = %1 × %2 = %3").arg(n(c.twice), pi, n(c.result)));
+            w.say(QStringLiteral("2r = 2 × %1%2%3")
+                      .arg(n(c.radius), eq(Rational(2) * shown(c.radius), c.twice), n(c.twice)));
+            w.say(QStringLiteral("Perimeter = 2r × π = %1 × %2%3%4")
+                      .arg(n(c.twice), pi, eq(shown(c.twice) * piShown, c.result), n(c.result)));
         }
         return;
     case Perimeter:
         if (c.found == Diameter) {
-            w.say(QStringLiteral("d = %1 ÷ %2 = %3").arg(n(c.value), pi, n(c.result)));
+            w.say(QStringLiteral("d = %1 ÷ %2%3%4")
+                      .arg(n(c.value), pi, eq(shown(c.value) / piShown, c.result), n(c.result)));
             return;
         }
-        w.say(QStringLiteral("P ÷ π = %1 ÷ %2 = %3").arg(n(c.value), pi, n(c.quotient)));
-        w.say(QStringLiteral("r = %1 ÷ 2 = %2").arg(n(c.quotient), n(c.radius)));
+        w.say(QStringLiteral("P ÷ π = %1 ÷ %2%3%4")
+                  .arg(n(c.value), pi, eq(shown(c.value) / piShown, c.quotient), n(c.quotient)));
+        w.say(QStringLiteral("r = %1 ÷ 2%2%3")
+                  .arg(n(c.quotient), eq(shown(c.quotient) / Rational(2), c.radius), n(c.radius)));
         if (c.found == Area) {
-            w.say(QStringLiteral("r² = %1² = %2").arg(n(c.radius), n(c.square)));
-            w.say(QStringLiteral("Area = %1 × %2 = %3").arg(n(c.square), pi, n(c.result)));
+            w.say(QStringLiteral("r² = %1²%2%3")
+                      .arg(n(c.radius), eq(shown(c.radius) * shown(c.radius), c.square),
+                           n(c.square)));
+            w.say(QStringLiteral("Area = π × r² = %1 × %2%3%4")
+                      .arg(pi, n(c.square), eq(piShown * shown(c.square), c.result), n(c.result)));
         }
         return;
     }
@@ -142,13 +281,12 @@ void draw(working::Figure& f, const Circle& c) {
 
 } // namespace
 
-Working circleWorking(const Circle& c) {
+Working circleWorking(const Circle& c, const QString& typed) {
     Working w;
-    w.say(formula(c) + QStringLiteral(", with π = ") + n(angles::pi));
-    w.detail(QStringLiteral("This π stops at 3.14159265358979, a little below the true "
-                            "3.14159265358979323…, so a calculator may differ in the last digit"));
-    computation(w, c);
-    w.say(QStringLiteral("So the %1 is %2").arg(nameOf(c.found), n(c.result)));
+    const Rational exact = geometry::typedExactly(typed, c.value);
+    w.say(formula(c).arg(n(angles::pi)));
+    computation(w, c, exact);
+    answerLines(w, c, exact);
     draw(w.figure, c);
     return w;
 }

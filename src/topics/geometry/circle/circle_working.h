@@ -10,7 +10,8 @@
 
 namespace sb::circle {
 
-working::Working circleWorking(const Circle& answer);
+// typed: the box's text, so the steps can write the exact value (a typed 1/3 is one third).
+working::Working circleWorking(const Circle& answer, const QString& typed = {});
 working::Guide circleGuide();
 
 } // namespace sb::circle

@@ -5,6 +5,7 @@
 #include "circle_working.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace sb {
 
@@ -116,7 +117,9 @@ void Form7::answer(const Command& command) {
     if (!value) return;
     const circle::Circle answer = circle::solve(command.given, command.found, value->front());
     showResult(command.output, answer.result);
-    showWorking([answer] { return circle::circleWorking(answer); });
+    // the box keeps the text as typed: the working reads the exact value from it
+    const QString typed = box(command.box)->text();
+    showWorking([answer, typed] { return circle::circleWorking(answer, typed); });
 }
 
 } // namespace sb

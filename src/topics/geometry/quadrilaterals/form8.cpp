@@ -232,13 +232,18 @@ void Form8::find(const QString& output, const QStringList& inputs, Question ques
     const auto values = readAll(inputs);
     if (!values) return;
     const quadrilaterals::Answer answer = quadrilaterals::solve(question, *values);
+    // the boxes keep the text as typed: the working reads the exact values from it
+    QStringList typed;
+    for (const QString& name : inputs) typed << box(name)->text();
     if (!answer.result) {
         say(implausible);
-        showWorking([answer] { return quadrilaterals::quadrilateralWorking(answer, implausible); });
+        showWorking([answer, typed] {
+            return quadrilaterals::quadrilateralWorking(answer, implausible, typed);
+        });
         return;
     }
     showResult(output, *answer.result);
-    showWorking([answer] { return quadrilaterals::quadrilateralWorking(answer); });
+    showWorking([answer, typed] { return quadrilaterals::quadrilateralWorking(answer, {}, typed); });
 }
 
 using enum quadrilaterals::Question;

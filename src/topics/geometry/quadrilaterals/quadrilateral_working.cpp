@@ -2,6 +2,7 @@
 #include "quadrilateral_working.h"
 
 #include "entry/conversions.h"
+#include "topics/geometry/exact_answers.h"
 #include "topics/geometry/shared_working.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@ using geometry::Pt;
 using working::Figure;
 using working::Ink;
 using working::Place;
+using working::Rational;
 using working::Working;
 using enum Question;
 
@@ -40,117 +42,300 @@ working::Look outline(Question q) {
 
 // ---- steps
 
-void squareSteps(Working& w, const Answer& a) {
-    const QString given = n(a.given[0]), side = n(a.side), result = n(*a.result);
+// The values the steps write: the exact ones where every one has a short writing (typed
+// fractions and decimals, and their sums, products and quotients), or else the window's
+// numbers, with "≈" where a written result is rounded.
+struct Values {
+    std::vector<Rational> typed; // in the order the command reads its boxes
+    bool exact = false;
+
+    // q when the steps are exact, else the window's number d
+    QString t(const Rational& q, double d) const {
+        if (exact)
+            if (const auto text = geometry::exactText(q)) return *text;
+        return geometry::stepNumber(d);
+    }
+    // " = " between exact values; between the window's numbers, " = " only when the written
+    // result is exactly the computation on the written numbers
+    QString eq(const Rational& ofWritten, double result) const {
+        return exact ? QStringLiteral(" = ") : geometry::equals(ofWritten, result);
+    }
+    // one more exact value the steps write: the steps stay exact only while it is short
+    void keep(const Rational& q) { exact = exact && geometry::exactText(q).has_value(); }
+};
+
+Values valuesOf(const Answer& a, const QStringList& typed) {
+    Values v;
+    for (size_t i = 0; i < a.given.size(); ++i)
+        v.typed.push_back(geometry::typedExactly(typed.value(qsizetype(i)), a.given[i]));
+    v.exact = true;
+    for (const Rational& q : v.typed) v.keep(q);
+    return v;
+}
+
+using geometry::shown;
+
+// a base of a power in brackets when it is a fraction or negative: (5/2)²
+QString base(const QString& text) {
+    return text.contains(u'/') || text.startsWith(u'-') ? u'(' + text + u')' : text;
+}
+
+// The line that gives the answer, and the sentence on the window's rounding when it has one.
+void answerLines(Working& w, const QString& what, const geometry::ExactAnswer& answer) {
+    w.say(what.arg(answer.text));
+    if (!answer.note.isEmpty()) w.say(answer.note);
+}
+
+geometry::ExactAnswer exactAnswer(const Values& v, const Rational& exact, double result) {
+    return v.exact ? geometry::answerOf(exact, result)
+                   : geometry::ExactAnswer{resultText(result), {}};
+}
+
+void squareSteps(Working& w, const Answer& a, Values v) {
+    const double given = a.given[0];
+    const Rational g = v.typed[0];
+    const QString G = v.t(g, given);
+    // the side: typed, a quarter of the perimeter, or the square root of the area
+    std::optional<working::Surd> side;
     switch (a.question) {
     case SquareSideFromArea:
-    case SquarePerimeterFromArea:
-        w.say(QStringLiteral("Area = side × side, so side = √Area"));
-        w.say(QStringLiteral("side = √%1 = %2").arg(given, side));
+    case SquarePerimeterFromArea: {
+        w.say(QStringLiteral("Area = side², so side = √Area"));
+        side = v.exact ? geometry::rootOf(g) : std::nullopt;
+        const QString under = base(G);
+        if (side && side->r == 1) {
+            w.say(QStringLiteral("side = √%1 = %2").arg(under, *geometry::exactText(side->q)));
+        } else if (side) {
+            // "side = √2 ≈ 1.4142135623731"
+            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, geometry::stepNumber(a.side)));
+        } else {
+            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, geometry::stepNumber(a.side)));
+        }
         break;
+    }
     case SquareSideFromPerimeter:
     case SquareAreaFromPerimeter:
-        w.say(QStringLiteral("Perimeter = side × 4, so side = Perimeter ÷ 4"));
-        w.say(QStringLiteral("side = %1 ÷ 4 = %2").arg(given, side));
+        w.say(QStringLiteral("Perimeter = 4 × side, so side = Perimeter ÷ 4"));
+        side = working::Surd{g / Rational(4), 1};
+        v.keep(side->q);
+        w.say(QStringLiteral("side = %1 ÷ 4%2%3")
+                  .arg(G, v.eq(shown(given) / Rational(4), a.side), v.t(side->q, a.side)));
         break;
-    default: w.say(QStringLiteral("side = ") + side);
+    default:
+        side = working::Surd{g, 1};
+        w.say(QStringLiteral("side = %1").arg(G));
     }
+    const bool rational = side && side->r == 1;
+    const QString S = rational ? v.t(side->q, a.side) : geometry::stepNumber(a.side);
     switch (a.question) {
     case SquareArea:
-    case SquareAreaFromPerimeter:
-        w.say(QStringLiteral("Area = side² = %1² = %2").arg(side, result));
-        w.say(QStringLiteral("So the area is ") + result);
+    case SquareAreaFromPerimeter: {
+        const Rational area = rational ? side->q * side->q : Rational::unknown();
+        v.keep(area);
+        w.say(QStringLiteral("Area = side² = %1²%2%3")
+                  .arg(base(S), v.eq(shown(a.side) * shown(a.side), *a.result),
+                       v.t(area, *a.result)));
+        answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
         break;
+    }
     case SquarePerimeter:
-    case SquarePerimeterFromArea:
-        w.say(QStringLiteral("Perimeter = side × 4 = %1 × 4 = %2").arg(side, result));
-        w.say(QStringLiteral("So the perimeter is ") + result);
+    case SquarePerimeterFromArea: {
+        if (side && !rational) {
+            // 4 × √2 = 4√2, beside the window's 4 × 1.4142135623731
+            const working::Surd four = *side * Rational(4);
+            const geometry::ExactAnswer answer = geometry::answerOf(four, *a.result);
+            w.say(QStringLiteral("Perimeter = 4 × side = 4 × %1 = %2")
+                      .arg(side->text(), answer.text));
+            w.detail(QStringLiteral("The window works it out as %1 × 4%2%3")
+                         .arg(S, geometry::equals(shown(a.side) * Rational(4), *a.result),
+                              resultText(*a.result)));
+            answerLines(w, QStringLiteral("So the perimeter is %1"), answer);
+            break;
+        }
+        const Rational perimeter = rational ? side->q * Rational(4) : Rational::unknown();
+        v.keep(perimeter);
+        w.say(QStringLiteral("Perimeter = 4 × side = 4 × %1%2%3")
+                  .arg(S, v.eq(shown(a.side) * Rational(4), *a.result),
+                       v.t(perimeter, *a.result)));
+        answerLines(w, QStringLiteral("So the perimeter is %1"),
+                    exactAnswer(v, perimeter, *a.result));
         break;
-    default: w.say(QStringLiteral("So the side is ") + result);
+    }
+    default: {
+        const geometry::ExactAnswer answer =
+            side && v.exact ? geometry::answerOf(*side, *a.result)
+                            : geometry::ExactAnswer{resultText(*a.result), {}};
+        answerLines(w, QStringLiteral("So the side is %1"), answer);
+        // the side put back gives the area or the perimeter typed
+        if (!v.exact || !side || !side->known()) break;
+        const QString sideText = side->r == 1 ? *geometry::exactText(side->q) : side->text();
+        if (a.question == SquareSideFromArea && (*side * *side).q == g && (*side * *side).r == 1)
+            w.say(QStringLiteral("Check: side² = %1² = %2, the area given")
+                      .arg(side->r == 1 ? base(sideText) : u'(' + sideText + u')', G));
+        if (a.question == SquareSideFromPerimeter && side->r == 1 && side->q * Rational(4) == g)
+            w.say(QStringLiteral("Check: 4 × side = 4 × %1 = %2, the perimeter given")
+                      .arg(sideText, G));
+    }
     }
 }
 
 // the rectangle's and parallelogram's commands
-void sidesSteps(Working& w, const Answer& a) {
-    const QString A = n(a.given[0]), second = n(a.given[1]), side = n(a.side);
-    const QString result = n(*a.result);
+void sidesSteps(Working& w, const Answer& a, Values v) {
+    const Rational A = v.typed[0], second = v.typed[1];
+    const QString At = v.t(A, a.given[0]), St = v.t(second, a.given[1]);
+    const double result = *a.result;
     switch (a.question) {
     case RectangleArea:
-    case ParallelogramArea:
+    case ParallelogramArea: {
+        const Rational area = second * A;
+        v.keep(area);
         w.say(a.question == RectangleArea
                   ? QStringLiteral("Area of a rectangle = A × B")
                   : QStringLiteral("Area of a parallelogram = base × height"));
-        w.say(QStringLiteral("Area = %1 × %2 = %3").arg(A, second, result));
-        w.say(QStringLiteral("So the area is ") + result);
+        w.say(QStringLiteral("Area = %1 × %2%3%4")
+                  .arg(At, St, v.eq(shown(a.given[0]) * shown(a.given[1]), result),
+                       v.t(area, result)));
+        answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, result));
         return;
+    }
     case RectanglePerimeter:
-    case ParallelogramPerimeter:
+    case ParallelogramPerimeter: {
+        const Rational sum = A + second, perimeter = sum * Rational(2);
+        v.keep(sum), v.keep(perimeter);
         w.say(QStringLiteral("Perimeter = (A + B) × 2: two sides A and two sides B"));
-        w.say(QStringLiteral("A + B = %1 + %2 = %3").arg(A, second, n(a.sum)));
-        w.say(QStringLiteral("Perimeter = %1 × 2 = %2").arg(n(a.sum), result));
-        w.say(QStringLiteral("So the perimeter is ") + result);
+        w.say(QStringLiteral("A + B = %1 + %2%3%4")
+                  .arg(At, St, v.eq(shown(a.given[0]) + shown(a.given[1]), a.sum),
+                       v.t(sum, a.sum)));
+        w.say(QStringLiteral("Perimeter = %1 × 2%2%3")
+                  .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
+                       v.t(perimeter, result)));
+        answerLines(w, QStringLiteral("So the perimeter is %1"),
+                    exactAnswer(v, perimeter, result));
         return;
+    }
     case RectangleSideFromArea:
-    case RectanglePerimeterFromArea:
+    case RectanglePerimeterFromArea: {
+        const Rational B = second / A;
+        v.keep(B);
         w.say(QStringLiteral("Area = A × B, so B = Area ÷ A"));
-        w.say(QStringLiteral("B = %1 ÷ %2 = %3").arg(second, A, side));
+        w.say(QStringLiteral("B = %1 ÷ %2%3%4")
+                  .arg(St, At, v.eq(shown(a.given[1]) / shown(a.given[0]), a.side),
+                       v.t(B, a.side)));
         if (a.question == RectangleSideFromArea) {
-            w.say(QStringLiteral("So side B is ") + result);
+            answerLines(w, QStringLiteral("So side B is %1"), exactAnswer(v, B, result));
+            if (v.exact && A * B == second)
+                w.say(QStringLiteral("Check: A × B = %1 × %2 = %3, the area given")
+                          .arg(At, v.t(B, a.side), St));
             return;
         }
-        w.say(QStringLiteral("Perimeter = (B + A) × 2"));
-        w.say(QStringLiteral("B + A = %1 + %2 = %3").arg(side, A, n(a.sum)));
-        w.say(QStringLiteral("Perimeter = %1 × 2 = %2").arg(n(a.sum), result));
-        w.say(QStringLiteral("So the perimeter is ") + result);
+        const Rational sum = B + A, perimeter = sum * Rational(2);
+        v.keep(sum), v.keep(perimeter);
+        w.say(QStringLiteral("Perimeter = (A + B) × 2"));
+        w.say(QStringLiteral("A + B = %1 + %2%3%4")
+                  .arg(At, v.t(B, a.side), v.eq(shown(a.side) + shown(a.given[0]), a.sum),
+                       v.t(sum, a.sum)));
+        w.say(QStringLiteral("Perimeter = %1 × 2%2%3")
+                  .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
+                       v.t(perimeter, result)));
+        answerLines(w, QStringLiteral("So the perimeter is %1"),
+                    exactAnswer(v, perimeter, result));
         return;
-    case ParallelogramHeightOrBase:
+    }
+    case ParallelogramHeightOrBase: {
+        const Rational other = second / A;
+        v.keep(other);
         w.say(QStringLiteral("Area = base × height, so the one not known = Area ÷ the one known"));
-        w.say(QStringLiteral("%1 ÷ %2 = %3").arg(second, A, result));
-        w.say(QStringLiteral("So the height (or the base) is ") + result);
+        w.say(QStringLiteral("%1 ÷ %2%3%4")
+                  .arg(St, At, v.eq(shown(a.given[1]) / shown(a.given[0]), result),
+                       v.t(other, result)));
+        answerLines(w, QStringLiteral("So the height (or the base) is %1"),
+                    exactAnswer(v, other, result));
+        if (v.exact && A * other == second)
+            w.say(QStringLiteral("Check: base × height = %1 × %2 = %3, the area given")
+                      .arg(At, v.t(other, result), St));
         return;
+    }
     default: return;
     }
 }
 
 // side A and the perimeter: what is left for the two sides B, or why nothing is
-void perimeterSteps(Working& w, const Answer& a) {
-    const QString A = n(a.given[0]), P = n(a.given[1]);
+void perimeterSteps(Working& w, const Answer& a, Values v) {
+    const Rational A = v.typed[0], P = v.typed[1], twice = A + A, left = P - twice;
+    v.keep(twice), v.keep(left);
+    const QString At = v.t(A, a.given[0]), Pt = v.t(P, a.given[1]);
     w.say(QStringLiteral("Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2"));
-    w.say(QStringLiteral("A + A = %1 + %1 = %2").arg(A, n(a.sum)));
-    w.say(QStringLiteral("P - (A + A) = %1 - %2 = %3").arg(P, n(a.sum), n(a.left)));
+    w.say(QStringLiteral("A + A = %1 + %1%2%3")
+              .arg(At, v.eq(shown(a.given[0]) + shown(a.given[0]), a.sum), v.t(twice, a.sum)));
+    // the window decides on its own difference; an exact 0 is 0 in the steps
+    const double leftShown = working::tidy(a.left, a.given[1]);
+    w.say(QStringLiteral("P - (A + A) = %1 - %2%3%4")
+              .arg(Pt, v.t(twice, a.sum), v.eq(shown(a.given[1]) - shown(a.sum), leftShown),
+                   v.t(left, leftShown)));
     if (!a.result) {
         w.say(QStringLiteral("That leaves nothing for the two sides B: the perimeter %1 is too "
                              "short for the side %2, so no rectangle has these numbers")
-                  .arg(P, A));
-        w.say(QStringLiteral("A perimeter must be more than A + A = ") + n(a.sum));
+                  .arg(Pt, At));
+        w.say(QStringLiteral("A perimeter must be more than A + A = %1").arg(v.t(twice, a.sum)));
         return;
     }
-    const QString result = n(*a.result);
-    w.say(QStringLiteral("B = %1 ÷ 2 = %2").arg(n(a.left), n(a.side)));
+    const Rational B = left / Rational(2);
+    v.keep(B);
+    const QString Bt = v.t(B, a.side);
+    w.say(QStringLiteral("B = %1 ÷ 2%2%3")
+              .arg(v.t(left, a.left), v.eq(shown(a.left) / Rational(2), a.side), Bt));
     if (a.question == RectangleSideFromPerimeter) {
-        w.say(QStringLiteral("Rounded to 4 decimal places, B = ") + result);
-        w.say(QStringLiteral("So side B is ") + result);
+        if (Bt != resultText(*a.result)) {
+            // the window rounds its own B, not the exact one
+            if (v.exact && shown(a.side) != B)
+                w.say(QStringLiteral("The window works with B = %1").arg(resultText(a.side)));
+            w.say(QStringLiteral("The window rounds B to 4 decimal places: %1")
+                      .arg(resultText(*a.result)));
+        }
+        w.say(QStringLiteral("So side B is %1").arg(resultText(*a.result)));
+        if (v.exact && A + A + B + B == P)
+            w.say(QStringLiteral("Check with B = %1: A + A + B + B = %2 + %2 + %1 + %1 = %3, the "
+                                 "perimeter given")
+                      .arg(Bt, At, Pt));
         return;
     }
-    w.say(QStringLiteral("Area = B × A = %1 × %2 = %3").arg(n(a.side), A, result));
-    w.say(QStringLiteral("So the area is ") + result);
+    const Rational area = B * A;
+    v.keep(area);
+    w.say(QStringLiteral("Area = A × B = %1 × %2%3%4")
+              .arg(At, Bt, v.eq(shown(a.side) * shown(a.given[0]), *a.result),
+                   v.t(area, *a.result)));
+    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
-void trapeziumSteps(Working& w, const Answer& a) {
-    const QString A = n(a.given[0]), B = n(a.given[1]), H = n(a.given[2]);
+void trapeziumSteps(Working& w, const Answer& a, Values v) {
+    const Rational A = v.typed[0], B = v.typed[1], H = v.typed[2];
+    const Rational sum = A + B, product = sum * H, area = product / Rational(2);
+    v.keep(sum), v.keep(product), v.keep(area);
+    const QString St = v.t(sum, a.sum), Pt = v.t(product, a.product);
     w.say(QStringLiteral("Area of a trapezium = (A + B) × height ÷ 2"));
-    w.say(QStringLiteral("A + B = %1 + %2 = %3").arg(A, B, n(a.sum)));
-    w.say(QStringLiteral("(A + B) × height = %1 × %2 = %3").arg(n(a.sum), H, n(a.product)));
-    w.say(QStringLiteral("Area = %1 ÷ 2 = %2").arg(n(a.product), n(*a.result)));
-    w.say(QStringLiteral("So the area is ") + n(*a.result));
+    w.say(QStringLiteral("A + B = %1 + %2%3%4")
+              .arg(v.t(A, a.given[0]), v.t(B, a.given[1]),
+                   v.eq(shown(a.given[0]) + shown(a.given[1]), a.sum), St));
+    w.say(QStringLiteral("(A + B) × height = %1 × %2%3%4")
+              .arg(St, v.t(H, a.given[2]), v.eq(shown(a.sum) * shown(a.given[2]), a.product),
+                   Pt));
+    w.say(QStringLiteral("Area = %1 ÷ 2%2%3")
+              .arg(Pt, v.eq(shown(a.product) / Rational(2), *a.result), v.t(area, *a.result)));
+    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
-void diagonalsSteps(Working& w, const Answer& a) {
-    const QString d1 = n(a.given[0]), d2 = n(a.given[1]);
+void diagonalsSteps(Working& w, const Answer& a, Values v) {
+    const Rational d1 = v.typed[0], d2 = v.typed[1], product = d1 * d2,
+                   area = product / Rational(2);
+    v.keep(product), v.keep(area);
+    const QString Pt = v.t(product, a.product);
     w.say(QStringLiteral("The diagonals cross at a right angle: Area = d1 × d2 ÷ 2"));
-    w.say(QStringLiteral("d1 × d2 = %1 × %2 = %3").arg(d1, d2, n(a.product)));
-    w.say(QStringLiteral("Area = %1 ÷ 2 = %2").arg(n(a.product), n(*a.result)));
-    w.say(QStringLiteral("So the area is ") + n(*a.result));
+    w.say(QStringLiteral("d1 × d2 = %1 × %2%3%4")
+              .arg(v.t(d1, a.given[0]), v.t(d2, a.given[1]),
+                   v.eq(shown(a.given[0]) * shown(a.given[1]), a.product), Pt));
+    w.say(QStringLiteral("Area = %1 ÷ 2%2%3")
+              .arg(Pt, v.eq(shown(a.product) / Rational(2), *a.result), v.t(area, *a.result)));
+    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
 // ---- figures
@@ -220,6 +405,54 @@ void drawSquare(Figure& f, const Answer& a) {
                     found(a, QStringLiteral("its side is"));
 }
 
+// A parallelogram drawn slanted, so its slant side and its height do not look alike: the
+// height dashed square on the base, or, given two sides, side B leaning at 60°. Any slant
+// gives the same base, height and area, and the same sides and perimeter.
+void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QString& B) {
+    const double first = a.given[0], other = a.side;
+    const bool perimeter = a.question == ParallelogramPerimeter;
+    const double size = std::max(first, other);
+    const working::Look look = outline(a.question);
+    if (perimeter) {
+        // side B leaning at 60°: it reaches half its length across and √3/2 of it up
+        const double dx = other / 2, dy = other * std::sqrt(3.0) / 2;
+        f.polygon(QStringLiteral("shape"), {0, 0, first, 0, first + dx, dy, dx, dy}, look);
+        geometry::labelSide(f, QStringLiteral("width-label"), {0, 0}, {first, 0},
+                            {first / 2, dy}, QStringLiteral("A = ") + A, size);
+        geometry::labelSide(f, QStringLiteral("height-label"), {first, 0}, {first + dx, dy},
+                            {0, dy / 2}, QStringLiteral("B = ") + B, size);
+        f.label(QStringLiteral("perimeter"), (first + other) / 2, dy,
+                QStringLiteral("Perimeter = ") + n(*a.result), working::at(Place::Above));
+        f.description = QStringLiteral("Parallelogram with sides %1 and %2, drawn to scale with "
+                                       "side B leaning at 60°, its perimeter %3 drawn heavy. "
+                                       "Any slant gives the same sides, so the same perimeter")
+                            .arg(A, B, n(*a.result));
+        return;
+    }
+    const bool either = a.question == ParallelogramHeightOrBase;
+    const double b = first, h = other;
+    // the top side set off by less than the base, so the height falls inside the shape
+    const double offset = std::min(b, h) * 0.4;
+    f.polygon(QStringLiteral("shape"), {0, 0, b, 0, b + offset, h, offset, h}, look);
+    f.segment(QStringLiteral("height"), offset, h, offset, 0, working::dashed(Ink::Second));
+    geometry::rightAngle(f, QStringLiteral("right-angle"), {offset, 0}, {1, 0}, {0, 1},
+                         std::min({size * 0.04, h / 2, (b - offset) / 2}));
+    geometry::labelSide(f, QStringLiteral("width-label"), {0, 0}, {b, 0}, {b / 2, h},
+                        (either ? QStringLiteral("base or height = ")
+                                : QStringLiteral("base = ")) + A,
+                        size);
+    geometry::labelSide(f, QStringLiteral("height-label"), {offset, 0}, {offset, h}, {0, h / 2},
+                        (either ? QStringLiteral("height or base = ")
+                                : QStringLiteral("height = ")) + B,
+                        size);
+    if (const auto area = areaOf(a))
+        areaLabel(f, (b + offset + offset) / 2 + (b - offset) / 4, h / 2, *area);
+    f.description = QStringLiteral("Parallelogram with base %1 and height %2, drawn to scale and "
+                                   "slanted, the height dashed square on the base%3. Any slant "
+                                   "gives the same base, height and area")
+                        .arg(A, B, found(a, QStringLiteral("the other length is")));
+}
+
 void drawSides(Figure& f, const Answer& a) {
     const double first = a.given[0], other = a.side;
     // the rounded side B is the one shown; the shape keeps the side the perimeter leaves
@@ -234,22 +467,7 @@ void drawSides(Figure& f, const Answer& a) {
                         found(a, QStringLiteral("side B is"));
         return;
     }
-    const bool perimeter = a.question == ParallelogramPerimeter;
-    const bool either = a.question == ParallelogramHeightOrBase;
-    const QString width = perimeter ? QStringLiteral("A = ")
-                          : either  ? QStringLiteral("base or height = ")
-                                    : QStringLiteral("base = ");
-    const QString height = perimeter ? QStringLiteral("B = ")
-                           : either  ? QStringLiteral("height or base = ")
-                                     : QStringLiteral("height = ");
-    drawRectangle(f, a, first, other, width + A, height + B);
-    f.description = (perimeter ? QStringLiteral("Parallelogram with sides %1 and %2")
-                               : QStringLiteral("Parallelogram with base %1 and height %2"))
-                        .arg(A, B) +
-                    found(a, QStringLiteral("the other length is")) +
-                    QStringLiteral(". It is drawn with right angles: the exercise leaves its "
-                                   "angle free, and every angle gives the same ") +
-                    (perimeter ? QStringLiteral("perimeter") : QStringLiteral("area"));
+    drawParallelogram(f, a, A, B);
 }
 
 // the two sides A laid end to end beside the perimeter, which is not longer
@@ -306,11 +524,13 @@ void drawDiagonals(Figure& f, const Answer& a) {
     f.segment(QStringLiteral("diagonal2"), 0, -y, 0, y, working::dashed(Ink::Third));
     geometry::rightAngle(f, QStringLiteral("right-angle"), {0, 0}, {1, 0}, {0, 1},
                          std::min({size * 0.04, x / 2, y / 2}));
-    geometry::labelSide(f, QStringLiteral("diagonal1-label"), {-x, -y}, {x, -y}, {0, 0},
-                        QStringLiteral("d1 = ") + n(d1), size);
-    geometry::labelSide(f, QStringLiteral("diagonal2-label"), {x, -y}, {x, y}, {0, 0},
-                        QStringLiteral("d2 = ") + n(d2), size);
-    areaLabel(f, -x / 2, y / 2, *a.result);
+    // each diagonal's label stands beside the diagonal itself, halfway from the crossing to
+    // an end: d1 above the one across, d2 right of the one up
+    f.label(QStringLiteral("diagonal1-label"), x / 2, 0, QStringLiteral("d1 = ") + n(d1),
+            working::at(Place::Above, Ink::Second));
+    f.label(QStringLiteral("diagonal2-label"), 0, -y / 2, QStringLiteral("d2 = ") + n(d2),
+            working::at(Place::Right, Ink::Third));
+    areaLabel(f, -x / 3, y / 3, *a.result);
     f.description = QStringLiteral("Quadrilateral with perpendicular diagonals %1 and %2, drawn "
                                    "to scale, its area %3 shaded: half the %1 by %2 rectangle "
                                    "around it. It is drawn as a rhombus, the diagonals crossing "
@@ -320,20 +540,22 @@ void drawDiagonals(Figure& f, const Answer& a) {
 
 } // namespace
 
-Working quadrilateralWorking(const Answer& a, const QString& message) {
+Working quadrilateralWorking(const Answer& a, const QString& message,
+                             const QStringList& typed) {
     Working w;
+    const Values v = valuesOf(a, typed);
     switch (a.question) {
     case TrapeziumArea:
-        trapeziumSteps(w, a);
+        trapeziumSteps(w, a, v);
         drawTrapezium(w.figure, a);
         break;
     case DiagonalsArea:
-        diagonalsSteps(w, a);
+        diagonalsSteps(w, a, v);
         drawDiagonals(w.figure, a);
         break;
     case RectangleSideFromPerimeter:
     case RectangleAreaFromPerimeter:
-        perimeterSteps(w, a);
+        perimeterSteps(w, a, v);
         if (a.result) drawSides(w.figure, a);
         else drawTooShort(w.figure, a);
         break;
@@ -343,10 +565,10 @@ Working quadrilateralWorking(const Answer& a, const QString& message) {
     case SquarePerimeterFromArea:
     case SquareSideFromPerimeter:
     case SquareAreaFromPerimeter:
-        squareSteps(w, a);
+        squareSteps(w, a, v);
         drawSquare(w.figure, a);
         break;
-    default: sidesSteps(w, a); drawSides(w.figure, a);
+    default: sidesSteps(w, a, v); drawSides(w.figure, a);
     }
     geometry::keepDrawable(w.figure);
     if (!a.result) return geometry::refused(message, w, quadrilateralGuide());

@@ -9,10 +9,14 @@
 #include "quadrilateral_formulas.h"
 #include "working/working.h"
 
+#include <QStringList>
+
 namespace sb::quadrilaterals {
 
-// message: what the window said when the data were implausible.
-working::Working quadrilateralWorking(const Answer& answer, const QString& message = {});
+// message: what the window said when the data were implausible; typed: the boxes' texts in
+// the order the command read them, so the steps can write the exact values.
+working::Working quadrilateralWorking(const Answer& answer, const QString& message = {},
+                                      const QStringList& typed = {});
 working::Guide quadrilateralGuide();
 
 } // namespace sb::quadrilaterals

@@ -5,6 +5,7 @@
 #include "triangle_measures.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace sb {
 
@@ -121,15 +122,20 @@ void Form9::find(const QString& output, const QStringList& boxes, Question quest
     const auto values = readAll(boxes);
     if (!values) return;
     const triangle_areas::Answer answer = triangle_areas::solve(question, *values);
+    // the boxes keep the text as typed: the working reads the exact values from it
+    QStringList typed;
+    for (const QString& name : boxes) typed << box(name)->text();
     if (answer.result) {
         showResult(output, *answer.result);
-        showWorking([answer] { return triangle_areas::triangleWorking(answer); });
+        showWorking([answer, typed] { return triangle_areas::triangleWorking(answer, {}, typed); });
         return;
     }
     // Heron's product below zero has no square root: the fault message, as for any fault,
     // and the output stays empty; the working says why the sides make no triangle
     say(ui::faultMessage);
-    showWorking([answer] { return triangle_areas::triangleWorking(answer, ui::faultMessage); });
+    showWorking([answer, typed] {
+        return triangle_areas::triangleWorking(answer, ui::faultMessage, typed);
+    });
 }
 
 void Form9::Command1_Click() { find("o1", {"b1", "h1"}, Question::AreaFromBaseAndHeight); }

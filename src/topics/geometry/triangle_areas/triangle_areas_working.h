@@ -8,10 +8,15 @@
 #include "triangle_measures.h"
 #include "working/working.h"
 
+#include <QStringList>
+
 namespace sb::triangle_areas {
 
-// message: what the window said when Heron's product had no square root.
-working::Working triangleWorking(const Answer& answer, const QString& message = {});
+// message: what the window said when Heron's product had no square root; typed: the boxes'
+// texts in the order the button read them, so the steps can write the exact values (a
+// typed 1/3 is one third, not 0.333333333333333).
+working::Working triangleWorking(const Answer& answer, const QString& message = {},
+                                 const QStringList& typed = {});
 working::Guide triangleGuide();
 
 } // namespace sb::triangle_areas

@@ -55,7 +55,7 @@ std::optional<QString> readElement(QStringView element, const NumberMarks& marks
 
 } // namespace
 
-Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& marks) {
+Checked checklists(const QString& numbers, const QString& weights, const NumberMarks& marks) {
     const qsizetype count = elementCount(numbers);
     const qsizetype weightCount = elementCount(weights);
     Checked checked;
@@ -81,6 +81,8 @@ Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& 
             return checked;
         }
     }
+    lists.typedNumbers = numbers;
+    lists.typedWeights = weights;
     return checked;
 }
 

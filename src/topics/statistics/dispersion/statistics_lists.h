@@ -31,6 +31,8 @@ struct Lists {
     // an element whose result text has no number (it rounds beyond the largest double):
     // the lists pass, and every measure of them raises the NotNumeric fault
     bool unreadable = false;
+    // the texts as typed (shared with the boxes, not copied), for the working's exact values
+    QString typedNumbers, typedWeights;
 };
 
 struct Checked {
@@ -43,7 +45,7 @@ struct Checked {
 // weight 1, number 2, weight 2, ... with the value entry parser, and the first refused one
 // ends the reading with the parser's message. A text splits at every single blank, keeping
 // empty elements; an empty text is an empty list.
-Checked checklists(QStringView numbers, QStringView weights, const NumberMarks& marks);
+Checked checklists(const QString& numbers, const QString& weights, const NumberMarks& marks);
 
 // The sum of the values, first to last, each added as value + sum.
 double total(std::span<const double> values);

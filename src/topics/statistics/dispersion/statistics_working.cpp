@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics_working.h"
 
+#include "statistics_exact.h"
+#include "topics/statistics/shared_working.h"
+
 #include "entry/conversions.h"
+#include "working/exact.h"
 #include "working/formula_text.h"
 
 #include <QLocale>
@@ -130,11 +134,13 @@ QString sigmaText(Measure which, double sigma, double variance) {
 
 } // namespace
 
-Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
-    Figure f = Figure::chart(QStringLiteral("value"), lists.weights.empty()
-                                                           ? QStringLiteral("count")
-                                                           : QStringLiteral("weight"));
+Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
+                        const FigureLabels& labels) {
+    Figure f =
+        Figure::chart(QStringLiteral("value"),
+                      lists.weights.empty() ? QStringLiteral("count") : QStringLiteral("weight"));
     const double mean = sums.mean;
+    const QString meanText = shown(labels.mean.value_or(mean));
 
     const auto values = distinctValues(lists, mostBarsByValue);
     const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty())
@@ -151,15 +157,17 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     const double sigma = which == Measure::Mean ? 0 : sums.deviation.value_or(0);
     const bool banded =
         which != Measure::Mean && sums.deviation && finite({mean - sigma, mean + sigma, 2 * sigma});
+    const double sigmaLabel = labels.sigma.value_or(sigma);
+    const double varianceLabel = labels.variance.value_or(sums.variance);
     if (banded) left = std::min(left, mean - sigma), right = std::max(right, mean + sigma);
     const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.15;
     drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
     if (!drawable) {
-        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + shown(mean),
+        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + meanText,
                 working::at(Place::Below, Ink::Second));
         f.note = QStringLiteral("The values lie too far apart, or weigh too much, to be drawn "
                                 "to scale; only the mean is marked.");
-        f.description = QStringLiteral("The mean %1 on a number line.").arg(shown(mean));
+        f.description = QStringLiteral("The mean %1 on a number line.").arg(meanText);
         return f;
     }
     f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
@@ -175,7 +183,7 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
         f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
         // inside the band's far corner, clear of the mean's line and label
         f.label(QStringLiteral("sigma"), mean + sigma, reach,
-                sigmaText(which, sigma, sums.variance),
+                sigmaText(which, sigmaLabel, varianceLabel),
                 working::at(reach > 0 ? Place::BelowLeft : Place::AboveLeft));
     }
     // heights are written on the bars while there is room for them
@@ -188,94 +196,278 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums) {
     }
     f.segment(QStringLiteral("mean-line"), mean, 0, mean, reach, working::dashed(Ink::Second));
     f.point(QStringLiteral("mean"), mean, 0, {}, working::ink(Ink::Second));
-    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + shown(mean),
+    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + meanText,
             working::at(reach > 0 ? Place::Above : Place::Below));
 
-    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(shown(mean));
+    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(meanText);
     if (banded)
         f.description += QStringLiteral(" The band from mean - σ to mean + σ is hatched, %1.")
-                             .arg(sigmaText(which, sigma, sums.variance));
+                             .arg(sigmaText(which, sigmaLabel, varianceLabel));
     return f;
 }
 
+namespace {
+
+using working::Rational;
+
+QString bracketed(const QString& text) {
+    return text.startsWith(working::minus) ? u'(' + text + u')' : text;
+}
+
+// A value of a step: its exact form, or, where that has no short form, its decimal to 15
+// digits, which the step then gives with ≈.
+struct Form {
+    QString text;
+    bool exact = true;
+};
+
+std::optional<Form> formOf(const Rational& r) {
+    if (!r.known()) return std::nullopt;
+    if (const auto text = exactText(r)) return Form{*text, true};
+    return Form{written(r.toDouble()), false};
+}
+
+// The square root of a whole number when it has a whole one.
+std::optional<Rational::Int> wholeRoot(Rational::Int v) {
+    if (v < 0) return std::nullopt;
+    auto root = Rational::Int(std::sqrt(static_cast<long double>(v)));
+    while (root > 0 && root * root > v) --root;
+    while ((root + 1) * (root + 1) <= v) ++root;
+    if (root * root != v) return std::nullopt;
+    return root;
+}
+
+// Whether the window's number, as it shows it, is the exact value to 15 digits.
+bool showsExact(double window, double exact) { return shown(window) == shown(exact); }
+
+const QString measureNames[] = {QStringLiteral("mean"), QStringLiteral("variance"),
+                                QStringLiteral("standard deviation")};
+
+} // namespace
+
 Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     Working w;
+    const ExactSums exact = exactSums(lists);
+    FigureLabels labels;
+    if (exact.mean.known()) labels.mean = exact.mean.toDouble();
+    if (exact.variance.known() && exact.variance.sign() >= 0) {
+        labels.variance = exact.variance.toDouble();
+        labels.sigma = double(std::sqrt(static_cast<long double>(exact.variance.numerator()) /
+                                        static_cast<long double>(exact.variance.denominator())));
+    }
+    w.figure = statisticsFigure(which, lists, sums, labels);
     const bool weighted = !lists.weights.empty();
     const std::size_t n = lists.numbers.size();
-    const bool whole = n <= tableRows; // short lists show every term
+    // short lists show every term of their sums; one value is its own sum
+    const bool whole = n > 1 && n <= tableRows;
+    const QString answer = shown(sums.answer(which));
     auto terms = [&](auto term) {
         QStringList parts;
         for (std::size_t i = 0; i < n; ++i) parts << term(i);
         return parts.join(QStringLiteral(" + "));
     };
+    // the typed values and their sums exactly where they have short forms, else the window's
+    const auto valueSum = exactText(exact.valueSum), weightSum = exactText(exact.weightSum);
+    const auto nice = [](const Rational& v) { return exactText(v).has_value(); };
+    const bool exactly = valueSum && weightSum && exact.values.size() == std::min(n, tableRows) &&
+                         std::all_of(exact.values.begin(), exact.values.end(), nice) &&
+                         std::all_of(exact.weights.begin(), exact.weights.end(), nice);
+    auto value = [&](std::size_t i) {
+        return exactly ? *exactText(exact.values[i]) : written(lists.numbers[i]);
+    };
+    auto weight = [&](std::size_t i) {
+        return exactly ? *exactText(exact.weights[i]) : written(lists.weights[i]);
+    };
+    const QString sumText = exactly ? *valueSum : written(sums.valueSum);
+    // weights that add up to exactly 0 are told so, whatever their sum in doubles
+    const bool noWeight = exact.weightSum.known() && exact.weightSum.sign() == 0;
+    const QString weightText = exactly    ? *weightSum
+                               : noWeight ? QStringLiteral("0")
+                                          : written(sums.weightSum);
 
     if (weighted) {
         w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
                              "sum of the weights."));
         if (whole)
             w.detail(terms([&](std::size_t i) {
-                         return shown(lists.numbers[i]) + QStringLiteral(" × ") +
-                                working::factor(lists.weights[i]);
+                         return QStringLiteral("%1 × %2").arg(bracketed(value(i)),
+                                                              bracketed(weight(i)));
                      }) +
-                     QStringLiteral(" = ") + shown(sums.valueSum));
-        w.say(QStringLiteral("Sum of value × weight over the %1 values: %2")
-                  .arg(counted(n), shown(sums.valueSum)));
+                     QStringLiteral(" = ") + sumText);
+        w.say((n == 1 ? QStringLiteral("Sum of value × weight over the %1 value: %2")
+                      : QStringLiteral("Sum of value × weight over the %1 values: %2"))
+                  .arg(counted(n), sumText));
         if (whole)
-            w.detail(terms([&](std::size_t i) { return working::factor(lists.weights[i]); }) +
-                     QStringLiteral(" = ") + shown(sums.weightSum));
-        w.say(QStringLiteral("Sum of the weights: %1").arg(shown(sums.weightSum)));
+            w.detail(terms([&](std::size_t i) { return bracketed(weight(i)); }) +
+                     QStringLiteral(" = ") + weightText);
+        w.say(QStringLiteral("Sum of the weights: %1").arg(weightText));
     } else {
         w.say(QStringLiteral("The mean adds the values and divides by how many there are."));
         if (whole)
-            w.detail(terms([&](std::size_t i) { return working::factor(lists.numbers[i]); }) +
-                     QStringLiteral(" = ") + shown(sums.valueSum));
-        w.say(QStringLiteral("Sum of the %1 values: %2").arg(counted(n), shown(sums.valueSum)));
+            w.detail(terms([&](std::size_t i) { return bracketed(value(i)); }) +
+                     QStringLiteral(" = ") + sumText);
+        w.say((n == 1 ? QStringLiteral("Sum of the %1 value: %2")
+                      : QStringLiteral("Sum of the %1 values: %2"))
+                  .arg(counted(n), sumText));
         w.say(QStringLiteral("With no weights every value counts once, so the total weight is %1")
-                  .arg(shown(sums.weightSum)));
+                  .arg(weightText));
     }
-    w.say(QStringLiteral("Mean = %1 / %2 = %3")
-              .arg(shown(sums.valueSum), shown(sums.weightSum), shown(sums.mean)));
+    // weights that add up to 0 but for the rounding of their sum: the window divided by
+    // what the rounding left
+    if (noWeight) {
+        w.say(QStringLiteral("The weights add up to exactly 0, so the mean has no value: "
+                             "nothing can be divided by 0."));
+        w.say(QStringLiteral("The window adds the weights with rounding, gets %1 and divides by "
+                             "that, so its answer %2 comes from rounding alone.")
+                  .arg(working::plain(sums.weightSum), answer));
+        return w;
+    }
 
-    if (which != Measure::Mean) {
-        w.say(weighted ? QStringLiteral("The variance is the mean of the squared distances from "
-                                        "the mean, each counted by its weight:")
-                       : QStringLiteral("The variance is the mean of the squared distances from "
-                                        "the mean:"));
-        for (const Deviation& row : sums.firstRows) {
-            const QString distance =
-                QStringLiteral("%1 - %2 = %3")
-                    .arg(shown(row.value), working::factor(sums.mean), shown(row.distance));
-            w.say(weighted ? QStringLiteral("%1; squared × %2: %3")
-                                 .arg(distance, working::factor(row.weight), shown(row.term))
-                           : QStringLiteral("%1; squared: %2").arg(distance, shown(row.term)));
+    // what the window shows, and why its last digits differ where they do
+    auto answerLine = [&](const std::optional<QString>& exactForm, double exactValue) {
+        w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
+        if (exactForm && !showsExact(sums.answer(which), exactValue)) {
+            w.say(working::roundingNote(*exactForm, answer));
+        } else if (const auto words = powerOfTen(answer, sums.answer(which))) {
+            w.say(*words);
         }
-        if (n > sums.firstRows.size()) {
-            const std::size_t more = n - sums.firstRows.size();
-            w.say(QStringLiteral("… %1 more %2")
-                      .arg(counted(more),
-                           more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
-        }
-        w.say(QStringLiteral("Sum of the %1: %2")
-                  .arg(weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares"),
-                       shown(sums.squareSum)));
-        w.say(QStringLiteral("Variance = %1 / %2 = %3")
-                  .arg(shown(sums.squareSum), shown(sums.weightSum), shown(sums.variance)));
-        if (sums.deviation)
-            w.say(QStringLiteral("Standard deviation σ = √%1 = %2")
-                      .arg(shown(sums.variance), shown(*sums.deviation)));
-        else
-            w.say(QStringLiteral("A negative weight made the variance negative, so it has no "
-                                 "square root."));
+    };
+
+    const auto mean = exactly ? formOf(exact.mean) : std::nullopt;
+    w.say(QStringLiteral("Mean = %1 ÷ %2 %3")
+              .arg(bracketed(sumText), bracketed(weightText),
+                   mean ? equalsExact(exact.mean, mean->text)
+                        : QStringLiteral("= ") + written(sums.mean)));
+    if (which == Measure::Mean) {
+        if (mean) answerLine(exactForNote(exact.mean), exact.mean.toDouble());
+        else answerLine(std::nullopt, 0);
+        return w;
     }
-    static const QString names[] = {QStringLiteral("mean"), QStringLiteral("variance"),
-                                    QStringLiteral("standard deviation")};
-    w.say(QStringLiteral("The %1 is %2").arg(names[int(which)], shown(sums.answer(which))));
-    w.figure = statisticsFigure(which, lists, sums);
+
+    w.say(weighted ? QStringLiteral("The variance is the mean of the squared distances from "
+                                    "the mean, each counted by its weight:")
+                   : QStringLiteral("The variance is the mean of the squared distances from "
+                                    "the mean:"));
+    // the rows: exact where the values allow, else the window's own numbers, a distance
+    // below the rounding of the value and the mean it came from written as 0
+    const QString meanText = mean ? mean->text : written(sums.mean);
+    // the distances, each × its weight, add up to 0 about the mean: the check of a short list
+    QStringList checked;
+    bool checkable = whole && mean && mean->exact;
+    for (std::size_t i = 0; i < sums.firstRows.size(); ++i) {
+        const Deviation& row = sums.firstRows[i];
+        std::optional<Form> d, t;
+        if (mean) {
+            const Rational distance = exact.values[i] - exact.mean;
+            d = formOf(distance);
+            t = formOf(exact.weights[i] * distance * distance);
+        }
+        QString a, wt;
+        bool equal = true;
+        if (d && t) {
+            a = value(i), wt = weight(i);
+            equal = mean->exact && d->exact;
+            // a rounded distance makes its square rounded too
+            t->exact = t->exact && equal;
+        } else {
+            const double distance =
+                working::tidy(row.distance, std::max(std::fabs(row.value), std::fabs(sums.mean)));
+            a = written(row.value), wt = written(row.weight);
+            d = Form{written(distance)}, t = Form{written(distance == 0 ? 0 : row.term)};
+        }
+        checkable = checkable && equal && mean;
+        checked << (weighted ? QStringLiteral("%1 × %2").arg(bracketed(wt), bracketed(d->text))
+                             : bracketed(d->text));
+        const QString distanceText =
+            (equal ? QStringLiteral("%1 - %2 = %3") : QStringLiteral("%1 - %2 ≈ %3"))
+                .arg(a, bracketed(meanText), d->text);
+        if (weighted)
+            w.say((t->exact ? QStringLiteral("%1; squared × %2: %3")
+                            : QStringLiteral("%1; squared × %2 ≈ %3"))
+                      .arg(distanceText, bracketed(wt), t->text));
+        else
+            w.say(
+                (t->exact ? QStringLiteral("%1; squared: %2") : QStringLiteral("%1; squared ≈ %2"))
+                    .arg(distanceText, t->text));
+    }
+    if (checkable)
+        w.say((weighted ? QStringLiteral("Check: the distances from the mean, each × its weight, "
+                                         "add up to 0: %1 = 0")
+                        : QStringLiteral("Check: the distances from the mean add up to 0: %1 = 0"))
+                  .arg(checked.join(QStringLiteral(" + "))));
+    if (n > sums.firstRows.size()) {
+        const std::size_t more = n - sums.firstRows.size();
+        w.say(QStringLiteral("… %1 more %2")
+                  .arg(counted(more),
+                       more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
+    }
+
+    const auto squares = mean ? formOf(exact.squareSum) : std::nullopt;
+    const auto variance = mean ? formOf(exact.variance) : std::nullopt;
+    // without exact values: a sum of squares below the rounding of the squares it came from
+    // is 0
+    double squareScale = 0;
+    if (!variance)
+        for (std::size_t i = 0; i < n; ++i)
+            squareScale += std::fabs(weightAt(lists, i)) * lists.numbers[i] * lists.numbers[i];
+    const double roughSquares = working::tidy(sums.squareSum, squareScale);
+    const double roughVariance = roughSquares == 0 ? 0 : sums.variance;
+    const QString squaresText = squares ? squares->text : written(roughSquares);
+    const QString squaresName =
+        weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares");
+    w.say((!squares || squares->exact ? QStringLiteral("Sum of the %1: %2")
+                                      : QStringLiteral("Sum of the %1 ≈ %2"))
+              .arg(squaresName, squaresText));
+    w.say(QStringLiteral("Variance = %1 ÷ %2 %3")
+              .arg(bracketed(squaresText), bracketed(weightText),
+                   variance ? equalsExact(exact.variance, variance->text)
+                            : QStringLiteral("= ") + written(roughVariance)));
+    // the variance decided: exactly, or within the rounding where the sums are out of reach
+    const double varianceValue = variance ? exact.variance.toDouble() : roughVariance;
+    if (varianceValue < 0)
+        w.say(QStringLiteral("A negative weight made the variance negative, so it has no square "
+                             "root: there is no standard deviation."));
+    if (which == Measure::Variance) {
+        if (variance) answerLine(exactForNote(exact.variance), varianceValue);
+        else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
+        else answerLine(std::nullopt, 0);
+        return w;
+    }
+
+    // the standard deviation: exact where the variance is the square of a fraction
+    const QString root = variance && variance->exact && isFraction(exact.variance)
+                             ? u'(' + variance->text + u')'
+                         : variance ? variance->text
+                                    : written(roughVariance);
+    std::optional<Rational> exactRoot;
+    if (variance && variance->exact)
+        if (const auto top = wholeRoot(exact.variance.numerator()))
+            if (const auto bottom = wholeRoot(exact.variance.denominator()))
+                exactRoot = Rational::of(*top, *bottom);
+    if (!variance && roughVariance == 0) exactRoot = Rational(0);
+    if (exactRoot) {
+        const Form form = *formOf(*exactRoot);
+        w.say(QStringLiteral("Standard deviation σ = √%1 %2")
+                  .arg(root, equalsExact(*exactRoot, form.text)));
+        answerLine(exactForNote(*exactRoot), exactRoot->toDouble());
+    } else if (variance) {
+        // no fraction has this root: it is given to 15 digits
+        const double rootValue =
+            double(std::sqrt(static_cast<long double>(exact.variance.numerator()) /
+                             static_cast<long double>(exact.variance.denominator())));
+        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, written(rootValue)));
+        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, written(rootValue)), rootValue);
+    } else {
+        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
+                  .arg(root, written(sums.answer(which))));
+        answerLine(QStringLiteral("√%1").arg(root), std::sqrt(roughVariance));
+    }
     return w;
 }
 
 working::Guide statisticsGuide() {
-    const auto checked = checklists(u"2 4 4 4 5 5 7 9", u"", NumberMarks(QLocale()));
+    const auto checked =
+        checklists(QStringLiteral("2 4 4 4 5 5 7 9"), QString(), NumberMarks(QLocale()));
     const Sums sums = measure(checked.lists, Measure::Deviation);
     return working::guide(
         {

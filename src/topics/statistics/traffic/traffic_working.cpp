@@ -2,6 +2,13 @@
 #include "traffic_working.h"
 
 #include "entry/conversions.h"
+#include "topics/statistics/shared_working.h"
+#include "working/exact.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
 
 namespace sb::traffic {
 
@@ -13,14 +20,88 @@ using working::Working;
 
 namespace {
 
+using statistics::equalsExact;
+using statistics::exactForNote;
+using statistics::exactText;
+using statistics::powerOfTen;
+using statistics::written;
+using working::Rational;
+
 QString shown(double value) { return resultText(value); }
 
-// A value as read: "S = 100", or "S = 1/2 = 0.5" where it was typed otherwise.
+// A typed value exactly, as the value entry reads it.
+Rational exactOf(const Given& given) { return Rational::ofText(given.typed); }
+
+// A value of a step: its exact form where it has a short one, else its decimal.
+QString valueText(const Given& given) {
+    return exactText(exactOf(given)).value_or(written(given.value));
+}
+
+// What the window shows for a result, where the steps wrote it otherwise: the rounding of
+// its last digits, or its power-of-ten form.
+void tellShown(Working& w, const Rational& exact, double answer) {
+    const QString window = shown(answer);
+    if (exact.known() && shown(exact.toDouble()) != window)
+        w.say(working::roundingNote(exactForNote(exact), window));
+    else if (const auto words = powerOfTen(window, answer)) w.say(*words);
+}
+
+// A value as read: "S = 100", "S = 3/2 = 1.5", "S = 1/3 ≈ 0.333333333333333", or for a
+// mixed number "T = 2/1/4, that is 2 1/4 = 2.25".
 void tellGiven(Working& w, const QString& letter, const Given& given) {
+    const QString typed = given.typed.trimmed();
     const QString value = shown(given.value);
-    w.say(given.typed.trimmed() == value
-              ? QStringLiteral("%1 = %2").arg(letter, value)
-              : QStringLiteral("%1 = %2 = %3").arg(letter, given.typed.trimmed(), value));
+    const Rational exact = exactOf(given);
+    if (typed == value) {
+        w.say(QStringLiteral("%1 = %2").arg(letter, value));
+    } else if (!exact.known()) {
+        w.say(QStringLiteral("%1 = %2 = %3").arg(letter, typed, value));
+    } else if (typed.count(u'/') == 2) {
+        w.say(QStringLiteral("%1 = %2, that is %3 %4")
+                  .arg(letter, typed, exact.mixedText(), equalsExact(exact, value)));
+    } else if (exactText(exact) == typed) {
+        // a fraction typed in lowest terms: its decimal beside it
+        w.say(QStringLiteral("%1 %2").arg(letter, equalsExact(exact, value)));
+    } else {
+        w.say(QStringLiteral("%1 = %2 %3").arg(letter, typed, equalsExact(exact, value)));
+    }
+}
+
+// A time in hours as hours, minutes and seconds: "3 h 20 min", "about 8 min 34 s" where it
+// is no whole number of seconds; nothing for a whole number of hours, less than a minute, or
+// more hours than a pupil counts.
+std::optional<QString> clockTime(const Rational& hours) {
+    if (!hours.known() || hours.isWhole() || hours < Rational::of(1, 60) ||
+        hours > Rational(100000))
+        return std::nullopt;
+    const Rational seconds = hours * Rational(3600);
+    const bool exact = seconds.isWhole();
+    // to the nearest second, a half up
+    const auto total = static_cast<long long>((seconds.numerator() * 2 + seconds.denominator()) /
+                                              (seconds.denominator() * 2));
+    const long long h = total / 3600, min = total / 60 % 60, s = total % 60;
+    QStringList parts;
+    if (h > 0) parts << QStringLiteral("%1 h").arg(h);
+    if (min > 0) parts << QStringLiteral("%1 min").arg(min);
+    if (s > 0) parts << QStringLiteral("%1 s").arg(s);
+    const QString text = parts.join(u' ');
+    return exact ? QStringLiteral("= %1").arg(text) : QStringLiteral("≈ %1").arg(text);
+}
+
+// An amount of money to the cent, a half cent up: "2.50".
+QString toTheCent(const Rational& amount) {
+    const Rational cents = amount * Rational(100);
+    const Rational::Int n = cents.numerator(), d = cents.denominator();
+    const Rational::Int rounded = n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
+    return *Rational::of(rounded, 100).decimalText() +
+           (rounded % 100 == 0  ? QLocale().decimalPoint() + QStringLiteral("00")
+            : rounded % 10 == 0 ? QStringLiteral("0")
+                                : QString());
+}
+
+// Whether an exact amount of money has more than whole cents.
+bool finerThanCents(const Rational& amount) {
+    return amount.known() && !(amount * Rational(100)).isWhole();
 }
 
 Look placed(Place place, Ink ink = Ink::Main) { return working::at(place, ink); }
@@ -45,7 +126,10 @@ Figure distanceTimeGraph(double t, double s, double v) {
 }
 
 // The price before and after as two bars, the change between them as an arrow.
-Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
+// The labels write the new price and the change as the exact values to 15 digits, where
+// known, so they never show the rounding of the window's last digits.
+Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
+                 const QString& newPrice, const QString& amount) {
     Figure f = Figure::chart(QString(), QStringLiteral("price $"));
     f.xTicks = false;
     Look bar = working::filled(Ink::Main);
@@ -55,47 +139,69 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change) {
     bar.ink = Ink::Second;
     bar.hatched = true;
     f.bar(QStringLiteral("after"), 1.6, 0, 0.8, change.newPrice, bar);
-    f.elements.back().text = QStringLiteral("after %1 $").arg(shown(change.newPrice));
+    f.elements.back().text = QStringLiteral("after %1 $").arg(newPrice);
     // the change beside the new price, from the old price's level
     f.segment(QStringLiteral("level"), 0.6, c, 2.7, c, working::dashed());
     const QString told =
-        QStringLiteral("%1 $ %2 (%3 %)")
-            .arg(shown(change.amountShown), decrease ? u"less" : u"more", shown(p));
+        QStringLiteral("%1 $ %2 (%3 %)").arg(amount, decrease ? u"less" : u"more", shown(p));
     f.arrow(QStringLiteral("change"), 2.6, c, 2.6, change.newPrice,
             placed(Place::Right, Ink::Third));
     f.elements.back().text = told;
-    f.description = QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
-                                   "the change is %5 $.")
-                        .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p),
-                             shown(change.newPrice), shown(change.amountShown));
+    f.description =
+        QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
+                       "the change is %5 $.")
+            .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p), newPrice, amount);
     return f;
+}
+
+// The check a pupil's book ends with: the result put back into the formula gives the given
+// value again ("Check: V × T = 3 × 10/3 = 10, which is S."), where all three are exact.
+void check(Working& w, const QString& sentence, const Rational& x, const Rational& y,
+           const Rational& back) {
+    const auto a = exactText(x), b = exactText(y), c = exactText(back);
+    if (a && b && c) w.say(sentence.arg(*a, *b, *c));
 }
 
 } // namespace
 
 Working motionWorking(Unknown unknown, const Given& first, const Given& second, double answer) {
     Working w;
-    const QString a = shown(first.value), b = shown(second.value), x = shown(answer);
+    const QString a = valueText(first), b = valueText(second);
+    const Rational ea = exactOf(first), eb = exactOf(second);
+    const QString x = written(answer);
+    Rational exact;
     switch (unknown) {
     case Unknown::Time:
-        w.say(QStringLiteral("Distance = speed × time, so the time is T = S / V."));
+        exact = ea / eb;
+        w.say(QStringLiteral("Distance = speed × time, so the time is T = S ÷ V."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("T = %1 / %2 = %3").arg(a, b, x));
+        w.say(QStringLiteral("T = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
+        tellShown(w, exact, answer);
+        if (const auto clock = clockTime(exact))
+            w.say(QStringLiteral("With S in km and V in km per hour, T is in hours: T %1.")
+                      .arg(*clock));
+        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), eb, exact, ea);
         w.figure = distanceTimeGraph(answer, first.value, second.value);
         break;
     case Unknown::Speed:
-        w.say(QStringLiteral("Distance = speed × time, so the speed is V = S / T."));
+        exact = ea / eb;
+        w.say(QStringLiteral("Distance = speed × time, so the speed is V = S ÷ T."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("T"), second);
-        w.say(QStringLiteral("V = %1 / %2 = %3").arg(a, b, x));
+        w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
+        tellShown(w, exact, answer);
+        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), exact, eb, ea);
         w.figure = distanceTimeGraph(second.value, first.value, answer);
         break;
     case Unknown::Distance:
+        exact = eb * ea;
         w.say(QStringLiteral("Distance = speed × time: S = V × T."));
         tellGiven(w, QStringLiteral("T"), first);
         tellGiven(w, QStringLiteral("V"), second);
-        w.say(QStringLiteral("S = %1 × %2 = %3").arg(b, a, x));
+        w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, equalsExact(exact, x)));
+        tellShown(w, exact, answer);
+        check(w, QStringLiteral("Check: S ÷ T = %1 ÷ %2 = %3, which is V."), exact, ea, eb);
         w.figure = distanceTimeGraph(first.value, answer, second.value);
         break;
     }
@@ -105,23 +211,47 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
 Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
                      const PriceChange& change) {
     Working w;
-    const QString p = shown(percentage.value), c = shown(cost.value);
-    const QString amount = shown(change.amount.amount);
+    const QString p = valueText(percentage), c = valueText(cost);
+    const Rational ep = exactOf(percentage), ec = exactOf(cost);
+    const Rational product = ep * ec, amount = product / Rational(100);
+    const Rational newPrice = decrease ? ec - amount : ec + amount;
     const QString what = decrease ? QStringLiteral("decrease") : QStringLiteral("increase");
-    w.say(QStringLiteral("The %1 is P percent of the price C: P × C / 100.").arg(what));
+    w.say(QStringLiteral("The %1 is P percent of the price C: P × C ÷ 100.").arg(what));
     tellGiven(w, QStringLiteral("P"), percentage);
     tellGiven(w, QStringLiteral("C"), cost);
-    w.detail(QStringLiteral("P × C = %1 × %2 = %3").arg(p, c, shown(change.amount.product)));
-    w.say(QStringLiteral("The %1 is %2 × %3 / 100 = %4").arg(what, p, c, amount));
+    w.detail(QStringLiteral("P × C = %1 × %2 %3")
+                 .arg(p, c, equalsExact(product, written(change.amount.product))));
+    w.say(QStringLiteral("The %1 is %2 × %3 ÷ 100 %4")
+              .arg(what, p, c, equalsExact(amount, written(change.amount.amount))));
+    tellShown(w, amount, change.amount.amount);
+    const bool cents = finerThanCents(amount) || finerThanCents(newPrice);
+    if (finerThanCents(amount))
+        w.say(QStringLiteral("To the cent the %1 is %2 $.").arg(what, toTheCent(amount)));
     // the new price is worked from the amount as its label shows it, to 15 digits
     if (change.amountShown != change.amount.amount)
-        w.detail(QStringLiteral("The new price is worked from the %1 as shown, %2.")
+        w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
                      .arg(what, shown(change.amountShown)));
-    w.say(decrease ? QStringLiteral("The new price is C - %1 = %2 - %3 = %4")
-                         .arg(what, c, shown(change.amountShown), shown(change.newPrice))
-                   : QStringLiteral("The new price is %1 + C = %2 + %3 = %4")
-                         .arg(what, shown(change.amountShown), c, shown(change.newPrice)));
-    w.figure = priceBars(decrease, percentage.value, cost.value, change);
+    const QString amountText = exactText(amount).value_or(written(change.amountShown));
+    w.say(decrease ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
+                         .arg(c, amountText, equalsExact(newPrice, written(change.newPrice)))
+                   : QStringLiteral("The new price is increase + C = %1 + %2 %3")
+                         .arg(amountText, c, equalsExact(newPrice, written(change.newPrice))));
+    tellShown(w, newPrice, change.newPrice);
+    if (finerThanCents(newPrice))
+        w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
+    if (cents)
+        w.say(QStringLiteral("The window does not round to the cent: it shows the numbers it "
+                             "computed."));
+    if (decrease && newPrice.known() && newPrice.sign() == 0)
+        w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
+                             "left to pay."));
+    check(w,
+          decrease ? QStringLiteral("Check: new price + decrease = %1 + %2 = %3, which is C.")
+                   : QStringLiteral("Check: new price - increase = %1 - %2 = %3, which is C."),
+          newPrice, amount, ec);
+    w.figure = priceBars(decrease, percentage.value, cost.value, change,
+                         shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
+                         shown(amount.known() ? amount.toDouble() : change.amountShown));
     return w;
 }
 
@@ -132,9 +262,11 @@ working::Guide trafficGuide() {
                            "a fraction (1/4) or a mixed number (2/1/4).")
                 .arg(shown(2.5)),
             QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
-                           "other (km, km per hour and hours)."),
+                           "other (km, km per hour and hours). At a speed of 0 nothing moves, so "
+                           "no time would ever cover a distance."),
             QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
-                           "takes at most 100 percent."),
+                           "takes at most 100 percent, since taking off more than the whole price "
+                           "would leave less than nothing to pay."),
         },
         QStringLiteral("S = 100, V = 40, Find T:"),
         motionWorking(Unknown::Time, {QStringLiteral("100"), 100}, {QStringLiteral("40"), 40},
