@@ -353,12 +353,12 @@ TEST(TriangleWorking, ExactForms) {
                  {109, "√109"}, {Rational::of(1, 3), "√3/3"},
                  {0, "0"},      {Rational::of(27, 50), "3√6/10"}};
     for (const auto& r : roots) {
-        const auto root = geometry::rootOf(r.square);
+        const auto root = geometry::exactRoot(r.square);
         ASSERT_TRUE(root) << r.root;
         EXPECT_EQ(root->text(), QString::fromUtf8(r.root));
         EXPECT_EQ(*root * *root, (Surd{r.square, 1}));
     }
-    EXPECT_FALSE(geometry::rootOf(-4));
+    EXPECT_FALSE(geometry::exactRoot(-4));
 
     const struct {
         Surd value;
@@ -370,7 +370,7 @@ TEST(TriangleWorking, ExactForms) {
                  {{Rational::of(1, 2), 2}, "√2/2 ≈ 0.707106781186548"},
                  {{25, 1}, "25"},
                  {{Rational::of(4231525, 1000000), 1}, "4.231525"}};
-    for (const auto& t : texts) EXPECT_EQ(geometry::exactText(t.value), QString::fromUtf8(t.text));
+    for (const auto& t : texts) EXPECT_EQ(geometry::exactForm(t.value), QString::fromUtf8(t.text));
 
     const struct {
         Surd cosine;

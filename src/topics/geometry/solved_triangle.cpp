@@ -72,7 +72,7 @@ Corners place(const Triangle& t, Base base) {
     return k;
 }
 
-QString shown(double value) { return resultText(value); }
+QString shownText(double value) { return resultText(value); }
 QString degrees(double value) { return resultText(value) + QStringLiteral("°"); }
 QString side(const QString& name, double value) { return name + " = " + resultText(value); }
 QString angle(const QString& name, double value) { return name + " = " + degrees(value); }
@@ -211,7 +211,7 @@ working::Guide solverGuide(const QStringList& panels, working::Working example) 
     const QStringList boxes{
         QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
                        "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
-            .arg(shown(2.5)),
+            .arg(shownText(2.5)),
         QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
     return {boxes + panels, std::move(example)};
 }
@@ -270,7 +270,7 @@ Surd inverse(const Surd& s) {
     return Surd{Rational(1) / (s.q * Rational(s.r)), s.r};
 }
 
-std::optional<Surd> rootOf(const Rational& v) {
+std::optional<Surd> exactRoot(const Rational& v) {
     if (!v.known() || v.sign() < 0) return std::nullopt;
     // √(n/d) = √n × √d ÷ d
     const auto top = rootOfWhole(v.numerator()), bottom = rootOfWhole(v.denominator());
@@ -296,7 +296,7 @@ double exactValue(const Surd& s) { return valueOf(s); }
 
 QString exactDigits(const Surd& s) { return working::plain(valueOf(s)); }
 
-QString exactText(const Rational& r) {
+QString exactForm(const Rational& r) {
     if (!r.known()) return QStringLiteral("?");
     if (r.isWhole()) return r.text();
     const QString digits = exactDigits(Surd{r, 1});
@@ -310,8 +310,8 @@ QString exactText(const Rational& r) {
     return short_ ? QStringLiteral("%1 ≈ %2").arg(r.text(), digits) : digits;
 }
 
-QString exactText(const Surd& s) {
-    if (s.r == 1) return exactText(s.q);
+QString exactForm(const Surd& s) {
+    if (s.r == 1) return exactForm(s.q);
     return QStringLiteral("%1 ≈ %2").arg(s.text(), exactDigits(s));
 }
 

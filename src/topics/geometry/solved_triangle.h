@@ -39,7 +39,7 @@ Corners place(const Triangle& t, Base base);
 
 // A value as the window shows it (its result text), and with its name as the figure and
 // the steps write it: "a = 5", "x = 60°".
-QString shown(double value);
+QString shownText(double value);
 QString side(const QString& name, double value);
 QString angle(const QString& name, double value);
 QString degrees(double value); // "60°"
@@ -100,7 +100,7 @@ working::Surd inverse(const working::Surd& s);
 
 // √v for a fraction v ≥ 0, as a surd in lowest terms ("5", "3√2", "√109"); nothing when
 // the number under the root is too large to take apart.
-std::optional<working::Surd> rootOf(const working::Rational& v);
+std::optional<working::Surd> exactRoot(const working::Rational& v);
 
 // The angle up to 90° whose sine is s, and the angle from 0° to 180° whose cosine is s,
 // when it is one of 0°, 30°, 45°, 60°, 90° and their multiples.
@@ -109,8 +109,8 @@ std::optional<working::Rational> exactArccos(const working::Surd& s);
 
 // An exact number as a pupil's book writes it, with its decimal where that says more:
 // "5", "0.6", "1/2", "5/6 ≈ 0.833333333333333", "5√3 ≈ 8.66025403784439".
-QString exactText(const working::Surd& s);
-QString exactText(const working::Rational& r);
+QString exactForm(const working::Surd& s);
+QString exactForm(const working::Rational& r);
 // A given value as the steps write it: exactly as a fraction in lowest terms or a decimal
 // when it is known exactly ("1/3", "2.5"), else its 15 digits with no E-notation; as a
 // factor of a computation, a fraction in brackets ("(1/3)").

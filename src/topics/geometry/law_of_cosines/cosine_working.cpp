@@ -18,11 +18,11 @@ using geometry::exactDegrees;
 using geometry::exactFactor;
 using geometry::exactOf;
 using geometry::exactTerm;
-using geometry::exactText;
+using geometry::exactForm;
 using geometry::givenFactor;
 using geometry::givenText;
 using geometry::RoundingNotes;
-using geometry::shown;
+using geometry::shownText;
 using geometry::side;
 using working::Figure;
 using working::plain;
@@ -84,7 +84,7 @@ QString exactCosineLine(QChar angle, const ExactSide& p, const ExactSide& q, con
     return QStringLiteral("cos(%1) = (%2² + %3² - %4²) ÷ (2 × %5 × %6) = %7 ÷ %8 = %9")
         .arg(angle, number(p.length), number(q.length), number(r.length), factor(p.length),
              factor(q.length), exactTerm(cosine.top), number(cosine.bottom),
-             exactText(cosine.value));
+             exactForm(cosine.value));
 }
 
 // The angle from its cosine, exactly where the cosine is exact, and the steps of it: the
@@ -137,7 +137,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
               .arg(givenText(A, a), givenText(B, b), givenText(Z, z) + QStringLiteral("°")));
     w.say(QStringLiteral("The law of cosines gives the third side: c² = a² + b² - 2ab cos(z)."));
     w.say(QStringLiteral("cos(%1) = %2")
-              .arg(givenText(Z, z) + QStringLiteral("°"), K ? exactText(*K) : plain(s.k)));
+              .arg(givenText(Z, z) + QStringLiteral("°"), K ? exactForm(*K) : plain(s.k)));
     if (K && K->q.sign() == 0)
         w.say(QStringLiteral("With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b²."));
     // c² exactly when cos(z) is a fraction (60°, 90°, 120°), and c from it
@@ -146,14 +146,14 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         const Rational exact = A * A + B * B - Rational(2) * A * B * K->q;
         if (exact.known()) C2 = exact;
     }
-    std::optional<Surd> root = C2 ? geometry::rootOf(*C2) : std::nullopt;
+    std::optional<Surd> root = C2 ? geometry::exactRoot(*C2) : std::nullopt;
     // cos(z) a root (30°, 45°, 135°, 150°): c² is a whole part and a root part
     const Rational whole = A * A + B * B;
     const Surd part = K ? Surd{Rational(2) * A * B * K->q, K->r} : Surd{Rational::unknown(), 0};
     const QString cosine = K ? exactFactor(*K) : plain(s.k);
     if (C2) {
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
-                  .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactText(*C2)));
+                  .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactForm(*C2)));
     } else if (K && K->r != 1 && whole.known() && part.known()) {
         const long double value =
             approx(whole) - approx(part.q) * std::sqrt(static_cast<long double>(part.r));
@@ -165,7 +165,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
         const double c = double(std::sqrt(value));
         w.say(QStringLiteral("c = √(%1) ≈ %2").arg(sum, plain(c)));
-        notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shown(c), shown(s.c));
+        notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shownText(c), shownText(s.c));
     } else {
         // beyond the exact fractions' reach: as the computer found them
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
@@ -173,16 +173,16 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
                      .arg(plain(a), plain(s.aSquared), plain(b), plain(s.bSquared), cosine,
                           plain(s.product)));
-        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), shown(s.c)));
+        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), shownText(s.c)));
     }
     if (root) {
-        const QString value = exactText(*root);
+        const QString value = exactForm(*root);
         w.say(root->text() == QStringLiteral("√") + exactTerm(*C2)
                   ? QStringLiteral("c = %1").arg(value)
                   : QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), value));
-        notes.compare("c", value, shown(geometry::exactValue(*root)), shown(s.c));
+        notes.compare("c", value, shownText(geometry::exactValue(*root)), shownText(s.c));
     } else if (C2) {
-        w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), shown(s.c)));
+        w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), shownText(s.c)));
     }
     w.say(QStringLiteral("The same law turned round gives the angle x, opposite b:"));
     std::optional<ExactCosine> ofX;
@@ -209,7 +209,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.detail(geometry::radiansDetail());
     w.say((notes.any() ? QStringLiteral("The window shows: c = %1, x = %2, y = %3.")
                        : QStringLiteral("Answer: c = %1, x = %2, y = %3."))
-              .arg(shown(s.c), degrees(s.x), degrees(s.y)));
+              .arg(shownText(s.c), degrees(s.x), degrees(s.y)));
     notes.tell(w);
     geometry::Drawing how;
     if (X && *X == Rational(90)) how.rightAngles += u'x';
@@ -263,7 +263,7 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
         // z is exact though x and y are not: its own cosine says so
         w.say(QStringLiteral("Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = %1 ÷ %2 = %3, so "
                              "z = %4.")
-                  .arg(exactTerm(ofZ->top), number(ofZ->bottom), exactText(ofZ->value),
+                  .arg(exactTerm(ofZ->top), number(ofZ->bottom), exactForm(ofZ->value),
                        exactDegrees(*Z)));
     }
     const Surd sideLengths[3] = {ea.length, eb.length, ec.length};
@@ -304,7 +304,7 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
     const QString names[3] = {"a", "b", "c"};
     const double sides[3] = {a, b, c};
     const QString texts[3] = {side("a", a), side("b", b), side("c", c)};
-    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(shown(gap)));
+    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(shownText(gap)));
     const QString laid =
         QStringLiteral("The sides %1 and %2 laid end to end beside the "
                        "longest side, %3: ")
@@ -312,7 +312,7 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
                  side(longest.letter, longest.length));
     f.description = laid + (gap > 0 ? QStringLiteral("they fall %1 short, so no triangle "
                                                      "closes.")
-                                          .arg(shown(gap))
+                                          .arg(shownText(gap))
                                     : QStringLiteral("together they are no longer than it, so "
                                                      "the triangle is flat at best."));
     return f;

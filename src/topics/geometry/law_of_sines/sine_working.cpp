@@ -15,10 +15,10 @@ using geometry::exactArcsin;
 using geometry::exactDegrees;
 using geometry::exactFactor;
 using geometry::exactOf;
-using geometry::exactText;
+using geometry::exactForm;
 using geometry::inverse;
 using geometry::RoundingNotes;
-using geometry::shown;
+using geometry::shownText;
 using geometry::side;
 using working::exactSin;
 using working::Figure;
@@ -152,7 +152,7 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         sineTexts << QStringLiteral("sin(%1) = %2")
                          .arg(exact.known() ? exactDegrees(exact)
                                             : plainDegrees(valueOf(t, letter)),
-                              sines[i] ? exactText(*sines[i]) : plain(sineOf(s.sines, letter)));
+                              sines[i] ? exactForm(*sines[i]) : plain(sineOf(s.sines, letter)));
     }
     w.say(sineTexts.join(QStringLiteral(", ")));
     const auto sineAt = [&](QChar angle) { return sines[angle.unicode() - u'x']; };
@@ -163,15 +163,15 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         const auto top = sineAt(d.top), bottom = sineAt(d.bottom);
         const auto known = sides[d.known.unicode() - u'a'];
         const double found = valueOf(t, d.side);
-        const QString window = solved ? shown(found) : plain(found);
+        const QString window = solved ? shownText(found) : plain(found);
         const Surd exact = top && bottom && known ? *top * *known * inverse(*bottom)
                                                   : Surd{Rational::unknown(), 0};
         if (exact.known()) {
             sides[d.side.unicode() - u'a'] = exact;
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
                       .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top), exactFactor(*known),
-                           exactFactor(*bottom), exactText(exact)));
-            notes.compare(d.side, exactText(exact), shown(geometry::exactValue(exact)), window);
+                           exactFactor(*bottom), exactForm(exact)));
+            notes.compare(d.side, exactForm(exact), shownText(geometry::exactValue(exact)), window);
         } else {
             // each factor exactly where it is exact, the others as the computer found them
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
@@ -237,11 +237,11 @@ Figure swing(const Solution& s) {
         f.segment("a", X.x, X.y, X.x, end);
         f.label("side-a", X.x, (X.y + end) / 2, side("a", t.a), working::at(working::Place::Left));
         f.segment("shortfall", X.x, end, X.x, 0, working::Look{working::Ink::Second, false, true});
-        f.label("shortfall-length", X.x, end / 2, QStringLiteral("short by %1").arg(shown(gap)),
+        f.label("shortfall-length", X.x, end / 2, QStringLiteral("short by %1").arg(shownText(gap)),
                 working::at(working::Place::Right));
         f.description = QStringLiteral("Side %1 swung from corner X misses the line of side b: "
                                        "X lies %2 from it, so a falls %3 short.")
-                            .arg(side("a", t.a), shown(s.h), shown(gap));
+                            .arg(side("a", t.a), shownText(s.h), shownText(gap));
         return f;
     }
     f.point("meet-1", X.x - reach, 0);
@@ -315,11 +315,11 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
               .arg(givenAngle("y", t.y, Y), givenSide("a", t.a, A), givenSide("c", t.c, C)));
     const QString a = geometry::givenText(A, t.a), c = geometry::givenText(C, t.c);
     const QString aFactor = geometry::givenFactor(A, t.a), cFactor = geometry::givenFactor(C, t.c);
-    if (sinY) w.say(QStringLiteral("sin(%1) = %2").arg(exactDegrees(Y), exactText(*sinY)));
+    if (sinY) w.say(QStringLiteral("sin(%1) = %2").arg(exactDegrees(Y), exactForm(*sinY)));
     w.say(QStringLiteral("Side a runs from corner X to the line of side b. X lies c sin(y) = "
                          "%1 × %2 = %3 from that line.")
               .arg(cFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
-                   h ? exactText(*h) : plain(s.h)));
+                   h ? exactForm(*h) : plain(s.h)));
     if (reach < 0) {
         const QString gap = h && h->r == 1 ? geometry::exactTerm(h->q - A) : plain(shortfall(s));
         w.say(QStringLiteral("a = %1 is shorter: it falls short by c sin(y) - a = %2 - %1 = %3.")
@@ -353,7 +353,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     w.say(QStringLiteral("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a "
                          "= %2 × %1 ÷ %3 = %4")
               .arg(sinY ? exactFactor(*sinY) : plain(s.sines.y), cFactor, aFactor,
-                   sinZ ? exactText(*sinZ) : plain(s.sines.z)));
+                   sinZ ? exactForm(*sinZ) : plain(s.sines.z)));
     w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
               .arg(sinZ ? sinZ->text() : plain(s.sines.z), Z ? exactDegrees(*Z) : windowZ));
     w.say(QStringLiteral("x = 180° - y - z = 180° - %1 - %2 = %3")
@@ -380,11 +380,11 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     }
     if (B)
         w.say(QStringLiteral("b = a sin(x) ÷ sin(y) = %2 × %1 ÷ %3 = %4")
-                  .arg(exactFactor(*sinX), aFactor, exactFactor(*sinY), exactText(*B)));
+                  .arg(exactFactor(*sinX), aFactor, exactFactor(*sinY), exactForm(*B)));
     else
         w.say(QStringLiteral("b = a sin(x) ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(s.sines.x), aFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
-                       shown(t.b)));
+                       shownText(t.b)));
     if (reach == 0 && X.known())
         w.say(QStringLiteral("Only this one triangle fits, with its right angle at Z."));
     // a right angle at Z (a just reaching) or at X: the pupil's check
@@ -397,7 +397,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     if (solved) {
         if (Z) notes.compare("z", exactDegrees(*Z), degrees(Z->toDouble()), windowZ);
         if (X.known()) notes.compare("x", exactDegrees(X), degrees(X.toDouble()), windowX);
-        if (B) notes.compare("b", exactText(*B), shown(geometry::exactValue(*B)), shown(t.b));
+        if (B) notes.compare("b", exactForm(*B), shownText(geometry::exactValue(*B)), shownText(t.b));
     }
     w.detail(geometry::radiansDetail());
     if (!solved) {
@@ -424,14 +424,14 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
         w.say(QStringLiteral("A second triangle fits too, because y is below 90° and "
                              "c sin(y) = %1 < a = %2 < c = %3. The window shows only the "
                              "first; the figure draws the second dashed.")
-                  .arg(h ? exactText(*h) : plain(s.h), a, c));
+                  .arg(h ? exactForm(*h) : plain(s.h), a, c));
         w.say(QStringLiteral("In the second, z' = 180° - z = 180° - %1 = %2")
                   .arg(degrees(t.z), degrees(u.z)));
         w.say(QStringLiteral("x' = 180° - y - z' = 180° - %1 - %2 = %3")
                   .arg(plainDegrees(u.y), degrees(u.z), degrees(u.x)));
         w.say(QStringLiteral("b' = a sin(x') ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(other->sines.x), aFactor,
-                       sinY ? exactFactor(*sinY) : plain(other->sines.y), shown(u.b)));
+                       sinY ? exactFactor(*sinY) : plain(other->sines.y), shownText(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
     }
     w.figure = bothTriangles(s, other, rightAngles);
