@@ -39,6 +39,42 @@ TEST(TriangleWorking, EveryAnswerShownIsInTheWorking) {
                 {"Command7", {{"y4", angles()}, {"z4", angles()}, {"c4", sides()}}}});
 }
 
+// The angles whose sines and cosines are exact, and small whole and half sides, so that
+// right angles, equal sides, flat triangles and a side that just reaches come up often:
+// where the steps work exactly, they must still hold every answer shown and state no
+// comparison the numbers contradict.
+Values specialAngles() {
+    return [](std::mt19937& random) {
+        static const char* const angles[] = {"30", "45", "60", "90", "120", "135", "150", "15"};
+        return QString::fromLatin1(angles[random() % 8]);
+    };
+}
+Values smallSides() {
+    return [](std::mt19937& random) {
+        static const char* const sides[] = {"1", "2",  "3",   "4",   "5",
+                                            "6", "10", "5/2", "1/3", "0.5"};
+        return QString::fromLatin1(sides[random() % 10]);
+    };
+}
+
+TEST(TriangleWorking, ExactCasesKeepEveryAnswerShown) {
+    sb::Form10 cosines;
+    working_property::expectAnswersInWorking(
+        cosines,
+        {{"Command1", {{"a1", smallSides()}, {"z1", specialAngles()}, {"b1", smallSides()}}},
+         {"Command8", {{"a3", smallSides()}, {"z3", specialAngles()}, {"b3", smallSides()}}},
+         {"Command7", {{"a4", smallSides()}, {"b4", smallSides()}, {"c4", smallSides()}}}},
+        150, 11);
+    sb::Form11 sines;
+    working_property::expectAnswersInWorking(
+        sines,
+        {{"Command1", {{"x1", specialAngles()}, {"z1", specialAngles()}, {"b1", smallSides()}}},
+         {"Command2", {{"y2", specialAngles()}, {"a2", smallSides()}, {"c2", smallSides()}}},
+         {"Command6", {{"y3", specialAngles()}, {"a3", smallSides()}, {"c3", smallSides()}}},
+         {"Command7", {{"y4", specialAngles()}, {"z4", specialAngles()}, {"c4", smallSides()}}}},
+        150, 12);
+}
+
 // Every solve with every combination of extreme values: the working's lines and figure hold
 // no nan or inf, however large, small or flat the triangle.
 TEST(TriangleWorking, HostileValuesGiveAFiniteWorking) {

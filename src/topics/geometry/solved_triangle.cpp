@@ -72,7 +72,7 @@ Corners place(const Triangle& t, Base base) {
     return k;
 }
 
-QString shown(double value) { return resultText(value); }
+QString shownText(double value) { return resultText(value); }
 QString degrees(double value) { return resultText(value) + QStringLiteral("°"); }
 QString side(const QString& name, double value) { return name + " = " + resultText(value); }
 QString angle(const QString& name, double value) { return name + " = " + degrees(value); }
@@ -127,22 +127,38 @@ void drawTriangle(Figure& f, const Corners& k, const Triangle& t, const Drawing&
     for (const auto& c : corners) {
         const QChar upper = c.letter.toUpper();
         const Point out = unit(c.at - centre);
+        // a corner on the base has its value below it, reaching away from the base's
+        // middle where the base's own value stands, and its name above it on the outside
+        const bool onBase = out.y < 0;
+        const bool leftward = out.x < 0;
         if (how.corners.contains(upper))
             f.point("corner-" + QString(upper) + how.suffix, c.at.x, c.at.y,
                     QString(upper) + how.mark,
                     working::at(how.namesInside ? compass(out * -1)
-                                : out.x < 0     ? Place::Left
+                                : onBase        ? (leftward ? Place::AboveLeft : Place::AboveRight)
+                                : leftward      ? Place::Left
                                                 : Place::Right));
         if (!how.values.contains(c.letter)) continue;
         const double start = direction((anticlockwise ? c.next : c.previous) - c.at);
         const double radius = how.arcScale * std::min(0.3 * c.beside, 0.12 * longest);
-        f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
-              outline);
+        if (how.rightAngles.contains(c.letter)) {
+            const double side = radius * 0.6;
+            const Point u = unit(c.previous - c.at), v = unit(c.next - c.at);
+            const Point p = c.at + u * side, q = c.at + v * side, corner = p + v * side;
+            f.curve("right-" + QString(c.letter) + how.suffix,
+                    {p.x, p.y, corner.x, corner.y, q.x, q.y}, outline);
+        } else {
+            f.arc("arc-" + QString(c.letter) + how.suffix, c.at.x, c.at.y, radius, start, c.value,
+                  outline);
+        }
         // a long value has room above or below its corner (see leaveRoomForLabels), with the
         // corner's name beside it
         if (how.angleValues)
-            labelled(c.letter, angle(c.letter + how.mark, c.value), c.at,
-                     {0, out.y < 0 ? -1.0 : 1.0}, 0);
+            f.label("angle-" + QString(c.letter) + how.suffix, c.at.x, c.at.y,
+                    angle(c.letter + how.mark, c.value),
+                    working::at(!onBase    ? Place::Above
+                                : leftward ? Place::BelowLeft
+                                           : Place::BelowRight));
     }
 }
 
@@ -179,6 +195,10 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     drawTriangle(f, k, t, how);
     leaveRoomForLabels(f);
     f.description = "Triangle XYZ drawn to scale: " + describe(t) + ".";
+    if (!how.rightAngles.isEmpty())
+        f.description += ' ' + QStringLiteral("The angle %1 is exactly a right angle, marked "
+                                              "with a square.")
+                                   .arg(how.rightAngles);
     const double height = std::abs(cross(k.Y - k.X, k.Z - k.X)) / longest;
     if (height < longest / 300)
         f.note = QStringLiteral("At true scale the triangle is almost flat: its height is %1, "
@@ -191,7 +211,7 @@ working::Guide solverGuide(const QStringList& panels, working::Working example) 
     const QStringList boxes{
         QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
                        "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
-            .arg(shown(2.5)),
+            .arg(shownText(2.5)),
         QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
     return {boxes + panels, std::move(example)};
 }
@@ -200,6 +220,162 @@ QString radiansDetail() {
     return QStringLiteral("Before a sine or a cosine the computer turns degrees into radians "
                           "(× 3.14159265358979 ÷ 180), and an angle it finds back into degrees "
                           "(× 180 ÷ 3.14159265358979).");
+}
+
+} // namespace sb::geometry
+
+// --- exact values for the steps
+
+namespace sb::geometry {
+
+using working::exactCos;
+using working::exactSin;
+using working::Rational;
+using working::Surd;
+
+namespace {
+
+// Beyond this a number under a root is not taken apart into its square factors: the
+// search for them would take too long for a step.
+constexpr long long largestRadicand = 100'000'000'000'000;
+
+// √(whole number) in lowest terms, when the number is small enough to take apart
+std::optional<Surd> rootOfWhole(Rational::Int n) {
+    if (n < 0 || n > largestRadicand) return std::nullopt;
+    if (n == 0) return Surd{0, 1};
+    return Surd{1, 1} * Surd{1, static_cast<long long>(n)};
+}
+
+// the value of a surd to more digits than a double holds, rounded once to a double
+double valueOf(const Surd& s) {
+    const long double q =
+        static_cast<long double>(s.q.numerator()) / static_cast<long double>(s.q.denominator());
+    return static_cast<double>(q * std::sqrt(static_cast<long double>(s.r)));
+}
+
+} // namespace
+
+Rational exactOf(double value, const QString& typed) {
+    if (!typed.isEmpty()) {
+        const Rational r = Rational::ofText(typed);
+        if (r.known() && working::withinRounding(r.toDouble(), value)) return r;
+    }
+    if (!std::isfinite(value) || QString::number(value, 'g', 15).toDouble() != value)
+        return Rational::unknown();
+    return Rational::ofShown(value);
+}
+
+Surd inverse(const Surd& s) {
+    if (!s.known() || s.q.sign() == 0) return Surd{Rational::unknown(), 0};
+    return Surd{Rational(1) / (s.q * Rational(s.r)), s.r};
+}
+
+std::optional<Surd> exactRoot(const Rational& v) {
+    if (!v.known() || v.sign() < 0) return std::nullopt;
+    // √(n/d) = √n × √d ÷ d
+    const auto top = rootOfWhole(v.numerator()), bottom = rootOfWhole(v.denominator());
+    if (!top || !bottom || top->r > largestRadicand / bottom->r) return std::nullopt;
+    const Surd root = *top * *bottom / Rational::of(v.denominator(), 1);
+    if (!root.known()) return std::nullopt;
+    return root;
+}
+
+std::optional<Rational> exactArcsin(const Surd& s) {
+    for (const int degrees : {0, 30, 45, 60, 90})
+        if (exactSin(degrees) == s) return Rational(degrees);
+    return std::nullopt;
+}
+
+std::optional<Rational> exactArccos(const Surd& s) {
+    for (const int degrees : {0, 30, 45, 60, 90, 120, 135, 150, 180})
+        if (exactCos(degrees) == s) return Rational(degrees);
+    return std::nullopt;
+}
+
+double exactValue(const Surd& s) { return valueOf(s); }
+
+QString exactDigits(const Surd& s) { return working::plain(valueOf(s)); }
+
+QString exactForm(const Rational& r) {
+    if (!r.known()) return QStringLiteral("?");
+    if (r.isWhole()) return r.text();
+    const QString digits = exactDigits(Surd{r, 1});
+    // a fraction a pupil reads at a glance stands beside its decimal; a long one, such as
+    // a typed decimal squared, is clearer as the decimal alone
+    const bool short_ = r.text().size() <= 9;
+    if (r.decimalText())
+        return short_ && r.denominator() <= 100
+                   ? QStringLiteral("%1 = %2").arg(r.text(), *r.decimalText())
+                   : *r.decimalText();
+    return short_ ? QStringLiteral("%1 ≈ %2").arg(r.text(), digits) : digits;
+}
+
+QString exactForm(const Surd& s) {
+    if (s.r == 1) return exactForm(s.q);
+    return QStringLiteral("%1 ≈ %2").arg(s.text(), exactDigits(s));
+}
+
+QString exactTerm(const Rational& r) {
+    if (r.isWhole()) return r.text();
+    if (const auto decimal = r.decimalText()) return *decimal;
+    return r.text();
+}
+
+QString givenText(const Rational& exact, double value) {
+    return exact.known() ? exactTerm(exact) : working::plain(value);
+}
+
+QString givenFactor(const Rational& exact, double value) {
+    if (!exact.known()) return working::plain(value);
+    const QString text = exactTerm(exact);
+    return exact.sign() < 0 || text.contains(u'/') ? '(' + text + ')' : text;
+}
+
+QString exactTerm(const Surd& s) { return s.r == 1 ? exactTerm(s.q) : s.text(); }
+
+QString exactFactor(const Surd& s) {
+    const bool bare = s.q.isWhole() && s.q.sign() >= 0;
+    if (!bare && s.r == 1 && s.q.decimalText() && s.q.denominator() > 100)
+        return s.q.sign() < 0 ? '(' + *s.q.decimalText() + ')' : *s.q.decimalText();
+    return bare ? s.text() : '(' + s.text() + ')';
+}
+
+QString exactBase(const Surd& s) { return s.r == 1 ? exactFactor(s) : '(' + s.text() + ')'; }
+
+QString exactDegrees(const Rational& r) {
+    if (const auto decimal = r.decimalText()) return *decimal + QStringLiteral("°");
+    return QStringLiteral("%1° ≈ %2°").arg(r.text(), exactDigits(Surd{r, 1}));
+}
+
+void RoundingNotes::compare(const QString& name, const QString& exact, const QString& exactShown,
+                            const QString& windowShown) {
+    if (exactShown != windowShown) differ_.push_back({name, exact, windowShown});
+}
+
+void RoundingNotes::tell(working::Working& w) const {
+    if (differ_.empty()) return;
+    const Differs& first = differ_.front();
+    w.say(working::roundingNote(QStringLiteral("%1 = %2").arg(first.name, first.exact),
+                                QStringLiteral("%1 = %2").arg(first.name, first.shown)));
+    for (size_t i = 1; i < differ_.size(); ++i)
+        w.say(QStringLiteral("The same rounding is in %1: exactly %2, the window shows %3.")
+                  .arg(differ_[i].name, differ_[i].exact, differ_[i].shown));
+}
+
+// A right angle's check, as a pupil's book ends such an exercise: the two sides beside the
+// right angle, squared, make the side opposite it squared (sides in the order a, b, c).
+void rightAngleCheck(working::Working& w, QChar right, const std::optional<Surd> (&sides)[3]) {
+    const int opposite = right == u'x' ? 1 : right == u'y' ? 0 : 2;
+    const int p = opposite == 0 ? 1 : 0, q = opposite == 2 ? 1 : 2;
+    if (!sides[p] || !sides[q] || !sides[opposite]) return;
+    const auto square = [](const Surd& s) { return s.q * s.q * Rational(s.r); };
+    const Rational sum = square(*sides[p]) + square(*sides[q]);
+    if (!sum.known() || !(sum == square(*sides[opposite]))) return;
+    const QChar letters[3] = {u'a', u'b', u'c'};
+    w.say(QStringLiteral("Check: %1² + %2² = %3² + %4² = %5 + %6 = %7 = %8² = %9²")
+              .arg(letters[p], letters[q], exactBase(*sides[p]), exactBase(*sides[q]),
+                   exactTerm(square(*sides[p])), exactTerm(square(*sides[q])), exactTerm(sum),
+                   exactBase(*sides[opposite]), letters[opposite]));
 }
 
 } // namespace sb::geometry

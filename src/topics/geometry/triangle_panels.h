@@ -10,6 +10,7 @@
 #include "ui/form.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -92,6 +93,14 @@ public:
 
 protected:
     void clearPanel(int panel) { empty(panelControls(panel)); }
+
+    // The texts of the named boxes as typed, for the working to take the values exactly
+    // (a Clear command may empty the boxes before the working is built).
+    QStringList texts(std::initializer_list<const char*> names) const {
+        QStringList typed;
+        for (const char* name : names) typed << box(QString::fromLatin1(name))->text();
+        return typed;
+    }
 
     // Reads the given value in the box (a1 .. z4) with eval; a refused value has been told
     // and empties the box's panel, inputs included.

@@ -133,12 +133,14 @@ void Form10::solveTwoSidesAndAngle(int panel, const QString& angleMessage) {
     }
     const auto b = read(named('b'));
     if (!b) return;
+    const QStringList typed{box(named('a'))->text(), box(named('z'))->text(),
+                            box(named('b'))->text()};
 
     const auto solved = law_of_cosines::SolveSAS(*a, *z, *b);
     showResult(named('c'), solved.c);
     showResult(named('x'), solved.x);
     showResult(named('y'), solved.y);
-    showWorking([=] { return law_of_cosines::twoSidesWorking(panel, *a, *z, *b, solved); });
+    showWorking([=] { return law_of_cosines::twoSidesWorking(panel, *a, *z, *b, solved, typed); });
 }
 
 void Form10::Command7_Click() {
@@ -149,6 +151,7 @@ void Form10::Command7_Click() {
     if (!b) return;
     const auto c = read("c4");
     if (!c) return;
+    const QStringList typed = texts({"a4", "b4", "c4"});
 
     law_of_cosines::Angles solved;
     try {
@@ -159,12 +162,12 @@ void Form10::Command7_Click() {
         say(ui::faultMessage);
         clearPanel(4);
         return showWorking(
-            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage); });
+            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage, typed); });
     }
     showResult("z4", solved.z);
     showResult("x4", solved.x);
     showResult("y4", solved.y);
-    showWorking([=] { return law_of_cosines::threeSidesWorking(*a, *b, *c, solved); });
+    showWorking([=] { return law_of_cosines::threeSidesWorking(*a, *b, *c, solved, typed); });
 }
 
 void Form10::Command3_Click() { clearPanel(1); }

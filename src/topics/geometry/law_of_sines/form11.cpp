@@ -135,6 +135,7 @@ void Form11::Command1_Click() {
     if (!anglesFit(1, {*x, *z})) return;
     const auto b = read("b1");
     if (!b) return;
+    const QStringList typed = texts({"x1", "z1", "b1"});
 
     const auto solved = law_of_sines::SolveXZB(*x, *z, *b);
     const auto& t = solved.triangle;
@@ -146,7 +147,7 @@ void Form11::Command1_Click() {
         showResult("a1", t.a);
         showResult("y1", t.y);
     }
-    showWorking([=] { return law_of_sines::twoAnglesWorking(1, solved, toldOf(solved)); });
+    showWorking([=] { return law_of_sines::twoAnglesWorking(1, solved, toldOf(solved), typed); });
 }
 
 void Form11::Command2_Click() {
@@ -158,6 +159,7 @@ void Form11::Command2_Click() {
     if (!a) return;
     const auto c = read("c2");
     if (!c) return;
+    const QStringList typed = texts({"y2", "a2", "c2"});
 
     const auto solved = law_of_sines::SolveYAC(*y, *a, *c);
     const auto& t = solved.triangle;
@@ -173,7 +175,7 @@ void Form11::Command2_Click() {
         showResult("z2", t.z);
         showResult("b2", t.b);
     }
-    showWorking([=] { return law_of_sines::twoSidesWorking(2, solved, toldOf(solved)); });
+    showWorking([=] { return law_of_sines::twoSidesWorking(2, solved, toldOf(solved), typed); });
 }
 
 void Form11::Command6_Click() {
@@ -185,6 +187,7 @@ void Form11::Command6_Click() {
     if (!a) return;
     const auto c = read("c3");
     if (!c) return;
+    const QStringList typed = texts({"y3", "a3", "c3"});
 
     const auto solved = law_of_sines::SolveYAC(*y, *a, *c);
     const auto& t = solved.triangle;
@@ -196,7 +199,7 @@ void Form11::Command6_Click() {
         showResult("x3", t.x);
         showResult("b3", t.b);
     }
-    showWorking([=] { return law_of_sines::twoSidesWorking(3, solved, toldOf(solved)); });
+    showWorking([=] { return law_of_sines::twoSidesWorking(3, solved, toldOf(solved), typed); });
 }
 
 void Form11::Command7_Click() {
@@ -208,6 +211,7 @@ void Form11::Command7_Click() {
     if (!anglesFit(4, {*y, *z})) return;
     const auto c = read("c4");
     if (!c) return;
+    const QStringList typed = texts({"y4", "z4", "c4"});
 
     const auto solved = law_of_sines::SolveYZC(*y, *z, *c);
     const auto& t = solved.triangle;
@@ -219,7 +223,7 @@ void Form11::Command7_Click() {
         showResult("a4", t.a);
         showResult("b4", t.b);
     }
-    showWorking([=] { return law_of_sines::twoAnglesWorking(4, solved, toldOf(solved)); });
+    showWorking([=] { return law_of_sines::twoAnglesWorking(4, solved, toldOf(solved), typed); });
 }
 
 void Form11::Command3_Click() { clearPanel(1); }

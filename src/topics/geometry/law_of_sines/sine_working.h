@@ -11,11 +11,14 @@
 namespace sb::law_of_sines {
 
 // Panels 1 and 4: two angles and a side. told is the window's message when it found no
-// triangle.
-working::Working twoAnglesWorking(int panel, const Solution& solved, const QString& told = {});
+// triangle; typed the texts of the given boxes in the order the panel reads them (the two
+// angles, then the side), which the steps take exactly.
+working::Working twoAnglesWorking(int panel, const Solution& solved, const QString& told = {},
+                                  const QStringList& typed = {});
 
-// Panels 2 and 3: the angle y, the side a opposite it and the side c.
-working::Working twoSidesWorking(int panel, const Solution& solved, const QString& told = {});
+// Panels 2 and 3: the angle y, the side a opposite it and the side c (typed in that order).
+working::Working twoSidesWorking(int panel, const Solution& solved, const QString& told = {},
+                                 const QStringList& typed = {});
 
 working::Guide sinesGuide();
 
