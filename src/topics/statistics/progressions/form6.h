@@ -4,6 +4,7 @@
 #include "progressions_working.h"
 #include "ui/form.h"
 
+#include <functional>
 #include <initializer_list>
 
 namespace sb {
@@ -43,8 +44,12 @@ private:
     bool rewriteRow(Boxes& read, std::initializer_list<std::pair<const char*, const char*>> boxes);
     void takeShown(Boxes& read);
     // Shows the row's answer and hands the pane its working.
+    // Runs the row's routine, shows its answer and hands the pane its working; a routine
+    // that faults ends with the fault message, an empty answer and the working saying why.
     void answer(const QString& output, progressions::Row row, const Boxes& read,
-                const progressions::Worked& worked);
+                const std::function<progressions::Worked()>& routine);
+    // Tells a refused value and hands the pane the working saying why it was refused.
+    void refuse(const QString& message, progressions::Row row, Boxes& read);
 };
 
 } // namespace sb
