@@ -250,6 +250,12 @@ QString factorOf(const Value& v) {
     return t.startsWith(u'-') || t.contains(u'/') ? u'(' + t + u')' : t;
 }
 
+// As the number divided: in brackets when a fraction, so "(-26/3) ÷ (-2/3)" reads right.
+QString dividendOf(const Value& v) {
+    const QString t = text(v);
+    return t.contains(u'/') ? u'(' + t + u')' : t;
+}
+
 QString superscript(const QString& digits) {
     static const QString small = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
     QString out;
@@ -468,7 +474,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         tellCount(out, n, Counted::Progression);
         out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(text(an), factorOf(a1), text(t)));
         out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(n1)));
-        tellAnswer(out, QStringLiteral("D = %1 ÷ %2").arg(text(t), factorOf(n1)), d.exact,
+        tellAnswer(out, QStringLiteral("D = %1 ÷ %2").arg(dividendOf(t), factorOf(n1)), d.exact,
                    w.answer);
         if (d.exact.known() && n.exact.isWhole() && n.computed >= 2)
             out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
@@ -485,7 +491,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         tell({"A1", "D", "An"});
         out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(text(an), factorOf(a1), text(t)));
         out.say(QStringLiteral("An - A1 + D = %1 + %2 = %3").arg(text(t), factorOf(d), text(u)));
-        tellAnswer(out, QStringLiteral("N = %1 ÷ %2").arg(text(u), factorOf(d)), n.exact,
+        tellAnswer(out, QStringLiteral("N = %1 ÷ %2").arg(dividendOf(u), factorOf(d)), n.exact,
                    w.answer);
         const bool whole = isWhole(n);
         if (whole && n.computed >= 1) {
@@ -527,7 +533,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("Qᴺ - 1 = %1 - 1 = %2").arg(text(p), text(sm)));
         out.say(QStringLiteral("A1(Qᴺ - 1) = %1 × %2 = %3").arg(text(a1), factorOf(sm), text(m)));
         out.say(QStringLiteral("Q - 1 = %1 - 1 = %2").arg(text(q), text(q1)));
-        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(text(m), factorOf(q1)),
+        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(dividendOf(m), factorOf(q1)),
                    m.exact / q1.exact, w.answer);
         break;
     }
@@ -552,7 +558,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("QAn = %1 × %2 = %3").arg(factorOf(q), factorOf(an), text(m)));
         out.say(QStringLiteral("QAn - A1 = %1 - %2 = %3").arg(text(m), factorOf(a1), text(sm)));
         out.say(QStringLiteral("Q - 1 = %1 - 1 = %2").arg(text(q), text(q1)));
-        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(text(sm), factorOf(q1)),
+        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(dividendOf(sm), factorOf(q1)),
                    sm.exact / q1.exact, w.answer);
         break;
     }
@@ -562,7 +568,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("S = A1 ÷ (1 - Q), as -1 < Q < 1"));
         tell({"A1", "Q"});
         out.say(QStringLiteral("1 - Q = 1 - %1 = %2").arg(factorOf(q), text(d)));
-        tellAnswer(out, QStringLiteral("S = %1 ÷ %2").arg(text(a1), factorOf(d)),
+        tellAnswer(out, QStringLiteral("S = %1 ÷ %2").arg(dividendOf(a1), factorOf(d)),
                    a1.exact / d.exact, w.answer);
         break;
     }
@@ -591,7 +597,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         tell({"A1", "An", "N"});
         tellCount(out, n, Counted::Progression);
         out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(n1)));
-        out.say(QStringLiteral("An ÷ A1 = %1 ÷ %2 = %3").arg(text(an), factorOf(a1), text(r)));
+        out.say(QStringLiteral("An ÷ A1 = %1 ÷ %2 = %3").arg(dividendOf(an), factorOf(a1), text(r)));
         const bool negative = r.computed < 0;
         const bool whole = n1.exact.isWhole();
         if (whole && n1.computed == 1) {
