@@ -544,13 +544,20 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const Value q1{q.exact - one, s[2]};
         out.say(QStringLiteral("Sn = (QAn - A1) ÷ (Q - 1)"));
         tell({"A1", "Q", "An"});
-        // An is a term when it is A1 times a whole power of Q; the exact powers leave the
-        // range of the fractions within some 130 steps unless Q is -1
+        // An is a term when it is A1 times a whole power of Q: the terms from A1 on, until one
+        // is An or they have passed it in size (Q = -1 and Q = 0 come back to a term after two)
+        auto size = [](const Rational& x) { return x.sign() < 0 ? -x : x; };
+        const Rational qSize = size(q.exact), anSize = size(an.exact);
         Rational term = a1.exact;
-        bool found = false;
-        for (int k = 0; k <= 200 && term.known() && !found; ++k, term = term * q.exact)
+        bool found = false, passed = false;
+        for (int k = 0; k <= 200 && term.known() && !found && !passed;
+             ++k, term = term * q.exact) {
             found = term == an.exact;
-        if (!found && term.known())
+            passed = !found && (term.sign() == 0 || (k > 2 && qSize == one) ||
+                                (qSize > one && size(term) > anSize) ||
+                                (qSize < one && size(term) < anSize));
+        }
+        if (passed)
             out.say(QStringLiteral("An = %1 is not A1 times a whole power of Q, so it is none of "
                                    "the terms. The formula gives a number all the same, and that "
                                    "number is what the window shows.")
