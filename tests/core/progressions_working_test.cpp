@@ -233,6 +233,15 @@ TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
          {typed("A1", 1), held("Q", "1/3", 1.0 / 3)},
          {"1 - Q = 1 - (1/3) = 2/3", "S = 1 ÷ (2/3) = 1.5"},
          {}},
+        // no E-notation that the window does not show: standard form, as a book writes it
+        {Row::GeomLastA1QN,
+         {typed("A1", 1), held("Q", "0.001", 0.001), typed("N", 4)},
+         {"Qᴺ⁻¹ = 0.001³ = 1 × 10⁻⁹", "An = 1 × 1 × 10⁻⁹ = 1E-09"},
+         {}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 1), held("Q", "18", 18), typed("N", 61.62)},
+         {"Qᴺ = (18 to the power 61.62) = 2.23816327058517 × 10⁷⁷"},
+         {}},
         // Find N: a whole N is checked, a broken one placed, one below 1 explained
         {Row::ArithCountA1DAn,
          {typed("A1", 1), typed("D", 2), typed("An", 9)},

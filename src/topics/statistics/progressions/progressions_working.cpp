@@ -235,13 +235,29 @@ bool asFraction(const Rational& x) {
            x.numerator() > -mostNumerator;
 }
 
-QString exactText(const Rational& x) {
-    return asFraction(x) ? x.text() : working::plain(x.toDouble());
+QString superscript(const QString& digits);
+
+// A number with no E-notation: very large and very small ones in standard form, as a book
+// writes them (2.23816327058517 × 10⁷⁷), the others as plain decimals.
+QString decimal(double x) {
+    const double size = std::abs(x);
+    if (size == 0 || (size >= 1e-5 && size < 1e15)) return working::plain(x);
+    const int exponent = int(std::floor(std::log10(size)));
+    // in two steps, so that 10 to the exponent stays within the range of a double
+    double mantissa = exponent < -290 ? x * 1e16 / std::pow(10.0, exponent + 16)
+                                      : x / std::pow(10.0, exponent);
+    const double roundedSize = std::abs(QString::number(mantissa, 'g', 15).toDouble());
+    int shown = exponent;
+    if (roundedSize >= 10) mantissa /= 10, ++shown; // 9.999...95 rounds up to 10
+    return QStringLiteral("%1 × 10%2")
+        .arg(working::plain(mantissa), superscript(QString::number(shown)));
 }
+
+QString exactText(const Rational& x) { return asFraction(x) ? x.text() : decimal(x.toDouble()); }
 
 QString text(const Value& v) {
     return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactText(v.exact)
-                                                                 : working::plain(v.computed);
+                                                                 : decimal(v.computed);
 }
 
 // As a factor or the base of a power: in brackets when negative or a fraction.
@@ -325,8 +341,8 @@ void tellAnswer(Working& out, const QString& lead, const Rational& exact, double
         return;
     }
     const QString exactValue =
-        fraction ? QStringLiteral("%1 = %2").arg(exact.text(), working::plain(exact.toDouble()))
-                 : working::plain(exact.toDouble());
+        fraction ? QStringLiteral("%1 = %2").arg(exact.text(), decimal(exact.toDouble()))
+                 : decimal(exact.toDouble());
     out.say(QStringLiteral("%1 = %2").arg(lead, exactValue));
     out.say(working::roundingNote(exactValue, answerText));
 }
