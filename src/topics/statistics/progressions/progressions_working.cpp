@@ -190,9 +190,8 @@ Figure partialSumsFigure(double a1, double q, double sum, const QString& answerT
 
 // The terms from A1 while they reach An within mostTermsDrawn terms, found by the ratio.
 Figure geometricSumToFigure(double a1, double q, double an, const QString& answerText) {
-    const double near = 1e-9 * std::max(std::abs(an), 1e-300);
     for (double k = 1; k <= mostTermsDrawn; ++k)
-        if (std::abs(GeomLastA1QN(a1, q, k) - an) <= near)
+        if (working::withinRounding(GeomLastA1QN(a1, q, k), an))
             return termsFigure(
                 QStringLiteral("geometric"), k, [&](double j) { return GeomLastA1QN(a1, q, j); },
                 true, answerText);
@@ -693,7 +692,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
     }
     case Row::ArithSumA1AnN:
         return trapezoidFigure(value("N"), value("A1"), value("An"), true, answer);
-    case Row::ArithSumDAnN: // b = 2·An - (N - 1)·D is A1 + An
+    case Row::ArithSumDAnN: // b = 2An - (N - 1)D is A1 + An
         return trapezoidFigure(value("N"), w.steps[3] - value("An"), value("An"), false, answer);
     case Row::ArithDiffA1AnN:
     case Row::ArithCountA1DAn: {
