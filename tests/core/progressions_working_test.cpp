@@ -512,6 +512,24 @@ TEST_F(ProgressionsWorking, KnownTermsAndTheOneFound) {
     for (const auto* e : named(q, "between")) between.push_back(e->numbers[3]);
     EXPECT_EQ(between, (std::vector<double>{6, 18, 54}));
     EXPECT_TRUE(q.find("ratio")->text.startsWith(u"Q = 3"));
+
+    // the label of the ratio stands above every bar, the terms between included
+    struct Ratio {
+        double a1, an, n;
+    };
+    const Ratio ratios[] = {{2, -54, 4}, {2, 162, 5}, {-1, 32, 6}, {5, 5, 3}, {1, -1, 8}};
+    for (const Ratio& r : ratios) {
+        const Figure f = progressionWorking(
+                             Row::GeomRatioA1AnN,
+                             {typed("A1", r.a1), typed("An", r.an), typed("N", r.n)},
+                             GeomRatioA1AnNWorked(r.a1, r.an, r.n))
+                             .figure;
+        SCOPED_TRACE(testing::Message() << r.a1 << " " << r.an << " " << r.n);
+        for (const auto& e : f.elements)
+            if (e.shape == sb::working::Shape::Bar) {
+                EXPECT_GE(f.find("ratio")->numbers[1], e.numbers[1] + e.numbers[3]);
+            }
+    }
 }
 
 // Whatever the values that reach a figure, it holds no infinity: a huge progression is told

@@ -28,11 +28,12 @@ constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the
 constexpr double mostCounted = 1e15; // beyond this, whole numbers of terms blur together
 
 QString shown(double value) { return resultText(value); }
+QString decimal(double x); // very large and small numbers in standard form
 QString counted(double n) { return QLocale().toString(qulonglong(n)); }
 
 // How a box was read: as typed, written back, or written back and cut to the box.
 void tellBox(Working& w, const Box& b) {
-    const QString value = shown(b.value);
+    const QString value = decimal(b.value);
     if (b.written.isEmpty()) {
         w.say(b.typed.trimmed() == value
                   ? QStringLiteral("%1 = %2").arg(b.letter, value)
@@ -74,7 +75,7 @@ void drawTerms(Figure& f, double n, const std::function<double(double)>& term, L
         const double value = term(k);
         f.bar(QStringLiteral("term"), x - 0.4, 0, 0.8, value, k == n ? lastLook : look);
         if (k == n) f.elements.back().text = lastText;
-        else if (labelled) f.elements.back().text = shown(value);
+        else if (labelled) f.elements.back().text = decimal(value);
     };
     if (all) {
         for (double k = 1; k <= n; ++k) drawAt(k, k);
@@ -108,14 +109,14 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
     if (!wholeCount(n)) {
         f.note = QStringLiteral("N = %1 is not a whole number of terms from 1 up, so there are no "
                                 "terms to draw.")
-                     .arg(shown(n));
+                     .arg(decimal(n));
         f.description = f.note;
         return f;
     }
     drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true),
-              sum ? shown(term(n)) : QStringLiteral("An = ") + answerText);
+              sum ? decimal(term(n)) : QStringLiteral("An = ") + answerText);
     f.description = QStringLiteral("%1 of the %2 progression from %3 to %4 as bars")
-                        .arg(termsPhrase(n), kind, shown(term(1)), shown(term(n)));
+                        .arg(termsPhrase(n), kind, decimal(term(1)), decimal(term(n)));
     f.description += sum ? QStringLiteral(", all shaded: their sum Sn is %1.").arg(answerText)
                          : QStringLiteral("; the last one, An, is %1.").arg(answerText);
     return f;
@@ -130,18 +131,18 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
     f.polygon(QStringLiteral("sum"), {0.5, 0, 0.5, first, n + 0.5, last, n + 0.5, 0}, shape);
     if (firstKnown) {
         f.bar(QStringLiteral("known"), 0.5, 0, 1, first, bars(Ink::Second, false));
-        f.elements.back().text = QStringLiteral("A1 = ") + shown(first);
+        f.elements.back().text = QStringLiteral("A1 = ") + decimal(first);
     } else {
         f.label(QStringLiteral("first"), 0.5, first, QStringLiteral("A1"),
                 working::at(Place::Left));
     }
     f.bar(QStringLiteral("known"), n - 0.5, 0, 1, last, bars(Ink::Second, false));
-    f.elements.back().text = QStringLiteral("An = ") + shown(last);
+    f.elements.back().text = QStringLiteral("An = ") + decimal(last);
     f.note = QStringLiteral("The shaded trapezoid is N wide and on average (A1 + An) ÷ 2 high, "
                             "so its area is the sum.");
     f.description = QStringLiteral("A trapezoid %1 wide from the first term to the last, An = "
                                    "%2, shaded: its area is the sum Sn = %3.")
-                        .arg(shown(n), shown(last), answerText);
+                        .arg(decimal(n), decimal(last), answerText);
     return f;
 }
 
@@ -149,9 +150,9 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
 Figure knownTermsFigure(double a1, double n, double an) {
     Figure f = termChart();
     f.bar(QStringLiteral("known"), 0.6, 0, 0.8, a1, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("A1 = ") + shown(a1);
+    f.elements.back().text = QStringLiteral("A1 = ") + decimal(a1);
     f.bar(QStringLiteral("known"), n - 0.4, 0, 0.8, an, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("An = ") + shown(an);
+    f.elements.back().text = QStringLiteral("An = ") + decimal(an);
     return f;
 }
 
@@ -198,7 +199,7 @@ Figure geometricSumToFigure(double a1, double q, double an, const QString& answe
     Figure f = termChart();
     f.note = QStringLiteral("An = %1 is not A1 times a whole power of Q within %2 terms, so the "
                             "terms are not drawn.")
-                 .arg(shown(an))
+                 .arg(decimal(an))
                  .arg(mostTermsDrawn);
     f.description = f.note;
     return f;
@@ -435,7 +436,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const Value ns{n.exact * sum.exact, s[1]};
         out.say(QStringLiteral("Sn = N(A1 + An) ÷ 2"));
         tell({"A1", "An", "N"});
-        tellCount(out, n, Counted::Sum);
+        tellCount(out, n, Counted::Sum,
+                  [&](const Rational& k) { return k * (a1.exact + an.exact) / two; });
         out.say(QStringLiteral("A1 + An = %1 + %2 = %3").arg(text(a1), factorOf(an), text(sum)));
         out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(sum), text(ns)));
         tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(sum)),
@@ -704,25 +706,30 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         Look slope = working::dashed(Ink::Second);
         slope.place = Place::AboveLeft;
         f.segment(QStringLiteral("slope"), 1, a1, n, an, slope);
-        f.elements.back().text = QStringLiteral("D = %1 a term").arg(shown(d));
+        f.elements.back().text =
+            QStringLiteral("D = %1 a term").arg(findsN ? decimal(d) : answer);
         if (findsN)
             f.point(QStringLiteral("found"), n, 0, QStringLiteral("N = ") + answer,
                     working::at(Place::Below, Ink::Second));
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; from one to the next the terms grow by D = %4.")
-                            .arg(shown(a1), shown(an), shown(n), shown(d));
+                            .arg(decimal(a1), decimal(an), findsN ? answer : decimal(n),
+                                 findsN ? decimal(d) : answer);
         return f;
     }
     case Row::GeomRatioA1AnN: {
         const double a1 = value("A1"), an = value("An"), n = value("N"), q = w.answer;
         Figure f = knownTermsFigure(a1, n, an);
         drawBetween(f, n, [=](double k) { return GeomLastA1QN(a1, q, k); });
-        f.label(QStringLiteral("ratio"), (1 + n) / 2, std::max({a1, an, 0.0}),
+        // above every bar: with a negative Q a term between can stand higher than both ends
+        double top = std::max({a1, an, 0.0});
+        for (const working::Element& e : f.elements) top = std::max(top, e.numbers[3]);
+        f.label(QStringLiteral("ratio"), (1 + n) / 2, top,
                 QStringLiteral("Q = %1: each term is Q times the one before").arg(answer),
                 working::at(Place::Above));
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; each term is Q = %4 times the one before.")
-                            .arg(shown(a1), shown(an), shown(n), answer);
+                            .arg(decimal(a1), decimal(an), decimal(n), answer);
         return f;
     }
     case Row::GeomSumA1QAn:
