@@ -903,8 +903,8 @@ working::Guide progressionsGuide() {
                            "from one term to the next and Q the ratio of one term to the one "
                            "before."),
             QStringLiteral("A command writes the numbers it read back into its boxes, cut to 8 "
-                           "characters, and goes on with what the box shows; Q and the An of the "
-                           "geometric sums are used as typed."),
+                           "characters, and goes on with what the box shows; Q, and An in the "
+                           "geometric rows, are used as typed."),
         },
         QStringLiteral("A1 = 2, D = 3, N = 5, Find Sn:"),
         progressionWorking(Row::ArithSumA1DN, {typed("A1", 2), typed("D", 3), typed("N", 5)},
