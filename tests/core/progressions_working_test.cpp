@@ -90,7 +90,10 @@ TEST_F(ProgressionsWorking, StepsOfEachRow) {
 // A box used as typed (the geometric rows' Q, and An in two of them): its value is the
 // typed text's.
 Box held(const char* letter, const char* text, double value) {
-    return {QString::fromLatin1(letter), QString::fromLatin1(text), {}, QString::fromLatin1(text),
+    return {QString::fromLatin1(letter),
+            QString::fromLatin1(text),
+            {},
+            QString::fromLatin1(text),
             value};
 }
 
@@ -384,8 +387,9 @@ TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
     for (const Case& c : cases) {
         QStringList expected{QStringLiteral("The window said: \"%1\"").arg(c.message)};
         expected += c.lines;
-        EXPECT_EQ(unansweredWorking(c.row, c.boxes, {c.message}).lines(true).join(u'\n').toStdString(),
-                  expected.join(u'\n').toStdString());
+        EXPECT_EQ(
+            unansweredWorking(c.row, c.boxes, {c.message}).lines(true).join(u'\n').toStdString(),
+            expected.join(u'\n').toStdString());
     }
 }
 
@@ -519,10 +523,9 @@ TEST_F(ProgressionsWorking, KnownTermsAndTheOneFound) {
     };
     const Ratio ratios[] = {{2, -54, 4}, {2, 162, 5}, {-1, 32, 6}, {5, 5, 3}, {1, -1, 8}};
     for (const Ratio& r : ratios) {
-        const Figure f = progressionWorking(
-                             Row::GeomRatioA1AnN,
-                             {typed("A1", r.a1), typed("An", r.an), typed("N", r.n)},
-                             GeomRatioA1AnNWorked(r.a1, r.an, r.n))
+        const Figure f = progressionWorking(Row::GeomRatioA1AnN,
+                                            {typed("A1", r.a1), typed("An", r.an), typed("N", r.n)},
+                                            GeomRatioA1AnNWorked(r.a1, r.an, r.n))
                              .figure;
         SCOPED_TRACE(testing::Message() << r.a1 << " " << r.an << " " << r.n);
         for (const auto& e : f.elements)

@@ -295,42 +295,60 @@ void Form6::Command1_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a1", "A1"}, {"d", "D"}, {"n", "N"}})) return label("ans1")->clear();
     takeShown(r);
-    answer("ans1", Row::ArithSumA1DN, r, [&] { return ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value); });
+    answer("ans1", Row::ArithSumA1DN, r, [&] {
+        return ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                  boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command2_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a12", "A1"}, {"an2", "An"}, {"n2", "N"}})) return label("ans2")->clear();
     takeShown(r);
-    answer("ans2", Row::ArithSumA1AnN, r, [&] { return ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value); });
+    answer("ans2", Row::ArithSumA1AnN, r, [&] {
+        return ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
+                                   boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command8_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an3", "An"}, {"d3", "D"}, {"n3", "N"}})) return label("ans3")->clear();
     takeShown(r);
-    answer("ans3", Row::ArithSumDAnN, r, [&] { return ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value, boxOf(r, u"N").value); });
+    answer("ans3", Row::ArithSumDAnN, r, [&] {
+        return ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value,
+                                  boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command3_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a14", "A1"}, {"d4", "D"}, {"n4", "N"}})) return label("ans4")->clear();
     takeShown(r);
-    answer("ans4", Row::ArithLastA1DN, r, [&] { return ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value); });
+    answer("ans4", Row::ArithLastA1DN, r, [&] {
+        return ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                   boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an5", "An"}, {"a15", "A1"}, {"n5", "N"}})) return label("ans5")->clear();
     takeShown(r);
-    answer("ans5", Row::ArithDiffA1AnN, r, [&] { return ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value); });
+    answer("ans5", Row::ArithDiffA1AnN, r, [&] {
+        return ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
+                                    boxOf(r, u"N").value);
+    });
 }
 
 void Form6::ans6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a16", "A1"}, {"d6", "D"}, {"an6", "An"}})) return; // ans66 keeps it
     takeShown(r);
-    answer("ans66", Row::ArithCountA1DAn, r, [&] { return ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"An").value); });
+    answer("ans66", Row::ArithCountA1DAn, r, [&] {
+        return ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                     boxOf(r, u"An").value);
+    });
 }
 
 // In the geometric rows Q is used as typed, at full precision: it is not written back.
@@ -346,7 +364,8 @@ void Form6::command20_Click() {
         return;
     }
     takeShown(r);
-    answer("ans7", Row::GeomSumA1QN, r, [&] { return GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
+    answer("ans7", Row::GeomSumA1QN, r,
+           [&] { return GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
 
 void Form6::command21_Click() {
@@ -359,7 +378,8 @@ void Form6::command21_Click() {
         return refuse(qNotZeroOrOne, Row::GeomSumA1QAn, r);
     }
     takeShown(r);
-    answer("ans8", Row::GeomSumA1QAn, r, [&] { return GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value); });
+    answer("ans8", Row::GeomSumA1QAn, r,
+           [&] { return GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value); });
 }
 
 void Form6::command22_Click() {
@@ -372,7 +392,8 @@ void Form6::command22_Click() {
         return refuse(qOutsideInfinite, Row::GeomSumInfinite, r);
     }
     takeShown(r);
-    answer("ans9", Row::GeomSumInfinite, r, [&] { return GeomSumInfiniteWorked(boxOf(r, u"A1").value, q); });
+    answer("ans9", Row::GeomSumInfinite, r,
+           [&] { return GeomSumInfiniteWorked(boxOf(r, u"A1").value, q); });
 }
 
 void Form6::Command10_Click() {
@@ -382,7 +403,8 @@ void Form6::Command10_Click() {
     if (!inputsValid) return label("ans10")->clear();
     if (q == 0 || q == 1) return refuse(qNotZeroOrOne, Row::GeomLastA1QN, r); // ans10 keeps it
     takeShown(r);
-    answer("ans10", Row::GeomLastA1QN, r, [&] { return GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
+    answer("ans10", Row::GeomLastA1QN, r,
+           [&] { return GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
 
 void Form6::Command4_Click() {
@@ -395,7 +417,8 @@ void Form6::Command4_Click() {
         label("ans11")->clear();
         return refuse(a1ZeroOrNTooSmall, Row::GeomRatioA1AnN, r);
     }
-    answer("ans11", Row::GeomRatioA1AnN, r, [&] { return GeomRatioA1AnNWorked(a1, r[2].value, n); });
+    answer("ans11", Row::GeomRatioA1AnN, r,
+           [&] { return GeomRatioA1AnNWorked(a1, r[2].value, n); });
 }
 
 } // namespace sb

@@ -244,8 +244,8 @@ QString decimal(double x) {
     if (size == 0 || (size >= 1e-5 && size < 1e15)) return working::plain(x);
     const int exponent = int(std::floor(std::log10(size)));
     // in two steps, so that 10 to the exponent stays within the range of a double
-    double mantissa = exponent < -290 ? x * 1e16 / std::pow(10.0, exponent + 16)
-                                      : x / std::pow(10.0, exponent);
+    double mantissa =
+        exponent < -290 ? x * 1e16 / std::pow(10.0, exponent + 16) : x / std::pow(10.0, exponent);
     const double roundedSize = std::abs(QString::number(mantissa, 'g', 15).toDouble());
     int shown = exponent;
     if (roundedSize >= 10) mantissa /= 10, ++shown; // 9.999...95 rounds up to 10
@@ -257,7 +257,7 @@ QString exactText(const Rational& x) { return asFraction(x) ? x.text() : decimal
 
 QString text(const Value& v) {
     return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactText(v.exact)
-                                                                 : decimal(v.computed);
+                                                                : decimal(v.computed);
 }
 
 // As a factor or the base of a power: in brackets when negative or a fraction.
@@ -391,8 +391,7 @@ void tellCount(Working& out, const Value& n, Counted kind,
     const Rational atBelow = withN(Rational(static_cast<long long>(below)));
     if (!atBelow.known()) return;
     out.say(QStringLiteral("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
-                .arg(counted(below), name, exactText(atBelow), counted(above),
-                     exactText(atAbove)));
+                .arg(counted(below), name, exactText(atBelow), counted(above), exactText(atAbove)));
 }
 
 Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
@@ -459,8 +458,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("2An = %1 + %2 = %3").arg(text(an), factorOf(an), text(v)));
         out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(t)));
         out.say(QStringLiteral("(N - 1)D = %1 × %2 = %3").arg(factorOf(t), factorOf(d), text(dw)));
-        out.say(QStringLiteral("2An - (N - 1)D = %1 - %2 = %3")
-                    .arg(text(v), factorOf(dw), text(b)));
+        out.say(
+            QStringLiteral("2An - (N - 1)D = %1 - %2 = %3").arg(text(v), factorOf(dw), text(b)));
         out.detail(QStringLiteral("2An - (N - 1)D is A1 + An: the first term plus the last."));
         out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(b), text(nb)));
         tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(b)),
@@ -557,7 +556,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
     case Row::GeomSumA1QAn: {
         const Value a1 = in("A1"), q = in("Q"), an = in("An");
         const Value m{an.exact * q.exact, s[0]};
-        const Value sm{m.exact - a1.exact, working::tidy(s[1], std::abs(s[0]) + std::abs(a1.computed))};
+        const Value sm{m.exact - a1.exact,
+                       working::tidy(s[1], std::abs(s[0]) + std::abs(a1.computed))};
         const Value q1{q.exact - one, s[2]};
         out.say(QStringLiteral("Sn = (QAn - A1) ÷ (Q - 1)"));
         tell({"A1", "Q", "An"});
@@ -567,12 +567,11 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const Rational qSize = size(q.exact), anSize = size(an.exact);
         Rational term = a1.exact;
         bool found = false, passed = false;
-        for (int k = 0; k <= 200 && term.known() && !found && !passed;
-             ++k, term = term * q.exact) {
+        for (int k = 0; k <= 200 && term.known() && !found && !passed; ++k, term = term * q.exact) {
             found = term == an.exact;
-            passed = !found && (term.sign() == 0 || (k > 2 && qSize == one) ||
-                                (qSize > one && size(term) > anSize) ||
-                                (qSize < one && size(term) < anSize));
+            passed = !found &&
+                     (term.sign() == 0 || (k > 2 && qSize == one) ||
+                      (qSize > one && size(term) > anSize) || (qSize < one && size(term) < anSize));
         }
         if (passed)
             out.say(QStringLiteral("An = %1 is not A1 times a whole power of Q, so it is none of "
@@ -602,9 +601,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const Value p{powerExact(q.exact, e.exact), s[1]};
         out.say(QStringLiteral("An = A1Qᴺ⁻¹"));
         tell({"A1", "Q", "N"});
-        tellCount(out, n, Counted::Term, [&](const Rational& k) {
-            return a1.exact * powerExact(q.exact, k - one);
-        });
+        tellCount(out, n, Counted::Term,
+                  [&](const Rational& k) { return a1.exact * powerExact(q.exact, k - one); });
         out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(e)));
         out.say(QStringLiteral("Qᴺ⁻¹ = %1 = %2").arg(powerText(q, e), text(p)));
         tellAnswer(out, QStringLiteral("An = %1 × %2").arg(text(a1), factorOf(p)),
@@ -621,7 +619,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         tell({"A1", "An", "N"});
         tellCount(out, n, Counted::Progression);
         out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(n1)));
-        out.say(QStringLiteral("An ÷ A1 = %1 ÷ %2 = %3").arg(dividendOf(an), factorOf(a1), text(r)));
+        out.say(
+            QStringLiteral("An ÷ A1 = %1 ÷ %2 = %3").arg(dividendOf(an), factorOf(a1), text(r)));
         const bool negative = r.computed < 0;
         const bool whole = n1.exact.isWhole();
         if (whole && n1.computed == 1) {
@@ -706,8 +705,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         Look slope = working::dashed(Ink::Second);
         slope.place = Place::AboveLeft;
         f.segment(QStringLiteral("slope"), 1, a1, n, an, slope);
-        f.elements.back().text =
-            QStringLiteral("D = %1 a term").arg(findsN ? decimal(d) : answer);
+        f.elements.back().text = QStringLiteral("D = %1 a term").arg(findsN ? decimal(d) : answer);
         if (findsN)
             f.point(QStringLiteral("found"), n, 0, QStringLiteral("N = ") + answer,
                     working::at(Place::Below, Ink::Second));
@@ -795,8 +793,7 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
             out.say(QStringLiteral("So An = 0 from the second term on, and An = A1 = %1 when "
                                    "N = 1.")
                         .arg(text(a1)));
-        else
-            out.say(QStringLiteral("So the sum is A1 = %1.").arg(text(a1)));
+        else out.say(QStringLiteral("So the sum is A1 = %1.").arg(text(a1)));
         return out;
     }
     if (geometric && row != Row::GeomSumInfinite && q.computed == 1) {
@@ -811,8 +808,7 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && n.exact.known())
             out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
                         .arg(text(n), factorOf(a1), exactText(n.exact * a1.exact)));
-        else
-            out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
+        else out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
         if (row == Row::GeomSumA1QAn) {
             out.say(QStringLiteral("An does not tell how many terms there are."));
             if (an.computed != a1.computed)
@@ -864,11 +860,13 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         return out;
     }
     if ((row == Row::GeomSumA1QN || row == Row::GeomLastA1QN) && q.computed < 0) {
-        const Value power = row == Row::GeomSumA1QN ? n : Value{n.exact - Rational(1), n.computed - 1};
+        const Value power =
+            row == Row::GeomSumA1QN ? n : Value{n.exact - Rational(1), n.computed - 1};
         if (!isWhole(power)) {
-            out.say(QStringLiteral("Q = %1 is negative and %2 = %3 is not a whole number: a "
-                                   "negative number to a power that is not whole has no real value.")
-                        .arg(text(q), row == Row::GeomSumA1QN ? u"N" : u"N - 1", text(power)));
+            out.say(
+                QStringLiteral("Q = %1 is negative and %2 = %3 is not a whole number: a "
+                               "negative number to a power that is not whole has no real value.")
+                    .arg(text(q), row == Row::GeomSumA1QN ? u"N" : u"N - 1", text(power)));
             out.say(QStringLiteral("N counts the terms, so it should be a whole number."));
             return out;
         }
@@ -887,7 +885,7 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         return out;
     }
     out.say(QStringLiteral("A number on the way grows beyond the largest one the computer "
-                               "can hold, about 1.8 × 10³⁰⁸, so there is no answer."));
+                           "can hold, about 1.8 × 10³⁰⁸, so there is no answer."));
     return out;
 }
 
