@@ -310,6 +310,15 @@ TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
          {"With Q = 1 every term is A1 = 2: each is 1 times the one before.",
           "The formula divides by Q - 1 = 0, so it cannot be used.",
           "The sum of N terms that are all A1 is N × A1."}},
+        // a box cut to a text that no longer reads as a number: told by its number
+        {Row::GeomSumA1QN,
+         {{"A1", "-1234e-8", "-1.234E-05", "-1.234E-", -1.234e-05},
+          held("Q", "1", 1),
+          typed("N", 3)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = -0.00001234: each is 1 times the one before.",
+          "The formula divides by Q - 1 = 0, so it cannot be used.",
+          "The sum of N terms that are all A1 is N × A1."}},
         {Row::GeomSumA1QAn,
          {typed("A1", 2), held("Q", "1", 1), held("An", "3", 3)},
          zeroOrOne,
@@ -368,6 +377,12 @@ TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
          {"Q = -2 is negative and N = 2.5 is not a whole number: a negative number to a power "
           "that is not whole has no real value.",
           "N counts the terms, so it should be a whole number."}},
+        {Row::ArithLastA1DN,
+         {{"A1", "-1234e-8", "-1.234E-05", "-1.234E-", 0}, typed("D", 1), typed("N", 3)},
+         fault,
+         {"The box of A1 keeps only 8 characters, so it shows -1.234E-, the start of the number "
+          "-0.00001234 written in E-notation. -1.234E- is no number, and the row cannot go on "
+          "with it."}},
         {Row::ArithDiffA1AnN,
          {typed("A1", 2), typed("An", 20), typed("N", 1)},
          fault,
@@ -536,7 +551,7 @@ TEST_F(ProgressionsWorking, KnownTermsAndTheOneFound) {
 }
 
 // Whatever the values that reach a figure, it holds no infinity: a huge progression is told
-// in a note.
+// in a note. The same values in a row with no answer are told as numbers.
 TEST_F(ProgressionsWorking, NoInfinityInAnyFigure) {
     std::mt19937 random(23);
     std::uniform_real_distribution<double> exponent(-300, 300);
@@ -555,6 +570,11 @@ TEST_F(ProgressionsWorking, NoInfinityInAnyFigure) {
             w.answer = x;
             w.steps = {x, y, z, x, y};
             expectFinite(progressionWorking(row, boxes, w).figure);
+            // and the working of a row with no answer tells its numbers, whatever their size
+            const QString why = unansweredWorking(row, boxes, {"no answer"}).lines(true).join(u' ');
+            EXPECT_FALSE(why.contains(u"nan", Qt::CaseInsensitive) ||
+                         why.contains(u"inf", Qt::CaseInsensitive))
+                << why.toStdString();
         }
     }
 }

@@ -269,10 +269,11 @@ void Form6::takeShown(Boxes& read) {
         if (!b.written.isEmpty()) b.value = numberOf(b.shown);
 }
 
-void Form6::answer(const QString& output, Row row, const Boxes& read,
+void Form6::answer(const QString& output, Row row, Boxes& read,
                    const std::function<Worked()>& routine) {
     Worked worked;
     try {
+        takeShown(read);
         worked = routine();
     } catch (const ArithmeticFault&) {
         // the same message and empty answer as any fault, and the working says why
@@ -287,14 +288,22 @@ void Form6::answer(const QString& output, Row row, const Boxes& read,
 
 void Form6::refuse(const QString& message, Row row, Boxes& read) {
     say(message);
-    takeShown(read);
+    // the refusal is the command's end: a box whose cut text no longer reads as a number
+    // (-1.234E-) is told by the number it was written as, with no fault of its own
+    for (Box& b : read) {
+        if (b.written.isEmpty()) continue;
+        try {
+            b.value = numberOf(b.shown);
+        } catch (const ArithmeticFault&) {
+            b.value = numberOf(b.written);
+        }
+    }
     showWorking([row, read, message] { return unansweredWorking(row, read, {message}); });
 }
 
 void Form6::Command1_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a1", "A1"}, {"d", "D"}, {"n", "N"}})) return label("ans1")->clear();
-    takeShown(r);
     answer("ans1", Row::ArithSumA1DN, r, [&] {
         return ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
                                   boxOf(r, u"N").value);
@@ -304,7 +313,6 @@ void Form6::Command1_Click() {
 void Form6::Command2_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a12", "A1"}, {"an2", "An"}, {"n2", "N"}})) return label("ans2")->clear();
-    takeShown(r);
     answer("ans2", Row::ArithSumA1AnN, r, [&] {
         return ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
                                    boxOf(r, u"N").value);
@@ -314,7 +322,6 @@ void Form6::Command2_Click() {
 void Form6::Command8_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an3", "An"}, {"d3", "D"}, {"n3", "N"}})) return label("ans3")->clear();
-    takeShown(r);
     answer("ans3", Row::ArithSumDAnN, r, [&] {
         return ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value,
                                   boxOf(r, u"N").value);
@@ -324,7 +331,6 @@ void Form6::Command8_Click() {
 void Form6::Command3_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a14", "A1"}, {"d4", "D"}, {"n4", "N"}})) return label("ans4")->clear();
-    takeShown(r);
     answer("ans4", Row::ArithLastA1DN, r, [&] {
         return ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
                                    boxOf(r, u"N").value);
@@ -334,7 +340,6 @@ void Form6::Command3_Click() {
 void Form6::Command6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an5", "An"}, {"a15", "A1"}, {"n5", "N"}})) return label("ans5")->clear();
-    takeShown(r);
     answer("ans5", Row::ArithDiffA1AnN, r, [&] {
         return ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
                                     boxOf(r, u"N").value);
@@ -344,7 +349,6 @@ void Form6::Command6_Click() {
 void Form6::ans6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a16", "A1"}, {"d6", "D"}, {"an6", "An"}})) return; // ans66 keeps it
-    takeShown(r);
     answer("ans66", Row::ArithCountA1DAn, r, [&] {
         return ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
                                      boxOf(r, u"An").value);
@@ -363,7 +367,6 @@ void Form6::command20_Click() {
         label("ans7")->clear();
         return;
     }
-    takeShown(r);
     answer("ans7", Row::GeomSumA1QN, r,
            [&] { return GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
@@ -377,7 +380,6 @@ void Form6::command21_Click() {
         label("ans8")->clear();
         return refuse(qNotZeroOrOne, Row::GeomSumA1QAn, r);
     }
-    takeShown(r);
     answer("ans8", Row::GeomSumA1QAn, r,
            [&] { return GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value); });
 }
@@ -391,7 +393,6 @@ void Form6::command22_Click() {
         label("ans9")->clear();
         return refuse(qOutsideInfinite, Row::GeomSumInfinite, r);
     }
-    takeShown(r);
     answer("ans9", Row::GeomSumInfinite, r,
            [&] { return GeomSumInfiniteWorked(boxOf(r, u"A1").value, q); });
 }
@@ -402,7 +403,6 @@ void Form6::Command10_Click() {
     const double q = r[1].value;
     if (!inputsValid) return label("ans10")->clear();
     if (q == 0 || q == 1) return refuse(qNotZeroOrOne, Row::GeomLastA1QN, r); // ans10 keeps it
-    takeShown(r);
     answer("ans10", Row::GeomLastA1QN, r,
            [&] { return GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }

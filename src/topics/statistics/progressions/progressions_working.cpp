@@ -805,9 +805,10 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
             return out;
         }
         out.say(QStringLiteral("The formula divides by Q - 1 = 0, so it cannot be used."));
-        if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && n.exact.known())
+        const Rational all = n.exact * a1.exact;
+        if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && all.known())
             out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
-                        .arg(text(n), factorOf(a1), exactText(n.exact * a1.exact)));
+                        .arg(text(n), factorOf(a1), exactText(all)));
         else out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
         if (row == Row::GeomSumA1QAn) {
             out.say(QStringLiteral("An does not tell how many terms there are."));
@@ -871,8 +872,9 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
             return out;
         }
     }
-    if (row == Row::GeomRatioA1AnN && an.computed / a1.computed < 0) {
-        const Value r{an.exact / a1.exact, an.computed / a1.computed};
+    const double ratio = an.computed / a1.computed; // in Find Q, where A1 = 0 is refused
+    if (row == Row::GeomRatioA1AnN && ratio < 0 && std::isfinite(ratio)) {
+        const Value r{an.exact / a1.exact, ratio};
         const Value n1{n.exact - Rational(1), n.computed - 1};
         if (isWhole(n1))
             out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is even: an even power "
@@ -882,6 +884,15 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
             out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is not a whole "
                                    "number: such a root of a negative number has no real value.")
                         .arg(text(r), text(n1)));
+        return out;
+    }
+    // a written-back box that its 8 characters cut to a text that is no number
+    for (const Box& b : boxes) {
+        if (b.written.isEmpty() || isNumeric(b.shown)) continue;
+        out.say(QStringLiteral("The box of %1 keeps only 8 characters, so it shows %2, the start "
+                               "of the number %3 written in E-notation. %2 is no number, and the "
+                               "row cannot go on with it.")
+                    .arg(b.letter, b.shown, decimal(numberOf(b.written))));
         return out;
     }
     out.say(QStringLiteral("A number on the way grows beyond the largest one the computer "
