@@ -59,6 +59,15 @@ TEST(Progressions, AnswersAsTheWindowShowsThem) {
         {"Q: the positive root only", GeomRatioA1AnN, 1, 16, 5, "2"},
         {"Q: a negative ratio when N = 2", GeomRatioA1AnN, 2, -6, 2, "-3"},
         {"Q: a falling progression", GeomRatioA1AnN, 8, 1, 4, "0.5"},
+        // a negative ratio: the real root when N - 1 is odd
+        {"Q: a negative ratio, N - 1 = 3", GeomRatioA1AnN, 2, -54, 4, "-3"},
+        {"Q: a negative ratio, negative A1", GeomRatioA1AnN, -2, 54, 4, "-3"},
+        {"Q: a negative ratio, N - 1 = 5", GeomRatioA1AnN, -0.5, 16, 6, "-2"},
+        {"Q: a negative ratio below 1 in size", GeomRatioA1AnN, 8, -1, 4, "-0.5"},
+        {"Q: a ratio of -1", GeomRatioA1AnN, 3, -3, 8, "-1"},
+        {"Q: a positive ratio, N - 1 = 3", GeomRatioA1AnN, 1, 27, 4, "3"},
+        {"Q: An / A1 = 0, N - 1 odd", GeomRatioA1AnN, 3, 0, 4, "0"},
+        {"Q: An / A1 = 0, N - 1 even", GeomRatioA1AnN, 3, 0, 5, "0"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message()
@@ -135,6 +144,9 @@ TEST(Progressions, NoResultIsAFault) {
         {"0 to a negative power", GeomLastA1QN, 1, 0, 0},
         {"Q^(N - 1) overflows", GeomLastA1QN, 2, 1e10, 40},
         {"a square root of a negative ratio", GeomRatioA1AnN, 1, -9, 3},
+        {"a fourth root of a negative ratio", GeomRatioA1AnN, 2, -162, 5},
+        {"a root of a negative ratio of a broken degree", GeomRatioA1AnN, 1, -8, 2.5},
+        {"a root of degree 0", GeomRatioA1AnN, 2, 6, 1},
         {"a ratio to a huge power", GeomRatioA1AnN, 1, 10, 1.000001},
         {"Sn from An: An * Q overflows", GeomSumA1QAn, 1, 1e200, 1e200},
     };

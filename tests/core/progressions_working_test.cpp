@@ -38,48 +38,373 @@ TEST_F(ProgressionsWorking, StepsOfEachRow) {
         {Row::ArithSumA1DN,
          {cutA1, typed("D", 1), typed("N", 10)},
          ArithSumA1DNWorked(0.333333, 1, 10),
-         {"Sn = N/2 · (2·A1 + (N - 1)·D)", "A1 = 1/3 = 0.333333333333333",
+         {"Sn = N(2A1 + (N - 1)D) ÷ 2", "A1 = 1/3 = 0.333333333333333",
           "The box keeps 8 characters, so A1 is read as 0.333333", "D = 1", "N = 10",
-          "N - 1 = 10 - 1 = 9", "(N - 1)·D = 9 × 1 = 9",
-          "2·A1 + (N - 1)·D = 0.333333 + 0.333333 + 9 = 9.666666", "N × 9.666666 = 96.66666",
-          "Sn = 10 × 9.666666 / 2 = 48.33333"}},
+          "N - 1 = 10 - 1 = 9", "(N - 1)D = 9 × 1 = 9",
+          "2A1 + (N - 1)D = 0.333333 + 0.333333 + 9 = 9.666666", "10 × 9.666666 = 96.66666",
+          "Sn = 10 × 9.666666 ÷ 2 = 48.33333"}},
         {Row::ArithSumDAnN,
          {typed("D", -3), typed("An", 2), {"N", "10/2", "5", "5", 5}},
          ArithSumDAnNWorked(-3, 2, 5),
-         {"Sn = N/2 · (2·An - (N - 1)·D)", "An = 2", "D = -3",
-          "N = 10/2, written back into its box as 5", "2·An = 2 + 2 = 4", "N - 1 = 5 - 1 = 4",
-          "(N - 1)·D = 4 × (-3) = -12", "2·An - (N - 1)·D = 4 - (-12) = 16",
-          "2·An - (N - 1)·D is A1 + An: the first term plus the last.", "N × 16 = 80",
-          "Sn = 5 × 16 / 2 = 40"}},
+         {"Sn = N(2An - (N - 1)D) ÷ 2", "An = 2", "D = -3",
+          "N = 10/2, written back into its box as 5", "2An = 2 + 2 = 4", "N - 1 = 5 - 1 = 4",
+          "(N - 1)D = 4 × (-3) = -12", "2An - (N - 1)D = 4 - (-12) = 16",
+          "2An - (N - 1)D is A1 + An: the first term plus the last.", "5 × 16 = 80",
+          "Sn = 5 × 16 ÷ 2 = 40"}},
         {Row::ArithCountA1DAn,
          {typed("A1", 1), typed("D", 2), typed("An", 10)},
          ArithCountA1DAnWorked(1, 2, 10),
-         {"N = (An - A1 + D) / D", "A1 = 1", "D = 2", "An = 10", "An - A1 = 10 - 1 = 9",
-          "An - A1 + D = 9 + 2 = 11", "N = 11 / 2 = 5.5",
-          "N is not a whole number: An is not exactly one of the terms."}},
+         {"N = (An - A1 + D) ÷ D", "A1 = 1", "D = 2", "An = 10", "An - A1 = 10 - 1 = 9",
+          "An - A1 + D = 9 + 2 = 11", "N = 11 ÷ 2 = 5.5",
+          "N = 5.5 is not a whole number: An = 10 is none of the terms.",
+          "It lies between term 5, which is 9, and term 6, which is 11."}},
         {Row::GeomSumA1QN,
          {typed("A1", 1), {"Q", "4/2", "", "4/2", 2}, typed("N", 10)},
          GeomSumA1QNWorked(1, 2, 10),
-         {"Sn = A1 · (Q^N - 1) / (Q - 1)", "A1 = 1", "Q = 4/2 = 2", "N = 10", "Q^N = 2^10 = 1024",
-          "Q^N - 1 = 1023", "A1 · (Q^N - 1) = 1 × 1023 = 1023", "Q - 1 = 1",
-          "Sn = 1023 / 1 = 1023"}},
+         {"Sn = A1(Qᴺ - 1) ÷ (Q - 1)", "A1 = 1", "Q = 4/2 = 2", "N = 10", "Qᴺ = 2¹⁰ = 1024",
+          "Qᴺ - 1 = 1024 - 1 = 1023", "A1(Qᴺ - 1) = 1 × 1023 = 1023", "Q - 1 = 2 - 1 = 1",
+          "Sn = 1023 ÷ 1 = 1023"}},
         {Row::GeomSumInfinite,
          {typed("A1", 1), {"Q", "-0.5", "", "-0.5", -0.5}},
          GeomSumInfiniteWorked(1, -0.5),
-         {"S = A1 / (1 - Q), as -1 < Q < 1", "A1 = 1", "Q = -0.5", "1 - Q = 1 - (-0.5) = 1.5",
-          "S = 1 / 1.5 = 0.666666666666667"}},
+         {"S = A1 ÷ (1 - Q), as -1 < Q < 1", "A1 = 1", "Q = -0.5", "1 - Q = 1 - (-0.5) = 1.5",
+          "S = 1 ÷ 1.5 = 2/3 = 0.666666666666667"}},
         {Row::GeomRatioA1AnN,
          {typed("A1", 2), {"An", "162", "", "162", 162}, typed("N", 5)},
          GeomRatioA1AnNWorked(2, 162, 5),
-         {"Q = (An / A1)^(1 / (N - 1))", "A1 = 2", "An = 162", "N = 5", "N - 1 = 5 - 1 = 4",
-          "1 / (N - 1) = 0.25", "An / A1 = 162 / 2 = 81", "Q = 81^0.25 = 3",
-          "A power gives the positive root only, even where a negative Q would fit as well."}},
+         {"Q = ᴺ⁻¹√(An ÷ A1)", "A1 = 2", "An = 162", "N = 5", "N - 1 = 5 - 1 = 4",
+          "An ÷ A1 = 162 ÷ 2 = 81",
+          "1 ÷ (N - 1) = 1 ÷ 4 = 0.25: the window takes the root as the power 0.25.",
+          "Q = ⁴√81 = 3",
+          "Q = -3 fits as well: 2 × (-3)⁴ = 162 too. The window shows the positive one.",
+          "Check: A1Qᴺ⁻¹ = 2 × 3⁴ = 162, which is An."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines.first().toStdString());
         EXPECT_EQ(
             progressionWorking(c.row, c.boxes, c.worked).lines(true).join(u'\n').toStdString(),
             c.lines.join(u'\n').toStdString());
+    }
+}
+
+// A box used as typed (the geometric rows' Q, and An in two of them): its value is the
+// typed text's.
+Box held(const char* letter, const char* text, double value) {
+    return {QString::fromLatin1(letter),
+            QString::fromLatin1(text),
+            {},
+            QString::fromLatin1(text),
+            value};
+}
+
+Worked run(Row row, double x, double y, double z) {
+    switch (row) {
+    case Row::ArithSumA1DN: return ArithSumA1DNWorked(x, y, z);
+    case Row::ArithSumA1AnN: return ArithSumA1AnNWorked(x, y, z);
+    case Row::ArithSumDAnN: return ArithSumDAnNWorked(x, y, z);
+    case Row::ArithLastA1DN: return ArithLastA1DNWorked(x, y, z);
+    case Row::ArithDiffA1AnN: return ArithDiffA1AnNWorked(x, y, z);
+    case Row::ArithCountA1DAn: return ArithCountA1DAnWorked(x, y, z);
+    case Row::GeomSumA1QN: return GeomSumA1QNWorked(x, y, z);
+    case Row::GeomSumA1QAn: return GeomSumA1QAnWorked(x, y, z);
+    case Row::GeomSumInfinite: return GeomSumInfiniteWorked(x, y);
+    case Row::GeomLastA1QN: return GeomLastA1QNWorked(x, y, z);
+    case Row::GeomRatioA1AnN: return GeomRatioA1AnNWorked(x, y, z);
+    }
+    return {};
+}
+
+// The working of exact cases: the lines it must hold, and a part no line may hold.
+TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
+    struct Case {
+        Row row;
+        std::vector<Box> boxes; // in the routine's order
+        QStringList lines;
+        QString never;
+    };
+    const Case cases[] = {
+        // N counts terms: the whole N meant, and what they give
+        {Row::ArithSumA1DN,
+         {typed("A1", 10), typed("D", -3), typed("N", 2.5)},
+         {"N is the number of terms, so it should be a whole number: there is no sum of 2.5 "
+          "terms.",
+          "The formula gives a number with N = 2.5 all the same, and that number is what the "
+          "window shows.",
+          "If you meant N = 2, Sn is 17; if you meant N = 3, it is 21.",
+          "Sn = 2.5 × 15.5 ÷ 2 = 19.375"},
+         {}},
+        {Row::ArithSumA1DN,
+         {typed("A1", 1), typed("D", 1), typed("N", 0.5)},
+         {"If you meant N = 1, Sn is 1."},
+         {}},
+        {Row::ArithSumA1DN,
+         {typed("A1", 1), typed("D", 1), typed("N", 0)},
+         {"N is the number of terms, so it should be a whole number from 1 up; N = 0 counts no "
+          "terms."},
+         "If you meant"},
+        {Row::ArithSumDAnN,
+         {typed("D", 2), typed("An", 9), typed("N", -3)},
+         {"N is the number of terms, so it should be a whole number from 1 up; N = -3 counts no "
+          "terms."},
+         "If you meant"},
+        {Row::ArithSumA1AnN,
+         {typed("A1", 1), typed("An", 9), typed("N", 5)},
+         {"Sn = 5 × 10 ÷ 2 = 25"},
+         "whole number"},
+        {Row::ArithLastA1DN,
+         {typed("A1", 2), typed("D", 3), typed("N", 4.5)},
+         {"N is the number of terms, so it should be a whole number: there is no term number 4.5.",
+          "If you meant N = 4, An is 11; if you meant N = 5, it is 14."},
+         {}},
+        {Row::GeomLastA1QN,
+         {typed("A1", 3), held("Q", "2", 2), typed("N", 2.5)},
+         {"If you meant N = 2, An is 6; if you meant N = 3, it is 12.",
+          "Qᴺ⁻¹ = (2 to the power 1.5) = 2.82842712474619"},
+         {}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 1), held("Q", "2", 2), typed("N", 2.5)},
+         {"If you meant N = 2, Sn is 3; if you meant N = 3, it is 7."},
+         {}},
+        {Row::ArithDiffA1AnN,
+         {typed("A1", 2), typed("An", 20), typed("N", 2.5)},
+         {"N is the number of terms, so it should be a whole number: 2.5 terms make no "
+          "progression.",
+          "D = 18 ÷ 1.5 = 12"},
+         "Check"},
+        {Row::ArithDiffA1AnN,
+         {typed("A1", 0), typed("An", 1), typed("N", 4)},
+         {"D = 1 ÷ 3 = 1/3 = 0.333333333333333",
+          "Check: A1 + (N - 1)D = 0 + 3 × (1/3) = 1, which is An."},
+         {}},
+        // Find Q: the real root of a negative ratio, the negative twin of an even degree, the
+        // check from the ratio found
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 2), held("An", "-54", -54), typed("N", 4)},
+         {"An ÷ A1 = -54 ÷ 2 = -27",
+          "An ÷ A1 is negative and N - 1 = 3 is odd: an odd power keeps the sign, so Q is "
+          "negative.",
+          "Q = -³√27 = -3", "Check: A1Qᴺ⁻¹ = 2 × (-3)³ = -54, which is An."},
+         "fits as well"},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", -2), held("An", "54", 54), typed("N", 4)},
+         {"Q = -³√27 = -3", "Check: A1Qᴺ⁻¹ = (-2) × (-3)³ = 54, which is An."},
+         "fits as well"},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 1), held("An", "16", 16), typed("N", 3)},
+         {"Q = √16 = 4",
+          "Q = -4 fits as well: 1 × (-4)² = 16 too. The window shows the positive one."},
+         {}},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 1), held("An", "2", 2), typed("N", 3)},
+         {"Q = √2 = 1.4142135623731",
+          "Q = -1.4142135623731 fits as well, as an even power of a number and of its negative "
+          "are the same. The window shows the positive one."},
+         "Check"},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 27), held("An", "1", 1), typed("N", 4)},
+         {"An ÷ A1 = 1 ÷ 27 = 1/27", "Q = ³√(1/27) = 1/3 = 0.333333333333333",
+          "Check: A1Qᴺ⁻¹ = 27 × (1/3)³ = 1, which is An."},
+         {}},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 2), held("An", "-6", -6), typed("N", 2)},
+         {"With N - 1 = 1 the root is An ÷ A1 itself.", "Q = -3"},
+         "fits as well"},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 3), held("An", "0", 0), typed("N", 5)},
+         {"Q = ⁴√0 = 0", "With An = 0 the ratio is 0: every term after A1 is 0."},
+         "fits as well"},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 1), held("An", "10", 10), typed("N", 2.5)},
+         {"1 ÷ (N - 1) = 1 ÷ 1.5 = 2/3", "Q = (10 to the power 2/3) = 4.64158883361278"},
+         "Check"},
+        // exact fractions: (1/3)² = 1/9
+        {Row::GeomSumA1QN,
+         {typed("A1", 9), held("Q", "1/3", 1.0 / 3), typed("N", 2)},
+         {"Qᴺ = (1/3)² = 1/9", "Qᴺ - 1 = 1/9 - 1 = -8/9", "A1(Qᴺ - 1) = 9 × (-8/9) = -8",
+          "Q - 1 = 1/3 - 1 = -2/3", "Sn = -8 ÷ (-2/3) = 12"},
+         {}},
+        {Row::GeomSumA1QAn,
+         {typed("A1", 1), held("Q", "2", 2), held("An", "10", 10)},
+         {"An = 10 is not A1 times a whole power of Q, so it is none of the terms. The formula "
+          "gives a number all the same, and that number is what the window shows."},
+         {}},
+        {Row::GeomSumA1QAn,
+         {typed("A1", 3), held("Q", "1/2", 0.5), held("An", "3/8", 0.375)},
+         {"QAn = 0.5 × 0.375 = 0.1875", "Sn = -2.8125 ÷ (-0.5) = 5.625"},
+         "none of the terms"},
+        {Row::GeomSumInfinite,
+         {typed("A1", 1), held("Q", "1/3", 1.0 / 3)},
+         {"1 - Q = 1 - (1/3) = 2/3", "S = 1 ÷ (2/3) = 1.5"},
+         {}},
+        // no E-notation that the window does not show: standard form, as a book writes it
+        {Row::GeomLastA1QN,
+         {typed("A1", 1), held("Q", "0.001", 0.001), typed("N", 4)},
+         {"Qᴺ⁻¹ = 0.001³ = 1 × 10⁻⁹", "An = 1 × 1 × 10⁻⁹ = 1E-09"},
+         {}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 1), held("Q", "18", 18), typed("N", 61.62)},
+         {"Qᴺ = (18 to the power 61.62) = 2.23816327058517 × 10⁷⁷"},
+         {}},
+        // Find N: a whole N is checked, a broken one placed, one below 1 explained
+        {Row::ArithCountA1DAn,
+         {typed("A1", 1), typed("D", 2), typed("An", 9)},
+         {"N = 10 ÷ 2 = 5", "Check: A1 + (N - 1)D = 1 + 4 × 2 = 9, which is An."},
+         "whole number"},
+        {Row::ArithCountA1DAn,
+         {typed("A1", 10), typed("D", 1), typed("An", 1)},
+         {"N = -8 ÷ 1 = -8",
+          "N should be a whole number from 1 up, and N = -8 is not: An = 1 does not lie ahead of "
+          "A1 = 10 in steps of D = 1, so it is none of the terms from A1 on."},
+         "Check"},
+        // the window's number carries rounding: the exact value, and why they differ, once
+        {Row::ArithCountA1DAn,
+         {typed("A1", 0.1), typed("D", 1.1), typed("An", 2.9)},
+         {"N = 3.9 ÷ 1.1 = 39/11 = 3.54545454545455",
+          "The exact value is 39/11 = 3.54545454545455. The window shows 3.54545454545454: the "
+          "computer keeps about 16 digits and rounds at every step, so the last digits it shows "
+          "carry that rounding."},
+         {}},
+        {Row::ArithCountA1DAn,
+         {typed("A1", 2.3), typed("D", 0.6), typed("An", 1.7)},
+         {"An - A1 + D = -0.6 + 0.6 = 0", "N = 0 ÷ 0.6 = 0",
+          "The exact value is 0. The window shows 1.85037170770859E-16: the computer keeps about "
+          "16 digits and rounds at every step, so the last digits it shows carry that rounding."},
+         {}},
+    };
+    for (const Case& c : cases) {
+        const Worked w = run(c.row, c.boxes[0].value, c.boxes[1].value,
+                             c.boxes.size() > 2 ? c.boxes[2].value : 0);
+        const QStringList lines = progressionWorking(c.row, c.boxes, w).lines(true);
+        SCOPED_TRACE(lines.join(u'\n').toStdString());
+        for (const QString& line : c.lines) EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+        if (!c.never.isEmpty()) {
+            EXPECT_FALSE(lines.join(u'\n').contains(c.never));
+        }
+    }
+}
+
+// A row the window refused, or whose computation has no value: the message, then why.
+TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
+    const QString zeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
+    const QString infinite = QStringLiteral("In Infinite Progression Q Must be smaller than 1 and "
+                                            "bigger than -1 and not be equals to Zero.!!!");
+    const QString ratio =
+        QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+    const QString fault = QStringLiteral("Unreasonable Data!!!.");
+    struct Case {
+        Row row;
+        std::vector<Box> boxes;
+        QString message;
+        QStringList lines; // after the message
+    };
+    const Case cases[] = {
+        {Row::GeomSumA1QN,
+         {typed("A1", 2), held("Q", "1", 1), typed("N", 5)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = 2: each is 1 times the one before.",
+          "The formula divides by Q - 1 = 0, so it cannot be used.",
+          "The sum of N terms that are all A1 is N × A1 = 5 × 2 = 10."}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 2), held("Q", "2/2", 1), typed("N", 2.5)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = 2: each is 1 times the one before.",
+          "The formula divides by Q - 1 = 0, so it cannot be used.",
+          "The sum of N terms that are all A1 is N × A1."}},
+        // a box cut to a text that no longer reads as a number: told by its number
+        {Row::GeomSumA1QN,
+         {{"A1", "-1234e-8", "-1.234E-05", "-1.234E-", -1.234e-05},
+          held("Q", "1", 1),
+          typed("N", 3)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = -0.00001234: each is 1 times the one before.",
+          "The formula divides by Q - 1 = 0, so it cannot be used.",
+          "The sum of N terms that are all A1 is N × A1."}},
+        {Row::GeomSumA1QAn,
+         {typed("A1", 2), held("Q", "1", 1), held("An", "3", 3)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = 2: each is 1 times the one before.",
+          "The formula divides by Q - 1 = 0, so it cannot be used.",
+          "The sum of N terms that are all A1 is N × A1.",
+          "An does not tell how many terms there are.",
+          "Here An = 3 is not A1, so it is none of the terms."}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 4), held("Q", "0", 0), typed("N", 3)},
+         zeroOrOne,
+         {"With Q = 0 every term after A1 is 0: A1, 0, 0, and so on. The window takes no Q of 0.",
+          "So the sum is A1 = 4."}},
+        {Row::GeomLastA1QN,
+         {typed("A1", 3), held("Q", "1", 1), typed("N", 5)},
+         zeroOrOne,
+         {"With Q = 1 every term is A1 = 3: each is 1 times the one before.",
+          "So An = A1 = 3. The window takes no Q of 1 all the same."}},
+        {Row::GeomSumInfinite,
+         {typed("A1", 1), held("Q", "-1", -1)},
+         infinite,
+         {"All the terms add up to one sum only when they shrink towards 0, that is when -1 < Q "
+          "< 1.",
+          "With Q = -1 the terms change sign each time and do not shrink, so the sums S1, S2, S3, "
+          "and so on never settle."}},
+        {Row::GeomSumInfinite,
+         {typed("A1", 0), held("Q", "2", 2)},
+         infinite,
+         {"With A1 = 0 every term is 0, and so is their sum; the window asks for -1 < Q < 1 all "
+          "the same."}},
+        {Row::GeomSumInfinite,
+         {typed("A1", 5), held("Q", "0", 0)},
+         infinite,
+         {"With Q = 0 every term after A1 is 0: A1, 0, 0, and so on. The window takes no Q of 0.",
+          "So the sum is A1 = 5."}},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 0), held("An", "5", 5), typed("N", 1)},
+         ratio,
+         {"With A1 = 0 every term is 0 × Q = 0, and An ÷ A1 would divide by 0, so no ratio can "
+          "be found.",
+          "N counts the terms, and a ratio needs two of them, A1 and An: N = 1 is not more than "
+          "1."}},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 2), held("An", "-162", -162), typed("N", 5)},
+         fault,
+         {"An ÷ A1 = -81 is negative and N - 1 = 4 is even: an even power of a real number is "
+          "never negative, so no real Q fits."}},
+        {Row::GeomRatioA1AnN,
+         {typed("A1", 1), held("An", "-8", -8), typed("N", 2.5)},
+         fault,
+         {"An ÷ A1 = -8 is negative and N - 1 = 1.5 is not a whole number: such a root of a "
+          "negative number has no real value."}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 1), held("Q", "-2", -2), typed("N", 2.5)},
+         fault,
+         {"Q = -2 is negative and N = 2.5 is not a whole number: a negative number to a power "
+          "that is not whole has no real value.",
+          "N counts the terms, so it should be a whole number."}},
+        {Row::ArithLastA1DN,
+         {{"A1", "-1234e-8", "-1.234E-05", "-1.234E-", 0}, typed("D", 1), typed("N", 3)},
+         fault,
+         {"The box of A1 keeps only 8 characters, so it shows -1.234E-, the start of the number "
+          "-0.00001234 written in E-notation. -1.234E- is no number, and the row cannot go on "
+          "with it."}},
+        {Row::ArithDiffA1AnN,
+         {typed("A1", 2), typed("An", 20), typed("N", 1)},
+         fault,
+         {"N = 1 makes N - 1 = 0, and the formula divides by it: with one term there is no step "
+          "from one term to the next."}},
+        {Row::ArithCountA1DAn,
+         {typed("A1", 4), typed("D", 0), typed("An", 4)},
+         fault,
+         {"D = 0 makes every term A1 = 4, and the formula divides by D = 0.",
+          "Here An is A1, so every N fits."}},
+        {Row::GeomSumA1QN,
+         {typed("A1", 1), held("Q", "10", 10), typed("N", 400)},
+         fault,
+         {"A number on the way grows beyond the largest one the computer can hold, about 1.8 × "
+          "10³⁰⁸, so there is no answer."}},
+    };
+    for (const Case& c : cases) {
+        QStringList expected{QStringLiteral("The window said: \"%1\"").arg(c.message)};
+        expected += c.lines;
+        EXPECT_EQ(
+            unansweredWorking(c.row, c.boxes, {c.message}).lines(true).join(u'\n').toStdString(),
+            expected.join(u'\n').toStdString());
     }
 }
 
@@ -206,10 +531,27 @@ TEST_F(ProgressionsWorking, KnownTermsAndTheOneFound) {
     for (const auto* e : named(q, "between")) between.push_back(e->numbers[3]);
     EXPECT_EQ(between, (std::vector<double>{6, 18, 54}));
     EXPECT_TRUE(q.find("ratio")->text.startsWith(u"Q = 3"));
+
+    // the label of the ratio stands above every bar, the terms between included
+    struct Ratio {
+        double a1, an, n;
+    };
+    const Ratio ratios[] = {{2, -54, 4}, {2, 162, 5}, {-1, 32, 6}, {5, 5, 3}, {1, -1, 8}};
+    for (const Ratio& r : ratios) {
+        const Figure f = progressionWorking(Row::GeomRatioA1AnN,
+                                            {typed("A1", r.a1), typed("An", r.an), typed("N", r.n)},
+                                            GeomRatioA1AnNWorked(r.a1, r.an, r.n))
+                             .figure;
+        SCOPED_TRACE(testing::Message() << r.a1 << " " << r.an << " " << r.n);
+        for (const auto& e : f.elements)
+            if (e.shape == sb::working::Shape::Bar) {
+                EXPECT_GE(f.find("ratio")->numbers[1], e.numbers[1] + e.numbers[3]);
+            }
+    }
 }
 
 // Whatever the values that reach a figure, it holds no infinity: a huge progression is told
-// in a note.
+// in a note. The same values in a row with no answer are told as numbers.
 TEST_F(ProgressionsWorking, NoInfinityInAnyFigure) {
     std::mt19937 random(23);
     std::uniform_real_distribution<double> exponent(-300, 300);
@@ -228,6 +570,11 @@ TEST_F(ProgressionsWorking, NoInfinityInAnyFigure) {
             w.answer = x;
             w.steps = {x, y, z, x, y};
             expectFinite(progressionWorking(row, boxes, w).figure);
+            // and the working of a row with no answer tells its numbers, whatever their size
+            const QString why = unansweredWorking(row, boxes, {"no answer"}).lines(true).join(u' ');
+            EXPECT_FALSE(why.contains(u"nan", Qt::CaseInsensitive) ||
+                         why.contains(u"inf", Qt::CaseInsensitive))
+                << why.toStdString();
         }
     }
 }

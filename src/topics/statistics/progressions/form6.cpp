@@ -5,6 +5,7 @@
 #include "progressions_working.h"
 
 #include "entry/conversions.h"
+#include "entry/fault.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -268,59 +269,90 @@ void Form6::takeShown(Boxes& read) {
         if (!b.written.isEmpty()) b.value = numberOf(b.shown);
 }
 
-void Form6::answer(const QString& output, Row row, const Boxes& read, const Worked& worked) {
+void Form6::answer(const QString& output, Row row, Boxes& read,
+                   const std::function<Worked()>& routine) {
+    Worked worked;
+    try {
+        takeShown(read);
+        worked = routine();
+    } catch (const ArithmeticFault&) {
+        // the same message and empty answer as any fault, and the working says why
+        say(faultMessage);
+        label(output)->clear();
+        showWorking([row, read] { return unansweredWorking(row, read, {faultMessage}); });
+        return;
+    }
     showResult(output, worked.answer);
     showWorking([row, read, worked] { return progressionWorking(row, read, worked); });
+}
+
+void Form6::refuse(const QString& message, Row row, Boxes& read) {
+    say(message);
+    // the refusal is the command's end: a box whose cut text no longer reads as a number
+    // (-1.234E-) is told by the number it was written as, with no fault of its own
+    for (Box& b : read) {
+        if (b.written.isEmpty()) continue;
+        try {
+            b.value = numberOf(b.shown);
+        } catch (const ArithmeticFault&) {
+            b.value = numberOf(b.written);
+        }
+    }
+    showWorking([row, read, message] { return unansweredWorking(row, read, {message}); });
 }
 
 void Form6::Command1_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a1", "A1"}, {"d", "D"}, {"n", "N"}})) return label("ans1")->clear();
-    takeShown(r);
-    answer("ans1", Row::ArithSumA1DN, r,
-           ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value));
+    answer("ans1", Row::ArithSumA1DN, r, [&] {
+        return ArithSumA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                  boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command2_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a12", "A1"}, {"an2", "An"}, {"n2", "N"}})) return label("ans2")->clear();
-    takeShown(r);
-    answer("ans2", Row::ArithSumA1AnN, r,
-           ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
+    answer("ans2", Row::ArithSumA1AnN, r, [&] {
+        return ArithSumA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
+                                   boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command8_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an3", "An"}, {"d3", "D"}, {"n3", "N"}})) return label("ans3")->clear();
-    takeShown(r);
-    answer("ans3", Row::ArithSumDAnN, r,
-           ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
+    answer("ans3", Row::ArithSumDAnN, r, [&] {
+        return ArithSumDAnNWorked(boxOf(r, u"D").value, boxOf(r, u"An").value,
+                                  boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command3_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a14", "A1"}, {"d4", "D"}, {"n4", "N"}})) return label("ans4")->clear();
-    takeShown(r);
-    answer("ans4", Row::ArithLastA1DN, r,
-           ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"N").value));
+    answer("ans4", Row::ArithLastA1DN, r, [&] {
+        return ArithLastA1DNWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                   boxOf(r, u"N").value);
+    });
 }
 
 void Form6::Command6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"an5", "An"}, {"a15", "A1"}, {"n5", "N"}})) return label("ans5")->clear();
-    takeShown(r);
-    answer(
-        "ans5", Row::ArithDiffA1AnN, r,
-        ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value, boxOf(r, u"N").value));
+    answer("ans5", Row::ArithDiffA1AnN, r, [&] {
+        return ArithDiffA1AnNWorked(boxOf(r, u"A1").value, boxOf(r, u"An").value,
+                                    boxOf(r, u"N").value);
+    });
 }
 
 void Form6::ans6_Click() {
     Boxes r;
     if (!rewriteRow(r, {{"a16", "A1"}, {"d6", "D"}, {"an6", "An"}})) return; // ans66 keeps it
-    takeShown(r);
-    answer(
-        "ans66", Row::ArithCountA1DAn, r,
-        ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value, boxOf(r, u"An").value));
+    answer("ans66", Row::ArithCountA1DAn, r, [&] {
+        return ArithCountA1DAnWorked(boxOf(r, u"A1").value, boxOf(r, u"D").value,
+                                     boxOf(r, u"An").value);
+    });
 }
 
 // In the geometric rows Q is used as typed, at full precision: it is not written back.
@@ -331,13 +363,12 @@ void Form6::command20_Click() {
     const double q = r[1].value;
     if (!inputsValid) return label("ans7")->clear();
     if (q == 0 || q == 1) {
-        say(qNotZeroOrOne);
+        refuse(qNotZeroOrOne, Row::GeomSumA1QN, r);
         label("ans7")->clear();
         return;
     }
-    takeShown(r);
     answer("ans7", Row::GeomSumA1QN, r,
-           GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value));
+           [&] { return GeomSumA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
 
 void Form6::command21_Click() {
@@ -347,10 +378,10 @@ void Form6::command21_Click() {
     if (!inputsValid) return label("ans8")->clear();
     if (q == 0 || q == 1) {
         label("ans8")->clear();
-        return say(qNotZeroOrOne);
+        return refuse(qNotZeroOrOne, Row::GeomSumA1QAn, r);
     }
-    takeShown(r);
-    answer("ans8", Row::GeomSumA1QAn, r, GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value));
+    answer("ans8", Row::GeomSumA1QAn, r,
+           [&] { return GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value); });
 }
 
 void Form6::command22_Click() {
@@ -360,10 +391,10 @@ void Form6::command22_Click() {
     if (!inputsValid) return label("ans9")->clear();
     if (q >= 1 || q == 0 || q <= -1) {
         label("ans9")->clear();
-        return say(qOutsideInfinite);
+        return refuse(qOutsideInfinite, Row::GeomSumInfinite, r);
     }
-    takeShown(r);
-    answer("ans9", Row::GeomSumInfinite, r, GeomSumInfiniteWorked(boxOf(r, u"A1").value, q));
+    answer("ans9", Row::GeomSumInfinite, r,
+           [&] { return GeomSumInfiniteWorked(boxOf(r, u"A1").value, q); });
 }
 
 void Form6::Command10_Click() {
@@ -371,10 +402,9 @@ void Form6::Command10_Click() {
     Boxes r{rewrite("a110", "A1"), held("q10", "Q"), rewrite("n10", "N")};
     const double q = r[1].value;
     if (!inputsValid) return label("ans10")->clear();
-    if (q == 0 || q == 1) return say(qNotZeroOrOne); // ans10 keeps what it showed
-    takeShown(r);
+    if (q == 0 || q == 1) return refuse(qNotZeroOrOne, Row::GeomLastA1QN, r); // ans10 keeps it
     answer("ans10", Row::GeomLastA1QN, r,
-           GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value));
+           [&] { return GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
 
 void Form6::Command4_Click() {
@@ -385,9 +415,10 @@ void Form6::Command4_Click() {
     const double a1 = boxOf(r, u"A1").value, n = boxOf(r, u"N").value;
     if (a1 == 0 || n <= 1) {
         label("ans11")->clear();
-        return say(a1ZeroOrNTooSmall);
+        return refuse(a1ZeroOrNTooSmall, Row::GeomRatioA1AnN, r);
     }
-    answer("ans11", Row::GeomRatioA1AnN, r, GeomRatioA1AnNWorked(a1, r[2].value, n));
+    answer("ans11", Row::GeomRatioA1AnN, r,
+           [&] { return GeomRatioA1AnNWorked(a1, r[2].value, n); });
 }
 
 } // namespace sb

@@ -4,6 +4,7 @@
 #include "progressions_working.h"
 #include "ui/form.h"
 
+#include <functional>
 #include <initializer_list>
 
 namespace sb {
@@ -43,8 +44,14 @@ private:
     bool rewriteRow(Boxes& read, std::initializer_list<std::pair<const char*, const char*>> boxes);
     void takeShown(Boxes& read);
     // Shows the row's answer and hands the pane its working.
-    void answer(const QString& output, progressions::Row row, const Boxes& read,
-                const progressions::Worked& worked);
+    // Takes the numbers the written-back boxes show, runs the row's routine on them, shows its
+    // answer and hands the pane its working; a box that shows no number, or a routine that
+    // faults, ends with the fault message, an empty answer and the working saying why.
+    void answer(const QString& output, progressions::Row row, Boxes& read,
+                const std::function<progressions::Worked()>& routine);
+    // Tells a refused value and hands the pane the working saying why it was refused; read
+    // takes the numbers its written-back boxes show.
+    void refuse(const QString& message, progressions::Row row, Boxes& read);
 };
 
 } // namespace sb

@@ -3,6 +3,8 @@
 
 #include "entry/real.h"
 
+#include <cmath>
+
 namespace sb::progressions {
 
 namespace {
@@ -13,6 +15,8 @@ Worked worked(Real answer, std::initializer_list<Real> steps) {
     return w;
 }
 } // namespace
+
+bool oddWhole(double x) { return x == std::floor(x) && std::fmod(x, 2.0) != 0; }
 
 Worked ArithSumA1DNWorked(double a1, double d, double n) {
     const Real A1 = a1, D = d, N = n;
@@ -96,6 +100,9 @@ Worked GeomRatioA1AnNWorked(double a1, double an, double n) {
     const Real n1 = N - 1;
     const Real e = 1 / n1;
     const Real r = An / A1;
+    // a negative ratio has a real root of odd degree, the negative root of its size: the
+    // power of a negative number to 1 / 3 has no real value, so the root is taken of -r
+    if (r < 0 && oddWhole(n1.value())) return worked(-pow(-r, e), {n1, e, r});
     return worked(pow(r, e), {n1, e, r});
 }
 

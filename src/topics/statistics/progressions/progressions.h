@@ -46,6 +46,10 @@ double ArithCountA1DAn(double a1, double d, double an);
 // steps: t = An - A1, u = t + D
 Worked ArithCountA1DAnWorked(double a1, double d, double an);
 
+// Whether x is an odd whole number (1, 3, -5): a negative number has a real root of that
+// degree.
+bool oddWhole(double x);
+
 // Geometric progressions: Q the common ratio. The window refuses the Q (and A1, N) that
 // these formulas cannot take before it calls them.
 
@@ -65,7 +69,9 @@ Worked GeomSumInfiniteWorked(double a1, double q);
 double GeomLastA1QN(double a1, double q, double n);
 // steps: e = N - 1, p = Q^e
 Worked GeomLastA1QNWorked(double a1, double q, double n);
-// Q = (An / A1)^(1 / (N - 1)): the positive root when An / A1 is positive
+// Q = (An / A1)^(1 / (N - 1)): the positive root when An / A1 is positive; when it is
+// negative and N - 1 is an odd whole number, the real root, which is negative (2, -54, 4
+// gives -3)
 double GeomRatioA1AnN(double a1, double an, double n);
 // steps: N - 1, e = 1 / (N - 1), r = An / A1
 Worked GeomRatioA1AnNWorked(double a1, double an, double n);

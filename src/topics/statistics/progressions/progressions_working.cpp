@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "working/exact.h"
 #include "working/formula_text.h"
 
 #include <QLocale>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace sb::progressions {
 
@@ -26,11 +28,12 @@ constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the
 constexpr double mostCounted = 1e15; // beyond this, whole numbers of terms blur together
 
 QString shown(double value) { return resultText(value); }
+QString decimal(double x); // very large and small numbers in standard form
 QString counted(double n) { return QLocale().toString(qulonglong(n)); }
 
 // How a box was read: as typed, written back, or written back and cut to the box.
 void tellBox(Working& w, const Box& b) {
-    const QString value = shown(b.value);
+    const QString value = decimal(b.value);
     if (b.written.isEmpty()) {
         w.say(b.typed.trimmed() == value
                   ? QStringLiteral("%1 = %2").arg(b.letter, value)
@@ -72,7 +75,7 @@ void drawTerms(Figure& f, double n, const std::function<double(double)>& term, L
         const double value = term(k);
         f.bar(QStringLiteral("term"), x - 0.4, 0, 0.8, value, k == n ? lastLook : look);
         if (k == n) f.elements.back().text = lastText;
-        else if (labelled) f.elements.back().text = shown(value);
+        else if (labelled) f.elements.back().text = decimal(value);
     };
     if (all) {
         for (double k = 1; k <= n; ++k) drawAt(k, k);
@@ -106,21 +109,21 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
     if (!wholeCount(n)) {
         f.note = QStringLiteral("N = %1 is not a whole number of terms from 1 up, so there are no "
                                 "terms to draw.")
-                     .arg(shown(n));
+                     .arg(decimal(n));
         f.description = f.note;
         return f;
     }
     drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true),
-              sum ? shown(term(n)) : QStringLiteral("An = ") + answerText);
+              sum ? decimal(term(n)) : QStringLiteral("An = ") + answerText);
     f.description = QStringLiteral("%1 of the %2 progression from %3 to %4 as bars")
-                        .arg(termsPhrase(n), kind, shown(term(1)), shown(term(n)));
+                        .arg(termsPhrase(n), kind, decimal(term(1)), decimal(term(n)));
     f.description += sum ? QStringLiteral(", all shaded: their sum Sn is %1.").arg(answerText)
                          : QStringLiteral("; the last one, An, is %1.").arg(answerText);
     return f;
 }
 
 // The sum as a trapezoid N wide, first at one end and last at the other: its area is
-// N · (first + last) / 2, the sum. The known terms stand as bars one wide.
+// N × (first + last) ÷ 2, the sum. The known terms stand as bars one wide.
 Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
                        const QString& answerText) {
     Figure f = termChart();
@@ -128,18 +131,18 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
     f.polygon(QStringLiteral("sum"), {0.5, 0, 0.5, first, n + 0.5, last, n + 0.5, 0}, shape);
     if (firstKnown) {
         f.bar(QStringLiteral("known"), 0.5, 0, 1, first, bars(Ink::Second, false));
-        f.elements.back().text = QStringLiteral("A1 = ") + shown(first);
+        f.elements.back().text = QStringLiteral("A1 = ") + decimal(first);
     } else {
         f.label(QStringLiteral("first"), 0.5, first, QStringLiteral("A1"),
                 working::at(Place::Left));
     }
     f.bar(QStringLiteral("known"), n - 0.5, 0, 1, last, bars(Ink::Second, false));
-    f.elements.back().text = QStringLiteral("An = ") + shown(last);
-    f.note = QStringLiteral("The shaded trapezoid is N wide and on average (A1 + An) / 2 high, "
+    f.elements.back().text = QStringLiteral("An = ") + decimal(last);
+    f.note = QStringLiteral("The shaded trapezoid is N wide and on average (A1 + An) ÷ 2 high, "
                             "so its area is the sum.");
     f.description = QStringLiteral("A trapezoid %1 wide from the first term to the last, An = "
                                    "%2, shaded: its area is the sum Sn = %3.")
-                        .arg(shown(n), shown(last), answerText);
+                        .arg(decimal(n), decimal(last), answerText);
     return f;
 }
 
@@ -147,9 +150,9 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
 Figure knownTermsFigure(double a1, double n, double an) {
     Figure f = termChart();
     f.bar(QStringLiteral("known"), 0.6, 0, 0.8, a1, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("A1 = ") + shown(a1);
+    f.elements.back().text = QStringLiteral("A1 = ") + decimal(a1);
     f.bar(QStringLiteral("known"), n - 0.4, 0, 0.8, an, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("An = ") + shown(an);
+    f.elements.back().text = QStringLiteral("An = ") + decimal(an);
     return f;
 }
 
@@ -188,131 +191,482 @@ Figure partialSumsFigure(double a1, double q, double sum, const QString& answerT
 
 // The terms from A1 while they reach An within mostTermsDrawn terms, found by the ratio.
 Figure geometricSumToFigure(double a1, double q, double an, const QString& answerText) {
-    const double near = 1e-9 * std::max(std::abs(an), 1e-300);
     for (double k = 1; k <= mostTermsDrawn; ++k)
-        if (std::abs(GeomLastA1QN(a1, q, k) - an) <= near)
+        if (working::withinRounding(GeomLastA1QN(a1, q, k), an))
             return termsFigure(
                 QStringLiteral("geometric"), k, [&](double j) { return GeomLastA1QN(a1, q, j); },
                 true, answerText);
     Figure f = termChart();
     f.note = QStringLiteral("An = %1 is not A1 times a whole power of Q within %2 terms, so the "
                             "terms are not drawn.")
-                 .arg(shown(an))
+                 .arg(decimal(an))
                  .arg(mostTermsDrawn);
     f.description = f.note;
     return f;
 }
 
+// --- exact values
+
+using working::Rational;
+
+// A box's value exactly: a written-back box as the text it shows (the computation took
+// that), a box used as typed as the typed text.
+Rational exactOf(const Box& b) {
+    return Rational::ofText(b.written.isEmpty() ? b.typed.trimmed() : b.shown);
+}
+
+// A value of the working: exactly, where that is known, and as the window's computation
+// found it.
+struct Value {
+    Rational exact;
+    double computed = 0;
+};
+
+// Fractions with a denominator up to this are written as fractions.
+constexpr Rational::Int mostDenominator = 10000;
+constexpr Rational::Int mostNumerator = 1'000'000'000'000'000;
+
+// A fraction whose decimal does not end within 15 digits, short enough to read: a pupil's
+// book writes it as a fraction (49/3, 1/9).
+bool asFraction(const Rational& x) {
+    if (!x.known() || x.isWhole() || !std::isfinite(x.toDouble())) return false;
+    if (Rational::ofText(working::plain(x.toDouble())) == x) return false;
+    return x.denominator() <= mostDenominator && x.numerator() < mostNumerator &&
+           x.numerator() > -mostNumerator;
+}
+
+QString superscript(const QString& digits);
+
+// A number with no E-notation: very large and very small ones in standard form, as a book
+// writes them (2.23816327058517 × 10⁷⁷), the others as plain decimals.
+QString decimal(double x) {
+    const double size = std::abs(x);
+    if (size == 0 || (size >= 1e-5 && size < 1e15)) return working::plain(x);
+    const int exponent = int(std::floor(std::log10(size)));
+    // in two steps, so that 10 to the exponent stays within the range of a double
+    double mantissa =
+        exponent < -290 ? x * 1e16 / std::pow(10.0, exponent + 16) : x / std::pow(10.0, exponent);
+    const double roundedSize = std::abs(QString::number(mantissa, 'g', 15).toDouble());
+    int shown = exponent;
+    if (roundedSize >= 10) mantissa /= 10, ++shown; // 9.999...95 rounds up to 10
+    return QStringLiteral("%1 × 10%2")
+        .arg(working::plain(mantissa), superscript(QString::number(shown)));
+}
+
+QString exactText(const Rational& x) { return asFraction(x) ? x.text() : decimal(x.toDouble()); }
+
+QString text(const Value& v) {
+    return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactText(v.exact)
+                                                                : decimal(v.computed);
+}
+
+// As a factor or the base of a power: in brackets when negative or a fraction.
+QString factorOf(const Value& v) {
+    const QString t = text(v);
+    return t.startsWith(u'-') || t.contains(u'/') ? u'(' + t + u')' : t;
+}
+
+// As the number divided: in brackets when a fraction, so "(-26/3) ÷ (-2/3)" reads right.
+QString dividendOf(const Value& v) {
+    const QString t = text(v);
+    return t.contains(u'/') ? u'(' + t + u')' : t;
+}
+
+QString superscript(const QString& digits) {
+    static const QString small = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString out;
+    for (const QChar c : digits)
+        out += c == u'-' ? QChar(u'⁻') : c.isDigit() ? small[c.digitValue()] : c;
+    return out;
+}
+
+bool isWhole(const Value& v) {
+    return v.exact.known() ? v.exact.isWhole() : v.computed == std::floor(v.computed);
+}
+
+// base to the power e: 2¹⁰, (-3)⁴, (1/3)², or in words when e is not whole.
+QString powerText(const Value& base, const Value& e) {
+    if (e.exact.isWhole()) return factorOf(base) + superscript(e.exact.text());
+    return QStringLiteral("(%1 to the power %2)").arg(factorOf(base), text(e));
+}
+
+constexpr Rational::Int mostExponent = 1000;
+
+// b to the whole power e exactly; unknown for a power that is not whole or too large.
+Rational powerExact(const Rational& b, const Rational& e) {
+    if (!b.known() || !e.isWhole() || e.numerator() > mostExponent ||
+        e.numerator() < -mostExponent || (b.sign() == 0 && e.sign() < 0))
+        return Rational::unknown();
+    return b.power(int(e.numerator()));
+}
+
+Rational::Int magnitude(Rational::Int x) { return x < 0 ? -x : x; }
+
+// The whole number whose k-th power is x (x not negative), if there is one.
+std::optional<Rational::Int> wholeRoot(Rational::Int x, int k) {
+    const double guess = std::round(std::pow(double(x), 1.0 / k));
+    for (double y = std::max(0.0, guess - 1); y <= guess + 1 && y < 9e18; ++y) {
+        const Rational p = Rational(static_cast<long long>(y)).power(k);
+        if (p.known() && p == Rational::of(x, 1)) return Rational::Int(y);
+    }
+    return std::nullopt;
+}
+
+// The real k-th root of r exactly, when it is a fraction (k whole from 1 up, r not negative
+// unless k is odd); unknown otherwise.
+Rational rootExact(const Rational& r, const Rational& k) {
+    if (!r.known() || !k.isWhole() || k.numerator() < 1 || k.numerator() > mostExponent)
+        return Rational::unknown();
+    const int degree = int(k.numerator());
+    if (r.sign() < 0 && degree % 2 == 0) return Rational::unknown();
+    const auto top = wholeRoot(magnitude(r.numerator()), degree);
+    const auto bottom = wholeRoot(r.denominator(), degree);
+    if (!top || !bottom) return Rational::unknown();
+    return Rational::of(r.sign() < 0 ? -*top : *top, *bottom);
+}
+
+// The answer as the window shows it, after the computation that gave it. Where the window's
+// number carries rounding, the exact value first and then why the two differ; a fraction
+// that the decimal cannot hold is written beside it.
+void tellAnswer(Working& out, const QString& lead, const Rational& exact, double answer) {
+    const QString answerText = shown(answer);
+    if (!exact.known() || !std::isfinite(exact.toDouble())) {
+        out.say(QStringLiteral("%1 = %2").arg(lead, answerText));
+        return;
+    }
+    const bool fraction = asFraction(exact);
+    if (shown(exact.toDouble()) == answerText) {
+        out.say(fraction ? QStringLiteral("%1 = %2 = %3").arg(lead, exact.text(), answerText)
+                         : QStringLiteral("%1 = %2").arg(lead, answerText));
+        return;
+    }
+    const QString exactValue =
+        fraction ? QStringLiteral("%1 = %2").arg(exact.text(), decimal(exact.toDouble()))
+                 : decimal(exact.toDouble());
+    out.say(QStringLiteral("%1 = %2").arg(lead, exactValue));
+    out.say(working::roundingNote(exactValue, answerText));
+}
+
+// What a non-whole N means in each kind of row.
+enum class Counted { Sum, Term, Progression };
+
+// N counts the terms, so it is a whole number from 1 up: where it is not, say so before it
+// is used, that the formula gives a number all the same, and what the nearest whole N give.
+void tellCount(Working& out, const Value& n, Counted kind,
+               const std::function<Rational(const Rational&)>& withN = {}) {
+    const bool whole = isWhole(n);
+    const double size = n.computed;
+    if (whole && size >= 1) return;
+    const QString value = text(n);
+    if (size <= 0) {
+        out.say(QStringLiteral("N is the number of terms, so it should be a whole number from 1 "
+                               "up; N = %1 counts no terms.")
+                    .arg(value));
+    } else if (kind == Counted::Sum) {
+        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: there is "
+                               "no sum of %1 terms.")
+                    .arg(value));
+    } else if (kind == Counted::Term) {
+        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: there is "
+                               "no term number %1.")
+                    .arg(value));
+    } else {
+        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: %1 "
+                               "terms make no progression.")
+                    .arg(value));
+    }
+    out.say(QStringLiteral("The formula gives a number with N = %1 all the same, and that number "
+                           "is what the window shows.")
+                .arg(value));
+    if (!withN || size <= 0 || !n.exact.known() || size > mostCounted) return;
+    const QString name = kind == Counted::Sum ? QStringLiteral("Sn") : QStringLiteral("An");
+    const double below = std::floor(size), above = below + 1;
+    const Rational atAbove = withN(Rational(static_cast<long long>(above)));
+    if (!atAbove.known()) return;
+    if (below < 1) {
+        out.say(QStringLiteral("If you meant N = %1, %2 is %3.")
+                    .arg(counted(above), name, exactText(atAbove)));
+        return;
+    }
+    const Rational atBelow = withN(Rational(static_cast<long long>(below)));
+    if (!atBelow.known()) return;
+    out.say(QStringLiteral("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
+                .arg(counted(below), name, exactText(atBelow), counted(above), exactText(atAbove)));
+}
+
 Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
     Working out;
     const auto& s = w.steps;
-    const QString answer = shown(w.answer);
-    auto box = [&](const char* letter) { return boxOf(boxes, QString::fromLatin1(letter)); };
+    auto box = [&](const char* letter) -> const Box& {
+        return boxOf(boxes, QString::fromLatin1(letter));
+    };
     auto tell = [&](std::initializer_list<const char*> letters) {
         for (const char* letter : letters) tellBox(out, box(letter));
     };
-    auto v = [&](const char* letter) { return shown(box(letter).value); };
-    auto o = [&](const char* letter) { return working::factor(box(letter).value); };
+    auto in = [&](const char* letter) {
+        const Box& b = box(letter);
+        return Value{exactOf(b), b.value};
+    };
+    const Rational one = 1, two = 2;
     switch (row) {
-    case Row::ArithSumA1DN:
-        out.say(QStringLiteral("Sn = N/2 · (2·A1 + (N - 1)·D)"));
+    case Row::ArithSumA1DN: {
+        const Value a1 = in("A1"), d = in("D"), n = in("N");
+        const Value t{n.exact - one, s[0]};
+        const Value u{d.exact * t.exact, s[1]};
+        const Value v{a1.exact + a1.exact + u.exact, s[2]};
+        const Value nv{n.exact * v.exact, s[3]};
+        out.say(QStringLiteral("Sn = N(2A1 + (N - 1)D) ÷ 2"));
         tell({"A1", "D", "N"});
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
-                    .arg(working::factor(s[0]), o("D"), shown(s[1])));
-        out.say(QStringLiteral("2·A1 + (N - 1)·D = %1 + %2 + %3 = %4")
-                    .arg(v("A1"), o("A1"), working::factor(s[1]), shown(s[2])));
-        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[2]), shown(s[3])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[2]), answer));
+        tellCount(out, n, Counted::Sum, [&](const Rational& k) {
+            return k * (a1.exact + a1.exact + d.exact * (k - one)) / two;
+        });
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(t)));
+        out.say(QStringLiteral("(N - 1)D = %1 × %2 = %3").arg(factorOf(t), factorOf(d), text(u)));
+        out.say(QStringLiteral("2A1 + (N - 1)D = %1 + %2 + %3 = %4")
+                    .arg(text(a1), factorOf(a1), factorOf(u), text(v)));
+        out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(v), text(nv)));
+        tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(v)),
+                   nv.exact / two, w.answer);
         break;
-    case Row::ArithSumA1AnN:
-        out.say(QStringLiteral("Sn = N/2 · (A1 + An)"));
+    }
+    case Row::ArithSumA1AnN: {
+        const Value a1 = in("A1"), an = in("An"), n = in("N");
+        const Value sum{a1.exact + an.exact, s[0]};
+        const Value ns{n.exact * sum.exact, s[1]};
+        out.say(QStringLiteral("Sn = N(A1 + An) ÷ 2"));
         tell({"A1", "An", "N"});
-        out.say(QStringLiteral("A1 + An = %1 + %2 = %3").arg(v("A1"), o("An"), shown(s[0])));
-        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[0]), shown(s[1])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[0]), answer));
+        tellCount(out, n, Counted::Sum,
+                  [&](const Rational& k) { return k * (a1.exact + an.exact) / two; });
+        out.say(QStringLiteral("A1 + An = %1 + %2 = %3").arg(text(a1), factorOf(an), text(sum)));
+        out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(sum), text(ns)));
+        tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(sum)),
+                   ns.exact / two, w.answer);
         break;
-    case Row::ArithSumDAnN:
-        out.say(QStringLiteral("Sn = N/2 · (2·An - (N - 1)·D)"));
+    }
+    case Row::ArithSumDAnN: {
+        const Value d = in("D"), an = in("An"), n = in("N");
+        const Value v{an.exact + an.exact, s[0]};
+        const Value t{n.exact - one, s[1]};
+        const Value dw{d.exact * t.exact, s[2]};
+        const Value b{v.exact - dw.exact, s[3]};
+        const Value nb{n.exact * b.exact, s[4]};
+        out.say(QStringLiteral("Sn = N(2An - (N - 1)D) ÷ 2"));
         tell({"An", "D", "N"});
-        out.say(QStringLiteral("2·An = %1 + %2 = %3").arg(v("An"), o("An"), shown(s[0])));
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[1])));
-        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
-                    .arg(working::factor(s[1]), o("D"), shown(s[2])));
-        out.say(QStringLiteral("2·An - (N - 1)·D = %1 - %2 = %3")
-                    .arg(shown(s[0]), working::factor(s[2]), shown(s[3])));
-        out.detail(QStringLiteral("2·An - (N - 1)·D is A1 + An: the first term plus the last."));
-        out.detail(QStringLiteral("N × %1 = %2").arg(working::factor(s[3]), shown(s[4])));
-        out.say(QStringLiteral("Sn = %1 × %2 / 2 = %3").arg(v("N"), working::factor(s[3]), answer));
+        tellCount(out, n, Counted::Sum, [&](const Rational& k) {
+            return k * (an.exact + an.exact - d.exact * (k - one)) / two;
+        });
+        out.say(QStringLiteral("2An = %1 + %2 = %3").arg(text(an), factorOf(an), text(v)));
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(t)));
+        out.say(QStringLiteral("(N - 1)D = %1 × %2 = %3").arg(factorOf(t), factorOf(d), text(dw)));
+        out.say(
+            QStringLiteral("2An - (N - 1)D = %1 - %2 = %3").arg(text(v), factorOf(dw), text(b)));
+        out.detail(QStringLiteral("2An - (N - 1)D is A1 + An: the first term plus the last."));
+        out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(b), text(nb)));
+        tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(b)),
+                   nb.exact / two, w.answer);
         break;
-    case Row::ArithLastA1DN:
-        out.say(QStringLiteral("An = A1 + (N - 1)·D"));
+    }
+    case Row::ArithLastA1DN: {
+        const Value a1 = in("A1"), d = in("D"), n = in("N");
+        const Value t{n.exact - one, s[0]};
+        const Value u{d.exact * t.exact, s[1]};
+        out.say(QStringLiteral("An = A1 + (N - 1)D"));
         tell({"A1", "D", "N"});
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("(N - 1)·D = %1 × %2 = %3")
-                    .arg(working::factor(s[0]), o("D"), shown(s[1])));
-        out.say(QStringLiteral("An = %1 + %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
+        tellCount(out, n, Counted::Term,
+                  [&](const Rational& k) { return a1.exact + d.exact * (k - one); });
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(t)));
+        out.say(QStringLiteral("(N - 1)D = %1 × %2 = %3").arg(factorOf(t), factorOf(d), text(u)));
+        tellAnswer(out, QStringLiteral("An = %1 + %2").arg(text(a1), factorOf(u)),
+                   a1.exact + u.exact, w.answer);
         break;
-    case Row::ArithDiffA1AnN:
-        out.say(QStringLiteral("D = (An - A1) / (N - 1)"));
+    }
+    case Row::ArithDiffA1AnN: {
+        const Value a1 = in("A1"), an = in("An"), n = in("N");
+        const Value t{an.exact - a1.exact, s[0]};
+        const Value n1{n.exact - one, s[1]};
+        const Value d{t.exact / n1.exact, w.answer};
+        out.say(QStringLiteral("D = (An - A1) ÷ (N - 1)"));
         tell({"A1", "An", "N"});
-        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[1])));
-        out.say(QStringLiteral("D = %1 / %2 = %3").arg(shown(s[0]), working::factor(s[1]), answer));
+        tellCount(out, n, Counted::Progression);
+        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(text(an), factorOf(a1), text(t)));
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(n1)));
+        tellAnswer(out, QStringLiteral("D = %1 ÷ %2").arg(dividendOf(t), factorOf(n1)), d.exact,
+                   w.answer);
+        if (d.exact.known() && n.exact.isWhole() && n.computed >= 2)
+            out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
+                        .arg(text(a1), factorOf(n1), factorOf(d),
+                             exactText(a1.exact + n1.exact * d.exact)));
         break;
-    case Row::ArithCountA1DAn:
-        out.say(QStringLiteral("N = (An - A1 + D) / D"));
+    }
+    case Row::ArithCountA1DAn: {
+        const Value a1 = in("A1"), d = in("D"), an = in("An");
+        const Value t{an.exact - a1.exact, s[0]};
+        const Value u{t.exact + d.exact, s[1]};
+        const Value n{u.exact / d.exact, w.answer};
+        out.say(QStringLiteral("N = (An - A1 + D) ÷ D"));
         tell({"A1", "D", "An"});
-        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(v("An"), o("A1"), shown(s[0])));
-        out.say(QStringLiteral("An - A1 + D = %1 + %2 = %3").arg(shown(s[0]), o("D"), shown(s[1])));
-        out.say(QStringLiteral("N = %1 / %2 = %3").arg(shown(s[1]), o("D"), answer));
-        if (w.answer != std::floor(w.answer))
-            out.say(QStringLiteral("N is not a whole number: An is not exactly one of the terms."));
+        out.say(QStringLiteral("An - A1 = %1 - %2 = %3").arg(text(an), factorOf(a1), text(t)));
+        out.say(QStringLiteral("An - A1 + D = %1 + %2 = %3").arg(text(t), factorOf(d), text(u)));
+        tellAnswer(out, QStringLiteral("N = %1 ÷ %2").arg(dividendOf(u), factorOf(d)), n.exact,
+                   w.answer);
+        const bool whole = isWhole(n);
+        if (whole && n.computed >= 1) {
+            if (n.exact.known())
+                out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
+                            .arg(text(a1), exactText(n.exact - one), factorOf(d),
+                                 exactText(a1.exact + (n.exact - one) * d.exact)));
+        } else if (n.computed < 1) {
+            out.say(QStringLiteral("N should be a whole number from 1 up, and N = %1 is not: An = "
+                                   "%2 does not lie ahead of A1 = %3 in steps of D = %4, so it is "
+                                   "none of the terms from A1 on.")
+                        .arg(text(n), text(an), text(a1), text(d)));
+        } else {
+            out.say(QStringLiteral("N = %1 is not a whole number: An = %2 is none of the terms.")
+                        .arg(text(n), text(an)));
+            const double below = std::floor(n.computed);
+            if (n.exact.known() && below <= mostCounted) {
+                const Rational k = Rational(static_cast<long long>(below));
+                out.say(QStringLiteral("It lies between term %1, which is %2, and term %3, which "
+                                       "is %4.")
+                            .arg(counted(below), exactText(a1.exact + (k - one) * d.exact),
+                                 counted(below + 1), exactText(a1.exact + k * d.exact)));
+            }
+        }
         break;
-    case Row::GeomSumA1QN:
-        out.say(QStringLiteral("Sn = A1 · (Q^N - 1) / (Q - 1)"));
+    }
+    case Row::GeomSumA1QN: {
+        const Value a1 = in("A1"), q = in("Q"), n = in("N");
+        const Value p{powerExact(q.exact, n.exact), s[0]};
+        const Value sm{p.exact - one, working::tidy(s[1], std::abs(s[0]) + 1)};
+        const Value m{a1.exact * sm.exact, s[2]};
+        const Value q1{q.exact - one, s[3]};
+        out.say(QStringLiteral("Sn = A1(Qᴺ - 1) ÷ (Q - 1)"));
         tell({"A1", "Q", "N"});
-        out.say(QStringLiteral("Q^N = %1^%2 = %3").arg(o("Q"), o("N"), shown(s[0])));
-        out.say(QStringLiteral("Q^N - 1 = %1").arg(shown(s[1])));
-        out.say(QStringLiteral("A1 · (Q^N - 1) = %1 × %2 = %3")
-                    .arg(v("A1"), working::factor(s[1]), shown(s[2])));
-        out.say(QStringLiteral("Q - 1 = %1").arg(shown(s[3])));
-        out.say(
-            QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[2]), working::factor(s[3]), answer));
+        tellCount(out, n, Counted::Sum, [&](const Rational& k) {
+            return a1.exact * (powerExact(q.exact, k) - one) / (q.exact - one);
+        });
+        out.say(QStringLiteral("Qᴺ = %1 = %2").arg(powerText(q, n), text(p)));
+        out.say(QStringLiteral("Qᴺ - 1 = %1 - 1 = %2").arg(text(p), text(sm)));
+        out.say(QStringLiteral("A1(Qᴺ - 1) = %1 × %2 = %3").arg(text(a1), factorOf(sm), text(m)));
+        out.say(QStringLiteral("Q - 1 = %1 - 1 = %2").arg(text(q), text(q1)));
+        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(dividendOf(m), factorOf(q1)),
+                   m.exact / q1.exact, w.answer);
         break;
-    case Row::GeomSumA1QAn:
-        out.say(QStringLiteral("Sn = (An·Q - A1) / (Q - 1)"));
+    }
+    case Row::GeomSumA1QAn: {
+        const Value a1 = in("A1"), q = in("Q"), an = in("An");
+        const Value m{an.exact * q.exact, s[0]};
+        const Value sm{m.exact - a1.exact,
+                       working::tidy(s[1], std::abs(s[0]) + std::abs(a1.computed))};
+        const Value q1{q.exact - one, s[2]};
+        out.say(QStringLiteral("Sn = (QAn - A1) ÷ (Q - 1)"));
         tell({"A1", "Q", "An"});
-        out.say(QStringLiteral("An·Q = %1 × %2 = %3").arg(v("An"), o("Q"), shown(s[0])));
-        out.say(QStringLiteral("An·Q - A1 = %1 - %2 = %3").arg(shown(s[0]), o("A1"), shown(s[1])));
-        out.say(QStringLiteral("Q - 1 = %1").arg(shown(s[2])));
-        out.say(
-            QStringLiteral("Sn = %1 / %2 = %3").arg(shown(s[1]), working::factor(s[2]), answer));
+        // An is a term when it is A1 times a whole power of Q: the terms from A1 on, until one
+        // is An or they have passed it in size (Q = -1 and Q = 0 come back to a term after two)
+        auto size = [](const Rational& x) { return x.sign() < 0 ? -x : x; };
+        const Rational qSize = size(q.exact), anSize = size(an.exact);
+        Rational term = a1.exact;
+        bool found = false, passed = false;
+        for (int k = 0; k <= 200 && term.known() && !found && !passed; ++k, term = term * q.exact) {
+            found = term == an.exact;
+            passed = !found &&
+                     (term.sign() == 0 || (k > 2 && qSize == one) ||
+                      (qSize > one && size(term) > anSize) || (qSize < one && size(term) < anSize));
+        }
+        if (passed)
+            out.say(QStringLiteral("An = %1 is not A1 times a whole power of Q, so it is none of "
+                                   "the terms. The formula gives a number all the same, and that "
+                                   "number is what the window shows.")
+                        .arg(text(an)));
+        out.say(QStringLiteral("QAn = %1 × %2 = %3").arg(factorOf(q), factorOf(an), text(m)));
+        out.say(QStringLiteral("QAn - A1 = %1 - %2 = %3").arg(text(m), factorOf(a1), text(sm)));
+        out.say(QStringLiteral("Q - 1 = %1 - 1 = %2").arg(text(q), text(q1)));
+        tellAnswer(out, QStringLiteral("Sn = %1 ÷ %2").arg(dividendOf(sm), factorOf(q1)),
+                   sm.exact / q1.exact, w.answer);
         break;
-    case Row::GeomSumInfinite:
-        out.say(QStringLiteral("S = A1 / (1 - Q), as -1 < Q < 1"));
+    }
+    case Row::GeomSumInfinite: {
+        const Value a1 = in("A1"), q = in("Q");
+        const Value d{one - q.exact, s[0]};
+        out.say(QStringLiteral("S = A1 ÷ (1 - Q), as -1 < Q < 1"));
         tell({"A1", "Q"});
-        out.say(QStringLiteral("1 - Q = 1 - %1 = %2").arg(o("Q"), shown(s[0])));
-        out.say(QStringLiteral("S = %1 / %2 = %3").arg(v("A1"), working::factor(s[0]), answer));
+        out.say(QStringLiteral("1 - Q = 1 - %1 = %2").arg(factorOf(q), text(d)));
+        tellAnswer(out, QStringLiteral("S = %1 ÷ %2").arg(dividendOf(a1), factorOf(d)),
+                   a1.exact / d.exact, w.answer);
         break;
-    case Row::GeomLastA1QN:
-        out.say(QStringLiteral("An = A1 · Q^(N - 1)"));
+    }
+    case Row::GeomLastA1QN: {
+        const Value a1 = in("A1"), q = in("Q"), n = in("N");
+        const Value e{n.exact - one, s[0]};
+        const Value p{powerExact(q.exact, e.exact), s[1]};
+        out.say(QStringLiteral("An = A1Qᴺ⁻¹"));
         tell({"A1", "Q", "N"});
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("Q^(N - 1) = %1^%2 = %3")
-                    .arg(o("Q"), working::factor(s[0]), shown(s[1])));
-        out.say(QStringLiteral("An = %1 × %2 = %3").arg(v("A1"), working::factor(s[1]), answer));
+        tellCount(out, n, Counted::Term,
+                  [&](const Rational& k) { return a1.exact * powerExact(q.exact, k - one); });
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(e)));
+        out.say(QStringLiteral("Qᴺ⁻¹ = %1 = %2").arg(powerText(q, e), text(p)));
+        tellAnswer(out, QStringLiteral("An = %1 × %2").arg(text(a1), factorOf(p)),
+                   a1.exact * p.exact, w.answer);
         break;
-    case Row::GeomRatioA1AnN:
-        out.say(QStringLiteral("Q = (An / A1)^(1 / (N - 1))"));
+    }
+    case Row::GeomRatioA1AnN: {
+        const Value a1 = in("A1"), an = in("An"), n = in("N");
+        const Value n1{n.exact - one, s[0]};
+        const Value e{one / n1.exact, s[1]};
+        const Value r{an.exact / a1.exact, s[2]};
+        const Value q{rootExact(r.exact, n1.exact), w.answer};
+        out.say(QStringLiteral("Q = ᴺ⁻¹√(An ÷ A1)"));
         tell({"A1", "An", "N"});
-        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(v("N"), shown(s[0])));
-        out.say(QStringLiteral("1 / (N - 1) = %1").arg(shown(s[1])));
-        out.say(QStringLiteral("An / A1 = %1 / %2 = %3").arg(v("An"), o("A1"), shown(s[2])));
-        out.say(QStringLiteral("Q = %1^%2 = %3").arg(working::factor(s[2]), shown(s[1]), answer));
-        out.detail(QStringLiteral("A power gives the positive root only, even where a negative Q "
-                                  "would fit as well."));
+        tellCount(out, n, Counted::Progression);
+        out.say(QStringLiteral("N - 1 = %1 - 1 = %2").arg(text(n), text(n1)));
+        out.say(
+            QStringLiteral("An ÷ A1 = %1 ÷ %2 = %3").arg(dividendOf(an), factorOf(a1), text(r)));
+        const bool negative = r.computed < 0;
+        const bool whole = n1.exact.isWhole();
+        if (whole && n1.computed == 1) {
+            out.say(QStringLiteral("With N - 1 = 1 the root is An ÷ A1 itself."));
+            tellAnswer(out, QStringLiteral("Q"), q.exact, w.answer);
+        } else if (whole) {
+            const Value size{negative ? -r.exact : r.exact, std::abs(r.computed)};
+            const QString root = n1.computed == 2
+                                     ? QStringLiteral("√%1").arg(factorOf(size))
+                                     : superscript(n1.exact.text()) + u'√' + factorOf(size);
+            if (negative)
+                out.say(QStringLiteral("An ÷ A1 is negative and N - 1 = %1 is odd: an odd power "
+                                       "keeps the sign, so Q is negative.")
+                            .arg(text(n1)));
+            out.detail(QStringLiteral("1 ÷ (N - 1) = 1 ÷ %1 = %2: the window takes the root as "
+                                      "the power %2.")
+                           .arg(text(n1), text(e)));
+            tellAnswer(out, QStringLiteral("Q = %1%2").arg(negative ? u"-" : u"", root), q.exact,
+                       w.answer);
+        } else {
+            out.say(QStringLiteral("1 ÷ (N - 1) = 1 ÷ %1 = %2").arg(factorOf(n1), text(e)));
+            tellAnswer(out, QStringLiteral("Q = %1").arg(powerText(r, e)), q.exact, w.answer);
+        }
+        if (r.computed == 0)
+            out.say(QStringLiteral("With An = 0 the ratio is 0: every term after A1 is 0."));
+        const bool even = whole && !oddWhole(n1.computed);
+        if (even && w.answer != 0) {
+            if (q.exact.known()) {
+                const Value twin{-q.exact, -w.answer};
+                out.say(QStringLiteral("Q = %1 fits as well: %2 × %3 = %4 too. The window shows "
+                                       "the positive one.")
+                            .arg(text(twin), factorOf(a1), powerText(twin, n1),
+                                 exactText(a1.exact * powerExact(twin.exact, n1.exact))));
+            } else {
+                out.say(QStringLiteral("Q = %1 fits as well, as an even power of a number and of "
+                                       "its negative are the same. The window shows the positive "
+                                       "one.")
+                            .arg(text(Value{Rational::unknown(), -w.answer})));
+            }
+        }
+        if (q.exact.known() && whole)
+            out.say(QStringLiteral("Check: A1Qᴺ⁻¹ = %1 × %2 = %3, which is An.")
+                        .arg(factorOf(a1), powerText(q, n1),
+                             exactText(a1.exact * powerExact(q.exact, n1.exact))));
         break;
+    }
     }
     return out;
 }
@@ -339,7 +693,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
     }
     case Row::ArithSumA1AnN:
         return trapezoidFigure(value("N"), value("A1"), value("An"), true, answer);
-    case Row::ArithSumDAnN: // b = 2·An - (N - 1)·D is A1 + An
+    case Row::ArithSumDAnN: // b = 2An - (N - 1)D is A1 + An
         return trapezoidFigure(value("N"), w.steps[3] - value("An"), value("An"), false, answer);
     case Row::ArithDiffA1AnN:
     case Row::ArithCountA1DAn: {
@@ -351,25 +705,29 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         Look slope = working::dashed(Ink::Second);
         slope.place = Place::AboveLeft;
         f.segment(QStringLiteral("slope"), 1, a1, n, an, slope);
-        f.elements.back().text = QStringLiteral("D = %1 a term").arg(shown(d));
+        f.elements.back().text = QStringLiteral("D = %1 a term").arg(findsN ? decimal(d) : answer);
         if (findsN)
             f.point(QStringLiteral("found"), n, 0, QStringLiteral("N = ") + answer,
                     working::at(Place::Below, Ink::Second));
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; from one to the next the terms grow by D = %4.")
-                            .arg(shown(a1), shown(an), shown(n), shown(d));
+                            .arg(decimal(a1), decimal(an), findsN ? answer : decimal(n),
+                                 findsN ? decimal(d) : answer);
         return f;
     }
     case Row::GeomRatioA1AnN: {
         const double a1 = value("A1"), an = value("An"), n = value("N"), q = w.answer;
         Figure f = knownTermsFigure(a1, n, an);
         drawBetween(f, n, [=](double k) { return GeomLastA1QN(a1, q, k); });
-        f.label(QStringLiteral("ratio"), (1 + n) / 2, std::max({a1, an, 0.0}),
+        // above every bar: with a negative Q a term between can stand higher than both ends
+        double top = std::max({a1, an, 0.0});
+        for (const working::Element& e : f.elements) top = std::max(top, e.numbers[3]);
+        f.label(QStringLiteral("ratio"), (1 + n) / 2, top,
                 QStringLiteral("Q = %1: each term is Q times the one before").arg(answer),
                 working::at(Place::Above));
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; each term is Q = %4 times the one before.")
-                            .arg(shown(a1), shown(an), shown(n), answer);
+                            .arg(decimal(a1), decimal(an), decimal(n), answer);
         return f;
     }
     case Row::GeomSumA1QAn:
@@ -409,6 +767,139 @@ Working progressionWorking(Row row, const std::vector<Box>& boxes, const Worked&
     return w;
 }
 
+Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringList& said) {
+    Working out;
+    for (const QString& message : said)
+        out.say(QStringLiteral("The window said: \"%1\"").arg(message));
+    auto has = [&](const char* letter) {
+        return std::any_of(boxes.begin(), boxes.end(),
+                           [&](const Box& b) { return b.letter == QLatin1String(letter); });
+    };
+    auto in = [&](const char* letter) {
+        const Box& b = boxOf(boxes, QString::fromLatin1(letter));
+        return Value{exactOf(b), b.value};
+    };
+    const Value none{Rational::unknown(), 0};
+    const Value a1 = has("A1") ? in("A1") : none, q = has("Q") ? in("Q") : none;
+    const Value n = has("N") ? in("N") : none, an = has("An") ? in("An") : none;
+    const Value d = has("D") ? in("D") : none;
+    const bool geometric = row == Row::GeomSumA1QN || row == Row::GeomSumA1QAn ||
+                           row == Row::GeomLastA1QN || row == Row::GeomSumInfinite;
+    // the window's own tests, on the numbers it took
+    if (geometric && q.computed == 0) {
+        out.say(QStringLiteral("With Q = 0 every term after A1 is 0: A1, 0, 0, and so on. The "
+                               "window takes no Q of 0."));
+        if (row == Row::GeomLastA1QN)
+            out.say(QStringLiteral("So An = 0 from the second term on, and An = A1 = %1 when "
+                                   "N = 1.")
+                        .arg(text(a1)));
+        else out.say(QStringLiteral("So the sum is A1 = %1.").arg(text(a1)));
+        return out;
+    }
+    if (geometric && row != Row::GeomSumInfinite && q.computed == 1) {
+        out.say(QStringLiteral("With Q = 1 every term is A1 = %1: each is 1 times the one before.")
+                    .arg(text(a1)));
+        if (row == Row::GeomLastA1QN) {
+            out.say(QStringLiteral("So An = A1 = %1. The window takes no Q of 1 all the same.")
+                        .arg(text(a1)));
+            return out;
+        }
+        out.say(QStringLiteral("The formula divides by Q - 1 = 0, so it cannot be used."));
+        const Rational all = n.exact * a1.exact;
+        if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && all.known())
+            out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
+                        .arg(text(n), factorOf(a1), exactText(all)));
+        else out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
+        if (row == Row::GeomSumA1QAn) {
+            out.say(QStringLiteral("An does not tell how many terms there are."));
+            if (an.computed != a1.computed)
+                out.say(QStringLiteral("Here An = %1 is not A1, so it is none of the terms.")
+                            .arg(text(an)));
+        }
+        return out;
+    }
+    if (row == Row::GeomSumInfinite) {
+        if (a1.computed == 0) {
+            out.say(QStringLiteral("With A1 = 0 every term is 0, and so is their sum; the window "
+                                   "asks for -1 < Q < 1 all the same."));
+            return out;
+        }
+        out.say(QStringLiteral("All the terms add up to one sum only when they shrink towards 0, "
+                               "that is when -1 < Q < 1."));
+        if (q.computed >= 1)
+            out.say(QStringLiteral("With Q = %1 no term is smaller in size than the one before, so "
+                                   "the sums S1, S2, S3, and so on grow in size without end.")
+                        .arg(text(q)));
+        else
+            out.say(QStringLiteral("With Q = %1 the terms change sign each time and do not shrink, "
+                                   "so the sums S1, S2, S3, and so on never settle.")
+                        .arg(text(q)));
+        return out;
+    }
+    if (row == Row::GeomRatioA1AnN && (a1.computed == 0 || n.computed <= 1)) {
+        if (a1.computed == 0)
+            out.say(QStringLiteral("With A1 = 0 every term is 0 × Q = 0, and An ÷ A1 would divide "
+                                   "by 0, so no ratio can be found."));
+        if (n.computed <= 1)
+            out.say(QStringLiteral("N counts the terms, and a ratio needs two of them, A1 and An: "
+                                   "N = %1 is not more than 1.")
+                        .arg(text(n)));
+        return out;
+    }
+    // the faults of the computations
+    if (row == Row::ArithDiffA1AnN && n.computed == 1) {
+        out.say(QStringLiteral("N = 1 makes N - 1 = 0, and the formula divides by it: with one "
+                               "term there is no step from one term to the next."));
+        return out;
+    }
+    if (row == Row::ArithCountA1DAn && d.computed == 0) {
+        out.say(QStringLiteral("D = 0 makes every term A1 = %1, and the formula divides by D = 0.")
+                    .arg(text(a1)));
+        out.say(an.computed == a1.computed
+                    ? QStringLiteral("Here An is A1, so every N fits.")
+                    : QStringLiteral("Here An = %1 is not A1, so no N fits.").arg(text(an)));
+        return out;
+    }
+    if ((row == Row::GeomSumA1QN || row == Row::GeomLastA1QN) && q.computed < 0) {
+        const Value power =
+            row == Row::GeomSumA1QN ? n : Value{n.exact - Rational(1), n.computed - 1};
+        if (!isWhole(power)) {
+            out.say(
+                QStringLiteral("Q = %1 is negative and %2 = %3 is not a whole number: a "
+                               "negative number to a power that is not whole has no real value.")
+                    .arg(text(q), row == Row::GeomSumA1QN ? u"N" : u"N - 1", text(power)));
+            out.say(QStringLiteral("N counts the terms, so it should be a whole number."));
+            return out;
+        }
+    }
+    const double ratio = an.computed / a1.computed; // in Find Q, where A1 = 0 is refused
+    if (row == Row::GeomRatioA1AnN && ratio < 0 && std::isfinite(ratio)) {
+        const Value r{an.exact / a1.exact, ratio};
+        const Value n1{n.exact - Rational(1), n.computed - 1};
+        if (isWhole(n1))
+            out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is even: an even power "
+                                   "of a real number is never negative, so no real Q fits.")
+                        .arg(text(r), text(n1)));
+        else
+            out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is not a whole "
+                                   "number: such a root of a negative number has no real value.")
+                        .arg(text(r), text(n1)));
+        return out;
+    }
+    // a written-back box that its 8 characters cut to a text that is no number
+    for (const Box& b : boxes) {
+        if (b.written.isEmpty() || isNumeric(b.shown)) continue;
+        out.say(QStringLiteral("The box of %1 keeps only 8 characters, so it shows %2, the start "
+                               "of the number %3 written in E-notation. %2 is no number, and the "
+                               "row cannot go on with it.")
+                    .arg(b.letter, b.shown, decimal(numberOf(b.written))));
+        return out;
+    }
+    out.say(QStringLiteral("A number on the way grows beyond the largest one the computer "
+                           "can hold, about 1.8 × 10³⁰⁸, so there is no answer."));
+    return out;
+}
+
 working::Guide progressionsGuide() {
     auto typed = [](const char* letter, double value) {
         const QString text = shown(value);
@@ -421,8 +912,8 @@ working::Guide progressionsGuide() {
                            "from one term to the next and Q the ratio of one term to the one "
                            "before."),
             QStringLiteral("A command writes the numbers it read back into its boxes, cut to 8 "
-                           "characters, and goes on with what the box shows; Q and the An of the "
-                           "geometric sums are used as typed."),
+                           "characters, and goes on with what the box shows; Q, and An in the "
+                           "geometric rows, are used as typed."),
         },
         QStringLiteral("A1 = 2, D = 3, N = 5, Find Sn:"),
         progressionWorking(Row::ArithSumA1DN, {typed("A1", 2), typed("D", 3), typed("N", 5)},

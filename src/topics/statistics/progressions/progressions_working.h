@@ -47,6 +47,11 @@ inline constexpr double mostTermsDrawn = 100;
 // routine's values.
 working::Working progressionWorking(Row row, const std::vector<Box>& boxes, const Worked& worked);
 
+// The working of a row that gave no answer: the window's messages, then why there is none
+// (Q = 1 and the sum that N terms of A1 make, a ratio of a negative number with no real
+// root, a division by 0, an overflow). boxes as read, each with the value the row took.
+working::Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringList& said);
+
 working::Guide progressionsGuide();
 
 } // namespace sb::progressions
