@@ -103,28 +103,39 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
 }
 
 // Each label stands at the element it names: the diagonal d1 (the one across) carries
-// "d1 = ...", the diagonal d2 its own; and the parallelogram is slanted, its height dashed
-// square on its base, so the slant side and the height do not look alike.
+// "d1 = ...", the diagonal d2 its own, each at a point of its diagonal or at the end of a
+// leader from one; and the parallelogram is slanted, its height dashed square on its base,
+// so the slant side and the height do not look alike.
 TEST(QuadrilateralWorking, LabelsAtTheirElementsAndASlantedParallelogram) {
     const EnglishNumbers english;
-    for (const auto& [d1, d2] : {std::pair{6.0, 8.0}, std::pair{8.0, 6.0}, std::pair{1.0, 50.0}}) {
+    for (const auto& [d1, d2] : {std::pair{6.0, 8.0}, std::pair{8.0, 6.0}, std::pair{1.0, 50.0},
+                                 std::pair{13.0 / 6, 1.25}}) {
         const Figure f = quadrilateralWorking(solve(DiagonalsArea, {d1, d2})).figure;
         for (const auto& [diagonal, label, length_] :
              {std::tuple{"diagonal1", "diagonal1-label", d1},
               std::tuple{"diagonal2", "diagonal2-label", d2}}) {
-            const auto segment = numbers(f, diagonal), at = numbers(f, label);
+            SCOPED_TRACE(label);
+            const auto segment = numbers(f, diagonal);
+            std::vector<double> at = numbers(f, label);
             EXPECT_EQ(length(segment), length_);
-            // the label's anchor lies on its own diagonal, between its ends
+            // a leader runs from the diagonal to the label
+            const std::string leaderName = std::string(diagonal) + "-leader";
+            if (f.find(QString::fromStdString(leaderName))) {
+                const auto leader = numbers(f, leaderName.c_str());
+                EXPECT_EQ(std::vector<double>(leader.begin() + 2, leader.end()), at);
+                at = std::vector<double>{leader[0], leader[1]};
+            }
+            // the point it stands at lies on its own diagonal, between its ends
             const double cross = (segment[2] - segment[0]) * (at[1] - segment[1]) -
                                  (segment[3] - segment[1]) * (at[0] - segment[0]);
-            EXPECT_EQ(cross, 0) << label;
+            EXPECT_EQ(cross, 0);
             EXPECT_LE(std::min(segment[0], segment[2]), at[0]);
             EXPECT_GE(std::max(segment[0], segment[2]), at[0]);
             EXPECT_LE(std::min(segment[1], segment[3]), at[1]);
             EXPECT_GE(std::max(segment[1], segment[3]), at[1]);
             const QString expected = QStringLiteral("%1 = %2")
                                          .arg(QString::fromLatin1(label[8] == '1' ? "d1" : "d2"))
-                                         .arg(length_);
+                                         .arg(length_, 0, 'g', 15);
             EXPECT_EQ(f.find(QString::fromLatin1(label))->text, expected);
         }
     }
@@ -139,6 +150,10 @@ TEST(QuadrilateralWorking, LabelsAtTheirElementsAndASlantedParallelogram) {
             const auto h = numbers(f, "height");
             EXPECT_EQ(h.at(0), h.at(2));
             EXPECT_EQ(length(h), q == ParallelogramArea ? 2.5 : 2.5 / 4);
+            // from a top corner down to the base's line
+            EXPECT_EQ(std::vector<double>(h.begin(), h.begin() + 2),
+                      std::vector<double>(shape.begin() + 4, shape.begin() + 6));
+            EXPECT_EQ(h.at(3), shape.at(1));
         }
     }
 }
@@ -218,7 +233,10 @@ TEST(QuadrilateralWorking, SidesHeightAndDiagonalsAreTheTypedOnes) {
     const std::vector<double> edges = sides(numbers(trapezium, "shape"));
     EXPECT_EQ(edges.at(0), 7);
     EXPECT_EQ(edges.at(2), 2.5);
-    EXPECT_EQ(length(numbers(trapezium, "height")), 0.4);
+    // the height is its left side, square on the base
+    EXPECT_EQ(edges.at(3), 0.4);
+    const std::vector<double> corners = numbers(trapezium, "shape");
+    EXPECT_EQ(corners.at(0), corners.at(6));
     const Figure kite = quadrilateralWorking(solve(DiagonalsArea, {6, 0.5})).figure;
     const auto d1 = numbers(kite, "diagonal1"), d2 = numbers(kite, "diagonal2");
     EXPECT_EQ(length(d1), 6);

@@ -361,13 +361,27 @@ std::optional<double> perimeterOf(const Answer& a) {
     return std::nullopt;
 }
 
-void areaLabel(Figure& f, double x, double y, double area) {
-    f.label(QStringLiteral("area"), x, y, QStringLiteral("Area = ") + n(area),
-            working::at(Place::Centre));
+// The whole shape's area and perimeter stand above it, clear of it however thin it is: the
+// first row just over its top, each further row this share of the figure's size higher, a
+// room the figure keeps for them (a label's anchor counts in its extent).
+constexpr double row = 0.15;
+
+// The area and the perimeter the figure has, each a row of its own above x, top, from the
+// row first on.
+void captions(Figure& f, const Answer& a, double x, double top, double size, int first = 0) {
+    int at = first;
+    const auto caption = [&](const QString& name, const QString& text) {
+        f.label(name, x, top + at * row * size, text, working::at(Place::Above));
+        ++at;
+    };
+    if (const auto area = areaOf(a))
+        caption(QStringLiteral("area"), QStringLiteral("Area = %1").arg(n(*area)));
+    if (const auto perimeter = perimeterOf(a))
+        caption(QStringLiteral("perimeter"), QStringLiteral("Perimeter = %1").arg(n(*perimeter)));
 }
 
 // A rectangle w wide and h high, its width and height (when given a text) written beside
-// its bottom and right sides, its area inside and its perimeter above it when known.
+// its bottom and right sides, its area and perimeter above it when known.
 void drawRectangle(Figure& f, const Answer& a, double w, double h, const QString& width,
                    const QString& height) {
     const double size = std::max(w, h);
@@ -376,18 +390,7 @@ void drawRectangle(Figure& f, const Answer& a, double w, double h, const QString
     if (!height.isEmpty())
         geometry::labelSide(f, QStringLiteral("height-label"), {w, 0}, {w, h}, {0, h / 2}, height,
                             size);
-    // a thin shape has no room inside: the area goes above a wide one (the perimeter a row
-    // higher) and left of a tall one
-    const bool wide = h < size * 0.25 && w >= h, tall = w < size * 0.25 && h > w;
-    if (const auto area = areaOf(a)) {
-        const QString text = QStringLiteral("Area = ") + n(*area);
-        if (wide) f.label(QStringLiteral("area"), w / 2, h, text, working::at(Place::Above));
-        else if (tall) f.label(QStringLiteral("area"), 0, h / 2, text, working::at(Place::Left));
-        else areaLabel(f, w / 2, h / 2, *area);
-    }
-    if (const auto perimeter = perimeterOf(a))
-        f.label(QStringLiteral("perimeter"), w / 2, wide && areaOf(a) ? h + size * 0.12 : h,
-                QStringLiteral("Perimeter = ") + n(*perimeter), working::at(Place::Above));
+    captions(f, a, w / 2, h, size);
 }
 
 // what the command found, for the end of a description
@@ -406,8 +409,9 @@ void drawSquare(Figure& f, const Answer& a) {
 }
 
 // A parallelogram drawn slanted, so its slant side and its height do not look alike: the
-// height dashed square on the base, or, given two sides, side B leaning at 60°. Any slant
-// gives the same base, height and area, and the same sides and perimeter.
+// height dashed from its top corner square to the base drawn on beyond it, or, given two
+// sides, side B leaning at 60°. Any slant gives the same base, height and area, and the same
+// sides and perimeter.
 void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QString& B) {
     const double first = a.given[0], other = a.side;
     const bool perimeter = a.question == ParallelogramPerimeter;
@@ -421,35 +425,38 @@ void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QStri
                             {first / 2, dy}, QStringLiteral("A = ") + A, size);
         geometry::labelSide(f, QStringLiteral("height-label"), {first, 0}, {first + dx, dy},
                             {0, dy / 2}, QStringLiteral("B = ") + B, size);
-        f.label(QStringLiteral("perimeter"), (first + other) / 2, dy,
-                QStringLiteral("Perimeter = ") + n(*a.result), working::at(Place::Above));
+        captions(f, a, (first + other) / 2, dy, size);
         f.description = QStringLiteral("Parallelogram with sides %1 and %2, drawn to scale with "
                                        "side B leaning at 60°, its perimeter %3 drawn heavy. "
                                        "Any slant gives the same sides, so the same perimeter")
                             .arg(A, B, n(*a.result));
         return;
     }
+    // the area and a length typed: the length is drawn as the base, the window's own words
+    // for the two saying either may be the one typed
     const bool either = a.question == ParallelogramHeightOrBase;
     const double b = first, h = other;
-    // the top side set off by less than the base, so the height falls inside the shape
-    const double offset = std::min(b, h) * 0.4;
-    f.polygon(QStringLiteral("shape"), {0, 0, b, 0, b + offset, h, offset, h}, look);
-    f.segment(QStringLiteral("height"), offset, h, offset, 0, working::dashed(Ink::Second));
-    geometry::rightAngle(f, QStringLiteral("right-angle"), {offset, 0}, {1, 0}, {0, 1},
-                         std::min({size * 0.04, h / 2, (b - offset) / 2}));
-    geometry::labelSide(f, QStringLiteral("width-label"), {0, 0}, {b, 0}, {b / 2, h},
-                        (either ? QStringLiteral("base or height = ")
-                                : QStringLiteral("base = ")) + A,
-                        size);
-    geometry::labelSide(f, QStringLiteral("height-label"), {offset, 0}, {offset, h}, {0, h / 2},
-                        (either ? QStringLiteral("height or base = ")
-                                : QStringLiteral("height = ")) + B,
-                        size);
-    if (const auto area = areaOf(a))
-        areaLabel(f, (b + offset + offset) / 2 + (b - offset) / 4, h / 2, *area);
+    // the top side set off to the right; the height falls from its right end, outside the
+    // shape, to the base drawn on
+    const double offset = std::min(b, h) * 0.4, foot = b + offset;
+    f.polygon(QStringLiteral("shape"), {0, 0, b, 0, foot, h, offset, h}, look);
+    f.segment(QStringLiteral("base-extension"), b, 0, foot, 0, working::dashed());
+    f.segment(QStringLiteral("height"), foot, h, foot, 0, working::dashed(Ink::Second));
+    geometry::rightAngle(f, QStringLiteral("right-angle"), {foot, 0}, {-1, 0}, {0, 1},
+                         std::min({size * 0.04, h / 2, offset / 2}));
+    geometry::labelSide(
+        f, QStringLiteral("width-label"), {0, 0}, {b, 0}, {b / 2, h},
+        (either ? QStringLiteral("base/height = %1") : QStringLiteral("base = %1")).arg(A), size);
+    // the height's text over its top end, where a row across the figure is free however wide
+    // the number is; the area a row higher
+    f.label(QStringLiteral("height-label"), foot, h,
+            (either ? QStringLiteral("height/base = %1") : QStringLiteral("height = %1")).arg(B),
+            working::at(Place::Above));
+    captions(f, a, b / 2 + offset, h, size, 1);
     f.description = QStringLiteral("Parallelogram with base %1 and height %2, drawn to scale and "
-                                   "slanted, the height dashed square on the base%3. Any slant "
-                                   "gives the same base, height and area")
+                                   "slanted, the height dashed from a top corner square to the "
+                                   "base drawn on%3. Any slant gives the same base, height and "
+                                   "area")
                         .arg(A, B, found(a, QStringLiteral("the other length is")));
 }
 
@@ -490,26 +497,27 @@ void drawTooShort(Figure& f, const Answer& a) {
                         .arg(n(P), n(a.sum));
 }
 
-// drawn symmetric: the exercise leaves the slant of the other two sides free
+// drawn with a right angle at its left side, so that side is the height and its text stands
+// outside the shape: the exercise leaves the slant of the other sides free
 void drawTrapezium(Figure& f, const Answer& a) {
     const double A = a.given[0], B = a.given[1], H = a.given[2];
-    const double size = std::max({A, B, H}), topLeft = A / 2 - B / 2, middle = A / 2;
-    f.polygon(QStringLiteral("shape"), {0, 0, A, 0, topLeft + B, H, topLeft, H},
-              outline(a.question));
-    f.segment(QStringLiteral("height"), middle, H, middle, 0, working::dashed(Ink::Second));
-    geometry::rightAngle(f, QStringLiteral("right-angle"), {middle, 0}, {1, 0}, {0, 1},
-                         std::min({size * 0.04, H / 2, A / 4}));
-    geometry::labelSide(f, QStringLiteral("side-a-label"), {0, 0}, {A, 0}, {middle, H},
-                        QStringLiteral("A = ") + n(A), size);
-    geometry::labelSide(f, QStringLiteral("side-b-label"), {topLeft, H}, {topLeft + B, H},
-                        {middle, 0}, QStringLiteral("B = ") + n(B), size);
-    geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, H}, {0, H / 2},
-                        QStringLiteral("height = ") + n(H), size);
-    areaLabel(f, middle / 2, H / 3, *a.result);
+    const double size = std::max({A, B, H});
+    f.polygon(QStringLiteral("shape"), {0, 0, A, 0, B, H, 0, H}, outline(a.question));
+    geometry::rightAngle(f, QStringLiteral("right-angle"), {0, 0}, {1, 0}, {0, 1},
+                         std::min({size * 0.04, H / 2, A / 2}));
+    geometry::labelSide(f, QStringLiteral("side-a-label"), {0, 0}, {A, 0}, {A / 2, H},
+                        QStringLiteral("A = %1").arg(n(A)), size);
+    geometry::labelSide(f, QStringLiteral("height-label"), {0, 0}, {0, H}, {size, H / 2},
+                        QStringLiteral("height = %1").arg(n(H)), size);
+    geometry::labelSide(f, QStringLiteral("side-b-label"), {0, H}, {B, H}, {B / 2, 0},
+                        QStringLiteral("B = %1").arg(n(B)), size);
+    // the area a row above side B's text, which a short side B carries up on a leader
+    captions(f, a, B / 2, f.find(QStringLiteral("side-b-label"))->numbers[1], size, 1);
     f.description = QStringLiteral("Trapezium with parallel sides %1 and %2 and height %3, drawn "
-                                   "to scale, its area %4 shaded. It is drawn symmetric: the "
-                                   "exercise leaves the slant of its other sides free, and every "
-                                   "slant gives the same area")
+                                   "to scale with a right angle at its left side, so that side "
+                                   "is the height, its area %4 shaded. The exercise leaves the "
+                                   "slant of its other sides free, and every slant gives the "
+                                   "same area")
                         .arg(n(A), n(B), n(H), n(*a.result));
 }
 
@@ -524,13 +532,18 @@ void drawDiagonals(Figure& f, const Answer& a) {
     f.segment(QStringLiteral("diagonal2"), 0, -y, 0, y, working::dashed(Ink::Third));
     geometry::rightAngle(f, QStringLiteral("right-angle"), {0, 0}, {1, 0}, {0, 1},
                          std::min({size * 0.04, x / 2, y / 2}));
-    // each diagonal's label stands beside the diagonal itself, halfway from the crossing to
-    // an end: d1 above the one across, d2 right of the one up
-    f.label(QStringLiteral("diagonal1-label"), x / 2, 0, QStringLiteral("d1 = ") + n(d1),
+    // Each diagonal carries its own text, outside the shape, where it is never too thin for
+    // it: d2's above its top end; d1's a row higher, on a leader up from a dot at the middle
+    // of its left half; the area under the shape.
+    const double top = y + row * size;
+    f.point(QStringLiteral("diagonal1-end"), -x / 2, 0, {}, working::ink(Ink::Second));
+    f.segment(QStringLiteral("diagonal1-leader"), -x / 2, 0, -x / 2, top, working::ink(Ink::Faint));
+    f.label(QStringLiteral("diagonal1-label"), -x / 2, top, QStringLiteral("d1 = %1").arg(n(d1)),
             working::at(Place::Above, Ink::Second));
-    f.label(QStringLiteral("diagonal2-label"), 0, -y / 2, QStringLiteral("d2 = ") + n(d2),
-            working::at(Place::Right, Ink::Third));
-    areaLabel(f, -x / 3, y / 3, *a.result);
+    f.label(QStringLiteral("diagonal2-label"), 0, y, QStringLiteral("d2 = %1").arg(n(d2)),
+            working::at(Place::AboveRight, Ink::Third));
+    f.label(QStringLiteral("area"), 0, -y, QStringLiteral("Area = %1").arg(n(*a.result)),
+            working::at(Place::Below));
     f.description = QStringLiteral("Quadrilateral with perpendicular diagonals %1 and %2, drawn "
                                    "to scale, its area %3 shaded: half the %1 by %2 rectangle "
                                    "around it. It is drawn as a rhombus, the diagonals crossing "
