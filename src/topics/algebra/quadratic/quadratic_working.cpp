@@ -221,10 +221,24 @@ Figure parabolaFigure(const Solution& s) {
     if (x0 > 0 && x0 <= x1 - x0) x0 = 0;
     if (x1 < 0 && -x1 <= x1 - x0) x1 = 0;
 
+    // The equation stands at the curve's end on the side of the y-axis with more room, and
+    // reads from there towards the axis. That side is kept wide enough for it not to reach the
+    // axis or its numbers: in the pane a character takes about a fiftieth of the width, and
+    // the gap and the axis's numbers some more; a long equation takes two thirds at most.
+    const QString equation = QStringLiteral("y = ") + polynomial(s);
+    const double axis = x0 <= 0 && 0 <= x1 ? 0 : x0; // where the painter draws the y-axis
+    const bool fromLeft = axis - x0 > x1 - axis;
+    const double share = std::min(2.0 / 3, 0.15 + double(equation.size()) / 50);
+    if (fromLeft && axis - x0 < share * (x1 - x0)) x0 = axis - share / (1 - share) * (x1 - axis);
+    if (!fromLeft && x1 - axis < share * (x1 - x0)) x1 = axis + share / (1 - share) * (axis - x0);
+
     const bool opensUp = s.a > 0;
-    f.curve(QStringLiteral("parabola"), working::sample(x0, x1, 101, y),
-            working::at(opensUp ? Place::BelowLeft : Place::AboveLeft));
-    f.elements.back().text = QStringLiteral("y = ") + polynomial(s);
+    // the curve is drawn towards the end the equation stands at
+    f.curve(QStringLiteral("parabola"),
+            fromLeft ? working::sample(x1, x0, 101, y) : working::sample(x0, x1, 101, y),
+            working::at(opensUp ? (fromLeft ? Place::BelowRight : Place::BelowLeft)
+                                : (fromLeft ? Place::AboveRight : Place::AboveLeft)));
+    f.elements.back().text = equation;
     if (roots) {
         const bool same = roots->x1 == roots->x2;
         // x1 is the right root when the parabola opens upwards
