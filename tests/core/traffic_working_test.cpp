@@ -283,8 +283,8 @@ TEST_F(TrafficWorking, FiguresAreTheValuesShown) {
             const auto& f = w.figure;
             const double amount = sb::readBack(PercentageAmount(p, b));
             const double after = decrease ? DecreasedPrice(b, amount) : IncreasedPrice(amount, b);
-            EXPECT_EQ(f.find("before")->numbers, (std::vector<double>{0.65, 0, 0.7, b}));
-            EXPECT_EQ(f.find("after")->numbers, (std::vector<double>{2.05, 0, 0.7, after}));
+            EXPECT_EQ(f.find("before")->numbers, (std::vector<double>{0.8, 0, 0.6, b}));
+            EXPECT_EQ(f.find("after")->numbers, (std::vector<double>{2.3, 0, 0.6, after}));
             const auto& arrow = f.find("change")->numbers;
             EXPECT_EQ(arrow[1], b);
             EXPECT_EQ(arrow[3], after);
