@@ -220,9 +220,7 @@ std::vector<Window> windows() {
                                  : QStringLiteral("%1/10").arg(int(random() % 19) - 9);
     };
     return {
-        // the parabola's equation stands at the curve's end, often near the y axis, and is
-        // wider than the room left between the axis and the pane's edge
-        {"Form2", [] { return new sb::Form2; }, commands({"Command1 A B C"}, any), {"parabola"}},
+        {"Form2", [] { return new sb::Form2; }, commands({"Command1 A B C"}, any)},
         {"Form3",
          [] { return new sb::Form3; },
          {{"Command1", {{"in1s", small}, {"in1m", part}, {"in1d", part}}},
@@ -241,13 +239,9 @@ std::vector<Window> windows() {
             {"d2", part}}},
           {"Command2", {{"b", whole(-60, 60)}, {"a", whole(-60, 60)}}},
           {"Command3", {{"inm4", whole(-100, 100)}, {"ind4", whole(-100, 100)}}}}},
-        // the σ² and σ text, one long line at the band's corner, is wider than the room
-        // the bars and the y axis leave; the mean's text stands at the top among the bars'
-        // counts, which fill it when the bars are many and narrow
         {"Form5",
          [] { return new sb::Form5; },
-         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30)),
-         {"sigma", "mean-label"}},
+         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30))},
         {"Form6",
          [] { return new sb::Form6; },
          {{"Command1", {{"a1", any}, {"d", any}, {"n", any}}},
@@ -302,10 +296,7 @@ std::vector<Window> windows() {
           {"Command4", {{"s2", positive}, {"t2", positive}}},
           {"Command5", {{"t3", positive}, {"v3", positive}}},
           {"Command2", {{"p1", between(0.5, 60)}, {"pr1", positive}}},
-          {"Command1", {{"p2", between(0.5, 60)}, {"pr2", positive}}}},
-         // the change's caption beside its arrow is wider than the room right of the first
-         // bar; the first bar's caption then meets the second bar
-         {"change", "before"}},
+          {"Command1", {{"p2", between(0.5, 60)}, {"pr2", positive}}}}},
         {"Form13",
          [] { return new sb::Form13; },
          {{"Command1",
