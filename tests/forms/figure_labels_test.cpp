@@ -191,6 +191,27 @@ Values list(int most) {
     };
 }
 
+// A list of up to most values and, drawn after it, as many weights, none below 0: the two
+// boxes of a weighted list, which the window takes only together and of one length.
+std::pair<Values, Values> weightedList(int most) {
+    const auto length = std::make_shared<int>(1);
+    const auto numbers = [most, length](std::mt19937& random) {
+        *length = std::uniform_int_distribution<int>(1, most)(random);
+        QStringList out;
+        for (int i = 0; i < *length; ++i) out << anyValue(random);
+        return out.join(u' ');
+    };
+    const auto weights = [length](std::mt19937& random) {
+        QStringList out;
+        for (int i = 0; i < *length; ++i) {
+            const QString weight = anyValue(random);
+            out << (weight.startsWith(u'-') ? weight.mid(1) : weight);
+        }
+        return out.join(u' ');
+    };
+    return {numbers, weights};
+}
+
 // commands and the boxes each reads, each filled from values, as "Command13 a2 b2 h2"
 std::vector<RandomCommand> commands(const QStringList& table, const Values& values) {
     std::vector<RandomCommand> out;
@@ -239,9 +260,14 @@ std::vector<Window> windows() {
             {"d2", part}}},
           {"Command2", {{"b", whole(-60, 60)}, {"a", whole(-60, 60)}}},
           {"Command3", {{"inm4", whole(-100, 100)}, {"ind4", whole(-100, 100)}}}}},
-        {"Form5",
-         [] { return new sb::Form5; },
-         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30))},
+        {"Form5", [] { return new sb::Form5; }, [] {
+             auto out = commands({"Command1 n", "Command3 n", "Command2 n"}, list(30));
+             // weighted lists too
+             const auto [values, weights] = weightedList(30);
+             for (const char* button : {"Command1", "Command3", "Command2"})
+                 out.push_back({button, {{"n", values}, {"w", weights}}});
+             return out;
+         }()},
         {"Form6",
          [] { return new sb::Form6; },
          {{"Command1", {{"a1", any}, {"d", any}, {"n", any}}},

@@ -174,6 +174,23 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     }
     f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
                           top + (top > 0 ? headroom : 0)};
+    {
+        // The mean's text reads from its line to one side. When the y-axis and the edge leave
+        // it too little room on both, the side away from the axis is widened until it holds
+        // it: in the pane a character takes about a fiftieth of the width, and the gap and
+        // the axis's numbers some more.
+        working::Box& v = *f.view;
+        const double axis = v.left <= 0 && 0 <= v.right ? 0 : v.left; // the painter's y-axis
+        const double need =
+            std::min(2.0 / 3, 0.15 + double(QStringLiteral("mean ").size() + meanText.size()) / 50);
+        const double width = v.right - v.left;
+        const double roomLeft = mean - (axis < mean ? axis : v.left);
+        const double roomRight = (axis > mean ? axis : v.right) - mean;
+        if (std::max(roomLeft, roomRight) < need * width) {
+            if (axis > mean) v.left -= (need * width - roomLeft) / (1 - need);
+            else v.right += (need * width - roomRight) / (1 - need);
+        }
+    }
 
     const double reach = top > 0 ? top : bottom;
     if (banded) {
@@ -184,8 +201,13 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
         rim.heavy = true;
         f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
     }
-    // heights are written on the bars while there is room for them
-    const bool labelled = chart.columns.size() <= 12;
+    // heights are written on the bars while there is room for them: a dozen bars at most,
+    // each height short (counts, weights such as 2.5); a long decimal weight is read off the
+    // axis instead
+    const bool labelled =
+        chart.columns.size() <= 12 &&
+        std::all_of(chart.columns.begin(), chart.columns.end(),
+                    [](const Column& c) { return shown(c.height).size() <= 5; });
     working::Look bar = working::filled(Ink::Main);
     bar.place = Place::Above;
     for (const Column& c : chart.columns) {
