@@ -391,7 +391,10 @@ TEST(FigureLayout, ATextMovesOffWhatItDoesNotName) {
 }
 
 // Figures whose texts stood over each other before they were set clear: two equal values
-// compared, whose marks fall on one point; an obtuse angle whose value met side c's.
+// compared, whose marks fall on one point; an obtuse angle whose value met side c's; a
+// parabola's or a line's equation wider than the room beside the y-axis; the spread's text
+// wider than the room among the bars, and the mean's among many bars' counts; a price's
+// change wider than the room beside the first bar.
 TEST(FigureLabels, StandClearWhereTheyOnceMet) {
     working_property::QuietDesktop quiet;
     const struct {
@@ -430,6 +433,22 @@ TEST(FigureLabels, StandClearWhereTheyOnceMet) {
         {[] { return new sb::Form10; }, "Command2", {{"a2", "7"}, {"z2", "120"}, {"b2", "5"}}},
         {[] { return new sb::Form10; }, "Command8", {{"a3", "7"}, {"z3", "120"}, {"b3", "5"}}},
         {[] { return new sb::Form10; }, "Command7", {{"a4", "7"}, {"b4", "5"}, {"c4", "10.44"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "93.07"}, {"B", "20"}, {"C", "2.75"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "4/3/9"}, {"B", "3"}, {"C", "10/3"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "-1"}, {"B", "-0.5"}, {"C", "-7/6"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "0"}, {"B", "-4.333"}, {"C", "-13.33"}}},
+        {[] { return new sb::Form5; },
+         "Command3",
+         {{"n", "22.34 14 7 9 3 -13 -17/12 5 11/2/7 3 18/3 1/11/1 7 -1.25 11/4/10"}}},
+        {[] { return new sb::Form5; }, "Command2", {{"n", "3 11 4/10/11 16 4 8/3/10 -4.5 1"}}},
+        {[] { return new sb::Form5; },
+         "Command3",
+         {{"n", "8/4/7 -1 3/4/7 10 2.5 2 -14/11 11/12 -19"},
+          {"w", "6 58.62 18 72.02 51.01 17.4 9/4 1 4.25"}}},
+        {[] { return new sb::Form12; }, "Command2", {{"p1", "47.5"}, {"pr1", "13/11"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "60"}, {"pr2", "6/8/10"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "3.48"}, {"pr2", "6/5/11"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "57.2"}, {"pr2", "1/12"}}},
     };
     for (const auto& c : cases) {
         std::unique_ptr<sb::ui::Form> window(c.make());
