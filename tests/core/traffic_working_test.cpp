@@ -168,21 +168,25 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
     }
 }
 
-// The figure's labels write the exact new price and change, not the window's rounding.
+// The figure's labels write the exact new price and change, not the window's rounding: the
+// prices on the bars, the change beside its arrow in two lines.
 TEST_F(TrafficWorking, FigureLabelsWriteExactValues) {
     const struct {
         char command;
-        const char *percentage, *cost, *after, *change;
+        const char *percentage, *cost, *after, *change, *percent;
     } rows[] = {
-        {'-', "99", "0.8", "after 0.008 $", "0.792 $ less (99 %)"},
-        {'-', "25", "80", "after 60 $", "20 $ less (25 %)"},
-        {'+', "12.5", "19.99", "after 22.48875 $", "2.49875 $ more (12.5 %)"},
+        {'-', "99", "0.8", "0.008 $", "0.792 $ less", "(99 %)"},
+        {'-', "25", "80", "60 $", "20 $ less", "(25 %)"},
+        {'+', "12.5", "19.99", "22.48875 $", "2.49875 $ more", "(12.5 %)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.after);
         const auto f = worked(row.command, row.percentage, row.cost).figure;
         EXPECT_EQ(f.find("after")->text, QString::fromUtf8(row.after));
         EXPECT_EQ(f.find("change")->text, QString::fromUtf8(row.change));
+        EXPECT_EQ(f.find("change-label")->text, QString::fromUtf8(row.percent));
+        EXPECT_EQ(f.find("before-name")->text, QStringLiteral("before"));
+        EXPECT_EQ(f.find("after-name")->text, QStringLiteral("after"));
     }
 }
 
@@ -279,8 +283,8 @@ TEST_F(TrafficWorking, FiguresAreTheValuesShown) {
             const auto& f = w.figure;
             const double amount = sb::readBack(PercentageAmount(p, b));
             const double after = decrease ? DecreasedPrice(b, amount) : IncreasedPrice(amount, b);
-            EXPECT_EQ(f.find("before")->numbers, (std::vector<double>{0.6, 0, 0.8, b}));
-            EXPECT_EQ(f.find("after")->numbers, (std::vector<double>{1.6, 0, 0.8, after}));
+            EXPECT_EQ(f.find("before")->numbers, (std::vector<double>{0.8, 0, 0.6, b}));
+            EXPECT_EQ(f.find("after")->numbers, (std::vector<double>{2.3, 0, 0.6, after}));
             const auto& arrow = f.find("change")->numbers;
             EXPECT_EQ(arrow[1], b);
             EXPECT_EQ(arrow[3], after);

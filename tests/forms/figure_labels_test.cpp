@@ -191,6 +191,27 @@ Values list(int most) {
     };
 }
 
+// A list of up to most values and, drawn after it, as many weights, none below 0: the two
+// boxes of a weighted list, which the window takes only together and of one length.
+std::pair<Values, Values> weightedList(int most) {
+    const auto length = std::make_shared<int>(1);
+    const auto numbers = [most, length](std::mt19937& random) {
+        *length = std::uniform_int_distribution<int>(1, most)(random);
+        QStringList out;
+        for (int i = 0; i < *length; ++i) out << anyValue(random);
+        return out.join(u' ');
+    };
+    const auto weights = [length](std::mt19937& random) {
+        QStringList out;
+        for (int i = 0; i < *length; ++i) {
+            const QString weight = anyValue(random);
+            out << (weight.startsWith(u'-') ? weight.mid(1) : weight);
+        }
+        return out.join(u' ');
+    };
+    return {numbers, weights};
+}
+
 // commands and the boxes each reads, each filled from values, as "Command13 a2 b2 h2"
 std::vector<RandomCommand> commands(const QStringList& table, const Values& values) {
     std::vector<RandomCommand> out;
@@ -220,9 +241,7 @@ std::vector<Window> windows() {
                                  : QStringLiteral("%1/10").arg(int(random() % 19) - 9);
     };
     return {
-        // the parabola's equation stands at the curve's end, often near the y axis, and is
-        // wider than the room left between the axis and the pane's edge
-        {"Form2", [] { return new sb::Form2; }, commands({"Command1 A B C"}, any), {"parabola"}},
+        {"Form2", [] { return new sb::Form2; }, commands({"Command1 A B C"}, any)},
         {"Form3",
          [] { return new sb::Form3; },
          {{"Command1", {{"in1s", small}, {"in1m", part}, {"in1d", part}}},
@@ -241,13 +260,14 @@ std::vector<Window> windows() {
             {"d2", part}}},
           {"Command2", {{"b", whole(-60, 60)}, {"a", whole(-60, 60)}}},
           {"Command3", {{"inm4", whole(-100, 100)}, {"ind4", whole(-100, 100)}}}}},
-        // the σ² and σ text, one long line at the band's corner, is wider than the room
-        // the bars and the y axis leave; the mean's text stands at the top among the bars'
-        // counts, which fill it when the bars are many and narrow
-        {"Form5",
-         [] { return new sb::Form5; },
-         commands({"Command1 n", "Command3 n", "Command2 n"}, list(30)),
-         {"sigma", "mean-label"}},
+        {"Form5", [] { return new sb::Form5; }, [] {
+             auto out = commands({"Command1 n", "Command3 n", "Command2 n"}, list(30));
+             // weighted lists too
+             const auto [values, weights] = weightedList(30);
+             for (const char* button : {"Command1", "Command3", "Command2"})
+                 out.push_back({button, {{"n", values}, {"w", weights}}});
+             return out;
+         }()},
         {"Form6",
          [] { return new sb::Form6; },
          {{"Command1", {{"a1", any}, {"d", any}, {"n", any}}},
@@ -297,10 +317,7 @@ std::vector<Window> windows() {
           {"Command4", {{"s2", positive}, {"t2", positive}}},
           {"Command5", {{"t3", positive}, {"v3", positive}}},
           {"Command2", {{"p1", between(0.5, 60)}, {"pr1", positive}}},
-          {"Command1", {{"p2", between(0.5, 60)}, {"pr2", positive}}}},
-         // the change's caption beside its arrow is wider than the room right of the first
-         // bar; the first bar's caption then meets the second bar
-         {"change", "before"}},
+          {"Command1", {{"p2", between(0.5, 60)}, {"pr2", positive}}}}},
         {"Form13",
          [] { return new sb::Form13; },
          {{"Command1",
@@ -371,7 +388,9 @@ TEST(FigureLayout, ATextMovesOffWhatItDoesNotName) {
 // Figures whose texts stood over each other before they were set clear: two equal values
 // compared, whose marks fall on one point; an obtuse angle whose value met side c's; a
 // diagonal's long value over the thin shape it crosses; an area, or a height's long value,
-// wider than the shape it stood in.
+// wider than the shape it stood in; a parabola's or a line's equation wider than the room
+// beside the y-axis; the spread's text wider than the room among the bars, and the mean's
+// among many bars' counts; a price's change wider than the room beside the first bar.
 TEST(FigureLabels, StandClearWhereTheyOnceMet) {
     working_property::QuietDesktop quiet;
     const struct {
@@ -420,6 +439,22 @@ TEST(FigureLabels, StandClearWhereTheyOnceMet) {
         {[] { return new sb::Form8; }, "Command19", {{"b6", "2/8/7"}, {"h6", "5"}}},
         {[] { return new sb::Form8; }, "Command16", {{"b7", "0.75"}, {"ar7", "24.25"}}},
         {[] { return new sb::Form8; }, "Command16", {{"b7", "5/6/7"}, {"ar7", "92.86"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "93.07"}, {"B", "20"}, {"C", "2.75"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "4/3/9"}, {"B", "3"}, {"C", "10/3"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "-1"}, {"B", "-0.5"}, {"C", "-7/6"}}},
+        {[] { return new sb::Form2; }, "Command1", {{"A", "0"}, {"B", "-4.333"}, {"C", "-13.33"}}},
+        {[] { return new sb::Form5; },
+         "Command3",
+         {{"n", "22.34 14 7 9 3 -13 -17/12 5 11/2/7 3 18/3 1/11/1 7 -1.25 11/4/10"}}},
+        {[] { return new sb::Form5; }, "Command2", {{"n", "3 11 4/10/11 16 4 8/3/10 -4.5 1"}}},
+        {[] { return new sb::Form5; },
+         "Command3",
+         {{"n", "8/4/7 -1 3/4/7 10 2.5 2 -14/11 11/12 -19"},
+          {"w", "6 58.62 18 72.02 51.01 17.4 9/4 1 4.25"}}},
+        {[] { return new sb::Form12; }, "Command2", {{"p1", "47.5"}, {"pr1", "13/11"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "60"}, {"pr2", "6/8/10"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "3.48"}, {"pr2", "6/5/11"}}},
+        {[] { return new sb::Form12; }, "Command1", {{"p2", "57.2"}, {"pr2", "1/12"}}},
     };
     for (const auto& c : cases) {
         std::unique_ptr<sb::ui::Form> window(c.make());

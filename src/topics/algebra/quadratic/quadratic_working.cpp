@@ -194,6 +194,20 @@ bool drawable(const Figure& f) {
     return true;
 }
 
+// A graph's equation stands at the end of its curve on the side of the y-axis with more room,
+// and reads from there towards the axis. That side is widened, where it must be, until the
+// equation does not reach the axis or its numbers: in the pane a character takes about a
+// fiftieth of the width, and the gap and the axis's numbers some more; a long equation takes
+// two thirds of the width at most. True when that side is the left one.
+bool roomForEquation(double& x0, double& x1, const QString& equation) {
+    const double axis = x0 <= 0 && 0 <= x1 ? 0 : x0; // where the painter draws the y-axis
+    const bool fromLeft = axis - x0 > x1 - axis;
+    const double share = std::min(2.0 / 3, 0.15 + double(equation.size()) / 50);
+    if (fromLeft && axis - x0 < share * (x1 - x0)) x0 = axis - share / (1 - share) * (x1 - axis);
+    if (!fromLeft && x1 - axis < share * (x1 - x0)) x1 = axis + share / (1 - share) * (axis - x0);
+    return fromLeft;
+}
+
 } // namespace
 
 Figure parabolaFigure(const Solution& s) {
@@ -221,10 +235,16 @@ Figure parabolaFigure(const Solution& s) {
     if (x0 > 0 && x0 <= x1 - x0) x0 = 0;
     if (x1 < 0 && -x1 <= x1 - x0) x1 = 0;
 
+    const QString equation = QStringLiteral("y = ") + polynomial(s);
+    const bool fromLeft = roomForEquation(x0, x1, equation);
+
     const bool opensUp = s.a > 0;
-    f.curve(QStringLiteral("parabola"), working::sample(x0, x1, 101, y),
-            working::at(opensUp ? Place::BelowLeft : Place::AboveLeft));
-    f.elements.back().text = QStringLiteral("y = ") + polynomial(s);
+    // the curve is drawn towards the end the equation stands at
+    f.curve(QStringLiteral("parabola"),
+            fromLeft ? working::sample(x1, x0, 101, y) : working::sample(x0, x1, 101, y),
+            working::at(opensUp ? (fromLeft ? Place::BelowRight : Place::BelowLeft)
+                                : (fromLeft ? Place::AboveRight : Place::AboveLeft)));
+    f.elements.back().text = equation;
     if (roots) {
         const bool same = roots->x1 == roots->x2;
         // x1 is the right root when the parabola opens upwards
@@ -435,10 +455,15 @@ Figure lineFigure(double b, double c) {
     Figure f = Figure::chart(QStringLiteral("x"), QStringLiteral("y"));
     const double root = b != 0 ? -c / b : 0;
     const double span = std::max(1.0, std::abs(root) / 2);
-    const double x0 = std::min(root, 0.0) - span, x1 = std::max(root, 0.0) + span;
+    double x0 = std::min(root, 0.0) - span, x1 = std::max(root, 0.0) + span;
     const auto y = [b, c](double x) { return b * x + c; };
-    f.curve(QStringLiteral("line"), {x0, y(x0), x1, y(x1)}, working::at(Place::AboveLeft));
-    f.elements.back().text = QStringLiteral("y = ") + polynomial(0, b, c);
+    const QString equation = QStringLiteral("y = ") + polynomial(0, b, c);
+    // drawn towards the end its equation stands at
+    if (roomForEquation(x0, x1, equation))
+        f.curve(QStringLiteral("line"), {x1, y(x1), x0, y(x0)}, working::at(Place::AboveRight));
+    else
+        f.curve(QStringLiteral("line"), {x0, y(x0), x1, y(x1)}, working::at(Place::AboveLeft));
+    f.elements.back().text = equation;
     if (b != 0)
         f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(num(root)),
                 working::at(b > 0 ? Place::BelowRight : Place::AboveRight, working::Ink::Second));

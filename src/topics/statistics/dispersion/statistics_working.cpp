@@ -160,7 +160,9 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     const double sigmaLabel = labels.sigma.value_or(sigma);
     const double varianceLabel = labels.variance.value_or(sums.variance);
     if (banded) left = std::min(left, mean - sigma), right = std::max(right, mean + sigma);
-    const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.15;
+    // room above the bars (below them, when the weights are below 0) for two or three lines
+    // of text: the bars' counts, the mean's text and the spread's
+    const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.45;
     drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
     if (!drawable) {
         f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + meanText,
@@ -172,6 +174,23 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     }
     f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
                           top + (top > 0 ? headroom : 0)};
+    {
+        // The mean's text reads from its line to one side. When the y-axis and the edge leave
+        // it too little room on both, the side away from the axis is widened until it holds
+        // it: in the pane a character takes about a fiftieth of the width, and the gap and
+        // the axis's numbers some more.
+        working::Box& v = *f.view;
+        const double axis = v.left <= 0 && 0 <= v.right ? 0 : v.left; // the painter's y-axis
+        const double need =
+            std::min(2.0 / 3, 0.15 + double(QStringLiteral("mean ").size() + meanText.size()) / 50);
+        const double width = v.right - v.left;
+        const double roomLeft = mean - (axis < mean ? axis : v.left);
+        const double roomRight = (axis > mean ? axis : v.right) - mean;
+        if (std::max(roomLeft, roomRight) < need * width) {
+            if (axis > mean) v.left -= (need * width - roomLeft) / (1 - need);
+            else v.right += (need * width - roomRight) / (1 - need);
+        }
+    }
 
     const double reach = top > 0 ? top : bottom;
     if (banded) {
@@ -181,13 +200,14 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
         working::Look rim = working::ink(Ink::Third);
         rim.heavy = true;
         f.segment(QStringLiteral("sd"), mean - sigma, 0, mean + sigma, 0, rim);
-        // inside the band's far corner, clear of the mean's line and label
-        f.label(QStringLiteral("sigma"), mean + sigma, reach,
-                sigmaText(which, sigmaLabel, varianceLabel),
-                working::at(reach > 0 ? Place::BelowLeft : Place::AboveLeft));
     }
-    // heights are written on the bars while there is room for them
-    const bool labelled = chart.columns.size() <= 12;
+    // heights are written on the bars while there is room for them: a dozen bars at most,
+    // each height short (counts, weights such as 2.5); a long decimal weight is read off the
+    // axis instead
+    const bool labelled =
+        chart.columns.size() <= 12 &&
+        std::all_of(chart.columns.begin(), chart.columns.end(),
+                    [](const Column& c) { return shown(c.height).size() <= 5; });
     working::Look bar = working::filled(Ink::Main);
     bar.place = Place::Above;
     for (const Column& c : chart.columns) {
@@ -198,6 +218,30 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     f.point(QStringLiteral("mean"), mean, 0, {}, working::ink(Ink::Second));
     f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + meanText,
             working::at(reach > 0 ? Place::Above : Place::Below));
+    if (banded) {
+        // Above the bars at a corner of the band, reading away from it to the side with the
+        // most room before the y-axis or the edge: the variance, and σ beside or above it.
+        const working::Box& v = *f.view;
+        const double axis = v.left <= 0 && 0 <= v.right ? 0 : v.left; // the painter's y-axis
+        const auto roomLeftOf = [&](double x) { return x - (axis < x ? axis : v.left); };
+        const auto roomRightOf = [&](double x) { return (axis > x ? axis : v.right) - x; };
+        const struct {
+            double x, room;
+            bool leftward;
+        } ways[] = {{mean + sigma, roomRightOf(mean + sigma), false},
+                    {mean - sigma, roomLeftOf(mean - sigma), true},
+                    {mean + sigma, roomLeftOf(mean + sigma), true},
+                    {mean - sigma, roomRightOf(mean - sigma), false}};
+        const auto way = *std::max_element(std::begin(ways), std::end(ways),
+                                           [](const auto& a, const auto& b) { return a.room < b.room; });
+        const Place place = reach > 0 ? (way.leftward ? Place::AboveLeft : Place::AboveRight)
+                                      : (way.leftward ? Place::BelowLeft : Place::BelowRight);
+        if (which == Measure::Variance)
+            f.label(QStringLiteral("variance"), way.x, reach,
+                    QStringLiteral("σ² = %1").arg(shown(varianceLabel)), working::at(place));
+        f.label(QStringLiteral("sigma"), way.x, reach, QStringLiteral("σ = %1").arg(shown(sigmaLabel)),
+                working::at(place));
+    }
 
     f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(meanText);
     if (banded)

@@ -134,19 +134,26 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
     f.xTicks = false;
     Look bar = working::filled(Ink::Main);
     bar.place = Place::Above;
-    f.bar(QStringLiteral("before"), 0.6, 0, 0.8, c, bar);
-    f.elements.back().text = QStringLiteral("before %1 $").arg(shown(c));
+    // each bar's price on top of it, and what it is under it, where the axis has no numbers
+    f.bar(QStringLiteral("before"), 0.8, 0, 0.6, c, bar);
+    f.elements.back().text = QStringLiteral("%1 $").arg(shown(c));
+    f.label(QStringLiteral("before-name"), 1.1, 0, QStringLiteral("before"), placed(Place::Below));
     bar.ink = Ink::Second;
     bar.hatched = true;
-    f.bar(QStringLiteral("after"), 1.6, 0, 0.8, change.newPrice, bar);
-    f.elements.back().text = QStringLiteral("after %1 $").arg(newPrice);
-    // the change beside the new price, from the old price's level
-    f.segment(QStringLiteral("level"), 0.6, c, 2.7, c, working::dashed());
-    const QString told =
-        QStringLiteral("%1 $ %2 (%3 %)").arg(amount, decrease ? u"less" : u"more", shown(p));
-    f.arrow(QStringLiteral("change"), 2.6, c, 2.6, change.newPrice,
-            placed(Place::Right, Ink::Third));
-    f.elements.back().text = told;
+    f.bar(QStringLiteral("after"), 2.3, 0, 0.6, change.newPrice, bar);
+    f.elements.back().text = QStringLiteral("%1 $").arg(newPrice);
+    f.label(QStringLiteral("after-name"), 2.6, 0, QStringLiteral("after"), placed(Place::Below));
+    // the change beside the new price, from the old price's level to the arrow
+    f.segment(QStringLiteral("level"), 0.8, c, 3.1, c, working::dashed());
+    // its caption in two lines right of the arrow, in a margin kept free for them: the amount
+    // above the arrow's middle, the percentage below it
+    f.arrow(QStringLiteral("change"), 3.1, c, 3.1, change.newPrice,
+            placed(Place::AboveRight, Ink::Third));
+    f.elements.back().text = QStringLiteral("%1 $ %2").arg(amount, decrease ? u"less" : u"more");
+    f.label(QStringLiteral("change-label"), 3.1, (c + change.newPrice) / 2,
+            QStringLiteral("(%1 %)").arg(shown(p)), placed(Place::BelowRight, Ink::Third));
+    const double top = std::max(c, change.newPrice);
+    f.view = working::Box{-0.1, -0.06 * top, 5.5, 1.25 * top};
     f.description =
         QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
                        "the change is %5 $.")
