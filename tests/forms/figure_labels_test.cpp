@@ -260,11 +260,7 @@ std::vector<Window> windows() {
           {"command21", {{"a18", any}, {"q8", ratio}, {"an8", any}}},
           {"command22", {{"a19", any}, {"q9", ratio}}},
           {"Command10", {{"a110", any}, {"q10", ratio}, {"n10", any}}},
-          {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}}},
-         // the ratio's sentence is wider than the chart; N found between 0 and 2 sets its
-         // mark and the slope's text among the first bars and the axis's numbers; the terms of
-         // a fast-growing progression are wider than their bars
-         {"ratio", "found", "slope", "term"}},
+          {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}}}},
         {"Form7", [] { return new sb::Form7; },
          commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
                    "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"},
@@ -374,7 +370,8 @@ TEST(FigureLayout, ATextMovesOffWhatItDoesNotName) {
 }
 
 // Figures whose texts stood over each other before they were set clear: two equal values
-// compared, whose marks fall on one point; an obtuse angle whose value met side c's.
+// compared, whose marks fall on one point; an obtuse angle whose value met side c's; the
+// progressions' charts below.
 TEST(FigureLabels, StandClearWhereTheyOnceMet) {
     working_property::QuietDesktop quiet;
     const struct {
@@ -413,6 +410,18 @@ TEST(FigureLabels, StandClearWhereTheyOnceMet) {
         {[] { return new sb::Form10; }, "Command2", {{"a2", "7"}, {"z2", "120"}, {"b2", "5"}}},
         {[] { return new sb::Form10; }, "Command8", {{"a3", "7"}, {"z3", "120"}, {"b3", "5"}}},
         {[] { return new sb::Form10; }, "Command7", {{"a4", "7"}, {"b4", "5"}, {"c4", "10.44"}}},
+        // the ratio's sentence wider than the chart; N found below 2 among the first bars and
+        // the axis's numbers; the slope's text by bars less than a term apart; terms wider
+        // than their bars, the last one under the axis name "k"
+        {[] { return new sb::Form6; },
+         "Command4",
+         {{"a111", "11/12/1"}, {"an11", "12"}, {"n11", "6"}}},
+        {[] { return new sb::Form6; }, "ans6", {{"a16", "-2"}, {"d6", "-17"}, {"an6", "3"}}},
+        {[] { return new sb::Form6; }, "Command6", {{"a15", "2"}, {"an5", "8"}, {"n5", "-14/11"}}},
+        {[] { return new sb::Form6; }, "Command6", {{"a15", "0"}, {"an5", "9"}, {"n5", "1/1/11"}}},
+        {[] { return new sb::Form6; }, "command20", {{"a17", "4"}, {"q7", "-70.18"}, {"n7", "12"}}},
+        {[] { return new sb::Form6; }, "Command10", {{"a110", "4"}, {"q10", "-70.18"}, {"n10", "12"}}},
+        {[] { return new sb::Form6; }, "Command10", {{"a110", "-9/7"}, {"q10", "5/10"}, {"n10", "11"}}},
     };
     for (const auto& c : cases) {
         std::unique_ptr<sb::ui::Form> window(c.make());
