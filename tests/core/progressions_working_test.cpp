@@ -550,6 +550,52 @@ TEST_F(ProgressionsWorking, KnownTermsAndTheOneFound) {
     }
 }
 
+// A text the chart has no room for is not lost: the slope's D, the N found, the ratio and the
+// terms' values stand on the chart or in its note or description, as the window writes them.
+TEST_F(ProgressionsWorking, WhatTheChartLeavesOutItsNoteSays) {
+    const struct {
+        Row row;
+        const char *first, *second, *third;
+        double x, y, z;
+        const char* found; // "D = 3", "N = 5": the answer with its letter
+        QString term;      // a term between the ends, as written
+    } cases[] = {
+        {Row::ArithDiffA1AnN, "A1", "An", "N", 2, 8, -14.0 / 11, "D", {}},
+        {Row::ArithDiffA1AnN, "A1", "An", "N", 0, 9, 12.0 / 11, "D", {}},
+        {Row::ArithDiffA1AnN, "A1", "An", "N", 1, 10, 4, "D", {}},
+        {Row::ArithCountA1DAn, "A1", "D", "An", -2, -17, 3, "N", {}},
+        {Row::ArithCountA1DAn, "A1", "D", "An", 1, 2, 9, "N", {}},
+        {Row::GeomRatioA1AnN, "A1", "An", "N", 12, 12, 6, "Q", {}},
+        {Row::GeomLastA1QN, "A1", "Q", "N", 4, -70.18, 12, "An", "-280.72"},
+        {Row::GeomLastA1QN, "A1", "Q", "N", -9.0 / 7, 0.5, 11, "An", "-0.642857142857143"},
+        {Row::GeomSumA1QN, "A1", "Q", "N", 1.5, 1.25, 12, nullptr, "2.9296875"},
+    };
+    const auto routine = [](Row row) -> Routine3 {
+        switch (row) {
+        case Row::ArithDiffA1AnN: return ArithDiffA1AnNWorked;
+        case Row::ArithCountA1DAn: return ArithCountA1DAnWorked;
+        case Row::GeomRatioA1AnN: return GeomRatioA1AnNWorked;
+        case Row::GeomLastA1QN: return GeomLastA1QNWorked;
+        default: return GeomSumA1QNWorked;
+        }
+    };
+    for (const auto& c : cases) {
+        const Worked w = routine(c.row)(c.x, c.y, c.z);
+        const Figure f = progressionWorking(
+                             c.row, {typed(c.first, c.x), typed(c.second, c.y), typed(c.third, c.z)},
+                             w)
+                             .figure;
+        QString all = f.note + u'\n' + f.description;
+        for (const auto& e : f.elements) all += u'\n' + e.text;
+        QStringList said;
+        if (c.found) said << QStringLiteral("%1 = %2").arg(c.found, sb::resultText(w.answer));
+        else said << sb::resultText(w.answer);
+        if (!c.term.isEmpty()) said << c.term;
+        for (const QString& text : said)
+            EXPECT_TRUE(all.contains(text)) << text.toStdString() << " in\n" << all.toStdString();
+    }
+}
+
 // Whatever the values that reach a figure, it holds no infinity: a huge progression is told
 // in a note. The same values in a row with no answer are told as numbers.
 TEST_F(ProgressionsWorking, NoInfinityInAnyFigure) {

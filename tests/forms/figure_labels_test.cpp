@@ -280,11 +280,7 @@ std::vector<Window> windows() {
           {"command21", {{"a18", any}, {"q8", ratio}, {"an8", any}}},
           {"command22", {{"a19", any}, {"q9", ratio}}},
           {"Command10", {{"a110", any}, {"q10", ratio}, {"n10", any}}},
-          {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}}},
-         // the ratio's sentence is wider than the chart; N found between 0 and 2 sets its
-         // mark and the slope's text among the first bars and the axis's numbers; the terms of
-         // a fast-growing progression are wider than their bars
-         {"ratio", "found", "slope", "term"}},
+          {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}}}},
         {"Form7", [] { return new sb::Form7; },
          commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
                    "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"},
@@ -390,7 +386,8 @@ TEST(FigureLayout, ATextMovesOffWhatItDoesNotName) {
 // diagonal's long value over the thin shape it crosses; an area, or a height's long value,
 // wider than the shape it stood in; a parabola's or a line's equation wider than the room
 // beside the y-axis; the spread's text wider than the room among the bars, and the mean's
-// among many bars' counts; a price's change wider than the room beside the first bar.
+// among many bars' counts; a price's change wider than the room beside the first bar; the
+// progressions' charts below.
 TEST(FigureLabels, StandClearWhereTheyOnceMet) {
     working_property::QuietDesktop quiet;
     const struct {
@@ -455,6 +452,18 @@ TEST(FigureLabels, StandClearWhereTheyOnceMet) {
         {[] { return new sb::Form12; }, "Command1", {{"p2", "60"}, {"pr2", "6/8/10"}}},
         {[] { return new sb::Form12; }, "Command1", {{"p2", "3.48"}, {"pr2", "6/5/11"}}},
         {[] { return new sb::Form12; }, "Command1", {{"p2", "57.2"}, {"pr2", "1/12"}}},
+        // the ratio's sentence wider than the chart; N found below 2 among the first bars and
+        // the axis's numbers; the slope's text by bars less than a term apart; terms wider
+        // than their bars, the last one under the axis name "k"
+        {[] { return new sb::Form6; },
+         "Command4",
+         {{"a111", "11/12/1"}, {"an11", "12"}, {"n11", "6"}}},
+        {[] { return new sb::Form6; }, "ans6", {{"a16", "-2"}, {"d6", "-17"}, {"an6", "3"}}},
+        {[] { return new sb::Form6; }, "Command6", {{"a15", "2"}, {"an5", "8"}, {"n5", "-14/11"}}},
+        {[] { return new sb::Form6; }, "Command6", {{"a15", "0"}, {"an5", "9"}, {"n5", "1/1/11"}}},
+        {[] { return new sb::Form6; }, "command20", {{"a17", "4"}, {"q7", "-70.18"}, {"n7", "12"}}},
+        {[] { return new sb::Form6; }, "Command10", {{"a110", "4"}, {"q10", "-70.18"}, {"n10", "12"}}},
+        {[] { return new sb::Form6; }, "Command10", {{"a110", "-9/7"}, {"q10", "5/10"}, {"n10", "11"}}},
     };
     for (const auto& c : cases) {
         std::unique_ptr<sb::ui::Form> window(c.make());

@@ -64,13 +64,42 @@ Look bars(Ink ink, bool shaded) {
 
 Figure termChart() { return Figure::chart(QStringLiteral("k"), QStringLiteral("term")); }
 
+// A view of the chart with room for texts: the elements with the usual margin, and besides
+// it the given shares of their height above the highest and below the lowest, and right of
+// the last bar the given width in terms, so the axis name "k" stands clear of it.
+void makeRoom(Figure& f, double above, double below, double right) {
+    const working::Box b = f.extent();
+    const double w = b.right - b.left, h = b.top - b.bottom;
+    if (!(w > 0) || !(h > 0) || !std::isfinite(w) || !std::isfinite(h)) return;
+    f.view = working::Box{b.left - 0.06 * w, b.bottom - (0.08 + below) * h,
+                          b.right + 0.06 * w + right, b.top + (0.08 + above) * h};
+}
+
+// The terms' texts stand side by side over their bars: at most this many characters
+// together, with two between each, fit across the chart.
+constexpr qsizetype mostBarCharacters = 48;
+
+// The values of the terms 1 .. n (n whole) as written, while they are few.
+QStringList termTexts(double n, const std::function<double(double)>& term) {
+    QStringList texts;
+    for (double k = 1; k <= n && n <= 12; ++k) texts << decimal(term(k));
+    return texts;
+}
+
+// True when each bar can carry its value beside the last one's text lastText.
+bool barsLabelled(const QStringList& texts, const QString& lastText) {
+    if (texts.isEmpty()) return false;
+    qsizetype width = lastText.size();
+    for (qsizetype k = 0; k + 1 < texts.size(); ++k) width += texts[k].size() + 2;
+    return width <= mostBarCharacters;
+}
+
 // The bars term 1 .. term n (n whole), standing at k: every one up to mostTermsDrawn, else the
-// first and the last 20 with a marked gap between them. Each bar gets its value while there
-// are few; the last one is drawn with lastLook and labelled lastText.
+// first and the last 20 with a marked gap between them. Each bar gets its value when labelled;
+// the last one is drawn with lastLook and labelled lastText.
 void drawTerms(Figure& f, double n, const std::function<double(double)>& term, Look look,
-               Look lastLook, const QString& lastText) {
+               Look lastLook, const QString& lastText, bool labelled) {
     const bool all = n <= mostTermsDrawn;
-    const bool labelled = n <= 12;
     auto drawAt = [&](double x, double k) {
         const double value = term(k);
         f.bar(QStringLiteral("term"), x - 0.4, 0, 0.8, value, k == n ? lastLook : look);
@@ -113,12 +142,20 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
         f.description = f.note;
         return f;
     }
+    const QString lastText = sum ? decimal(term(n)) : QStringLiteral("An = ") + answerText;
+    const QStringList texts = termTexts(n, term);
+    const bool labelled = barsLabelled(texts, lastText);
     drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true),
-              sum ? decimal(term(n)) : QStringLiteral("An = ") + answerText);
+              lastText, labelled);
+    // room right of the last bar for the axis name, above or below it for its text
+    makeRoom(f, 0.04, 0.04, 0.6);
     f.description = QStringLiteral("%1 of the %2 progression from %3 to %4 as bars")
                         .arg(termsPhrase(n), kind, decimal(term(1)), decimal(term(n)));
     f.description += sum ? QStringLiteral(", all shaded: their sum Sn is %1.").arg(answerText)
                          : QStringLiteral("; the last one, An, is %1.").arg(answerText);
+    // the values too wide to stand over their bars
+    if (!labelled && texts.size() > 2)
+        f.description += QStringLiteral(" The terms are %1.").arg(texts.join(QStringLiteral(", ")));
     return f;
 }
 
@@ -146,12 +183,14 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
     return f;
 }
 
-// Two known terms, A1 at 1 and An at N, and what lies between them.
+// Two known terms, A1 at 1 and An at N, and what lies between them. Bars 0.8 wide, narrower
+// when N is less than a term from 1, so that the two stand apart.
 Figure knownTermsFigure(double a1, double n, double an) {
     Figure f = termChart();
-    f.bar(QStringLiteral("known"), 0.6, 0, 0.8, a1, bars(Ink::Main, true));
+    const double apart = std::abs(n - 1), w = apart > 0 && apart < 1 ? 0.8 * apart : 0.8;
+    f.bar(QStringLiteral("known"), 1 - w / 2, 0, w, a1, bars(Ink::Main, true));
     f.elements.back().text = QStringLiteral("A1 = ") + decimal(a1);
-    f.bar(QStringLiteral("known"), n - 0.4, 0, 0.8, an, bars(Ink::Main, true));
+    f.bar(QStringLiteral("known"), n - w / 2, 0, w, an, bars(Ink::Main, true));
     f.elements.back().text = QStringLiteral("An = ") + decimal(an);
     return f;
 }
@@ -705,10 +744,24 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         Look slope = working::dashed(Ink::Second);
         slope.place = Place::AboveLeft;
         f.segment(QStringLiteral("slope"), 1, a1, n, an, slope);
-        f.elements.back().text = QStringLiteral("D = %1 a term").arg(findsN ? decimal(d) : answer);
-        if (findsN)
-            f.point(QStringLiteral("found"), n, 0, QStringLiteral("N = ") + answer,
+        const QString step = findsN ? decimal(d) : answer;
+        // with N below 2 the bars stand less than a term apart, or on both sides of the axis,
+        // among the axis's numbers, and an N between 2 and 3 sets the second bar where the
+        // slope's text would go: the texts of the slope and of N have no room by them, and the
+        // note says them. N = 2 leaves the text room above the lower bar.
+        const bool room = n == 2 || n >= 3;
+        if (room) f.elements.back().text = QStringLiteral("D = %1 a term").arg(step);
+        else
+            f.note = QStringLiteral("Along the dashed line from A1 to An the terms grow by D = %1 "
+                                    "a term.")
+                         .arg(step);
+        if (findsN) {
+            f.point(QStringLiteral("found"), n, 0, room ? QStringLiteral("N = ") + answer : QString(),
                     working::at(Place::Below, Ink::Second));
+            if (!room)
+                f.note += QStringLiteral(" The point on the k axis marks N = %1.").arg(answer);
+        }
+        makeRoom(f, 0.15, 0, 0);
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; from one to the next the terms grow by D = %4.")
                             .arg(decimal(a1), decimal(an), findsN ? answer : decimal(n),
@@ -722,9 +775,11 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         // above every bar: with a negative Q a term between can stand higher than both ends
         double top = std::max({a1, an, 0.0});
         for (const working::Element& e : f.elements) top = std::max(top, e.numbers[3]);
-        f.label(QStringLiteral("ratio"), (1 + n) / 2, top,
-                QStringLiteral("Q = %1: each term is Q times the one before").arg(answer),
+        // the sentence is wider than the chart: the label says Q, the note says what it means
+        f.label(QStringLiteral("ratio"), (1 + n) / 2, top, QStringLiteral("Q = ") + answer,
                 working::at(Place::Above));
+        f.note = QStringLiteral("Each term is Q = %1 times the one before.").arg(answer);
+        makeRoom(f, 0.15, 0, 0);
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; each term is Q = %4 times the one before.")
                             .arg(decimal(a1), decimal(an), decimal(n), answer);
