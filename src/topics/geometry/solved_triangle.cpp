@@ -233,28 +233,6 @@ using working::exactSin;
 using working::Rational;
 using working::Surd;
 
-namespace {
-
-// Beyond this a number under a root is not taken apart into its square factors: the
-// search for them would take too long for a step.
-constexpr long long largestRadicand = 100'000'000'000'000;
-
-// √(whole number) in lowest terms, when the number is small enough to take apart
-std::optional<Surd> rootOfWhole(Rational::Int n) {
-    if (n < 0 || n > largestRadicand) return std::nullopt;
-    if (n == 0) return Surd{0, 1};
-    return Surd{1, 1} * Surd{1, static_cast<long long>(n)};
-}
-
-// the value of a surd to more digits than a double holds, rounded once to a double
-double valueOf(const Surd& s) {
-    const long double q =
-        static_cast<long double>(s.q.numerator()) / static_cast<long double>(s.q.denominator());
-    return static_cast<double>(q * std::sqrt(static_cast<long double>(s.r)));
-}
-
-} // namespace
-
 Rational exactOf(double value, const QString& typed) {
     if (!typed.isEmpty()) {
         const Rational r = Rational::ofText(typed);
@@ -270,16 +248,6 @@ Surd inverse(const Surd& s) {
     return Surd{Rational(1) / (s.q * Rational(s.r)), s.r};
 }
 
-std::optional<Surd> exactRoot(const Rational& v) {
-    if (!v.known() || v.sign() < 0) return std::nullopt;
-    // √(n/d) = √n × √d ÷ d
-    const auto top = rootOfWhole(v.numerator()), bottom = rootOfWhole(v.denominator());
-    if (!top || !bottom || top->r > largestRadicand / bottom->r) return std::nullopt;
-    const Surd root = *top * *bottom / Rational::of(v.denominator(), 1);
-    if (!root.known()) return std::nullopt;
-    return root;
-}
-
 std::optional<Rational> exactArcsin(const Surd& s) {
     for (const int degrees : {0, 30, 45, 60, 90})
         if (exactSin(degrees) == s) return Rational(degrees);
@@ -292,9 +260,10 @@ std::optional<Rational> exactArccos(const Surd& s) {
     return std::nullopt;
 }
 
-double exactValue(const Surd& s) { return valueOf(s); }
+// worked with 34 digits, rounded once to a double
+double exactValue(const Surd& s) { return static_cast<double>(working::valueOf(s)); }
 
-QString exactDigits(const Surd& s) { return working::plain(valueOf(s)); }
+QString exactDigits(const Surd& s) { return working::plain(exactValue(s)); }
 
 QString exactForm(const Rational& r) {
     if (!r.known()) return QStringLiteral("?");

@@ -8,6 +8,7 @@
 // b and c (opposite a). The corner of the angle x is X, and so on.
 
 #include "working/exact.h"
+#include "working/exact_text.h"
 #include "working/working.h"
 
 #include <QString>
@@ -98,9 +99,6 @@ working::Rational exactOf(double value, const QString& typed = {});
 // 1 ÷ s, as a surd: 1 ÷ (q√r) = √r ÷ (qr). Unknown for 0.
 working::Surd inverse(const working::Surd& s);
 
-// √v for a fraction v ≥ 0, as a surd in lowest terms ("5", "3√2", "√109"); nothing when
-// the number under the root is too large to take apart.
-std::optional<working::Surd> exactRoot(const working::Rational& v);
 
 // The angle up to 90° whose sine is s, and the angle from 0° to 180° whose cosine is s,
 // when it is one of 0°, 30°, 45°, 60°, 90° and their multiples.

@@ -146,7 +146,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         const Rational exact = A * A + B * B - Rational(2) * A * B * K->q;
         if (exact.known()) C2 = exact;
     }
-    std::optional<Surd> root = C2 ? geometry::exactRoot(*C2) : std::nullopt;
+    std::optional<Surd> root = C2 ? working::squareRoot(*C2) : std::nullopt;
     // cos(z) a root (30°, 45°, 135°, 150°): c² is a whole part and a root part
     const Rational whole = A * A + B * B;
     const Surd part = K ? Surd{Rational(2) * A * B * K->q, K->r} : Surd{Rational::unknown(), 0};
