@@ -267,16 +267,19 @@ QString exactDigits(const Surd& s) { return working::plain(exactValue(s)); }
 
 QString exactForm(const Rational& r) {
     if (!r.known()) return QStringLiteral("?");
-    if (r.isWhole()) return r.text();
+    if (r.isWhole()) return working::exactWritten(r);
     const QString digits = exactDigits(Surd{r, 1});
-    // a fraction a pupil reads at a glance stands beside its decimal; a long one, such as
-    // a typed decimal squared, is clearer as the decimal alone
-    const bool short_ = r.text().size() <= 9;
-    if (r.decimalText())
-        return short_ && r.denominator() <= 100
-                   ? QStringLiteral("%1 = %2").arg(r.text(), *r.decimalText())
-                   : *r.decimalText();
-    return short_ ? QStringLiteral("%1 ≈ %2").arg(r.text(), digits) : digits;
+    // a fraction whose decimal never ends stands beside its 15 digits when it is short; a
+    // long one, such as a typed decimal squared and divided, is clearer as the digits alone
+    if (working::isFraction(r)) {
+        const auto text = working::exactText(r);
+        return text ? QStringLiteral("%1 ≈ %2").arg(*text, digits) : digits;
+    }
+    // a decimal that ends: a fraction a pupil reads at a glance stands beside it
+    const QString decimal = working::exactWritten(r);
+    return r.text().size() <= 9 && r.denominator() <= 100
+               ? QStringLiteral("%1 = %2").arg(r.text(), decimal)
+               : decimal;
 }
 
 QString exactForm(const Surd& s) {
@@ -284,11 +287,7 @@ QString exactForm(const Surd& s) {
     return QStringLiteral("%1 ≈ %2").arg(s.text(), exactDigits(s));
 }
 
-QString exactTerm(const Rational& r) {
-    if (r.isWhole()) return r.text();
-    if (const auto decimal = r.decimalText()) return *decimal;
-    return r.text();
-}
+QString exactTerm(const Rational& r) { return working::exactWritten(r); }
 
 QString givenText(const Rational& exact, double value) {
     return exact.known() ? exactTerm(exact) : working::plain(value);
@@ -312,8 +311,8 @@ QString exactFactor(const Surd& s) {
 QString exactBase(const Surd& s) { return s.r == 1 ? exactFactor(s) : '(' + s.text() + ')'; }
 
 QString exactDegrees(const Rational& r) {
-    if (const auto decimal = r.decimalText()) return *decimal + QStringLiteral("°");
-    return QStringLiteral("%1° ≈ %2°").arg(r.text(), exactDigits(Surd{r, 1}));
+    if (!working::isFraction(r)) return working::exactWritten(r) + QStringLiteral("°");
+    return QStringLiteral("%1° ≈ %2°").arg(working::exactWritten(r), exactDigits(Surd{r, 1}));
 }
 
 void RoundingNotes::compare(const QString& name, const QString& exact, const QString& exactShown,

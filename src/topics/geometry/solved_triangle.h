@@ -114,8 +114,8 @@ QString exactForm(const working::Rational& r);
 // factor of a computation, a fraction in brackets ("(1/3)").
 QString givenText(const working::Rational& exact, double value);
 QString givenFactor(const working::Rational& exact, double value);
-// The same as a term inside a chain of equals signs, without its decimal: "5", "2.25",
-// "(9/7)", "5√3".
+// The same as a term inside a chain of equals signs, without its decimal (the one exact
+// writing of working::exactWritten): "5", "2.25", "9/7", "5√3".
 QString exactTerm(const working::Rational& r);
 QString exactTerm(const working::Surd& s);
 // The same as a factor of a computation: a fraction or a root in brackets ("(1/2)").
