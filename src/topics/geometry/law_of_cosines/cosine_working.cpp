@@ -117,10 +117,6 @@ geometry::Base baseOf(int panel) {
     }
 }
 
-long double approx(const Rational& r) {
-    return static_cast<long double>(r.numerator()) / static_cast<long double>(r.denominator());
-}
-
 } // namespace
 
 Working twoSidesWorking(int panel, double a, double z, double b, const FromSides& s,
@@ -155,15 +151,15 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactForm(*C2)));
     } else if (K && K->r != 1 && whole.known() && part.known()) {
-        const long double value =
-            approx(whole) - approx(part.q) * std::sqrt(static_cast<long double>(part.r));
+        // with 34 digits, so that the two parts nearly cancelling lose none that are shown
+        const working::Precise value = working::valueOf(whole, Surd{-part.q, part.r});
         const QString sum =
             part.q.sign() > 0
                 ? QStringLiteral("%1 - %2").arg(exactTerm(whole), part.text())
                 : QStringLiteral("%1 + %2").arg(exactTerm(whole), Surd{-part.q, part.r}.text());
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4 ≈ %5")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
-        const double c = double(std::sqrt(value));
+        const double c = double(working::rootValue(value));
         w.say(QStringLiteral("c = √(%1) ≈ %2").arg(sum, plain(c)));
         notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shownText(c), shownText(s.c));
     } else {
