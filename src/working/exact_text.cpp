@@ -175,6 +175,8 @@ double nearest15(Precise value) {
         .toDouble();
 }
 
+QString plainDigits(Precise value) { return plain(nearest15(value)); }
+
 bool shownRight(Precise exact, double shown) {
     if (!finite(exact) || !std::isfinite(shown)) return false;
     return resultText(nearest15(exact)) == resultText(shown);

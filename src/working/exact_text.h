@@ -69,6 +69,10 @@ Precise rootValue(Precise value);
 // them: the number the window would show if it had no rounding.
 double nearest15(Precise value);
 
+// Its 15 significant digits as plain writes a number: what the window would show for the
+// value if it had no rounding ("8.66025403784439" for 5√3).
+QString plainDigits(Precise value);
+
 // Whether the window's number is the exact value to the digits it shows.
 bool shownRight(Precise exact, double shown);
 

@@ -169,6 +169,11 @@ TEST_F(ExactText, DecimalsOfExactValues) {
     EXPECT_EQ(nearest15(rootValue(Rational(2))), 1.4142135623731);
     EXPECT_EQ(nearest15(rootValue(Precise(2) / Precise(8))), 0.5);
     EXPECT_NE(rootValue(Rational(-1)), rootValue(Rational(-1))); // NaN
+    // 1000 + 3√111111 rounds down at the 15th digit, though a double of it rounds up
+    EXPECT_EQ(plainDigits(valueOf(Rational(1000), Surd{3, 111111})).toStdString(), "1999.99949999987");
+    EXPECT_EQ(plainDigits(valueOf(Surd{Rational::of(1, 3), 3})).toStdString(), "0.577350269189626");
+    EXPECT_EQ(plainDigits(valueOf(Rational::of(1, 3 * 100000000000LL))).toStdString(),
+              "3.33333333333333 × 10⁻¹²");
 }
 
 TEST_F(ExactText, PowersAsSuperscripts) {

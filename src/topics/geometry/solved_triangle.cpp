@@ -263,7 +263,7 @@ std::optional<Rational> exactArccos(const Surd& s) {
 // worked with 34 digits, rounded once to a double
 double exactValue(const Surd& s) { return static_cast<double>(working::valueOf(s)); }
 
-QString exactDigits(const Surd& s) { return working::plain(exactValue(s)); }
+QString exactDigits(const Surd& s) { return working::plainDigits(working::valueOf(s)); }
 
 QString exactForm(const Rational& r) {
     if (!r.known()) return QStringLiteral("?");

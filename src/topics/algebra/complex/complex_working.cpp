@@ -36,7 +36,7 @@ QString bracketed(double value) {
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(working::Precise value) { return working::plain(working::nearest15(value)); }
+QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
 // texts of its parts (im without its sign)

@@ -33,7 +33,7 @@ QString fac(double value) {
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(working::Precise value) { return working::plain(working::nearest15(value)); }
+QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
 // a textbook writes them, terms with 0 left out
