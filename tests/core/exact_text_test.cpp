@@ -15,12 +15,23 @@ using ExactText = EnglishDefault;
 // the window writes it.
 TEST_F(ExactText, NumbersOfAStep) {
     const std::pair<double, const char*> numbers[] = {
-        {1E-05, "0.00001"},     {-2E-06, "-0.000002"},  {1E+30, "1 × 10³⁰"},
-        {1.5E-09, "0.0000000015"}, {1E-10, "1 × 10⁻¹⁰"}, {-3.25E-12, "-3.25 × 10⁻¹²"},
-        {-7E-99, "-7 × 10⁻⁹⁹"}, {1.5E+15, "1.5 × 10¹⁵"}, {1.2e17, "1.2 × 10¹⁷"},
-        {0.0001, "0.0001"},     {0.25, "0.25"},          {123456, "123456"},
-        {-0.5, "-0.5"},         {0, "0"},                {1.0 / 3, "0.333333333333333"},
-        {2.238163270585172e77, "2.23816327058517 × 10⁷⁷"}, {999999999999999, "999999999999999"},
+        {1E-05, "0.00001"},
+        {-2E-06, "-0.000002"},
+        {1E+30, "1 × 10³⁰"},
+        {1.5E-09, "0.0000000015"},
+        {1E-10, "1 × 10⁻¹⁰"},
+        {-3.25E-12, "-3.25 × 10⁻¹²"},
+        {-7E-99, "-7 × 10⁻⁹⁹"},
+        {1.5E+15, "1.5 × 10¹⁵"},
+        {1.2e17, "1.2 × 10¹⁷"},
+        {0.0001, "0.0001"},
+        {0.25, "0.25"},
+        {123456, "123456"},
+        {-0.5, "-0.5"},
+        {0, "0"},
+        {1.0 / 3, "0.333333333333333"},
+        {2.238163270585172e77, "2.23816327058517 × 10⁷⁷"},
+        {999999999999999, "999999999999999"},
     };
     for (const auto& [value, text] : numbers) {
         EXPECT_EQ(plain(value).toStdString(), text);
@@ -36,8 +47,10 @@ TEST_F(ExactText, NumbersOfAStep) {
 // Every digit written out, to say what the window's E-notation stands for.
 TEST_F(ExactText, NumbersWrittenOut) {
     const std::pair<double, const char*> numbers[] = {
-        {1.25e-5, "0.0000125"}, {1.2e17, "120000000000000000"}, {-0.5, "-0.5"},
-        {1.0 / 3, "0.333333333333333"}, {1234.5, "1234.5"}, {0, "0"}, {-2E-06, "-0.000002"}};
+        {1.25e-5, "0.0000125"}, {1.2e17, "120000000000000000"},
+        {-0.5, "-0.5"},         {1.0 / 3, "0.333333333333333"},
+        {1234.5, "1234.5"},     {0, "0"},
+        {-2E-06, "-0.000002"}};
     for (const auto& [value, text] : numbers) EXPECT_EQ(writtenOut(value).toStdString(), text);
 }
 
@@ -90,7 +103,7 @@ TEST_F(ExactText, EqualsOrApproximately) {
         {Rational::of(5, 2), 2.5, " = "},
         {Rational(1), 0.999999999999999, " ≈ "},
         {Rational::of(1, 3), 1.0 / 3, " ≈ "},
-        {Rational::of(1, 10), 0.1, " = "}, // the double 0.1 is written 0.1, exactly 1/10
+        {Rational::of(1, 10), 0.1, " = "},       // the double 0.1 is written 0.1, exactly 1/10
         {Rational::of(3, 10), 0.1 + 0.2, " = "}, // 0.30000000000000004 is written 0.3
         {Rational::unknown(), 2, " ≈ "},
     };
@@ -118,18 +131,27 @@ TEST_F(ExactText, SquareRootsTakenOutOfTheRoot) {
         const char* root; // "" when there is none to give
     };
     const Row rows[] = {
-        {Rational(12), "2√3"},           {Rational::of(9, 4), "3/2"},
-        {Rational(8), "2√2"},            {Rational(0), "0"},
-        {Rational::of(1, 2), "√2/2"},    {Rational::of(2, 9), "√2/3"},
-        {Rational::of(332, 1000), "√830/50"}, {Rational(3999996), "6√111111"},
-        {Rational(36), "6"},             {Rational::of(3, 16), "√3/4"},
-        {Rational::of(63, 16), "3√7/4"}, {Rational(2), "√2"},
-        {Rational::of(1, 432), "√3/36"}, {Rational::of(1, 9), "1/3"},
-        {Rational(109), "√109"},         {Rational::of(1, 3), "√3/3"},
+        {Rational(12), "2√3"},
+        {Rational::of(9, 4), "3/2"},
+        {Rational(8), "2√2"},
+        {Rational(0), "0"},
+        {Rational::of(1, 2), "√2/2"},
+        {Rational::of(2, 9), "√2/3"},
+        {Rational::of(332, 1000), "√830/50"},
+        {Rational(3999996), "6√111111"},
+        {Rational(36), "6"},
+        {Rational::of(3, 16), "√3/4"},
+        {Rational::of(63, 16), "3√7/4"},
+        {Rational(2), "√2"},
+        {Rational::of(1, 432), "√3/36"},
+        {Rational::of(1, 9), "1/3"},
+        {Rational(109), "√109"},
+        {Rational::of(1, 3), "√3/3"},
         {Rational::of(27, 50), "3√6/10"},
         // a square too large to take apart by trial is still known as a square
         {Rational(1000000000000000000) * Rational(1000000000000000000), "1000000000000000000"},
-        {Rational(-1), ""},              {Rational(-4), ""},
+        {Rational(-1), ""},
+        {Rational(-4), ""},
         {Rational::unknown(), ""},
     };
     for (const Row& row : rows) {
@@ -152,8 +174,9 @@ TEST_F(ExactText, DecimalsOfExactValues) {
     };
     const Row rows[] = {
         {Rational(1000), Surd{-3, 111111}, 0.000500000125000063, true},
-        {Rational(1000), Surd{-3, 111111}, 0.000500000125043698, false}, // the window's cancellation
-        {Rational(1000), Surd{3, 111111}, 1999.99949999987, true},       // not 1999.99949999988
+        {Rational(1000), Surd{-3, 111111}, 0.000500000125043698,
+         false},                                                   // the window's cancellation
+        {Rational(1000), Surd{3, 111111}, 1999.99949999987, true}, // not 1999.99949999988
         {Rational(1), Surd{Rational::of(-1, 3), 3}, 0.422649730810374, true},
         {Rational::of(-1, 3), Surd{0, 1}, -0.333333333333333, true},
         {Rational::of(-1, 3), Surd{0, 1}, -0.333333333333334, false},
@@ -170,15 +193,19 @@ TEST_F(ExactText, DecimalsOfExactValues) {
     EXPECT_EQ(nearest15(rootValue(Precise(2) / Precise(8))), 0.5);
     EXPECT_NE(rootValue(Rational(-1)), rootValue(Rational(-1))); // NaN
     // 1000 + 3√111111 rounds down at the 15th digit, though a double of it rounds up
-    EXPECT_EQ(plainDigits(valueOf(Rational(1000), Surd{3, 111111})).toStdString(), "1999.99949999987");
+    EXPECT_EQ(plainDigits(valueOf(Rational(1000), Surd{3, 111111})).toStdString(),
+              "1999.99949999987");
     EXPECT_EQ(plainDigits(valueOf(Surd{Rational::of(1, 3), 3})).toStdString(), "0.577350269189626");
     EXPECT_EQ(plainDigits(valueOf(Rational::of(1, 3 * 100000000000LL))).toStdString(),
               "3.33333333333333 × 10⁻¹²");
 }
 
 TEST_F(ExactText, PowersAsSuperscripts) {
-    const std::pair<long long, const char*> rows[] = {
-        {7, "⁷"}, {-12, "⁻¹²"}, {0, "⁰"}, {-2147483648LL, "⁻²¹⁴⁷⁴⁸³⁶⁴⁸"}, {1234567890, "¹²³⁴⁵⁶⁷⁸⁹⁰"}};
+    const std::pair<long long, const char*> rows[] = {{7, "⁷"},
+                                                      {-12, "⁻¹²"},
+                                                      {0, "⁰"},
+                                                      {-2147483648LL, "⁻²¹⁴⁷⁴⁸³⁶⁴⁸"},
+                                                      {1234567890, "¹²³⁴⁵⁶⁷⁸⁹⁰"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(superscript(value).toStdString(), text);
 }
 

@@ -20,7 +20,8 @@ using working::Surd;
 
 using working::exactWritten;
 
-// An exact value as a factor or a base (working::exactWritten): in brackets when negative or a fraction ("(-1/3)²").
+// An exact value as a factor or a base, written by working::exactWritten: in brackets when
+// negative or a fraction ("(-1/3)²").
 QString exactFactor(const Rational& value);
 
 // The sum of the terms, each a fraction times a root (r = 1: a fraction alone), written

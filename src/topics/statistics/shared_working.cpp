@@ -12,7 +12,8 @@ using working::Rational;
 QString exactForNote(const Rational& r) {
     const auto text = exactText(r);
     if (!text) return QStringLiteral("%1 to 15 digits").arg(working::plain(r.toDouble()));
-    return isFraction(r) ? QStringLiteral("%1 ≈ %2").arg(*text, working::plain(r.toDouble())) : *text;
+    return isFraction(r) ? QStringLiteral("%1 ≈ %2").arg(*text, working::plain(r.toDouble()))
+                         : *text;
 }
 
 std::optional<QString> powerOfTen(const QString& shown, double value) {

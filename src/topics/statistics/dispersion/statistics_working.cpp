@@ -363,7 +363,8 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
             const double distance =
                 working::tidy(row.distance, std::max(std::fabs(row.value), std::fabs(sums.mean)));
             a = working::plain(row.value), wt = working::plain(row.weight);
-            d = Form{working::plain(distance)}, t = Form{working::plain(distance == 0 ? 0 : row.term)};
+            d = Form{working::plain(distance)},
+            t = Form{working::plain(distance == 0 ? 0 : row.term)};
         }
         checkable = checkable && equal && mean;
         checked << (weighted ? QStringLiteral("%1 × %2").arg(bracketed(wt), bracketed(d->text))
@@ -442,7 +443,8 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     } else if (variance) {
         // no fraction has this root: it is given to 15 digits
         const double rootValue = static_cast<double>(working::rootValue(exact.variance));
-        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, working::plain(rootValue)));
+        w.say(
+            QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, working::plain(rootValue)));
         answerLine(QStringLiteral("√%1 ≈ %2").arg(root, working::plain(rootValue)), rootValue);
     } else {
         w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")

@@ -40,16 +40,17 @@ void tellBox(Working& w, const Box& b) {
                   ? QStringLiteral("%1 = %2").arg(b.letter, value)
                   : QStringLiteral("%1 = %2%3%4")
                         .arg(b.letter, b.typed.trimmed(),
-                             working::equalsSign(working::Rational::ofText(b.typed), b.value), value));
+                             working::equalsSign(working::Rational::ofText(b.typed), b.value),
+                             value));
     } else if (b.written != b.shown) {
-        w.say(b.typed == b.written
-                  ? QStringLiteral("%1 = %2").arg(b.letter, b.written)
-                  : QStringLiteral("%1 = %2%3%4")
-                        .arg(b.letter, b.typed.trimmed(),
-                             working::Rational::ofText(b.typed) == working::Rational::ofText(b.written)
-                                 ? QStringLiteral(" = ")
-                                 : QStringLiteral(" ≈ "),
-                             b.written));
+        w.say(b.typed == b.written ? QStringLiteral("%1 = %2").arg(b.letter, b.written)
+                                   : QStringLiteral("%1 = %2%3%4")
+                                         .arg(b.letter, b.typed.trimmed(),
+                                              working::Rational::ofText(b.typed) ==
+                                                      working::Rational::ofText(b.written)
+                                                  ? QStringLiteral(" = ")
+                                                  : QStringLiteral(" ≈ "),
+                                              b.written));
         w.say(QStringLiteral("The box keeps %1 characters, so %2 is read as %3")
                   .arg(boxLength)
                   .arg(b.letter, b.shown));
@@ -259,7 +260,8 @@ bool isWhole(const Value& v) {
 
 // base to the power e: 2¹⁰, (-3)⁴, (1/3)², or in words when e is not whole.
 QString powerText(const Value& base, const Value& e) {
-    if (e.exact.isWhole()) return factorOf(base) + working::superscript(static_cast<long long>(e.exact.numerator()));
+    if (e.exact.isWhole())
+        return factorOf(base) + working::superscript(static_cast<long long>(e.exact.numerator()));
     return QStringLiteral("(%1 to the power %2)").arg(factorOf(base), text(e));
 }
 
@@ -314,9 +316,9 @@ void tellAnswer(Working& out, const QString& lead, const Rational& exact, double
                          : QStringLiteral("%1 = %2").arg(lead, answerText));
         return;
     }
-    const QString exactValue =
-        fraction ? QStringLiteral("%1 ≈ %2").arg(*text, decimal(exact.toDouble()))
-                 : decimal(exact.toDouble());
+    const QString exactValue = fraction
+                                   ? QStringLiteral("%1 ≈ %2").arg(*text, decimal(exact.toDouble()))
+                                   : decimal(exact.toDouble());
     out.say(QStringLiteral("%1 = %2").arg(lead, exactValue));
     out.say(working::roundingNote(exactValue, answerText));
 }
@@ -365,7 +367,8 @@ void tellCount(Working& out, const Value& n, Counted kind,
     const Rational atBelow = withN(Rational(static_cast<long long>(below)));
     if (!atBelow.known()) return;
     out.say(QStringLiteral("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
-                .arg(counted(below), name, exactOrDecimal(atBelow), counted(above), exactOrDecimal(atAbove)));
+                .arg(counted(below), name, exactOrDecimal(atBelow), counted(above),
+                     exactOrDecimal(atAbove)));
 }
 
 Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
@@ -602,9 +605,11 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
             tellAnswer(out, QStringLiteral("Q"), q.exact, w.answer);
         } else if (whole) {
             const Value size{negative ? -r.exact : r.exact, std::abs(r.computed)};
-            const QString root = n1.computed == 2
-                                     ? QStringLiteral("√%1").arg(factorOf(size))
-                                     : working::superscript(static_cast<long long>(n1.exact.numerator())) + u'√' + factorOf(size);
+            const QString root =
+                n1.computed == 2
+                    ? QStringLiteral("√%1").arg(factorOf(size))
+                    : working::superscript(static_cast<long long>(n1.exact.numerator())) + u'√' +
+                          factorOf(size);
             if (negative)
                 out.say(QStringLiteral("An ÷ A1 is negative and N - 1 = %1 is odd: an odd power "
                                        "keeps the sign, so Q is negative.")

@@ -231,10 +231,11 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
         w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
                      .arg(what, shown(change.amountShown)));
     const QString amountText = exactText(amount).value_or(working::plain(change.amountShown));
-    w.say(decrease ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
-                         .arg(c, amountText, equalsExact(newPrice, working::plain(change.newPrice)))
-                   : QStringLiteral("The new price is increase + C = %1 + %2 %3")
-                         .arg(amountText, c, equalsExact(newPrice, working::plain(change.newPrice))));
+    w.say(decrease
+              ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
+                    .arg(c, amountText, equalsExact(newPrice, working::plain(change.newPrice)))
+              : QStringLiteral("The new price is increase + C = %1 + %2 %3")
+                    .arg(amountText, c, equalsExact(newPrice, working::plain(change.newPrice))));
     tellShown(w, newPrice, change.newPrice);
     if (finerThanCents(newPrice))
         w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
