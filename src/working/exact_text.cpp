@@ -68,6 +68,12 @@ QString exactWritten(const Rational& value, const QLocale& locale) {
     return value.text();
 }
 
+std::optional<QString> exactBeside(const Rational& value) {
+    const auto text = exactText(value);
+    if (!text || !isFraction(value)) return text;
+    return QStringLiteral("%1 ≈ %2").arg(*text, plainDigits(valueOf(value)));
+}
+
 bool isFraction(const Rational& value) {
     return value.known() && !value.isWhole() && !value.decimalText();
 }
@@ -81,8 +87,7 @@ QString equalsSign(const Rational& exact, double written) {
 QString equalsExact(const Rational& value, const QString& fallback) {
     const auto text = exactText(value);
     if (!text) return QStringLiteral("≈ %1").arg(fallback);
-    if (isFraction(value)) return QStringLiteral("= %1 ≈ %2").arg(*text, plain(value.toDouble()));
-    return QStringLiteral("= %1").arg(*text);
+    return QStringLiteral("= %1").arg(*exactBeside(value));
 }
 
 namespace {

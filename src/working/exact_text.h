@@ -35,6 +35,10 @@ std::optional<QString> exactText(const Rational& value, const QLocale& locale = 
 // when that ends, else the fraction in lowest terms.
 QString exactWritten(const Rational& value, const QLocale& locale = QLocale());
 
+// The exact value with its digits beside it where its decimal never ends: "0.008",
+// "1221/1400 ≈ 0.872142857142857"; nothing when it has no short form.
+std::optional<QString> exactBeside(const Rational& value);
+
 // Whether the value is a fraction whose decimal never ends (1/3, not 1/4).
 bool isFraction(const Rational& value);
 

@@ -118,6 +118,14 @@ TEST_F(ExactText, EqualsOrApproximately) {
     };
     for (const auto& [value, text] : follows)
         EXPECT_EQ(equalsExact(value, QStringLiteral("fallback")).toStdString(), text);
+    const std::pair<Rational, const char*> beside[] = {
+        {Rational::of(1, 125), "0.008"},
+        {Rational::of(1221, 1400), "1221/1400 ≈ 0.872142857142857"},
+        {Rational::of(-2, 3), "-2/3 ≈ -0.666666666666667"},
+        {Rational::of(1, 1000003), ""},
+    };
+    for (const auto& [value, text] : beside)
+        EXPECT_EQ(exactBeside(value).value_or(QString()).toStdString(), text);
     EXPECT_TRUE(isFraction(Rational::of(1, 3)));
     EXPECT_FALSE(isFraction(Rational::of(1, 4)));
     EXPECT_FALSE(isFraction(Rational(3)));

@@ -271,10 +271,7 @@ QString exactForm(const Rational& r) {
     const QString digits = exactDigits(Surd{r, 1});
     // a fraction whose decimal never ends stands beside its 15 digits when it is short; a
     // long one, such as a typed decimal squared and divided, is clearer as the digits alone
-    if (working::isFraction(r)) {
-        const auto text = working::exactText(r);
-        return text ? QStringLiteral("%1 ≈ %2").arg(*text, digits) : digits;
-    }
+    if (working::isFraction(r)) return working::exactBeside(r).value_or(digits);
     // a decimal that ends: a fraction a pupil reads at a glance stands beside it
     const QString decimal = working::exactWritten(r);
     return r.text().size() <= 9 && r.denominator() <= 100

@@ -10,10 +10,8 @@ namespace sb::statistics {
 using working::Rational;
 
 QString exactForNote(const Rational& r) {
-    const auto text = exactText(r);
-    if (!text) return QStringLiteral("%1 to 15 digits").arg(working::plain(r.toDouble()));
-    return isFraction(r) ? QStringLiteral("%1 ≈ %2").arg(*text, working::plain(r.toDouble()))
-                         : *text;
+    if (const auto text = working::exactBeside(r)) return *text;
+    return QStringLiteral("%1 to 15 digits").arg(working::plainDigits(working::valueOf(r)));
 }
 
 std::optional<QString> powerOfTen(const QString& shown, double value) {
