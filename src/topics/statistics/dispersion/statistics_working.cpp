@@ -227,9 +227,6 @@ std::optional<Form> formOf(const Rational& r) {
     return Form{working::plain(r.toDouble()), false};
 }
 
-// Whether the window's number, as it shows it, is the exact value to 15 digits.
-bool showsExact(double window, double exact) { return shown(window) == shown(exact); }
-
 const QString measureNames[] = {QStringLiteral("mean"), QStringLiteral("variance"),
                                 QStringLiteral("standard deviation")};
 
@@ -314,9 +311,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     }
 
     // what the window shows, and why its last digits differ where they do
-    auto answerLine = [&](const std::optional<QString>& exactForm, double exactValue) {
+    auto answerLine = [&](const std::optional<QString>& exactForm, working::Precise exactValue) {
         w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
-        if (exactForm && !showsExact(sums.answer(which), exactValue)) {
+        if (exactForm && !working::shownRight(exactValue, sums.answer(which))) {
             w.say(working::roundingNote(*exactForm, answer));
         } else if (const auto words = powerOfTen(answer, sums.answer(which))) {
             w.say(*words);
@@ -329,7 +326,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                    mean ? equalsExact(exact.mean, mean->text)
                         : QStringLiteral("= ") + working::plain(sums.mean)));
     if (which == Measure::Mean) {
-        if (mean) answerLine(exactForNote(exact.mean), exact.mean.toDouble());
+        if (mean) answerLine(exactForNote(exact.mean), working::valueOf(exact.mean));
         else answerLine(std::nullopt, 0);
         return w;
     }
@@ -419,7 +416,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         w.say(QStringLiteral("A negative weight made the variance negative, so it has no square "
                              "root: there is no standard deviation."));
     if (which == Measure::Variance) {
-        if (variance) answerLine(exactForNote(exact.variance), varianceValue);
+        if (variance) answerLine(exactForNote(exact.variance), working::valueOf(exact.variance));
         else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
         else answerLine(std::nullopt, 0);
         return w;
@@ -439,13 +436,14 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         const Form form = *formOf(*exactRoot);
         w.say(QStringLiteral("Standard deviation σ = √%1 %2")
                   .arg(root, equalsExact(*exactRoot, form.text)));
-        answerLine(exactForNote(*exactRoot), exactRoot->toDouble());
+        answerLine(exactForNote(*exactRoot), working::valueOf(*exactRoot));
     } else if (variance) {
         // no fraction has this root: it is given to 15 digits
-        const double rootValue = static_cast<double>(working::rootValue(exact.variance));
-        w.say(
-            QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, working::plain(rootValue)));
-        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, working::plain(rootValue)), rootValue);
+        const working::Precise rootValue = working::rootValue(exact.variance);
+        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
+                  .arg(root, working::plainDigits(rootValue)));
+        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, working::plainDigits(rootValue)),
+                   rootValue);
     } else {
         w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
                   .arg(root, working::plain(sums.answer(which))));

@@ -311,14 +311,13 @@ void tellAnswer(Working& out, const QString& lead, const Rational& exact, double
     }
     const auto text = working::exactText(exact);
     const bool fraction = text && working::isFraction(exact);
-    if (shown(exact.toDouble()) == answerText) {
+    if (working::shownRight(working::valueOf(exact), answer)) {
         out.say(fraction ? QStringLiteral("%1 = %2 ≈ %3").arg(lead, *text, answerText)
                          : QStringLiteral("%1 = %2").arg(lead, answerText));
         return;
     }
-    const QString exactValue = fraction
-                                   ? QStringLiteral("%1 ≈ %2").arg(*text, decimal(exact.toDouble()))
-                                   : decimal(exact.toDouble());
+    const QString exactValue =
+        fraction ? *working::exactBeside(exact) : working::plainDigits(working::valueOf(exact));
     out.say(QStringLiteral("%1 = %2").arg(lead, exactValue));
     out.say(working::roundingNote(exactValue, answerText));
 }

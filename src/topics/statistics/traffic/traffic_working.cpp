@@ -40,7 +40,9 @@ QString valueText(const Given& given) {
 // its last digits, or its power-of-ten form.
 void tellShown(Working& w, const Rational& exact, double answer) {
     const QString window = shown(answer);
-    if (exact.known() && shown(exact.toDouble()) != window)
+    // the window's number against the exact value's 15 digits, rounded once from 34 digits
+    if (exact.known() && std::isfinite(exact.toDouble()) &&
+        !working::shownRight(working::valueOf(exact), answer))
         w.say(working::roundingNote(exactForNote(exact), window));
     else if (const auto words = powerOfTen(window, answer)) w.say(*words);
 }
