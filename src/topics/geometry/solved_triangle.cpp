@@ -260,8 +260,8 @@ std::optional<Rational> exactArccos(const Surd& s) {
     return std::nullopt;
 }
 
-// worked with 34 digits, rounded once to a double
-double exactValue(const Surd& s) { return static_cast<double>(working::valueOf(s)); }
+// worked with 34 digits and rounded once, to the 15 digits the window shows
+double exactValue(const Surd& s) { return working::nearest15(working::valueOf(s)); }
 
 QString exactDigits(const Surd& s) { return working::plainDigits(working::valueOf(s)); }
 

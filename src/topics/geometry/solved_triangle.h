@@ -122,7 +122,8 @@ QString exactTerm(const working::Surd& s);
 QString exactFactor(const working::Surd& s);
 // The same as the base of a power: a root too in brackets ("(5√3)").
 QString exactBase(const working::Surd& s);
-// Its value as the nearest double, worked with more digits than a double holds.
+// Its value to the 15 significant digits the window shows (worked with 34 digits and rounded
+// once), for telling whether the window's number is the exact value.
 double exactValue(const working::Surd& s);
 // Its 15 significant digits as the window would write that number ("8.66025403784439").
 QString exactDigits(const working::Surd& s);
