@@ -302,26 +302,6 @@ double tidy(double value, double scale) {
     return std::fabs(value) <= roundingBound * std::fabs(scale) ? 0.0 : value;
 }
 
-QString plain(double value, const QLocale& locale) {
-    if (!std::isfinite(value)) return resultText(value, locale); // raises the fault
-    if (value == 0) return QStringLiteral("0");
-    // "d.dddddddddddddde±XX": the 15 significant digits and where the point goes
-    const QString e = QString::number(std::fabs(value), 'e', 14);
-    const qsizetype at = e.indexOf(u'e');
-    QString digits = e.left(at).remove(u'.');
-    const int exponent = e.sliced(at + 1).toInt();
-    while (digits.size() > 1 && digits.endsWith(u'0')) digits.chop(1);
-    QString text;
-    if (exponent < 0) {
-        text = QStringLiteral("0") + locale.decimalPoint() + QString(-exponent - 1, u'0') + digits;
-    } else if (digits.size() <= exponent + 1) {
-        text = digits + QString(exponent + 1 - digits.size(), u'0');
-    } else {
-        text = digits.left(exponent + 1) + locale.decimalPoint() + digits.sliced(exponent + 1);
-    }
-    return value < 0 ? u'-' + text : text;
-}
-
 QString roundingNote(const QString& exact, const QString& shown) {
     return QStringLiteral("The exact value is %1. The window shows %2: the computer keeps "
                           "about 16 digits and rounds at every step, so the last digits it "

@@ -233,7 +233,7 @@ TEST_F(ComplexWorking, PolarArrowAndItsAngle) {
                      "-180° points the same way as 180°, so the angle is 180°."}},
         {0, -2, {"x = 0 and y is less than 0: the arrow points straight down, so the angle is -90°."}},
         {0, 0, {"z is 0: it points nowhere, and its angle is taken as 0°."}},
-        {10, 1E-05, {"x² + y² = 10² + 0.00001² = 100 + 0.0000000001 = 100.0000000001",
+        {10, 1E-05, {"x² + y² = 10² + 0.00001² = 100 + 1 × 10⁻¹⁰ = 100.0000000001",
                      "The angle: arctan(y ÷ x) = arctan(0.00001 ÷ 10) = 0.0000572957795130633°"}},
     };
     for (const Row& row : rows) {

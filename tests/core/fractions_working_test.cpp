@@ -309,14 +309,14 @@ TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
          "3 is less than 4, so 1/2 is less than 2/3\n"
          "So 1/2 < 2/3 is True"},
         {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
-         "The exercise: 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1\n"
+         "The exercise: 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1\n"
          "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 100000000000000000000 + 1/1 = 100000000000000000001\n"
-         "Fraction 2: 100000000000000000000 + 0/1 = 100000000000000000000\n"
+         "Fraction 1: 1 × 10²⁰ + 1/1 = 100000000000000000001\n"
+         "Fraction 2: 1 × 10²⁰ + 0/1 = 100000000000000000000\n"
          "100000000000000000001 is greater than 100000000000000000000\n"
-         "Written with 15 digits both are 100000000000000000000: the values differ beyond the "
+         "Written with 15 digits both are 1 × 10²⁰: the values differ beyond the "
          "digits shown\n"
-         "So 100000000000000000000 and 1/1 > 100000000000000000000 and 0/1 is True"},
+         "So 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1 is True"},
     });
     // beyond the exact fractions the window's decimals decide, and the steps show them
     const QStringList huge =
@@ -324,7 +324,7 @@ TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
     EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
                               "denominator"));
     EXPECT_TRUE(
-        huge.last().startsWith("So 9" + QString(99, '0') + " and 1/1 < 1" + QString(99, '0')))
+        huge.last().startsWith(QStringLiteral("So 9 × 10⁹⁹ and 1/1 < 1 × 10⁹⁹")))
         << huge.last().toStdString();
     EXPECT_TRUE(huge.last().endsWith(" is False"));
 }

@@ -38,7 +38,7 @@ TEST_F(ProgressionsWorking, StepsOfEachRow) {
         {Row::ArithSumA1DN,
          {cutA1, typed("D", 1), typed("N", 10)},
          ArithSumA1DNWorked(0.333333, 1, 10),
-         {"Sn = N(2A1 + (N - 1)D) ÷ 2", "A1 = 1/3 = 0.333333333333333",
+         {"Sn = N(2A1 + (N - 1)D) ÷ 2", "A1 = 1/3 ≈ 0.333333333333333",
           "The box keeps 8 characters, so A1 is read as 0.333333", "D = 1", "N = 10",
           "N - 1 = 10 - 1 = 9", "(N - 1)D = 9 × 1 = 9",
           "2A1 + (N - 1)D = 0.333333 + 0.333333 + 9 = 9.666666", "10 × 9.666666 = 96.66666",
@@ -68,7 +68,7 @@ TEST_F(ProgressionsWorking, StepsOfEachRow) {
          {typed("A1", 1), {"Q", "-0.5", "", "-0.5", -0.5}},
          GeomSumInfiniteWorked(1, -0.5),
          {"S = A1 ÷ (1 - Q), as -1 < Q < 1", "A1 = 1", "Q = -0.5", "1 - Q = 1 - (-0.5) = 1.5",
-          "S = 1 ÷ 1.5 = 2/3 = 0.666666666666667"}},
+          "S = 1 ÷ 1.5 = 2/3 ≈ 0.666666666666667"}},
         {Row::GeomRatioA1AnN,
          {typed("A1", 2), {"An", "162", "", "162", 162}, typed("N", 5)},
          GeomRatioA1AnNWorked(2, 162, 5),
@@ -173,7 +173,7 @@ TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
          "Check"},
         {Row::ArithDiffA1AnN,
          {typed("A1", 0), typed("An", 1), typed("N", 4)},
-         {"D = 1 ÷ 3 = 1/3 = 0.333333333333333",
+         {"D = 1 ÷ 3 = 1/3 ≈ 0.333333333333333",
           "Check: A1 + (N - 1)D = 0 + 3 × (1/3) = 1, which is An."},
          {}},
         // Find Q: the real root of a negative ratio, the negative twin of an even degree, the
@@ -202,7 +202,7 @@ TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
          "Check"},
         {Row::GeomRatioA1AnN,
          {typed("A1", 27), held("An", "1", 1), typed("N", 4)},
-         {"An ÷ A1 = 1 ÷ 27 = 1/27", "Q = ³√(1/27) = 1/3 = 0.333333333333333",
+         {"An ÷ A1 = 1 ÷ 27 = 1/27", "Q = ³√(1/27) = 1/3 ≈ 0.333333333333333",
           "Check: A1Qᴺ⁻¹ = 27 × (1/3)³ = 1, which is An."},
          {}},
         {Row::GeomRatioA1AnN,
@@ -239,7 +239,7 @@ TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
         // no E-notation that the window does not show: standard form, as a book writes it
         {Row::GeomLastA1QN,
          {typed("A1", 1), held("Q", "0.001", 0.001), typed("N", 4)},
-         {"Qᴺ⁻¹ = 0.001³ = 1 × 10⁻⁹", "An = 1 × 1 × 10⁻⁹ = 1E-09"},
+         {"Qᴺ⁻¹ = 0.001³ = 0.000000001", "An = 1 × 0.000000001 = 1E-09"},
          {}},
         {Row::GeomSumA1QN,
          {typed("A1", 1), held("Q", "18", 18), typed("N", 61.62)},
@@ -259,8 +259,8 @@ TEST_F(ProgressionsWorking, ExactCasesSayWhatTheyMean) {
         // the window's number carries rounding: the exact value, and why they differ, once
         {Row::ArithCountA1DAn,
          {typed("A1", 0.1), typed("D", 1.1), typed("An", 2.9)},
-         {"N = 3.9 ÷ 1.1 = 39/11 = 3.54545454545455",
-          "The exact value is 39/11 = 3.54545454545455. The window shows 3.54545454545454: the "
+         {"N = 3.9 ÷ 1.1 = 39/11 ≈ 3.54545454545455",
+          "The exact value is 39/11 ≈ 3.54545454545455. The window shows 3.54545454545454: the "
           "computer keeps about 16 digits and rounds at every step, so the last digits it shows "
           "carry that rounding."},
          {}},

@@ -103,7 +103,7 @@ TEST_F(QuadraticWorking, ExactRootsBesideTheWindowsNumbers) {
         // a box showing 1E-05 (typed 1/100000): the steps write 0.00001, as a book does
         {2.5, 1E-05, 0.2,
          {"The equation: 2.5x² + 0.00001x + 0.2 = 0", "A = 2.5, B = 0.00001, C = 0.2",
-          "D = B² - 4AC = 0.00001² - 4 × 2.5 × 0.2 = 0.0000000001 - 2 = -1.9999999999",
+          "D = B² - 4AC = 0.00001² - 4 × 2.5 × 0.2 = 1 × 10⁻¹⁰ - 2 = -1.9999999999",
           "p = -B ÷ (2A) = -0.00001 ÷ 5 = -0.000002",
           "q = √(-D) ÷ |2A| = √1.9999999999 ÷ 5 ≈ 0.282842712467548"}},
         // squares beyond exact fractions: the window's decimals, said to be rounded

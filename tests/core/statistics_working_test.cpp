@@ -189,7 +189,7 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
          Measure::Mean,
          {"0.1 + 0.2 + (-0.3) = 0", "Sum of the weights: 0",
           "The weights add up to exactly 0, so the mean has no value: nothing can be divided by 0.",
-          "The window adds the weights with rounding, gets 0.0000000000000000555111512312578 and "
+          "The window adds the weights with rounding, gets 5.55111512312578 × 10⁻¹⁷ and "
           "divides by that, so its answer -7.20575940379279E+15 comes from rounding alone."}},
         {"1 2 3 4",
          "1/3 1/3 1/3 1/7",

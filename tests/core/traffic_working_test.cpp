@@ -108,6 +108,15 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
          {"T = 1 ÷ 7 = 1/7 ≈ 0.142857142857143",
           "With S in km and V in km per hour, T is in hours: T ≈ 8 min 34 s."}},
         {'T', "5", "4", {"T = 5 ÷ 4 = 1.25", "T is in hours: T = 1 h 15 min."}},
+        // 12/17 = 0.70588235294117647...: the double of it rounds up at the 15th digit, the
+        // exact value down, so the window's last digit is rounding and the steps say so
+        {'T',
+         "12",
+         "17",
+         {"T = 12 ÷ 17 = 12/17 ≈ 0.705882352941176",
+          "The exact value is 12/17 ≈ 0.705882352941176. The window shows 0.705882352941177: "
+          "the computer keeps about 16 digits and rounds at every step, so the last digits it "
+          "shows carry that rounding."}},
         {'T', "1", "40", {"T = 1 ÷ 40 = 0.025", "T = 1 min 30 s."}},
         // whole hours, and less than a minute, need no clock time
         {'T', "160", "80", {"T = 160 ÷ 80 = 2"}, {"T is in hours"}},

@@ -222,19 +222,6 @@ TEST(TriangleAreasWorking, ExactAnswerBesideTheWindowsNumber) {
         EXPECT_EQ(!answer.note.isEmpty(), row.note) << row.text;
         if (row.note) EXPECT_TRUE(answer.note.contains(sb::resultText(row.window)));
     }
-    struct Root {
-        Rational under;
-        const char* text; // "" when it has no simple form
-    };
-    const Root roots[] = {
-        {36, "6"},          {Rational::of(3, 16), "√3/4"}, {Rational::of(63, 16), "3√7/4"},
-        {2, "√2"},          {0, "0"},                      {Rational::of(1, 432), "√3/36"},
-        {Rational::of(1, 9), "1/3"}, {-1, ""},             {Rational::unknown(), ""},
-    };
-    for (const Root& root : roots) {
-        const auto surd = sb::geometry::rootOf(root.under);
-        EXPECT_EQ(surd ? surd->text().toStdString() : std::string(), root.text);
-    }
 }
 
 // Random triangles that close: the triangle's sides are the three typed, its area the area

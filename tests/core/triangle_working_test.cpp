@@ -340,26 +340,12 @@ TEST(TriangleWorking, VerdictsOfThreeSides) {
     EXPECT_GT(tooLong, 300);
 }
 
-// The exact forms the steps write: roots in lowest terms, fractions beside their decimals,
+// The exact forms the steps write: fractions beside their decimals,
 // the special angles found back from their sines and cosines, typed values read exactly.
 TEST(TriangleWorking, ExactForms) {
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     using sb::working::Rational;
     using sb::working::Surd;
-    const struct {
-        Rational square;
-        const char* root;
-    } roots[] = {{12, "2√3"},   {Rational::of(9, 4), "3/2"},
-                 {109, "√109"}, {Rational::of(1, 3), "√3/3"},
-                 {0, "0"},      {Rational::of(27, 50), "3√6/10"}};
-    for (const auto& r : roots) {
-        const auto root = geometry::exactRoot(r.square);
-        ASSERT_TRUE(root) << r.root;
-        EXPECT_EQ(root->text(), QString::fromUtf8(r.root));
-        EXPECT_EQ(*root * *root, (Surd{r.square, 1}));
-    }
-    EXPECT_FALSE(geometry::exactRoot(-4));
-
     const struct {
         Surd value;
         const char* text;

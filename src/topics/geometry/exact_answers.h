@@ -10,12 +10,10 @@
 
 #include "entry/conversions.h"
 #include "working/exact.h"
+#include "working/exact_text.h"
 
 #include <QString>
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 namespace sb::geometry {
@@ -31,43 +29,10 @@ inline Rational typedExactly(const QString& text, double value) {
     return Rational::ofShown(value);
 }
 
-// A number for a step: the window's result text, or the same 15 digits without E-notation
-// when the window would write one (the steps show E-notation only where the window does).
-inline QString stepNumber(double value) {
-    const QString text = resultText(value);
-    return text.contains(u'E') ? working::plain(value) : text;
-}
-
-// The exact value written short, as a pupil's book does: its decimal when it ends
-// ("0.1875"), else the fraction in lowest terms ("50/3"); nothing when both are long.
-inline std::optional<QString> exactText(const Rational& q) {
-    if (!q.known()) return std::nullopt;
-    if (const auto decimal = q.decimalText(); decimal && decimal->size() <= 17) return decimal;
-    const QString fraction = q.text();
-    if (fraction.size() <= 17) return fraction;
-    return std::nullopt;
-}
+using working::Precise;
 
 // The exact value of a written number, for the test of "=": a number as the window writes it.
 inline Rational shown(double value) { return Rational::ofShown(value); }
-
-// " = " when the written result is the exact value of the computation on the numbers
-// written before it, " ≈ " when it is rounded (or too long to know).
-inline QString equals(const Rational& exact, double result) {
-    return exact.known() && shown(result) == exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ");
-}
-
-// A value known to more digits than a double holds, rounded to 15 significant digits as
-// the window writes a number: the number the window would show if it had no rounding.
-inline double fifteenDigits(long double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    return std::strtod(buffer, nullptr);
-}
-
-inline long double longValue(const Rational& q) {
-    return static_cast<long double>(q.numerator()) / static_cast<long double>(q.denominator());
-}
 
 // An answer written with its exact value, and the sentence that explains the window's last
 // digits when they differ from the exact value's.
@@ -78,13 +43,13 @@ struct ExactAnswer {
 
 // exact: how a pupil's book writes the value (nothing when it has no short form); value:
 // the value to more digits than the window keeps; windowShows: the window's number.
-inline ExactAnswer answerOf(const std::optional<QString>& exact, long double value,
+inline ExactAnswer answerOf(const std::optional<QString>& exact, Precise value,
                             double windowShows) {
     const QString window = resultText(windowShows);
     if (!exact) return {window, {}};
-    const double rounded = fifteenDigits(value);
+    const double rounded = working::nearest15(value);
     // the window's digits, or the exact value's written without E-notation
-    const QString digits = resultText(rounded) == window ? window : stepNumber(rounded);
+    const QString digits = resultText(rounded) == window ? window : working::plain(rounded);
     if (*exact == window) return {window, {}};
     if (*exact == digits) return {*exact, working::roundingNote(*exact, window)};
     if (digits == window) return {*exact + QStringLiteral(" ≈ ") + window, {}};
@@ -95,29 +60,13 @@ inline ExactAnswer answerOf(const std::optional<QString>& exact, long double val
 inline ExactAnswer answerOf(const Rational& exact, double windowShows) {
     // the window's number is the exact value, however it writes it ("1E-07" for 0.0000001)
     if (!exact.known() || shown(windowShows) == exact) return {resultText(windowShows), {}};
-    return answerOf(exactText(exact), longValue(exact), windowShows);
-}
-
-// The square root of a fraction as a surd in simplest form (√(3/16) = √3/4, √36 = 6);
-// nothing when it is negative, unknown, or too large to simplify quickly.
-inline std::optional<Surd> rootOf(const Rational& q) {
-    if (!q.known() || q.sign() < 0) return std::nullopt;
-    if (q.sign() == 0) return Surd{0, 1};
-    const Rational::Int under = q.numerator() * q.denominator(); // √(n/d) = √(nd)/d
-    if (q.numerator() > 1'000'000'000'000 || q.denominator() > 1'000'000'000'000 ||
-        under > 1'000'000'000'000)
-        return std::nullopt;
-    const Surd root = Surd{Rational::of(1, q.denominator()), 1} *
-                      Surd{1, static_cast<long long>(under)};
-    if (!root.known()) return std::nullopt;
-    return root;
+    return answerOf(working::exactText(exact), working::valueOf(exact), windowShows);
 }
 
 inline ExactAnswer answerOf(const Surd& exact, double windowShows) {
     if (!exact.known()) return {resultText(windowShows), {}};
     if (exact.r == 1) return answerOf(exact.q, windowShows);
-    return answerOf(exact.text(), longValue(exact.q) * std::sqrt(static_cast<long double>(exact.r)),
-                    windowShows);
+    return answerOf(exact.text(), working::valueOf(exact), windowShows);
 }
 
 } // namespace sb::geometry

@@ -233,28 +233,6 @@ using working::exactSin;
 using working::Rational;
 using working::Surd;
 
-namespace {
-
-// Beyond this a number under a root is not taken apart into its square factors: the
-// search for them would take too long for a step.
-constexpr long long largestRadicand = 100'000'000'000'000;
-
-// √(whole number) in lowest terms, when the number is small enough to take apart
-std::optional<Surd> rootOfWhole(Rational::Int n) {
-    if (n < 0 || n > largestRadicand) return std::nullopt;
-    if (n == 0) return Surd{0, 1};
-    return Surd{1, 1} * Surd{1, static_cast<long long>(n)};
-}
-
-// the value of a surd to more digits than a double holds, rounded once to a double
-double valueOf(const Surd& s) {
-    const long double q =
-        static_cast<long double>(s.q.numerator()) / static_cast<long double>(s.q.denominator());
-    return static_cast<double>(q * std::sqrt(static_cast<long double>(s.r)));
-}
-
-} // namespace
-
 Rational exactOf(double value, const QString& typed) {
     if (!typed.isEmpty()) {
         const Rational r = Rational::ofText(typed);
@@ -270,16 +248,6 @@ Surd inverse(const Surd& s) {
     return Surd{Rational(1) / (s.q * Rational(s.r)), s.r};
 }
 
-std::optional<Surd> exactRoot(const Rational& v) {
-    if (!v.known() || v.sign() < 0) return std::nullopt;
-    // √(n/d) = √n × √d ÷ d
-    const auto top = rootOfWhole(v.numerator()), bottom = rootOfWhole(v.denominator());
-    if (!top || !bottom || top->r > largestRadicand / bottom->r) return std::nullopt;
-    const Surd root = *top * *bottom / Rational::of(v.denominator(), 1);
-    if (!root.known()) return std::nullopt;
-    return root;
-}
-
 std::optional<Rational> exactArcsin(const Surd& s) {
     for (const int degrees : {0, 30, 45, 60, 90})
         if (exactSin(degrees) == s) return Rational(degrees);
@@ -292,22 +260,23 @@ std::optional<Rational> exactArccos(const Surd& s) {
     return std::nullopt;
 }
 
-double exactValue(const Surd& s) { return valueOf(s); }
+// worked with 34 digits and rounded once, to the 15 digits the window shows
+double exactValue(const Surd& s) { return working::nearest15(working::valueOf(s)); }
 
-QString exactDigits(const Surd& s) { return working::plain(valueOf(s)); }
+QString exactDigits(const Surd& s) { return working::plainDigits(working::valueOf(s)); }
 
 QString exactForm(const Rational& r) {
     if (!r.known()) return QStringLiteral("?");
-    if (r.isWhole()) return r.text();
+    if (r.isWhole()) return working::exactWritten(r);
     const QString digits = exactDigits(Surd{r, 1});
-    // a fraction a pupil reads at a glance stands beside its decimal; a long one, such as
-    // a typed decimal squared, is clearer as the decimal alone
-    const bool short_ = r.text().size() <= 9;
-    if (r.decimalText())
-        return short_ && r.denominator() <= 100
-                   ? QStringLiteral("%1 = %2").arg(r.text(), *r.decimalText())
-                   : *r.decimalText();
-    return short_ ? QStringLiteral("%1 ≈ %2").arg(r.text(), digits) : digits;
+    // a fraction whose decimal never ends stands beside its 15 digits when it is short; a
+    // long one, such as a typed decimal squared and divided, is clearer as the digits alone
+    if (working::isFraction(r)) return working::exactBeside(r).value_or(digits);
+    // a decimal that ends: a fraction a pupil reads at a glance stands beside it
+    const QString decimal = working::exactWritten(r);
+    return r.text().size() <= 9 && r.denominator() <= 100
+               ? QStringLiteral("%1 = %2").arg(r.text(), decimal)
+               : decimal;
 }
 
 QString exactForm(const Surd& s) {
@@ -315,11 +284,7 @@ QString exactForm(const Surd& s) {
     return QStringLiteral("%1 ≈ %2").arg(s.text(), exactDigits(s));
 }
 
-QString exactTerm(const Rational& r) {
-    if (r.isWhole()) return r.text();
-    if (const auto decimal = r.decimalText()) return *decimal;
-    return r.text();
-}
+QString exactTerm(const Rational& r) { return working::exactWritten(r); }
 
 QString givenText(const Rational& exact, double value) {
     return exact.known() ? exactTerm(exact) : working::plain(value);
@@ -343,8 +308,8 @@ QString exactFactor(const Surd& s) {
 QString exactBase(const Surd& s) { return s.r == 1 ? exactFactor(s) : '(' + s.text() + ')'; }
 
 QString exactDegrees(const Rational& r) {
-    if (const auto decimal = r.decimalText()) return *decimal + QStringLiteral("°");
-    return QStringLiteral("%1° ≈ %2°").arg(r.text(), exactDigits(Surd{r, 1}));
+    if (!working::isFraction(r)) return working::exactWritten(r) + QStringLiteral("°");
+    return QStringLiteral("%1° ≈ %2°").arg(working::exactWritten(r), exactDigits(Surd{r, 1}));
 }
 
 void RoundingNotes::compare(const QString& name, const QString& exact, const QString& exactShown,

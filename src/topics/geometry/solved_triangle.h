@@ -8,6 +8,7 @@
 // b and c (opposite a). The corner of the angle x is X, and so on.
 
 #include "working/exact.h"
+#include "working/exact_text.h"
 #include "working/working.h"
 
 #include <QString>
@@ -98,9 +99,6 @@ working::Rational exactOf(double value, const QString& typed = {});
 // 1 ÷ s, as a surd: 1 ÷ (q√r) = √r ÷ (qr). Unknown for 0.
 working::Surd inverse(const working::Surd& s);
 
-// √v for a fraction v ≥ 0, as a surd in lowest terms ("5", "3√2", "√109"); nothing when
-// the number under the root is too large to take apart.
-std::optional<working::Surd> exactRoot(const working::Rational& v);
 
 // The angle up to 90° whose sine is s, and the angle from 0° to 180° whose cosine is s,
 // when it is one of 0°, 30°, 45°, 60°, 90° and their multiples.
@@ -116,15 +114,16 @@ QString exactForm(const working::Rational& r);
 // factor of a computation, a fraction in brackets ("(1/3)").
 QString givenText(const working::Rational& exact, double value);
 QString givenFactor(const working::Rational& exact, double value);
-// The same as a term inside a chain of equals signs, without its decimal: "5", "2.25",
-// "(9/7)", "5√3".
+// The same as a term inside a chain of equals signs, without its decimal (the one exact
+// writing of working::exactWritten): "5", "2.25", "9/7", "5√3".
 QString exactTerm(const working::Rational& r);
 QString exactTerm(const working::Surd& s);
 // The same as a factor of a computation: a fraction or a root in brackets ("(1/2)").
 QString exactFactor(const working::Surd& s);
 // The same as the base of a power: a root too in brackets ("(5√3)").
 QString exactBase(const working::Surd& s);
-// Its value as the nearest double, worked with more digits than a double holds.
+// Its value to the 15 significant digits the window shows (worked with 34 digits and rounded
+// once), for telling whether the window's number is the exact value.
 double exactValue(const working::Surd& s);
 // Its 15 significant digits as the window would write that number ("8.66025403784439").
 QString exactDigits(const working::Surd& s);

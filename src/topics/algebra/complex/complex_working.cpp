@@ -13,7 +13,7 @@
 namespace sb::complex {
 
 using algebra::exactFactor;
-using algebra::exactText;
+using working::exactWritten;
 using working::factor;
 using working::Figure;
 using working::Ink;
@@ -29,14 +29,14 @@ QString text(double value) { return resultText(value); }
 
 // a number of the steps as the window writes numbers, but never in E-notation, which a
 // pupil's book does not use (1E-05 is 0.00001)
-QString decimal(double value) { return algebra::bookNumber(value); }
+QString decimal(double value) { return working::plain(value); }
 QString bracketed(double value) {
     const QString t = decimal(value);
     return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
+QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
 // texts of its parts (im without its sign)
@@ -54,7 +54,7 @@ QString complexText(Pair z) {
 }
 
 QString complexText(const Rational& re, const Rational& im) {
-    return complexOf(exactText(re), re.sign() == 0, exactText(im.sign() < 0 ? -im : im),
+    return complexOf(exactWritten(re), re.sign() == 0, exactWritten(im.sign() < 0 ? -im : im),
                      im.sign() == 0, im.sign() < 0);
 }
 
@@ -98,7 +98,7 @@ void fitOrLeaveOut(Figure& f) {
 Rational exactInput(const QString& typed, double value) {
     if (!typed.isEmpty()) {
         const Rational r = Rational::ofText(typed);
-        if (r.known() && algebra::shownRight(algebra::valueOf(r), value)) return r;
+        if (r.known() && working::shownRight(working::valueOf(r), value)) return r;
     }
     // the significant digits of the 15 the window shows, trailing zeros dropped
     QString digits = QString::number(std::abs(value), 'e', 14).section(u'e', 0, 0).remove(u'.');
@@ -112,9 +112,9 @@ Rational exactInput(const QString& typed, double value) {
 // note that says why, in notes.
 QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
     if (!exact.known()) return {}; // beyond exact fractions: the caller writes the decimals
-    const QString t = exactText(exact);
-    if (!algebra::shownRight(algebra::valueOf(exact), shown)) {
-        notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + approx(algebra::valueOf(exact)),
+    const QString t = exactWritten(exact);
+    if (!working::shownRight(working::valueOf(exact), shown)) {
+        notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + approx(working::valueOf(exact)),
                                        text(shown));
         return t;
     }
@@ -154,25 +154,25 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
         const bool add = op == u"+";
         result[0] = add ? a + c : a - c, result[1] = add ? b + d : b - d;
         const QString sign = add ? QStringLiteral("+") : minus;
-        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(exactText(a), sign, exactFactor(c),
+        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(exactWritten(a), sign, exactFactor(c),
                                                          valueBeside(result[0], o.result.re, notes)));
-        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(exactText(b), sign, exactFactor(d),
+        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(exactWritten(b), sign, exactFactor(d),
                                                               valueBeside(result[1], o.result.im, notes)));
         for (const QString& note : notes) w.say(note);
         return;
     }
     const Rational ac = a * c, bd = b * d, bc = b * c, ad = a * d;
     const QString line = QStringLiteral("%1 = %2 × %3 = %4");
-    w.detail(line.arg(QStringLiteral("ac"), exactFactor(a), exactFactor(c), exactText(ac)));
-    w.detail(line.arg(QStringLiteral("bd"), exactFactor(b), exactFactor(d), exactText(bd)));
-    w.detail(line.arg(QStringLiteral("bc"), exactFactor(b), exactFactor(c), exactText(bc)));
-    w.detail(line.arg(QStringLiteral("ad"), exactFactor(a), exactFactor(d), exactText(ad)));
+    w.detail(line.arg(QStringLiteral("ac"), exactFactor(a), exactFactor(c), exactWritten(ac)));
+    w.detail(line.arg(QStringLiteral("bd"), exactFactor(b), exactFactor(d), exactWritten(bd)));
+    w.detail(line.arg(QStringLiteral("bc"), exactFactor(b), exactFactor(c), exactWritten(bc)));
+    w.detail(line.arg(QStringLiteral("ad"), exactFactor(a), exactFactor(d), exactWritten(ad)));
     if (op == u"*") {
         result[0] = ac - bd, result[1] = bc + ad;
         w.say(real + QStringLiteral("ac - bd = %1 - %2 = %3")
-                         .arg(exactText(ac), exactFactor(bd), valueBeside(result[0], o.result.re, notes)));
+                         .arg(exactWritten(ac), exactFactor(bd), valueBeside(result[0], o.result.re, notes)));
         w.say(imaginary + QStringLiteral("bc + ad = %1 + %2 = %3")
-                              .arg(exactText(bc), exactFactor(ad), valueBeside(result[1], o.result.im, notes)));
+                              .arg(exactWritten(bc), exactFactor(ad), valueBeside(result[1], o.result.im, notes)));
         for (const QString& note : notes) w.say(note);
         return;
     }
@@ -180,12 +180,12 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
     const Rational top[] = {ac + bd, bc - ad};
     result[0] = top[0] / q, result[1] = top[1] / q;
     w.say(QStringLiteral("c² + d² = %1² + %2² = %3 + %4 = %5")
-              .arg(exactFactor(c), exactFactor(d), exactText(c2), exactText(d2), exactText(q)));
+              .arg(exactFactor(c), exactFactor(d), exactWritten(c2), exactWritten(d2), exactWritten(q)));
     w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) = (%1 + %2) ÷ %3 = %4 ÷ %3 = %5")
-                     .arg(exactText(ac), exactFactor(bd), exactFactor(q), exactText(top[0]),
+                     .arg(exactWritten(ac), exactFactor(bd), exactFactor(q), exactWritten(top[0]),
                           valueBeside(result[0], o.result.re, notes)));
     w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) = (%1 - %2) ÷ %3 = %4 ÷ %3 = %5")
-                          .arg(exactText(bc), exactFactor(ad), exactFactor(q), exactText(top[1]),
+                          .arg(exactWritten(bc), exactFactor(ad), exactFactor(q), exactWritten(top[1]),
                                valueBeside(result[1], o.result.im, notes)));
     for (const QString& note : notes) w.say(note);
 }
@@ -302,10 +302,10 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
     Working w;
     w.say(QStringLiteral("The powers of i repeat in fours: i⁰ = 1, i¹ = i, i² = -1, i³ = -i, "
                          "and i⁴ = 1 again."));
-    const QString k = algebra::superscript(p.exponent); // i⁻⁷
+    const QString k = working::superscript(p.exponent); // i⁻⁷
     const Rational exact = exactInput(typed, n);
     if (exact.known() && exact.isWhole()) {
-        w.say(QStringLiteral("N = %1").arg(exactText(exact)));
+        w.say(QStringLiteral("N = %1").arg(exactWritten(exact)));
     } else if (exact.known()) {
         // a fraction typed is divided with rounding: a half can come out a hair off it
         const auto nearest = nearestWhole(exact);
@@ -314,12 +314,12 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
                                  "to the even one) it gives %2, but the window divides with "
                                  "decimals rounded to about 16 digits: its N came out a hair %3 "
                                  "%1, so it rounds to N = %4.")
-                      .arg(exactText(exact), QString::number(*nearest),
+                      .arg(exactWritten(exact), QString::number(*nearest),
                            n < exact.toDouble() ? QStringLiteral("below") : QStringLiteral("above"),
                            text(p.exponent)));
         else
             w.say(QStringLiteral("N = %1 is no whole number: it is rounded to the nearest one (a "
-                                 "half to the even one), N = %2.").arg(exactText(exact), text(p.exponent)));
+                                 "half to the even one), N = %2.").arg(exactWritten(exact), text(p.exponent)));
     } else if (n != p.exponent) {
         w.say(QStringLiteral("N = %1 is rounded to the nearest whole number (a half to the even "
                              "one), N = %2.").arg(decimal(n), text(p.exponent)));
@@ -331,7 +331,7 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
     QString fourfold = QStringLiteral("Take away fours: %1 = 4 × %2 + %3")
                            .arg(text(p.exponent), factor(double(fours)), remainder);
     if (p.exponent != p.remainder)
-        fourfold += QStringLiteral(", so i%1 = i%2").arg(k, algebra::superscript(p.remainder));
+        fourfold += QStringLiteral(", so i%1 = i%2").arg(k, working::superscript(p.remainder));
     w.say(fourfold);
     w.say(QStringLiteral("Answer: i%1 = %2").arg(k, p.text));
 
@@ -403,18 +403,18 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     if (exact) {
         QStringList notes;
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
-                  .arg(exactFactor(ex), exactFactor(ey), exactText(ex * ex), exactText(ey * ey),
+                  .arg(exactFactor(ex), exactFactor(ey), exactWritten(ex * ex), exactWritten(ey * ey),
                        valueBeside(es, p.s, notes)));
         for (const QString& note : notes) w.say(note);
-        r = algebra::squareRoot(es);
-        const QString under = exactText(es).contains(u'/') || exactText(es).contains(working::times)
-                                  ? QStringLiteral("√(%1)").arg(exactText(es))
-                                                           : QStringLiteral("√%1").arg(exactText(es));
+        r = working::squareRoot(es);
+        const QString under = exactWritten(es).contains(u'/') || exactWritten(es).contains(working::times)
+                                  ? QStringLiteral("√(%1)").arg(exactWritten(es))
+                                                           : QStringLiteral("√%1").arg(exactWritten(es));
         if (r) {
-            rText = r->r == 1 ? exactText(r->q) : r->text();
+            rText = r->r == 1 ? exactWritten(r->q) : r->text();
             QString line = QStringLiteral("r = %1").arg(under);
             if (rText != under) line += QStringLiteral(" = %1").arg(rText);
-            if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(Rational(), *r)));
+            if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(Rational(), *r)));
             w.say(line + QStringLiteral(", the length of the arrow"));
         } else {
             rText = under;
@@ -433,7 +433,7 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     } else {
         const long long arctangent = special ? (*special == 180 ? 0 : *special == 135 ? -45 : *special == -135 ? 45 : *special) : 0;
         w.say(QStringLiteral("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
-                  .arg(exact ? exactText(ey) : decimal(y), exact ? exactFactor(ex) : bracketed(x),
+                  .arg(exact ? exactWritten(ey) : decimal(y), exact ? exactFactor(ex) : bracketed(x),
                        special ? QString::number(arctangent) : decimal(p.arctangent)));
         if (x < 0)
             w.say(QStringLiteral("x is less than 0, so the arrow points left: turn by half a "

@@ -4,6 +4,7 @@
 #include "entry/conversions.h"
 #include "topics/algebra/fractions/fraction_bars.h"
 #include "topics/algebra/fractions/fractions_working.h"
+#include "working/exact_text.h"
 #include "working/formula_text.h"
 
 #include <cmath>
@@ -12,7 +13,6 @@
 namespace sb::conversion {
 
 using fractions::BarRow;
-using fractions::exactText;
 using fractions::sayLowestTerms;
 using fractions::sayOwnSigns;
 using working::Rational;
@@ -189,7 +189,7 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
         const Rational whole = Rational::ofText(f.whole);
         w.say(QStringLiteral("In the other panels each part keeps its own sign: there %1 is "
                              "typed %2 and -%3/%4")
-                  .arg(typed, exactText(whole), f.numerator, f.denominator));
+                  .arg(typed, working::exactWritten(whole), f.numerator, f.denominator));
     }
     rows.push_back(mixedRow(mixed, t.value, t.denominator));
     // the window leaves the fraction as it is; the pupil sees it in lowest terms too

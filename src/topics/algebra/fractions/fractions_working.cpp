@@ -3,6 +3,7 @@
 
 #include "entry/conversions.h"
 #include "fraction_bars.h"
+#include "working/exact_text.h"
 #include "working/formula_text.h"
 
 #include <cmath>
@@ -64,10 +65,6 @@ QString divisionText(const MixedNumber& x) {
              integerText(x.numerator));
 }
 
-QString exactText(const working::Rational& value) {
-    return value.decimalText().value_or(value.text());
-}
-
 void sayOwnSigns(Working& w, const QString& which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,
                  bool typed, bool valueSaid) {
@@ -76,9 +73,9 @@ void sayOwnSigns(Working& w, const QString& which, const working::Rational& whol
     if (!value.known() || whole.sign() == 0 || fraction.sign() == 0) return;
     if (whole.sign() == fraction.sign() && (typed || valueSaid || whole.sign() > 0)) return;
     const Rational size = fraction.sign() < 0 ? -fraction : fraction;
-    const QString wholeText = exactText(whole), sizeText = size.text();
-    const QString typedFraction = exactText(numerator) + u'/' + exactText(denominator);
-    const QString other = exactText(-numerator) + u'/' + exactText(denominator);
+    const QString wholeText = working::exactWritten(whole), sizeText = size.text();
+    const QString typedFraction = working::exactWritten(numerator) + u'/' + working::exactWritten(denominator);
+    const QString other = working::exactWritten(-numerator) + u'/' + working::exactWritten(denominator);
     const bool negativeWhole = whole.sign() < 0;
     if (!typed && negativeWhole && fraction.sign() < 0) {
         // a result with both parts negative: the window's way of writing minus 3 and 1/2
@@ -88,7 +85,7 @@ void sayOwnSigns(Working& w, const QString& which, const working::Rational& whol
                                  : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 "
                                                   "is %1 - %3 = %4, that is minus %5 and %3");
         const QString said =
-            line.arg(wholeText, typedFraction, sizeText, value.text(), exactText(-whole));
+            line.arg(wholeText, typedFraction, sizeText, value.text(), working::exactWritten(-whole));
         w.say(which.isEmpty() ? said : said.arg(which));
         return;
     }
@@ -107,7 +104,7 @@ void sayOwnSigns(Working& w, const QString& which, const working::Rational& whol
                                      "not %5 and %3")
                     : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = "
                                      "%4, not %5 and %3");
-    const QString magnitude = exactText(negativeWhole ? -whole : whole);
+    const QString magnitude = working::exactWritten(negativeWhole ? -whole : whole);
     const QString said = first.arg(wholeText, typedFraction, sizeText, value.text(), magnitude);
     w.say(which.isEmpty() ? said : said.arg(which));
     if (!typed) return;

@@ -25,10 +25,6 @@ std::int32_t explainGcd(working::Working& w, std::int32_t p, std::int32_t q);
 // "a ÷ b = q, remainder r" for a division with remainder as tomixed makes it.
 QString divisionText(const MixedNumber& mixed);
 
-// An exact number as a step writes it: the decimal where it has one ("0.5", "-2"), else
-// the fraction in lowest terms ("1/3").
-QString exactText(const working::Rational& value);
-
 // Where a whole part and its fraction have opposite signs (-2 and 1/3), each keeps its own
 // sign: the steps say what the number is (-2 + 1/3 = -5/3) and, for a typed number, what to
 // type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). which names the

@@ -11,7 +11,7 @@
 namespace sb::quadratic {
 
 using algebra::exactFactor;
-using algebra::exactText;
+using working::exactWritten;
 using working::Figure;
 using working::minus;
 using working::Place;
@@ -25,7 +25,7 @@ QString text(double value) { return resultText(value); }
 
 // a coefficient or a value of the steps: as the window writes numbers, but never in
 // E-notation, which a pupil's book does not use (1E-05 is 0.00001)
-QString num(double value) { return algebra::bookNumber(value); }
+QString num(double value) { return working::plain(value); }
 // the same as a factor or a base: in brackets when negative
 QString fac(double value) {
     const QString t = num(value);
@@ -33,7 +33,7 @@ QString fac(double value) {
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(algebra::Precise value) { return algebra::bookNumber(algebra::nearest15(value)); }
+QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
 // a textbook writes them, terms with 0 left out
@@ -92,7 +92,7 @@ Exact exactOf(const Solution& s) {
 
 // "√12", "√(9/4)"
 QString rootOf(const Rational& value) {
-    const QString t = exactText(value);
+    const QString t = exactWritten(value);
     return t.contains(u'/') || t.contains(working::times) ? QStringLiteral("√(%1)").arg(t)
                                                           : QStringLiteral("√%1").arg(t);
 }
@@ -104,12 +104,12 @@ void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& 
     const Rational p = -e.b / e.twoA;
     const Surd t{sign == u"+" ? root.q / e.twoA : -root.q / e.twoA, root.r};
     const QString exact = algebra::sumText(p, t);
-    const QString rootText = root.r == 1 ? exactText(root.q) : rootOf(e.d);
+    const QString rootText = root.r == 1 ? exactWritten(root.q) : rootOf(e.d);
     QString line = QStringLiteral("%1 = (-B %2 √D) ÷ (2A) = (%3 %2 %4) ÷ %5 = %6")
-                       .arg(name, sign, exactText(-e.b), rootText, exactFactor(e.twoA), exact);
-    const algebra::Precise value = algebra::valueOf(p, t);
+                       .arg(name, sign, exactWritten(-e.b), rootText, exactFactor(e.twoA), exact);
+    const working::Precise value = working::valueOf(p, t);
     const bool ends = root.r == 1 && (p + t.q).decimalText().has_value();
-    const bool right = windowShowsIt && algebra::shownRight(value, shown);
+    const bool right = windowShowsIt && working::shownRight(value, shown);
     if (right && !(ends && exact == text(shown)))
         line += QStringLiteral(" ≈ %1").arg(text(shown));
     w.say(line);
@@ -122,23 +122,23 @@ void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& 
 void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p, const Surd& t) {
     const auto termOf = [](const Rational& coefficient, const QString& x) {
         return coefficient.sign() == 0 ? QString()
-               : coefficient.sign() < 0 ? QStringLiteral(" - %1 × %2").arg(exactText(-coefficient), x)
-                                        : QStringLiteral(" + %1 × %2").arg(exactText(coefficient), x);
+               : coefficient.sign() < 0 ? QStringLiteral(" - %1 × %2").arg(exactWritten(-coefficient), x)
+                                        : QStringLiteral(" + %1 × %2").arg(exactWritten(coefficient), x);
     };
     if (t.r == 1) { // a rational root
         const Rational x = p + t.q;
         const QString xf = exactFactor(x);
-        QString left = QStringLiteral("%1 × %2²").arg(exactText(e.a), xf) + termOf(e.b, xf);
+        QString left = QStringLiteral("%1 × %2²").arg(exactWritten(e.a), xf) + termOf(e.b, xf);
         if (e.c.sign() != 0) left += (e.c.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
-                                     exactText(e.c.sign() < 0 ? -e.c : e.c);
+                                     exactWritten(e.c.sign() < 0 ? -e.c : e.c);
         const Rational ax2 = e.a * x * x, bx = e.b * x;
         const Rational total = ax2 + bx + e.c;
         if (!total.known()) return;
         const QString terms = algebra::termsText({Surd{ax2, 1}, Surd{bx, 1}, Surd{e.c, 1}});
-        w.say(terms == exactText(total)
-                  ? QStringLiteral("Check %1 = %2: %3 = %4").arg(name, exactText(x), left, terms)
+        w.say(terms == exactWritten(total)
+                  ? QStringLiteral("Check %1 = %2: %3 = %4").arg(name, exactWritten(x), left, terms)
                   : QStringLiteral("Check %1 = %2: %3 = %4 = %5")
-                        .arg(name, exactText(x), left, terms, exactText(total)));
+                        .arg(name, exactWritten(x), left, terms, exactWritten(total)));
         return;
     }
     // x = p + t: x² = p² + t² + 2pt
@@ -150,10 +150,10 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
     if (!rational.known() || !roots.known()) return;
     w.say(QStringLiteral("Check %1 = %2: %1² = (%2)² = %3")
               .arg(name, x, algebra::termsText({Surd{square, 1}, x2root})));
-    QString left = QStringLiteral("%1 × (%2)").arg(exactText(e.a), algebra::termsText({Surd{square, 1}, x2root}));
+    QString left = QStringLiteral("%1 × (%2)").arg(exactWritten(e.a), algebra::termsText({Surd{square, 1}, x2root}));
     left += termOf(e.b, u'(' + x + u')');
     if (e.c.sign() != 0) left += (e.c.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
-                                 exactText(e.c.sign() < 0 ? -e.c : e.c);
+                                 exactWritten(e.c.sign() < 0 ? -e.c : e.c);
     w.say(QStringLiteral("So Ax² + Bx + C = %1 = %2 = %3")
               .arg(left,
                    algebra::termsText({Surd{e.a * square, 1}, Surd{e.a * twice, t.r},
@@ -175,8 +175,8 @@ void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main)
 void sayDiscriminant(Working& w, const Solution& s, const Exact& e) {
     if (e.known()) {
         w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 = %4 - %5 = %6")
-                  .arg(fac(s.b), fac(s.a), fac(s.c), exactText(e.bSquared),
-                       exactFactor(e.fourAC), exactText(e.d)));
+                  .arg(fac(s.b), fac(s.a), fac(s.c), exactWritten(e.bSquared),
+                       exactFactor(e.fourAC), exactWritten(e.d)));
         return;
     }
     const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
@@ -284,8 +284,8 @@ Figure parabolaFigure(const Solution& s) {
     double vxShown = vx, vyShown = vy;
     if (e.known()) {
         sign = e.d.sign();
-        vxShown = algebra::nearest15(algebra::valueOf(-e.b / e.twoA));
-        vyShown = algebra::nearest15(algebra::valueOf(-e.d / (Rational(2) * e.twoA)));
+        vxShown = working::nearest15(working::valueOf(-e.b / e.twoA));
+        vyShown = working::nearest15(working::valueOf(-e.d / (Rational(2) * e.twoA)));
     }
     const QString vertex = turning + u' ' + working::pointText(vxShown, vyShown);
     if (sign < 0 || (sign > 0 && !roots))
@@ -304,13 +304,13 @@ namespace {
 
 // The roots, exact where the numbers allow, beside the window's numbers; then the check.
 void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* shown) {
-    const std::optional<Surd> root = e.known() ? algebra::squareRoot(e.d) : std::nullopt;
+    const std::optional<Surd> root = e.known() ? working::squareRoot(e.d) : std::nullopt;
     if (!root) { // beyond exact fractions: the window's decimals alone
         if (e.known())
-            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::rootValue(e.d))));
+            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(working::rootValue(e.d))));
         else
             w.say(QStringLiteral("√D ≈ √%1 ≈ %2").arg(fac(s.d), num(s.rootOfD)));
-        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactText(e.twoA) : num(s.twoA)));
+        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactWritten(e.twoA) : num(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
             w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
@@ -318,19 +318,19 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
         return;
     }
     if (e.d.sign() > 0)
-        w.say(root->r == 1 ? QStringLiteral("√D = %1 = %2").arg(rootOf(e.d), exactText(root->q))
+        w.say(root->r == 1 ? QStringLiteral("√D = %1 = %2").arg(rootOf(e.d), exactWritten(root->q))
               : root->text() == rootOf(e.d)
-                  ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(algebra::valueOf(Rational(), *root)))
+                  ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(working::valueOf(Rational(), *root)))
                   : QStringLiteral("√D = %1 = %2 ≈ %3")
-                        .arg(rootOf(e.d), root->text(), approx(algebra::valueOf(Rational(), *root))));
-    w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), exactText(e.twoA)));
+                        .arg(rootOf(e.d), root->text(), approx(working::valueOf(Rational(), *root))));
+    w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), exactWritten(e.twoA)));
     const Rational p = -e.b / e.twoA;
     const Surd t{root->q / e.twoA, root->r};
     if (e.d.sign() == 0) {
         w.say(QStringLiteral("x = -B ÷ (2A) = %1 ÷ %2 = %3")
-                  .arg(exactText(-e.b), exactFactor(e.twoA), exactText(p)));
-        if (shown && !algebra::shownRight(algebra::valueOf(p), shown->x1))
-            w.say(working::roundingNote(exactText(p), text(shown->x1)));
+                  .arg(exactWritten(-e.b), exactFactor(e.twoA), exactWritten(p)));
+        if (shown && !working::shownRight(working::valueOf(p), shown->x1))
+            w.say(working::roundingNote(exactWritten(p), text(shown->x1)));
     } else {
         sayRoot(w, QStringLiteral("x1"), QStringLiteral("+"), e, *root, shown ? shown->x1 : 0, shown);
         sayRoot(w, QStringLiteral("x2"), minus, e, *root, shown ? shown->x2 : 0, shown);
@@ -360,7 +360,7 @@ QString timesI(const Surd& q) {
     if (q.r == 1) {
         if (q.q == Rational(1)) return QStringLiteral("i");
         if (q.q == Rational(-1)) return minus + u'i';
-        const QString t = exactText(q.q);
+        const QString t = exactWritten(q.q);
         return (t.contains(u'/') ? u'(' + t + u')' : t) + u'i';
     }
     return u'(' + q.text() + QStringLiteral(")i");
@@ -369,38 +369,38 @@ QString timesI(const Surd& q) {
 QString complexText(const Rational& p, const Surd& q) {
     const QString qi = timesI(Surd{q.q.sign() < 0 ? -q.q : q.q, q.r});
     if (p.sign() == 0) return (q.q.sign() < 0 ? minus : QString()) + qi;
-    return QStringLiteral("%1 %2 %3").arg(exactText(p), q.q.sign() < 0 ? minus : QStringLiteral("+"), qi);
+    return QStringLiteral("%1 %2 %3").arg(exactWritten(p), q.q.sign() < 0 ? minus : QStringLiteral("+"), qi);
 }
 
 void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoRealRoot& r) {
     w.say(QStringLiteral("Beyond the real numbers, with i where i² = -1, the two roots are "
                          "complex: x = p ± qi."));
     const Rational twoA = e.twoA.sign() < 0 ? -e.twoA : e.twoA;
-    const std::optional<Surd> root = e.known() ? algebra::squareRoot(-e.d) : std::nullopt;
+    const std::optional<Surd> root = e.known() ? working::squareRoot(-e.d) : std::nullopt;
     if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
         const Rational p = e.known() ? -e.b / e.twoA : Rational::unknown();
-        const QString pText = p.known() ? exactText(p) : num(r.re);
+        const QString pText = p.known() ? exactWritten(p) : num(r.re);
         QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3")
-                            .arg(p.known() ? exactText(-e.b) : num(-s.b),
+                            .arg(p.known() ? exactWritten(-e.b) : num(-s.b),
                                  p.known() ? exactFactor(e.twoA) : fac(s.twoA), pText);
-        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
+        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(p)));
         w.say(pLine);
-        const QString q = e.known() ? approx(algebra::rootValue(-e.d) / algebra::valueOf(twoA))
+        const QString q = e.known() ? approx(working::rootValue(-e.d) / working::valueOf(twoA))
                                     : num(r.im);
         w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
                   .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(num(-s.d)),
-                       e.known() ? exactText(twoA) : num(std::abs(s.twoA)), q));
+                       e.known() ? exactWritten(twoA) : num(std::abs(s.twoA)), q));
         w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
         return;
     }
     const Rational p = -e.b / e.twoA;
     const Surd q = *root / twoA;
-    QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3").arg(exactText(-e.b), exactFactor(e.twoA), exactText(p));
-    if (!p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(p)));
+    QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3").arg(exactWritten(-e.b), exactFactor(e.twoA), exactWritten(p));
+    if (!p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(p)));
     w.say(pLine);
     QString qLine = QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 = %3")
-                        .arg(rootOf(-e.d), exactText(twoA), q.r == 1 ? exactText(q.q) : q.text());
-    if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(Rational(), q)));
+                        .arg(rootOf(-e.d), exactWritten(twoA), q.r == 1 ? exactWritten(q.q) : q.text());
+    if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(Rational(), q)));
     w.say(qLine);
     w.say(QStringLiteral("The complex roots: x1 = %1 and x2 = %2")
               .arg(complexText(p, q), complexText(p, Surd{-q.q, q.r})));
@@ -433,7 +433,7 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     if (e.known() && ((sign < 0) != (s.d < 0)))
         w.say(QStringLiteral("The window works with decimals rounded at every step: its D came "
                              "out %1 instead of exactly %2, so it shows %3.")
-                  .arg(num(s.d), exactText(e.d),
+                  .arg(num(s.d), exactWritten(e.d),
                        none ? QStringLiteral("\"No Solution\"") : QStringLiteral("two roots")));
     if (sign >= 0) {
         sayRealRoots(w, s, e, roots);
@@ -499,19 +499,19 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
                                       "is: every x solves the equation."));
     } else {
         w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : num(b),
-                                                                     eb.known() && ec.known() ? exactText(-ec) : num(-c)));
+                                                                     eb.known() && ec.known() ? exactWritten(-ec) : num(-c)));
         const Rational x = -ec / eb;
         if (x.known()) {
             QString line = QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
-                               .arg(exactText(-ec), exactFactor(eb), exactText(x));
-            if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(algebra::valueOf(x)));
+                               .arg(exactWritten(-ec), exactFactor(eb), exactWritten(x));
+            if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(x)));
             w.say(line);
             const Rational bx = eb * x;
             w.say(QStringLiteral("Check: %1 × %2%3 = %4 = 0")
-                      .arg(exactText(eb), exactFactor(x),
+                      .arg(exactWritten(eb), exactFactor(x),
                            ec.sign() == 0 ? QString()
-                           : ec.sign() < 0 ? QStringLiteral(" - %1").arg(exactText(-ec))
-                                           : QStringLiteral(" + %1").arg(exactText(ec)),
+                           : ec.sign() < 0 ? QStringLiteral(" - %1").arg(exactWritten(-ec))
+                                           : QStringLiteral(" + %1").arg(exactWritten(ec)),
                            algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
         } else {
             w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")

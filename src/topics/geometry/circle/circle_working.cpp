@@ -67,14 +67,14 @@ QString formula(const Circle& c) {
 
 // A number of π: "25π", "π/9", "2π/3", "π"; or of 1/π: "5/π", "1/(2π)".
 QString timesPi(const Rational& q) {
-    const QString n = geometry::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
-    const QString d = geometry::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
+    const QString n = working::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
+    const QString d = working::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
     const QString front = n == QStringLiteral("1") ? QString() : n;
     return q.denominator() == 1 ? front + QStringLiteral("π") : front + QStringLiteral("π/") + d;
 }
 QString overPi(const Rational& q) {
-    const QString n = geometry::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
-    const QString d = geometry::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
+    const QString n = working::exactText(Rational(static_cast<long long>(q.numerator()))).value_or(QString());
+    const QString d = working::exactText(Rational(static_cast<long long>(q.denominator()))).value_or(QString());
     return q.denominator() == 1 ? n + QStringLiteral("/π") : n + QStringLiteral("/(") + d + QStringLiteral("π)");
 }
 
@@ -87,10 +87,12 @@ QString base(const QString& text) {
 // radius or a diameter, a number over π from a perimeter; nothing from an area.
 struct Exact {
     QString text;            // "25π", "5/π"
-    long double value = 0;   // to more digits than the window keeps, with the true π
+    working::Precise value = 0; // to more digits than the window keeps, with the true π
 };
 
-constexpr long double truePi = 3.141592653589793238462643383279502884L;
+// π to 32 digits: the double nearest π and what it leaves out
+const working::Precise truePi =
+    working::Precise(3.141592653589793) + working::Precise(1.2246467991473532e-16);
 
 std::optional<Exact> exactAnswer(const Circle& c, const Rational& typed) {
     using enum Measure;
@@ -101,7 +103,7 @@ std::optional<Exact> exactAnswer(const Circle& c, const Rational& typed) {
         if (!q.known() || q.numerator() > 1'000'000'000'000'000 ||
             q.denominator() > 1'000'000'000'000'000)
             return std::nullopt;
-        const long double v = geometry::longValue(q);
+        const working::Precise v = working::valueOf(q);
         return Exact{over ? overPi(q) : timesPi(q), over ? v / truePi : v * truePi};
     };
     switch (c.given) {
@@ -125,13 +127,13 @@ void answerLines(Working& w, const Circle& c, const Rational& typed) {
     using enum Measure;
     const QString window = n(c.result);
     const auto exact = exactAnswer(c, typed);
-    long double value = 0;
-    const long double v = c.value;
+    working::Precise value = 0;
+    const working::Precise v = c.value;
     switch (c.given) {
     case Radius: value = c.found == Area ? truePi * v * v : 2 * truePi * v; break;
     case Diameter: value = c.found == Area ? truePi * v * v / 4 : truePi * v; break;
     case Area: {
-        const long double r = std::sqrt(v / truePi);
+        const working::Precise r = working::rootValue(v / truePi);
         value = c.found == Radius ? r : c.found == Diameter ? 2 * r : 2 * truePi * r;
         break;
     }
@@ -144,13 +146,13 @@ void answerLines(Working& w, const Circle& c, const Rational& typed) {
     // from an area the exact value has no shorter writing than its root
     QString form = exact ? exact->text : QString();
     if (!exact) {
-        const QString A = geometry::exactText(typed).value_or(n(c.value));
+        const QString A = working::exactText(typed).value_or(n(c.value));
         form = c.found == Radius     ? QStringLiteral("√(%1 ÷ π)").arg(A)
                : c.found == Diameter ? QStringLiteral("2√(%1 ÷ π)").arg(A)
                                      : QStringLiteral("2√(π × %1)").arg(A);
     }
-    const double rounded = geometry::fifteenDigits(value);
-    const QString digits = resultText(rounded) == window ? window : geometry::stepNumber(rounded);
+    const double rounded = working::nearest15(value);
+    const QString digits = resultText(rounded) == window ? window : working::plain(rounded);
     w.say(exact ? QStringLiteral("So the %1 is %2 ≈ %3").arg(nameOf(c.found), exact->text, window)
                 : QStringLiteral("So the %1 is %2").arg(nameOf(c.found), window));
     if (digits != window) {
@@ -166,14 +168,14 @@ using geometry::shown;
 void computation(Working& w, const Circle& c, const Rational& typed) {
     using enum Measure;
     // numbers of the steps: no E-notation, which only the answer line keeps when the window shows it
-    const auto n = [](double value) { return geometry::stepNumber(value); };
+    const auto n = [](double value) { return working::plain(value); };
     const QString pi = n(angles::pi);
     const Rational piShown = shown(angles::pi);
     const auto eq = [](const Rational& ofWritten, double result) {
-        return geometry::equals(ofWritten, result);
+        return working::equalsSign(ofWritten, result);
     };
     // the value typed, exactly, and the window's number beside it when that is rounded
-    const auto exactTyped = geometry::exactText(typed);
+    const auto exactTyped = working::exactText(typed);
     QString given = n(c.value);
     if (exactTyped && *exactTyped != given) given = *exactTyped + QStringLiteral(" ≈ ") + given;
     w.say(QStringLiteral("%1 = %2").arg(letterOf(c.given), given));
@@ -184,7 +186,7 @@ void computation(Working& w, const Circle& c, const Rational& typed) {
         [[fallthrough]];
     case Radius: {
         const Rational r = c.given == Diameter ? typed / Rational(2) : typed;
-        const auto rText = geometry::exactText(r);
+        const auto rText = working::exactText(r);
         if (const auto exact = exactAnswer(c, typed); exact && rText) {
             if (c.found == Area)
                 w.say(QStringLiteral("Area = π × %1² = %2").arg(base(*rText), exact->text));

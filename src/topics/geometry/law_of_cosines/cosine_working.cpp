@@ -117,10 +117,6 @@ geometry::Base baseOf(int panel) {
     }
 }
 
-long double approx(const Rational& r) {
-    return static_cast<long double>(r.numerator()) / static_cast<long double>(r.denominator());
-}
-
 } // namespace
 
 Working twoSidesWorking(int panel, double a, double z, double b, const FromSides& s,
@@ -146,7 +142,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         const Rational exact = A * A + B * B - Rational(2) * A * B * K->q;
         if (exact.known()) C2 = exact;
     }
-    std::optional<Surd> root = C2 ? geometry::exactRoot(*C2) : std::nullopt;
+    std::optional<Surd> root = C2 ? working::squareRoot(*C2) : std::nullopt;
     // cos(z) a root (30°, 45°, 135°, 150°): c² is a whole part and a root part
     const Rational whole = A * A + B * B;
     const Surd part = K ? Surd{Rational(2) * A * B * K->q, K->r} : Surd{Rational::unknown(), 0};
@@ -155,15 +151,15 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactForm(*C2)));
     } else if (K && K->r != 1 && whole.known() && part.known()) {
-        const long double value =
-            approx(whole) - approx(part.q) * std::sqrt(static_cast<long double>(part.r));
+        // with 34 digits, so that the two parts nearly cancelling lose none that are shown
+        const working::Precise value = working::valueOf(whole, Surd{-part.q, part.r});
         const QString sum =
             part.q.sign() > 0
                 ? QStringLiteral("%1 - %2").arg(exactTerm(whole), part.text())
                 : QStringLiteral("%1 + %2").arg(exactTerm(whole), Surd{-part.q, part.r}.text());
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4 ≈ %5")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
-        const double c = double(std::sqrt(value));
+        const double c = double(working::rootValue(value));
         w.say(QStringLiteral("c = √(%1) ≈ %2").arg(sum, plain(c)));
         notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shownText(c), shownText(s.c));
     } else {

@@ -52,16 +52,16 @@ struct Values {
     // q when the steps are exact, else the window's number d
     QString t(const Rational& q, double d) const {
         if (exact)
-            if (const auto text = geometry::exactText(q)) return *text;
-        return geometry::stepNumber(d);
+            if (const auto text = working::exactText(q)) return *text;
+        return working::plain(d);
     }
     // " = " between exact values; between the window's numbers, " = " only when the written
     // result is exactly the computation on the written numbers
     QString eq(const Rational& ofWritten, double result) const {
-        return exact ? QStringLiteral(" = ") : geometry::equals(ofWritten, result);
+        return exact ? QStringLiteral(" = ") : working::equalsSign(ofWritten, result);
     }
     // one more exact value the steps write: the steps stay exact only while it is short
-    void keep(const Rational& q) { exact = exact && geometry::exactText(q).has_value(); }
+    void keep(const Rational& q) { exact = exact && working::exactText(q).has_value(); }
 };
 
 Values valuesOf(const Answer& a, const QStringList& typed) {
@@ -101,15 +101,15 @@ void squareSteps(Working& w, const Answer& a, Values v) {
     case SquareSideFromArea:
     case SquarePerimeterFromArea: {
         w.say(QStringLiteral("Area = side², so side = √Area"));
-        side = v.exact ? geometry::rootOf(g) : std::nullopt;
+        side = v.exact ? working::squareRoot(g) : std::nullopt;
         const QString under = base(G);
         if (side && side->r == 1) {
-            w.say(QStringLiteral("side = √%1 = %2").arg(under, *geometry::exactText(side->q)));
+            w.say(QStringLiteral("side = √%1 = %2").arg(under, *working::exactText(side->q)));
         } else if (side) {
             // "side = √2 ≈ 1.4142135623731"
-            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, geometry::stepNumber(a.side)));
+            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
         } else {
-            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, geometry::stepNumber(a.side)));
+            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
         }
         break;
     }
@@ -126,7 +126,7 @@ void squareSteps(Working& w, const Answer& a, Values v) {
         w.say(QStringLiteral("side = %1").arg(G));
     }
     const bool rational = side && side->r == 1;
-    const QString S = rational ? v.t(side->q, a.side) : geometry::stepNumber(a.side);
+    const QString S = rational ? v.t(side->q, a.side) : working::plain(a.side);
     switch (a.question) {
     case SquareArea:
     case SquareAreaFromPerimeter: {
@@ -147,7 +147,7 @@ void squareSteps(Working& w, const Answer& a, Values v) {
             w.say(QStringLiteral("Perimeter = 4 × side = 4 × %1 = %2")
                       .arg(side->text(), answer.text));
             w.detail(QStringLiteral("The window works it out as %1 × 4%2%3")
-                         .arg(S, geometry::equals(shown(a.side) * Rational(4), *a.result),
+                         .arg(S, working::equalsSign(shown(a.side) * Rational(4), *a.result),
                               resultText(*a.result)));
             answerLines(w, QStringLiteral("So the perimeter is %1"), answer);
             break;
@@ -168,7 +168,7 @@ void squareSteps(Working& w, const Answer& a, Values v) {
         answerLines(w, QStringLiteral("So the side is %1"), answer);
         // the side put back gives the area or the perimeter typed
         if (!v.exact || !side || !side->known()) break;
-        const QString sideText = side->r == 1 ? *geometry::exactText(side->q) : side->text();
+        const QString sideText = side->r == 1 ? *working::exactText(side->q) : side->text();
         if (a.question == SquareSideFromArea && (*side * *side).q == g && (*side * *side).r == 1)
             w.say(QStringLiteral("Check: side² = %1² = %2, the area given")
                       .arg(side->r == 1 ? base(sideText) : u'(' + sideText + u')', G));

@@ -37,22 +37,22 @@ Values valuesOf(const Answer& a, const QStringList& typed) {
     for (size_t i = 0; i < a.given.size(); ++i)
         v.typed.push_back(geometry::typedExactly(typed.value(qsizetype(i)), a.given[i]));
     v.exact = std::all_of(v.typed.begin(), v.typed.end(),
-                          [](const Rational& q) { return geometry::exactText(q).has_value(); });
+                          [](const Rational& q) { return working::exactText(q).has_value(); });
     return v;
 }
 
 // q when the steps are exact, else the window's number d
 QString t(const Values& v, const Rational& q, double d) {
     if (v.exact)
-        if (const auto text = geometry::exactText(q)) return *text;
-    return geometry::stepNumber(d);
+        if (const auto text = working::exactText(q)) return *text;
+    return working::plain(d);
 }
 
 // A typed value as typed, and beside it the window's number where the steps go on with
 // that: "7/3 ≈ 2.33333333333333"
 QString typedText(const Values& v, int i, const Answer& a) {
-    const auto exact = geometry::exactText(v.typed[i]);
-    const QString window = geometry::stepNumber(a.given[i]);
+    const auto exact = working::exactText(v.typed[i]);
+    const QString window = working::plain(a.given[i]);
     if (v.exact || !exact || *exact == window) return t(v, v.typed[i], a.given[i]);
     return *exact + QStringLiteral(" ≈ ") + window;
 }
@@ -60,13 +60,13 @@ QString typedText(const Values& v, int i, const Answer& a) {
 // all of these have a short exact writing
 bool short_(std::initializer_list<Rational> values) {
     return std::all_of(values.begin(), values.end(),
-                       [](const Rational& q) { return geometry::exactText(q).has_value(); });
+                       [](const Rational& q) { return working::exactText(q).has_value(); });
 }
 
 // " = " between exact values, or between the window's numbers when the written result is
 // exactly the computation on the written numbers; " ≈ " otherwise
 QString eq(const Values& v, const Rational& ofWritten, double result) {
-    return v.exact ? QStringLiteral(" = ") : geometry::equals(ofWritten, result);
+    return v.exact ? QStringLiteral(" = ") : working::equalsSign(ofWritten, result);
 }
 
 using geometry::shown;
@@ -106,9 +106,9 @@ void baseAndHeightSteps(Working& w, const Answer& a, Values v) {
     const QString x = t(v, v.typed[0], a.given[0]), y = t(v, v.typed[1], a.given[1]);
     const QString firstText = t(v, first, a.first);
     // the division's exact result as a fraction, the decimal standing in the answer line
-    const QString quotient = v.exact && geometry::exactText(result)
-                                 ? *geometry::exactText(result)
-                                 : geometry::stepNumber(*a.result);
+    const QString quotient = v.exact && working::exactText(result)
+                                 ? *working::exactText(result)
+                                 : working::plain(*a.result);
     switch (a.question) {
     case Question::AreaFromBaseAndHeight:
         w.say(QStringLiteral("Area = base × height ÷ 2"));
@@ -195,15 +195,15 @@ struct Sides {
     Closes closes;
     bool exact;
     QString value(int side) const {
-        if (exact) return *geometry::exactText(e[side]);
-        return geometry::stepNumber(v[side]);
+        if (exact) return *working::exactText(e[side]);
+        return working::plain(v[side]);
     }
     QString text(int side) const { return letters[side] + QStringLiteral(" = ") + value(side); }
     QString othersText() const {
-        return exact ? *geometry::exactText(exactOthers) : geometry::stepNumber(others);
+        return exact ? *working::exactText(exactOthers) : working::plain(others);
     }
     QString shortfallText() const {
-        return exact ? *geometry::exactText(exactShortfall) : geometry::stepNumber(shortfall);
+        return exact ? *working::exactText(exactShortfall) : working::plain(shortfall);
     }
 };
 
@@ -406,7 +406,7 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
                              "there is no area")
                   .arg(productText));
     } else {
-        const auto root = v.exact ? geometry::rootOf(product) : std::nullopt;
+        const auto root = v.exact ? working::squareRoot(product) : std::nullopt;
         const QString exactRoot = root ? root->text() : QString();
         if (a.result) {
             const geometry::ExactAnswer answer =

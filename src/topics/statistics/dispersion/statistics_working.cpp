@@ -268,21 +268,8 @@ struct Form {
 std::optional<Form> formOf(const Rational& r) {
     if (!r.known()) return std::nullopt;
     if (const auto text = exactText(r)) return Form{*text, true};
-    return Form{written(r.toDouble()), false};
+    return Form{working::plain(r.toDouble()), false};
 }
-
-// The square root of a whole number when it has a whole one.
-std::optional<Rational::Int> wholeRoot(Rational::Int v) {
-    if (v < 0) return std::nullopt;
-    auto root = Rational::Int(std::sqrt(static_cast<long double>(v)));
-    while (root > 0 && root * root > v) --root;
-    while ((root + 1) * (root + 1) <= v) ++root;
-    if (root * root != v) return std::nullopt;
-    return root;
-}
-
-// Whether the window's number, as it shows it, is the exact value to 15 digits.
-bool showsExact(double window, double exact) { return shown(window) == shown(exact); }
 
 const QString measureNames[] = {QStringLiteral("mean"), QStringLiteral("variance"),
                                 QStringLiteral("standard deviation")};
@@ -317,17 +304,17 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                          std::all_of(exact.values.begin(), exact.values.end(), nice) &&
                          std::all_of(exact.weights.begin(), exact.weights.end(), nice);
     auto value = [&](std::size_t i) {
-        return exactly ? *exactText(exact.values[i]) : written(lists.numbers[i]);
+        return exactly ? *exactText(exact.values[i]) : working::plain(lists.numbers[i]);
     };
     auto weight = [&](std::size_t i) {
-        return exactly ? *exactText(exact.weights[i]) : written(lists.weights[i]);
+        return exactly ? *exactText(exact.weights[i]) : working::plain(lists.weights[i]);
     };
-    const QString sumText = exactly ? *valueSum : written(sums.valueSum);
+    const QString sumText = exactly ? *valueSum : working::plain(sums.valueSum);
     // weights that add up to exactly 0 are told so, whatever their sum in doubles
     const bool noWeight = exact.weightSum.known() && exact.weightSum.sign() == 0;
     const QString weightText = exactly    ? *weightSum
                                : noWeight ? QStringLiteral("0")
-                                          : written(sums.weightSum);
+                                          : working::plain(sums.weightSum);
 
     if (weighted) {
         w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
@@ -368,9 +355,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     }
 
     // what the window shows, and why its last digits differ where they do
-    auto answerLine = [&](const std::optional<QString>& exactForm, double exactValue) {
+    auto answerLine = [&](const std::optional<QString>& exactForm, working::Precise exactValue) {
         w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
-        if (exactForm && !showsExact(sums.answer(which), exactValue)) {
+        if (exactForm && !working::shownRight(exactValue, sums.answer(which))) {
             w.say(working::roundingNote(*exactForm, answer));
         } else if (const auto words = powerOfTen(answer, sums.answer(which))) {
             w.say(*words);
@@ -381,9 +368,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     w.say(QStringLiteral("Mean = %1 ÷ %2 %3")
               .arg(bracketed(sumText), bracketed(weightText),
                    mean ? equalsExact(exact.mean, mean->text)
-                        : QStringLiteral("= ") + written(sums.mean)));
+                        : QStringLiteral("= ") + working::plain(sums.mean)));
     if (which == Measure::Mean) {
-        if (mean) answerLine(exactForNote(exact.mean), exact.mean.toDouble());
+        if (mean) answerLine(exactForNote(exact.mean), working::valueOf(exact.mean));
         else answerLine(std::nullopt, 0);
         return w;
     }
@@ -394,7 +381,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                                     "the mean:"));
     // the rows: exact where the values allow, else the window's own numbers, a distance
     // below the rounding of the value and the mean it came from written as 0
-    const QString meanText = mean ? mean->text : written(sums.mean);
+    const QString meanText = mean ? mean->text : working::plain(sums.mean);
     // the distances, each × its weight, add up to 0 about the mean: the check of a short list
     QStringList checked;
     bool checkable = whole && mean && mean->exact;
@@ -416,8 +403,9 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         } else {
             const double distance =
                 working::tidy(row.distance, std::max(std::fabs(row.value), std::fabs(sums.mean)));
-            a = written(row.value), wt = written(row.weight);
-            d = Form{written(distance)}, t = Form{written(distance == 0 ? 0 : row.term)};
+            a = working::plain(row.value), wt = working::plain(row.weight);
+            d = Form{working::plain(distance)},
+            t = Form{working::plain(distance == 0 ? 0 : row.term)};
         }
         checkable = checkable && equal && mean;
         checked << (weighted ? QStringLiteral("%1 × %2").arg(bracketed(wt), bracketed(d->text))
@@ -456,7 +444,7 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
             squareScale += std::fabs(weightAt(lists, i)) * lists.numbers[i] * lists.numbers[i];
     const double roughSquares = working::tidy(sums.squareSum, squareScale);
     const double roughVariance = roughSquares == 0 ? 0 : sums.variance;
-    const QString squaresText = squares ? squares->text : written(roughSquares);
+    const QString squaresText = squares ? squares->text : working::plain(roughSquares);
     const QString squaresName =
         weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares");
     w.say((!squares || squares->exact ? QStringLiteral("Sum of the %1: %2")
@@ -465,14 +453,14 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     w.say(QStringLiteral("Variance = %1 ÷ %2 %3")
               .arg(bracketed(squaresText), bracketed(weightText),
                    variance ? equalsExact(exact.variance, variance->text)
-                            : QStringLiteral("= ") + written(roughVariance)));
+                            : QStringLiteral("= ") + working::plain(roughVariance)));
     // the variance decided: exactly, or within the rounding where the sums are out of reach
     const double varianceValue = variance ? exact.variance.toDouble() : roughVariance;
     if (varianceValue < 0)
         w.say(QStringLiteral("A negative weight made the variance negative, so it has no square "
                              "root: there is no standard deviation."));
     if (which == Measure::Variance) {
-        if (variance) answerLine(exactForNote(exact.variance), varianceValue);
+        if (variance) answerLine(exactForNote(exact.variance), working::valueOf(exact.variance));
         else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
         else answerLine(std::nullopt, 0);
         return w;
@@ -482,28 +470,27 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     const QString root = variance && variance->exact && isFraction(exact.variance)
                              ? u'(' + variance->text + u')'
                          : variance ? variance->text
-                                    : written(roughVariance);
+                                    : working::plain(roughVariance);
     std::optional<Rational> exactRoot;
     if (variance && variance->exact)
-        if (const auto top = wholeRoot(exact.variance.numerator()))
-            if (const auto bottom = wholeRoot(exact.variance.denominator()))
-                exactRoot = Rational::of(*top, *bottom);
+        if (const auto surd = working::squareRoot(exact.variance); surd && surd->r == 1)
+            exactRoot = surd->q;
     if (!variance && roughVariance == 0) exactRoot = Rational(0);
     if (exactRoot) {
         const Form form = *formOf(*exactRoot);
         w.say(QStringLiteral("Standard deviation σ = √%1 %2")
                   .arg(root, equalsExact(*exactRoot, form.text)));
-        answerLine(exactForNote(*exactRoot), exactRoot->toDouble());
+        answerLine(exactForNote(*exactRoot), working::valueOf(*exactRoot));
     } else if (variance) {
         // no fraction has this root: it is given to 15 digits
-        const double rootValue =
-            double(std::sqrt(static_cast<long double>(exact.variance.numerator()) /
-                             static_cast<long double>(exact.variance.denominator())));
-        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2").arg(root, written(rootValue)));
-        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, written(rootValue)), rootValue);
+        const working::Precise rootValue = working::rootValue(exact.variance);
+        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
+                  .arg(root, working::plainDigits(rootValue)));
+        answerLine(QStringLiteral("√%1 ≈ %2").arg(root, working::plainDigits(rootValue)),
+                   rootValue);
     } else {
         w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
-                  .arg(root, written(sums.answer(which))));
+                  .arg(root, working::plain(sums.answer(which))));
         answerLine(QStringLiteral("√%1").arg(root), std::sqrt(roughVariance));
     }
     return w;

@@ -4,6 +4,7 @@
 #include "entry/conversions.h"
 #include "entry/fault.h"
 #include "working/exact.h"
+#include "working/exact_text.h"
 #include "working/formula_text.h"
 
 #include <QLocale>
@@ -28,7 +29,7 @@ constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the
 constexpr double mostCounted = 1e15; // beyond this, whole numbers of terms blur together
 
 QString shown(double value) { return resultText(value); }
-QString decimal(double x); // very large and small numbers in standard form
+QString decimal(double x) { return working::plain(x); } // standard form, not E-notation
 QString counted(double n) { return QLocale().toString(qulonglong(n)); }
 
 // How a box was read: as typed, written back, or written back and cut to the box.
@@ -37,11 +38,19 @@ void tellBox(Working& w, const Box& b) {
     if (b.written.isEmpty()) {
         w.say(b.typed.trimmed() == value
                   ? QStringLiteral("%1 = %2").arg(b.letter, value)
-                  : QStringLiteral("%1 = %2 = %3").arg(b.letter, b.typed.trimmed(), value));
+                  : QStringLiteral("%1 = %2%3%4")
+                        .arg(b.letter, b.typed.trimmed(),
+                             working::equalsSign(working::Rational::ofText(b.typed), b.value),
+                             value));
     } else if (b.written != b.shown) {
-        w.say(b.typed == b.written
-                  ? QStringLiteral("%1 = %2").arg(b.letter, b.written)
-                  : QStringLiteral("%1 = %2 = %3").arg(b.letter, b.typed.trimmed(), b.written));
+        w.say(b.typed == b.written ? QStringLiteral("%1 = %2").arg(b.letter, b.written)
+                                   : QStringLiteral("%1 = %2%3%4")
+                                         .arg(b.letter, b.typed.trimmed(),
+                                              working::Rational::ofText(b.typed) ==
+                                                      working::Rational::ofText(b.written)
+                                                  ? QStringLiteral(" = ")
+                                                  : QStringLiteral(" ≈ "),
+                                              b.written));
         w.say(QStringLiteral("The box keeps %1 characters, so %2 is read as %3")
                   .arg(boxLength)
                   .arg(b.letter, b.shown));
@@ -261,41 +270,14 @@ struct Value {
     double computed = 0;
 };
 
-// Fractions with a denominator up to this are written as fractions.
-constexpr Rational::Int mostDenominator = 10000;
-constexpr Rational::Int mostNumerator = 1'000'000'000'000'000;
-
-// A fraction whose decimal does not end within 15 digits, short enough to read: a pupil's
-// book writes it as a fraction (49/3, 1/9).
-bool asFraction(const Rational& x) {
-    if (!x.known() || x.isWhole() || !std::isfinite(x.toDouble())) return false;
-    if (Rational::ofText(working::plain(x.toDouble())) == x) return false;
-    return x.denominator() <= mostDenominator && x.numerator() < mostNumerator &&
-           x.numerator() > -mostNumerator;
+// An exact value as a pupil's book writes it: the decimal that ends, a short fraction, else
+// the decimal to 15 digits.
+QString exactOrDecimal(const Rational& x) {
+    return working::exactText(x).value_or(decimal(x.toDouble()));
 }
-
-QString superscript(const QString& digits);
-
-// A number with no E-notation: very large and very small ones in standard form, as a book
-// writes them (2.23816327058517 × 10⁷⁷), the others as plain decimals.
-QString decimal(double x) {
-    const double size = std::abs(x);
-    if (size == 0 || (size >= 1e-5 && size < 1e15)) return working::plain(x);
-    const int exponent = int(std::floor(std::log10(size)));
-    // in two steps, so that 10 to the exponent stays within the range of a double
-    double mantissa =
-        exponent < -290 ? x * 1e16 / std::pow(10.0, exponent + 16) : x / std::pow(10.0, exponent);
-    const double roundedSize = std::abs(QString::number(mantissa, 'g', 15).toDouble());
-    int shown = exponent;
-    if (roundedSize >= 10) mantissa /= 10, ++shown; // 9.999...95 rounds up to 10
-    return QStringLiteral("%1 × 10%2")
-        .arg(working::plain(mantissa), superscript(QString::number(shown)));
-}
-
-QString exactText(const Rational& x) { return asFraction(x) ? x.text() : decimal(x.toDouble()); }
 
 QString text(const Value& v) {
-    return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactText(v.exact)
+    return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactOrDecimal(v.exact)
                                                                 : decimal(v.computed);
 }
 
@@ -311,21 +293,14 @@ QString dividendOf(const Value& v) {
     return t.contains(u'/') ? u'(' + t + u')' : t;
 }
 
-QString superscript(const QString& digits) {
-    static const QString small = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
-    QString out;
-    for (const QChar c : digits)
-        out += c == u'-' ? QChar(u'⁻') : c.isDigit() ? small[c.digitValue()] : c;
-    return out;
-}
-
 bool isWhole(const Value& v) {
     return v.exact.known() ? v.exact.isWhole() : v.computed == std::floor(v.computed);
 }
 
 // base to the power e: 2¹⁰, (-3)⁴, (1/3)², or in words when e is not whole.
 QString powerText(const Value& base, const Value& e) {
-    if (e.exact.isWhole()) return factorOf(base) + superscript(e.exact.text());
+    if (e.exact.isWhole())
+        return factorOf(base) + working::superscript(static_cast<long long>(e.exact.numerator()));
     return QStringLiteral("(%1 to the power %2)").arg(factorOf(base), text(e));
 }
 
@@ -373,15 +348,15 @@ void tellAnswer(Working& out, const QString& lead, const Rational& exact, double
         out.say(QStringLiteral("%1 = %2").arg(lead, answerText));
         return;
     }
-    const bool fraction = asFraction(exact);
-    if (shown(exact.toDouble()) == answerText) {
-        out.say(fraction ? QStringLiteral("%1 = %2 = %3").arg(lead, exact.text(), answerText)
+    const auto text = working::exactText(exact);
+    const bool fraction = text && working::isFraction(exact);
+    if (working::shownRight(working::valueOf(exact), answer)) {
+        out.say(fraction ? QStringLiteral("%1 = %2 ≈ %3").arg(lead, *text, answerText)
                          : QStringLiteral("%1 = %2").arg(lead, answerText));
         return;
     }
     const QString exactValue =
-        fraction ? QStringLiteral("%1 = %2").arg(exact.text(), decimal(exact.toDouble()))
-                 : decimal(exact.toDouble());
+        fraction ? *working::exactBeside(exact) : working::plainDigits(working::valueOf(exact));
     out.say(QStringLiteral("%1 = %2").arg(lead, exactValue));
     out.say(working::roundingNote(exactValue, answerText));
 }
@@ -424,13 +399,14 @@ void tellCount(Working& out, const Value& n, Counted kind,
     if (!atAbove.known()) return;
     if (below < 1) {
         out.say(QStringLiteral("If you meant N = %1, %2 is %3.")
-                    .arg(counted(above), name, exactText(atAbove)));
+                    .arg(counted(above), name, exactOrDecimal(atAbove)));
         return;
     }
     const Rational atBelow = withN(Rational(static_cast<long long>(below)));
     if (!atBelow.known()) return;
     out.say(QStringLiteral("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
-                .arg(counted(below), name, exactText(atBelow), counted(above), exactText(atAbove)));
+                .arg(counted(below), name, exactOrDecimal(atBelow), counted(above),
+                     exactOrDecimal(atAbove)));
 }
 
 Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
@@ -534,7 +510,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         if (d.exact.known() && n.exact.isWhole() && n.computed >= 2)
             out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
                         .arg(text(a1), factorOf(n1), factorOf(d),
-                             exactText(a1.exact + n1.exact * d.exact)));
+                             exactOrDecimal(a1.exact + n1.exact * d.exact)));
         break;
     }
     case Row::ArithCountA1DAn: {
@@ -552,8 +528,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         if (whole && n.computed >= 1) {
             if (n.exact.known())
                 out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
-                            .arg(text(a1), exactText(n.exact - one), factorOf(d),
-                                 exactText(a1.exact + (n.exact - one) * d.exact)));
+                            .arg(text(a1), exactOrDecimal(n.exact - one), factorOf(d),
+                                 exactOrDecimal(a1.exact + (n.exact - one) * d.exact)));
         } else if (n.computed < 1) {
             out.say(QStringLiteral("N should be a whole number from 1 up, and N = %1 is not: An = "
                                    "%2 does not lie ahead of A1 = %3 in steps of D = %4, so it is "
@@ -567,8 +543,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
                 const Rational k = Rational(static_cast<long long>(below));
                 out.say(QStringLiteral("It lies between term %1, which is %2, and term %3, which "
                                        "is %4.")
-                            .arg(counted(below), exactText(a1.exact + (k - one) * d.exact),
-                                 counted(below + 1), exactText(a1.exact + k * d.exact)));
+                            .arg(counted(below), exactOrDecimal(a1.exact + (k - one) * d.exact),
+                                 counted(below + 1), exactOrDecimal(a1.exact + k * d.exact)));
             }
         }
         break;
@@ -667,9 +643,11 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
             tellAnswer(out, QStringLiteral("Q"), q.exact, w.answer);
         } else if (whole) {
             const Value size{negative ? -r.exact : r.exact, std::abs(r.computed)};
-            const QString root = n1.computed == 2
-                                     ? QStringLiteral("√%1").arg(factorOf(size))
-                                     : superscript(n1.exact.text()) + u'√' + factorOf(size);
+            const QString root =
+                n1.computed == 2
+                    ? QStringLiteral("√%1").arg(factorOf(size))
+                    : working::superscript(static_cast<long long>(n1.exact.numerator())) + u'√' +
+                          factorOf(size);
             if (negative)
                 out.say(QStringLiteral("An ÷ A1 is negative and N - 1 = %1 is odd: an odd power "
                                        "keeps the sign, so Q is negative.")
@@ -692,7 +670,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
                 out.say(QStringLiteral("Q = %1 fits as well: %2 × %3 = %4 too. The window shows "
                                        "the positive one.")
                             .arg(text(twin), factorOf(a1), powerText(twin, n1),
-                                 exactText(a1.exact * powerExact(twin.exact, n1.exact))));
+                                 exactOrDecimal(a1.exact * powerExact(twin.exact, n1.exact))));
             } else {
                 out.say(QStringLiteral("Q = %1 fits as well, as an even power of a number and of "
                                        "its negative are the same. The window shows the positive "
@@ -703,7 +681,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         if (q.exact.known() && whole)
             out.say(QStringLiteral("Check: A1Qᴺ⁻¹ = %1 × %2 = %3, which is An.")
                         .arg(factorOf(a1), powerText(q, n1),
-                             exactText(a1.exact * powerExact(q.exact, n1.exact))));
+                             exactOrDecimal(a1.exact * powerExact(q.exact, n1.exact))));
         break;
     }
     }
@@ -863,7 +841,7 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         const Rational all = n.exact * a1.exact;
         if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && all.known())
             out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
-                        .arg(text(n), factorOf(a1), exactText(all)));
+                        .arg(text(n), factorOf(a1), exactOrDecimal(all)));
         else out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
         if (row == Row::GeomSumA1QAn) {
             out.say(QStringLiteral("An does not tell how many terms there are."));

@@ -24,7 +24,6 @@ using statistics::equalsExact;
 using statistics::exactForNote;
 using statistics::exactText;
 using statistics::powerOfTen;
-using statistics::written;
 using working::Rational;
 
 QString shown(double value) { return resultText(value); }
@@ -34,14 +33,16 @@ Rational exactOf(const Given& given) { return Rational::ofText(given.typed); }
 
 // A value of a step: its exact form where it has a short one, else its decimal.
 QString valueText(const Given& given) {
-    return exactText(exactOf(given)).value_or(written(given.value));
+    return exactText(exactOf(given)).value_or(working::plain(given.value));
 }
 
 // What the window shows for a result, where the steps wrote it otherwise: the rounding of
 // its last digits, or its power-of-ten form.
 void tellShown(Working& w, const Rational& exact, double answer) {
     const QString window = shown(answer);
-    if (exact.known() && shown(exact.toDouble()) != window)
+    // the window's number against the exact value's 15 digits, rounded once from 34 digits
+    if (exact.known() && std::isfinite(exact.toDouble()) &&
+        !working::shownRight(working::valueOf(exact), answer))
         w.say(working::roundingNote(exactForNote(exact), window));
     else if (const auto words = powerOfTen(window, answer)) w.say(*words);
 }
@@ -175,7 +176,7 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
     Working w;
     const QString a = valueText(first), b = valueText(second);
     const Rational ea = exactOf(first), eb = exactOf(second);
-    const QString x = written(answer);
+    const QString x = working::plain(answer);
     Rational exact;
     switch (unknown) {
     case Unknown::Time:
@@ -227,9 +228,9 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     tellGiven(w, QStringLiteral("P"), percentage);
     tellGiven(w, QStringLiteral("C"), cost);
     w.detail(QStringLiteral("P × C = %1 × %2 %3")
-                 .arg(p, c, equalsExact(product, written(change.amount.product))));
+                 .arg(p, c, equalsExact(product, working::plain(change.amount.product))));
     w.say(QStringLiteral("The %1 is %2 × %3 ÷ 100 %4")
-              .arg(what, p, c, equalsExact(amount, written(change.amount.amount))));
+              .arg(what, p, c, equalsExact(amount, working::plain(change.amount.amount))));
     tellShown(w, amount, change.amount.amount);
     const bool cents = finerThanCents(amount) || finerThanCents(newPrice);
     if (finerThanCents(amount))
@@ -238,11 +239,12 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     if (change.amountShown != change.amount.amount)
         w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
                      .arg(what, shown(change.amountShown)));
-    const QString amountText = exactText(amount).value_or(written(change.amountShown));
-    w.say(decrease ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
-                         .arg(c, amountText, equalsExact(newPrice, written(change.newPrice)))
-                   : QStringLiteral("The new price is increase + C = %1 + %2 %3")
-                         .arg(amountText, c, equalsExact(newPrice, written(change.newPrice))));
+    const QString amountText = exactText(amount).value_or(working::plain(change.amountShown));
+    w.say(decrease
+              ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
+                    .arg(c, amountText, equalsExact(newPrice, working::plain(change.newPrice)))
+              : QStringLiteral("The new price is increase + C = %1 + %2 %3")
+                    .arg(amountText, c, equalsExact(newPrice, working::plain(change.newPrice))));
     tellShown(w, newPrice, change.newPrice);
     if (finerThanCents(newPrice))
         w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
