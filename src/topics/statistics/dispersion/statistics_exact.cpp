@@ -35,6 +35,25 @@ Int gcdOf(Int a, Int b) {
     return a;
 }
 
+// The value of an element's parts, x, n/d or w/n/d as w + n/d; false when a part is a
+// zero denominator or the value outgrows 128 bits.
+bool combined(const Frac* parts, int count, Frac& out) {
+    if (count == 1) return out = parts[0], true;
+    // n/d = (a/b) ÷ (c/e) = a·e / (b·c)
+    const Frac& top = parts[count - 2];
+    const Frac& bottom = parts[count - 1];
+    Frac fraction;
+    if (bottom.n == 0 || !mul(top.n, bottom.d, fraction.n) || !mul(top.d, bottom.n, fraction.d))
+        return false;
+    if (fraction.d < 0) fraction = {-fraction.n, -fraction.d};
+    if (count == 2) return out = fraction, true;
+    // w + n/d over the product of the denominators
+    const Frac& whole = parts[0];
+    Int left, right;
+    return mul(whole.n, fraction.d, left) && mul(fraction.n, whole.d, right) &&
+           add(left, right, out.n) && mul(whole.d, fraction.d, out.d);
+}
+
 // A plain decimal: a sign, digits and at most one decimal mark, nothing else. Anything else
 // (an exponent, blanks) is left to Rational::ofText.
 bool plainDecimal(QStringView text, const NumberMarks& marks, Frac& out) {
@@ -93,20 +112,7 @@ bool elementOf(QStringView text, const NumberMarks& marks, const QLocale& locale
         if (slash < 0) break;
         from = slash + 1;
     }
-    if (count == 1) return out = parts[0], true;
-    // n/d = (a/b) ÷ (c/e) = a·e / (b·c)
-    const Frac& top = parts[count - 2];
-    const Frac& bottom = parts[count - 1];
-    Frac fraction;
-    if (bottom.n == 0 || !mul(top.n, bottom.d, fraction.n) || !mul(top.d, bottom.n, fraction.d))
-        return false;
-    if (fraction.d < 0) fraction = {-fraction.n, -fraction.d};
-    if (count == 2) return out = fraction, true;
-    // w + n/d over the product of the denominators
-    const Frac& whole = parts[0];
-    Int left, right;
-    return mul(whole.n, fraction.d, left) && mul(fraction.n, whole.d, right) &&
-           add(left, right, out.n) && mul(whole.d, fraction.d, out.d);
+    return combined(parts, count, out);
 }
 
 // Reads the elements of a list text one after another, split at every blank. Most
@@ -140,17 +146,7 @@ private:
             ++at_; // the slash part() stopped at
         }
         if (at_ < end_) ++at_;
-        if (count == 1) return out = parts[0], true;
-        const Frac& top = parts[count - 2];
-        const Frac& bottom = parts[count - 1];
-        Frac fraction;
-        if (bottom.n == 0 || !mul(top.n, bottom.d, fraction.n) || !mul(top.d, bottom.n, fraction.d))
-            return false;
-        if (fraction.d < 0) fraction = {-fraction.n, -fraction.d};
-        if (count == 2) return out = fraction, true;
-        Int left, right;
-        return mul(parts[0].n, fraction.d, left) && mul(fraction.n, parts[0].d, right) &&
-               add(left, right, out.n) && mul(parts[0].d, fraction.d, out.d);
+        return combined(parts, count, out);
     }
     // a sign, at most 18 digits and one decimal mark, ended by a slash, a blank or the end
     bool part(Frac& out) {
