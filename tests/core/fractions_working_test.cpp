@@ -393,9 +393,9 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
          "Check with the exact values: 1/2 - 9/4 = -7/4, and -1 and -3/4 is -7/4 too"},
         {result("0", "1", "2", Operator::Divide, "0", "-1", "4"),
          "Check with the exact values: 1/2 ÷ (-1/4) = -2"},
-        // the window reads 1.5 as 2 for "*": no exact check of a number it did not use
+        // a product reads the numerator 1.5 as 2: no exact check of a number it did not use
         {result("0", "1.5", "4", Operator::Times, "0", "1", "1"), ""},
-        // "+" rounds the sum of the whole parts 1.5 and 0 to 2
+        // a sum rounds the whole parts 1.5 and 0, added, to 2: no exact check either
         {result("1.5", "1", "2", Operator::Plus, "0", "1", "2"), ""},
         {reductionWorking("0", "5", reduceFraction("0", "5")),
          "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
