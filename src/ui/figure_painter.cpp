@@ -152,8 +152,8 @@ struct Axes {
 
     Axes(const Mapping& m, const Figure& f) {
         const working::Box& b = m.box;
-        const double axisY = (b.bottom <= 0 && 0 <= b.top) ? 0 : b.bottom;
-        const double axisX = (b.left <= 0 && 0 <= b.right) ? 0 : b.left;
+        const double axisY = b.xAxisY();
+        const double axisX = b.yAxisX();
         const double xStep = niceStep(b.right - b.left), yStep = niceStep(b.top - b.bottom);
         // a view far narrower than its distance from 0 has ticks no double can tell apart
         const auto countable = [](double from, double to, double step) {

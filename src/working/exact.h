@@ -108,12 +108,6 @@ int compareWithinRounding(double a, double b, double scale = 0);
 // value below the rounding of the numbers it came from is 0 in the steps.
 double tidy(double value, double scale);
 
-// A number for a step, as the window writes it (15 significant digits, the locale's decimal
-// mark), never in E-notation: where the window writes one, the step writes the number out
-// while that needs at most 8 zeros after the point ("0.0000125"), else in standard form as
-// a book does ("2.23816327058517 × 10⁷⁷", "3 × 10⁻¹²"). (Defined in exact_text.cpp.)
-QString plain(double value, const QLocale& locale = QLocale());
-
 // The one sentence that says why the window's number differs from the exact value in its
 // last digits: "The exact value is 60°. The window shows 60.0000000000001°: ...".
 QString roundingNote(const QString& exact, const QString& shown);

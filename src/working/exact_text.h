@@ -13,6 +13,12 @@
 
 namespace sb::working {
 
+// A number for a step, as the window writes it (15 significant digits, the locale's decimal
+// mark), never in E-notation: where the window writes one, the step writes the number out
+// while that needs at most 8 zeros after the point ("0.0000125"), else in standard form as
+// a book does ("2.23816327058517 × 10⁷⁷", "3 × 10⁻¹²").
+QString plain(double value, const QLocale& locale = QLocale());
+
 // "⁷", "⁻¹²": a whole number as a superscript, for powers and standard form.
 QString superscript(long long value);
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -76,7 +77,17 @@ bool names(const QString& label, const QString& element);
 
 struct Box {
     double left, bottom, right, top;
+    // Where a chart's axes stand: at 0 when the box spans it, else along its left or bottom.
+    double yAxisX() const { return left <= 0 && 0 <= right ? 0 : left; }
+    double xAxisY() const { return bottom <= 0 && 0 <= top ? 0 : bottom; }
 };
+
+// The share of a chart's width that a text of this many characters needs beside its y-axis,
+// the gap and the axis's numbers included: in the pane a character takes about a fiftieth
+// of the width. Two thirds at most, so the chart keeps room of its own.
+inline double textShare(qsizetype characters) {
+    return std::min(2.0 / 3, 0.15 + double(characters) / 50);
+}
 
 struct Figure {
     std::vector<Element> elements;

@@ -72,7 +72,6 @@ Corners place(const Triangle& t, Base base) {
     return k;
 }
 
-QString shownText(double value) { return resultText(value); }
 QString degrees(double value) { return resultText(value) + QStringLiteral("°"); }
 QString side(const QString& name, double value) { return name + " = " + resultText(value); }
 QString angle(const QString& name, double value) { return name + " = " + degrees(value); }
@@ -211,7 +210,7 @@ working::Guide solverGuide(const QStringList& panels, working::Working example) 
     const QStringList boxes{
         QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
                        "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
-            .arg(shownText(2.5)),
+            .arg(resultText(2.5)),
         QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
     return {boxes + panels, std::move(example)};
 }

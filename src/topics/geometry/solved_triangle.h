@@ -38,9 +38,7 @@ enum class Base { CFromXToY, BFromYToZ, AFromZToX };
 // and the angle y are drawn exactly as given.
 Corners place(const Triangle& t, Base base);
 
-// A value as the window shows it (its result text), and with its name as the figure and
-// the steps write it: "a = 5", "x = 60°".
-QString shownText(double value);
+// A value with its name as the figure and the steps write it: "a = 5", "x = 60°".
 QString side(const QString& name, double value);
 QString angle(const QString& name, double value);
 QString degrees(double value); // "60°"

@@ -22,6 +22,8 @@ using working::Place;
 using working::Rational;
 using working::Surd;
 using working::Working;
+using working::plain;
+using working::plainDigits;
 
 namespace {
 
@@ -29,14 +31,12 @@ QString text(double value) { return resultText(value); }
 
 // a number of the steps as the window writes numbers, but never in E-notation, which a
 // pupil's book does not use (1E-05 is 0.00001)
-QString decimal(double value) { return working::plain(value); }
 QString bracketed(double value) {
-    const QString t = decimal(value);
+    const QString t = plain(value);
     return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "3 - 2i", "i", "-i", "26", "2i", "0": a complex number as a textbook writes it, from the
 // texts of its parts (im without its sign)
@@ -50,7 +50,7 @@ QString complexOf(const QString& re, bool reZero, const QString& im, bool imZero
 }
 
 QString complexText(Pair z) {
-    return complexOf(decimal(z.re), z.re == 0, decimal(std::abs(z.im)), z.im == 0, z.im < 0);
+    return complexOf(plain(z.re), z.re == 0, plain(std::abs(z.im)), z.im == 0, z.im < 0);
 }
 
 QString complexText(const Rational& re, const Rational& im) {
@@ -114,11 +114,11 @@ QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
     if (!exact.known()) return {}; // beyond exact fractions: the caller writes the decimals
     const QString t = exactWritten(exact);
     if (!working::shownRight(working::valueOf(exact), shown)) {
-        notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + approx(working::valueOf(exact)),
+        notes << working::roundingNote(exact.decimalText() ? t : t + QStringLiteral(" ≈ ") + plainDigits(working::valueOf(exact)),
                                        text(shown));
         return t;
     }
-    return t == text(shown) || t == decimal(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
+    return t == text(shown) || t == plain(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
 }
 
 struct Rule {
@@ -194,7 +194,7 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
 // result rounded, so "≈"; a value below the rounding of the numbers it came from is 0.
 void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Operated& o) {
     const Pair r = o.result;
-    const auto num = [](double v, double scale) { return decimal(working::tidy(v, scale)); };
+    const auto num = [](double v, double scale) { return plain(working::tidy(v, scale)); };
     const auto bracketed = [&num](double v, double scale) {
         const QString t = num(v, scale);
         return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
@@ -322,7 +322,7 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
                                  "half to the even one), N = %2.").arg(exactWritten(exact), text(p.exponent)));
     } else if (n != p.exponent) {
         w.say(QStringLiteral("N = %1 is rounded to the nearest whole number (a half to the even "
-                             "one), N = %2.").arg(decimal(n), text(p.exponent)));
+                             "one), N = %2.").arg(plain(n), text(p.exponent)));
     } else {
         w.say(QStringLiteral("N = %1").arg(text(p.exponent)));
     }
@@ -397,7 +397,7 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
                          "of its arrow, θ its angle from the positive real axis. The window "
                          "writes it Root(x² + y²)*Cos(θ) + Root(x² + y²)*i*Sin(θ), θ in degrees."));
     std::optional<Surd> r;
-    const QString sText = decimal(p.s);
+    const QString sText = plain(p.s);
     QString rText = sText.contains(working::times) ? QStringLiteral("√(%1)").arg(sText)
                                                    : QStringLiteral("√%1").arg(sText);
     if (exact) {
@@ -414,15 +414,15 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
             rText = r->r == 1 ? exactWritten(r->q) : r->text();
             QString line = QStringLiteral("r = %1").arg(under);
             if (rText != under) line += QStringLiteral(" = %1").arg(rText);
-            if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(Rational(), *r)));
+            if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(Rational(), *r)));
             w.say(line + QStringLiteral(", the length of the arrow"));
         } else {
             rText = under;
         }
     } else {
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
-                  .arg(bracketed(x), bracketed(y), decimal(p.xSquared), decimal(p.ySquared), sText));
-        w.detail(QStringLiteral("r = %1 = %2, the length of the arrow").arg(rText, decimal(std::sqrt(p.s))));
+                  .arg(bracketed(x), bracketed(y), plain(p.xSquared), plain(p.ySquared), sText));
+        w.detail(QStringLiteral("r = %1 = %2, the length of the arrow").arg(rText, plain(std::sqrt(p.s))));
     }
 
     const std::optional<long long> special = exactAngle(ex, ey, p.angle);
@@ -433,14 +433,14 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     } else {
         const long long arctangent = special ? (*special == 180 ? 0 : *special == 135 ? -45 : *special == -135 ? 45 : *special) : 0;
         w.say(QStringLiteral("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
-                  .arg(exact ? exactWritten(ey) : decimal(y), exact ? exactFactor(ex) : bracketed(x),
-                       special ? QString::number(arctangent) : decimal(p.arctangent)));
+                  .arg(exact ? exactWritten(ey) : plain(y), exact ? exactFactor(ex) : bracketed(x),
+                       special ? QString::number(arctangent) : plain(p.arctangent)));
         if (x < 0)
             w.say(QStringLiteral("x is less than 0, so the arrow points left: turn by half a "
                                  "circle, %1 %2 180 = %3°")
-                      .arg(special ? QString::number(arctangent) : decimal(p.arctangent),
+                      .arg(special ? QString::number(arctangent) : plain(p.arctangent),
                            y >= 0 ? QStringLiteral("+") : minus,
-                           special ? QString::number(*special) : decimal(p.turned)));
+                           special ? QString::number(*special) : plain(p.turned)));
         if (!special) {
             // just below the negative real axis the angle rounds to -180, which is taken as 180
             const bool wrapped = p.angle == 180 && p.turned < 0;
@@ -476,10 +476,10 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     working::Look look = working::dashed();
     look.place = y < 0 ? Place::Above : Place::Below;
     f.segment(QStringLiteral("x-leg"), 0, 0, x, 0, look);
-    f.elements.back().text = QStringLiteral("x = %1").arg(decimal(x));
+    f.elements.back().text = QStringLiteral("x = %1").arg(plain(x));
     look.place = x < 0 ? Place::Left : Place::Right;
     f.segment(QStringLiteral("y-leg"), x, 0, x, y, look);
-    f.elements.back().text = QStringLiteral("y = %1").arg(decimal(y));
+    f.elements.back().text = QStringLiteral("y = %1").arg(plain(y));
     f.arrow(QStringLiteral("polar"), 0, 0, x, y, working::at(beyond(-x, y)));
     f.elements.back().text = QStringLiteral("r = %1").arg(rText);
     if (p.s > 0) {

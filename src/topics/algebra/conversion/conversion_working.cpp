@@ -21,11 +21,11 @@ using fractions::over;
 using fractions::sayTakenAsInteger;
 using working::Ink;
 using working::Working;
+using working::plain;
 
 namespace {
 
 // A number of a step: the window shows none of these in E-notation, so no step does.
-QString number(double value) { return working::plain(value); }
 
 // The forms of one value as bars of the same length, above the value on the number line.
 working::Figure bars(const std::vector<BarRow>& rows, double value) {
@@ -36,8 +36,8 @@ working::Figure bars(const std::vector<BarRow>& rows, double value) {
     // a huge numerator over a tiny denominator can leave the doubles
     if (!std::isfinite(value)) return fractions::tooLargeToDraw(same + u'.');
     return fractions::barsAndNumberLine(
-        rows, {{QStringLiteral("value"), number(value), value}},
-        QStringLiteral("%1, at %2 on the number line.").arg(same, number(value)));
+        rows, {{QStringLiteral("value"), plain(value), value}},
+        QStringLiteral("%1, at %2 on the number line.").arg(same, plain(value)));
 }
 
 // The exact value beside the decimal the window shows: the fraction whose decimal never
@@ -67,15 +67,15 @@ Working improperWorking(const QString& whole, const Fraction& f) {
     w.say(QStringLiteral("A mixed number as an improper fraction: whole number × denominator + "
                          "numerator, over the same denominator"));
     sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
-    const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
+    const QString mixed = mixedText(plain(t.whole), plain(t.numerator), plain(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));
     // the boxes hold at most 8 characters, so their numbers are exact at 15 digits
     sayOwnSigns(w, {}, Rational(std::int64_t(t.whole)), Rational::ofShown(t.numerator),
                 Rational::ofShown(t.denominator));
     w.say(QStringLiteral("%1 × %2 = %3")
-              .arg(number(t.whole), working::factor(t.denominator), number(t.product)));
+              .arg(plain(t.whole), working::factor(t.denominator), plain(t.product)));
     w.say(QStringLiteral("%1 + %2 = %3")
-              .arg(number(t.product), working::factor(t.numerator), f.numerator));
+              .arg(plain(t.product), working::factor(t.numerator), f.numerator));
     w.say(QStringLiteral("The denominator stays as it was typed: %1").arg(f.denominator));
     const QString improper = over(f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(improper));
@@ -100,13 +100,13 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     w.detail(QStringLiteral("Check: %1 × %2 + %3 = %4")
                  .arg(integerText(x.whole), working::factor(x.denominator),
                       working::factor(x.numerator),
-                      number(t.numerator)));
+                      plain(t.numerator)));
     if (f.numerator.isEmpty())
         w.say(QStringLiteral("The remainder is 0, so there is no fraction part"));
     else if (denominator != integerText(x.denominator))
         w.say(QStringLiteral("The window writes the denominator as it was typed: %1")
                   .arg(denominator));
-    const QString improper = over(number(t.numerator), number(t.denominator));
+    const QString improper = over(plain(t.numerator), plain(t.denominator));
     const QString mixed = mixedText(f.whole, f.numerator, f.denominator);
     w.say(QStringLiteral("Answer: %1").arg(mixed));
     if (!f.numerator.isEmpty()) {
@@ -137,15 +137,15 @@ Working decimalWorking(const QString& whole, const QString& numerator, const Dec
     if (whole.isEmpty()) w.say(QStringLiteral("The whole number box was empty, so it is 0"));
     else sayTakenAsInteger(w, QStringLiteral("whole part"), whole, std::int32_t(t.whole));
     sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, std::int32_t(t.numerator));
-    const QString mixed = mixedText(number(t.whole), number(t.numerator), number(t.denominator));
+    const QString mixed = mixedText(plain(t.whole), plain(t.numerator), plain(t.denominator));
     w.say(QStringLiteral("The exercise: %1").arg(mixed));
     const Rational exactWhole(std::int64_t(t.whole)), exactNumerator(std::int64_t(t.numerator)),
         exactDenominator = Rational::ofShown(t.denominator);
     sayOwnSigns(w, {}, exactWhole, exactNumerator, exactDenominator);
     w.say(QStringLiteral("%1 ÷ %2 = %3")
-              .arg(number(t.numerator), working::factor(t.denominator), number(t.quotient)));
+              .arg(plain(t.numerator), working::factor(t.denominator), plain(t.quotient)));
     w.say(QStringLiteral("%1 + %2 = %3")
-              .arg(number(t.quotient), working::factor(t.whole), *d.decimal));
+              .arg(plain(t.quotient), working::factor(t.whole), *d.decimal));
     w.say(QStringLiteral("Answer: %1").arg(*d.decimal));
     exactDecimalLine(w, exactWhole + exactNumerator / exactDenominator, *d.decimal);
     w.figure = bars({mixedRow(mixed, t.value, t.denominator),
@@ -158,7 +158,7 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
     const Trace& t = f.trace;
     const QString typed = decimal.trimmed(), places = t.places;
     const QString numerator = integerText(std::int32_t(t.numerator));
-    const QString tenths = number(t.denominator);
+    const QString tenths = plain(t.denominator);
     Working w;
     w.say(QStringLiteral("A decimal as a fraction: the digits after the decimal point, over 1 "
                          "with as many zeros as there are digits"));
@@ -219,14 +219,14 @@ working::Guide conversionGuide() {
     working::Guide guide;
     guide.boxes = {
         QStringLiteral("Every box takes one plain number, such as 3 or %1: no fractions like 3/4")
-            .arg(number(2.5)),
+            .arg(plain(2.5)),
         QStringLiteral("Fraction To Improper: the whole number (0 when there is none), the "
                        "numerator and the denominator"),
         QStringLiteral("Improper To Fraction: the numerator and the denominator"),
         QStringLiteral("Fraction To Decimal: the whole number (it may be empty), the numerator "
                        "and the denominator"),
         QStringLiteral("Decimal To Fraction: a decimal number with a decimal point, such as %1")
-            .arg(number(12.5)),
+            .arg(plain(12.5)),
     };
     const QString n = QStringLiteral("25"), d = QStringLiteral("4");
     guide.example = mixedWorking(n, d, ImproperToFraction(n, d));

@@ -18,6 +18,8 @@ using working::Place;
 using working::Rational;
 using working::Surd;
 using working::Working;
+using working::plain;
+using working::plainDigits;
 
 namespace {
 
@@ -25,15 +27,13 @@ QString text(double value) { return resultText(value); }
 
 // a coefficient or a value of the steps: as the window writes numbers, but never in
 // E-notation, which a pupil's book does not use (1E-05 is 0.00001)
-QString num(double value) { return working::plain(value); }
 // the same as a factor or a base: in brackets when negative
 QString fac(double value) {
-    const QString t = num(value);
+    const QString t = plain(value);
     return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
 }
 
 // a value the window does not show, to its 15 digits and never in E-notation
-QString approx(working::Precise value) { return working::plainDigits(value); }
 
 // "-3x² + 6x - 2", "x² - x", "2x + 3": each coefficient as the window shows it, 1 and -1 as
 // a textbook writes them, terms with 0 left out
@@ -44,7 +44,7 @@ QString polynomial(double a, double b, double c) {
     for (const auto& [value, letter] : terms) {
         if (value == 0) continue;
         const double size = std::abs(value);
-        const QString number = size == 1 && !letter.isEmpty() ? QString() : num(size);
+        const QString number = size == 1 && !letter.isEmpty() ? QString() : plain(size);
         if (written.isEmpty()) written = (value < 0 ? minus : QString()) + number + letter;
         else written += (value < 0 ? u' ' + minus + u' ' : QStringLiteral(" + ")) + number + letter;
     }
@@ -63,8 +63,8 @@ void sayHowRead(Working& w, const double (&values)[3], const std::array<BoxText,
             const auto whole = parseNumber(box.whole);
             w.say(QStringLiteral("You typed %1 for %2, which is %3. The box keeps 5 "
                                  "characters, so it shows %4, and %2 = %5.")
-                      .arg(box.typed.trimmed(), name, whole ? num(*whole) : box.whole, box.shown,
-                           num(values[i])));
+                      .arg(box.typed.trimmed(), name, whole ? plain(*whole) : box.whole, box.shown,
+                           plain(values[i])));
         }
         else if (!box.typed.isEmpty() && box.typed.trimmed() != box.shown)
             w.say(QStringLiteral("You typed %1 for %2, which is %3.")
@@ -114,7 +114,7 @@ void sayRoot(Working& w, const QString& name, const QString& sign, const Exact& 
         line += QStringLiteral(" ≈ %1").arg(text(shown));
     w.say(line);
     if (windowShowsIt && !right)
-        w.say(working::roundingNote(ends ? exact : QStringLiteral("%1 ≈ %2").arg(exact, approx(value)),
+        w.say(working::roundingNote(ends ? exact : QStringLiteral("%1 ≈ %2").arg(exact, plainDigits(value)),
                                     text(shown)));
 }
 
@@ -164,10 +164,10 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
 // The window's own computing with decimals: the numbers it shows come from these.
 void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main) {
     const QString line = QStringLiteral("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
-    const QString x1 = line.arg(QStringLiteral("x1"), num(-s.b), QStringLiteral("+"),
-                                num(s.rootOfD), fac(s.twoA), text(r.x1));
-    const QString x2 = line.arg(QStringLiteral("x2"), num(-s.b), minus,
-                                num(s.rootOfD), fac(s.twoA), text(r.x2));
+    const QString x1 = line.arg(QStringLiteral("x1"), plain(-s.b), QStringLiteral("+"),
+                                plain(s.rootOfD), fac(s.twoA), text(r.x1));
+    const QString x2 = line.arg(QStringLiteral("x2"), plain(-s.b), minus,
+                                plain(s.rootOfD), fac(s.twoA), text(r.x2));
     if (main) w.say(x1).say(x2);
     else w.detail(x1).detail(x2);
 }
@@ -182,7 +182,7 @@ void sayDiscriminant(Working& w, const Solution& s, const Exact& e) {
     const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
     // beyond exact fractions: the window's decimals, rounded
     w.say(QStringLiteral("D = B² - 4AC = %1² - 4 × %2 × %3 ≈ %4 - %5 ≈ %6")
-              .arg(fac(s.b), fac(s.a), fac(s.c), num(s.bSquared), fac(s.fourAC), num(working::tidy(s.d, scale))));
+              .arg(fac(s.b), fac(s.a), fac(s.c), plain(s.bSquared), fac(s.fourAC), plain(working::tidy(s.d, scale))));
 }
 
 // Whether every number of the figure is one the painter can place: far from the ends of
@@ -196,13 +196,11 @@ bool drawable(const Figure& f) {
 
 // A graph's equation stands at the end of its curve on the side of the y-axis with more room,
 // and reads from there towards the axis. That side is widened, where it must be, until the
-// equation does not reach the axis or its numbers: in the pane a character takes about a
-// fiftieth of the width, and the gap and the axis's numbers some more; a long equation takes
-// two thirds of the width at most. True when that side is the left one.
+// equation does not reach the axis or its numbers. True when that side is the left one.
 bool roomForEquation(double& x0, double& x1, const QString& equation) {
-    const double axis = x0 <= 0 && 0 <= x1 ? 0 : x0; // where the painter draws the y-axis
+    const double axis = working::Box{x0, 0, x1, 0}.yAxisX();
     const bool fromLeft = axis - x0 > x1 - axis;
-    const double share = std::min(2.0 / 3, 0.15 + double(equation.size()) / 50);
+    const double share = working::textShare(equation.size());
     if (fromLeft && axis - x0 < share * (x1 - x0)) x0 = axis - share / (1 - share) * (x1 - axis);
     if (!fromLeft && x1 - axis < share * (x1 - x0)) x1 = axis + share / (1 - share) * (axis - x0);
     return fromLeft;
@@ -307,10 +305,10 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
     const std::optional<Surd> root = e.known() ? working::squareRoot(e.d) : std::nullopt;
     if (!root) { // beyond exact fractions: the window's decimals alone
         if (e.known())
-            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(working::rootValue(e.d))));
+            w.say(QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), plainDigits(working::rootValue(e.d))));
         else
-            w.say(QStringLiteral("√D ≈ √%1 ≈ %2").arg(fac(s.d), num(s.rootOfD)));
-        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactWritten(e.twoA) : num(s.twoA)));
+            w.say(QStringLiteral("√D ≈ √%1 ≈ %2").arg(fac(s.d), plain(s.rootOfD)));
+        w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactWritten(e.twoA) : plain(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
             w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
@@ -320,9 +318,9 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
     if (e.d.sign() > 0)
         w.say(root->r == 1 ? QStringLiteral("√D = %1 = %2").arg(rootOf(e.d), exactWritten(root->q))
               : root->text() == rootOf(e.d)
-                  ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), approx(working::valueOf(Rational(), *root)))
+                  ? QStringLiteral("√D = %1 ≈ %2").arg(rootOf(e.d), plainDigits(working::valueOf(Rational(), *root)))
                   : QStringLiteral("√D = %1 = %2 ≈ %3")
-                        .arg(rootOf(e.d), root->text(), approx(working::valueOf(Rational(), *root))));
+                        .arg(rootOf(e.d), root->text(), plainDigits(working::valueOf(Rational(), *root))));
     w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), exactWritten(e.twoA)));
     const Rational p = -e.b / e.twoA;
     const Surd t{root->q / e.twoA, root->r};
@@ -379,28 +377,28 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
     const std::optional<Surd> root = e.known() ? working::squareRoot(-e.d) : std::nullopt;
     if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
         const Rational p = e.known() ? -e.b / e.twoA : Rational::unknown();
-        const QString pText = p.known() ? exactWritten(p) : num(r.re);
+        const QString pText = p.known() ? exactWritten(p) : plain(r.re);
         QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3")
-                            .arg(p.known() ? exactWritten(-e.b) : num(-s.b),
+                            .arg(p.known() ? exactWritten(-e.b) : plain(-s.b),
                                  p.known() ? exactFactor(e.twoA) : fac(s.twoA), pText);
-        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(p)));
+        if (p.known() && !p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(p)));
         w.say(pLine);
-        const QString q = e.known() ? approx(working::rootValue(-e.d) / working::valueOf(twoA))
-                                    : num(r.im);
+        const QString q = e.known() ? plainDigits(working::rootValue(-e.d) / working::valueOf(twoA))
+                                    : plain(r.im);
         w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
-                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(num(-s.d)),
-                       e.known() ? exactWritten(twoA) : num(std::abs(s.twoA)), q));
+                  .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(plain(-s.d)),
+                       e.known() ? exactWritten(twoA) : plain(std::abs(s.twoA)), q));
         w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
         return;
     }
     const Rational p = -e.b / e.twoA;
     const Surd q = *root / twoA;
     QString pLine = QStringLiteral("p = -B ÷ (2A) = %1 ÷ %2 = %3").arg(exactWritten(-e.b), exactFactor(e.twoA), exactWritten(p));
-    if (!p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(p)));
+    if (!p.decimalText()) pLine += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(p)));
     w.say(pLine);
     QString qLine = QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 = %3")
                         .arg(rootOf(-e.d), exactWritten(twoA), q.r == 1 ? exactWritten(q.q) : q.text());
-    if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(Rational(), q)));
+    if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(Rational(), q)));
     w.say(qLine);
     w.say(QStringLiteral("The complex roots: x1 = %1 and x2 = %2")
               .arg(complexText(p, q), complexText(p, Surd{-q.q, q.r})));
@@ -414,7 +412,7 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     const double values[] = {s.a, s.b, s.c};
     sayHowRead(w, values, boxes);
     w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
-    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(num(s.a), num(s.b), num(s.c)));
+    w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(plain(s.a), plain(s.b), plain(s.c)));
     w.say(QStringLiteral("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
     const Exact e = exactOf(s);
     sayDiscriminant(w, s, e);
@@ -433,7 +431,7 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     if (e.known() && ((sign < 0) != (s.d < 0)))
         w.say(QStringLiteral("The window works with decimals rounded at every step: its D came "
                              "out %1 instead of exactly %2, so it shows %3.")
-                  .arg(num(s.d), exactWritten(e.d),
+                  .arg(plain(s.d), exactWritten(e.d),
                        none ? QStringLiteral("\"No Solution\"") : QStringLiteral("two roots")));
     if (sign >= 0) {
         sayRealRoots(w, s, e, roots);
@@ -465,7 +463,7 @@ Figure lineFigure(double b, double c) {
         f.curve(QStringLiteral("line"), {x0, y(x0), x1, y(x1)}, working::at(Place::AboveLeft));
     f.elements.back().text = equation;
     if (b != 0)
-        f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(num(root)),
+        f.point(QStringLiteral("root"), root, 0, QStringLiteral("x = %1").arg(plain(root)),
                 working::at(b > 0 ? Place::BelowRight : Place::AboveRight, working::Ink::Second));
     if (!drawable(f) || !std::isfinite(span)) {
         f.elements.clear();
@@ -474,8 +472,8 @@ Figure lineFigure(double b, double c) {
         return f;
     }
     f.description = b != 0 ? QStringLiteral("Straight line y = %1 crossing the x-axis at %2.")
-                                 .arg(polynomial(0, b, c), num(root))
-                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(num(c))
+                                 .arg(polynomial(0, b, c), plain(root))
+                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(plain(c))
                            : QStringLiteral("The line y = 0 is the x-axis itself: every x is a root.");
     return f;
 }
@@ -494,17 +492,17 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
     const Rational eb = Rational::ofShown(b), ec = Rational::ofShown(c);
     if (b == 0) {
         w.say(c != 0 ? QStringLiteral("B = 0 as well, so the left side is %1 whatever x is, and %1 "
-                                      "is not 0: no x solves the equation.").arg(num(c))
+                                      "is not 0: no x solves the equation.").arg(plain(c))
                      : QStringLiteral("B = 0 and C = 0 as well, so the left side is 0 whatever x "
                                       "is: every x solves the equation."));
     } else {
-        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : num(b),
-                                                                     eb.known() && ec.known() ? exactWritten(-ec) : num(-c)));
+        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : plain(b),
+                                                                     eb.known() && ec.known() ? exactWritten(-ec) : plain(-c)));
         const Rational x = -ec / eb;
         if (x.known()) {
             QString line = QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
                                .arg(exactWritten(-ec), exactFactor(eb), exactWritten(x));
-            if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(approx(working::valueOf(x)));
+            if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(x)));
             w.say(line);
             const Rational bx = eb * x;
             w.say(QStringLiteral("Check: %1 × %2%3 = %4 = 0")
@@ -515,7 +513,7 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
                            algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
         } else {
             w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
-                      .arg(num(-c), fac(b), num(-c / b)));
+                      .arg(plain(-c), fac(b), plain(-c / b)));
         }
     }
     w.figure = lineFigure(b, c);

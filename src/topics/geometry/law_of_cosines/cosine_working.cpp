@@ -22,7 +22,6 @@ using geometry::exactForm;
 using geometry::givenFactor;
 using geometry::givenText;
 using geometry::RoundingNotes;
-using geometry::shownText;
 using geometry::side;
 using working::Figure;
 using working::plain;
@@ -117,6 +116,15 @@ geometry::Base baseOf(int panel) {
     }
 }
 
+// The corners whose angle is exactly 90°: the figure marks them with the textbook square.
+QString rightAngles(const std::optional<Rational>& x, const std::optional<Rational>& y,
+                    const std::optional<Rational>& z) {
+    QString corners;
+    for (const auto& [corner, angle] : {std::pair{u'x', &x}, {u'y', &y}, {u'z', &z}})
+        if (*angle && **angle == Rational(90)) corners += corner;
+    return corners;
+}
+
 } // namespace
 
 Working twoSidesWorking(int panel, double a, double z, double b, const FromSides& s,
@@ -161,7 +169,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, sum, plain(double(value))));
         const double c = double(working::rootValue(value));
         w.say(QStringLiteral("c = √(%1) ≈ %2").arg(sum, plain(c)));
-        notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), shownText(c), shownText(s.c));
+        notes.compare("c", QStringLiteral("√(%1) ≈ %2").arg(sum, plain(c)), resultText(c), resultText(s.c));
     } else {
         // beyond the exact fractions' reach: as the computer found them
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
@@ -169,16 +177,16 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
                      .arg(plain(a), plain(s.aSquared), plain(b), plain(s.bSquared), cosine,
                           plain(s.product)));
-        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), shownText(s.c)));
+        w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), resultText(s.c)));
     }
     if (root) {
         const QString value = exactForm(*root);
         w.say(root->text() == QStringLiteral("√") + exactTerm(*C2)
                   ? QStringLiteral("c = %1").arg(value)
                   : QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), value));
-        notes.compare("c", value, shownText(geometry::exactValue(*root)), shownText(s.c));
+        notes.compare("c", value, resultText(geometry::exactValue(*root)), resultText(s.c));
     } else if (C2) {
-        w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), shownText(s.c)));
+        w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), resultText(s.c)));
     }
     w.say(QStringLiteral("The same law turned round gives the angle x, opposite b:"));
     std::optional<ExactCosine> ofX;
@@ -205,12 +213,10 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     w.detail(geometry::radiansDetail());
     w.say((notes.any() ? QStringLiteral("The window shows: c = %1, x = %2, y = %3.")
                        : QStringLiteral("Answer: c = %1, x = %2, y = %3."))
-              .arg(shownText(s.c), degrees(s.x), degrees(s.y)));
+              .arg(resultText(s.c), degrees(s.x), degrees(s.y)));
     notes.tell(w);
     geometry::Drawing how;
-    if (X && *X == Rational(90)) how.rightAngles += u'x';
-    if (Y == Rational(90)) how.rightAngles += u'y';
-    if (Z == Rational(90)) how.rightAngles += u'z';
+    how.rightAngles = rightAngles(X, Y, Z);
     w.figure = geometry::triangleFigure({a, b, s.c, s.x, s.y, z}, baseOf(panel), how);
     return w;
 }
@@ -279,9 +285,7 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
               .arg(degrees(s.z), degrees(s.x), degrees(s.y)));
     notes.tell(w);
     geometry::Drawing how;
-    if (X && *X == Rational(90)) how.rightAngles += u'x';
-    if (Y && *Y == Rational(90)) how.rightAngles += u'y';
-    if (Z && *Z == Rational(90)) how.rightAngles += u'z';
+    how.rightAngles = rightAngles(X, Y, Z);
     w.figure = geometry::triangleFigure({a, b, c, s.x, s.y, s.z}, baseOf(4), how);
     return w;
 }
@@ -300,7 +304,7 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
     const QString names[3] = {"a", "b", "c"};
     const double sides[3] = {a, b, c};
     const QString texts[3] = {side("a", a), side("b", b), side("c", c)};
-    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(shownText(gap)));
+    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(resultText(gap)));
     const QString laid =
         QStringLiteral("The sides %1 and %2 laid end to end beside the "
                        "longest side, %3: ")
@@ -308,7 +312,7 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
                  side(longest.letter, longest.length));
     f.description = laid + (gap > 0 ? QStringLiteral("they fall %1 short, so no triangle "
                                                      "closes.")
-                                          .arg(shownText(gap))
+                                          .arg(resultText(gap))
                                     : QStringLiteral("together they are no longer than it, so "
                                                      "the triangle is flat at best."));
     return f;

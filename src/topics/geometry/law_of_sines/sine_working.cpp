@@ -18,7 +18,6 @@ using geometry::exactOf;
 using geometry::exactForm;
 using geometry::inverse;
 using geometry::RoundingNotes;
-using geometry::shownText;
 using geometry::side;
 using working::exactSin;
 using working::Figure;
@@ -163,7 +162,7 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
         const auto top = sineAt(d.top), bottom = sineAt(d.bottom);
         const auto known = sides[d.known.unicode() - u'a'];
         const double found = valueOf(t, d.side);
-        const QString window = solved ? shownText(found) : plain(found);
+        const QString window = solved ? resultText(found) : plain(found);
         const Surd exact = top && bottom && known ? *top * *known * inverse(*bottom)
                                                   : Surd{Rational::unknown(), 0};
         if (exact.known()) {
@@ -171,7 +170,7 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
                       .arg(d.side, d.top, d.known, d.bottom, exactFactor(*top), exactFactor(*known),
                            exactFactor(*bottom), exactForm(exact)));
-            notes.compare(d.side, exactForm(exact), shownText(geometry::exactValue(exact)), window);
+            notes.compare(d.side, exactForm(exact), resultText(geometry::exactValue(exact)), window);
         } else {
             // each factor exactly where it is exact, the others as the computer found them
             w.say(QStringLiteral("%1 = %3 sin(%2) ÷ sin(%4) = %6 × %5 ÷ %7 = %8")
@@ -237,11 +236,11 @@ Figure swing(const Solution& s) {
         f.segment("a", X.x, X.y, X.x, end);
         f.label("side-a", X.x, (X.y + end) / 2, side("a", t.a), working::at(working::Place::Left));
         f.segment("shortfall", X.x, end, X.x, 0, working::Look{working::Ink::Second, false, true});
-        f.label("shortfall-length", X.x, end / 2, QStringLiteral("short by %1").arg(shownText(gap)),
+        f.label("shortfall-length", X.x, end / 2, QStringLiteral("short by %1").arg(resultText(gap)),
                 working::at(working::Place::Right));
         f.description = QStringLiteral("Side %1 swung from corner X misses the line of side b: "
                                        "X lies %2 from it, so a falls %3 short.")
-                            .arg(side("a", t.a), shownText(s.h), shownText(gap));
+                            .arg(side("a", t.a), resultText(s.h), resultText(gap));
         return f;
     }
     f.point("meet-1", X.x - reach, 0);
@@ -384,7 +383,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     else
         w.say(QStringLiteral("b = a sin(x) ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(s.sines.x), aFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
-                       shownText(t.b)));
+                       resultText(t.b)));
     if (reach == 0 && X.known())
         w.say(QStringLiteral("Only this one triangle fits, with its right angle at Z."));
     // a right angle at Z (a just reaching) or at X: the pupil's check
@@ -397,7 +396,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     if (solved) {
         if (Z) notes.compare("z", exactDegrees(*Z), degrees(Z->toDouble()), windowZ);
         if (X.known()) notes.compare("x", exactDegrees(X), degrees(X.toDouble()), windowX);
-        if (B) notes.compare("b", exactForm(*B), shownText(geometry::exactValue(*B)), shownText(t.b));
+        if (B) notes.compare("b", exactForm(*B), resultText(geometry::exactValue(*B)), resultText(t.b));
     }
     w.detail(geometry::radiansDetail());
     if (!solved) {
@@ -431,7 +430,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                   .arg(plainDegrees(u.y), degrees(u.z), degrees(u.x)));
         w.say(QStringLiteral("b' = a sin(x') ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(other->sines.x), aFactor,
-                       sinY ? exactFactor(*sinY) : plain(other->sines.y), shownText(u.b)));
+                       sinY ? exactFactor(*sinY) : plain(other->sines.y), resultText(u.b)));
         w.say("Second answer: " + answers(u, shows, "'") + '.');
     }
     w.figure = bothTriangles(s, other, rightAngles);

@@ -176,13 +176,10 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
                           top + (top > 0 ? headroom : 0)};
     {
         // The mean's text reads from its line to one side. When the y-axis and the edge leave
-        // it too little room on both, the side away from the axis is widened until it holds
-        // it: in the pane a character takes about a fiftieth of the width, and the gap and
-        // the axis's numbers some more.
+        // it too little room on both, the side away from the axis is widened until it holds it.
         working::Box& v = *f.view;
-        const double axis = v.left <= 0 && 0 <= v.right ? 0 : v.left; // the painter's y-axis
-        const double need =
-            std::min(2.0 / 3, 0.15 + double(QStringLiteral("mean ").size() + meanText.size()) / 50);
+        const double axis = v.yAxisX();
+        const double need = working::textShare(QStringLiteral("mean ").size() + meanText.size());
         const double width = v.right - v.left;
         const double roomLeft = mean - (axis < mean ? axis : v.left);
         const double roomRight = (axis > mean ? axis : v.right) - mean;

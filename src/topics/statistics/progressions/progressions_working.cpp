@@ -20,6 +20,7 @@ using working::Figure;
 using working::Ink;
 using working::Look;
 using working::Place;
+using working::plain;
 using working::Working;
 
 namespace {
@@ -29,12 +30,11 @@ constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the
 constexpr double mostCounted = 1e15; // beyond this, whole numbers of terms blur together
 
 QString shown(double value) { return resultText(value); }
-QString decimal(double x) { return working::plain(x); } // standard form, not E-notation
 QString counted(double n) { return QLocale().toString(qulonglong(n)); }
 
 // How a box was read: as typed, written back, or written back and cut to the box.
 void tellBox(Working& w, const Box& b) {
-    const QString value = decimal(b.value);
+    const QString value = plain(b.value);
     if (b.written.isEmpty()) {
         w.say(b.typed.trimmed() == value
                   ? QStringLiteral("%1 = %2").arg(b.letter, value)
@@ -91,7 +91,7 @@ constexpr qsizetype mostBarCharacters = 48;
 // The values of the terms 1 .. n (n whole) as written, while they are few.
 QStringList termTexts(double n, const std::function<double(double)>& term) {
     QStringList texts;
-    for (double k = 1; k <= n && n <= 12; ++k) texts << decimal(term(k));
+    for (double k = 1; k <= n && n <= 12; ++k) texts << plain(term(k));
     return texts;
 }
 
@@ -113,7 +113,7 @@ void drawTerms(Figure& f, double n, const std::function<double(double)>& term, L
         const double value = term(k);
         f.bar(QStringLiteral("term"), x - 0.4, 0, 0.8, value, k == n ? lastLook : look);
         if (k == n) f.elements.back().text = lastText;
-        else if (labelled) f.elements.back().text = decimal(value);
+        else if (labelled) f.elements.back().text = plain(value);
     };
     if (all) {
         for (double k = 1; k <= n; ++k) drawAt(k, k);
@@ -147,11 +147,11 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
     if (!wholeCount(n)) {
         f.note = QStringLiteral("N = %1 is not a whole number of terms from 1 up, so there are no "
                                 "terms to draw.")
-                     .arg(decimal(n));
+                     .arg(plain(n));
         f.description = f.note;
         return f;
     }
-    const QString lastText = sum ? decimal(term(n)) : QStringLiteral("An = ") + answerText;
+    const QString lastText = sum ? plain(term(n)) : QStringLiteral("An = ") + answerText;
     const QStringList texts = termTexts(n, term);
     const bool labelled = barsLabelled(texts, lastText);
     drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true),
@@ -159,7 +159,7 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
     // room right of the last bar for the axis name, above or below it for its text
     makeRoom(f, 0.04, 0.04, 0.6);
     f.description = QStringLiteral("%1 of the %2 progression from %3 to %4 as bars")
-                        .arg(termsPhrase(n), kind, decimal(term(1)), decimal(term(n)));
+                        .arg(termsPhrase(n), kind, plain(term(1)), plain(term(n)));
     f.description += sum ? QStringLiteral(", all shaded: their sum Sn is %1.").arg(answerText)
                          : QStringLiteral("; the last one, An, is %1.").arg(answerText);
     // the values too wide to stand over their bars
@@ -177,18 +177,18 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
     f.polygon(QStringLiteral("sum"), {0.5, 0, 0.5, first, n + 0.5, last, n + 0.5, 0}, shape);
     if (firstKnown) {
         f.bar(QStringLiteral("known"), 0.5, 0, 1, first, bars(Ink::Second, false));
-        f.elements.back().text = QStringLiteral("A1 = ") + decimal(first);
+        f.elements.back().text = QStringLiteral("A1 = ") + plain(first);
     } else {
         f.label(QStringLiteral("first"), 0.5, first, QStringLiteral("A1"),
                 working::at(Place::Left));
     }
     f.bar(QStringLiteral("known"), n - 0.5, 0, 1, last, bars(Ink::Second, false));
-    f.elements.back().text = QStringLiteral("An = ") + decimal(last);
+    f.elements.back().text = QStringLiteral("An = ") + plain(last);
     f.note = QStringLiteral("The shaded trapezoid is N wide and on average (A1 + An) ÷ 2 high, "
                             "so its area is the sum.");
     f.description = QStringLiteral("A trapezoid %1 wide from the first term to the last, An = "
                                    "%2, shaded: its area is the sum Sn = %3.")
-                        .arg(decimal(n), decimal(last), answerText);
+                        .arg(plain(n), plain(last), answerText);
     return f;
 }
 
@@ -198,9 +198,9 @@ Figure knownTermsFigure(double a1, double n, double an) {
     Figure f = termChart();
     const double apart = std::abs(n - 1), w = apart > 0 && apart < 1 ? 0.8 * apart : 0.8;
     f.bar(QStringLiteral("known"), 1 - w / 2, 0, w, a1, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("A1 = ") + decimal(a1);
+    f.elements.back().text = QStringLiteral("A1 = ") + plain(a1);
     f.bar(QStringLiteral("known"), n - w / 2, 0, w, an, bars(Ink::Main, true));
-    f.elements.back().text = QStringLiteral("An = ") + decimal(an);
+    f.elements.back().text = QStringLiteral("An = ") + plain(an);
     return f;
 }
 
@@ -247,7 +247,7 @@ Figure geometricSumToFigure(double a1, double q, double an, const QString& answe
     Figure f = termChart();
     f.note = QStringLiteral("An = %1 is not A1 times a whole power of Q within %2 terms, so the "
                             "terms are not drawn.")
-                 .arg(decimal(an))
+                 .arg(plain(an))
                  .arg(mostTermsDrawn);
     f.description = f.note;
     return f;
@@ -273,12 +273,12 @@ struct Value {
 // An exact value as a pupil's book writes it: the decimal that ends, a short fraction, else
 // the decimal to 15 digits.
 QString exactOrDecimal(const Rational& x) {
-    return working::exactText(x).value_or(decimal(x.toDouble()));
+    return working::exactText(x).value_or(plain(x.toDouble()));
 }
 
 QString text(const Value& v) {
     return v.exact.known() && std::isfinite(v.exact.toDouble()) ? exactOrDecimal(v.exact)
-                                                                : decimal(v.computed);
+                                                                : plain(v.computed);
 }
 
 // As a factor or the base of a power: in brackets when negative or a fraction.
@@ -722,7 +722,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         Look slope = working::dashed(Ink::Second);
         slope.place = Place::AboveLeft;
         f.segment(QStringLiteral("slope"), 1, a1, n, an, slope);
-        const QString step = findsN ? decimal(d) : answer;
+        const QString step = findsN ? plain(d) : answer;
         // with N below 2 the bars stand less than a term apart, or on both sides of the axis,
         // among the axis's numbers, and an N between 2 and 3 sets the second bar where the
         // slope's text would go: the texts of the slope and of N have no room by them, and the
@@ -742,8 +742,8 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         makeRoom(f, 0.15, 0, 0);
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; from one to the next the terms grow by D = %4.")
-                            .arg(decimal(a1), decimal(an), findsN ? answer : decimal(n),
-                                 findsN ? decimal(d) : answer);
+                            .arg(plain(a1), plain(an), findsN ? answer : plain(n),
+                                 findsN ? plain(d) : answer);
         return f;
     }
     case Row::GeomRatioA1AnN: {
@@ -760,7 +760,7 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         makeRoom(f, 0.15, 0, 0);
         f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
                                        "bars; each term is Q = %4 times the one before.")
-                            .arg(decimal(a1), decimal(an), decimal(n), answer);
+                            .arg(plain(a1), plain(an), plain(n), answer);
         return f;
     }
     case Row::GeomSumA1QAn:
@@ -925,7 +925,7 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         out.say(QStringLiteral("The box of %1 keeps only 8 characters, so it shows %2, the start "
                                "of the number %3 written in E-notation. %2 is no number, and the "
                                "row cannot go on with it.")
-                    .arg(b.letter, b.shown, decimal(numberOf(b.written))));
+                    .arg(b.letter, b.shown, plain(numberOf(b.written))));
         return out;
     }
     out.say(QStringLiteral("A number on the way grows beyond the largest one the computer "
