@@ -146,16 +146,6 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
          {"Mean = 40 ÷ 8 = 5", "Sum of the squares: 32", "Variance = 32 ÷ 8 = 4",
           "The variance is 4"},
          {"σ", " / "}},
-        {"2 4 4 4 5 5 7 9",
-         "",
-         Measure::Deviation,
-         {"Variance = 32 ÷ 8 = 4", "Standard deviation σ = √4 = 2", "The standard deviation is 2"}},
-        {"1 3 6",
-         "",
-         Measure::Mean,
-         {"1 + 3 + 6 = 10", "Mean = 10 ÷ 3 = 10/3 ≈ 3.33333333333333",
-          "The mean is 3.33333333333333"},
-         {"The exact value"}},
         {"1 3 6",
          "",
          Measure::Deviation,
@@ -169,12 +159,8 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
          "",
          Measure::Mean,
          {"(-0.5) + 2.25 + (-0.75) = 1", "Mean = 1 ÷ 3 = 1/3 ≈ 0.333333333333333"}},
-        // the window's number carries rounding: the exact value, and why, once
-        {"1.4 11/8",
-         "",
-         Measure::Variance,
-         {"Variance = 0.0003125 ÷ 2 = 0.00015625", "The variance is 0.000156249999999999",
-          "The exact value is 0.00015625. The window shows 0.000156249999999999" + note}},
+        // the window's number carries rounding: the exact value, and why, once (1.4 11/8 is
+        // printed whole by the window script)
         {"12/7 0.03",
          "",
          Measure::Mean,
@@ -297,9 +283,10 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
                     ++checksChecked;
                 }
                 // E-notation only where the window's answer is quoted
-                if (line.contains(u'E'))
+                if (line.contains(u'E')) {
                     EXPECT_TRUE(line.contains(sb::resultText(b.sums.answer(which))))
                         << line.toStdString();
+                }
             }
             const auto notes = std::count_if(lines.begin(), lines.end(), [](const QString& l) {
                 return l.startsWith(u"The exact value is ");

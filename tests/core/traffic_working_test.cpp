@@ -98,11 +98,6 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
     };
     const Row rows[] = {
         {'T',
-         "10",
-         "3",
-         {"T = 10 ÷ 3 = 10/3 ≈ 3.33333333333333",
-          "With S in km and V in km per hour, T is in hours: T = 3 h 20 min."}},
-        {'T',
          "1",
          "7",
          {"T = 1 ÷ 7 = 1/7 ≈ 0.142857142857143",
@@ -139,21 +134,8 @@ TEST_F(TrafficWorking, ExactValuesBesideTheWindows) {
           "The new price is C - decrease = 19.99 - 2.49875 = 17.49125",
           "To the cent the new price is 17.49 $.",
           "The window does not round to the cent: it shows the numbers it computed."}},
-        {'+',
-         "12.5",
-         "19.99",
-         {"The new price is increase + C = 2.49875 + 19.99 = 22.48875",
-          "To the cent the new price is 22.49 $."}},
         {'+', "150", "80", {"The new price is increase + C = 120 + 80 = 200"}, {"To the cent"}},
         // the window's last digits carry rounding: the exact value, once
-        {'-',
-         "99",
-         "0.8",
-         {"The new price is C - decrease = 0.8 - 0.792 = 0.008",
-          "The exact value is 0.008. The window shows 0.00800000000000001: the computer keeps "
-          "about 16 digits and rounds at every step, so the last digits it shows carry that "
-          "rounding.",
-          "To the cent the new price is 0.01 $."}},
         {'-',
          "100",
          "80",
@@ -185,7 +167,6 @@ TEST_F(TrafficWorking, FigureLabelsWriteExactValues) {
         const char *percentage, *cost, *after, *change, *percent;
     } rows[] = {
         {'-', "99", "0.8", "0.008 $", "0.792 $ less", "(99 %)"},
-        {'-', "25", "80", "60 $", "20 $ less", "(25 %)"},
         {'+', "12.5", "19.99", "22.48875 $", "2.49875 $ more", "(12.5 %)"},
     };
     for (const auto& row : rows) {
