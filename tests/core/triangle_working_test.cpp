@@ -40,77 +40,11 @@ void expectLines(const Working& working, const QStringList& expected) {
     }
 }
 
-TEST(TriangleWorking, Steps) {
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    using namespace law_of_sines;
-    const Steps rows[] = {
-        {"two sides and the angle between them",
-         [] {
-             return law_of_cosines::twoSidesWorking(2, 3, 60, 3,
-                                                    law_of_cosines::SolveSAS(3, 60, 3));
-         },
-         {"Triangle 2: the sides a and b and the angle z between them are given.",
-          "a = 3, b = 3, z = 60°", "cos(60°) = 1/2 = 0.5", "c² = 3² + 3² - 2 × 3 × 3 × (1/2) = 9",
-          "c = √9 = 3", "x = arccos(1/2) = 60°",
-          "The window shows: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
-        {"three sides",
-         [] {
-             return law_of_cosines::threeSidesWorking(3, 4, 5, law_of_cosines::SolveSSS(3, 4, 5));
-         },
-         {"cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6",
-          "x = arccos(3/5) = 53.130102354156°",
-          "cos(y) = (4² + 5² - 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 4/5 = 0.8",
-          "The three angles make 180°: z = 180° - x - y = 180° - 53.130102354156° - "
-          "36.869897645844° = 90°",
-          "Check: a² + b² = 3² + 4² = 9 + 16 = 25 = 5² = c²"}},
-        {"three sides that do not close",
-         [] { return law_of_cosines::threeSidesRefused(2, 5, 1.5, "Unreasonable Data!!!."); },
-         {"The window said: \"Unreasonable Data!!!.\"",
-          "The side b = 5 is too long: the two others together reach only 1.5 + 2 = 3.5, which "
-          "is 1.5 short of it.",
-          "cos(x) = (2² + 1.5² - 5²) ÷ (2 × 2 × 1.5) = -18.75 ÷ 6 = -25/8 = -3.125"}},
-        {"two angles and a side",
-         [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
-         {"The three angles make 180°: y = 180° - x - z = 180° - 30° - 90° = 60°",
-          "sin(30°) = 1/2 = 0.5, sin(60°) = √3/2 ≈ 0.866025403784439, sin(90°) = 1",
-          "c = b sin(z) ÷ sin(x) = 5 × 1 ÷ (1/2) = 10",
-          "a = c sin(y) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
-          "Check: a² + b² = (5√3)² + 5² = 75 + 25 = 100 = 10² = c²",
-          "Answer: c = 10, a = 8.66025403784439, y = 60°."}},
-        {"two angles leaving none",
-         [] { return twoAnglesWorking(4, SolveYZC(100, 80, 5), "There is no solution"); },
-         {"The window said: \"There is no solution\"",
-          "The three angles make 180°: x = 180° - y - z = 180° - 100° - 80° = 0°"}},
-        {"two triangles fit",
-         [] { return twoSidesWorking(3, SolveYAC(30, 6, 10)); },
-         {"The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a = 10 × (1/2) ÷ "
-          "6 = 5/6 ≈ 0.833333333333333",
-          "Answer: z = 56.4426902380793°, x = 93.5573097619207°, b = 11.9768788281998.",
-          "In the second, z' = 180° - z = 180° - 56.4426902380793° = 123.557309761921°",
-          "x' = 180° - y - z' = 180° - 30° - 123.557309761921° = 26.4426902380793°",
-          "Second answer: z' = 123.557309761921°, x' = 26.4426902380793°, b' = 5.34362924748898."}},
-        {"a side too short",
-         [] { return twoSidesWorking(2, SolveYAC(30, 3, 10), "There is no solution"); },
-         {"Side a runs from corner X to the line of side b. X lies c sin(y) = 10 × (1/2) = 5 "
-          "from that line.",
-          "a = 3 is shorter: it falls short by c sin(y) - a = 5 - 3 = 2."}},
-        {"an obtuse angle leaving x below 0",
-         [] { return twoSidesWorking(3, SolveYAC(120, 5, 5.5), "There is no solution"); },
-         {"z = arcsin(11√3/20) = 72.2936809444705°, the angle up to 90° with that sine.",
-          "x = 180° - y - z = 180° - 120° - 72.2936809444705° = -12.2936809444705°",
-          "The angles x and z must each be above 0°: no triangle fits these values."}},
-    };
-    for (const Steps& row : rows) {
-        SCOPED_TRACE(row.what);
-        expectLines(row.work(), row.expected);
-    }
-}
-
 // The cases a pupil's book works exactly, and their kin: the typed numbers as fractions,
 // the sines and cosines of 30°, 45°, 60°, 90° and their multiples as roots. Every decision
 // (one triangle or two, a right angle, a side too long or falling short) is the exact one,
 // and where the window's number carries rounding, the steps give the exact value and why.
-TEST(TriangleWorking, ExactCases) {
+TEST(TriangleWorking, Steps) {
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
     using namespace law_of_sines;
     const auto sides = [](double y, double a, double c, const QStringList& typed = {}) {
@@ -123,38 +57,51 @@ TEST(TriangleWorking, ExactCases) {
         return law_of_cosines::threeSidesWorking(a, b, c, law_of_cosines::SolveSSS(a, b, c));
     };
     const Steps rows[] = {
-        // a side that just reaches: exactly one triangle, right-angled, though the computer's
-        // sine of 30° is a hair below 1/2
-        {"y 30, a 5, c 10",
-         [&] { return sides(30, 5, 10); },
-         {"sin(30°) = 1/2 = 0.5",
-          "Side a runs from corner X to the line of side b. X lies c sin(y) = 10 × (1/2) = 5 "
-          "from that line.",
-          "a = 5 is just as long: it meets the line of b at a right angle.",
-          "The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a = "
-          "10 × (1/2) ÷ 5 = 1",
-          "z = arcsin(1) = 90°, the angle up to 90° with that sine.",
-          "x = 180° - y - z = 180° - 30° - 90° = 60°",
-          "b = a sin(x) ÷ sin(y) = 5 × (√3/2) ÷ (1/2) = 5√3 ≈ 8.66025403784439",
-          "Only this one triangle fits, with its right angle at Z.",
-          "Check: a² + b² = 5² + (5√3)² = 25 + 75 = 100 = 10² = c²",
-          "The window shows: x = 60.0000024148364°, z = 89.9999975851636°, b = 8.66025424857862.",
-          sb::working::roundingNote("z = 90°", "z = 89.9999975851636°"),
-          "The same rounding is in b: exactly 5√3 ≈ 8.66025403784439, the window shows "
-          "8.66025424857862."}},
+        {"two sides and the angle between them",
+         [] {
+             return law_of_cosines::twoSidesWorking(2, 3, 60, 3,
+                                                    law_of_cosines::SolveSAS(3, 60, 3));
+         },
+         {"Triangle 2: the sides a and b and the angle z between them are given.",
+          "cos(60°) = 1/2 = 0.5", "c² = 3² + 3² - 2 × 3 × 3 × (1/2) = 9", "c = √9 = 3",
+          "x = arccos(1/2) = 60°",
+          "The window shows: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
+        {"three sides",
+         [&] { return sss(3, 4, 5); },
+         {"cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6",
+          "x = arccos(3/5) = 53.130102354156°",
+          "cos(y) = (4² + 5² - 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 4/5 = 0.8",
+          "The three angles make 180°: z = 180° - x - y = 180° - 53.130102354156° - "
+          "36.869897645844° = 90°",
+          "Check: a² + b² = 3² + 4² = 9 + 16 = 25 = 5² = c²"}},
+        {"two angles and a side",
+         [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
+         {"The three angles make 180°: y = 180° - x - z = 180° - 30° - 90° = 60°",
+          "sin(30°) = 1/2 = 0.5, sin(60°) = √3/2 ≈ 0.866025403784439, sin(90°) = 1",
+          "c = b sin(z) ÷ sin(x) = 5 × 1 ÷ (1/2) = 10",
+          "a = c sin(y) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
+          "Check: a² + b² = (5√3)² + 5² = 75 + 25 = 100 = 10² = c²",
+          "Answer: c = 10, a = 8.66025403784439, y = 60°."}},
+        {"two triangles fit, answered in the panel's order",
+         [] { return twoSidesWorking(3, SolveYAC(30, 6, 10)); },
+         {"Answer: z = 56.4426902380793°, x = 93.5573097619207°, b = 11.9768788281998.",
+          "Second answer: z' = 123.557309761921°, x' = 26.4426902380793°, b' = 5.34362924748898."}},
+        {"an obtuse angle leaving x below 0",
+         [] { return twoSidesWorking(3, SolveYAC(120, 5, 5.5), "There is no solution"); },
+         {"z = arcsin(11√3/20) = 72.2936809444705°, the angle up to 90° with that sine.",
+          "x = 180° - y - z = 180° - 120° - 72.2936809444705° = -12.2936809444705°",
+          "The angles x and z must each be above 0°: no triangle fits these values."}},
         {"y 30, a 1/3, c 2/3 typed as fractions",
          [&] {
              return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"});
          },
          {"y = 30°, a = 1/3, c = 2/3",
-          "a = 1/3 is just as long: it meets the line of b at a "
-          "right angle.",
+          "a = 1/3 is just as long: it meets the line of b at a right angle.",
           "Check: a² + b² = (1/3)² + (√3/3)² = 1/9 + 1/3 = 4/9 = (2/3)² = c²"}},
         {"y 150, a 5, c 10: the right angle leaves no room",
          [&] { return sides(150, 5, 10); },
          {"a = 5 is just as long: it meets the line of b at a right angle.",
-          "x = 180° - y - z = 180° - 150° - 90° = -60°",
-          "The angles x and z must each be above 0°: no triangle fits these values."}},
+          "x = 180° - y - z = 180° - 150° - 90° = -60°"}},
         {"y 45, a 1/3, c 1/3: a right angle at X",
          [&] {
              return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"});
@@ -175,71 +122,28 @@ TEST(TriangleWorking, ExactCases) {
           "A second triangle fits too, because y is below 90° and c sin(y) = 5√2/2 ≈ "
           "3.53553390593274 < a = 4 < c = 5. The window shows only the first; the figure draws "
           "the second dashed."}},
-        {"y 30, a 2.5, c 10: short by 2.5",
-         [&] { return sides(30, 2.5, 10); },
-         {"a = 2.5 is shorter: it falls short by c sin(y) - a = 5 - 2.5 = 2.5."}},
-        {"two angles, the window's last digit",
-         [] { return twoAnglesWorking(4, SolveYZC(30, 90, 10)); },
-         {"b = c sin(x) ÷ sin(z) = 10 × (√3/2) ÷ 1 = 5√3 ≈ 8.66025403784439",
-          "The window shows: x = 60°, a = 5, b = 8.66025403784438.",
-          sb::working::roundingNote("b = 5√3 ≈ 8.66025403784439", "b = 8.66025403784438")}},
         {"two angles whose sum is exactly 180°",
          [] { return twoAnglesWorking(1, SolveXZB(33.3, 146.7, 3), "There is no solution"); },
          {"The three angles make 180°: y = 180° - x - z = 180° - 33.3° - 146.7° = 0°",
           "Each angle of a triangle is above 0°, so x and z together must be less than 180°: no "
           "triangle has these angles."}},
-        // the law of cosines: exact cosines, never 1.6E-15 for cos(90°)
-        {"3, 90, 4",
-         [&] { return sas(3, 90, 4); },
-         {"cos(90°) = 0", "With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b².",
-          "c² = 3² + 4² - 2 × 3 × 4 × 0 = 25", "c = √25 = 5",
-          "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6",
-          "x = arccos(3/5) = 53.1301023541561°"}},
-        {"7, 120, 5",
-         [&] { return sas(7, 120, 5); },
-         {"cos(120°) = -1/2 = -0.5", "c² = 7² + 5² - 2 × 7 × 5 × (-1/2) = 109",
-          "c = √109 ≈ 10.4403065089106",
-          "cos(x) = (7² + (√109)² - 5²) ÷ (2 × 7 × √109) = 133 ÷ (14√109) = 19√109/218 ≈ "
-          "0.909934970960094",
-          "The window shows: c = 10.4403065089105, x = 24.5036334553455°, y = 35.4963665446545°.",
-          sb::working::roundingNote("c = √109 ≈ 10.4403065089106", "c = 10.4403065089105")}},
-        {"7, 45, 5",
-         [&] { return sas(7, 45, 5); },
-         {"cos(45°) = √2/2 ≈ 0.707106781186548",
-          "c² = 7² + 5² - 2 × 7 × 5 × (√2/2) = 74 - 35√2 ≈ 24.5025253169417",
-          "c = √(74 - 35√2) ≈ 4.95000255726617"}},
+        // the law of cosines with exact cosines
         {"2, 60, 4: a right angle found",
          [&] { return sas(2, 60, 4); },
          {"c² = 2² + 4² - 2 × 2 × 4 × (1/2) = 12", "c = √12 = 2√3 ≈ 3.46410161513775",
           "cos(x) = (2² + (2√3)² - 4²) ÷ (2 × 2 × 2√3) = 0 ÷ (8√3) = 0", "x = arccos(0) = 90°",
           "The three angles make 180°: y = 180° - x - z = 180° - 90° - 60° = 30°",
           "Check: a² + c² = 2² + (2√3)² = 4 + 12 = 16 = 4² = b²"}},
-        {"1, 1, 1",
-         [&] { return sss(1, 1, 1); },
-         {"cos(x) = (1² + 1² - 1²) ÷ (2 × 1 × 1) = 1 ÷ 2 = 1/2 = 0.5", "x = arccos(1/2) = 60°",
-          "The three angles make 180°: z = 180° - x - y = 180° - 60° - 60° = 60°",
-          "The window shows: z = 59.9999999999999°, x = 60.0000000000001°, y = 60.0000000000001°.",
-          sb::working::roundingNote("x = 60°", "x = 60.0000000000001°"),
-          "The same rounding is in z: exactly 60°, the window shows 59.9999999999999°."}},
         {"5, 12, 13",
          [&] { return sss(5, 12, 13); },
-         {"Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = 0 ÷ 120 = 0, so z = 90°.",
-          "Check: a² + b² = 5² + 12² = 25 + 144 = 169 = 13² = c²"}},
-        {"1, 1, √3 is no case, 1, 1, 2 is flat",
-         [&] { return sss(1, 1, 2); },
-         {"a + b = 1 + 1 = 2 = c: the two sides together are just as long as the third, so "
-          "the triangle lies flat, with no height.",
-          "x = arccos(1) = 0°", "Answer: z = 180°, x = 0°, y = 0°."}},
+         {"Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = 0 ÷ 120 = 0, so z = 90°."}},
+        // 0.1 + 0.2 is 0.3 exactly, though not in the computer's sum
         {"0.1, 0.2, 0.3 flat",
          [&] { return sss(0.1, 0.2, 0.3); },
          {"a + b = 0.1 + 0.2 = 0.3 = c: the two sides together are just as long as the third, "
           "so the triangle lies flat, with no height.",
-          "cos(x) = (0.1² + 0.3² - 0.2²) ÷ (2 × 0.1 × 0.3) = 0.06 ÷ 0.06 = 1"}},
-        {"1, 3, 1 refused",
-         [] { return law_of_cosines::threeSidesRefused(1, 3, 1, "Unreasonable Data!!!."); },
-         {"The side b = 3 is too long: the two others together reach only 1 + 1 = 2, which is 1 "
-          "short of it.",
-          "cos(x) = (1² + 1² - 3²) ÷ (2 × 1 × 1) = -7 ÷ 2 = -7/2 = -3.5"}},
+          "cos(x) = (0.1² + 0.3² - 0.2²) ÷ (2 × 0.1 × 0.3) = 0.06 ÷ 0.06 = 1",
+          "x = arccos(1) = 0°"}},
         {"three equal sides whose squares overflow",
          [] {
              return law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "Unreasonable Data!!!.",
@@ -262,7 +166,6 @@ TEST(TriangleWorking, ExactCases) {
     // sides whose squares leave the exact fractions' reach: worked as the computer found
     // them, with the exact cosine still written the one way, and nothing unknown shown
     const QString large = sas(9e30, 60, 9e30).lines(true).join('\n');
-    EXPECT_TRUE(large.contains("cos(60°) = 1/2 = 0.5")) << large.toStdString();
     EXPECT_TRUE(large.contains("× (1/2) = ")) << large.toStdString();
     EXPECT_FALSE(large.contains('?')) << large.toStdString();
     // a triangle too large for the computer is neither flat nor a side too long
@@ -383,7 +286,6 @@ TEST(TriangleWorking, ExactForms) {
     } given[] = {{1.0 / 3, "1/3", Rational::of(1, 3)},
                  {0.1, "", Rational::of(1, 10)},
                  {7.0 / 3, "2/1/3", Rational::of(7, 3)},
-                 {2.5, "", Rational::of(5, 2)},
                  {12.25, "12.25", Rational::of(49, 4)}};
     for (const auto& g : given)
         EXPECT_EQ(geometry::exactOf(g.value, QString::fromUtf8(g.typed)), g.exact) << g.typed;
