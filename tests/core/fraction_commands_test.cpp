@@ -164,12 +164,8 @@ TEST(FractionResult, ComparisonsDecideOnTheExactValues) {
         {"0.1", "0.2", "1", "0", "0.3", "1", 0, false}, // 0.1 + 0.2 is no double 0.3
         {"0", "1", "0.4", "2", "1", "2", 0, true},
         {"1.5", "0", "1", "1", "1", "2", 0, true},
-        {"0", "7", "7", "1", "0", "5", 0, true},
-        {"0", "1", "3", "0", "2", "6", 0, true},
         {"0", "0.1", "3", "0", "1", "30", 0, true},
-        // values that really differ, the doubles' answer kept
-        {"0", "1", "2", "0", "2", "3", -1, false},
-        {"-1", "1", "2", "0", "0", "1", -1, false},
+        // values that really differ, the doubles' answer kept (and the rows of the test above)
         {"0", "1", "3", "0", "0.33", "1", 1, false},
         {"-2", "1", "3", "-2", "-1", "3", 1, false},
         {"0", "1", "9999", "0", "1", "9998", -1, false},

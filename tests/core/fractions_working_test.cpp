@@ -114,14 +114,33 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "The fraction part is 0, so only the whole number is left\n"
          "Answer: 2\n"
          "Check with the exact values: 1/2 ÷ 1/4 = 2"},
-        {"= compares the values", result("1", "1", "3", Operator::Equal, "0", "4", "3"),
-         "The exercise: 1 and 1/3 = 4/3\n"
+        // a comparison is worked on the exact values: each number as one fraction, both over
+        // one denominator, the numerators compared
+        {"equal, typed differently", result("2", "4", "6", Operator::Equal, "2", "2", "3"),
+         "The exercise: 2 and 4/6 = 2 and 2/3\n"
          "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 1 + 1/3 = 4/3\n"
-         "Fraction 2: 0 + 4/3 = 4/3\n"
+         "Fraction 1: 2 + 4/6 = 8/3\n"
+         "Fraction 2: 2 + 2/3 = 8/3\n"
          "Both have the denominator 3, so compare the numerators\n"
-         "4 is equal to 4, so 4/3 is equal to 4/3\n"
-         "So 1 and 1/3 = 4/3 is True"},
+         "8 is equal to 8, so 8/3 is equal to 8/3\n"
+         "So 2 and 4/6 = 2 and 2/3 is True"},
+        {"both over a new denominator", result("0", "1", "2", Operator::Less, "0", "2", "3"),
+         "The exercise: 1/2 < 2/3\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 0 + 1/2 = 1/2\n"
+         "Fraction 2: 0 + 2/3 = 2/3\n"
+         "Over the common denominator 6: 1/2 = 3/6 and 2/3 = 4/6\n"
+         "3 is less than 4, so 1/2 is less than 2/3\n"
+         "So 1/2 < 2/3 is True"},
+        {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
+         "The exercise: 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1\n"
+         "Compare the exact values: write each number as one fraction\n"
+         "Fraction 1: 1 × 10²⁰ + 1/1 = 100000000000000000001\n"
+         "Fraction 2: 1 × 10²⁰ + 0/1 = 100000000000000000000\n"
+         "100000000000000000001 is greater than 100000000000000000000\n"
+         "Written with 15 digits both are 1 × 10²⁰: the values differ beyond the "
+         "digits shown\n"
+         "So 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1 is True"},
         {"a zero fraction 2 cannot divide", result("0", "2", "3", Operator::Divide, "0", "0", "5"),
          "The window said: \"Fraction 2 Can't be equals to zero \"\n"
          "Fraction 2 as an improper fraction: (0 × 5 + 0)/5 = 0/5, which is 0\n"
@@ -192,14 +211,6 @@ TEST_F(FractionsWorking, ResultFigureStandsAtTheValuesShown) {
         }
         EXPECT_EQ(f.note.contains("1000 parts"), row.cuts1 == 0);
     }
-}
-
-TEST_F(FractionsWorking, AComparisonTellsWhichIsGreater) {
-    const Figure f = result("0", "1", "2", Operator::Greater, "0", "2", "3").figure;
-    EXPECT_EQ(f.find("fraction2")->text, "fraction 2 (greater)");
-    EXPECT_EQ(f.find("fraction1")->text, "fraction 1");
-    EXPECT_EQ(f.description, "Fraction bars and a number line: 1/2 is less than 2/3, so 1/2 > "
-                             "2/3 is False.");
 }
 
 TEST_F(FractionsWorking, CommonDenominatorHopsMeetAtTheResult) {
@@ -288,37 +299,8 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
     }
 }
 
-// A comparison is worked on the exact values: each number as one fraction, both over one
-// denominator, the numerators compared.
-TEST_F(FractionsWorking, ComparisonsAreWorkedOnTheExactValues) {
-    expectSteps({
-        {"equal, typed differently", result("2", "4", "6", Operator::Equal, "2", "2", "3"),
-         "The exercise: 2 and 4/6 = 2 and 2/3\n"
-         "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 2 + 4/6 = 8/3\n"
-         "Fraction 2: 2 + 2/3 = 8/3\n"
-         "Both have the denominator 3, so compare the numerators\n"
-         "8 is equal to 8, so 8/3 is equal to 8/3\n"
-         "So 2 and 4/6 = 2 and 2/3 is True"},
-        {"both over a new denominator", result("0", "1", "2", Operator::Less, "0", "2", "3"),
-         "The exercise: 1/2 < 2/3\n"
-         "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 0 + 1/2 = 1/2\n"
-         "Fraction 2: 0 + 2/3 = 2/3\n"
-         "Over the common denominator 6: 1/2 = 3/6 and 2/3 = 4/6\n"
-         "3 is less than 4, so 1/2 is less than 2/3\n"
-         "So 1/2 < 2/3 is True"},
-        {"one double, two values", result("1e20", "1", "1", Operator::Greater, "1e20", "0", "1"),
-         "The exercise: 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1\n"
-         "Compare the exact values: write each number as one fraction\n"
-         "Fraction 1: 1 × 10²⁰ + 1/1 = 100000000000000000001\n"
-         "Fraction 2: 1 × 10²⁰ + 0/1 = 100000000000000000000\n"
-         "100000000000000000001 is greater than 100000000000000000000\n"
-         "Written with 15 digits both are 1 × 10²⁰: the values differ beyond the "
-         "digits shown\n"
-         "So 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1 is True"},
-    });
-    // beyond the exact fractions the window's decimals decide, and the steps show them
+// Beyond the exact fractions the window's decimals decide, and the steps show them.
+TEST_F(FractionsWorking, ComparisonsOfHugeValuesUseTheDecimals) {
     const QStringList huge =
         result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
     EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
@@ -380,9 +362,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
         {result("0", "1", "6", Operator::Plus, "0", "1", "2"),
          "In lowest terms: 0 and 4/6, that is 2/3\n"
          "Check with the exact values: 1/6 + 1/2 = 2/3, and 0 and 4/6 is 2/3 too"},
-        {result("0", "1", "4", Operator::Minus, "0", "3", "4"),
-         "In lowest terms: 0 and -2/4, that is -1/2\n"
-         "Check with the exact values: 1/4 - 3/4 = -1/2, and 0 and -2/4 is -1/2 too"},
         {result("-1", "1", "2", Operator::Plus, "0", "0", "1"),
          "In the answer each part keeps its own sign: -1 and 1/2 is -1 + 1/2 = -1/2, not minus 1 "
          "and 1/2\n"
@@ -400,9 +379,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
         {reductionWorking("0", "5", reduceFraction("0", "5")),
          "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
          "is that number, so 0/5 reduces to 0/1"},
-        {reductionWorking("-2", "4", reduceFraction("-2", "4")),
-         "The minus sign of the denominator belongs to the whole fraction; a book writes it in "
-         "front: 1/-2 = -1/2"},
         {reductionWorking("6", "-8", reduceFraction("6", "-8")), ""}, // -3/4
     };
     for (const Row& row : rows) {
@@ -431,10 +407,6 @@ TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
         {"-2", "-4",
          "The window's greatest common divisor -2 is negative, so its result is negative too; a "
          "common denominator is taken positive: 4"},
-        {"-3", "-5",
-         "The window's greatest common divisor -1 is negative, so its result is negative too; a "
-         "common denominator is taken positive: 15"},
-        {"3", "5", "Answer: 15"},
         {"2.5", "3",
          "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
          "product as typed"},
@@ -447,33 +419,36 @@ TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
     }
 }
 
-// Two equal values stand at one point of the number line: one label names both, and the
-// other is left out so the two do not print over each other.
-TEST_F(FractionsWorking, EqualValuesShareOneLabel) {
+// Each point of the number line is named, the greater one said; two equal values stand at one
+// point, and one label names both so that two do not print over each other.
+TEST_F(FractionsWorking, TheNumberLineNamesEachValue) {
     struct Row {
         Working working;
         const char *first, *second;
+        const char* description; // "" where another row checks the same
     };
     const Row rows[] = {
-        {result("1", "2", "3", Operator::Equal, "0", "5", "3"), "fraction 1 = fraction 2", ""},
+        {result("1", "2", "3", Operator::Equal, "0", "5", "3"), "fraction 1 = fraction 2", "",
+         "Fraction bars of the same length and a number line: 1 and 2/3 is equal to 5/3, so 1 and "
+         "2/3 = 5/3 is True."},
         {result("0.1", "0.2", "1", Operator::Less, "0", "0.3", "1"), "fraction 1 = fraction 2",
-         ""},
+         "", ""},
         // differ by 1, but drawn at one point
-        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fractions 1 and 2", ""},
+        {result("1e20", "1", "1", Operator::Equal, "1e20", "0", "1"), "fractions 1 and 2", "",
+         ""},
         {result("2", "0", "1", Operator::Greater, "1", "0", "1"), "fraction 1 (greater)",
-         "fraction 2"},
-        {result("0", "1", "2", Operator::Less, "0", "2", "3"), "fraction 1",
-         "fraction 2 (greater)"},
+         "fraction 2", ""},
+        {result("0", "1", "2", Operator::Greater, "0", "2", "3"), "fraction 1",
+         "fraction 2 (greater)",
+         "Fraction bars and a number line: 1/2 is less than 2/3, so 1/2 > 2/3 is False."},
     };
     for (const Row& row : rows) {
         const Figure& f = row.working.figure;
         SCOPED_TRACE(f.description.toStdString());
         EXPECT_EQ(f.find("fraction1")->text, row.first);
         EXPECT_EQ(f.find("fraction2")->text, row.second);
+        if (*row.description) EXPECT_EQ(f.description, row.description);
     }
-    EXPECT_EQ(rows[0].working.figure.description,
-              "Fraction bars of the same length and a number line: 1 and 2/3 is equal to 5/3, so "
-              "1 and 2/3 = 5/3 is True.");
 }
 
 TEST_F(FractionsWorking, TheGuideWorksTheExampleOut) {
