@@ -61,32 +61,23 @@ QString anOperator(std::mt19937& random) {
 
 TEST(FractionWindowsWorking, Form3AnswersStandInTheWorking) {
     sb::Form3 window;
-    const Values small = numbers(-30, 30), denominator = numbers(-12, 12);
-    const std::vector<RandomCommand> commands{
-        {"Command1", {{"in1s", small}, {"in1m", small}, {"in1d", denominator}}},
-        {"Command2", {{"in2m", numbers(-200, 200)}, {"in2d", denominator}}},
-        {"Command3", {{"in3s", small}, {"in3m", small}, {"in3d", denominator}}},
-        {"Command4", {{"in4", decimal}}},
-    };
+    const auto commands =
+        working_property::randomCommands("Form3", {{"", numbers(-30, 30)},
+                                                   {"denominator", numbers(-12, 12)},
+                                                   {"improper", numbers(-200, 200)},
+                                                   {"decimal", decimal}});
     working_property::expectAnswersInWorking(window, commands);
     expectFiniteFigures(window, commands);
 }
 
 TEST(FractionWindowsWorking, Form4AnswersStandInTheWorking) {
     sb::Form4 window;
-    const Values whole = numbers(-5, 5), part = numbers(-12, 12);
-    const std::vector<RandomCommand> commands{
-        {"Command1",
-         {{"s1", whole},
-          {"m1", part},
-          {"d1", part},
-          {"op", anOperator},
-          {"s2", whole},
-          {"m2", part},
-          {"d2", part}}},
-        {"Command2", {{"b", numbers(-60, 60)}, {"a", numbers(-60, 60)}}},
-        {"Command3", {{"inm4", numbers(-100, 100)}, {"ind4", numbers(-100, 100)}}},
-    };
+    const auto commands =
+        working_property::randomCommands("Form4", {{"", numbers(-12, 12)},
+                                                   {"sign", numbers(-5, 5)},
+                                                   {"operator", anOperator},
+                                                   {"common", numbers(-60, 60)},
+                                                   {"reduce", numbers(-100, 100)}});
     working_property::expectAnswersInWorking(window, commands, 400);
     expectFiniteFigures(window, commands);
 }

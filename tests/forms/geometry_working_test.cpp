@@ -12,7 +12,6 @@
 namespace {
 
 using working_property::anyValue;
-using working_property::RandomCommand;
 
 // mostly positive values, which these windows take, and now and then a refused one; a third
 // of them the sizes and fractions whose rounding shows: tiny and large values, thirds and
@@ -29,41 +28,24 @@ QString mostlyPositive(std::mt19937& random) {
                : value.mid(1);
 }
 
-// commands and the boxes each reads, as "Command1 r1", "Command13 a2 b2 h2"
-std::vector<RandomCommand> commands(const QStringList& table) {
-    std::vector<RandomCommand> out;
-    for (const QString& row : table) {
-        const QStringList words = row.split(u' ');
-        RandomCommand command{words.first(), {}};
-        for (const QString& box : words.mid(1)) command.boxes.push_back({box, mostlyPositive});
-        out.push_back(command);
-    }
-    return out;
+// every command of the window, its boxes filled with mostly positive values
+std::vector<working_property::RandomCommand> commands(const QString& window) {
+    return working_property::randomCommands(window, {{"", mostlyPositive}});
 }
 
 TEST(GeometryWorking, CircleAnswersAppearInTheWorking) {
     sb::Form7 window;
-    working_property::expectAnswersInWorking(
-        window,
-        commands({"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
-                  "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"}));
+    working_property::expectAnswersInWorking(window, commands("Form7"));
 }
 
 TEST(GeometryWorking, QuadrilateralAnswersAppearInTheWorking) {
     sb::Form8 window;
-    working_property::expectAnswersInWorking(
-        window,
-        commands({"Command1 s1", "Command3 s1", "Command2 a1", "Command4 a1", "Command7 p1",
-                  "Command9 p1", "Command13 a2 b2 h2", "Command11 hh1 hh2", "Command5 a3 b3",
-                  "Command8 a3 b3", "Command15 a6 ar6", "Command14 a6 ar6", "Command10 a7 p7",
-                  "Command6 a7 p7", "Command19 b6 h6", "Command16 b7 ar7", "Command17 a8 b8"}));
+    working_property::expectAnswersInWorking(window, commands("Form8"));
 }
 
 TEST(GeometryWorking, TriangleAnswersAppearInTheWorking) {
     sb::Form9 window;
-    working_property::expectAnswersInWorking(
-        window, commands({"Command1 b1 h1", "Command2 b2 s2", "Command7 h3 s3", "Command9 a4 b4 c4",
-                          "Command11 a5 b5 c5"}));
+    working_property::expectAnswersInWorking(window, commands("Form9"));
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 namespace {
 
 using working_property::anyValue;
-using working_property::RandomCommand;
+using working_property::randomCommands;
 
 // A list of 1 to 30 values; the weights list, filled after it, is empty a third of the
 // time and otherwise as long as the list.
@@ -41,35 +41,21 @@ struct Lists {
 TEST(StatisticsWindowWorking, EveryAnswerShownIsInTheWorking) {
     sb::Form5 window;
     const Lists lists;
-    std::vector<RandomCommand> commands;
-    for (const char* button : {"Command1", "Command3", "Command2"})
-        commands.push_back({button, {{"n", lists.numbers()}, {"w", lists.weights()}}});
-    working_property::expectAnswersInWorking(window, commands, 150);
+    working_property::expectAnswersInWorking(
+        window, randomCommands("Form5", {{"", lists.numbers()}, {"weights", lists.weights()}}),
+        150);
 }
 
 // Each row with any values a pupil might type, the geometric ones mostly with a ratio
 // between -1 and 1 so that the infinite sum has one.
 TEST(ProgressionsWindowWorking, EveryAnswerShownIsInTheWorking) {
     sb::Form6 window;
-    const working_property::Values any = anyValue;
     const working_property::Values ratio = [](std::mt19937& random) {
         return random() % 4 == 0 ? anyValue(random)
                                  : QStringLiteral("%1/%2").arg(int(random() % 19) - 9).arg(10);
     };
-    const std::vector<RandomCommand> commands = {
-        {"Command1", {{"a1", any}, {"d", any}, {"n", any}}},
-        {"Command2", {{"a12", any}, {"an2", any}, {"n2", any}}},
-        {"Command8", {{"d3", any}, {"an3", any}, {"n3", any}}},
-        {"Command3", {{"a14", any}, {"d4", any}, {"n4", any}}},
-        {"Command6", {{"a15", any}, {"an5", any}, {"n5", any}}},
-        {"ans6", {{"a16", any}, {"d6", any}, {"an6", any}}},
-        {"command20", {{"a17", any}, {"q7", ratio}, {"n7", any}}},
-        {"command21", {{"a18", any}, {"q8", ratio}, {"an8", any}}},
-        {"command22", {{"a19", any}, {"q9", ratio}}},
-        {"Command10", {{"a110", any}, {"q10", ratio}, {"n10", any}}},
-        {"Command4", {{"a111", any}, {"an11", any}, {"n11", any}}},
-    };
-    working_property::expectAnswersInWorking(window, commands, 150);
+    working_property::expectAnswersInWorking(
+        window, randomCommands("Form6", {{"", anyValue}, {"ratio", ratio}}), 150);
 }
 
 // Every box of the traffic window takes values above 0; now and then a refused one.
@@ -83,14 +69,8 @@ TEST(TrafficWindowWorking, EveryAnswerShownIsInTheWorking) {
     const working_property::Values percent = [](std::mt19937& random) {
         return QString::number(std::uniform_int_distribution<int>(1, 120)(random) / 2.0);
     };
-    const std::vector<RandomCommand> commands = {
-        {"Command3", {{"s1", positive}, {"v1", positive}}},
-        {"Command4", {{"s2", positive}, {"t2", positive}}},
-        {"Command5", {{"t3", positive}, {"v3", positive}}},
-        {"Command2", {{"p1", percent}, {"pr1", positive}}},
-        {"Command1", {{"p2", percent}, {"pr2", positive}}},
-    };
-    working_property::expectAnswersInWorking(window, commands, 150);
+    working_property::expectAnswersInWorking(
+        window, randomCommands("Form12", {{"", positive}, {"percent", percent}}), 150);
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <random>
 
 namespace working_property {
@@ -41,6 +42,65 @@ struct RandomCommand {
     QString button;
     std::vector<std::pair<QString, Values>> boxes;
 };
+
+// The commands of every topic window and the boxes each reads, in the order the boxes are
+// filled, as "Command13 a2 b2 h2". A box written "q7:ratio" takes values of the kind named
+// after the colon when the caller gives that kind, and the values given for "" otherwise.
+inline std::vector<RandomCommand> randomCommands(const QString& window,
+                                                 const std::map<QString, Values>& kinds) {
+    static const std::map<QString, QStringList> table = {
+        {"Form2", {"Command1 A B C"}},
+        {"Form3",
+         {"Command1 in1s:sign in1m in1d:denominator", "Command2 in2m:improper in2d:denominator",
+          "Command3 in3s:sign in3m in3d:denominator", "Command4 in4:decimal"}},
+        {"Form4",
+         {"Command1 s1:sign m1 d1 op:operator s2:sign m2 d2", "Command2 b:common a:common",
+          "Command3 inm4:reduce ind4:reduce"}},
+        {"Form5", {"Command1 n w:weights", "Command3 n w:weights", "Command2 n w:weights"}},
+        {"Form6",
+         {"Command1 a1 d n", "Command2 a12 an2 n2", "Command8 d3 an3 n3", "Command3 a14 d4 n4",
+          "Command6 a15 an5 n5", "ans6 a16 d6 an6", "command20 a17 q7:ratio n7",
+          "command21 a18 q8:ratio an8", "command22 a19 q9:ratio", "Command10 a110 q10:ratio n10",
+          "Command4 a111 an11 n11"}},
+        {"Form7",
+         {"Command1 r1", "Command3 r1", "Command2 d1", "Command4 d1", "Command23 a1",
+          "Command21 a1", "Command5 a2", "Command10 p1", "Command8 p1", "Command6 p2"}},
+        {"Form8",
+         {"Command1 s1", "Command3 s1", "Command2 a1", "Command4 a1", "Command7 p1", "Command9 p1",
+          "Command13 a2 b2 h2", "Command11 hh1 hh2", "Command5 a3 b3", "Command8 a3 b3",
+          "Command15 a6 ar6", "Command14 a6 ar6", "Command10 a7 p7", "Command6 a7 p7",
+          "Command19 b6 h6", "Command16 b7 ar7", "Command17 a8 b8"}},
+        {"Form9",
+         {"Command1 b1 h1", "Command2 b2 s2", "Command7 h3 s3", "Command9 a4 b4 c4",
+          "Command11 a5 b5 c5"}},
+        {"Form10",
+         {"Command1 a1 z1:angle b1", "Command2 a2 z2:angle b2", "Command8 a3 z3:angle b3",
+          "Command7 a4 b4 c4"}},
+        {"Form11",
+         {"Command1 x1:angle z1:angle b1", "Command2 y2:angle a2 c2", "Command6 y3:angle a3 c3",
+          "Command7 y4:angle z4:angle c4"}},
+        {"Form12",
+         {"Command3 s1 v1", "Command4 s2 t2", "Command5 t3 v3", "Command2 p1:percent pr1",
+          "Command1 p2:percent pr2"}},
+        {"Form13", {"Command1 r1 i1 op:operator r2 i2", "Command2 p", "Command3 re3 im3"}},
+    };
+    for (const auto& [kind, values] : kinds) // a misspelt kind would fall back unnoticed
+        if (!kind.isEmpty() && !table.at(window).join(u' ').contains(u':' + kind))
+            ADD_FAILURE() << "no box of " << window.toStdString() << " takes "
+                          << kind.toStdString();
+    std::vector<RandomCommand> out;
+    for (const QString& row : table.at(window)) {
+        const QStringList words = row.split(u' ');
+        RandomCommand command{words.first(), {}};
+        for (const QString& word : words.mid(1)) {
+            const auto kind = kinds.find(word.section(u':', 1));
+            command.boxes.push_back(
+                {word.section(u':', 0, 0), (kind != kinds.end() ? kind : kinds.find({}))->second});
+        }
+        out.push_back(command);
+    }
+    return out;
+}
 
 // A number as a pupil types it: small integers, decimals, fractions, mixed numbers, negatives.
 inline QString anyValue(std::mt19937& random) {
