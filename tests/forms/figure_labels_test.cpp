@@ -36,6 +36,7 @@ namespace {
 using sb::ui::FigureLayout;
 using sb::ui::PlacedLabel;
 using working_property::anyValue;
+using working_property::between;
 using working_property::RandomCommand;
 using working_property::Values;
 
@@ -146,12 +147,6 @@ QStringList randomFaults(sb::ui::Form& window, const std::vector<RandomCommand>&
 QString positive(std::mt19937& random) {
     const QString value = anyValue(random);
     return random() % 6 != 0 && value.startsWith(u'-') ? value.mid(1) : value;
-}
-Values between(double low, double high) {
-    return [=](std::mt19937& random) {
-        if (random() % 4 == 0) return anyValue(random);
-        return QString::number(std::uniform_real_distribution<double>(low, high)(random), 'g', 3);
-    };
 }
 Values whole(int least, int most) {
     return [=](std::mt19937& random) {

@@ -13,14 +13,8 @@ namespace {
 using working_property::RandomCommand;
 using working_property::Values;
 
-// Mostly values from low to high, which make a triangle, now and then anything a pupil
-// might type.
-Values between(double low, double high) {
-    return [=](std::mt19937& random) {
-        if (random() % 4 == 0) return working_property::anyValue(random);
-        return QString::number(std::uniform_real_distribution<double>(low, high)(random), 'g', 3);
-    };
-}
+using working_property::between;
+
 Values sides() { return between(0.5, 60); }
 Values angles() { return between(1, 150); }
 
@@ -42,22 +36,13 @@ Values smallSides() {
 
 void expectEveryAnswerShown(const Values& side, const Values& angle, int rounds, unsigned seed,
                             unsigned sineSeed) {
+    const std::map<QString, Values> kinds = {{"", side}, {"angle", angle}};
     sb::Form10 cosines;
     working_property::expectAnswersInWorking(
-        cosines,
-        {{"Command1", {{"a1", side}, {"z1", angle}, {"b1", side}}},
-         {"Command2", {{"a2", side}, {"z2", angle}, {"b2", side}}},
-         {"Command8", {{"a3", side}, {"z3", angle}, {"b3", side}}},
-         {"Command7", {{"a4", side}, {"b4", side}, {"c4", side}}}},
-        rounds, seed);
+        cosines, working_property::randomCommands("Form10", kinds), rounds, seed);
     sb::Form11 sines;
     working_property::expectAnswersInWorking(
-        sines,
-        {{"Command1", {{"x1", angle}, {"z1", angle}, {"b1", side}}},
-         {"Command2", {{"y2", angle}, {"a2", side}, {"c2", side}}},
-         {"Command6", {{"y3", angle}, {"a3", side}, {"c3", side}}},
-         {"Command7", {{"y4", angle}, {"z4", angle}, {"c4", side}}}},
-        rounds, sineSeed);
+        sines, working_property::randomCommands("Form11", kinds), rounds, sineSeed);
 }
 
 TEST(TriangleWorking, EveryAnswerShownIsInTheWorking) {

@@ -115,13 +115,25 @@ inline QString anyValue(std::mt19937& random) {
     }
 }
 
+// Mostly values from low to high (sides that make a triangle, angles, percentages), now and
+// then anything a pupil might type.
+inline Values between(double low, double high) {
+    return [=](std::mt19937& random) {
+        if (random() % 4 == 0) return anyValue(random);
+        return QString::number(std::uniform_real_distribution<double>(low, high)(random), 'g', 3);
+    };
+}
+
 // True when text stands in line as a whole: not as part of a longer number.
 inline bool standsIn(const QString& line, const QString& text) {
     for (qsizetype at = line.indexOf(text); at >= 0; at = line.indexOf(text, at + 1)) {
         const auto partOfNumber = [](QChar c) { return c.isDigit() || c == u'.' || c == u'E'; };
         const bool before = at > 0 && partOfNumber(line[at - 1]);
         const qsizetype end = at + text.size();
-        const bool after = end < line.size() && partOfNumber(line[end]);
+        // a full stop that ends the sentence is no decimal point: no digit follows it
+        const bool stop = end < line.size() && line[end] == u'.' &&
+                          (end + 1 == line.size() || !line[end + 1].isDigit());
+        const bool after = end < line.size() && partOfNumber(line[end]) && !stop;
         if (!before && !after) return true;
     }
     return false;

@@ -26,6 +26,10 @@ TEST(WorkingProperty, FindsTheComparisonsTheirNumbersContradict) {
         EXPECT_TRUE(working_property::contradictions({line}, english).isEmpty()) << line.toStdString();
     EXPECT_EQ(working_property::eNotations("1.5E-10 and 2E+15 but not E-3 or 1.5"),
               (QStringList{"1.5E-10", "2E+15"}));
+    // an answer stands in a line as a whole number, even at the end of a sentence
+    EXPECT_TRUE(working_property::standsIn("so b = 0.866025424857862.", "0.866025424857862"));
+    EXPECT_FALSE(working_property::standsIn("so b = 0.8660254248578625", "0.866025424857862"));
+    EXPECT_FALSE(working_property::standsIn("so b = 10.5", "0.5"));
 }
 
 // Before any command each pane says what the boxes take and works one example: no rounding
