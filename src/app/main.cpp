@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start_up.h"
+#include "ui/language.h"
 #include "window_registry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -15,16 +17,40 @@ void describe(QCommandLineParser& options) {
     options.setApplicationDescription(QStringLiteral(SUMBROOK_DESCRIPTION));
     options.addHelpOption();
     options.addVersionOption();
+    options.addOption({QStringLiteral("language"),
+                       QCoreApplication::translate(
+                           "main", "Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) "
+                                   "instead of the desktop's."),
+                       QCoreApplication::translate("main", "CODE")});
+}
+
+// The language of this run: the one --language names, else the desktop's. A code the program
+// has no translation for leaves it in English, and says so.
+void speak(const QStringList& arguments) {
+    QCommandLineParser options;
+    describe(options);
+    options.parse(arguments);
+    const QString code = options.value(QStringLiteral("language"));
+    if (code.isEmpty()) {
+        sb::ui::useDesktopLanguage();
+    } else if (!sb::ui::useLanguage(code)) {
+        std::fprintf(stderr, "sumbrook: no translation for the language %s; English it is\n",
+                     qPrintable(code));
+    }
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 // --help and --version alone only print, so they need no GUI application: no display, no
 // platform plugin, no runtime folder (over ssh, in scripts, in a root shell)
 bool onlyPrints(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser options;
     describe(options);
-    return options.parse(arguments) && (options.isSet(QStringLiteral("version")) ||
+    return options.parse(argumentsOf(argc, argv)) && (options.isSet(QStringLiteral("version")) ||
                                         options.isSet(QStringLiteral("help")));
 }
 
@@ -42,6 +68,7 @@ bool printsWithQtOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (onlyPrints(argc, argv)) {
         QCoreApplication app(argc, argv);
+        speak(app.arguments());
         QCommandLineParser options;
         describe(options);
         options.process(app); // prints and ends here
@@ -50,6 +77,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv); // takes Qt's own options (-platform, -style, ...) first
     QGuiApplication::setDesktopFileName(QStringLiteral(SUMBROOK_APP_ID));
+    speak(app.arguments());
 
     QCommandLineParser options;
     describe(options);

@@ -40,7 +40,7 @@ std::vector<ui::ControlTable> topicWindowTables() {
          {&Form2::paper, &Form3::paper, &Form4::paper, &Form5::paper, &Form6::paper, &Form7::paper,
           &Form8::paper, &Form9::paper, &Form10::paper, &Form11::paper, &Form12::paper,
           &Form13::paper, &Form14::paper})
-        tables.push_back(paper().controls);
+        tables.push_back(paper().translated().controls);
     return tables;
 }
 

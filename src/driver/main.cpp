@@ -5,6 +5,7 @@
 #include "app/start_up.h"
 #include "app/window_registry.h"
 #include "driver.h"
+#include "ui/language.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,6 +47,15 @@ int main(int argc, char* argv[]) {
     if (QLocale(localeName).name() != localeName) {
         std::fprintf(stderr, "sumbrook-drive: unknown locale %s in SUMBROOK_DRIVE_LOCALE\n",
                      qPrintable(localeName));
+        return 2;
+    }
+
+    // the language: English unless SUMBROOK_DRIVE_LANGUAGE names another, whatever the
+    // machine's locale; apart from the number format, which the locale alone chooses
+    const QString language = qEnvironmentVariable("SUMBROOK_DRIVE_LANGUAGE", QStringLiteral("en"));
+    if (!sb::ui::useLanguage(language)) {
+        std::fprintf(stderr, "sumbrook-drive: no translation for %s in SUMBROOK_DRIVE_LANGUAGE\n",
+                     qPrintable(language));
         return 2;
     }
 

@@ -119,6 +119,15 @@ QFont fontOf(const Control& c) {
     return font;
 }
 
+void mirrorControls(QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow()) continue;
+        w->move(window->width() - w->x() - w->width(), w->y());
+        if (auto* line = qobject_cast<LineControl*>(w)) line->mirror();
+        mirrorControls(w);
+    }
+}
+
 void buildControls(QWidget* window, const ControlTable& table) {
     for (const Control& c : table) {
         QWidget* parent = window;

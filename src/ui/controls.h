@@ -105,6 +105,11 @@ inline Control picture(const QString& name, Twips at) {
 // Creates the controls of the table on the window, in table order.
 void buildControls(QWidget* window, const ControlTable& table);
 
+// Mirrors the window's controls for a right-to-left language: a control x from the left of
+// its container, w wide, in a container W wide, then stands at W - x - w; a slanted line
+// slants the other way.
+void mirrorControls(QWidget* window);
+
 // The font a control is shown in.
 QFont fontOf(const Control& c);
 

@@ -540,6 +540,7 @@ FigureLayout layOutFigure(const QFontMetrics& metrics, const QRectF& area, const
 void paintFigure(QPainter& p, const QRectF& area, const Figure& figure,
                  const FigureColours& colours) {
     p.save();
+    p.setLayoutDirection(Qt::LeftToRight); // mathematics reads left to right in every language
     p.setClipRect(area);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, colours.paper);

@@ -28,7 +28,25 @@ constexpr int edge = 6; // the button's distance from the window's edges
 
 } // namespace
 
-Form::Form(const FormSpec& paper)
+FormSpec FormSpec::translated() const {
+    FormSpec spoken = *this;
+    const QByteArray context = name.toLatin1();
+    const auto translate = [&](QString& text) {
+        if (!text.isEmpty())
+            text = QCoreApplication::translate(context.constData(), text.toUtf8().constData());
+    };
+    translate(spoken.caption);
+    for (Control& c : spoken.controls) {
+        translate(c.text);
+        translate(c.tip);
+        translate(c.spoken);
+    }
+    return spoken;
+}
+
+Form::Form(const FormSpec& written) : Form(written.translated(), 0) {}
+
+Form::Form(const FormSpec& paper, int)
     : entry_(paper.entry), exercises_(paper.exercises), guide_(paper.guide) {
     setObjectName(paper.name);
     setWindowTitle(paper.caption);
@@ -46,6 +64,8 @@ Form::Form(const FormSpec& paper)
     for (const Control& c : paper.controls) controlNames_ << c.name;
     part_ = size();
     placeWorkingButton();
+    // a right-to-left language reads the window from the right: every control mirrored
+    if (layoutDirection() == Qt::RightToLeft) mirrorControls(this);
 
     QList<QWidget*> reading;
     for (QWidget* w : findChildren<QWidget*>())
@@ -138,12 +158,18 @@ const working::Working& Form::working() {
 
 void Form::showWorking(std::function<working::Working()> build) { pending_ = std::move(build); }
 
+void Form::shiftControls(int by) {
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w != pane_) w->move(w->x() + by, w->y());
+}
+
 bool Form::workingOpen() const { return pane_ && pane_->isVisible(); }
 
 void Form::toggleWorking() {
     if (!workingButton_) return;
     if (workingOpen()) {
         pane_->hide();
+        if (layoutDirection() == Qt::RightToLeft) shiftControls(-paneWidth);
         setFixedSize(closed_);
         workingButton_->setText(tr("Show Working"));
         return;
@@ -156,7 +182,10 @@ void Form::toggleWorking() {
     }
     const int height = std::max(closed_.height(), paneLeastHeight);
     setFixedSize(closed_.width() + paneWidth, height);
-    pane_->setGeometry(closed_.width(), 0, paneWidth, height);
+    // after the window in the way it is read: on its left in a right-to-left language
+    const bool onLeft = layoutDirection() == Qt::RightToLeft;
+    if (onLeft) shiftControls(paneWidth);
+    pane_->setGeometry(onLeft ? 0 : closed_.width(), 0, paneWidth, height);
     pane_->present(working(), moreDetail_);
     pane_->show();
     workingButton_->setText(tr("Hide Working"));

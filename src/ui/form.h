@@ -51,6 +51,11 @@ struct FormSpec {
     std::vector<Exercise> exercises = {}; // in reading order
     Tab tab = Tab::Reading;
 
+    // The window in the language spoken: its caption and its controls' texts, tips and
+    // spoken names as translated in the context of its class name (the tables mark them
+    // with QT_TRANSLATE_NOOP("Form2", ...)).
+    FormSpec translated() const;
+
     // The same window with these exercises, Tab going the way given.
     FormSpec withExercises(std::vector<Exercise> list, Tab way = Tab::Reading) const {
         FormSpec copy = *this;
@@ -142,9 +147,11 @@ protected:
     void showResult(const QString& output, double value);
 
 private:
+    Form(const FormSpec& paper, int); // paper already translated
     QList<QWidget*> exerciseOrder(const QList<QWidget*>& reading) const;
     void chainFocus(const QList<QWidget*>& order);
     void placeWorkingButton();
+    void shiftControls(int by); // all but the pane, sideways
     void commandDone();
 
     std::optional<EntryRules> entry_;

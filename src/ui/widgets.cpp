@@ -180,6 +180,12 @@ LineControl::LineControl(QPoint from, QPoint to, QWidget* parent) : QWidget(pare
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void LineControl::mirror() {
+    from_.setX(width() - 1 - from_.x());
+    to_.setX(width() - 1 - to_.x());
+    if (from_.y() == to_.y() && from_.x() > to_.x()) std::swap(from_, to_); // still forwards
+}
+
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor ink = palette().color(QPalette::WindowText);

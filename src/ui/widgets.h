@@ -77,6 +77,7 @@ class LineControl : public QWidget {
     Q_OBJECT
 public:
     LineControl(QPoint from, QPoint to, QWidget* parent);
+    void mirror(); // its ends, within its own box
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -22,6 +22,8 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Figure"));
     setAccessibleName(QStringLiteral("Figure"));
     setMinimumHeight(220);
+    // mathematics is drawn left to right in every language: a figure is never mirrored
+    setLayoutDirection(Qt::LeftToRight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
