@@ -63,9 +63,15 @@ bool useLanguage(const QString& code) {
         else
             qt.reset();
     }
-    // set, not left to Qt's detection, so the windows made next are laid out for it at once
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        QGuiApplication::setLayoutDirection(QLocale(spoken).textDirection());
+    // set, not left to Qt's detection, so the windows made next are laid out for it at once;
+    // a left-to-right language keeps what Qt's -reverse chose
+    static bool setRightToLeft = false;
+    const bool rightToLeft = QLocale(spoken).textDirection() == Qt::RightToLeft;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+        (rightToLeft || setRightToLeft)) {
+        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        setRightToLeft = rightToLeft;
+    }
     return !ours.isEmpty();
 }
 
