@@ -28,6 +28,8 @@ constexpr int edge = 6; // the button's distance from the window's edges
 
 } // namespace
 
+QString faultMessage() { return Form::tr("Unreasonable Data!!!."); }
+
 FormSpec FormSpec::translated() const {
     FormSpec spoken = *this;
     const QByteArray context = name.toLatin1();
@@ -149,7 +151,7 @@ const working::Working& Form::working() {
             if (pending_) working_ = pending_();
             else working_ = guide_ ? working::introduction(guide_()) : working::Working{};
         } catch (...) { // a value the steps cannot show: tell it as the fault it is
-            working_ = working::refusal({faultMessage}, guide_ ? guide_() : working::Guide{});
+            working_ = working::refusal({faultMessage()}, guide_ ? guide_() : working::Guide{});
         }
         pending_ = nullptr;
     }
@@ -239,7 +241,7 @@ void Form::onClick(const QString& name, std::function<void()> handler,
             handler();
         } catch (const ArithmeticFault&) {
             pending_ = nullptr; // whatever working the command had begun is not its answer
-            say(faultMessage);
+            say(faultMessage());
             empty(emptiedOnFault);
         }
         inCommand_ = false;

@@ -67,8 +67,9 @@ struct FormSpec {
 
 class WorkingPane;
 
-// The one answer to an arithmetic fault that a command did not anticipate.
-inline const QString faultMessage = QStringLiteral("Unreasonable Data!!!.");
+// The one answer to an arithmetic fault that a command did not anticipate, in the language
+// spoken.
+QString faultMessage();
 
 // A top-level window built from its FormSpec. Closing it discards it. Tab visits its boxes,
 // buttons, answers and links in reading order or exercise by exercise, as its FormSpec says

@@ -159,10 +159,10 @@ void Form10::Command7_Click() {
     } catch (const ArithmeticFault&) {
         // the command's trap, as every fault of a command is answered, but with a working
         // that shows the sides laid end to end
-        say(ui::faultMessage);
+        say(ui::faultMessage());
         clearPanel(4);
         return showWorking(
-            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage, typed); });
+            [=] { return law_of_cosines::threeSidesRefused(*a, *b, *c, faultMessage(), typed); });
     }
     showResult("z4", solved.z);
     showResult("x4", solved.x);

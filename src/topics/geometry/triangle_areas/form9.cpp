@@ -132,9 +132,9 @@ void Form9::find(const QString& output, const QStringList& boxes, Question quest
     }
     // Heron's product below zero has no square root: the fault message, as for any fault,
     // and the output stays empty; the working says why the sides make no triangle
-    say(ui::faultMessage);
+    say(ui::faultMessage());
     showWorking([answer, typed] {
-        return triangle_areas::triangleWorking(answer, ui::faultMessage, typed);
+        return triangle_areas::triangleWorking(answer, ui::faultMessage(), typed);
     });
 }
 

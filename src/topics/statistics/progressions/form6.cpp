@@ -277,9 +277,9 @@ void Form6::answer(const QString& output, Row row, Boxes& read,
         worked = routine();
     } catch (const ArithmeticFault&) {
         // the same message and empty answer as any fault, and the working says why
-        say(faultMessage);
+        say(faultMessage());
         label(output)->clear();
-        showWorking([row, read] { return unansweredWorking(row, read, {faultMessage}); });
+        showWorking([row, read] { return unansweredWorking(row, read, {faultMessage()}); });
         return;
     }
     showResult(output, worked.answer);
