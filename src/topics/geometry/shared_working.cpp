@@ -3,6 +3,8 @@
 
 #include "entry/conversions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +15,11 @@ using working::Ink;
 using working::Place;
 
 namespace {
+
+// the texts of the working the geometry windows share
+struct GeometryWorking {
+    Q_DECLARE_TR_FUNCTIONS(GeometryWorking)
+};
 
 // A side shorter than this share of the figure would crowd its label; the leader line that
 // then carries the label out is this share of the figure long.
@@ -41,8 +48,9 @@ working::Working refused(const QString& message, const working::Working& why,
 }
 
 QString positiveBoxes(const QString& length) {
-    return QStringLiteral("Each box takes one number greater than zero, at most %1: %2, a "
-                          "fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)")
+    //: %1 is how long a typed value may be ("8 characters"), %2 a decimal such as 2.5
+    return GeometryWorking::tr("Each box takes one number greater than zero, at most %1: %2, a "
+                               "fraction such as 3/4, or a mixed number such as 2/1/3 (2 and 1/3)")
         .arg(length, resultText(2.5));
 }
 
@@ -118,7 +126,7 @@ bool keepDrawable(Figure& figure) {
     const double size = std::max(box.right - box.left, box.top - box.bottom);
     if (finite && size <= largestDrawn && size >= smallestDrawn) return true;
     figure.elements.clear();
-    figure.note = QStringLiteral(
+    figure.note = GeometryWorking::tr(
         "No figure: these sizes are too large or too small to draw to scale on a screen.");
     figure.description = figure.note;
     return false;

@@ -4,6 +4,8 @@
 #include "entry/conversions.h"
 #include "topics/geometry/angles.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -15,6 +17,11 @@ using working::Look;
 using working::Place;
 
 namespace {
+
+// the texts of the two triangle-solving windows' working and figures
+struct SolvedTriangle {
+    Q_DECLARE_TR_FUNCTIONS(SolvedTriangle)
+};
 
 Point operator-(Point p, Point q) { return {p.x - q.x, p.y - q.y}; }
 Point operator+(Point p, Point q) { return {p.x + q.x, p.y + q.y}; }
@@ -185,40 +192,46 @@ Figure triangleFigure(const Triangle& t, Base base, const Drawing& how) {
     const double longest = std::max({t.a, t.b, t.c});
     // far beyond what a box takes, the corners' distances would overflow
     if (!(longest < 1e150)) {
-        f.note = QStringLiteral("The triangle is too large to draw: its longest side is %1.")
+        f.note = SolvedTriangle::tr("The triangle is too large to draw: its longest side is %1.")
                      .arg(resultText(longest));
-        f.description = "Triangle XYZ, too large to draw: " + describe(t) + ".";
+        //: %1 lists the sides and angles: "a = 3, b = 4, c = 5, x = 36.87°, ..."
+        f.description = SolvedTriangle::tr("Triangle XYZ, too large to draw: %1.").arg(describe(t));
         return f;
     }
     const Corners k = place(t, base);
     drawTriangle(f, k, t, how);
     leaveRoomForLabels(f);
-    f.description = "Triangle XYZ drawn to scale: " + describe(t) + ".";
+    //: %1 lists the sides and angles: "a = 3, b = 4, c = 5, x = 36.87°, ..."
+    f.description = SolvedTriangle::tr("Triangle XYZ drawn to scale: %1.").arg(describe(t));
     if (!how.rightAngles.isEmpty())
-        f.description += ' ' + QStringLiteral("The angle %1 is exactly a right angle, marked "
-                                              "with a square.")
+        //: %1 is the angle's letter (x, y or z)
+        f.description += ' ' + SolvedTriangle::tr("The angle %1 is exactly a right angle, marked "
+                                                  "with a square.")
                                    .arg(how.rightAngles);
     const double height = std::abs(cross(k.Y - k.X, k.Z - k.X)) / longest;
     if (height < longest / 300)
-        f.note = QStringLiteral("At true scale the triangle is almost flat: its height is %1, "
-                                "its longest side %2.")
+        //: %1 and %2 are lengths
+        f.note = SolvedTriangle::tr("At true scale the triangle is almost flat: its height is %1, "
+                                    "its longest side %2.")
                      .arg(resultText(height), resultText(longest));
     return f;
 }
 
 working::Guide solverGuide(const QStringList& panels, working::Working example) {
     const QStringList boxes{
-        QStringLiteral("Each box takes a number above 0 of at most 5 characters: a whole number "
-                       "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
+        //: %1 is a decimal number such as 2.5
+        SolvedTriangle::tr(
+            "Each box takes a number above 0 of at most 5 characters: a whole number "
+            "(3), a decimal (%1), a fraction (3/4) or a mixed number (2/1/3).")
             .arg(resultText(2.5)),
-        QStringLiteral("Angles are in degrees, above 0° and below 180°.")};
+        SolvedTriangle::tr("Angles are in degrees, above 0° and below 180°.")};
     return {boxes + panels, std::move(example)};
 }
 
 QString radiansDetail() {
-    return QStringLiteral("Before a sine or a cosine the computer turns degrees into radians "
-                          "(× 3.14159265358979 ÷ 180), and an angle it finds back into degrees "
-                          "(× 180 ÷ 3.14159265358979).");
+    return SolvedTriangle::tr("Before a sine or a cosine the computer turns degrees into radians "
+                              "(× 3.14159265358979 ÷ 180), and an angle it finds back into degrees "
+                              "(× 180 ÷ 3.14159265358979).");
 }
 
 } // namespace sb::geometry
@@ -322,7 +335,8 @@ void RoundingNotes::tell(working::Working& w) const {
     w.say(working::roundingNote(QStringLiteral("%1 = %2").arg(first.name, first.exact),
                                 QStringLiteral("%1 = %2").arg(first.name, first.shown)));
     for (size_t i = 1; i < differ_.size(); ++i)
-        w.say(QStringLiteral("The same rounding is in %1: exactly %2, the window shows %3.")
+        //: %1 names a value (x, b, ...), %2 is its exact value, %3 the value the window shows
+        w.say(SolvedTriangle::tr("The same rounding is in %1: exactly %2, the window shows %3.")
                   .arg(differ_[i].name, differ_[i].exact, differ_[i].shown));
 }
 
@@ -336,7 +350,8 @@ void rightAngleCheck(working::Working& w, QChar right, const std::optional<Surd>
     const Rational sum = square(*sides[p]) + square(*sides[q]);
     if (!sum.known() || !(sum == square(*sides[opposite]))) return;
     const QChar letters[3] = {u'a', u'b', u'c'};
-    w.say(QStringLiteral("Check: %1² + %2² = %3² + %4² = %5 + %6 = %7 = %8² = %9²")
+    //: a check of a right angle by Pythagoras' theorem; only the word "Check" is text
+    w.say(SolvedTriangle::tr("Check: %1² + %2² = %3² + %4² = %5 + %6 = %7 = %8² = %9²")
               .arg(letters[p], letters[q], exactBase(*sides[p]), exactBase(*sides[q]),
                    exactTerm(square(*sides[p])), exactTerm(square(*sides[q])), exactTerm(sum),
                    exactBase(*sides[opposite]), letters[opposite]));

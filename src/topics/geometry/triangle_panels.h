@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -18,11 +19,17 @@
 
 namespace sb::triangle_panels {
 
-// "Triangle 2, angle z" for z2: what a screen reader calls a box or label of a panel
+// "Triangle 2, angle z" for z2: what a screen reader calls a box or label of a panel, in
+// the language spoken (the Form builder finds nothing more to translate in it)
 inline QString spokenName(const QString& name) {
     const QChar letter = name.front();
-    const QString kind = letter >= u'x' ? QStringLiteral("angle") : QStringLiteral("side");
-    return QStringLiteral("Triangle %1, %2 %3").arg(name.mid(1), kind, letter);
+    if (letter >= u'x')
+        //: %1 is the panel's number, %2 the angle's letter (x, y or z)
+        return QCoreApplication::translate("TrianglePanels", "Triangle %1, angle %2")
+            .arg(name.mid(1), letter);
+    //: %1 is the panel's number, %2 the side's letter (a, b or c)
+    return QCoreApplication::translate("TrianglePanels", "Triangle %1, side %2")
+        .arg(name.mid(1), letter);
 }
 
 // a typed side or angle: boxes take at most 5 characters
@@ -35,6 +42,7 @@ inline ui::Control computed(const QString& name, int left, int top, int width = 
     return ui::output(name, {left, top, width, 255}).named(spokenName(name));
 }
 
+// caption: marked for translation in the window's context where it is written
 inline ui::Control command(const QString& name, const QString& caption, int left, int top) {
     return ui::button(name, caption, {left, top, 1455, 495});
 }
@@ -60,15 +68,14 @@ inline ui::ControlTable frame(int left, int right, int split) {
             ui::line("Line18", left, middle, right, middle)};
 }
 
+// text: marked for translation in the window's context where it is written
 inline ui::Control title(const QString& text, int left) {
     return ui::label("Label1", text, {left, 240, 5055, 375}).bold().size(12);
 }
 
-inline ui::Control degreesWarning(int left) {
-    return ui::label("Label2", "Important ! The angles must be in degrees  (not in radians).",
-                     {left, 6960, 9495, 495})
-        .bold()
-        .size(13.5);
+// text: the warning, marked for translation in the window's context where it is written
+inline ui::Control degreesWarning(const QString& text, int left) {
+    return ui::label("Label2", text, {left, 6960, 9495, 495}).bold().size(13.5);
 }
 
 // The six boxes and labels of a panel in the order its Clear command empties them.

@@ -6,6 +6,8 @@
 #include "topics/geometry/shared_working.h"
 #include "topics/geometry/solved_triangle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,6 +32,11 @@ using working::Surd;
 using working::Working;
 
 namespace {
+
+// the texts of the law of cosines window's working
+struct CosineWorking {
+    Q_DECLARE_TR_FUNCTIONS(CosineWorking)
+};
 
 // "cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 0.6": the cosine of the angle opposite
 // the side r, from the sides p and q beside it, as the computer found it
@@ -135,15 +142,17 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         A.known() && B.known() && Z.known() ? working::exactCos(Z) : std::nullopt;
     RoundingNotes notes;
     Working w;
-    w.say(QStringLiteral("Triangle %1: the sides a and b and the angle z between them are given.")
+    //: %1 is the panel's number
+    w.say(CosineWorking::tr("Triangle %1: the sides a and b and the angle z between them are "
+                            "given.")
               .arg(panel));
     w.say(QStringLiteral("a = %1, b = %2, z = %3")
               .arg(givenText(A, a), givenText(B, b), givenText(Z, z) + QStringLiteral("°")));
-    w.say(QStringLiteral("The law of cosines gives the third side: c² = a² + b² - 2ab cos(z)."));
+    w.say(CosineWorking::tr("The law of cosines gives the third side: c² = a² + b² - 2ab cos(z)."));
     w.say(QStringLiteral("cos(%1) = %2")
               .arg(givenText(Z, z) + QStringLiteral("°"), K ? exactForm(*K) : plain(s.k)));
     if (K && K->q.sign() == 0)
-        w.say(QStringLiteral("With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b²."));
+        w.say(CosineWorking::tr("With cos(90°) = 0 the law is Pythagoras' theorem: c² = a² + b²."));
     // c² exactly when cos(z) is a fraction (60°, 90°, 120°), and c from it
     std::optional<Rational> C2;
     if (K && K->r == 1) {
@@ -174,7 +183,8 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         // beyond the exact fractions' reach: as the computer found them
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
                   .arg(plain(a), plain(b), cosine, plain(s.cSquared)));
-        w.detail(QStringLiteral("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
+        //: %1 is a, %3 is b, %5 is cos(z); %2, %4 and %6 what they give
+        w.detail(CosineWorking::tr("%1² = %2, %3² = %4 and 2 × %1 × %3 × %5 = %6")
                      .arg(plain(a), plain(s.aSquared), plain(b), plain(s.bSquared), cosine,
                           plain(s.product)));
         w.say(QStringLiteral("c = √%1 = %2").arg(plain(s.cSquared), resultText(s.c)));
@@ -188,7 +198,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     } else if (C2) {
         w.say(QStringLiteral("c = √%1 = %2").arg(exactTerm(*C2), resultText(s.c)));
     }
-    w.say(QStringLiteral("The same law turned round gives the angle x, opposite b:"));
+    w.say(CosineWorking::tr("The same law turned round gives the angle x, opposite b:"));
     std::optional<ExactCosine> ofX;
     ExactSide sides[3] = {exactSide(A), exactSide(B), exactSide(B)};
     if (root) {
@@ -198,7 +208,8 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     const std::optional<Rational> X =
         angleSteps(w, 'x', "acb", ofX, sides, a, s.c, b, s.ofX, degrees(s.x));
     const Rational Y = X ? Rational(180) - *X - Z : Rational::unknown();
-    w.say(QStringLiteral("The three angles make 180°: y = 180° - x - z = 180° - %1 - %2 = %3")
+    //: %1 is the angle x, %2 the angle z, %3 the angle y
+    w.say(CosineWorking::tr("The three angles make 180°: y = 180° - x - z = 180° - %1 - %2 = %3")
               .arg(X ? exactDegrees(*X) : degrees(s.x), givenText(Z, z) + QStringLiteral("°"),
                    Y.known() ? exactDegrees(Y) : degrees(s.y)));
     if (root)
@@ -211,8 +222,9 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
     if (X) notes.compare("x", exactDegrees(*X), degrees(X->toDouble()), degrees(s.x));
     if (Y.known()) notes.compare("y", exactDegrees(Y), degrees(Y.toDouble()), degrees(s.y));
     w.detail(geometry::radiansDetail());
-    w.say((notes.any() ? QStringLiteral("The window shows: c = %1, x = %2, y = %3.")
-                       : QStringLiteral("Answer: c = %1, x = %2, y = %3."))
+    //: %1 is the side c, %2 and %3 the angles x and y
+    w.say((notes.any() ? CosineWorking::tr("The window shows: c = %1, x = %2, y = %3.")
+                       : CosineWorking::tr("Answer: c = %1, x = %2, y = %3."))
               .arg(resultText(s.c), degrees(s.x), degrees(s.y)));
     notes.tell(w);
     geometry::Drawing how;
@@ -228,7 +240,7 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
     const bool exact = ea.squared.known() && eb.squared.known() && ec.squared.known();
     RoundingNotes notes;
     Working w;
-    w.say(QStringLiteral("Triangle 4: the three sides a, b and c are given."));
+    w.say(CosineWorking::tr("Triangle 4: the three sides a, b and c are given."));
     w.say(QStringLiteral("a = %1, b = %2, c = %3")
               .arg(givenText(A, a), givenText(B, b), givenText(C, c)));
     if (exact) {
@@ -238,16 +250,18 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
         for (int k = 0; k < 3; ++k) {
             const int i = (k + 1) % 3, j = (k + 2) % 3;
             if (!(lengths[i] + lengths[j] == lengths[k])) continue;
-            w.say(QStringLiteral("%1 + %2 = %3 + %4 = %5 = %6: the two sides together are just "
-                                 "as long as the third, so the triangle lies flat, with no "
-                                 "height.")
+            //: %1 and %2 are two sides' letters, %3 and %4 their lengths, %5 the third side's
+            //: length and %6 its letter
+            w.say(CosineWorking::tr("%1 + %2 = %3 + %4 = %5 = %6: the two sides together are just "
+                                    "as long as the third, so the triangle lies flat, with no "
+                                    "height.")
                       .arg(names[std::min(i, j)], names[std::max(i, j)],
                            exactTerm(lengths[std::min(i, j)]), exactTerm(lengths[std::max(i, j)]),
                            exactTerm(lengths[k]), names[k]));
         }
     }
-    w.say(QStringLiteral("The law of cosines turned round gives each angle from the three "
-                         "sides:"));
+    w.say(CosineWorking::tr("The law of cosines turned round gives each angle from the three "
+                            "sides:"));
     std::optional<ExactCosine> ofX, ofY, ofZ;
     if (exact)
         ofX = exactCosine(ea, ec, eb), ofY = exactCosine(eb, ec, ea), ofZ = exactCosine(ea, eb, ec);
@@ -258,13 +272,15 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
     std::optional<Rational> Z;
     if (X && Y) Z = Rational(180) - *X - *Y;
     else if (ofZ) Z = geometry::exactArccos(ofZ->value);
-    w.say(QStringLiteral("The three angles make 180°: z = 180° - x - y = 180° - %1 - %2 = %3")
+    //: %1 is the angle x, %2 the angle y, %3 the angle z
+    w.say(CosineWorking::tr("The three angles make 180°: z = 180° - x - y = 180° - %1 - %2 = %3")
               .arg(X ? exactDegrees(*X) : degrees(s.x), Y ? exactDegrees(*Y) : degrees(s.y),
                    Z ? exactDegrees(*Z) : degrees(s.z)));
     if (Z && !(X && Y)) {
         // z is exact though x and y are not: its own cosine says so
-        w.say(QStringLiteral("Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = %1 ÷ %2 = %3, so "
-                             "z = %4.")
+        //: %1 and %2 are the top and bottom of the fraction, %3 its value, %4 the angle z
+        w.say(CosineWorking::tr("Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = %1 ÷ %2 = %3, so "
+                                "z = %4.")
                   .arg(exactTerm(ofZ->top), number(ofZ->bottom), exactForm(ofZ->value),
                        exactDegrees(*Z)));
     }
@@ -280,8 +296,9 @@ Working threeSidesWorking(double a, double b, double c, const Angles& s, const Q
     if (Y) notes.compare("y", exactDegrees(*Y), degrees(Y->toDouble()), degrees(s.y));
     if (Z) notes.compare("z", exactDegrees(*Z), degrees(Z->toDouble()), degrees(s.z));
     w.detail(geometry::radiansDetail());
-    w.say((notes.any() ? QStringLiteral("The window shows: z = %1, x = %2, y = %3.")
-                       : QStringLiteral("Answer: z = %1, x = %2, y = %3."))
+    //: %1, %2 and %3 are the angles z, x and y
+    w.say((notes.any() ? CosineWorking::tr("The window shows: z = %1, x = %2, y = %3.")
+                       : CosineWorking::tr("Answer: z = %1, x = %2, y = %3."))
               .arg(degrees(s.z), degrees(s.x), degrees(s.y)));
     notes.tell(w);
     geometry::Drawing how;
@@ -304,17 +321,22 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
     const QString names[3] = {"a", "b", "c"};
     const double sides[3] = {a, b, c};
     const QString texts[3] = {side("a", a), side("b", b), side("c", c)};
-    geometry::endToEnd(f, names, sides, texts, gap, QStringLiteral("missing %1").arg(resultText(gap)));
-    const QString laid =
-        QStringLiteral("The sides %1 and %2 laid end to end beside the "
-                       "longest side, %3: ")
-            .arg(side(first.letter, first.length), side(second.letter, second.length),
-                 side(longest.letter, longest.length));
-    f.description = laid + (gap > 0 ? QStringLiteral("they fall %1 short, so no triangle "
-                                                     "closes.")
-                                          .arg(resultText(gap))
-                                    : QStringLiteral("together they are no longer than it, so "
-                                                     "the triangle is flat at best."));
+    //: a figure's label: %1 is the length the two shorter sides lack
+    const QString missing = CosineWorking::tr("missing %1").arg(resultText(gap));
+    geometry::endToEnd(f, names, sides, texts, gap, missing);
+    const QString shorter = side(first.letter, first.length),
+                  other = side(second.letter, second.length),
+                  longestSide = side(longest.letter, longest.length);
+    //: %1 and %2 are the two shorter sides ("a = 2"), %3 the longest, %4 what they lack
+    f.description = gap > 0 ? CosineWorking::tr("The sides %1 and %2 laid end to end beside the "
+                                                "longest side, %3: they fall %4 short, so no "
+                                                "triangle closes.")
+                                  .arg(shorter, other, longestSide, resultText(gap))
+                            //: %1 and %2 are the two shorter sides ("a = 2"), %3 the longest
+                            : CosineWorking::tr("The sides %1 and %2 laid end to end beside the "
+                                                "longest side, %3: together they are no longer "
+                                                "than it, so the triangle is flat at best.")
+                                  .arg(shorter, other, longestSide);
     return f;
 }
 
@@ -323,10 +345,11 @@ Figure laidEndToEnd(double a, double b, double c, const Side& first, const Side&
 Working threeSidesRefused(double a, double b, double c, const QString& message,
                           const QStringList& typed) {
     Working w;
-    w.say(QStringLiteral("The window said: \"%1\"").arg(message));
+    //: %1 is the message the window showed
+    w.say(CosineWorking::tr("The window said: \"%1\"").arg(message));
     const Rational typedSides[3] = {exactOf(a, typed.value(0)), exactOf(b, typed.value(1)),
                                     exactOf(c, typed.value(2))};
-    w.say(QStringLiteral("The sides a = %1, b = %2 and c = %3 make no triangle it can solve.")
+    w.say(CosineWorking::tr("The sides a = %1, b = %2 and c = %3 make no triangle it can solve.")
               .arg(givenText(typedSides[0], a), givenText(typedSides[1], b),
                    givenText(typedSides[2], c)));
     std::array<Side, 3> sides{Side{'a', a}, Side{'b', b}, Side{'c', c}};
@@ -344,21 +367,24 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
                       : gap > 0                                        ? 1
                                                                        : -1;
     if (order > 0) {
-        w.say(QStringLiteral("The side %1 is too long: the two others together reach only "
-                             "%2 + %3 = %4, which is %5 short of it.")
+        //: %1 is the longest side ("c = 9"), %2 and %3 the two others, %4 their sum, %5 what
+        //: it lacks
+        w.say(CosineWorking::tr("The side %1 is too long: the two others together reach only "
+                                "%2 + %3 = %4, which is %5 short of it.")
                   .arg(QStringLiteral("%1 = %2").arg(longest.letter, sideText(longest)),
                        sideText(first), sideText(second),
                        exactGap.known() ? exactTerm(exactOfSide(first) + exactOfSide(second))
                                         : plain(reach),
                        exactGap.known() ? exactTerm(exactGap) : plain(gap)));
     } else if (order == 0) {
-        w.say(QStringLiteral("The two shorter sides together, %1 + %2 = %3, are just as long "
-                             "as the longest side, %4: the triangle is flat, with no height.")
+        //: %1 and %2 are the two shorter sides, %3 their sum, %4 the longest side ("c = 9")
+        w.say(CosineWorking::tr("The two shorter sides together, %1 + %2 = %3, are just as long "
+                                "as the longest side, %4: the triangle is flat, with no height.")
                   .arg(sideText(first), sideText(second),
                        exactGap.known() ? exactTerm(exactOfSide(longest)) : plain(reach),
                        QStringLiteral("%1 = %2").arg(longest.letter, sideText(longest))));
-        w.say(QStringLiteral("Its cosines are exactly 1 and -1, but the computer's rounding put "
-                             "one just past them, and no angle has such a cosine."));
+        w.say(CosineWorking::tr("Its cosines are exactly 1 and -1, but the computer's rounding put "
+                                "one just past them, and no angle has such a cosine."));
     }
     if (order > 0) {
         try {
@@ -374,12 +400,12 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
                                        : std::nullopt;
                 w.say(exact ? exactCosineLine(QChar(angle), ep, eq, er, *exact)
                             : cosineLine(angle, p, q, r, cosine));
-                w.say(QStringLiteral("A cosine is never below -1 or above 1, so no angle has "
-                                     "it."));
+                w.say(CosineWorking::tr("A cosine is never below -1 or above 1, so no angle has "
+                                        "it."));
                 break;
             }
         } catch (const ArithmeticFault&) {
-            w.say(QStringLiteral("The squares of these sides are too large for the computer."));
+            w.say(CosineWorking::tr("The squares of these sides are too large for the computer."));
         }
     }
     if (order < 0) {
@@ -387,13 +413,13 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
         try {
             cosineFrom(a, c, b), cosineFrom(b, c, a);
         } catch (const ArithmeticFault&) {
-            w.say(QStringLiteral("The squares of these sides are too large for the computer."));
+            w.say(CosineWorking::tr("The squares of these sides are too large for the computer."));
         }
-        w.figure.note = QStringLiteral("No figure: the computer cannot work with these sides.");
+        w.figure.note = CosineWorking::tr("No figure: the computer cannot work with these sides.");
         w.figure.description = w.figure.note;
         return w;
     }
-    w.say(QStringLiteral("In a triangle any two sides together are longer than the third."));
+    w.say(CosineWorking::tr("In a triangle any two sides together are longer than the third."));
     w.figure = laidEndToEnd(a, b, c, first, second, longest, gap);
     geometry::keepDrawable(w.figure);
     return w;
@@ -401,11 +427,11 @@ Working threeSidesRefused(double a, double b, double c, const QString& message,
 
 working::Guide cosinesGuide() {
     return geometry::solverGuide(
-        {QStringLiteral("Triangles 1, 2 and 3 take two sides, a and b, and "
-                        "the angle z between them, and find the side c and "
-                        "the angles x and y."),
-         QStringLiteral("Triangle 4 takes the three sides a, b and c and "
-                        "finds the angles x, y and z.")},
+        {CosineWorking::tr("Triangles 1, 2 and 3 take two sides, a and b, and "
+                           "the angle z between them, and find the side c and "
+                           "the angles x and y."),
+         CosineWorking::tr("Triangle 4 takes the three sides a, b and c and "
+                           "finds the angles x, y and z.")},
         twoSidesWorking(1, 3, 90, 4, SolveSAS(3, 90, 4)));
 }
 

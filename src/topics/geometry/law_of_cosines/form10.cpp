@@ -15,12 +15,12 @@ using namespace triangle_panels;
 FormSpec form10Spec() {
     return FormSpec{
         "Form10",
-        "Triangles - The Law Of Cosines",
+        QT_TRANSLATE_NOOP("Form10", "Triangles - The Law Of Cosines"),
         11880,
         7560,
         QColor(255, 192, 192),
         joined({
-            {title("Triangles - The Law Of Cosines", 480)},
+            {title(QT_TRANSLATE_NOOP("Form10", "Triangles - The Law Of Cosines"), 480)},
             frame(480, 11640, 5880),
             // panel 1, top left: two sides and the apex angle
             triangle("Line1", "Line2", "Line3", 2640, 5520, 2880, 4080, 1080),
@@ -31,8 +31,8 @@ FormSpec form10Spec() {
                 computed("c1", 3720, 3000),
                 computed("x1", 3000, 2520),
                 computed("y1", 4200, 2520),
-                command("Command1", "Solve Triangle ", 720, 1320),
-                command("Command3", "Clear Triangle", 720, 2160),
+                command("Command1", QT_TRANSLATE_NOOP("Form10", "Solve Triangle "), 720, 1320),
+                command("Command3", QT_TRANSLATE_NOOP("Form10", "Clear Triangle"), 720, 2160),
             },
             // panel 2, bottom left: the right side, the base and the angle between them
             triangle("Line9", "Line7", "Line8", 2640, 5520, 5880, 4080, 4080),
@@ -43,8 +43,8 @@ FormSpec form10Spec() {
                 computed("c2", 2400, 4800),
                 computed("x2", 3720, 4680),
                 computed("y2", 3000, 5520),
-                command("Command2", "Solve Triangle ", 720, 4320),
-                command("Command4", "Clear Triangle ", 720, 5160),
+                command("Command2", QT_TRANSLATE_NOOP("Form10", "Solve Triangle "), 720, 4320),
+                command("Command4", QT_TRANSLATE_NOOP("Form10", "Clear Triangle "), 720, 5160),
             },
             // panel 3, top right: the left side, the base and the angle between them
             triangle("Line6", "Line4", "Line5", 8280, 11160, 2880, 9720, 1080),
@@ -55,8 +55,8 @@ FormSpec form10Spec() {
                 computed("c3", 10680, 1920, 735),
                 computed("x3", 9960, 2520),
                 computed("y3", 9360, 1680),
-                command("Command8", "Solve Triangle", 6480, 1440),
-                command("Command6", "Clear Triangle ", 6480, 2280),
+                command("Command8", QT_TRANSLATE_NOOP("Form10", "Solve Triangle"), 6480, 1440),
+                command("Command6", QT_TRANSLATE_NOOP("Form10", "Clear Triangle "), 6480, 2280),
             },
             // panel 4, bottom right: three sides
             triangle("Line12", "Line10", "Line11", 8400, 11280, 5880, 9840, 4080),
@@ -67,10 +67,13 @@ FormSpec form10Spec() {
                 computed("z4", 9480, 4680),
                 computed("x4", 8760, 5520),
                 computed("y4", 10080, 5520),
-                command("Command7", "Solve Triangle ", 6360, 4320),
-                command("Command5", "Clear Triangle ", 6360, 5160),
+                command("Command7", QT_TRANSLATE_NOOP("Form10", "Solve Triangle "), 6360, 4320),
+                command("Command5", QT_TRANSLATE_NOOP("Form10", "Clear Triangle "), 6360, 5160),
             },
-            {degreesWarning(480)},
+            {degreesWarning(
+                QT_TRANSLATE_NOOP("Form10",
+                                  "Important ! The angles must be in degrees  (not in radians)."),
+                480)},
         }),
         entry_rules::lawOfCosines,
         law_of_cosines::cosinesGuide,
@@ -108,15 +111,15 @@ Form10::Form10() : PanelsForm(paper()) {
 }
 
 void Form10::Command1_Click() {
-    solveTwoSidesAndAngle(1, "Angle Must be positive smaller than 180 degrees");
+    solveTwoSidesAndAngle(1, tr("Angle Must be positive smaller than 180 degrees"));
 }
 
 void Form10::Command2_Click() {
-    solveTwoSidesAndAngle(2, "Angle Must be positive and smaller than 180 degrees");
+    solveTwoSidesAndAngle(2, tr("Angle Must be positive and smaller than 180 degrees"));
 }
 
 void Form10::Command8_Click() {
-    solveTwoSidesAndAngle(3, "Angle Must be positive and smaller than 180 degrees");
+    solveTwoSidesAndAngle(3, tr("Angle Must be positive and smaller than 180 degrees"));
 }
 
 void Form10::solveTwoSidesAndAngle(int panel, const QString& angleMessage) {

@@ -13,22 +13,20 @@ using namespace ui;
 using namespace triangle_panels;
 using law_of_sines::Verdict;
 
-const QString noSolution = QStringLiteral("There is no solution");
-
 // the window's message for a solve, to head its working: none when it found the triangle
 QString toldOf(const law_of_sines::Solution& solved) {
-    return solved.verdict == Verdict::Solved ? QString() : noSolution;
+    return solved.verdict == Verdict::Solved ? QString() : Form11::noSolution();
 }
 
 FormSpec form11Spec() {
     return FormSpec{
         "Form11",
-        "Triangles - The Law Of Sines",
+        QT_TRANSLATE_NOOP("Form11", "Triangles - The Law Of Sines"),
         11850,
         7590,
         system_colour::inactiveCaption,
         joined({
-            {title("Triangles - The Law Of Sines", 240)},
+            {title(QT_TRANSLATE_NOOP("Form11", "Triangles - The Law Of Sines"), 240)},
             frame(240, 11400, 5640),
             // panel 1, top left: two angles and the right side
             triangle("Line1", "Line2", "Line3", 2400, 5280, 3000, 3840, 1200),
@@ -39,8 +37,8 @@ FormSpec form11Spec() {
                 computed("c1", 3480, 3120),
                 computed("a1", 2160, 1920),
                 computed("y1", 4080, 2640),
-                command("Command1", "Solve Triangle ", 480, 1440),
-                command("Command3", "Clear Triangle", 480, 2280),
+                command("Command1", QT_TRANSLATE_NOOP("Form11", "Solve Triangle "), 480, 1440),
+                command("Command3", QT_TRANSLATE_NOOP("Form11", "Clear Triangle"), 480, 2280),
             },
             // panel 2, bottom left: two sides and the angle opposite the left one
             triangle("Line9", "Line7", "Line8", 2160, 5040, 5880, 3600, 4080),
@@ -51,8 +49,8 @@ FormSpec form11Spec() {
                 computed("z2", 3240, 4560),
                 computed("x2", 2520, 5520),
                 computed("b2", 4440, 4800),
-                command("Command2", "Solve Triangle ", 480, 4200),
-                command("Command4", "Clear Triangle ", 480, 5040),
+                command("Command2", QT_TRANSLATE_NOOP("Form11", "Solve Triangle "), 480, 4200),
+                command("Command4", QT_TRANSLATE_NOOP("Form11", "Clear Triangle "), 480, 5040),
             },
             // panel 3, top right: two sides and the angle opposite the right one
             triangle("Line4", "Line5", "Line6", 8040, 10920, 3000, 9480, 1200),
@@ -63,8 +61,8 @@ FormSpec form11Spec() {
                 computed("x3", 9120, 1680),
                 computed("z3", 9720, 2640),
                 computed("b3", 9240, 3120),
-                command("Command6", "Solve Triangle ", 6240, 1440),
-                command("Command8", "Clear Triangle ", 6240, 2280),
+                command("Command6", QT_TRANSLATE_NOOP("Form11", "Solve Triangle "), 6240, 1440),
+                command("Command8", QT_TRANSLATE_NOOP("Form11", "Clear Triangle "), 6240, 2280),
             },
             // panel 4, bottom right: two angles and the base
             triangle("Line12", "Line10", "Line11", 8040, 10920, 5880, 9480, 4080),
@@ -75,10 +73,13 @@ FormSpec form11Spec() {
                 computed("a4", 7920, 4680),
                 computed("x4", 8400, 5520),
                 computed("b4", 10200, 4680),
-                command("Command7", "Solve Triangle ", 6240, 4200),
-                command("Command5", "Clear Triangle ", 6240, 5040),
+                command("Command7", QT_TRANSLATE_NOOP("Form11", "Solve Triangle "), 6240, 4200),
+                command("Command5", QT_TRANSLATE_NOOP("Form11", "Clear Triangle "), 6240, 5040),
             },
-            {degreesWarning(240)},
+            {degreesWarning(
+                QT_TRANSLATE_NOOP("Form11",
+                                  "Important ! The angles must be in degrees  (not in radians)."),
+                240)},
         }),
         entry_rules::lawOfSines,
         law_of_sines::sinesGuide,
@@ -96,6 +97,8 @@ FormSpec form11Spec() {
 } // namespace
 
 ui::FormSpec Form11::paper() { return form11Spec(); }
+
+QString Form11::noSolution() { return tr("There is no solution"); }
 
 Form11::Form11() : PanelsForm(paper()) {
     // a fault in a solve command empties its panel as a refused value does
@@ -118,7 +121,7 @@ Form11::Form11() : PanelsForm(paper()) {
 bool Form11::anglesFit(int panel, std::initializer_list<double> angles) {
     for (const double angle : angles) {
         if (!(angle < 180 && angle > 0)) {
-            say("Angle Must be positive and smaller than 180 degrees");
+            say(tr("Angle Must be positive and smaller than 180 degrees"));
             clearPanel(panel);
             return false;
         }
@@ -140,7 +143,7 @@ void Form11::Command1_Click() {
     const auto solved = law_of_sines::SolveXZB(*x, *z, *b);
     const auto& t = solved.triangle;
     if (solved.verdict != Verdict::Solved) {
-        say(noSolution);
+        say(noSolution());
         Command3_Click();
     } else {
         showResult("c1", t.c);
@@ -165,11 +168,11 @@ void Form11::Command2_Click() {
     const auto& t = solved.triangle;
     // this panel tells a side too short before it empties, and no triangle after
     if (solved.verdict == Verdict::SideTooShort) {
-        say(noSolution);
+        say(noSolution());
         Command4_Click();
     } else if (solved.verdict == Verdict::NoTriangle) {
         Command4_Click();
-        say(noSolution);
+        say(noSolution());
     } else {
         showResult("x2", t.x);
         showResult("z2", t.z);
@@ -193,7 +196,7 @@ void Form11::Command6_Click() {
     const auto& t = solved.triangle;
     if (solved.verdict != Verdict::Solved) {
         Command8_Click();
-        say(noSolution);
+        say(noSolution());
     } else {
         showResult("z3", t.z);
         showResult("x3", t.x);
@@ -217,7 +220,7 @@ void Form11::Command7_Click() {
     const auto& t = solved.triangle;
     if (solved.verdict != Verdict::Solved) {
         Command5_Click();
-        say(noSolution);
+        say(noSolution());
     } else {
         showResult("x4", t.x);
         showResult("a4", t.a);

@@ -13,6 +13,8 @@ public:
     Form11();
     // The window as drawn up on paper: its controls, read without building it.
     static ui::FormSpec paper();
+    // The message of a solve that finds no triangle, which its working quotes.
+    static QString noSolution();
 
 private:
     void Command1_Click();

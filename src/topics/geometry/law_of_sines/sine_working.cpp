@@ -5,6 +5,8 @@
 #include "topics/geometry/angles.h"
 #include "topics/geometry/solved_triangle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +29,11 @@ using working::Surd;
 using working::Working;
 
 namespace {
+
+// the texts of the law of sines window's working
+struct SineWorking {
+    Q_DECLARE_TR_FUNCTIONS(SineWorking)
+};
 
 double valueOf(const Triangle& t, QChar letter) {
     switch (letter.unicode()) {
@@ -72,7 +79,8 @@ QString givenAngle(const QString& name, double value, const Rational& exact = Ra
 }
 
 void tell(Working& w, const QString& told) {
-    if (!told.isEmpty()) w.say(QStringLiteral("The window said: \"%1\"").arg(told));
+    //: %1 is the message the window showed
+    if (!told.isEmpty()) w.say(SineWorking::tr("The window said: \"%1\"").arg(told));
 }
 
 // One side found by the law of sines: side = known sin(top) ÷ sin(bottom).
@@ -113,13 +121,16 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
     };
     Working w;
     tell(w, told);
-    w.say(QStringLiteral("Triangle %1: the angles %2 and %3 and the side %4 are given.")
+    //: %1 is the panel's number, %2 and %3 the angles' letters, %4 the side's letter
+    w.say(SineWorking::tr("Triangle %1: the angles %2 and %3 and the side %4 are given.")
               .arg(QString::number(panel), p.first, p.second, p.given));
     w.say(QStringLiteral("%1, %2, %3")
               .arg(givenAngle(p.first, valueOf(t, p.first), first),
                    givenAngle(p.second, valueOf(t, p.second), second),
                    givenSide(p.given, valueOf(t, p.given), given)));
-    w.say(QStringLiteral("The three angles make 180°: %1 = 180° - %2 - %3 = 180° - %4 - %5 = %6")
+    //: %1 is the third angle's letter, %2 and %3 the given angles' letters, %4 and %5 their
+    //: values, %6 the third angle
+    w.say(SineWorking::tr("The three angles make 180°: %1 = 180° - %2 - %3 = 180° - %4 - %5 = %6")
               .arg(p.third, p.first, p.second,
                    geometry::givenText(first, valueOf(t, p.first)) + QStringLiteral("°"),
                    geometry::givenText(second, valueOf(t, p.second)) + QStringLiteral("°"),
@@ -128,19 +139,22 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
     // subtraction leaves
     const bool room = third.known() ? third.sign() > 0 : valueOf(t, p.third) > 0;
     if (!room) {
-        w.say(QStringLiteral("Each angle of a triangle is above 0°, so %1 and %2 together must "
-                             "be less than 180°: no triangle has these angles.")
+        //: %1 and %2 are the given angles' letters
+        w.say(SineWorking::tr("Each angle of a triangle is above 0°, so %1 and %2 together must "
+                              "be less than 180°: no triangle has these angles.")
                   .arg(p.first, p.second));
         if (solved)
-            w.say(QStringLiteral("The computer's rounding left %1 a hair above 0°, so the window "
-                                 "shows a triangle that is really flat: %2.")
+            //: %1 is the third angle's letter, %2 the values the window shows
+            w.say(SineWorking::tr("The computer's rounding left %1 a hair above 0°, so the window "
+                                  "shows a triangle that is really flat: %2.")
                       .arg(p.third, answers(t, p.shows)));
-        w.figure.note = QStringLiteral("No triangle to draw: %1 and %2 leave nothing for %3.")
+        //: %1 and %2 are the given angles' letters, %3 the third angle's letter
+        w.figure.note = SineWorking::tr("No triangle to draw: %1 and %2 leave nothing for %3.")
                             .arg(p.first, p.second, p.third);
         w.figure.description = w.figure.note;
         return w;
     }
-    w.say(QStringLiteral("The law of sines: a ÷ sin(y) = b ÷ sin(x) = c ÷ sin(z)."));
+    w.say(SineWorking::tr("The law of sines: a ÷ sin(y) = b ÷ sin(x) = c ÷ sin(z)."));
     // the sines of 30°, 45°, 60°, 90° and their kin exactly, the others as computed
     std::optional<Surd> sines[3];
     QStringList sineTexts;
@@ -186,12 +200,13 @@ Working twoAnglesWorking(int panel, const Solution& s, const QString& told,
                       degrees(valueOf(t, p.third)));
     w.detail(geometry::radiansDetail());
     if (!solved) {
-        w.say(QStringLiteral("A side that comes out 0 or less makes no triangle."));
+        w.say(SineWorking::tr("A side that comes out 0 or less makes no triangle."));
         return w;
     }
     for (const QChar letter : {u'x', u'y', u'z'})
         if (exactAngle(letter) == Rational(90)) geometry::rightAngleCheck(w, letter, sides);
-    w.say((notes.any() ? QStringLiteral("The window shows: %1.") : QStringLiteral("Answer: %1."))
+    //: %1 lists the values the window shows: "c = 10, a = 8.66025403784439, y = 60°"
+    w.say((notes.any() ? SineWorking::tr("The window shows: %1.") : SineWorking::tr("Answer: %1."))
               .arg(answers(t, p.shows)));
     notes.tell(w);
     // both panels draw the side c along the bottom, x on the left
@@ -210,7 +225,7 @@ Figure swing(const Solution& s) {
     const Triangle& t = s.triangle;
     Figure f;
     if (!(std::max(t.a, t.c) < 1e150)) {
-        f.note = QStringLiteral("The sides are too large to draw.");
+        f.note = SineWorking::tr("The sides are too large to draw.");
         f.description = f.note;
         return f;
     }
@@ -220,7 +235,7 @@ Figure swing(const Solution& s) {
     const double left = std::min({0.0, X.x - reach}) - 0.15 * t.c;
     const double right = std::max({0.0, X.x + reach, X.x + t.a}) + 0.15 * t.c;
     f.segment("line-b", left, 0, right, 0, working::ink(working::Ink::Faint));
-    f.label("line-b-name", right, 0, QStringLiteral("line of b"),
+    f.label("line-b-name", right, 0, SineWorking::tr("line of b"),
             working::at(working::Place::Below));
     f.point("corner-Y", 0, 0, "Y", working::at(working::Place::BelowLeft));
     f.point("corner-X", X.x, X.y, "X", working::at(working::Place::Above));
@@ -236,10 +251,13 @@ Figure swing(const Solution& s) {
         f.segment("a", X.x, X.y, X.x, end);
         f.label("side-a", X.x, (X.y + end) / 2, side("a", t.a), working::at(working::Place::Left));
         f.segment("shortfall", X.x, end, X.x, 0, working::Look{working::Ink::Second, false, true});
-        f.label("shortfall-length", X.x, end / 2, QStringLiteral("short by %1").arg(resultText(gap)),
+        //: a figure's label: %1 is a length
+        f.label("shortfall-length", X.x, end / 2,
+                SineWorking::tr("short by %1").arg(resultText(gap)),
                 working::at(working::Place::Right));
-        f.description = QStringLiteral("Side %1 swung from corner X misses the line of side b: "
-                                       "X lies %2 from it, so a falls %3 short.")
+        //: %1 is "a = " and the side's length, %2 and %3 lengths
+        f.description = SineWorking::tr("Side %1 swung from corner X misses the line of side b: "
+                                        "X lies %2 from it, so a falls %3 short.")
                             .arg(side("a", t.a), resultText(s.h), resultText(gap));
         return f;
     }
@@ -248,8 +266,9 @@ Figure swing(const Solution& s) {
     f.segment("a", X.x, X.y, X.x + reach, 0);
     f.label("side-a", (X.x + X.x + reach) / 2, X.y / 2, side("a", t.a),
             working::at(working::Place::Right));
-    f.description = QStringLiteral("Side %1 swung from corner X meets the line of side b only "
-                                   "where the angle x would be 0° or less: x = %2.")
+    //: %1 is "a = " and the side's length, %2 the angle x
+    f.description = SineWorking::tr("Side %1 swung from corner X meets the line of side b only "
+                                    "where the angle x would be 0° or less: x = %2.")
                         .arg(side("a", t.a), degrees(t.x));
     return f;
 }
@@ -272,12 +291,15 @@ Figure bothTriangles(const Solution& s, const std::optional<Solution>& other,
     geometry::drawTriangle(f, geometry::place(t, geometry::Base::BFromYToZ), t, second);
     // its angles, whose arcs lie among the first's, are told in a row below the values of b
     const double below = -0.3 * std::max(s.triangle.b, s.triangle.c);
+    //: a figure's label: the angles of the second triangle, drawn dashed ("x' = 30°")
     f.label("angles2", s.triangle.b / 2, below,
-            "dashed: " + geometry::angle("x'", t.x) + ", " + geometry::angle("z'", t.z),
+            SineWorking::tr("dashed: %1, %2")
+                .arg(geometry::angle("x'", t.x), geometry::angle("z'", t.z)),
             working::at(working::Place::Below));
     geometry::leaveRoomForLabels(f);
-    f.description +=
-        " A second triangle fits the same values, dashed: " + answers(t, "bxz", "'") + '.';
+    //: %1 lists the second triangle's values: "b' = 3.1, x' = 30°, z' = 120°"
+    f.description += ' ' + SineWorking::tr("A second triangle fits the same values, dashed: %1.")
+                               .arg(answers(t, "bxz", "'"));
     return f;
 }
 
@@ -307,35 +329,38 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     }
     Working w;
     tell(w, told);
-    w.say(QStringLiteral("Triangle %1: the angle y, the side a opposite it and the side c are "
-                         "given.")
+    w.say(SineWorking::tr("Triangle %1: the angle y, the side a opposite it and the side c are "
+                          "given.")
               .arg(panel));
     w.say(QStringLiteral("%1, %2, %3")
               .arg(givenAngle("y", t.y, Y), givenSide("a", t.a, A), givenSide("c", t.c, C)));
     const QString a = geometry::givenText(A, t.a), c = geometry::givenText(C, t.c);
     const QString aFactor = geometry::givenFactor(A, t.a), cFactor = geometry::givenFactor(C, t.c);
     if (sinY) w.say(QStringLiteral("sin(%1) = %2").arg(exactDegrees(Y), exactForm(*sinY)));
-    w.say(QStringLiteral("Side a runs from corner X to the line of side b. X lies c sin(y) = "
-                         "%1 × %2 = %3 from that line.")
+    //: %1 is c, %2 sin(y), %3 their product
+    w.say(SineWorking::tr("Side a runs from corner X to the line of side b. X lies c sin(y) = "
+                          "%1 × %2 = %3 from that line.")
               .arg(cFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
                    h ? exactForm(*h) : plain(s.h)));
     if (reach < 0) {
         const QString gap = h && h->r == 1 ? geometry::exactTerm(h->q - A) : plain(shortfall(s));
-        w.say(QStringLiteral("a = %1 is shorter: it falls short by c sin(y) - a = %2 - %1 = %3.")
+        //: %1 is a, %2 is c sin(y), %3 the difference
+        w.say(SineWorking::tr("a = %1 is shorter: it falls short by c sin(y) - a = %2 - %1 = %3.")
                   .arg(a, h ? geometry::exactTerm(*h) : plain(s.h), gap));
         if (!h && readBack(s.h) != s.h)
-            w.detail(QStringLiteral("To all its digits the computer holds c sin(y) as %1, "
-                                    "which shows as %2.")
+            //: %1 is a number to all its digits, %2 the same number as the steps write it
+            w.detail(SineWorking::tr("To all its digits the computer holds c sin(y) as %1, "
+                                     "which shows as %2.")
                          .arg(QString::number(s.h, 'f', 17 - int(std::log10(std::max(1.0, s.h)))),
                               plain(s.h)));
-        w.say(QStringLiteral("So no triangle fits these values."));
+        w.say(SineWorking::tr("So no triangle fits these values."));
         w.figure = swing(s);
         return w;
     }
     if (reach == 0)
-        w.say(QStringLiteral("a = %1 is just as long: it meets the line of b at a right angle.")
+        w.say(SineWorking::tr("a = %1 is just as long: it meets the line of b at a right angle.")
                   .arg(a));
-    else w.say(QStringLiteral("a = %1 is longer, so it reaches the line.").arg(a));
+    else w.say(SineWorking::tr("a = %1 is longer, so it reaches the line.").arg(a));
 
     // sin(z), z, x and b: exactly where the exercise is exact, else as the window found them
     std::optional<Surd> sinZ;
@@ -349,22 +374,25 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     if (B && !B->known()) B.reset();
     const QString windowZ = solved ? degrees(t.z) : plainDegrees(t.z);
     const QString windowX = solved ? degrees(t.x) : plainDegrees(t.x);
-    w.say(QStringLiteral("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a "
-                         "= %2 × %1 ÷ %3 = %4")
+    //: %2 is c, %1 sin(y), %3 a, %4 sin(z)
+    w.say(SineWorking::tr("The law of sines: sin(z) ÷ c = sin(y) ÷ a, so sin(z) = c sin(y) ÷ a "
+                          "= %2 × %1 ÷ %3 = %4")
               .arg(sinY ? exactFactor(*sinY) : plain(s.sines.y), cFactor, aFactor,
                    sinZ ? exactForm(*sinZ) : plain(s.sines.z)));
-    w.say(QStringLiteral("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
+    //: %1 is sin(z), %2 the angle z
+    w.say(SineWorking::tr("z = arcsin(%1) = %2, the angle up to 90° with that sine.")
               .arg(sinZ ? sinZ->text() : plain(s.sines.z), Z ? exactDegrees(*Z) : windowZ));
     w.say(QStringLiteral("x = 180° - y - z = 180° - %1 - %2 = %3")
               .arg(geometry::givenText(Y, t.y) + QStringLiteral("°"),
                    Z ? exactDegrees(*Z) : windowZ, X.known() ? exactDegrees(X) : windowX));
     const bool fits = X.known() ? X.sign() > 0 : solved;
     if (!fits) {
-        w.say(QStringLiteral("The angles x and z must each be above 0°: no triangle fits these "
-                             "values."));
+        w.say(SineWorking::tr("The angles x and z must each be above 0°: no triangle fits these "
+                              "values."));
         if (solved)
-            w.say(QStringLiteral("The computer's rounding left x a hair above 0°, so the window "
-                                 "shows a triangle that is really flat: %1.")
+            //: %1 lists the values the window shows
+            w.say(SineWorking::tr("The computer's rounding left x a hair above 0°, so the window "
+                                  "shows a triangle that is really flat: %1.")
                       .arg(answers(t, shows)));
         // a side that exactly reaches the line, though the computer's c sin(y) came out a
         // hair beyond it: drawn meeting the line, where x would be what the steps found
@@ -385,7 +413,7 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
                   .arg(plain(s.sines.x), aFactor, sinY ? exactFactor(*sinY) : plain(s.sines.y),
                        resultText(t.b)));
     if (reach == 0 && X.known())
-        w.say(QStringLiteral("Only this one triangle fits, with its right angle at Z."));
+        w.say(SineWorking::tr("Only this one triangle fits, with its right angle at Z."));
     // a right angle at Z (a just reaching) or at X: the pupil's check
     QString rightAngles;
     if (Z && *Z == Rational(90)) rightAngles += u'z';
@@ -401,17 +429,19 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     w.detail(geometry::radiansDetail());
     if (!solved) {
         // the exact values make a triangle the computer's rounding missed
-        w.say(QStringLiteral("The computer's c sin(y) came out a hair above a, so the window "
-                             "found no triangle; exactly there is one."));
+        w.say(SineWorking::tr("The computer's c sin(y) came out a hair above a, so the window "
+                              "found no triangle; exactly there is one."));
         return w;
     }
-    w.say((notes.any() ? QStringLiteral("The window shows: %1.") : QStringLiteral("Answer: %1."))
+    //: %1 lists the values the window shows: "c = 10, a = 8.66025403784439, y = 60°"
+    w.say((notes.any() ? SineWorking::tr("The window shows: %1.") : SineWorking::tr("Answer: %1."))
               .arg(answers(t, shows)));
     notes.tell(w);
     if (Z && notes.any() && std::abs(t.z - Z->toDouble()) > 1e-9)
         w.say(
-            QStringLiteral("Near 90° the sine hardly changes, so the computer's sin(z), %1 "
-                           "instead of 1, moved z by %2°, and x and b with it.")
+            //: %1 is the computer's sin(z), %2 a small number of degrees
+            SineWorking::tr("Near 90° the sine hardly changes, so the computer's sin(z), %1 "
+                            "instead of 1, moved z by %2°, and x and b with it.")
                 .arg(plain(s.sines.z),
                      (*Z - Rational::ofShown(t.z)).decimalText().value_or(QString()).remove(u'-')));
     // decided exactly where the exercise is exact: a second triangle needs a longer than
@@ -420,18 +450,21 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
     const std::optional<Solution> other = twoFit ? OtherTriangle(s) : std::nullopt;
     if (other) {
         const Triangle& u = other->triangle;
-        w.say(QStringLiteral("A second triangle fits too, because y is below 90° and "
-                             "c sin(y) = %1 < a = %2 < c = %3. The window shows only the "
-                             "first; the figure draws the second dashed.")
+        //: %1 is c sin(y), %2 is a, %3 is c
+        w.say(SineWorking::tr("A second triangle fits too, because y is below 90° and "
+                              "c sin(y) = %1 < a = %2 < c = %3. The window shows only the "
+                              "first; the figure draws the second dashed.")
                   .arg(h ? exactForm(*h) : plain(s.h), a, c));
-        w.say(QStringLiteral("In the second, z' = 180° - z = 180° - %1 = %2")
+        //: z' is the angle z of the second triangle; %1 is z, %2 is z'
+        w.say(SineWorking::tr("In the second, z' = 180° - z = 180° - %1 = %2")
                   .arg(degrees(t.z), degrees(u.z)));
         w.say(QStringLiteral("x' = 180° - y - z' = 180° - %1 - %2 = %3")
                   .arg(plainDegrees(u.y), degrees(u.z), degrees(u.x)));
         w.say(QStringLiteral("b' = a sin(x') ÷ sin(y) = %2 × %1 ÷ %3 = %4")
                   .arg(plain(other->sines.x), aFactor,
                        sinY ? exactFactor(*sinY) : plain(other->sines.y), resultText(u.b)));
-        w.say("Second answer: " + answers(u, shows, "'") + '.');
+        //: %1 lists the second triangle's values: "x' = 30°, z' = 120°, b' = 3.1"
+        w.say(SineWorking::tr("Second answer: %1.").arg(answers(u, shows, "'")));
     }
     w.figure = bothTriangles(s, other, rightAngles);
     return w;
@@ -440,11 +473,11 @@ Working twoSidesWorking(int panel, const Solution& s, const QString& told,
 working::Guide sinesGuide() {
     // the example is the one where two triangles fit
     return geometry::solverGuide(
-        {QStringLiteral("Triangles 1 and 4 take two angles and a side, and "
-                        "find the third angle and the other two sides."),
-         QStringLiteral("Triangles 2 and 3 take the angle y, the side a "
-                        "opposite it and the side c, and find the angles z "
-                        "and x and the side b.")},
+        {SineWorking::tr("Triangles 1 and 4 take two angles and a side, and "
+                         "find the third angle and the other two sides."),
+         SineWorking::tr("Triangles 2 and 3 take the angle y, the side a "
+                         "opposite it and the side c, and find the angles z "
+                         "and x and the side b.")},
         twoSidesWorking(2, SolveYAC(30, 6, 10)));
 }
 
