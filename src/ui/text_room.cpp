@@ -43,7 +43,7 @@ TextRoom within(const QWidget* control, const QRect& room, int flags, const QStr
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
     }
-    if (right < 0) return {QRect(), true}; // blanks only
+    if (right < 0) return {QRect(), text.trimmed().isEmpty()}; // a text that draws nothing: lost
     const QRect ink = QRect(QPoint(left, top), QPoint(right, bottom)).translated(canvas.topLeft());
     return {ink, room.contains(ink)};
 }
