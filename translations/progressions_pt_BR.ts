@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Arithmetic Progression</source>
-        <translation>Progressão aritmética (PA)</translation>
+        <translation>Progressão aritmética</translation>
     </message>
     <message>
         <source>Find Sn</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Geometric Progression</source>
-        <translation>Progressão geométrica (PG)</translation>
+        <translation>Progressão geométrica</translation>
     </message>
     <message>
         <source>Find Sn (Infinite Progression)</source>

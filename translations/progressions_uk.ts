@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>D - Arithmetic Jump Size</source>
-        <translation>D - різниця арифметичної прогресії</translation>
+        <translation>D - різниця прогресії</translation>
     </message>
     <message>
         <source>Q - Geometric Jump Size</source>
-        <translation>Q - знаменник геометричної прогресії</translation>
+        <translation>Q - знаменник прогресії</translation>
     </message>
 </context>
 <context>
