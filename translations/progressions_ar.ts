@@ -437,11 +437,11 @@
     <name>sb::Form6</name>
     <message>
         <source>Q Must not be equals to zero or one.!!!</source>
-        <translation>يجب ألا تساوي Q صفرًا أو واحدًا!</translation>
+        <translation>يجب ألا يساوي Q صفرًا أو واحدًا!</translation>
     </message>
     <message>
         <source>In Infinite Progression Q Must be smaller than 1 and bigger than -1 and not be equals to Zero.!!!</source>
-        <translation>في المتتالية اللانهائية يجب أن تكون Q بين -1 و 1 وألا تساوي صفرًا!</translation>
+        <translation>في المتتالية اللانهائية يجب أن يكون Q بين -1 و 1 وألا يساوي صفرًا!</translation>
     </message>
     <message>
         <source>A1 Must not be equals to zero And N must be bigger than one.!!!</source>
