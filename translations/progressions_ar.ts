@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>A1 - First Element</source>
-        <translation>A1 - الحد الأول</translation>
+        <translation>A1 - الحد رقم 1</translation>
     </message>
     <message>
         <source>An - Last Element</source>
-        <translation>An - الحد الأخير</translation>
+        <translation>An - الحد رقم N</translation>
     </message>
     <message>
         <source>N - Number Of Elements</source>
@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>D - Arithmetic Jump Size</source>
-        <translation>D - أساس المتتالية الحسابية</translation>
+        <translation>D - الفرق بين حدين متتاليين</translation>
     </message>
     <message>
         <source>Q - Geometric Jump Size</source>
-        <translation>Q - أساس المتتالية الهندسية</translation>
+        <translation>Q - النسبة بين حدين متتاليين</translation>
     </message>
 </context>
 <context>
