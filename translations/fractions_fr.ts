@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Make Common Denominator</source>
-        <translation>Trouver le dénominateur commun</translation>
+        <translation>Dénominateur commun</translation>
     </message>
     <message>
         <source>Common Denominator Result</source>
@@ -603,7 +603,7 @@
     </message>
     <message>
         <source>Make Common Denominator: two whole numbers A and B, not 0</source>
-        <translation>Trouver le dénominateur commun&#xa0;: deux nombres entiers A et B, différents de 0</translation>
+        <translation>Dénominateur commun&#xa0;: deux nombres entiers A et B, différents de 0</translation>
     </message>
     <message>
         <source>Reduction: a numerator and a denominator that is not 0</source>
