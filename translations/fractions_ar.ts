@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>False</source>
-        <translation>خطأ</translation>
+        <translation>خاطئ</translation>
     </message>
     <message>
         <source>%1 and %2</source>
