@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>In lowest terms: %1, that is %2</source>
-        <translation>Como fracción irreducible: %1, es decir, %2</translation>
+        <translation>Simplificando al máximo: %1, es decir, %2</translation>
     </message>
     <message>
         <source>In lowest terms: %1 is %2, that is %3</source>
-        <translation>Como fracción irreducible: %1 es %2, es decir, %3</translation>
+        <translation>Simplificando al máximo: %1 es %2, es decir, %3</translation>
     </message>
     <message>
         <source>fraction 1</source>

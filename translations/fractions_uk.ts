@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>In lowest terms: %1, that is %2</source>
-        <translation>У вигляді нескоротного дробу: %1, тобто %2</translation>
+        <translation>Після скорочення: %1, тобто %2</translation>
     </message>
     <message>
         <source>In lowest terms: %1 is %2, that is %3</source>
-        <translation>У вигляді нескоротного дробу: %1 — це %2, тобто %3</translation>
+        <translation>Після скорочення: %1 — це %2, тобто %3</translation>
     </message>
     <message>
         <source>fraction 1</source>
