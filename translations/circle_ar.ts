@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>The window&apos;s π, %1, also stops a little below the true π, 3.14159265358979323…</source>
-        <translation>كما أن π في النافذة، %1، أصغر قليلًا من π الحقيقية، 3.14159265358979323…</translation>
+        <translation>كما أن π في النافذة، %1، أصغر قليلًا من π الحقيقي، 3.14159265358979323…</translation>
     </message>
     <message>
         <source>Area = π × %1² = %2</source>
@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>نصف القطر 5، ثم «أوجد المساحة»:</translation>
+        <translation>نصف القطر 5، ثم «المساحة»:</translation>
     </message>
 </context>
 <context>
@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>أوجد المساحة</translation>
+        <translation>المساحة</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>أوجد المحيط</translation>
+        <translation>المحيط</translation>
     </message>
     <message>
         <source>Answer from the radius</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Find Radius</source>
-        <translation>أوجد نصف القطر</translation>
+        <translation>نصف القطر</translation>
     </message>
     <message>
         <source>Find Diameter</source>
-        <translation>أوجد القطر</translation>
+        <translation>القطر</translation>
     </message>
     <message>
         <source>Answer from the area</source>

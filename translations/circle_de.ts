@@ -190,7 +190,7 @@
     <message>
         <source>Area: find the radius or the diameter; the lower Area box finds the perimeter</source>
         <extracomment>Area: the boxes&apos; heading in the window</extracomment>
-        <translation>Flächeninhalt: Radius oder Durchmesser berechnen; mit dem unteren Feld „Flächeninhalt“ berechnest du den Umfang</translation>
+        <translation>Fläche: Radius oder Durchmesser berechnen; mit dem unteren Feld „Fläche“ berechnest du den Umfang</translation>
     </message>
     <message>
         <source>Perimeter: find the radius or the diameter; the lower Perimeter box finds the area</source>
@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Radius 5, dann „Flächeninhalt“:</translation>
+        <translation>Radius 5, dann „Fläche“:</translation>
     </message>
 </context>
 <context>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Flächeninhalt</translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Area</source>
-        <translation>Flächeninhalt</translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Find Radius</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Diameter</source>
-        <translation>Durchmesser</translation>
+        <translation>Durchm.</translation>
     </message>
     <message>
         <source>Answer from the diameter</source>

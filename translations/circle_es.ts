@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Radio 5, luego «Hallar área»:</translation>
+        <translation>Radio 5, luego «Área»:</translation>
     </message>
 </context>
 <context>
@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Hallar área</translation>
+        <translation>Área</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Hallar perímetro</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Answer from the radius</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Find Radius</source>
-        <translation>Hallar radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Find Diameter</source>
-        <translation>Hallar diámetro</translation>
+        <translation>Diámetro</translation>
     </message>
     <message>
         <source>Answer from the area</source>

@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Rayon 5, puis « Trouver l&apos;aire » :</translation>
+        <translation>Rayon 5, puis « Aire » :</translation>
     </message>
 </context>
 <context>
@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Trouver l&apos;aire</translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Trouver le périmètre</translation>
+        <translation>Périmètre</translation>
     </message>
     <message>
         <source>Answer from the radius</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Find Radius</source>
-        <translation>Trouver le rayon</translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <source>Find Diameter</source>
-        <translation>Trouver le diamètre</translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>Answer from the area</source>

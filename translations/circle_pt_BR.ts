@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Raio 5, depois “Calcular área”:</translation>
+        <translation>Raio 5, depois “Área”:</translation>
     </message>
 </context>
 <context>
@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calcular área</translation>
+        <translation>Área</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calcular perímetro</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Answer from the radius</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Find Radius</source>
-        <translation>Calcular raio</translation>
+        <translation>Raio</translation>
     </message>
     <message>
         <source>Find Diameter</source>
-        <translation>Calcular diâmetro</translation>
+        <translation>Diâmetro</translation>
     </message>
     <message>
         <source>Answer from the area</source>

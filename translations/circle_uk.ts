@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Perimeter = 2πr, with π = %1</source>
-        <translation>Довжина кола = 2πr, де π = %1</translation>
+        <translation>Периметр = 2πr, де π = %1</translation>
     </message>
     <message>
         <source>The radius is half the diameter, r = d ÷ 2; then Area = πr², with π = %1</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>The radius is half the diameter, r = d ÷ 2; then Perimeter = 2πr, with π = %1</source>
-        <translation>Радіус дорівнює половині діаметра, r = d ÷ 2; тоді довжина кола = 2πr, де π = %1</translation>
+        <translation>Радіус дорівнює половині діаметра, r = d ÷ 2; тоді периметр = 2πr, де π = %1</translation>
     </message>
     <message>
         <source>Area = πr², so r = √(A ÷ π), with π = %1</source>
@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>Area = πr², so r = √(A ÷ π); then Perimeter = 2πr, with π = %1</source>
-        <translation>Площа = πr², тому r = √(A ÷ π); тоді довжина кола = 2πr, де π = %1</translation>
+        <translation>Площа = πr², тому r = √(A ÷ π); тоді периметр = 2πr, де π = %1</translation>
     </message>
     <message>
         <source>Perimeter = 2πr, so r = P ÷ (2π), with π = %1</source>
-        <translation>Довжина кола = 2πr, тому r = P ÷ (2π), де π = %1</translation>
+        <translation>Периметр = 2πr, тому r = P ÷ (2π), де π = %1</translation>
     </message>
     <message>
         <source>Perimeter = πd, so d = P ÷ π, with π = %1</source>
-        <translation>Довжина кола = πd, тому d = P ÷ π, де π = %1</translation>
+        <translation>Периметр = πd, тому d = P ÷ π, де π = %1</translation>
     </message>
     <message>
         <source>Perimeter = 2πr, so r = P ÷ (2π); then Area = πr², with π = %1</source>
-        <translation>Довжина кола = 2πr, тому r = P ÷ (2π); тоді площа = πr², де π = %1</translation>
+        <translation>Периметр = 2πr, тому r = P ÷ (2π); тоді площа = πr², де π = %1</translation>
     </message>
     <message>
         <source>So the radius is %1 ≈ %2</source>
@@ -73,11 +73,11 @@
     <message>
         <source>So the perimeter is %1 ≈ %2</source>
         <extracomment>%1 is the exact perimeter, %2 the window&apos;s</extracomment>
-        <translation>Отже, довжина кола дорівнює %1 ≈ %2</translation>
+        <translation>Отже, периметр дорівнює %1 ≈ %2</translation>
     </message>
     <message>
         <source>So the perimeter is %1</source>
-        <translation>Отже, довжина кола дорівнює %1</translation>
+        <translation>Отже, периметр дорівнює %1</translation>
     </message>
     <message>
         <source>The window&apos;s π, %1, also stops a little below the true π, 3.14159265358979323…</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Perimeter = 2 × π × %1 = %2</source>
-        <translation>Довжина кола = 2 × π × %1 = %2</translation>
+        <translation>Периметр = 2 × π × %1 = %2</translation>
     </message>
     <message>
         <source>With the window&apos;s π: πr = %1 × %2%3%4</source>
@@ -102,11 +102,11 @@
     </message>
     <message>
         <source>Perimeter = πr × 2 = %1 × 2%2%3</source>
-        <translation>Довжина кола = πr × 2 = %1 × 2%2%3</translation>
+        <translation>Периметр = πr × 2 = %1 × 2%2%3</translation>
     </message>
     <message>
         <source>Perimeter = 2r × π = %1 × %2%3%4</source>
-        <translation>Довжина кола = 2r × π = %1 × %2%3%4</translation>
+        <translation>Периметр = 2r × π = %1 × %2%3%4</translation>
     </message>
     <message>
         <source>Area = π × r² = %1 × %2%3%4</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Circle with radius %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
-        <translation>Коло з радіусом %1, накреслене в масштабі разом із центром: коло довжиною %2 накреслено жирною лінією</translation>
+        <translation>Коло з радіусом %1, накреслене в масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
     </message>
     <message>
         <source>Circle with diameter %1, drawn to scale with its centre: its area %2 shaded</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Circle with diameter %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
-        <translation>Коло з діаметром %1, накреслене в масштабі разом із центром: коло довжиною %2 накреслено жирною лінією</translation>
+        <translation>Коло з діаметром %1, накреслене в масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
     </message>
     <message>
         <source>Circle with area %1, drawn to scale with its centre: its radius is %2</source>
@@ -143,22 +143,22 @@
     <message>
         <source>Circle with area %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
         <extracomment>%1 is the area typed, %2 the perimeter found</extracomment>
-        <translation>Круг площею %1, накреслений у масштабі разом із центром: коло довжиною %2 накреслено жирною лінією</translation>
+        <translation>Круг площею %1, накреслений у масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
     </message>
     <message>
         <source>Circle with perimeter %1, drawn to scale with its centre: its radius is %2</source>
         <extracomment>%1 is the perimeter typed, %2 the radius found</extracomment>
-        <translation>Коло довжиною %1, накреслене в масштабі разом із центром: його радіус дорівнює %2</translation>
+        <translation>Коло з периметром %1, накреслене в масштабі разом із центром: його радіус дорівнює %2</translation>
     </message>
     <message>
         <source>Circle with perimeter %1, drawn to scale with its centre: its diameter is %2</source>
         <extracomment>%1 is the perimeter typed, %2 the diameter found</extracomment>
-        <translation>Коло довжиною %1, накреслене в масштабі разом із центром: його діаметр дорівнює %2</translation>
+        <translation>Коло з периметром %1, накреслене в масштабі разом із центром: його діаметр дорівнює %2</translation>
     </message>
     <message>
         <source>Circle with perimeter %1, drawn to scale with its centre: its area %2 shaded</source>
         <extracomment>%1 is the perimeter typed, %2 the area found</extracomment>
-        <translation>Коло довжиною %1, накреслене в масштабі разом із центром: площу круга %2 заштриховано</translation>
+        <translation>Коло з периметром %1, накреслене в масштабі разом із центром: площу круга %2 заштриховано</translation>
     </message>
     <message>
         <source>centre</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Perimeter = %1</source>
-        <translation>Довжина кола = %1</translation>
+        <translation>Периметр = %1</translation>
     </message>
     <message>
         <source>8 characters</source>
@@ -185,29 +185,29 @@
     <message>
         <source>Radius or Diameter: find the area or the perimeter</source>
         <extracomment>Radius, Diameter: the boxes&apos; headings in the window</extracomment>
-        <translation>Радіус або Діаметр: знайди площу або довжину кола</translation>
+        <translation>Радіус або Діаметр: знайди площу або периметр</translation>
     </message>
     <message>
         <source>Area: find the radius or the diameter; the lower Area box finds the perimeter</source>
         <extracomment>Area: the boxes&apos; heading in the window</extracomment>
-        <translation>Площа: знайди радіус або діаметр; нижнє поле «Площа» знаходить довжину кола</translation>
+        <translation>Площа: знайди радіус або діаметр; нижнє поле «Площа» знаходить периметр</translation>
     </message>
     <message>
         <source>Perimeter: find the radius or the diameter; the lower Perimeter box finds the area</source>
         <extracomment>Perimeter: the boxes&apos; heading in the window</extracomment>
-        <translation>Довжина кола: знайди радіус або діаметр; нижнє поле «Довжина кола» знаходить площу</translation>
+        <translation>Периметр: знайди радіус або діаметр; нижнє поле «Периметр» знаходить площу</translation>
     </message>
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Радіус 5, потім «Знайти площу»:</translation>
+        <translation>Радіус 5, потім «Площа»:</translation>
     </message>
 </context>
 <context>
     <name>Form7</name>
     <message>
         <source>Circle - Areas And Perimeters</source>
-        <translation>Коло - площа і довжина кола</translation>
+        <translation>Круг - площа і периметр</translation>
     </message>
     <message>
         <source>Radius</source>
@@ -215,11 +215,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Знайти площу</translation>
+        <translation>Площа</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Знайти довжину</translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Answer from the radius</source>
@@ -231,11 +231,11 @@
     </message>
     <message>
         <source>Find Radius</source>
-        <translation>Знайти радіус</translation>
+        <translation>Радіус</translation>
     </message>
     <message>
         <source>Find Diameter</source>
-        <translation>Знайти діаметр</translation>
+        <translation>Діаметр</translation>
     </message>
     <message>
         <source>Answer from the area</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Perimeter from the area</source>
-        <translation>Довжина кола за площею</translation>
+        <translation>Периметр за площею</translation>
     </message>
     <message>
         <source>Diameter</source>
@@ -255,15 +255,15 @@
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Довжина кола</translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Answer from the perimeter</source>
-        <translation>Відповідь за довжиною кола</translation>
+        <translation>Відповідь за периметром</translation>
     </message>
     <message>
         <source>Area from the perimeter</source>
-        <translation>Площа за довжиною кола</translation>
+        <translation>Площа за периметром</translation>
     </message>
 </context>
 </TS>
