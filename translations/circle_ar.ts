@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>نصف القطر 5، ثم «المساحة»:</translation>
+        <translation>نصف القطر 5، ثم زر «المساحة»:</translation>
     </message>
 </context>
 <context>

@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Radius 5, dann „Fläche“:</translation>
+        <translation>Radius 5, dann die Schaltfläche „Fläche“:</translation>
     </message>
 </context>
 <context>

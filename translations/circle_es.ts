@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Radio 5, luego «Área»:</translation>
+        <translation>Radio 5, luego el botón «Área»:</translation>
     </message>
 </context>
 <context>

@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Rayon 5, puis « Aire » :</translation>
+        <translation>Rayon 5, puis le bouton « Aire » :</translation>
     </message>
 </context>
 <context>

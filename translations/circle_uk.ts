@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Circle with radius %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
-        <translation>Коло з радіусом %1, накреслене в масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
+        <translation>Коло з радіусом %1, накреслене в масштабі разом із центром: лінію кола (периметр %2) накреслено жирною</translation>
     </message>
     <message>
         <source>Circle with diameter %1, drawn to scale with its centre: its area %2 shaded</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Circle with diameter %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
-        <translation>Коло з діаметром %1, накреслене в масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
+        <translation>Коло з діаметром %1, накреслене в масштабі разом із центром: лінію кола (периметр %2) накреслено жирною</translation>
     </message>
     <message>
         <source>Circle with area %1, drawn to scale with its centre: its radius is %2</source>
@@ -143,7 +143,7 @@
     <message>
         <source>Circle with area %1, drawn to scale with its centre: its rim, the perimeter %2, drawn heavy</source>
         <extracomment>%1 is the area typed, %2 the perimeter found</extracomment>
-        <translation>Круг площею %1, накреслений у масштабі разом із центром: коло з периметром %2 накреслено жирною лінією</translation>
+        <translation>Круг площею %1, накреслений у масштабі разом із центром: лінію кола (периметр %2) накреслено жирною</translation>
     </message>
     <message>
         <source>Circle with perimeter %1, drawn to scale with its centre: its radius is %2</source>
@@ -200,7 +200,7 @@
     <message>
         <source>Radius 5, then Find Area:</source>
         <extracomment>the example worked: Radius is the box&apos;s heading, Find Area the button&apos;s caption</extracomment>
-        <translation>Радіус 5, потім «Площа»:</translation>
+        <translation>Радіус 5, потім кнопка «Площа»:</translation>
     </message>
 </context>
 <context>

@@ -143,11 +143,11 @@
     </message>
     <message>
         <source>x = 0 and y is more than 0: the arrow points straight up, so the angle is 90°.</source>
-        <translation>x = 0 e y es mayor que 0: la flecha apunta recto hacia arriba, así que el ángulo es 90°.</translation>
+        <translation>x = 0 y el valor de y es mayor que 0: la flecha apunta recto hacia arriba, así que el ángulo es 90°.</translation>
     </message>
     <message>
         <source>x = 0 and y is less than 0: the arrow points straight down, so the angle is -90°.</source>
-        <translation>x = 0 e y es menor que 0: la flecha apunta recto hacia abajo, así que el ángulo es -90°.</translation>
+        <translation>x = 0 y el valor de y es menor que 0: la flecha apunta recto hacia abajo, así que el ángulo es -90°.</translation>
     </message>
     <message>
         <source>z is 0: it points nowhere, and its angle is taken as 0°.</source>
