@@ -207,7 +207,7 @@
     <name>Form7</name>
     <message>
         <source>Circle - Areas And Perimeters</source>
-        <translation>Círculo - Áreas y perímetros</translation>
+        <translation>Círculo - áreas y perímetros</translation>
     </message>
     <message>
         <source>Radius</source>

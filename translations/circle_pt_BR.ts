@@ -207,7 +207,7 @@
     <name>Form7</name>
     <message>
         <source>Circle - Areas And Perimeters</source>
-        <translation>Círculo - Áreas e perímetros</translation>
+        <translation>Círculo - áreas e perímetros</translation>
     </message>
     <message>
         <source>Radius</source>

@@ -212,7 +212,7 @@
     <name>Form13</name>
     <message>
         <source>Operations [ + - * / ] On Complex Numbers</source>
-        <translation>العمليات [ + - * / ] على الأعداد المركبة</translation>
+        <translation>العمليات على الأعداد المركبة [ + - * / ]</translation>
     </message>
     <message>
         <source>Operation</source>
