@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>To multiply, multiply out the brackets, with i² = -1: (a + bi)(c + di) = (ac - bd) + (bc + ad)i.</source>
-        <translation>Zum Multiplizieren multiplizierst du die Klammern aus, mit i² = -1: (a + bi)(c + di) = (ac - bd) + (bc + ad)i.</translation>
+        <translation>Zum Multiplizieren multiplizierst du die Klammern aus; dabei ist i² = -1: (a + bi)(c + di) = (ac - bd) + (bc + ad)i.</translation>
     </message>
     <message>
         <source>Argand diagram: z1 = %1 and z2 = %2 as arrows; their product %3.</source>
@@ -94,20 +94,20 @@
     <message>
         <source>N = %1 is no whole number. Rounded to the nearest one (a half to the even one) it gives %2, but the window divides with decimals rounded to about 16 digits: its N came out a hair below %1, so it rounds to N = %3.</source>
         <extracomment>%1 is the fraction typed, %2 the whole number nearest to it, %3 the whole number the window rounded to</extracomment>
-        <translation>N = %1 ist keine ganze Zahl. Auf die nächste ganze Zahl gerundet (eine Hälfte zur geraden hin) ergibt das %2, aber das Fenster teilt mit Dezimalzahlen, die auf etwa 16 Stellen gerundet sind: Sein N liegt ein winziges Stück unter %1, deshalb rundet es auf N = %3.</translation>
+        <translation>N = %1 ist keine ganze Zahl. Auf die nächste ganze Zahl gerundet (eine genaue Hälfte zur geraden Zahl hin) ergibt das %2, aber das Fenster teilt mit Dezimalzahlen, die auf etwa 16 Stellen gerundet sind: Sein N liegt ein winziges Stück unter %1, deshalb rundet es auf N = %3.</translation>
     </message>
     <message>
         <source>N = %1 is no whole number. Rounded to the nearest one (a half to the even one) it gives %2, but the window divides with decimals rounded to about 16 digits: its N came out a hair above %1, so it rounds to N = %3.</source>
         <extracomment>%1 is the fraction typed, %2 the whole number nearest to it, %3 the whole number the window rounded to</extracomment>
-        <translation>N = %1 ist keine ganze Zahl. Auf die nächste ganze Zahl gerundet (eine Hälfte zur geraden hin) ergibt das %2, aber das Fenster teilt mit Dezimalzahlen, die auf etwa 16 Stellen gerundet sind: Sein N liegt ein winziges Stück über %1, deshalb rundet es auf N = %3.</translation>
+        <translation>N = %1 ist keine ganze Zahl. Auf die nächste ganze Zahl gerundet (eine genaue Hälfte zur geraden Zahl hin) ergibt das %2, aber das Fenster teilt mit Dezimalzahlen, die auf etwa 16 Stellen gerundet sind: Sein N liegt ein winziges Stück über %1, deshalb rundet es auf N = %3.</translation>
     </message>
     <message>
         <source>N = %1 is no whole number: it is rounded to the nearest one (a half to the even one), N = %2.</source>
-        <translation>N = %1 ist keine ganze Zahl: Es wird auf die nächste ganze Zahl gerundet (eine Hälfte zur geraden hin), N = %2.</translation>
+        <translation>N = %1 ist keine ganze Zahl: Es wird auf die nächste ganze Zahl gerundet (eine genaue Hälfte zur geraden Zahl hin), N = %2.</translation>
     </message>
     <message>
         <source>N = %1 is rounded to the nearest whole number (a half to the even one), N = %2.</source>
-        <translation>N = %1 wird auf die nächste ganze Zahl gerundet (eine Hälfte zur geraden hin), N = %2.</translation>
+        <translation>N = %1 wird auf die nächste ganze Zahl gerundet (eine genaue Hälfte zur geraden Zahl hin), N = %2.</translation>
     </message>
     <message>
         <source>Take away fours: %1 = 4 × %2 + %3, so i%4 = i%5</source>
