@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Fraction To Decimal</source>
-        <translation>En nombre décimal</translation>
+        <translation>En décimal</translation>
     </message>
     <message>
         <source>Decimal To Fraction</source>

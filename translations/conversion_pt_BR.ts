@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Fraction To Decimal</source>
-        <translation>Em número decimal</translation>
+        <translation>Em decimal</translation>
     </message>
     <message>
         <source>Decimal To Fraction</source>

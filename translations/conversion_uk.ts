@@ -169,7 +169,7 @@
     <name>Form3</name>
     <message>
         <source> Fraction To Improper </source>
-        <translation>На неправильний дріб</translation>
+        <translation>На неправ. дріб</translation>
     </message>
     <message>
         <source>Improper To Fraction</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Fraction To Decimal</source>
-        <translation>На десятковий дріб</translation>
+        <translation>На десятковий</translation>
     </message>
     <message>
         <source>Decimal To Fraction</source>

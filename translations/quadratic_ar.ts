@@ -18,7 +18,7 @@
     </message>
     <message>
         <source>Fill In The Value Of   A , B And C</source>
-        <translation>أدخل قيم A و B و C</translation>
+        <translation>اكتب قيم A و B و C</translation>
     </message>
     <message>
         <source>Solve</source>
@@ -67,6 +67,7 @@
     </message>
     <message>
         <source>lowest point</source>
+        <extracomment>the label at the vertex of the parabola in the figure</extracomment>
         <translation>أدنى نقطة</translation>
     </message>
     <message>

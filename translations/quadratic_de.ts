@@ -67,6 +67,7 @@
     </message>
     <message>
         <source>lowest point</source>
+        <extracomment>the label at the vertex of the parabola in the figure</extracomment>
         <translation>Tiefpunkt</translation>
     </message>
     <message>

@@ -270,6 +270,7 @@ Figure parabolaFigure(const Solution& s) {
         f.point(QStringLiteral("root2"), roots->x2, 0, same ? QString() : QStringLiteral("X2"),
                 working::at(x1Right ? leftOf : right, working::Ink::Second));
     }
+    //: the label at the vertex of the parabola in the figure
     const QString turning =
         opensUp ? QuadraticWorking::tr("lowest point") : QuadraticWorking::tr("highest point");
     f.point(QStringLiteral("vertex"), vx, vy, turning,
