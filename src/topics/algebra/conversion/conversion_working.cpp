@@ -90,7 +90,8 @@ void exactDecimalLine(Working& w, const Rational& exact, const QString& shown) {
     else if (Rational::ofText(shown) != exact)
         w.say(working::roundingNote(*decimal, shown));
     else if (!exact.isWhole())
-        w.say(ConversionWorking::tr("As a fraction in lowest terms: %1 = %2").arg(shown, exact.text()));
+        w.say(ConversionWorking::tr("As a fraction in lowest terms: %1 = %2")
+                  .arg(shown, exact.text()));
 }
 
 BarRow mixedRow(const QString& caption, double value, double parts) {
@@ -204,9 +205,10 @@ Working decimalFractionWorking(const QString& decimal, const Fraction& f) {
     // the English text has a sentence of its own for one digit; %n is their number in both
     const int n = int(places.size());
     //: %1 is the decimal typed, %n the number of digits after its point, %2 those digits
-    w.say((n == 1 ? ConversionWorking::tr("%1 has %n digit after the decimal point: %2", nullptr, n)
-                  : ConversionWorking::tr("%1 has %n digits after the decimal point: %2", nullptr, n))
-              .arg(typed, places));
+    const QString digits =
+        n == 1 ? ConversionWorking::tr("%1 has %n digit after the decimal point: %2", nullptr, n)
+               : ConversionWorking::tr("%1 has %n digits after the decimal point: %2", nullptr, n);
+    w.say(digits.arg(typed, places));
     //: %1 is the number of digits, %2 that power of 10, %3 the fraction the digits make
     w.say(ConversionWorking::tr("10 to the power %1 is %2, so the digits make %3")
               .arg(count, tenths, over(numerator, tenths)));

@@ -35,7 +35,8 @@ FormSpec form3Spec() {
         line("Line5", 3960, 1868, 5535, 1868),
         output("sol1d", {3960, 2040, 1575, 375}).named(QT_TRANSLATE_NOOP("Form3", "Denominator")),
         // an improper fraction to a mixed number
-        label("Label5", QT_TRANSLATE_NOOP("Form3", "Converts Improper Fraction To Simple  Fraction"),
+        label("Label5",
+              QT_TRANSLATE_NOOP("Form3", "Converts Improper Fraction To Simple  Fraction"),
               {6000, 360, 5175, 615}),
         textBox("in2m", {6120, 1200, 615, 495}, 6).named(QT_TRANSLATE_NOOP("Form3", "Numerator")),
         line("Line7", 6120, 1808, 6735, 1808),
@@ -57,7 +58,8 @@ FormSpec form3Spec() {
                {2040, 3960, 1575, 495}),
         output("out3", {3840, 4080, 1695, 375}).named(QT_TRANSLATE_NOOP("Form3", "Decimal")),
         // a decimal to a mixed number
-        label("Label3", QT_TRANSLATE_NOOP("Form3", "Converts Decimal Fruction To  Simple Fraction "),
+        label("Label3",
+              QT_TRANSLATE_NOOP("Form3", "Converts Decimal Fruction To  Simple Fraction "),
               {6000, 2880, 5295, 615}),
         textBox("in4", {6000, 3840, 1335, 375}, 9).named(QT_TRANSLATE_NOOP("Form3", "Decimal")),
         button("Command4", QT_TRANSLATE_NOOP("Form3", "Decimal To Fraction"),
@@ -69,7 +71,13 @@ FormSpec form3Spec() {
     };
     // the whole window writes in bold
     for (Control& c : controls) c = c.bold();
-    FormSpec paper{"Form3", QT_TRANSLATE_NOOP("Form3", "Fraction Conversion"), 11670, 5580, QColor(0x80FFFF), controls, {}};
+    FormSpec paper{"Form3",
+                   QT_TRANSLATE_NOOP("Form3", "Fraction Conversion"),
+                   11670,
+                   5580,
+                   QColor(0x80FFFF),
+                   controls,
+                   {}};
     paper.guide = conversion::conversionGuide;
     return paper.withExercises(
         // a fraction is written whole part first, then numerator over denominator, whatever

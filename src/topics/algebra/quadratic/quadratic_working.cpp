@@ -340,7 +340,8 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
         w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactWritten(e.twoA) : plain(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
-            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                      .arg(text(shown->x1), text(shown->x2)));
         }
         return;
     }
@@ -365,7 +366,8 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
     if (shown) {
         // the window's decimals, for the pupil who asks for more detail
         sayWindowDecimals(w, s, *shown, false);
-        w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+        w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                  .arg(text(shown->x1), text(shown->x2)));
     }
     // the check ends the working, as in a pupil's book
     if (e.d.sign() == 0) {
@@ -418,7 +420,8 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
         w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
                   .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(plain(-s.d)),
                        e.known() ? exactWritten(twoA) : plain(std::abs(s.twoA)), q));
-        w.say(QuadraticWorking::tr("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
+        w.say(QuadraticWorking::tr("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i")
+                  .arg(pText, q));
         return;
     }
     const Rational p = -e.b / e.twoA;
@@ -454,7 +457,8 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     const int sign = e.known() ? e.d.sign() : working::compareWithinRounding(s.d, 0, scale);
     if (sign > 0) w.say(QuadraticWorking::tr("D is more than 0, so the equation has two roots."));
     else if (sign == 0)
-        w.say(QuadraticWorking::tr("D is 0, so the two roots are the same: the equation has one root."));
+        w.say(QuadraticWorking::tr("D is 0, so the two roots are the same: the equation has one "
+                                   "root."));
     else
         w.say(QuadraticWorking::tr("D is less than 0. No real number squared is negative, so √D is "
                                    "no real number: the equation has no real solution."));
@@ -478,7 +482,8 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     } else {
         if (roots) {
             sayWindowDecimals(w, s, *roots, true);
-            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2").arg(text(roots->x1), text(roots->x2)));
+            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                      .arg(text(roots->x1), text(roots->x2)));
         } else {
             //: %1 is the window's answer "No Solution"
             w.say(QuadraticWorking::tr("Answer: X1 and X2 show \"%1\": the equation has no real "
