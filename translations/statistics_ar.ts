@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>w1*(a1-average)^2+w2*(a2-average)^2+ ... +wn*(an-average^2)</source>
-        <translation>w1*(a1-الوسط)^2+w2*(a2-الوسط)^2+ ... +wn*(an-الوسط^2)</translation>
+        <translation>w1*(a1-x̄)^2+w2*(a2-x̄)^2+ ... +wn*(an-x̄^2)</translation>
     </message>
     <message>
         <source>Calculate Standard-Deviation</source>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation>Resultado</translation>
+        <translation>Solución</translation>
     </message>
 </context>
 <context>
