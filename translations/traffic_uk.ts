@@ -128,7 +128,7 @@
     <message>
         <source>With S in km and V in km per hour, T is in hours: T %1.</source>
         <extracomment>%1 is &quot;= &quot; or &quot;≈ &quot; and the time in hours, minutes and seconds (&quot;= 3 h 20 min&quot;)</extracomment>
-        <translation>Якщо S у км, а V у км за годину, то T у годинах: T %1.</translation>
+        <translation>Якщо S у km, а V у km за годину, то T у годинах: T %1.</translation>
     </message>
     <message>
         <source>Check: V × T = %1 × %2 = %3, which is S.</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>S is the distance, V the speed and T the time, in units that fit each other (km, km per hour and hours). At a speed of 0 nothing moves, so no time would ever cover a distance.</source>
-        <translation>S — відстань, V — швидкість, T — час, в одиницях, що пасують одна до одної (км, км за годину і години). Зі швидкістю 0 ніщо не рухається, тож жодного часу не вистачить, щоб подолати відстань.</translation>
+        <translation>S — відстань, V — швидкість, T — час, в одиницях, що пасують одна до одної (km, km за годину і години). Зі швидкістю 0 ніщо не рухається, тож жодного часу не вистачить, щоб подолати відстань.</translation>
     </message>
     <message>
         <source>A price problem takes the cost in $ and the percentage; a decrease takes at most 100 percent, since taking off more than the whole price would leave less than nothing to pay.</source>
