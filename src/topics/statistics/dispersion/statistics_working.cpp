@@ -102,8 +102,6 @@ Chart barsByValue(const std::vector<std::pair<double, double>>& values, std::siz
                     ? StatisticsWorking::tr("Bar chart of the %1 values from %2 to %3, one bar "
                                             "for each of the %4 different values, as high as its "
                                             "total weight; the mean %5 is marked.")
-                    //: %1 is the count of values, %2 the smallest, %3 the largest, %4 the count
-                    //: of different values, %5 the mean
                     : StatisticsWorking::tr("Bar chart of the %1 values from %2 to %3, one bar "
                                             "for each of the %4 different values, as high as the "
                                             "number of times it occurs; the mean %5 is marked."))
@@ -153,8 +151,6 @@ Chart histogram(const Lists& lists) {
                           "(Sturges' rule: 1 + log2 of the number of values bins, the width "
                           "rounded up to 1, 2 or 5 times a power of ten), each bar as high as "
                           "the total weight in its bin; the mean %6 is marked.")
-                    //: %1 is the count of values, %2 the smallest, %3 the largest, %4 the count
-                    //: of bins, %5 their width, %6 the mean
                     : StatisticsWorking::tr(
                           "Histogram of the %1 values from %2 to %3 in %4 bins of width %5 "
                           "(Sturges' rule: 1 + log2 of the number of values bins, the width "
@@ -377,7 +373,6 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         w.say((n == 1
                    //: %1 is 1, the count of values; %2 the sum
                    ? StatisticsWorking::tr("Sum of value × weight over the %1 value: %2")
-                   //: %1 is the count of values, never 1; %2 the sum
                    : StatisticsWorking::tr("Sum of value × weight over the %1 values: %2", nullptr,
                                            numerus(n)))
                   .arg(counted(n), sumText));
@@ -393,7 +388,6 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         w.say((n == 1
                    //: %1 is 1, the count of values; %2 the sum
                    ? StatisticsWorking::tr("Sum of the %1 value: %2")
-                   //: %1 is the count of values, never 1; %2 the sum
                    : StatisticsWorking::tr("Sum of the %1 values: %2", nullptr, numerus(n)))
                   .arg(counted(n), sumText));
         w.say(StatisticsWorking::tr(
@@ -477,15 +471,12 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                        //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its weight, %3 the
                        //: square of the distance × the weight
                        ? StatisticsWorking::tr("%1; squared × %2: %3")
-                       //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its weight, %3 the
-                       //: square of the distance × the weight, rounded
                        : StatisticsWorking::tr("%1; squared × %2 ≈ %3"))
                       .arg(distanceText, bracketed(wt), t->text));
         else
             w.say((t->exact
                        //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its square
                        ? StatisticsWorking::tr("%1; squared: %2")
-                       //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its square, rounded
                        : StatisticsWorking::tr("%1; squared ≈ %2"))
                       .arg(distanceText, t->text));
     }
@@ -500,7 +491,6 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         w.say((more == 1
                    //: the rows of the table left out; %1 is 1
                    ? StatisticsWorking::tr("… %1 more value")
-                   //: the rows of the table left out; %1 is their count, never 1
                    : StatisticsWorking::tr("… %1 more values", nullptr, numerus(more)))
                   .arg(counted(more)));
     }

@@ -166,10 +166,8 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
     f.arrow(QStringLiteral("change"), 3.1, c, 3.1, change.newPrice,
             placed(Place::AboveRight, Ink::Third));
     //: %1 is the amount the price changed by
-    f.elements.back().text = (decrease ? TrafficWorking::tr("%1 $ less")
-                                       //: %1 is the amount the price changed by
-                                       : TrafficWorking::tr("%1 $ more"))
-                                 .arg(amount);
+    f.elements.back().text =
+        (decrease ? TrafficWorking::tr("%1 $ less") : TrafficWorking::tr("%1 $ more")).arg(amount);
     f.label(QStringLiteral("change-label"), 3.1, (c + change.newPrice) / 2,
             QStringLiteral("(%1 %)").arg(shown(p)), placed(Place::BelowRight, Ink::Third));
     const double top = std::max(c, change.newPrice);
@@ -179,8 +177,6 @@ Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
                          //: amount of the change
                          ? TrafficWorking::tr("Two bars: the price before, %1 $, and after a "
                                               "decrease of %2 %, %3 $; the change is %4 $.")
-                         //: %1 is the price before, %2 the percentage, %3 the new price, %4 the
-                         //: amount of the change
                          : TrafficWorking::tr("Two bars: the price before, %1 $, and after an "
                                               "increase of %2 %, %3 $; the change is %4 $."))
                         .arg(shown(c), shown(p), newPrice, amount);
@@ -258,7 +254,6 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     w.say((decrease
                //: %1 is the percentage, %2 the price, %3 "= " and the decrease
                ? TrafficWorking::tr("The decrease is %1 × %2 ÷ 100 %3")
-               //: %1 is the percentage, %2 the price, %3 "= " and the increase
                : TrafficWorking::tr("The increase is %1 × %2 ÷ 100 %3"))
               .arg(p, c, equalsExact(amount, working::plain(change.amount.amount))));
     tellShown(w, amount, change.amount.amount);
@@ -279,7 +274,6 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
               //: %1 is the price, %2 the decrease, %3 "= " and the new price
               ? TrafficWorking::tr("The new price is C - decrease = %1 - %2 %3")
                     .arg(c, amountText, equalsExact(newPrice, working::plain(change.newPrice)))
-              //: %1 is the increase, %2 the price, %3 "= " and the new price
               : TrafficWorking::tr("The new price is increase + C = %1 + %2 %3")
                     .arg(amountText, c, equalsExact(newPrice, working::plain(change.newPrice))));
     tellShown(w, newPrice, change.newPrice);
