@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>مدرج تكراري للقيم (عددها %1) من %2 إلى %3 في فئات عددها %4 وطول كل منها %5 (قاعدة ستيرجس: عدد الفئات 1 + log2 لعدد القيم، وطول الفئة مقرَّب إلى الأعلى إلى 1 أو 2 أو 5 مضروبًا في قوة للعدد عشرة)، وارتفاع كل عمود مجموع الأوزان في فئته؛ والوسط الحسابي %6 معلَّم.</translation>
+        <translation>مدرج تكراري للقيم (عددها %1) من %2 إلى %3 في فئات عددها %4 وطول كل منها %5 (قاعدة ستيرجس: عدد الفئات = 1 + log2 لعدد القيم، وطول الفئة مقرَّب إلى الأعلى إلى 1 أو 2 أو 5 مضروبًا في قوة للعدد عشرة)، وارتفاع كل عمود مجموع الأوزان في فئته؛ والوسط الحسابي %6 معلَّم.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>مدرج تكراري للقيم (عددها %1) من %2 إلى %3 في فئات عددها %4 وطول كل منها %5 (قاعدة ستيرجس: عدد الفئات 1 + log2 لعدد القيم، وطول الفئة مقرَّب إلى الأعلى إلى 1 أو 2 أو 5 مضروبًا في قوة للعدد عشرة)، وارتفاع كل عمود عدد القيم في فئته؛ والوسط الحسابي %6 معلَّم.</translation>
+        <translation>مدرج تكراري للقيم (عددها %1) من %2 إلى %3 في فئات عددها %4 وطول كل منها %5 (قاعدة ستيرجس: عدد الفئات = 1 + log2 لعدد القيم، وطول الفئة مقرَّب إلى الأعلى إلى 1 أو 2 أو 5 مضروبًا في قوة للعدد عشرة)، وارتفاع كل عمود عدد القيم في فئته؛ والوسط الحسابي %6 معلَّم.</translation>
     </message>
     <message>
         <source>count</source>

@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>Histogramm der %1 Werte von %2 bis %3 in %4 Klassen der Breite %5 (Regel von Sturges: 1 + log2 der Anzahl der Werte Klassen, die Breite aufgerundet auf 1, 2 oder 5 mal eine Zehnerpotenz), jede Säule so hoch wie das Gesamtgewicht in ihrer Klasse; der Mittelwert %6 ist markiert.</translation>
+        <translation>Histogramm der %1 Werte von %2 bis %3 in %4 Klassen der Breite %5 (Regel von Sturges: Anzahl der Klassen = 1 + log2 der Anzahl der Werte, die Breite aufgerundet auf 1, 2 oder 5 mal eine Zehnerpotenz), jede Säule so hoch wie das Gesamtgewicht in ihrer Klasse; der Mittelwert %6 ist markiert.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>Histogramm der %1 Werte von %2 bis %3 in %4 Klassen der Breite %5 (Regel von Sturges: 1 + log2 der Anzahl der Werte Klassen, die Breite aufgerundet auf 1, 2 oder 5 mal eine Zehnerpotenz), jede Säule so hoch wie die Anzahl der Werte in ihrer Klasse; der Mittelwert %6 ist markiert.</translation>
+        <translation>Histogramm der %1 Werte von %2 bis %3 in %4 Klassen der Breite %5 (Regel von Sturges: Anzahl der Klassen = 1 + log2 der Anzahl der Werte, die Breite aufgerundet auf 1, 2 oder 5 mal eine Zehnerpotenz), jede Säule so hoch wie die Anzahl der Werte in ihrer Klasse; der Mittelwert %6 ist markiert.</translation>
     </message>
     <message>
         <source>count</source>
@@ -162,12 +162,12 @@
     <message>
         <source>Sum of the %1 value: %2</source>
         <extracomment>%1 is 1, the count of values; %2 the sum</extracomment>
-        <translation>Summe des %1 Werts: %2</translation>
+        <translation>Summe von %1 Wert: %2</translation>
     </message>
     <message numerus="yes">
         <source>Sum of the %1 values: %2</source>
         <translation>
-            <numerusform>Summe des %1 Werts: %2</numerusform>
+            <numerusform>Summe von %1 Wert: %2</numerusform>
             <numerusform>Summe der %1 Werte: %2</numerusform>
         </translation>
     </message>

@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>Histograma de los %1 valores de %2 a %3 en %4 intervalos de amplitud %5 (regla de Sturges: 1 + log2 del número de datos intervalos, la amplitud redondeada hacia arriba a 1, 2 o 5 veces una potencia de diez), cada barra tan alta como el peso total de su intervalo; la media %6 está marcada.</translation>
+        <translation>Histograma de los %1 valores de %2 a %3 en %4 intervalos de amplitud %5 (regla de Sturges: número de intervalos = 1 + log2 del número de datos, la amplitud redondeada hacia arriba a 1, 2 o 5 veces una potencia de diez), cada barra tan alta como el peso total de su intervalo; la media %6 está marcada.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>Histograma de los %1 valores de %2 a %3 en %4 intervalos de amplitud %5 (regla de Sturges: 1 + log2 del número de datos intervalos, la amplitud redondeada hacia arriba a 1, 2 o 5 veces una potencia de diez), cada barra tan alta como el número de datos de su intervalo; la media %6 está marcada.</translation>
+        <translation>Histograma de los %1 valores de %2 a %3 en %4 intervalos de amplitud %5 (regla de Sturges: número de intervalos = 1 + log2 del número de datos, la amplitud redondeada hacia arriba a 1, 2 o 5 veces una potencia de diez), cada barra tan alta como el número de datos de su intervalo; la media %6 está marcada.</translation>
     </message>
     <message>
         <source>count</source>

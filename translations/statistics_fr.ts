@@ -54,12 +54,12 @@
     <message>
         <source>The window writes this as %1: E%2 means × 10%3.</source>
         <extracomment>%1 is a number as the window shows it (2E+25), %2 its power of ten (+25), %3 that power as a superscript</extracomment>
-        <translation>La fenêtre écrit ce nombre %1 : E%2 signifie × 10%3.</translation>
+        <translation>La fenêtre écrit ce nombre sous la forme %1 : E%2 signifie × 10%3.</translation>
     </message>
     <message>
         <source>The window writes this as %1: E%2 means × 10%3, so %1 is %4.</source>
         <extracomment>%1 is a number as the window shows it (2E-06), %2 its power of ten (-06), %3 that power as a superscript, %4 the number written out (0.000002)</extracomment>
-        <translation>La fenêtre écrit ce nombre %1 : E%2 signifie × 10%3, donc %1 vaut %4.</translation>
+        <translation>La fenêtre écrit ce nombre sous la forme %1 : E%2 signifie × 10%3, donc %1 vaut %4.</translation>
     </message>
 </context>
 <context>
@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>Histogramme des %1 valeurs de %2 à %3 en %4 classes d&apos;amplitude %5 (règle de Sturges : 1 + log2 de l&apos;effectif classes, l&apos;amplitude arrondie au-dessus à 1, 2 ou 5 fois une puissance de dix), chaque barre aussi haute que la somme des coefficients de sa classe ; la moyenne %6 est marquée.</translation>
+        <translation>Histogramme des %1 valeurs de %2 à %3 en %4 classes d&apos;amplitude %5 (règle de Sturges : nombre de classes = 1 + log2 de l&apos;effectif, l&apos;amplitude arrondie au-dessus à 1, 2 ou 5 fois une puissance de dix), chaque barre aussi haute que la somme des coefficients de sa classe ; la moyenne %6 est marquée.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>Histogramme des %1 valeurs de %2 à %3 en %4 classes d&apos;amplitude %5 (règle de Sturges : 1 + log2 de l&apos;effectif classes, l&apos;amplitude arrondie au-dessus à 1, 2 ou 5 fois une puissance de dix), chaque barre aussi haute que l&apos;effectif de sa classe ; la moyenne %6 est marquée.</translation>
+        <translation>Histogramme des %1 valeurs de %2 à %3 en %4 classes d&apos;amplitude %5 (règle de Sturges : nombre de classes = 1 + log2 de l&apos;effectif, l&apos;amplitude arrondie au-dessus à 1, 2 ou 5 fois une puissance de dix), chaque barre aussi haute que l&apos;effectif de sa classe ; la moyenne %6 est marquée.</translation>
     </message>
     <message>
         <source>count</source>
@@ -162,12 +162,12 @@
     <message>
         <source>Sum of the %1 value: %2</source>
         <extracomment>%1 is 1, the count of values; %2 the sum</extracomment>
-        <translation>Somme de la %1 valeur : %2</translation>
+        <translation>Somme de %1 valeur : %2</translation>
     </message>
     <message numerus="yes">
         <source>Sum of the %1 values: %2</source>
         <translation>
-            <numerusform>Somme de la %1 valeur : %2</numerusform>
+            <numerusform>Somme de %1 valeur : %2</numerusform>
             <numerusform>Somme des %1 valeurs : %2</numerusform>
         </translation>
     </message>

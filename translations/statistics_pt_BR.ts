@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>Histograma dos %1 valores de %2 a %3 em %4 classes de amplitude %5 (regra de Sturges: 1 + log2 da quantidade de valores classes, a amplitude arredondada para cima a 1, 2 ou 5 vezes uma potência de dez), cada barra tão alta quanto o peso total da sua classe; a média %6 está marcada.</translation>
+        <translation>Histograma dos %1 valores de %2 a %3 em %4 classes de amplitude %5 (regra de Sturges: número de classes = 1 + log2 da quantidade de valores, a amplitude arredondada para cima a 1, 2 ou 5 vezes uma potência de dez), cada barra tão alta quanto o peso total da sua classe; a média %6 está marcada.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>Histograma dos %1 valores de %2 a %3 em %4 classes de amplitude %5 (regra de Sturges: 1 + log2 da quantidade de valores classes, a amplitude arredondada para cima a 1, 2 ou 5 vezes uma potência de dez), cada barra tão alta quanto a quantidade de valores da sua classe; a média %6 está marcada.</translation>
+        <translation>Histograma dos %1 valores de %2 a %3 em %4 classes de amplitude %5 (regra de Sturges: número de classes = 1 + log2 da quantidade de valores, a amplitude arredondada para cima a 1, 2 ou 5 vezes uma potência de dez), cada barra tão alta quanto a quantidade de valores da sua classe; a média %6 está marcada.</translation>
     </message>
     <message>
         <source>count</source>

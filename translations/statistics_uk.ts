@@ -87,11 +87,11 @@
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the total weight in its bin; the mean %6 is marked.</source>
         <extracomment>%1 is the count of values, %2 the smallest, %3 the largest, %4 the count of bins, %5 their width, %6 the mean</extracomment>
-        <translation>Гістограма значень (їх %1) від %2 до %3, інтервалів %4, кожен завширшки %5 (правило Стерджеса: інтервалів 1 + log2 від кількості значень, ширину округлено вгору до 1, 2 або 5, помножених на степінь десяти); кожен стовпчик заввишки з загальну вагу свого інтервалу; середнє значення %6 позначено.</translation>
+        <translation>Гістограма значень (їх %1) від %2 до %3, інтервалів %4, кожен завширшки %5 (правило Стерджеса: кількість інтервалів = 1 + log2 від кількості значень, ширину округлено вгору до 1, 2 або 5, помножених на степінь десяти); кожен стовпчик заввишки з загальну вагу свого інтервалу; середнє значення %6 позначено.</translation>
     </message>
     <message>
         <source>Histogram of the %1 values from %2 to %3 in %4 bins of width %5 (Sturges&apos; rule: 1 + log2 of the number of values bins, the width rounded up to 1, 2 or 5 times a power of ten), each bar as high as the number of values in its bin; the mean %6 is marked.</source>
-        <translation>Гістограма значень (їх %1) від %2 до %3, інтервалів %4, кожен завширшки %5 (правило Стерджеса: інтервалів 1 + log2 від кількості значень, ширину округлено вгору до 1, 2 або 5, помножених на степінь десяти); кожен стовпчик заввишки з кількість значень у своєму інтервалі; середнє значення %6 позначено.</translation>
+        <translation>Гістограма значень (їх %1) від %2 до %3, інтервалів %4, кожен завширшки %5 (правило Стерджеса: кількість інтервалів = 1 + log2 від кількості значень, ширину округлено вгору до 1, 2 або 5, помножених на степінь десяти); кожен стовпчик заввишки з кількість значень у своєму інтервалі; середнє значення %6 позначено.</translation>
     </message>
     <message>
         <source>count</source>
