@@ -5,11 +5,11 @@
     <name>Form5</name>
     <message>
         <source>Fill in the numbers separated by space in form:  1 4 65 898 5 2 6 88</source>
-        <translation>أدخل الأعداد مفصولة بمسافات، مثلًا: 1 4 65 898 5 2 6 88</translation>
+        <translation>اكتب القيم مفصولة بمسافات، مثل: 1 4 65 898 5 2 6 88</translation>
     </message>
     <message>
         <source>Fill in the weight according to the order of the numbers above in form 9 8 3 1 7 6 9 1 </source>
-        <translation>أدخل الأوزان بترتيب الأعداد في الأعلى، مثلًا: 9 8 3 1 7 6 9 1</translation>
+        <translation>اكتب وزن كل قيمة بترتيب القيم في الخانة العليا، مثل: 9 8 3 1 7 6 9 1</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>If You Dont Have weight , Dont Fill In the lower filed and the weights will be set to 1.</source>
-        <translation>إذا لم تكن هناك أوزان فاترك الخانة السفلى فارغة، وعندئذ يكون كل وزن 1.</translation>
+        <translation>إذا لم يكن هناك وزن فاترك الخانة السفلى فارغة، ويكون كل وزن 1.</translation>
     </message>
     <message>
         <source>Calculate Mean</source>
