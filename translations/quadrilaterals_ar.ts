@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>أوجد المساحة</translation>
+        <translation>المساحة</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>أوجد المحيط</translation>
+        <translation>المحيط</translation>
     </message>
     <message>
         <source>Square from its side</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Find Side</source>
-        <translation>أوجد الضلع</translation>
+        <translation>الضلع</translation>
     </message>
     <message>
         <source>Square from its area</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Find B</source>
-        <translation>أوجد B</translation>
+        <translation>الضلع B</translation>
     </message>
     <message>
         <source>Rectangle from a side and the area</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Find Height/Base</source>
-        <translation>أوجد الارتفاع/القاعدة</translation>
+        <translation>الارتفاع/القاعدة</translation>
     </message>
     <message>
         <source>Parallelogram height or base</source>

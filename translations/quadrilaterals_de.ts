@@ -5,7 +5,7 @@
     <name>Form8</name>
     <message>
         <source>Quadrilateral - Areas And Perimeters</source>
-        <translation>Vierecke - Flächeninhalt und Umfang</translation>
+        <translation>Vierecke - Fläche und Umfang</translation>
     </message>
     <message>
         <source>Square</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Area</source>
-        <translation>Flächeninhalt</translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Perimeter</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Flächeninhalt berechnen</translation>
+        <translation>Fläche berechnen</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Base</source>
-        <translation>Grundseite</translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Parallelogram area</source>
@@ -121,11 +121,11 @@
     </message>
     <message>
         <source>Base/Height</source>
-        <translation>Grundseite/Höhe</translation>
+        <translation>Basis/Höhe</translation>
     </message>
     <message>
         <source>Find Height/Base</source>
-        <translation>Höhe/Grundseite berechnen</translation>
+        <translation>Höhe/Basis berechnen</translation>
     </message>
     <message>
         <source>Parallelogram height or base</source>

@@ -5,7 +5,7 @@
     <name>Form8</name>
     <message>
         <source>Quadrilateral - Areas And Perimeters</source>
-        <translation>Cuadriláteros - Áreas y perímetros</translation>
+        <translation>Cuadriláteros - áreas y perímetros</translation>
     </message>
     <message>
         <source>Square</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Perímetro</translation>
+        <translation>Perím.</translation>
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calcular área</translation>
+        <translation>Área</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calcular perímetro</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Square from its side</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Find Side</source>
-        <translation>Calcular lado</translation>
+        <translation>Lado</translation>
     </message>
     <message>
         <source>Square from its area</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Find B</source>
-        <translation>Calcular B</translation>
+        <translation>Lado B</translation>
     </message>
     <message>
         <source>Rectangle from a side and the area</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Find Height/Base</source>
-        <translation>Calcular altura/base</translation>
+        <translation>Altura/base</translation>
     </message>
     <message>
         <source>Parallelogram height or base</source>

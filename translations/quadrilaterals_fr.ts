@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calculer l&apos;aire</translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calculer le périmètre</translation>
+        <translation>Périmètre</translation>
     </message>
     <message>
         <source>Square from its side</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Find Side</source>
-        <translation>Calculer le côté</translation>
+        <translation>Côté</translation>
     </message>
     <message>
         <source>Square from its area</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Find B</source>
-        <translation>Calculer B</translation>
+        <translation>Côté B</translation>
     </message>
     <message>
         <source>Rectangle from a side and the area</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Find Height/Base</source>
-        <translation>Calculer hauteur/base</translation>
+        <translation>Hauteur/base</translation>
     </message>
     <message>
         <source>Parallelogram height or base</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Side</source>
-        <translation>Сторона</translation>
+        <translation>Стор.</translation>
     </message>
     <message>
         <source>Area</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Периметр</translation>
+        <translation>Перим.</translation>
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Знайти площу</translation>
+        <translation>Площа</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Знайти периметр</translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Square from its side</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Find Side</source>
-        <translation>Знайти сторону</translation>
+        <translation>Сторона</translation>
     </message>
     <message>
         <source>Square from its area</source>
@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Side A</source>
-        <translation>Сторона A</translation>
+        <translation>Стор.&#xa0;A</translation>
     </message>
     <message>
         <source>Side B</source>
-        <translation>Сторона B</translation>
+        <translation>Стор.&#xa0;B</translation>
     </message>
     <message>
         <source>Height</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Find B</source>
-        <translation>Знайти B</translation>
+        <translation>Сторона B</translation>
     </message>
     <message>
         <source>Rectangle from a side and the area</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Find Height/Base</source>
-        <translation>Знайти висоту/основу</translation>
+        <translation>Висота/основа</translation>
     </message>
     <message>
         <source>Parallelogram height or base</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>أوجد المساحة</translation>
+        <translation>المساحة</translation>
     </message>
     <message>
         <source>Area</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Height</source>
-        <translation>أوجد الارتفاع</translation>
+        <translation>الارتفاع</translation>
     </message>
     <message>
         <source>Find Base</source>
-        <translation>أوجد القاعدة</translation>
+        <translation>القاعدة</translation>
     </message>
     <message>
         <source>Side A</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>أوجد المحيط</translation>
+        <translation>المحيط</translation>
     </message>
     <message>
         <source>Perimeter</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>القاعدة والارتفاع: أوجد المساحة. المساحة والقاعدة: أوجد الارتفاع. المساحة والارتفاع: أوجد القاعدة</translation>
+        <translation>القاعدة والارتفاع: زر المساحة. المساحة والقاعدة: زر الارتفاع. المساحة والارتفاع: زر القاعدة</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>
-        <translation>الضلع A، الضلع B والضلع C: أوجد المحيط، أو المساحة بصيغة هيرون</translation>
+        <translation>الضلع A والضلع B والضلع C: زر المحيط، أو المساحة بصيغة هيرون</translation>
     </message>
     <message>
         <source>Heron&apos;s formula with the sides 3, 4 and 5:</source>

@@ -5,11 +5,11 @@
     <name>Form9</name>
     <message>
         <source>Triangle - Areas And Perimeters</source>
-        <translation>Dreiecke - Flächeninhalt und Umfang</translation>
+        <translation>Dreiecke - Fläche und Umfang</translation>
     </message>
     <message>
         <source>Base</source>
-        <translation>Grundseite</translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Height</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Flächeninhalt berechnen</translation>
+        <translation>Fläche berechnen</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation>Flächeninhalt</translation>
+        <translation>Fläche</translation>
     </message>
     <message>
         <source>Find Height</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Find Base</source>
-        <translation>Grundseite berechnen</translation>
+        <translation>Basis berechnen</translation>
     </message>
     <message>
         <source>Side A</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>Grundseite und Höhe: Flächeninhalt berechnen. Flächeninhalt und Grundseite: Höhe berechnen. Flächeninhalt und Höhe: Grundseite berechnen</translation>
+        <translation>Basis und Höhe: Fläche berechnen. Fläche und Basis: Höhe berechnen. Fläche und Höhe: Basis berechnen</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>

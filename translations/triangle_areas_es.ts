@@ -5,7 +5,7 @@
     <name>Form9</name>
     <message>
         <source>Triangle - Areas And Perimeters</source>
-        <translation>Triángulos - Áreas y perímetros</translation>
+        <translation>Triángulos - áreas y perímetros</translation>
     </message>
     <message>
         <source>Base</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calcular área</translation>
+        <translation>Área</translation>
     </message>
     <message>
         <source>Area</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Height</source>
-        <translation>Calcular altura</translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Find Base</source>
-        <translation>Calcular base</translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Side A</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calcular perímetro</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Perímetro</translation>
+        <translation>Perím.</translation>
     </message>
     <message>
         <source>Heron&apos;s Formula  For Finding Area Of A Triangle</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>Base y altura: Calcular área. Área y base: Calcular altura. Área y altura: Calcular base</translation>
+        <translation>Base y altura: botón Área. Área y base: botón Altura. Área y altura: botón Base</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>
-        <translation>Lado A, Lado B y Lado C: Calcular perímetro, o el área por la fórmula de Herón</translation>
+        <translation>Lado A, Lado B y Lado C: botón Perímetro, o el área por la fórmula de Herón</translation>
     </message>
     <message>
         <source>Heron&apos;s formula with the sides 3, 4 and 5:</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calculer l&apos;aire</translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Area</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Height</source>
-        <translation>Calculer la hauteur</translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Find Base</source>
-        <translation>Calculer la base</translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Side A</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calculer le périmètre</translation>
+        <translation>Périmètre</translation>
     </message>
     <message>
         <source>Perimeter</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>Base et hauteur&#xa0;: Calculer l&apos;aire. Aire et base&#xa0;: Calculer la hauteur. Aire et hauteur&#xa0;: Calculer la base</translation>
+        <translation>Base et hauteur&#xa0;: bouton Aire. Aire et base&#xa0;: bouton Hauteur. Aire et hauteur&#xa0;: bouton Base</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>
-        <translation>Côté A, Côté B et Côté C&#xa0;: Calculer le périmètre, ou l&apos;aire par la formule de Héron</translation>
+        <translation>Côté A, Côté B et Côté C&#xa0;: bouton Périmètre, ou l&apos;aire par la formule de Héron</translation>
     </message>
     <message>
         <source>Heron&apos;s formula with the sides 3, 4 and 5:</source>

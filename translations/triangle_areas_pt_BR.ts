@@ -5,7 +5,7 @@
     <name>Form9</name>
     <message>
         <source>Triangle - Areas And Perimeters</source>
-        <translation>Triângulos - Áreas e perímetros</translation>
+        <translation>Triângulos - áreas e perímetros</translation>
     </message>
     <message>
         <source>Base</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Calcular área</translation>
+        <translation>Área</translation>
     </message>
     <message>
         <source>Area</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Find Height</source>
-        <translation>Calcular altura</translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Find Base</source>
-        <translation>Calcular base</translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Side A</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Calcular perímetro</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Perímetro</translation>
+        <translation>Perím.</translation>
     </message>
     <message>
         <source>Heron&apos;s Formula  For Finding Area Of A Triangle</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>Base e altura: Calcular área. Área e base: Calcular altura. Área e altura: Calcular base</translation>
+        <translation>Base e altura: botão Área. Área e base: botão Altura. Área e altura: botão Base</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>
-        <translation>Lado A, Lado B e Lado C: Calcular perímetro, ou a área pela fórmula de Heron</translation>
+        <translation>Lado A, Lado B e Lado C: botão Perímetro, ou a área pela fórmula de Heron</translation>
     </message>
     <message>
         <source>Heron&apos;s formula with the sides 3, 4 and 5:</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Find Area</source>
-        <translation>Знайти площу</translation>
+        <translation>Площа</translation>
     </message>
     <message>
         <source>Area</source>
@@ -25,31 +25,31 @@
     </message>
     <message>
         <source>Find Height</source>
-        <translation>Знайти висоту</translation>
+        <translation>Висота</translation>
     </message>
     <message>
         <source>Find Base</source>
-        <translation>Знайти основу</translation>
+        <translation>Основа</translation>
     </message>
     <message>
         <source>Side A</source>
-        <translation>Сторона A</translation>
+        <translation>Стор.&#xa0;A</translation>
     </message>
     <message>
         <source>Side B</source>
-        <translation>Сторона B</translation>
+        <translation>Стор.&#xa0;B</translation>
     </message>
     <message>
         <source>Side C</source>
-        <translation>Сторона C</translation>
+        <translation>Стор.&#xa0;C</translation>
     </message>
     <message>
         <source>Find Perimeter</source>
-        <translation>Знайти периметр</translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Периметр</translation>
+        <translation>Перим.</translation>
     </message>
     <message>
         <source>Heron&apos;s Formula  For Finding Area Of A Triangle</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
         <source>Base and Height: Find Area. Area and Base: Find Height. Area and Height: Find Base</source>
-        <translation>Основа і висота: Знайти площу. Площа і основа: Знайти висоту. Площа і висота: Знайти основу</translation>
+        <translation>Основа і висота: кнопка «Площа». Площа й основа: кнопка «Висота». Площа й висота: кнопка «Основа»</translation>
     </message>
     <message>
         <source>Side A, Side B and Side C: Find Perimeter, or the area by Heron&apos;s formula</source>
-        <translation>Сторона A, Сторона B і Сторона C: Знайти периметр, або площу за формулою Герона</translation>
+        <translation>Сторона A, сторона B і сторона C: кнопка «Периметр», або площа за формулою Герона</translation>
     </message>
     <message>
         <source>Heron&apos;s formula with the sides 3, 4 and 5:</source>
