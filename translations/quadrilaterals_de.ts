@@ -341,11 +341,11 @@
     </message>
     <message>
         <source>Parallelogram with base %1 and height %2, drawn to scale and slanted, the height dashed from a top corner square to the base drawn on, its area %3 shaded. Any slant gives the same base, height and area</source>
-        <translation>Parallelogramm mit der Grundseite %1 und der Höhe %2, maßstabsgetreu und schräg gezeichnet, die Höhe gestrichelt von einer oberen Ecke senkrecht zur verlängerten Grundseite, sein Flächeninhalt %3 schattiert. Jede Neigung ergibt dieselbe Grundseite, Höhe und Fläche</translation>
+        <translation>Parallelogramm mit der Grundseite %1 und der Höhe %2, maßstabsgetreu und schräg gezeichnet, die Höhe gestrichelt von einer oberen Ecke senkrecht zur verlängerten Grundseite, sein Flächeninhalt %3 schattiert. Jede Neigung ergibt dieselbe Grundseite, dieselbe Höhe und denselben Flächeninhalt</translation>
     </message>
     <message>
         <source>Parallelogram with base %1 and height %2, drawn to scale and slanted, the height dashed from a top corner square to the base drawn on: the other length is %3. Any slant gives the same base, height and area</source>
-        <translation>Parallelogramm mit der Grundseite %1 und der Höhe %2, maßstabsgetreu und schräg gezeichnet, die Höhe gestrichelt von einer oberen Ecke senkrecht zur verlängerten Grundseite: Die andere Länge ist %3. Jede Neigung ergibt dieselbe Grundseite, Höhe und Fläche</translation>
+        <translation>Parallelogramm mit der Grundseite %1 und der Höhe %2, maßstabsgetreu und schräg gezeichnet, die Höhe gestrichelt von einer oberen Ecke senkrecht zur verlängerten Grundseite: Die andere Länge ist %3. Jede Neigung ergibt dieselbe Grundseite, dieselbe Höhe und denselben Flächeninhalt</translation>
     </message>
     <message>
         <source>Rectangle %1 by %2, drawn to scale, its area %3 shaded</source>

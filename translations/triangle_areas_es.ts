@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Perím.</translation>
+        <translation>Perímetro</translation>
     </message>
     <message>
         <source>Heron&apos;s Formula  For Finding Area Of A Triangle</source>

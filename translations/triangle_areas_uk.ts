@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Perimeter</source>
-        <translation>Перим.</translation>
+        <translation>Периметр</translation>
     </message>
     <message>
         <source>Heron&apos;s Formula  For Finding Area Of A Triangle</source>
