@@ -32,7 +32,7 @@ TextRoom within(const QWidget* control, const QRect& room, int flags, const QStr
         painter.setLayoutDirection(control->layoutDirection());
         painter.setPen(Qt::black);
         painter.translate(-canvas.topLeft());
-        painter.drawText(room, flags, text);
+        painter.drawText(room, flags | Qt::TextDontClip, text); // what runs over shows
     }
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
