@@ -8,6 +8,7 @@
 #include "ui/form.h"
 #include "ui/language.h"
 #include "ui/text_room.h"
+#include "working_property.h"
 
 #include <QApplication>
 
@@ -98,5 +99,26 @@ TEST(Languages, ArabicWindowsMirrorTheEnglishOnesWithThePaneOnTheLeft) {
         EXPECT_EQ(first->x(), before);
     });
 }
+
+// In every language each answer a window shows stands in its working, as the window shows it
+// ("No Solution" in the pupil's words too), over random values of every command.
+class AnswersInTheWorking : public testing::TestWithParam<const char*> {};
+
+TEST_P(AnswersInTheWorking, OfEveryWindow) {
+    sb::ui::useLanguage(QString::fromLatin1(GetParam()));
+    sb::WindowRegistry registry;
+    sb::registerProgramWindows(registry);
+    for (int n = 2; n <= 13; ++n) {
+        const QString name = QStringLiteral("Form%1").arg(n);
+        auto* window = qobject_cast<sb::ui::Form*>(registry.show(name));
+        working_property::expectAnswersInWorking(
+            *window, working_property::randomCommands(name, {{"", working_property::anyValue}}), 40);
+        window->close();
+    }
+    sb::ui::useLanguage(QStringLiteral("en"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AnswersInTheWorking,
+                         testing::Values("de", "fr", "es", "pt_BR", "uk", "ar"));
 
 } // namespace
