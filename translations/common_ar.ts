@@ -14,7 +14,9 @@
     <message>
         <source>Operators On           Fractions :                [ +, - , * , / ,&lt;  , = ,&gt; ]  Common -               Denominator   ,     Reduction              </source>
         <extracomment>the blanks only break the lines in the button; the words wrap by themselves</extracomment>
-        <translation>العمليات على الكسور: [ +, - , * , / ,&lt;  , = ,&gt; ] المقام المشترك، الاختزال</translation>
+        <translation>العمليات على الكسور:
+[ +, - , * , / ,&lt;  , = ,&gt; ]
+المقام المشترك، الاختزال</translation>
     </message>
     <message>
         <source>Areas And Perimeters</source>
@@ -104,7 +106,7 @@
         <source>matter what  your home currency. 
 </source>
         <extracomment>the second line of the sentence that the line before begins</extracomment>
-        <translation>أيًّا كانت عملة بلدك. 
+        <translation>مهما كانت عملة بلدك.
 </translation>
     </message>
     <message>
