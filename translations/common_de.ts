@@ -229,7 +229,7 @@
     <name>sb::ui::Form</name>
     <message>
         <source>Show Working</source>
-        <translation>Rechenweg zeigen</translation>
+        <translation>Rechenweg</translation>
     </message>
     <message>
         <source>Show or hide the worked steps and the figure (F2)</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hide Working</source>
-        <translation>Rechenweg ausblenden</translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Unreasonable Data!!!.</source>

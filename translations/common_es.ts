@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hide Working</source>
-        <translation>Ocultar desarrollo</translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Unreasonable Data!!!.</source>

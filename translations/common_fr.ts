@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hide Working</source>
-        <translation>Masquer le calcul</translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Unreasonable Data!!!.</source>

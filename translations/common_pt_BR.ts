@@ -229,7 +229,7 @@
     <name>sb::ui::Form</name>
     <message>
         <source>Show Working</source>
-        <translation>Mostrar resolução</translation>
+        <translation>Ver resolução</translation>
     </message>
     <message>
         <source>Show or hide the worked steps and the figure (F2)</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hide Working</source>
-        <translation>Ocultar resolução</translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Unreasonable Data!!!.</source>

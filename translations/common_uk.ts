@@ -229,7 +229,7 @@
     <name>sb::ui::Form</name>
     <message>
         <source>Show Working</source>
-        <translation>Показати розв&apos;язання</translation>
+        <translation>Розв&apos;язання</translation>
     </message>
     <message>
         <source>Show or hide the worked steps and the figure (F2)</source>
@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>Hide Working</source>
-        <translation>Сховати розв&apos;язання</translation>
+        <translation>Сховати</translation>
     </message>
     <message>
         <source>Unreasonable Data!!!.</source>
