@@ -172,7 +172,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>استخدام اللغة المعطاة (de, fr, es, pt_BR, uk, ar, en) بدلًا من لغة سطح المكتب.</translation>
+        <translation>يستخدم اللغة المعطاة (de, fr, es, pt_BR, uk, ar, en) بدلًا من لغة سطح المكتب.</translation>
     </message>
     <message>
         <source>CODE</source>

@@ -170,7 +170,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>Die Sprache CODE (de, fr, es, pt_BR, uk, ar, en) statt der Sprache der Arbeitsumgebung verwenden.</translation>
+        <translation>Verwendet die Sprache CODE (de, fr, es, pt_BR, uk, ar, en) statt der Sprache der Arbeitsumgebung.</translation>
     </message>
     <message>
         <source>CODE</source>

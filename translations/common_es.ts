@@ -170,7 +170,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>Usar el idioma CÓDIGO (de, fr, es, pt_BR, uk, ar, en) en lugar del idioma del escritorio.</translation>
+        <translation>Usa el idioma CÓDIGO (de, fr, es, pt_BR, uk, ar, en) en lugar del idioma del escritorio.</translation>
     </message>
     <message>
         <source>CODE</source>

@@ -170,7 +170,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>Utiliser la langue CODE (de, fr, es, pt_BR, uk, ar, en) au lieu de celle du bureau.</translation>
+        <translation>Utilise la langue CODE (de, fr, es, pt_BR, uk, ar, en) au lieu de celle du bureau.</translation>
     </message>
     <message>
         <source>CODE</source>

@@ -170,7 +170,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>Usar o idioma CÓDIGO (de, fr, es, pt_BR, uk, ar, en) em vez do idioma da área de trabalho.</translation>
+        <translation>Usa o idioma CÓDIGO (de, fr, es, pt_BR, uk, ar, en) em vez do idioma da área de trabalho.</translation>
     </message>
     <message>
         <source>CODE</source>

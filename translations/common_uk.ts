@@ -170,7 +170,7 @@
     <name>main</name>
     <message>
         <source>Speak the language CODE (de, fr, es, pt_BR, uk, ar, en) instead of the desktop&apos;s.</source>
-        <translation>Використовувати мову КОД (de, fr, es, pt_BR, uk, ar, en) замість мови робочого столу.</translation>
+        <translation>Використовує мову КОД (de, fr, es, pt_BR, uk, ar, en) замість мови робочого столу.</translation>
     </message>
     <message>
         <source>CODE</source>
