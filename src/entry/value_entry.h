@@ -20,7 +20,7 @@ namespace sb {
 // is used as a QString.
 struct EntryMessage {
     const char* english;
-    operator QString() const; // NOLINT(google-explicit-constructor): used as the text itself
+    operator QString() const; // NOLINT: implicit on purpose, it stands for the text
 };
 
 namespace entry_messages {
