@@ -95,12 +95,12 @@
     </message>
     <message>
         <source>Please consider to support the author.</source>
-        <translation>ففكّر في دعم مؤلفه.</translation>
+        <translation>ففكر في دعم مؤلفه.</translation>
     </message>
     <message>
         <source>You can donate via PayPal in US dollars no</source>
         <extracomment>the first line of a sentence that the next line ends (&quot;matter what your home currency.&quot;): part the sentence between the two lines where it reads best</extracomment>
-        <translation>يمكنك التبرع عبر PayPal بالدولار الأمريكي</translation>
+        <translation>يمكنك التبرع عبر باي بال بالدولار الأمريكي</translation>
     </message>
     <message>
         <source>matter what  your home currency. 
