@@ -4,7 +4,9 @@
 #include "desktop.h"
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "language.h"
 #include "system_colours.h"
+#include "text_room.h"
 #include "widgets.h"
 #include "working/bidi.h"
 #include "working_pane.h"
@@ -67,6 +69,7 @@ Form::Form(const FormSpec& paper, int)
         setAutoFillBackground(true);
     }
     buildControls(this, paper.controls);
+    if (languageSpoken() != QStringLiteral("en")) makeRoomForTexts(this);
     for (const Control& c : paper.controls) controlNames_ << c.name;
     part_ = size();
     placeWorkingButton();

@@ -18,10 +18,12 @@ namespace sb::ui {
 
 namespace {
 
-// Draws the text as the control does, with nothing cut, and finds the pixels it inks at
-// least half: a line's advance may run a fraction of a pixel past its room while its last
-// letter ends inside, and the faint edge smoothing leaves beside a letter is no part of it.
-TextRoom within(const QWidget* control, const QRect& room, int flags, const QString& text) {
+// Draws the text in room as the control does, with nothing cut, and finds the pixels it inks
+// at least half, whole when they all fall within shown: a line's advance may run a fraction
+// of a pixel past its room while its last letter ends inside, and the faint edge smoothing
+// leaves beside a letter is no part of it.
+TextRoom within(const QWidget* control, const QRect& room, int flags, const QString& text,
+               const QRect& shown) {
     const QRect layout = control->fontMetrics().boundingRect(room, flags, text);
     const QRect canvas = layout.united(room).adjusted(-8, -8, 8, 8);
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
@@ -32,7 +34,7 @@ TextRoom within(const QWidget* control, const QRect& room, int flags, const QStr
         painter.setLayoutDirection(control->layoutDirection());
         painter.setPen(Qt::black);
         painter.translate(-canvas.topLeft());
-        painter.drawText(room, flags, text);
+        painter.drawText(room, flags | Qt::TextDontClip, text); // what runs over shows
     }
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
@@ -45,7 +47,7 @@ TextRoom within(const QWidget* control, const QRect& room, int flags, const QStr
     }
     if (right < 0) return {QRect(), text.trimmed().isEmpty()}; // a text that draws nothing: lost
     const QRect ink = QRect(QPoint(left, top), QPoint(right, bottom)).translated(canvas.topLeft());
-    return {ink, room.contains(ink)};
+    return {ink, shown.contains(ink)};
 }
 
 // A text with no letter and no digit is a drawing made of characters (a fraction bar of
@@ -60,12 +62,13 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         if (isDrawing(label->text())) return std::nullopt;
         // as QLabel draws plain text: in its contents, less its margin, aligned for the
-        // language's direction, wrapped at word boundaries when it wraps
+        // language's direction, wrapped at word boundaries when it wraps; all of it shows
+        // that falls within the label
         const int m = label->margin();
         const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
         const int flags = int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) |
                           (label->wordWrap() ? Qt::TextWordWrap : 0);
-        return within(label, room, flags, label->text());
+        return within(label, room, flags, label->text(), label->rect());
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         if (button->text().isEmpty()) return std::nullopt;
@@ -78,8 +81,9 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
         // a caption button wraps its words in its contents, less a pixel all round
         if (qobject_cast<const CaptionButton*>(button))
             return within(button, contents.adjusted(1, 1, -1, -1),
-                          Qt::AlignCenter | Qt::TextWordWrap, button->text());
-        return within(button, contents, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+                          Qt::AlignCenter | Qt::TextWordWrap, button->text(), contents);
+        return within(button, contents, Qt::AlignCenter | Qt::TextShowMnemonic, button->text(),
+                      contents);
     }
     if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
         if (box->text().isEmpty()) return std::nullopt;
@@ -92,13 +96,35 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
                                .adjusted(2, 0, -2, 0);
         const int flags = int(QStyle::visualAlignment(box->layoutDirection(), box->alignment())) |
                           Qt::AlignVCenter;
-        TextRoom r = within(box, room, flags, box->text());
+        TextRoom r = within(box, room, flags, box->text(), room);
         r.whole = r.text.width() <= room.width(); // a box's line is as high as its font
         return r;
     }
     if (const auto* other = qobject_cast<const QAbstractButton*>(control); other && !other->text().isEmpty())
-        return within(other, other->rect(), Qt::AlignCenter, other->text());
+        return within(other, other->rect(), Qt::AlignCenter, other->text(), other->rect());
     return std::nullopt;
+}
+
+void makeRoomForTexts(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const auto room = textRoom(label);
+        if (!room || room->whole) continue;
+        const QRect inside = label->contentsRect();
+        const int above = inside.top() - room->text.top(), below = inside.bottom() - room->text.bottom();
+        if (above > 0 && below >= above && room->text.width() <= inside.width()) {
+            label->setContentsMargins(0, above, 0, 0);
+            continue;
+        }
+        const QFont designed = label->font();
+        QFont smaller = designed;
+        bool whole = false;
+        while (!whole && smaller.pointSizeF() > designed.pointSizeF() - 1) {
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+            label->setFont(smaller);
+            whole = textRoom(label)->whole;
+        }
+        if (!whole) label->setFont(designed);
+    }
 }
 
 } // namespace sb::ui
