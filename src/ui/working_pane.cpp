@@ -21,7 +21,7 @@ namespace sb::ui {
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Figure"));
-    setAccessibleName(QStringLiteral("Figure"));
+    setAccessibleName(tr("Figure"));
     setMinimumHeight(220);
     // mathematics is drawn left to right in every language: a figure is never mirrored
     setLayoutDirection(Qt::LeftToRight);
