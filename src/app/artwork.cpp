@@ -111,7 +111,10 @@ void drawDonationButton(QPainter& p) {
     p.setBrush(gold);
     p.setPen(QPen(QColor(191, 127, 20), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, 92, 30), 14, 14);
-    caption(p, QRectF(0, 0, 93, 31), "Arial", 15, true, QColor(0, 48, 135), "Donate");
+    // the word the donation window's button is called by (its spoken name); a script written
+    // from the right has no slanted letters, and the fonts have none to draw it in
+    const QString word = QCoreApplication::translate("Form14", "Donate");
+    caption(p, QRectF(0, 0, 93, 31), "Arial", 15, !word.isRightToLeft(), QColor(0, 48, 135), word);
 }
 
 } // namespace

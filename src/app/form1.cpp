@@ -51,35 +51,56 @@ FormSpec form1Spec() {
         7200,
         sys::activeCaption,
         {
-            topic("Command2", "Conversion : Fraction, Improper  Fractions, Decimal fractions ",
+            topic("Command2",
+                  QT_TRANSLATE_NOOP(
+                      "Form1", "Conversion : Fraction, Improper  Fractions, Decimal fractions "),
                   {480, 480, 2175, 1695}, QColor(0x80FFFF))
-                .toolTip("25/4 is 6 1/4 , 1/4 is 0.25"),
+                .toolTip(QT_TRANSLATE_NOOP("Form1", "25/4 is 6 1/4 , 1/4 is 0.25")),
+            //: the blanks only break the lines in the button; the words wrap by themselves
             topic("Command3",
-                  "Operators On           Fractions :                [ +, - , * , / ,<  , = ,> ]  "
-                  "Common -               Denominator   ,     Reduction              ",
+                  QT_TRANSLATE_NOOP("Form1", "Operators On           Fractions :                "
+                                             "[ +, - , * , / ,<  , = ,> ]  Common -               "
+                                             "Denominator   ,     Reduction              "),
                   {3120, 480, 2175, 1695}, QColor(0xC0C0FF)),
-            topic("Command14", "Areas And Perimeters", {5760, 480, 2175, 375}, sys::captionText)
+            topic("Command14", QT_TRANSLATE_NOOP("Form1", "Areas And Perimeters"),
+                  {5760, 480, 2175, 375}, sys::captionText)
                 .size(8.25),
-            topic("Command15", "Quadrilateral", {5760, 840, 2175, 615}, QColor(0xFFE0C0)),
-            topic("Command6", "Triangle", {5760, 1440, 1095, 735}, QColor(0xFF80FF)),
-            topic("Command13", "Circle", {6840, 1440, 1095, 735}, QColor(0xC0FFC0)),
-            topic("Command12", "Traffic And Percentage Problems", {8400, 480, 2175, 1695},
-                  QColor(0x9FC0C9)),
-            topic("Command1", "Solving Quadratic Equation", {480, 2640, 2175, 1695},
-                  sys::inactiveCaptionText)
+            topic("Command15", QT_TRANSLATE_NOOP("Form1", "Quadrilateral"), {5760, 840, 2175, 615},
+                  QColor(0xFFE0C0)),
+            topic("Command6", QT_TRANSLATE_NOOP("Form1", "Triangle"), {5760, 1440, 1095, 735},
+                  QColor(0xFF80FF)),
+            topic("Command13", QT_TRANSLATE_NOOP("Form1", "Circle"), {6840, 1440, 1095, 735},
+                  QColor(0xC0FFC0)),
+            topic("Command12", QT_TRANSLATE_NOOP("Form1", "Traffic And Percentage Problems"),
+                  {8400, 480, 2175, 1695}, QColor(0x9FC0C9)),
+            topic("Command1", QT_TRANSLATE_NOOP("Form1", "Solving Quadratic Equation"),
+                  {480, 2640, 2175, 1695}, sys::inactiveCaptionText)
                 .toolTip("A*X ^ 2 + B*X + C = 0"),
-            topic("Command5", "Progression: Geometric Progression , Arithmetic Progression",
+            topic("Command5",
+                  QT_TRANSLATE_NOOP("Form1",
+                                    "Progression: Geometric Progression , Arithmetic Progression"),
                   {3120, 2640, 2175, 1695}, QColor(0xFFFFC0)),
-            topic("Command17", "Triangles", {5760, 2640, 2175, 360}, sys::captionText).size(8.25),
-            topic("Command16", "The Law Of Sines", {5760, 3000, 2175, 655}, sys::inactiveCaption),
-            topic("Command7", "The Law Of Cosines", {5760, 3660, 2175, 670}, QColor(0xFFC0C0)),
-            topic("Command4", "Statistics  Mean, Standard-Deviation ,Variance",
+            topic("Command17", QT_TRANSLATE_NOOP("Form1", "Triangles"), {5760, 2640, 2175, 360},
+                  sys::captionText)
+                .size(8.25),
+            topic("Command16", QT_TRANSLATE_NOOP("Form1", "The Law Of Sines"),
+                  {5760, 3000, 2175, 655}, sys::inactiveCaption),
+            topic("Command7", QT_TRANSLATE_NOOP("Form1", "The Law Of Cosines"),
+                  {5760, 3660, 2175, 670}, QColor(0xFFC0C0)),
+            topic("Command4",
+                  QT_TRANSLATE_NOOP("Form1", "Statistics  Mean, Standard-Deviation ,Variance"),
                   {8400, 2640, 2175, 1695}, QColor(0xC0FFFF)),
-            topic("Command8", "Complex Numbers", {480, 4800, 2175, 1695}, QColor(0xC0FFC0)),
-            topic("Command11", "Calculator", {3120, 4800, 2175, 1695}, QColor(0x80FF80)),
-            topic("Command10", "Contact Me With Your Requests Suggestions , Comments",
-                  {5760, 4800, 2175, 1695}, sys::toolTipBackground),
-            topic("Command9", "Donate", {8400, 4800, 2175, 1695}, sys::captionText).size(12),
+            topic("Command8", QT_TRANSLATE_NOOP("Form1", "Complex Numbers"),
+                  {480, 4800, 2175, 1695}, QColor(0xC0FFC0)),
+            topic("Command11", QT_TRANSLATE_NOOP("Form1", "Calculator"), {3120, 4800, 2175, 1695},
+                  QColor(0x80FF80)),
+            topic(
+                "Command10",
+                QT_TRANSLATE_NOOP("Form1", "Contact Me With Your Requests Suggestions , Comments"),
+                {5760, 4800, 2175, 1695}, sys::toolTipBackground),
+            topic("Command9", QT_TRANSLATE_NOOP("Form1", "Donate"), {8400, 4800, 2175, 1695},
+                  sys::captionText)
+                .size(12),
             link("Label1", "Visit Sumbrook on the web: " + maker::website, {480, 6720, 6975, 375})
                 .background(sys::activeCaption)
                 .foreground(QColor(0xFF00FF)),
@@ -111,6 +132,9 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) 
     // the web line's pointer is drawn when the mouse first comes over it, not before the
     // menu is on the screen
     label("Label1")->installEventFilter(this);
+    // the web line holds the address, which the table cannot mark for translation
+    //: %1 is the program's web address
+    label("Label1")->setText(tr("Visit Sumbrook on the web: %1").arg(maker::website));
 }
 
 void Form1::watchForATopic(QObject* button, QEvent* event) {
@@ -151,13 +175,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::Command11_Click() {
     for (const QString& calculator : calculators())
         if (Desktop::current().startProgram(calculator)) return;
-    say("Cant Find Your Windows Calculator");
+    say(tr("Cant Find Your Windows Calculator"));
 }
 
 void Form1::Command10_Click() {
     const QString mail = "mailto:" + maker::supportEmail + "?subject=Suggestions , Comments";
     if (!Desktop::current().openUrl(mail))
-        say("Cant Open You Email Programe, My Email Is " + maker::supportEmail);
+        //: %1 is the maker's email address
+        say(tr("Cant Open You Email Programe, My Email Is %1").arg(maker::supportEmail));
 }
 
 void Form1::Label1_Click() { Desktop::current().openUrl(maker::website); }

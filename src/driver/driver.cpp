@@ -4,6 +4,7 @@
 #include "ui/dark_palette.h"
 #include "ui/figure_painter.h"
 #include "ui/form.h"
+#include "ui/text_room.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
@@ -164,6 +165,7 @@ void Driver::run(int lineNumber, const Command& command) {
         {"desktop", &Driver::desktop},
         {"screenshot", &Driver::screenshot},
         {"accessible", &Driver::accessible},
+        {"geometry", &Driver::geometry},
         {"palette", &Driver::palette},
         {"working", &Driver::working},
         {"figure", &Driver::figure},
@@ -352,6 +354,26 @@ void Driver::accessible(const Command& c) {
     for (const QString& controlName : form->controlNames())
         if (auto* control = w->findChild<QWidget*>(controlName); control && speaks(control))
             transcript_.say(accessibleLine(name + u'.' + controlName, control));
+}
+
+void Driver::geometry(const Command& c) {
+    expectWords(c, 1, false);
+    const QString& name = c.words[0];
+    QWidget* w = window(name);
+    const auto* form = qobject_cast<const ui::Form*>(w);
+    if (!form) throw Refusal{name + QStringLiteral(" has no control table")};
+    QStringList names = form->controlNames();
+    if (w->findChild<QWidget*>(QStringLiteral("Working"))) names << QStringLiteral("Working");
+    for (const QString& controlName : names) {
+        const QWidget* control = w->findChild<QWidget*>(controlName);
+        const QRect at(control->mapTo(w, QPoint()), control->size());
+        const auto room = ui::textRoom(control);
+        transcript_.say(QStringLiteral("%1.%2 %3 %4 %5 %6 %7")
+                            .arg(name, controlName, QString::number(at.x()), QString::number(at.y()),
+                                 QString::number(at.width()), QString::number(at.height()),
+                                 !room || room->whole ? QStringLiteral("fits")
+                                                      : QStringLiteral("clipped")));
+    }
 }
 
 void Driver::palette(const Command& c) {

@@ -84,6 +84,7 @@ private:
     void desktop(const Command& c);
     void screenshot(const Command& c);
     void accessible(const Command& c);
+    void geometry(const Command& c);
     void palette(const Command& c);
     void working(const Command& c);
     void figure(const Command& c);

@@ -3,6 +3,8 @@
 
 #include "conversions.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace sb {
@@ -11,9 +13,20 @@ namespace {
 
 EntryOutcome refuse(QString message, double value = 0) { return {value, std::move(message)}; }
 
-QString notNumeric(const QString& part) { return part + entry_messages::notNumericSuffix; }
+struct ValueEntry {
+    Q_DECLARE_TR_FUNCTIONS(ValueEntry)
+};
 
 } // namespace
+
+EntryMessage::operator QString() const { return ValueEntry::tr(english); }
+
+QString entry_messages::notNumeric(const QString& typed) {
+    //: %1 is the text typed in a box, quoted as it was typed
+    return ValueEntry::tr("%1 Is not a numeric value").arg(typed);
+}
+
+using entry_messages::notNumeric;
 
 EntryOutcome readValue(QStringView text, const EntryRules& rules, const NumberMarks& marks) {
     // an empty text has no parts at all; otherwise every "/" splits, keeping blanks (a

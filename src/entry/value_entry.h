@@ -16,11 +16,22 @@
 
 namespace sb {
 
+// A message of the value entry: its English text, read in the language spoken each time it
+// is used as a QString.
+struct EntryMessage {
+    const char* english;
+    operator QString() const; // NOLINT: implicit on purpose, it stands for the text
+};
+
 namespace entry_messages {
-inline const QString mustEnterNumeric = QStringLiteral("Must enter a numeric value");
-inline const QString notNumericSuffix = QStringLiteral(" Is not a numeric value");
-inline const QString mustEnterPositive = QStringLiteral("Must enter a positive value");
-inline const QString denominatorZero = QStringLiteral("Denominator Cant Be Zero!!!");
+inline constexpr EntryMessage mustEnterNumeric{
+    QT_TRANSLATE_NOOP("ValueEntry", "Must enter a numeric value")};
+inline constexpr EntryMessage mustEnterPositive{
+    QT_TRANSLATE_NOOP("ValueEntry", "Must enter a positive value")};
+inline constexpr EntryMessage denominatorZero{
+    QT_TRANSLATE_NOOP("ValueEntry", "Denominator Cant Be Zero!!!")};
+// "abc Is not a numeric value": the typed text that is no number, quoted whole.
+QString notNumeric(const QString& typed);
 } // namespace entry_messages
 
 struct EntryRules {

@@ -2,7 +2,9 @@
 #include "controls.h"
 
 #include "system_colours.h"
+#include "text_box.h"
 #include "widgets.h"
+#include "working/bidi.h"
 
 #include <QLineEdit>
 
@@ -115,7 +117,8 @@ QFont fontOf(const Control& c) {
     QFont font(c.family);
     font.setPointSizeF(c.points);
     font.setBold(c.isBold);
-    font.setItalic(c.isItalic);
+    // Arabic is never set in italics, and the desktop's Arabic faces have none to fall back on
+    font.setItalic(c.isItalic && !working::hasRightToLeftLetter(c.text));
     return font;
 }
 
@@ -124,6 +127,14 @@ void mirrorControls(QWidget* window) {
         if (w->isWindow()) continue;
         w->move(window->width() - w->x() - w->width(), w->y());
         if (auto* line = qobject_cast<LineControl*>(w)) line->mirror();
+        // numbers are written left to right in every language: a box and an answer keep
+        // their text left to right, standing at the right as the language reads
+        if (qobject_cast<TextBox*>(w) || qobject_cast<OutputLabel*>(w)) {
+            w->setLayoutDirection(Qt::LeftToRight);
+            if (auto* box = qobject_cast<QLineEdit*>(w)) box->setAlignment(Qt::AlignRight);
+            if (auto* label = qobject_cast<QLabel*>(w))
+                label->setAlignment((label->alignment() & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight);
+        }
         mirrorControls(w);
     }
 }

@@ -2,6 +2,7 @@
 #include "figure_painter.h"
 
 #include "entry/conversions.h"
+#include "working/bidi.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -129,7 +130,9 @@ void drawTextIn(QPainter& p, const QRectF& r, const QString& text, const FigureC
     QColor backing = colours.paper;
     backing.setAlpha(200);
     p.fillRect(r, backing);
-    p.drawText(r, Qt::AlignCenter, text);
+    // a label in Arabic words keeps its numbers and formulas left to right among them
+    p.drawText(r, Qt::AlignCenter,
+               working::hasRightToLeftLetter(text) ? working::isolateFormulas(text) : text);
 }
 
 void drawText(QPainter& p, const QPointF& anchor, const QString& text, Place place,

@@ -4,8 +4,11 @@
 #include "desktop.h"
 #include "entry/conversions.h"
 #include "entry/fault.h"
+#include "language.h"
 #include "system_colours.h"
+#include "text_room.h"
 #include "widgets.h"
+#include "working/bidi.h"
 #include "working_pane.h"
 
 #include <QApplication>
@@ -38,8 +41,11 @@ FormSpec FormSpec::translated() const {
             text = QCoreApplication::translate(context.constData(), text.toUtf8().constData());
     };
     translate(spoken.caption);
+    // a right-to-left language keeps the formulas of its labels and buttons left to right
+    const bool rightToLeft = QGuiApplication::layoutDirection() == Qt::RightToLeft;
     for (Control& c : spoken.controls) {
         translate(c.text);
+        if (rightToLeft && c.kind != Kind::TextBox) c.text = working::isolateFormulas(c.text);
         translate(c.tip);
         translate(c.spoken);
     }
@@ -63,6 +69,7 @@ Form::Form(const FormSpec& paper, int)
         setAutoFillBackground(true);
     }
     buildControls(this, paper.controls);
+    if (languageSpoken() != QStringLiteral("en")) makeRoomForTexts(this);
     for (const Control& c : paper.controls) controlNames_ << c.name;
     part_ = size();
     placeWorkingButton();
@@ -164,6 +171,8 @@ void Form::shiftControls(int by) {
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (w != pane_) w->move(w->x() + by, w->y());
 }
+
+QStringList Form::workingLines() { return shownLines(working(), moreDetail_, layoutDirection()); }
 
 bool Form::workingOpen() const { return pane_ && pane_->isVisible(); }
 
@@ -287,7 +296,9 @@ void Form::showResult(const QString& output, double value) {
     label(output)->setText(resultText(value));
 }
 
-void Form::say(const QString& text) {
+void Form::say(const QString& message) {
+    const QString text =
+        layoutDirection() == Qt::RightToLeft ? working::isolateFormulas(message) : message;
     if (inCommand_) said_ << text;
     Desktop::current().showMessage(this, text);
 }

@@ -93,7 +93,7 @@ public:
     // guide before any command, then the working of the last command, or why it was refused.
     const working::Working& working();
     // The step lines the pane shows (whether it is open or not).
-    QStringList workingLines() { return working().lines(moreDetail_); }
+    QStringList workingLines();
     bool workingOpen() const;
     void toggleWorking();
     void setMoreDetail(bool withDetail);

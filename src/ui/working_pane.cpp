@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "figure_painter.h"
+#include "working/bidi.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,7 @@ namespace sb::ui {
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Figure"));
-    setAccessibleName(QStringLiteral("Figure"));
+    setAccessibleName(tr("Figure"));
     setMinimumHeight(220);
     // mathematics is drawn left to right in every language: a figure is never mirrored
     setLayoutDirection(Qt::LeftToRight);
@@ -101,12 +102,20 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
             [this] { QApplication::clipboard()->setText(shown_.join(u'\n')); });
 }
 
+QStringList shownLines(const working::Working& working, bool withDetail,
+                       Qt::LayoutDirection direction) {
+    QStringList lines = working.lines(withDetail);
+    if (direction == Qt::RightToLeft)
+        for (QString& line : lines) line = working::isolateFormulas(line);
+    return lines;
+}
+
 void WorkingPane::present(const working::Working& working, bool withDetail) {
     figure_->setFigure(working.figure);
     figure_->setVisible(!working.figure.empty());
     note_->setText(working.figure.note);
     note_->setVisible(!working.figure.note.isEmpty());
-    shown_ = working.lines(withDetail);
+    shown_ = shownLines(working, withDetail, layoutDirection());
     steps_->clear();
     steps_->addItems(shown_);
     detail_->setVisible(working.hasDetail());

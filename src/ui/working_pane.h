@@ -34,6 +34,11 @@ private:
     working::Figure figure_;
 };
 
+// The step lines as a window shows them: with the detail lines or not, and in a window laid
+// out right to left, each formula kept left to right among the words.
+QStringList shownLines(const working::Working& working, bool withDetail,
+                       Qt::LayoutDirection direction);
+
 class WorkingPane : public QWidget {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 
 #include "entry/conversions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -302,10 +304,17 @@ double tidy(double value, double scale) {
     return std::fabs(value) <= roundingBound * std::fabs(scale) ? 0.0 : value;
 }
 
+namespace {
+struct SharedWorking {
+    Q_DECLARE_TR_FUNCTIONS(SharedWorking)
+};
+} // namespace
+
 QString roundingNote(const QString& exact, const QString& shown) {
-    return QStringLiteral("The exact value is %1. The window shows %2: the computer keeps "
-                          "about 16 digits and rounds at every step, so the last digits it "
-                          "shows carry that rounding.")
+    //: %1 is the exact value, %2 the window's number
+    return SharedWorking::tr("The exact value is %1. The window shows %2: the computer keeps "
+                             "about 16 digits and rounds at every step, so the last digits it "
+                             "shows carry that rounding.")
         .arg(exact, shown);
 }
 

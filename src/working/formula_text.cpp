@@ -3,9 +3,16 @@
 
 #include "entry/conversions.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace sb::working {
+
+namespace {
+struct SharedWorking {
+    Q_DECLARE_TR_FUNCTIONS(SharedWorking)
+};
+} // namespace
 
 QString factor(double value) {
     const QString text = resultText(value);
@@ -19,8 +26,11 @@ QString nextTerm(double value, const QString& unit) {
 }
 
 QString valueForms() {
-    return QStringLiteral("a whole number (-3), a decimal (%1), a fraction (1/4) or a mixed "
-                          "number (2/1/4)").arg(resultText(0.5));
+    //: what a box takes, put into sentences such as "Each box takes %1." (so it must read
+    //: there as it stands); %1 is 0.5 as the language writes it
+    return SharedWorking::tr("a whole number (-3), a decimal (%1), a fraction (1/4) or a mixed "
+                             "number (2/1/4)")
+        .arg(resultText(0.5));
 }
 
 QString pointText(double x, double y) {

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
 namespace sb::working {
+
+namespace {
+struct SharedWorking {
+    Q_DECLARE_TR_FUNCTIONS(SharedWorking)
+};
+} // namespace
 
 Figure Figure::chart(const QString& xName, const QString& yName, bool sameScale) {
     Figure f;
@@ -128,9 +136,9 @@ Guide guide(QStringList boxes, const QString& exercise, Working example) {
 
 Working introduction(const Guide& guide) {
     Working w;
-    w.say(QStringLiteral("Type the numbers of your exercise, then press a button."));
+    w.say(SharedWorking::tr("Type the numbers of your exercise, then press a button."));
     for (const QString& line : guide.boxes) w.say(line);
-    w.say(QStringLiteral("An example:"));
+    w.say(SharedWorking::tr("An example:"));
     w.steps.insert(w.steps.end(), guide.example.steps.begin(), guide.example.steps.end());
     w.figure = guide.example.figure;
     return w;
@@ -139,8 +147,9 @@ Working introduction(const Guide& guide) {
 Working refusal(const QStringList& messages, const Guide& guide) {
     Working w;
     for (const QString& m : messages)
-        w.say(QStringLiteral("The window said: \"%1\"").arg(m));
-    w.say(QStringLiteral("So there is no answer to work out. What the boxes take:"));
+        //: %1 is the window's message, word for word
+        w.say(SharedWorking::tr("The window said: \"%1\"").arg(m));
+    w.say(SharedWorking::tr("So there is no answer to work out. What the boxes take:"));
     for (const QString& line : guide.boxes) w.say(line);
     return w;
 }

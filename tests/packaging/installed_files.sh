@@ -58,6 +58,7 @@ done
 # (one that does not exist would end a GUI application), no runtime folder, nothing on stderr
 bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=no-such-platform
     "$prefix/bin/sumbrook")
+export LANGUAGE=en # the texts below are English, whatever the machine's language
 for option in --version -v; do
     [[ $("${bare[@]}" $option 2>&1) == "Sumbrook $version" ]] || fail "$option: $("${bare[@]}" $option 2>&1)"
 done
@@ -65,6 +66,13 @@ for option in --help -h; do
     help=$("${bare[@]}" $option 2>&1) || fail "$option: $help"
     [[ $help == Usage:*--version* ]] || fail "$option: $help"
 done
+# the language: the desktop's, or the one --language names; one the program has no translation
+# for is said once on stderr, and the program goes on in English
+[[ $(LANGUAGE=de "${bare[@]}" --help 2>&1) == Aufruf:*--language* ]] || fail "LANGUAGE=de --help is not German"
+[[ $("${bare[@]}" --language de --help 2>&1) == Aufruf:* ]] || fail "--language de --help is not German"
+unknown=$("${bare[@]}" --language xx --version 2>&1 >/dev/null)
+[[ $unknown == *xx* && $(wc -l <<<"$unknown") == 1 ]] || fail "--language xx: $unknown"
+[[ $("${bare[@]}" --language xx --version 2>/dev/null) == "Sumbrook $version" ]] || fail "--language xx ends"
 export QT_QPA_PLATFORM=offscreen
 help=$("$prefix/bin/sumbrook" --help 2>/dev/null)
 grep -q -- '--version' <<<"$help" && grep -q -- '--help' <<<"$help" || fail "--help: $help"

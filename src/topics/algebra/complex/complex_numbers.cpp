@@ -5,11 +5,17 @@
 #include "entry/real.h"
 #include "topics/geometry/angles.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace sb::complex {
 
 namespace {
+
+struct ComplexNumbers {
+    Q_DECLARE_TR_FUNCTIONS(ComplexNumbers)
+};
 
 using angles::RadToDeg;
 
@@ -35,6 +41,13 @@ void polarAngle(double x, double y, Polar& p) {
 
 } // namespace
 
+namespace messages {
+QString setOperation() {
+    return ComplexNumbers::tr("Please Set the operation [+ - * / < > =]!!!.");
+}
+QString secondIsZero() { return ComplexNumbers::tr("Complex Number two csn't be zero!!!."); }
+} // namespace messages
+
 Operated ComplexOperate(Pair first, const QString& op, Pair second) {
     const Real a = first.re, b = first.im, c = second.re, d = second.im;
     Operated o;
@@ -51,7 +64,7 @@ Operated ComplexOperate(Pair first, const QString& op, Pair second) {
         im = bc + da;
         o.ca = ca.value(), o.db = db.value(), o.bc = bc.value(), o.da = da.value();
     } else if (op == u"/") {
-        if (c == 0 && d == 0) return {{}, messages::secondIsZero};
+        if (c == 0 && d == 0) return {{}, messages::secondIsZero()};
         const Real dSquared = square(d), cSquared = square(c);
         const Real q = dSquared + cSquared;
         const Real db = d * b, ca = c * a;
@@ -64,7 +77,7 @@ Operated ComplexOperate(Pair first, const QString& op, Pair second) {
         o.dSquared = dSquared.value(), o.cSquared = cSquared.value(), o.q = q.value();
         o.numerator = {reNumerator.value(), imNumerator.value()};
     } else {
-        return {{}, messages::setOperation};
+        return {{}, messages::setOperation()};
     }
     o.result = {re.value(), im.value()};
     return o;

@@ -12,9 +12,10 @@
 
 namespace sb::complex {
 
+// The window's messages, in the language spoken.
 namespace messages {
-inline const QString setOperation = QStringLiteral("Please Set the operation [+ - * / < > =]!!!.");
-inline const QString secondIsZero = QStringLiteral("Complex Number two csn't be zero!!!.");
+QString setOperation();
+QString secondIsZero();
 } // namespace messages
 
 // re + im*i

@@ -5,6 +5,8 @@
 #include "topics/algebra/exact_forms.h"
 #include "working/formula_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -26,6 +28,10 @@ using working::plain;
 using working::plainDigits;
 
 namespace {
+
+struct ComplexWorking {
+    Q_DECLARE_TR_FUNCTIONS(ComplexWorking)
+};
 
 QString text(double value) { return resultText(value); }
 
@@ -65,7 +71,12 @@ Place beyond(double x, double y) {
 }
 
 // An Argand diagram: the real numbers across, the imaginary ones up, one scale for both.
-Figure argand() { return Figure::chart(QStringLiteral("Re"), QStringLiteral("Im"), true); }
+Figure argand() {
+    //: the name of the real axis of an Argand diagram, as short as "Re"
+    const QString re = ComplexWorking::tr("Re");
+    //: the name of the imaginary axis of an Argand diagram, as short as "Im"
+    return Figure::chart(re, ComplexWorking::tr("Im"), true);
+}
 
 Figure& arrowTo(Figure& f, const QString& name, Pair z, const QString& caption, Ink ink,
                 bool dashed = false) {
@@ -85,8 +96,9 @@ void fitOrLeaveOut(Figure& f) {
         for (double n : e.numbers) largest = std::max(largest, std::abs(n));
     if (largest > 1e150) {
         f.elements.clear();
-        f.note = QStringLiteral("These numbers are too large to draw to scale.");
-        f.description = QStringLiteral("No figure: the numbers are too large to draw to scale.");
+        f.note = ComplexWorking::tr("These numbers are too large to draw to scale.");
+        f.description =
+            ComplexWorking::tr("No figure: the numbers are too large to draw to scale.");
     } else if (largest == 0) {
         f.view = working::Box{-1, -1, 1, 1};
     }
@@ -121,43 +133,67 @@ QString valueBeside(const Rational& exact, double shown, QStringList& notes) {
     return t == text(shown) || t == plain(shown) ? t : t + QStringLiteral(" ≈ ") + text(shown);
 }
 
+// The operation's sign, its rule, and the figure's description with z1 (%1), z2 (%2) and
+// the result (%3) put in.
 struct Rule {
-    QString sign, word, summary;
+    QString sign, summary, description;
 };
 
 Rule ruleOf(const QString& op) {
     if (op == u"+")
-        return {QStringLiteral("+"), QStringLiteral("sum"),
-                QStringLiteral("To add, add the real parts and add the imaginary parts: "
-                               "(a + bi) + (c + di) = (a + c) + (b + d)i.")};
+        return {QStringLiteral("+"),
+                ComplexWorking::tr("To add, add the real parts and add the imaginary parts: "
+                                   "(a + bi) + (c + di) = (a + c) + (b + d)i."),
+                //: %1 and %2 are the two numbers, %3 their sum
+                ComplexWorking::tr("Argand diagram: z1 = %1 and z2 = %2 as arrows; their sum %3, "
+                                   "the diagonal of the dashed parallelogram.")};
     if (op == u"-")
-        return {minus, QStringLiteral("difference"),
-                QStringLiteral("To subtract, subtract the real parts and the imaginary parts: "
-                               "(a + bi) - (c + di) = (a - c) + (b - d)i.")};
+        return {minus,
+                ComplexWorking::tr("To subtract, subtract the real parts and the imaginary parts: "
+                                   "(a + bi) - (c + di) = (a - c) + (b - d)i."),
+                //: %1 and %2 are the two numbers, %3 their difference
+                ComplexWorking::tr("Argand diagram: z1 = %1 and z2 = %2 as arrows; their "
+                                   "difference %3, the diagonal of the dashed parallelogram.")};
     if (op == u"*")
-        return {working::times, QStringLiteral("product"),
-                QStringLiteral("To multiply, multiply out the brackets, with i² = -1: "
-                               "(a + bi)(c + di) = (ac - bd) + (bc + ad)i.")};
-    return {working::divide, QStringLiteral("quotient"),
-            QStringLiteral("To divide, multiply the top and the bottom by c - di, which makes "
+        return {
+            working::times,
+            ComplexWorking::tr("To multiply, multiply out the brackets, with i² = -1: "
+                               "(a + bi)(c + di) = (ac - bd) + (bc + ad)i."),
+            //: %1 and %2 are the two numbers, %3 their product
+            ComplexWorking::tr("Argand diagram: z1 = %1 and z2 = %2 as arrows; their product %3.")};
+    return {
+        working::divide,
+        ComplexWorking::tr("To divide, multiply the top and the bottom by c - di, which makes "
                            "the bottom the real number c² + d²: (a + bi) ÷ (c + di) = "
-                           "((ac + bd) + (bc - ad)i) ÷ (c² + d²).")};
+                           "((ac + bd) + (bc - ad)i) ÷ (c² + d²)."),
+        //: %1 and %2 are the two numbers, %3 their quotient
+        ComplexWorking::tr("Argand diagram: z1 = %1 and z2 = %2 as arrows; their quotient %3.")};
+}
+
+//: a line of the working: %1 is the calculation of the real part of the result
+QString realPart(const QString& calculation) {
+    return ComplexWorking::tr("Real part: %1").arg(calculation);
+}
+//: a line of the working: %1 is the calculation of the imaginary part of the result
+QString imaginaryPart(const QString& calculation) {
+    return ComplexWorking::tr("Imaginary part: %1").arg(calculation);
 }
 
 // The parts worked with the exact values typed.
 void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const Operated& o,
                    Rational (&result)[2]) {
     const Rational &a = v[0], &b = v[1], &c = v[2], &d = v[3];
-    const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     QStringList notes;
     if (op == u"+" || op == u"-") {
         const bool add = op == u"+";
         result[0] = add ? a + c : a - c, result[1] = add ? b + d : b - d;
         const QString sign = add ? QStringLiteral("+") : minus;
-        w.say(real + QStringLiteral("%1 %2 %3 = %4").arg(exactWritten(a), sign, exactFactor(c),
-                                                         valueBeside(result[0], o.result.re, notes)));
-        w.say(imaginary + QStringLiteral("%1 %2 %3 = %4").arg(exactWritten(b), sign, exactFactor(d),
-                                                              valueBeside(result[1], o.result.im, notes)));
+        w.say(realPart(QStringLiteral("%1 %2 %3 = %4")
+                           .arg(exactWritten(a), sign, exactFactor(c),
+                                valueBeside(result[0], o.result.re, notes))));
+        w.say(imaginaryPart(QStringLiteral("%1 %2 %3 = %4")
+                                .arg(exactWritten(b), sign, exactFactor(d),
+                                     valueBeside(result[1], o.result.im, notes))));
         for (const QString& note : notes) w.say(note);
         return;
     }
@@ -169,10 +205,12 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
     w.detail(line.arg(QStringLiteral("ad"), exactFactor(a), exactFactor(d), exactWritten(ad)));
     if (op == u"*") {
         result[0] = ac - bd, result[1] = bc + ad;
-        w.say(real + QStringLiteral("ac - bd = %1 - %2 = %3")
-                         .arg(exactWritten(ac), exactFactor(bd), valueBeside(result[0], o.result.re, notes)));
-        w.say(imaginary + QStringLiteral("bc + ad = %1 + %2 = %3")
-                              .arg(exactWritten(bc), exactFactor(ad), valueBeside(result[1], o.result.im, notes)));
+        w.say(realPart(QStringLiteral("ac - bd = %1 - %2 = %3")
+                           .arg(exactWritten(ac), exactFactor(bd),
+                                valueBeside(result[0], o.result.re, notes))));
+        w.say(imaginaryPart(QStringLiteral("bc + ad = %1 + %2 = %3")
+                                .arg(exactWritten(bc), exactFactor(ad),
+                                     valueBeside(result[1], o.result.im, notes))));
         for (const QString& note : notes) w.say(note);
         return;
     }
@@ -181,12 +219,13 @@ void sayExactParts(Working& w, const Rational (&v)[4], const QString& op, const 
     result[0] = top[0] / q, result[1] = top[1] / q;
     w.say(QStringLiteral("c² + d² = %1² + %2² = %3 + %4 = %5")
               .arg(exactFactor(c), exactFactor(d), exactWritten(c2), exactWritten(d2), exactWritten(q)));
-    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) = (%1 + %2) ÷ %3 = %4 ÷ %3 = %5")
-                     .arg(exactWritten(ac), exactFactor(bd), exactFactor(q), exactWritten(top[0]),
-                          valueBeside(result[0], o.result.re, notes)));
-    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) = (%1 - %2) ÷ %3 = %4 ÷ %3 = %5")
-                          .arg(exactWritten(bc), exactFactor(ad), exactFactor(q), exactWritten(top[1]),
-                               valueBeside(result[1], o.result.im, notes)));
+    w.say(realPart(QStringLiteral("(ac + bd) ÷ (c² + d²) = (%1 + %2) ÷ %3 = %4 ÷ %3 = %5")
+                       .arg(exactWritten(ac), exactFactor(bd), exactFactor(q), exactWritten(top[0]),
+                            valueBeside(result[0], o.result.re, notes))));
+    w.say(
+        imaginaryPart(QStringLiteral("(bc - ad) ÷ (c² + d²) = (%1 - %2) ÷ %3 = %4 ÷ %3 = %5")
+                          .arg(exactWritten(bc), exactFactor(ad), exactFactor(q),
+                               exactWritten(top[1]), valueBeside(result[1], o.result.im, notes))));
     for (const QString& note : notes) w.say(note);
 }
 
@@ -199,11 +238,12 @@ void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Oper
         const QString t = num(v, scale);
         return t.startsWith(u'-') || t.contains(working::times) ? u'(' + t + u')' : t;
     };
-    const QString real = QStringLiteral("Real part: "), imaginary = QStringLiteral("Imaginary part: ");
     if (op == u"+" || op == u"-") {
         const QString sign = op == u"+" ? QStringLiteral("+") : minus;
-        w.say(real + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.re, 0), sign, bracketed(z2.re, 0), text(r.re)));
-        w.say(imaginary + QStringLiteral("%1 %2 %3 ≈ %4").arg(num(z1.im, 0), sign, bracketed(z2.im, 0), text(r.im)));
+        w.say(realPart(QStringLiteral("%1 %2 %3 ≈ %4")
+                           .arg(num(z1.re, 0), sign, bracketed(z2.re, 0), text(r.re))));
+        w.say(imaginaryPart(QStringLiteral("%1 %2 %3 ≈ %4")
+                                .arg(num(z1.im, 0), sign, bracketed(z2.im, 0), text(r.im))));
         return;
     }
     const QString line = QStringLiteral("%1 = %2 × %3 ≈ %4");
@@ -214,20 +254,20 @@ void sayDecimalParts(Working& w, Pair z1, const QString& op, Pair z2, const Oper
     const double realScale = std::max(std::abs(o.ca), std::abs(o.db));
     const double imaginaryScale = std::max(std::abs(o.bc), std::abs(o.da));
     if (op == u"*") {
-        w.say(real + QStringLiteral("ac - bd ≈ %1 - %2 ≈ %3")
-                         .arg(num(o.ca, 0), bracketed(o.db, 0), text(r.re)));
-        w.say(imaginary + QStringLiteral("bc + ad ≈ %1 + %2 ≈ %3")
-                              .arg(num(o.bc, 0), bracketed(o.da, 0), text(r.im)));
+        w.say(realPart(QStringLiteral("ac - bd ≈ %1 - %2 ≈ %3")
+                           .arg(num(o.ca, 0), bracketed(o.db, 0), text(r.re))));
+        w.say(imaginaryPart(QStringLiteral("bc + ad ≈ %1 + %2 ≈ %3")
+                                .arg(num(o.bc, 0), bracketed(o.da, 0), text(r.im))));
         return;
     }
     w.say(QStringLiteral("c² + d² = %1² + %2² ≈ %3 + %4 ≈ %5")
               .arg(bracketed(z2.re, 0), bracketed(z2.im, 0), num(o.cSquared, 0), num(o.dSquared, 0), num(o.q, 0)));
-    w.say(real + QStringLiteral("(ac + bd) ÷ (c² + d²) ≈ (%1 + %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
-                     .arg(num(o.ca, 0), bracketed(o.db, 0), bracketed(o.q, 0),
-                          bracketed(o.numerator.re, realScale), text(r.re)));
-    w.say(imaginary + QStringLiteral("(bc - ad) ÷ (c² + d²) ≈ (%1 - %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
-                          .arg(num(o.bc, 0), bracketed(o.da, 0), bracketed(o.q, 0),
-                               bracketed(o.numerator.im, imaginaryScale), text(r.im)));
+    w.say(realPart(QStringLiteral("(ac + bd) ÷ (c² + d²) ≈ (%1 + %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                       .arg(num(o.ca, 0), bracketed(o.db, 0), bracketed(o.q, 0),
+                            bracketed(o.numerator.re, realScale), text(r.re))));
+    w.say(imaginaryPart(QStringLiteral("(bc - ad) ÷ (c² + d²) ≈ (%1 - %2) ÷ %3 ≈ %4 ÷ %3 ≈ %5")
+                            .arg(num(o.bc, 0), bracketed(o.da, 0), bracketed(o.q, 0),
+                                 bracketed(o.numerator.im, imaginaryScale), text(r.im))));
 }
 
 } // namespace
@@ -240,7 +280,7 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o,
                            exactInput(typed[2], z2.re), exactInput(typed[3], z2.im)};
     const bool exact = std::all_of(std::begin(v), std::end(v), [](const Rational& x) { return x.known(); });
     Working w;
-    w.say(QStringLiteral("z1 = a + bi = %1 and z2 = c + di = %2")
+    w.say(ComplexWorking::tr("z1 = a + bi = %1 and z2 = c + di = %2")
               .arg(exact ? complexText(v[0], v[1]) : complexText(z1),
                    exact ? complexText(v[2], v[3]) : complexText(z2)));
     w.say(rule.summary);
@@ -254,8 +294,10 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o,
     }
     const bool worked = result[0].known() && result[1].known();
     if (!worked) sayDecimalParts(w, z1, op, z2, o);
-    w.say(QStringLiteral("Answer: R = %1 and Im = %2, that is %3")
-              .arg(text(r.re), text(r.im), worked ? complexText(result[0], result[1]) : complexText(r)));
+    //: %1 and %2 are the answers of the window, %3 the same number written a + bi
+    w.say(ComplexWorking::tr("Answer: R = %1 and Im = %2, that is %3")
+              .arg(text(r.re), text(r.im),
+                   worked ? complexText(result[0], result[1]) : complexText(r)));
 
     Figure& f = w.figure = argand();
     const QString z1Name = QStringLiteral("z1"), z2Name = QStringLiteral("z2");
@@ -271,10 +313,7 @@ Working operationWorking(Pair z1, const QString& op, Pair z2, const Operated& o,
                   working::dashed());
     }
     arrowTo(f, QStringLiteral("result"), r, z1Name + u' ' + rule.sign + u' ' + z2Name, Ink::Third);
-    f.description = QStringLiteral("Argand diagram: z1 = %1 and z2 = %2 as arrows; their %3 %4")
-                        .arg(complexText(z1), complexText(z2), rule.word, complexText(r));
-    if (op == u"+" || op == u"-") f.description += QStringLiteral(", the diagonal of the dashed parallelogram");
-    f.description += u'.';
+    f.description = rule.description.arg(complexText(z1), complexText(z2), complexText(r));
     fitOrLeaveOut(f);
     return w;
 }
@@ -300,8 +339,8 @@ std::optional<long long> nearestWhole(const Rational& v) {
 Working powerWorking(double n, const Power& p, const QString& typed) {
     static const char* const powers[] = {"1", "i", "-1", "-i"};
     Working w;
-    w.say(QStringLiteral("The powers of i repeat in fours: i⁰ = 1, i¹ = i, i² = -1, i³ = -i, "
-                         "and i⁴ = 1 again."));
+    w.say(ComplexWorking::tr("The powers of i repeat in fours: i⁰ = 1, i¹ = i, i² = -1, i³ = -i, "
+                             "and i⁴ = 1 again."));
     const QString k = working::superscript(p.exponent); // i⁻⁷
     const Rational exact = exactInput(typed, n);
     if (exact.known() && exact.isWhole()) {
@@ -309,31 +348,47 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
     } else if (exact.known()) {
         // a fraction typed is divided with rounding: a half can come out a hair off it
         const auto nearest = nearestWhole(exact);
+        //: %1 is the fraction typed, %2 the whole number nearest to it, %3 the whole number
+        //: the window rounded to
+        const QString below = ComplexWorking::tr(
+            "N = %1 is no whole number. Rounded to the nearest one (a half to the even one) it "
+            "gives %2, but the window divides with decimals rounded to about 16 digits: its N "
+            "came out a hair below %1, so it rounds to N = %3.");
+        //: %1 is the fraction typed, %2 the whole number nearest to it, %3 the whole number
+        //: the window rounded to
+        const QString above = ComplexWorking::tr(
+            "N = %1 is no whole number. Rounded to the nearest one (a half to the even one) it "
+            "gives %2, but the window divides with decimals rounded to about 16 digits: its N "
+            "came out a hair above %1, so it rounds to N = %3.");
         if (nearest && *nearest != p.exponent)
-            w.say(QStringLiteral("N = %1 is no whole number. Rounded to the nearest one (a half "
-                                 "to the even one) it gives %2, but the window divides with "
-                                 "decimals rounded to about 16 digits: its N came out a hair %3 "
-                                 "%1, so it rounds to N = %4.")
-                      .arg(exactWritten(exact), QString::number(*nearest),
-                           n < exact.toDouble() ? QStringLiteral("below") : QStringLiteral("above"),
-                           text(p.exponent)));
+            w.say((n < exact.toDouble() ? below : above)
+                      .arg(exactWritten(exact), QString::number(*nearest), text(p.exponent)));
         else
-            w.say(QStringLiteral("N = %1 is no whole number: it is rounded to the nearest one (a "
-                                 "half to the even one), N = %2.").arg(exactWritten(exact), text(p.exponent)));
+            w.say(
+                ComplexWorking::tr("N = %1 is no whole number: it is rounded to the nearest one (a "
+                                   "half to the even one), N = %2.")
+                    .arg(exactWritten(exact), text(p.exponent)));
     } else if (n != p.exponent) {
-        w.say(QStringLiteral("N = %1 is rounded to the nearest whole number (a half to the even "
-                             "one), N = %2.").arg(plain(n), text(p.exponent)));
+        w.say(
+            ComplexWorking::tr("N = %1 is rounded to the nearest whole number (a half to the even "
+                               "one), N = %2.")
+                .arg(plain(n), text(p.exponent)));
     } else {
         w.say(QStringLiteral("N = %1").arg(text(p.exponent)));
     }
     const long long fours = (static_cast<long long>(p.exponent) - p.remainder) / 4;
     const QString remainder = QString::number(p.remainder);
-    QString fourfold = QStringLiteral("Take away fours: %1 = 4 × %2 + %3")
-                           .arg(text(p.exponent), factor(double(fours)), remainder);
     if (p.exponent != p.remainder)
-        fourfold += QStringLiteral(", so i%1 = i%2").arg(k, working::superscript(p.remainder));
-    w.say(fourfold);
-    w.say(QStringLiteral("Answer: i%1 = %2").arg(k, p.text));
+        //: %1 = 4 × %2 + %3 writes N with its fours taken away; i%4 is i to the power N, i%5 to
+        //: the power left over
+        w.say(ComplexWorking::tr("Take away fours: %1 = 4 × %2 + %3, so i%4 = i%5")
+                  .arg(text(p.exponent), factor(double(fours)), remainder, k,
+                       working::superscript(p.remainder)));
+    else
+        w.say(ComplexWorking::tr("Take away fours: %1 = 4 × %2 + %3")
+                  .arg(text(p.exponent), factor(double(fours)), remainder));
+    //: i%1 is i to the power N, %2 the answer
+    w.say(ComplexWorking::tr("Answer: i%1 = %2").arg(k, p.text));
 
     Figure& f = w.figure = argand();
     f.circle(QStringLiteral("unit-circle"), 0, 0, 1, working::dashed());
@@ -352,8 +407,10 @@ Working powerWorking(double n, const Power& p, const QString& typed) {
             QStringLiteral("i%1 = %2").arg(k, p.text),
             working::at(places[p.remainder], Ink::Second));
     f.view = working::Box{-1.6, -1.6, 1.6, 1.6};
-    f.description = QStringLiteral("Unit circle with the powers 1, i, -1 and -i; i%1 = %2, "
-                                   "%3 quarter turns on from 1.").arg(k, p.text).arg(p.remainder);
+    //: i%1 is i to the power N, %2 the answer, %3 the number of quarter turns (0 to 3)
+    f.description = ComplexWorking::tr("Unit circle with the powers 1, i, -1 and -i; i%1 = %2, "
+                                       "%3 quarter turns on from 1.")
+                        .arg(k, p.text, QString::number(p.remainder));
     return w;
 }
 
@@ -393,9 +450,10 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
     const bool exact = es.known();
     Working w;
     w.say(QStringLiteral("z = x + yi = %1").arg(exact ? complexText(ex, ey) : complexText(z)));
-    w.say(QStringLiteral("Its polar form is r × (cos θ + i sin θ): r = √(x² + y²) is the length "
-                         "of its arrow, θ its angle from the positive real axis. The window "
-                         "writes it Root(x² + y²)*Cos(θ) + Root(x² + y²)*i*Sin(θ), θ in degrees."));
+    w.say(ComplexWorking::tr(
+        "Its polar form is r × (cos θ + i sin θ): r = √(x² + y²) is the length "
+        "of its arrow, θ its angle from the positive real axis. The window "
+        "writes it Root(x² + y²)*Cos(θ) + Root(x² + y²)*i*Sin(θ), θ in degrees."));
     std::optional<Surd> r;
     const QString sText = plain(p.s);
     QString rText = sText.contains(working::times) ? QStringLiteral("√(%1)").arg(sText)
@@ -415,43 +473,56 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
             QString line = QStringLiteral("r = %1").arg(under);
             if (rText != under) line += QStringLiteral(" = %1").arg(rText);
             if (r->r != 1 || !r->q.decimalText()) line += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(Rational(), *r)));
-            w.say(line + QStringLiteral(", the length of the arrow"));
+            //: %1 is the calculation of r
+            w.say(ComplexWorking::tr("%1, the length of the arrow").arg(line));
         } else {
             rText = under;
         }
     } else {
         w.say(QStringLiteral("x² + y² = %1² + %2² = %3 + %4 = %5")
                   .arg(bracketed(x), bracketed(y), plain(p.xSquared), plain(p.ySquared), sText));
-        w.detail(QStringLiteral("r = %1 = %2, the length of the arrow").arg(rText, plain(std::sqrt(p.s))));
+        w.detail(ComplexWorking::tr("r = %1 = %2, the length of the arrow")
+                     .arg(rText, plain(std::sqrt(p.s))));
     }
 
     const std::optional<long long> special = exactAngle(ex, ey, p.angle);
     if (x == 0) {
-        w.say(y > 0   ? QStringLiteral("x = 0 and y is more than 0: the arrow points straight up, so the angle is 90°.")
-              : y < 0 ? QStringLiteral("x = 0 and y is less than 0: the arrow points straight down, so the angle is -90°.")
-                      : QStringLiteral("z is 0: it points nowhere, and its angle is taken as 0°."));
+        w.say(y > 0 ? ComplexWorking::tr("x = 0 and y is more than 0: the arrow points straight "
+                                         "up, so the angle is 90°.")
+              : y < 0
+                  ? ComplexWorking::tr("x = 0 and y is less than 0: the arrow points straight "
+                                       "down, so the angle is -90°.")
+                  : ComplexWorking::tr("z is 0: it points nowhere, and its angle is taken as 0°."));
     } else {
         const long long arctangent = special ? (*special == 180 ? 0 : *special == 135 ? -45 : *special == -135 ? 45 : *special) : 0;
-        w.say(QStringLiteral("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
+        w.say(ComplexWorking::tr("The angle: arctan(y ÷ x) = arctan(%1 ÷ %2) = %3°")
                   .arg(exact ? exactWritten(ey) : plain(y), exact ? exactFactor(ex) : bracketed(x),
                        special ? QString::number(arctangent) : plain(p.arctangent)));
         if (x < 0)
-            w.say(QStringLiteral("x is less than 0, so the arrow points left: turn by half a "
-                                 "circle, %1 %2 180 = %3°")
+            //: %1 %2 180 = %3° is the calculation: the arctangent, + or -, 180, the angle
+            w.say(ComplexWorking::tr("x is less than 0, so the arrow points left: turn by half a "
+                                     "circle, %1 %2 180 = %3°")
                       .arg(special ? QString::number(arctangent) : plain(p.arctangent),
                            y >= 0 ? QStringLiteral("+") : minus,
                            special ? QString::number(*special) : plain(p.turned)));
         if (!special) {
             // just below the negative real axis the angle rounds to -180, which is taken as 180
             const bool wrapped = p.angle == 180 && p.turned < 0;
-            w.say(QStringLiteral("Rounded to 2 places: %1°").arg(wrapped ? text(-180) : text(p.angle)));
-            if (wrapped) w.say(QStringLiteral("-180° points the same way as 180°, so the angle is 180°."));
+            w.say(ComplexWorking::tr("Rounded to 2 places: %1°")
+                      .arg(wrapped ? text(-180) : text(p.angle)));
+            if (wrapped)
+                w.say(
+                    ComplexWorking::tr("-180° points the same way as 180°, so the angle is 180°."));
         }
     }
     const QString angle = text(p.angle);
-    w.say(special ? QStringLiteral("Answer: %1, that is %2").arg(p.text, textbookPolar(rText, angle))
-                  : QStringLiteral("Answer: %1, that is about %2, the angle rounded to 2 places")
-                        .arg(p.text, textbookPolar(rText, angle)));
+    //: %1 is the window's answer, %2 the same number as a textbook writes it
+    w.say(
+        special
+            ? ComplexWorking::tr("Answer: %1, that is %2").arg(p.text, textbookPolar(rText, angle))
+            //: %1 is the window's answer, %2 the same number as a textbook writes it
+            : ComplexWorking::tr("Answer: %1, that is about %2, the angle rounded to 2 places")
+                  .arg(p.text, textbookPolar(rText, angle)));
     // with an angle of the exact ones, r × cos θ and r × sin θ give x and y back
     if (special && r && es.sign() != 0) {
         const Rational degrees(*special);
@@ -459,15 +530,22 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
         if (cosine && sine) {
             const Surd backX = *r * *cosine, backY = *r * *sine;
             if (backX.r == 1 && backY.r == 1)
-                w.say(QStringLiteral("Check: %1 and %2 are %3 and %4, so %5 × (%6) = %7")
-                          .arg(ofAngle(QStringLiteral("cos"), angle), ofAngle(QStringLiteral("sin"), angle),
-                               cosine->text(), sine->text(), rText.contains(u' ') ? u'(' + rText + u')' : rText,
-                               [&] {
-                                   const QString re = cosine->text();
-                                   const QString im = sine->q.sign() < 0 ? Surd{-sine->q, sine->r}.text() : sine->text();
-                                   return complexOf(re, cosine->q.sign() == 0, im, sine->q.sign() == 0, sine->q.sign() < 0);
-                               }(),
-                               complexText(backX.q, backY.q)));
+                //: %1 and %2 are cos and sin of the angle, %3 and %4 their values; %5 × (%6) = %7
+                //: multiplies r out to give the number again
+                w.say(ComplexWorking::tr("Check: %1 and %2 are %3 and %4, so %5 × (%6) = %7")
+                          .arg(
+                              ofAngle(QStringLiteral("cos"), angle),
+                              ofAngle(QStringLiteral("sin"), angle), cosine->text(), sine->text(),
+                              rText.contains(u' ') ? u'(' + rText + u')' : rText,
+                              [&] {
+                                  const QString re = cosine->text();
+                                  const QString im = sine->q.sign() < 0
+                                                         ? Surd{-sine->q, sine->r}.text()
+                                                         : sine->text();
+                                  return complexOf(re, cosine->q.sign() == 0, im,
+                                                   sine->q.sign() == 0, sine->q.sign() < 0);
+                              }(),
+                              complexText(backX.q, backY.q)));
         }
     }
 
@@ -488,8 +566,9 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
               working::at(beyond(std::cos(middle), std::sin(middle)), Ink::Second));
         f.elements.back().text = angle + u'°';
     }
-    f.description = QStringLiteral("Argand diagram: the arrow to %1, of length %2, at %3° "
-                                   "from the positive real axis.")
+    //: %1 is the number, %2 the length of its arrow, %3 its angle
+    f.description = ComplexWorking::tr("Argand diagram: the arrow to %1, of length %2, at %3° "
+                                       "from the positive real axis.")
                         .arg(complexText(z), rText, angle);
     fitOrLeaveOut(f);
     return w;
@@ -497,11 +576,15 @@ Working polarWorking(double x, double y, const Polar& p, const std::array<QStrin
 
 working::Guide complexGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("R and Im: the real part a and the imaginary part b of a number "
-                              "a + bi, each %1.").arg(working::valueForms())
-            << QStringLiteral("Operation: one of + - * / on its own, with no blanks.")
-            << QStringLiteral("N: the power of i, a number; it is rounded to a whole number.")
-            << QStringLiteral("To Polar: R and Im of one number.");
+    //: %1 tells the forms a value may take: a decimal, a fraction, ...
+    g.boxes << ComplexWorking::tr("R and Im: the real part a and the imaginary part b of a number "
+                                  "a + bi, each %1.")
+                   .arg(working::valueForms())
+            //: "Operation" is the box's label in the window
+            << ComplexWorking::tr("Operation: one of + - * / on its own, with no blanks.")
+            << ComplexWorking::tr("N: the power of i, a number; it is rounded to a whole number.")
+            //: "To Polar" is the button's caption in the window
+            << ComplexWorking::tr("To Polar: R and Im of one number.");
     const Pair z1{3, -2}, z2{6, 4};
     g.example = operationWorking(z1, QStringLiteral("+"), z2, ComplexOperate(z1, QStringLiteral("+"), z2));
     return g;

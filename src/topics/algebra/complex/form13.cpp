@@ -36,15 +36,16 @@ ControlTable pair(const QString& r, const QString& im, Twips at, int imLeft, con
 FormSpec form13Spec() {
     ControlTable controls{
         // the four operations
-        label("Label17", "Operations [ + - * / ] On Complex Numbers", {240, 240, 5175, 375}),
+        label("Label17", QT_TRANSLATE_NOOP("Form13", "Operations [ + - * / ] On Complex Numbers"),
+              {240, 240, 5175, 375}),
         label("Label9", "R", {720, 720, 255, 255}),
         label("Label10", "Im", {1440, 720, 255, 255}),
-        label("Label13", "Operation", {2160, 840, 975, 255}),
-        textBox("op", {2400, 1080, 375, 375}).named("Operation"),
+        label("Label13", QT_TRANSLATE_NOOP("Form13", "Operation"), {2160, 840, 975, 255}),
+        textBox("op", {2400, 1080, 375, 375}).named(QT_TRANSLATE_NOOP("Form13", "Operation")),
         label("Label16", "[ + , - , * , / ]", {2160, 1560, 975, 255}),
         label("Label11", "R", {3360, 720, 255, 255}),
         label("Label12", "Im", {4080, 720, 255, 255}),
-        button("Command1", "Solve", {4920, 1080, 1455, 375}),
+        button("Command1", QT_TRANSLATE_NOOP("Form13", "Solve"), {4920, 1080, 1455, 375}),
         label("Label14", "R", {7080, 720, 255, 255}),
         label("Label15", "Im", {8280, 720, 255, 255}),
         // the real part starts a little further left than drawn: a negative 15-digit
@@ -52,31 +53,45 @@ FormSpec form13Spec() {
         output("o1", {6480, 1080, 1680, 375}).named("R"),
         output("o2", {8160, 1080, 1095, 375}).named("Im"),
         // the worked example of an addition, written as the polar example at the foot is
-        label("Label8", "Example: (3-2*i) + (6+4*i) => <3,-2> + <6,4>   Is :   <9,2>",
+        //: the numbers and the formulas stay as they are; only "Example" and "Is" are words
+        label("Label8",
+              QT_TRANSLATE_NOOP("Form13",
+                                "Example: (3-2*i) + (6+4*i) => <3,-2> + <6,4>   Is :   <9,2>"),
               {360, 2040, 8175, 375}),
         line("Line13", 0, 2640, 10080, 2640),
         // the powers of i
-        label("Label18", "Solving I power N", {120, 2880, 5055, 375}),
+        label("Label18", QT_TRANSLATE_NOOP("Form13", "Solving I power N"), {120, 2880, 5055, 375}),
         label("Label2", "i", {360, 3840, 255, 375}),
         textBox("p", {720, 3480, 495, 405}, 9).named("N"),
-        button("Command2", "Solve", {1680, 3840, 1215, 375}),
-        output("o3", {3360, 3840, 735, 375}).named("i power N"),
+        button("Command2", QT_TRANSLATE_NOOP("Form13", "Solve"), {1680, 3840, 1215, 375}),
+        output("o3", {3360, 3840, 735, 375}).named(QT_TRANSLATE_NOOP("Form13", "i power N")),
         line("Line14", 0, 4800, 10080, 4800),
         // the polar representation
-        label("Label19", "Polar Representation", {240, 5160, 4335, 375}),
+        label("Label19", QT_TRANSLATE_NOOP("Form13", "Polar Representation"),
+              {240, 5160, 4335, 375}),
         label("Label3", "R", {600, 5760, 255, 255}),
         label("fdf", "Im", {1320, 5760, 255, 255}),
-        button("Command3", "To Polar", {2400, 6120, 1095, 375}),
-        output("o4", {3840, 6120, 5295, 375}).named("Polar Representation"),
-        label("Label21", "Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)",
+        button("Command3", QT_TRANSLATE_NOOP("Form13", "To Polar"), {2400, 6120, 1095, 375}),
+        output("o4", {3840, 6120, 5295, 375})
+            .named(QT_TRANSLATE_NOOP("Form13", "Polar Representation")),
+        //: the numbers and the formulas stay as they are; only "Example" and "Is" are words
+        label("Label21",
+              QT_TRANSLATE_NOOP(
+                  "Form13", "Example: 1+i => <1,1>   Is :   Root(2)*cos(45) + Root(2)*i*sin (45)"),
               {240, 6720, 7575, 375}),
     };
     for (const auto& boxes : {pair("r1", "i1", {600, 1080, 495, 285}, 1440, "Label1", 1, 6),
                               pair("r2", "i2", {3240, 1080, 495, 285}, 4080, "Label4", 5, 6),
                               pair("re3", "im3", {480, 6120, 495, 285}, 1320, "Label5", 9, 5)})
         controls.insert(controls.end(), boxes.begin(), boxes.end());
-    return FormSpec{"Form13", "Complex Numbers",   10080, 7110, QColor(0xC0FFC0),
-                    controls, entry_rules::complex, complex::complexGuide}
+    return FormSpec{"Form13",
+                    QT_TRANSLATE_NOOP("Form13", "Complex Numbers"),
+                    10080,
+                    7110,
+                    QColor(0xC0FFC0),
+                    controls,
+                    entry_rules::complex,
+                    complex::complexGuide}
         .withExercises(
             {
                 exercise("r1 i1 op r2 i2", "Command1", "o1 o2"),

@@ -6,11 +6,24 @@
 #include "entry/value_entry.h"
 #include "topics/algebra/fractions/integer_routines.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
 
 namespace sb::conversion {
+
+namespace {
+
+struct ConversionWorking {
+    Q_DECLARE_TR_FUNCTIONS(ConversionWorking)
+};
+
+} // namespace
+
+QString messages::decimalForm() {
+    return ConversionWorking::tr("You must enter a decimal number in form ab.def");
+}
 
 namespace {
 
@@ -88,11 +101,11 @@ Fraction DecimalToFraction(const QString& decimal, const QLocale& locale) {
     if (!isNumeric(decimal, locale)) return refuse(entry_messages::mustEnterNumeric);
     // split at the decimal mark the number was typed with ("." in most locales)
     const QStringList parts = decimal.split(locale.decimalPoint());
-    if (parts.size() != 2 || !isNumeric(parts[0], locale)) return refuse(messages::decimalForm);
+    if (parts.size() != 2 || !isNumeric(parts[0], locale)) return refuse(messages::decimalForm());
     // the places are the digits after the mark: blanks after them are no places, and an
     // exponent (1.5e1 is 15) makes the digits no decimal part at all
     const QString places = parts[1].trimmed();
-    if (!allDigits(places)) return refuse(messages::decimalForm);
+    if (!allDigits(places)) return refuse(messages::decimalForm());
     Trace trace;
     trace.places = places;
     trace.whole = numberOf(parts[0], locale);

@@ -14,7 +14,8 @@
 namespace sb::conversion {
 
 namespace messages {
-inline const QString decimalForm = QStringLiteral("You must enter a decimal number in form ab.def");
+// in the language spoken
+QString decimalForm();
 } // namespace messages
 
 // The numbers a conversion was computed from and went through, kept for its working.

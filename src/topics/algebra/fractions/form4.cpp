@@ -24,54 +24,77 @@ Control caption(const QString& name, const QString& text, Twips at) {
 FormSpec form4Spec() {
     return FormSpec{
         "Form4",
-        "Operators On Fractions",
+        QT_TRANSLATE_NOOP("Form4", "Operators On Fractions"),
         11430,
         7500,
         QColor(192, 192, 255),
         {
             // the operators on two mixed numbers
-            heading("Label8", "Operators On Fractions", {240, 240, 6735, 495}),
-            caption("Label3", "Fraction 1", {720, 1080, 1455, 375}),
-            textBox("s1", {600, 2280, 615, 495}, 4).named("Fraction 1 whole number"),
-            textBox("m1", {1680, 1800, 615, 495}, 4).named("Fraction 1 numerator"),
+            heading("Label8", QT_TRANSLATE_NOOP("Form4", "Operators On Fractions"),
+                    {240, 240, 6735, 495}),
+            caption("Label3", QT_TRANSLATE_NOOP("Form4", "Fraction 1"), {720, 1080, 1455, 375}),
+            textBox("s1", {600, 2280, 615, 495}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 1 whole number")),
+            textBox("m1", {1680, 1800, 615, 495}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 1 numerator")),
             line("Line3", 1680, 2520, 2280, 2520),
-            textBox("d1", {1680, 2640, 615, 495}, 4).named("Fraction 1 denominator"),
-            caption("Label4", "The Operator", {3360, 1800, 1695, 375}),
-            textBox("op", {3840, 2280, 495, 375}).bold().size(9.75).named("The Operator"),
+            textBox("d1", {1680, 2640, 615, 495}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 1 denominator")),
+            caption("Label4", QT_TRANSLATE_NOOP("Form4", "The Operator"), {3360, 1800, 1695, 375}),
+            textBox("op", {3840, 2280, 495, 375})
+                .bold()
+                .size(9.75)
+                .named(QT_TRANSLATE_NOOP("Form4", "The Operator")),
             label("gcg", "[+ , - , * , / , < , > , =  ]", {2880, 2880, 2655, 495}),
-            caption("Label5", "Fraction 2", {5400, 1080, 1695, 495}),
-            textBox("s2", {5640, 2160, 615, 495}, 4).named("Fraction 2 whole number"),
-            textBox("m2", {6600, 1800, 615, 525}, 4).named("Fraction 2 numerator"),
+            caption("Label5", QT_TRANSLATE_NOOP("Form4", "Fraction 2"), {5400, 1080, 1695, 495}),
+            textBox("s2", {5640, 2160, 615, 495}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 2 whole number")),
+            textBox("m2", {6600, 1800, 615, 525}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 2 numerator")),
             line("Line4", 6600, 2520, 7200, 2520),
-            textBox("d2", {6600, 2760, 615, 495}, 4).named("Fraction 2 denominator"),
-            button("Command1", "Result", {7440, 2160, 1695, 495}),
-            caption("Label2", "Result", {10440, 1080, 975, 375}),
-            output("s3", {9240, 2040, 1215, 495}).named("Result whole number"),
-            output("m3", {10440, 1680, 855, 495}).named("Result numerator"),
+            textBox("d2", {6600, 2760, 615, 495}, 4)
+                .named(QT_TRANSLATE_NOOP("Form4", "Fraction 2 denominator")),
+            button("Command1", QT_TRANSLATE_NOOP("Form4", "Result"), {7440, 2160, 1695, 495}),
+            caption("Label2", QT_TRANSLATE_NOOP("Form4", "Result"), {10440, 1080, 975, 375}),
+            output("s3", {9240, 2040, 1215, 495})
+                .named(QT_TRANSLATE_NOOP("Form4", "Result whole number")),
+            output("m3", {10440, 1680, 855, 495})
+                .named(QT_TRANSLATE_NOOP("Form4", "Result numerator")),
             line("Line2", 10440, 2280, 11280, 2280),
-            output("d3", {10440, 2400, 735, 615}).named("Result denominator"),
-            output("bool", {7920, 2880, 2055, 615}).bold().size(9.75).named("Comparison"),
+            output("d3", {10440, 2400, 735, 615})
+                .named(QT_TRANSLATE_NOOP("Form4", "Result denominator")),
+            output("bool", {7920, 2880, 2055, 615})
+                .bold()
+                .size(9.75)
+                .named(QT_TRANSLATE_NOOP("Form4", "Comparison")),
             line("Line1", 0, 3720, 11430, 3720),
             line("Line5", 5760, 3720, 5760, 7500),
             // the common denominator: box b sits under "A" and box a under "B"
-            heading("Label1", "Common Denominator", {480, 3840, 4575, 735}),
+            heading("Label1", QT_TRANSLATE_NOOP("Form4", "Common Denominator"),
+                    {480, 3840, 4575, 735}),
             label("Label6", "A", {960, 5160, 615, 375}),
             label("Label7", "B", {2400, 5160, 735, 375}),
             textBox("b", {840, 5760, 735, 495}, 8).named("A"),
             textBox("a", {2160, 5760, 735, 495}, 8).named("B"),
-            button("Command2", "Make Common Denominator", {720, 6600, 2415, 615}),
-            caption("Label10", "Result", {3480, 5280, 975, 375}),
-            output("c", {3600, 5880, 2175, 375}).named("Common Denominator Result"),
+            button("Command2", QT_TRANSLATE_NOOP("Form4", "Make Common Denominator"),
+                   {720, 6600, 2415, 615}),
+            caption("Label10", QT_TRANSLATE_NOOP("Form4", "Result"), {3480, 5280, 975, 375}),
+            output("c", {3600, 5880, 2175, 375})
+                .named(QT_TRANSLATE_NOOP("Form4", "Common Denominator Result")),
             // the reduction
-            heading("Label9", "Reduction", {6120, 3960, 3375, 735}),
-            textBox("inm4", {6240, 5280, 735, 615}, 8).named("Reduction numerator"),
+            heading("Label9", QT_TRANSLATE_NOOP("Form4", "Reduction"), {6120, 3960, 3375, 735}),
+            textBox("inm4", {6240, 5280, 735, 615}, 8)
+                .named(QT_TRANSLATE_NOOP("Form4", "Reduction numerator")),
             line("Line6", 6240, 6000, 6960, 6000),
-            textBox("ind4", {6240, 6120, 735, 615}, 8).named("Reduction denominator"),
-            button("Command3", "Reduction", {7440, 5760, 1455, 495}),
-            caption("Label11", "Result", {9360, 4920, 975, 375}),
-            output("om4", {9360, 5520, 1335, 375}).named("Reduction Result numerator"),
+            textBox("ind4", {6240, 6120, 735, 615}, 8)
+                .named(QT_TRANSLATE_NOOP("Form4", "Reduction denominator")),
+            button("Command3", QT_TRANSLATE_NOOP("Form4", "Reduction"), {7440, 5760, 1455, 495}),
+            caption("Label11", QT_TRANSLATE_NOOP("Form4", "Result"), {9360, 4920, 975, 375}),
+            output("om4", {9360, 5520, 1335, 375})
+                .named(QT_TRANSLATE_NOOP("Form4", "Reduction Result numerator")),
             line("Line7", 9360, 6000, 10200, 6000),
-            output("od4", {9360, 6120, 1215, 375}).named("Reduction Result denominator"),
+            output("od4", {9360, 6120, 1215, 375})
+                .named(QT_TRANSLATE_NOOP("Form4", "Reduction Result denominator")),
         },
         std::nullopt,
         fractions::fractionsGuide,
@@ -110,7 +133,7 @@ void Form4::Command1_Click() {
     // an empty or non-numeric whole part becomes 0, and stays so whatever follows
     for (QLineEdit* whole : {box("s1"), box("s2")}) whole->setText(wholePart(whole->text()));
     const auto op = operatorOf(box("op")->text());
-    if (!op) return say(messages::setOperation);
+    if (!op) return say(messages::setOperation());
 
     const ResultLabels before{label("s3")->text(), label("m3")->text(), label("d3")->text(),
                               label("bool")->text()};

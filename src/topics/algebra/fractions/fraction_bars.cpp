@@ -3,6 +3,8 @@
 
 #include "entry/conversions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,10 @@ namespace sb::fractions {
 using working::Figure;
 
 namespace {
+
+struct FractionsWorking {
+    Q_DECLARE_TR_FUNCTIONS(FractionsWorking)
+};
 
 // A row keeps its cuts while it has at most this many parts: in the pane's 400 pixels that
 // leaves about 8 pixels a part, still easy to count.
@@ -46,19 +52,22 @@ QString cutRow(Figure& f, const BarRow& row, const RowShape& r, double y, double
     const double parts = std::abs(row.parts);
     if (parts == 0 || parts == 1) return {};
     if (parts != std::floor(parts))
-        return QStringLiteral("The bars of %1 are not cut: %2 is not a whole number of parts")
+        //: %1 is what the bars show (a fraction), %2 the number of parts
+        return FractionsWorking::tr("The bars of %1 are not cut: %2 is not a whole number of parts")
             .arg(row.caption, resultText(parts));
     // a mixed number cuts only the bar of its fraction part, when it has one
     const double first = row.cutWholes ? 0 : r.wholes;
     const double last = row.cutWholes || r.wholes < r.size ? r.bars : r.wholes;
     if (last == first) return {};
     if (!r.oneByOne())
-        return QStringLiteral("The %1 bars of %2 are drawn as one length, without their parts: "
-                              "too many to tell apart")
+        //: %1 is how many bars there are, %2 what they show (a fraction)
+        return FractionsWorking::tr("The %1 bars of %2 are drawn as one length, without their "
+                                    "parts: too many to tell apart")
             .arg(resultText(r.bars), row.caption);
     if ((last - first) * parts > mostParts)
-        return QStringLiteral("The bars of %1 are not cut into their %2 parts: too many to "
-                              "tell apart")
+        //: %1 is what the bars show (a fraction), %2 the number of parts
+        return FractionsWorking::tr("The bars of %1 are not cut into their %2 parts: too many to "
+                                    "tell apart")
             .arg(row.caption, resultText(parts));
     for (double k = first; k < last; ++k)
         for (double j = 1; j < parts; ++j) {
@@ -138,7 +147,7 @@ Figure barsAndNumberLine(const std::vector<BarRow>& rows, const std::vector<Mark
 
 Figure tooLargeToDraw(const QString& description) {
     Figure f;
-    f.note = QStringLiteral("The numbers are too large to draw.");
+    f.note = FractionsWorking::tr("The numbers are too large to draw.");
     f.description = description + u' ' + f.note;
     return f;
 }

@@ -6,9 +6,15 @@
 #include "entry/real.h"
 #include "entry/value_entry.h"
 
+#include <QCoreApplication>
+
 namespace sb::fractions {
 
 namespace {
+
+struct FractionsWorking {
+    Q_DECLARE_TR_FUNCTIONS(FractionsWorking)
+};
 
 // The conversions of one command, all in the same locale.
 struct Texts {
@@ -155,6 +161,14 @@ bool compare(Operator op, ResultTrace& trace, const TypedFractions& f, const Tex
 
 } // namespace
 
+namespace messages {
+QString numberZero() { return FractionsWorking::tr("Number Can't Be Zero!!!"); }
+QString setOperation() {
+    return FractionsWorking::tr("Please Set the operation [+ - * / < > =]!!!.");
+}
+QString fraction2Zero() { return FractionsWorking::tr("Fraction 2 Can't be equals to zero "); }
+} // namespace messages
+
 std::optional<QString> refuseFractions(const TypedFractions& f, const QLocale& locale) {
     const Texts t{locale};
     if (!t.numeric(f.m2) || !t.numeric(f.d2) || !t.numeric(f.m1) || !t.numeric(f.d1))
@@ -198,13 +212,15 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
         readImproper(trace, f, t);
         // a zero second fraction is told before anything is written: no quotient, and no
         // "1 over 0" left in the result
-        if (trace.f2.numerator == 0) return {before, messages::fraction2Zero, trace};
+        if (trace.f2.numerator == 0) return {before, messages::fraction2Zero(), trace};
         divide(out, trace, t);
         break;
     case Operator::Less:
     case Operator::Greater:
     case Operator::Equal:
-        out.truth = compare(op, trace, f, t) ? QStringLiteral("True") : QStringLiteral("False");
+        // the working quotes this answer, so it says the same word
+        out.truth =
+            compare(op, trace, f, t) ? FractionsWorking::tr("True") : FractionsWorking::tr("False");
         break;
     }
     // a zero fraction shows as its whole part alone
@@ -217,7 +233,7 @@ ResultOutcome applyOperator(Operator op, const TypedFractions& f, const ResultLa
 
 CommonDenominator makeCommonDenominator(const QString& b, const QString& a, const QLocale& locale) {
     const Texts t{locale};
-    if (t.isZero(a) || t.isZero(b)) return {messages::numberZero, {}};
+    if (t.isZero(a) || t.isZero(b)) return {messages::numberZero(), {}};
     if (!t.numeric(b) || !t.numeric(a)) return {entry_messages::mustEnterNumeric, {}};
     CommonDenominator out;
     out.first = t.number(b).value();
@@ -233,7 +249,7 @@ CommonDenominator makeCommonDenominator(const QString& b, const QString& a, cons
 Reduction reduceFraction(const QString& numerator, const QString& denominator,
                          const QLocale& locale) {
     const Texts t{locale};
-    if (t.isZero(denominator)) return {messages::numberZero, {}, {}};
+    if (t.isZero(denominator)) return {messages::numberZero(), {}, {}};
     if (!t.numeric(numerator) || !t.numeric(denominator))
         return {entry_messages::mustEnterNumeric, {}, {}};
     Reduction out;

@@ -15,10 +15,11 @@
 
 namespace sb::fractions {
 
+// The window's messages, in the language of the run.
 namespace messages {
-inline const QString numberZero = QStringLiteral("Number Can't Be Zero!!!");
-inline const QString setOperation = QStringLiteral("Please Set the operation [+ - * / < > =]!!!.");
-inline const QString fraction2Zero = QStringLiteral("Fraction 2 Can't be equals to zero ");
+QString numberZero();    // "Number Can't Be Zero!!!"
+QString setOperation();  // "Please Set the operation [+ - * / < > =]!!!."
+QString fraction2Zero(); // "Fraction 2 Can't be equals to zero "
 } // namespace messages
 
 // ---- "Result": two mixed numbers and an operator

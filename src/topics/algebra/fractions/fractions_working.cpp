@@ -6,10 +6,19 @@
 #include "working/exact_text.h"
 #include "working/formula_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace sb::fractions {
+
+namespace {
+struct FractionsWorking {
+    Q_DECLARE_TR_FUNCTIONS(FractionsWorking)
+};
+} // namespace
 
 using working::Figure;
 using working::Ink;
@@ -24,26 +33,73 @@ QString over(const QString& numerator, const QString& denominator) {
 
 QString mixedText(const QString& whole, const QString& numerator, const QString& denominator) {
     if (numerator.isEmpty()) return whole;
-    return QStringLiteral("%1 and %2").arg(whole, over(numerator, denominator));
+    //: a mixed number: %1 is its whole number, %2 its fraction ("4 and 1/6")
+    return FractionsWorking::tr("%1 and %2").arg(whole, over(numerator, denominator));
 }
+
+namespace {
+
+// The sentence for each box a window names: the name is only looked up, never shown.
+struct TakenAsInteger {
+    const char* what;
+    const char* sentence;
+};
+constexpr TakenAsInteger takenAsInteger[] = {
+    {"whole part", QT_TRANSLATE_NOOP("FractionsWorking",
+                                     "The whole part is %1; it is taken as the whole number %2")},
+    {"numerator", QT_TRANSLATE_NOOP("FractionsWorking",
+                                    "The numerator is %1; it is taken as the whole number %2")},
+    {"denominator", QT_TRANSLATE_NOOP("FractionsWorking",
+                                      "The denominator is %1; it is taken as the whole number %2")},
+    {"whole part of fraction 1",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The whole part of fraction 1 is %1; it is taken as the whole number %2")},
+    {"numerator of fraction 1",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The numerator of fraction 1 is %1; it is taken as the whole number %2")},
+    {"denominator of fraction 1",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The denominator of fraction 1 is %1; it is taken as the whole number %2")},
+    {"whole part of fraction 2",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The whole part of fraction 2 is %1; it is taken as the whole number %2")},
+    {"numerator of fraction 2",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The numerator of fraction 2 is %1; it is taken as the whole number %2")},
+    {"denominator of fraction 2",
+     QT_TRANSLATE_NOOP("FractionsWorking",
+                       "The denominator of fraction 2 is %1; it is taken as the whole number %2")},
+    {"number B", QT_TRANSLATE_NOOP("FractionsWorking",
+                                   "The number B is %1; it is taken as the whole number %2")},
+};
+
+} // namespace
 
 void sayTakenAsInteger(Working& w, const QString& what, const QString& typed,
                        std::int32_t integer) {
-    if (numberOf(typed) != integer)
-        w.say(QStringLiteral("The %1 is %2; it is taken as the whole number %3")
-                  .arg(what, resultText(numberOf(typed)), integerText(integer)));
+    if (numberOf(typed) == integer) return;
+    const QString number = resultText(numberOf(typed)), whole = integerText(integer);
+    for (const TakenAsInteger& known : takenAsInteger)
+        if (what == QLatin1String(known.what)) {
+            w.say(FractionsWorking::tr(known.sentence).arg(number, whole));
+            return;
+        }
+    // a name no window uses yet: said in English
+    w.say(QStringLiteral("The %1 is %2; it is taken as the whole number %3")
+              .arg(what, number, whole));
 }
 
 std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
     const auto divisions = euclid(p, q);
     const QString of = QStringLiteral("gcd(%1, %2)").arg(integerText(p), integerText(q));
     if (divisions.empty()) {
-        w.detail(QStringLiteral("%1 = %2: every number divides 0, so the gcd is the first number")
+        w.detail(FractionsWorking::tr("%1 = %2: every number divides 0, so the gcd is the first "
+                                      "number")
                      .arg(of, integerText(p)));
         return p;
     }
-    w.detail(QStringLiteral("Euclid: divide, then divide the divisor by the remainder, until "
-                            "the remainder is 0"));
+    w.detail(FractionsWorking::tr("Euclid: divide, then divide the divisor by the remainder, "
+                                  "until the remainder is 0"));
     for (const Division& d : divisions) {
         const QString rest = d.remainder < 0 ? QStringLiteral("- %1").arg(integerText(-d.remainder))
                                              : QStringLiteral("+ %1").arg(integerText(d.remainder));
@@ -52,7 +108,7 @@ std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
                           working::factor(d.divisor), rest));
     }
     const std::int32_t g = divisions.back().divisor;
-    w.detail(QStringLiteral("The last divisor is the greatest common divisor: %1 = %2")
+    w.detail(FractionsWorking::tr("The last divisor is the greatest common divisor: %1 = %2")
                  .arg(of, integerText(g)));
     return g;
 }
@@ -60,10 +116,67 @@ std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
 QString divisionText(const MixedNumber& x) {
     // tomixed truncates, so the dividend is whole x denominator + remainder
     const std::int64_t dividend = std::int64_t(x.whole) * x.denominator + x.numerator;
-    return QStringLiteral("%1 ÷ %2 = %3, remainder %4")
+    //: a division with remainder: %1 ÷ %2 = %3 is the whole quotient, %4 what is left
+    return FractionsWorking::tr("%1 ÷ %2 = %3, remainder %4")
         .arg(QString::number(dividend), working::factor(x.denominator), integerText(x.whole),
              integerText(x.numerator));
 }
+
+namespace {
+
+// The sentences of sayOwnSigns, one for each number a window names and each way the signs
+// part: the number's name is only looked up, never shown.
+enum SignsCase { BothNegative, NegativeWhole, PositiveWhole };
+struct OwnSigns {
+    const char* which;
+    const char* sentences[3];
+};
+constexpr OwnSigns ownSigns[] = {
+    {"",
+     {QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
+                                            "%4, that is minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 + %3 = "
+                                            "%4, not minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
+                                            "%4, not %5 and %3")}},
+    {"fraction 1",
+     {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, that is minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                            "is %1 + %3 = %4, not minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, not %5 and %3")}},
+    {"fraction 2",
+     {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, that is minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                            "is %1 + %3 = %4, not minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, not %5 and %3")}},
+    {"the answer",
+     {QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, that is minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                            "is %1 + %3 = %4, not minus %5 and %3"),
+      QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                            "is %1 - %3 = %4, not %5 and %3")}},
+};
+
+// "Each part keeps its own sign: ..." for the number named which (empty for the only one).
+QString ownSignsLine(const QString& which, SignsCase signs) {
+    for (const OwnSigns& known : ownSigns)
+        if (which == QLatin1String(known.which))
+            return FractionsWorking::tr(known.sentences[signs]);
+    // a name no window uses yet: said in English
+    static const char16_t* const named[] = {
+        u"In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = %4, that is minus %5 and %3",
+        u"In %6 each part keeps its own sign: %1 and %2 is %1 + %3 = %4, not minus %5 and %3",
+        u"In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = %4, not %5 and %3",
+    };
+    return QString::fromUtf16(named[signs]).replace(QStringLiteral("%6"), which);
+}
+
+} // namespace
 
 void sayOwnSigns(Working& w, const QString& which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,
@@ -79,37 +192,19 @@ void sayOwnSigns(Working& w, const QString& which, const working::Rational& whol
     const bool negativeWhole = whole.sign() < 0;
     if (!typed && negativeWhole && fraction.sign() < 0) {
         // a result with both parts negative: the window's way of writing minus 3 and 1/2
-        const QString line = which.isEmpty()
-                                 ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 - "
-                                                  "%3 = %4, that is minus %5 and %3")
-                                 : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 "
-                                                  "is %1 - %3 = %4, that is minus %5 and %3");
-        const QString said =
-            line.arg(wholeText, typedFraction, sizeText, value.text(), working::exactWritten(-whole));
-        w.say(which.isEmpty() ? said : said.arg(which));
+        w.say(ownSignsLine(which, BothNegative)
+                  .arg(wholeText, typedFraction, sizeText, value.text(),
+                       working::exactWritten(-whole)));
         return;
     }
     // what a book means by the same digits: the minus sign (if any) for both parts
     const Rational meant = negativeWhole ? whole - size : whole + size;
-    QString first;
-    if (negativeWhole)
-        first = which.isEmpty()
-                    ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 + %3 = %4, "
-                                     "not minus %5 and %3")
-                    : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 is %1 + %3 = "
-                                     "%4, not minus %5 and %3");
-    else
-        first = which.isEmpty()
-                    ? QStringLiteral("Each part keeps its own sign: %1 and %2 is %1 - %3 = %4, "
-                                     "not %5 and %3")
-                    : QStringLiteral("In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = "
-                                     "%4, not %5 and %3");
     const QString magnitude = working::exactWritten(negativeWhole ? -whole : whole);
-    const QString said = first.arg(wholeText, typedFraction, sizeText, value.text(), magnitude);
-    w.say(which.isEmpty() ? said : said.arg(which));
+    w.say(ownSignsLine(which, negativeWhole ? NegativeWhole : PositiveWhole)
+              .arg(wholeText, typedFraction, sizeText, value.text(), magnitude));
     if (!typed) return;
-    w.say((negativeWhole ? QStringLiteral("For minus %1 and %2, that is %3, type %4 and %5")
-                         : QStringLiteral("For %1 and %2, that is %3, type %4 and %5"))
+    w.say((negativeWhole ? FractionsWorking::tr("For minus %1 and %2, that is %3, type %4 and %5")
+                         : FractionsWorking::tr("For %1 and %2, that is %3, type %4 and %5"))
               .arg(magnitude, sizeText, meant.text(), wholeText, other));
 }
 
@@ -126,18 +221,21 @@ bool sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
     const QString shown =
         whole.isEmpty() ? over(numerator, denominator) : mixedText(whole, numerator, denominator);
     if (wholeValue.sign() == 0)
-        w.say(QStringLiteral("In lowest terms: %1, that is %2").arg(shown, value.text()));
+        w.say(FractionsWorking::tr("In lowest terms: %1, that is %2").arg(shown, value.text()));
     else
-        w.say(QStringLiteral("In lowest terms: %1 is %2, that is %3")
-                  .arg(shown, QStringLiteral("%1 and %2").arg(whole, fraction.text()),
+        w.say(FractionsWorking::tr("In lowest terms: %1 is %2, that is %3")
+                  .arg(shown, FractionsWorking::tr("%1 and %2").arg(whole, fraction.text()),
                        value.text()));
     return true;
 }
 
 namespace {
 
+// The names sayOwnSigns looks up, and the marks' texts on the number line.
 const QString fractionName[] = {QStringLiteral("fraction 1"), QStringLiteral("fraction 2")};
-const QString FractionName[] = {QStringLiteral("Fraction 1"), QStringLiteral("Fraction 2")};
+QString markName(int which) {
+    return which == 0 ? FractionsWorking::tr("fraction 1") : FractionsWorking::tr("fraction 2");
+}
 
 // A typed number as the window reads it, without E-notation: "1e20" is 100000000000000000000.
 QString number(const QString& typed) { return working::plain(numberOf(typed)); }
@@ -145,7 +243,7 @@ QString number(const QString& typed) { return working::plain(numberOf(typed)); }
 // A typed mixed number with its numbers as the window reads them: "1 and 1/2", "1/2".
 QString typedMixed(const QString& s, const QString& m, const QString& d) {
     const QString fraction = over(number(m), number(d));
-    return numberOf(s) == 0 ? fraction : QStringLiteral("%1 and %2").arg(number(s), fraction);
+    return numberOf(s) == 0 ? fraction : FractionsWorking::tr("%1 and %2").arg(number(s), fraction);
 }
 
 QString fractionText(const TypedFractions& f, int which) {
@@ -168,19 +266,23 @@ double shownValue(const ResultLabels& labels) {
 
 void commonLine(Working& w, const ResultTrace& t) {
     w.say(
-        QStringLiteral("The common denominator of %1 and %2 is C = %3")
+        FractionsWorking::tr("The common denominator of %1 and %2 is C = %3")
             .arg(integerText(t.denominator1), integerText(t.denominator2), integerText(t.common)));
     // common(p, q) divides p x q by gcd(q, p)
     const std::int32_t g = explainGcd(w, t.denominator2, t.denominator1);
-    w.detail(QStringLiteral("The least common multiple: %1 × %2 ÷ %3 = %4")
+    w.detail(FractionsWorking::tr("The least common multiple: %1 × %2 ÷ %3 = %4")
                  .arg(integerText(t.denominator1), working::factor(t.denominator2),
                       working::factor(g), integerText(t.common)));
 }
 
 void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNumber& f) {
-    w.say(QStringLiteral("%1 as an improper fraction: (%2 × %3 + %4)/%3 = %5")
-              .arg(FractionName[which], integerText(typed.whole),
-                   working::factor(typed.denominator), working::factor(typed.numerator),
+    w.say((which == 0
+               ? FractionsWorking::tr("Fraction 1 as an improper fraction: (%1 × %2 + %3)/%2 "
+                                      "= %4")
+               : FractionsWorking::tr("Fraction 2 as an improper fraction: (%1 × %2 + %3)/%2 "
+                                      "= %4"))
+              .arg(integerText(typed.whole), working::factor(typed.denominator),
+                   working::factor(typed.numerator),
                    over(integerText(f.numerator), integerText(f.denominator))));
 }
 
@@ -199,41 +301,43 @@ void improperLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
 void mixLines(Working& w, const QString& written, const MixedNumber& x) {
     const std::int64_t integer = std::int64_t(x.whole) * x.denominator + x.numerator;
     if (numberOf(written) != double(integer))
-        w.say(QStringLiteral("The window writes the numerator %1 and reads it back as the whole "
-                             "number %2")
+        w.say(FractionsWorking::tr("The window writes the numerator %1 and reads it back as the "
+                                   "whole number %2")
                   .arg(written, QString::number(integer)));
-    w.say(QStringLiteral("As a mixed number: %1").arg(divisionText(x)));
+    w.say(FractionsWorking::tr("As a mixed number: %1").arg(divisionText(x)));
 }
 
 void addSteps(Working& w, const TypedFractions& f, const ResultTrace& t, const ResultLabels& out) {
-    w.say(QStringLiteral("Add the whole numbers and the fractions apart"));
-    w.say(QStringLiteral("Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the common "
-                         "denominator of b and d"));
+    w.say(FractionsWorking::tr("Add the whole numbers and the fractions apart"));
+    w.say(FractionsWorking::tr("Rule: a/b + c/d = (a × (C ÷ b) + c × (C ÷ d))/C, with C the "
+                               "common denominator of b and d"));
     commonLine(w, t);
     const QString c = integerText(t.common);
     w.say(QStringLiteral("%1 × (%2 ÷ %3) + %4 × (%2 ÷ %5) = %6 + %7 = %8")
               .arg(number(f.m1), c, working::factor(numberOf(f.d1)),
                    working::factor(numberOf(f.m2)), working::factor(numberOf(f.d2)),
                    resultText(t.term1), working::factor(t.term2), t.overCommon));
-    w.say(QStringLiteral("So %1 + %2 = %3")
+    w.say(FractionsWorking::tr("So %1 + %2 = %3")
               .arg(over(number(f.m1), number(f.d1)), term(over(number(f.m2), number(f.d2))),
                    over(t.overCommon, c)));
     mixLines(w, t.overCommon, t.mixed);
-    w.say(QStringLiteral("The whole numbers: %1 + %2 = %3")
+    w.say(FractionsWorking::tr("The whole numbers: %1 + %2 = %3")
               .arg(number(f.s1), working::factor(numberOf(f.s2)), resultText(t.wholeSum)));
     if (t.wholeSum != t.wholes)
-        w.say(QStringLiteral("%1 is rounded to the whole number %2")
+        w.say(FractionsWorking::tr("%1 is rounded to the whole number %2")
                   .arg(resultText(t.wholeSum), integerText(t.wholes)));
     if (t.mixed.whole != 0)
-        w.say(QStringLiteral("With the %1 from the fraction: %2 + %3 = %4")
+        //: %1 is the whole number the fraction part gave, added to the whole numbers' sum %2
+        w.say(FractionsWorking::tr("With the %1 from the fraction: %2 + %3 = %4")
                   .arg(integerText(t.mixed.whole), integerText(t.wholes),
                        working::factor(t.mixed.whole), out.s3));
 }
 
 void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
-    w.say(QStringLiteral("Write each mixed number as an improper fraction, then take them away"));
-    w.say(QStringLiteral("Rule: a/b - c/d = ((C ÷ b) × a - (C ÷ d) × c)/C, with C the common "
-                         "denominator of b and d"));
+    w.say(FractionsWorking::tr("Write each mixed number as an improper fraction, then take them "
+                               "away"));
+    w.say(FractionsWorking::tr("Rule: a/b - c/d = ((C ÷ b) × a - (C ÷ d) × c)/C, with C the "
+                               "common denominator of b and d"));
     improperLines(w, f, t);
     commonLine(w, t);
     const QString c = integerText(t.common);
@@ -246,43 +350,55 @@ void subtractSteps(Working& w, const TypedFractions& f, const ResultTrace& t) {
 
 void productSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t) {
     const bool times = op == Operator::Times;
-    w.say(times ? QStringLiteral("Write each mixed number as an improper fraction, then multiply")
-                : QStringLiteral("Write each mixed number as an improper fraction, then divide"));
-    w.say(times ? QStringLiteral("Rule: a/b × c/d = (a × c)/(b × d)")
-                : QStringLiteral("Rule: a/b ÷ c/d = (a × d)/(b × c): multiply by the second "
-                                 "fraction turned upside down"));
+    w.say(times ? FractionsWorking::tr("Write each mixed number as an improper fraction, then "
+                                       "multiply")
+                : FractionsWorking::tr("Write each mixed number as an improper fraction, then "
+                                       "divide"));
+    w.say(times ? FractionsWorking::tr("Rule: a/b × c/d = (a × c)/(b × d)")
+                : FractionsWorking::tr("Rule: a/b ÷ c/d = (a × d)/(b × c): multiply by the second "
+                                       "fraction turned upside down"));
     improperLines(w, f, t);
     const std::int32_t a = t.f1.numerator, b = t.f1.denominator;
     const std::int32_t c = times ? t.f2.numerator : t.f2.denominator;
     const std::int32_t d = times ? t.f2.denominator : t.f2.numerator;
-    w.say(QStringLiteral("Numerators: %1 × %2 = %3; denominators: %4 × %5 = %6")
+    w.say(FractionsWorking::tr("Numerators: %1 × %2 = %3; denominators: %4 × %5 = %6")
               .arg(integerText(a), working::factor(c), integerText(t.numerator), integerText(b),
                    working::factor(d), integerText(t.denominator)));
     const QString product = over(integerText(t.numerator), integerText(t.denominator));
-    w.say(QStringLiteral("To reduce %1, its greatest common divisor: gcd(%2, %3) = %4")
+    w.say(FractionsWorking::tr("To reduce %1, its greatest common divisor: gcd(%2, %3) = %4")
               .arg(product, integerText(t.denominator), integerText(t.numerator),
                    integerText(t.gcd)));
     explainGcd(w, t.denominator, t.numerator);
     if (t.gcd == 1)
-        w.say(QStringLiteral("Dividing by 1 changes nothing: %1 is in lowest terms already")
+        w.say(FractionsWorking::tr("Dividing by 1 changes nothing: %1 is in lowest terms already")
                   .arg(product));
     else
-        w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5, so %6 = %7")
+        w.say(FractionsWorking::tr("%1 ÷ %2 = %3 and %4 ÷ %2 = %5, so %6 = %7")
                   .arg(integerText(t.numerator), working::factor(t.gcd), t.reducedNumerator,
                        integerText(t.denominator), t.reducedDenominator, product,
                        over(t.reducedNumerator, t.reducedDenominator)));
     mixLines(w, t.reducedNumerator, t.mixed);
 }
 
-// "less than", "greater than" or "equal to": decided on the exact values where they are
-// known, else on the doubles the window compared.
-QString relationOf(const ResultTrace& t) {
+enum class Order { Less, Greater, Equal };
+
+// How fraction 1 stands to fraction 2: decided on the exact values where they are known,
+// else on the doubles the window compared.
+Order orderOf(const ResultTrace& t) {
     const bool exact = t.exactP.known() && t.exactQ.known();
     const int order = exact ? (t.exactP < t.exactQ ? -1 : t.exactP > t.exactQ ? 1 : 0)
                             : (t.p < t.q ? -1 : t.p > t.q ? 1 : 0);
-    return order < 0 ? QStringLiteral("less than")
-           : order > 0 ? QStringLiteral("greater than")
-                       : QStringLiteral("equal to");
+    return order < 0 ? Order::Less : order > 0 ? Order::Greater : Order::Equal;
+}
+
+// "%1 is less than %2", "%1 is greater than %2" or "%1 is equal to %2".
+QString isText(Order order) {
+    switch (order) {
+    case Order::Less: return FractionsWorking::tr("%1 is less than %2");
+    case Order::Greater: return FractionsWorking::tr("%1 is greater than %2");
+    case Order::Equal: break;
+    }
+    return FractionsWorking::tr("%1 is equal to %2");
 }
 
 // whole + numerator/denominator with the numbers typed; "÷" where a part is no whole number.
@@ -302,17 +418,15 @@ QString sumText(const QString& s, const QString& m, const QString& d) {
 // compared: the way a book compares fractions, and what decides the window's answer.
 void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
     using working::Rational;
-    w.say(QStringLiteral("Compare the exact values: write each number as one fraction"));
-    const Rational values[] = {t.exactP, t.exactQ};
-    for (int i = 0; i < 2; ++i) {
-        const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
-        w.say(
-            QStringLiteral("%1: %2 = %3").arg(FractionName[i], sumText(s, m, d), values[i].text()));
-    }
-    const QString relation = relationOf(t);
+    w.say(FractionsWorking::tr("Compare the exact values: write each number as one fraction"));
+    w.say(FractionsWorking::tr("Fraction 1: %1 = %2")
+              .arg(sumText(f.s1, f.m1, f.d1), t.exactP.text()));
+    w.say(FractionsWorking::tr("Fraction 2: %1 = %2")
+              .arg(sumText(f.s2, f.m2, f.d2), t.exactQ.text()));
+    const Order order = orderOf(t);
     const Rational::Int b1 = t.exactP.denominator(), b2 = t.exactQ.denominator();
     if (b1 == 1 && b2 == 1) {
-        w.say(QStringLiteral("%1 is %2 %3").arg(t.exactP.text(), relation, t.exactQ.text()));
+        w.say(isText(order).arg(t.exactP.text(), t.exactQ.text()));
         return;
     }
     // the least common multiple of the denominators: b1 times what b2 has that b1 lacks
@@ -320,23 +434,30 @@ void exactCompareLines(Working& w, const TypedFractions& f, const ResultTrace& t
         Rational::of(b1, 1) * Rational::of(Rational::of(b1, b2).denominator(), 1);
     const Rational n1 = t.exactP * common, n2 = t.exactQ * common;
     if (!n1.known() || !n2.known()) {
-        w.say(QStringLiteral("%1 is %2 %3").arg(t.exactP.text(), relation, t.exactQ.text()));
+        w.say(isText(order).arg(t.exactP.text(), t.exactQ.text()));
         return;
     }
     if (b1 == b2)
-        w.say(QStringLiteral("Both have the denominator %1, so compare the numerators")
+        w.say(FractionsWorking::tr("Both have the denominator %1, so compare the numerators")
                   .arg(common.text()));
     else if (b2 == common.numerator()) // only fraction 1 takes the other's denominator
-        w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1, and %4 has it already")
+        w.say(FractionsWorking::tr("Over the common denominator %1: %2 = %3/%1, and %4 has it "
+                                   "already")
                   .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text()));
     else if (b1 == common.numerator())
-        w.say(QStringLiteral("Over the common denominator %1: %2 has it already, and %3 = %4/%1")
+        w.say(FractionsWorking::tr("Over the common denominator %1: %2 has it already, and %3 = "
+                                   "%4/%1")
                   .arg(common.text(), t.exactP.text(), t.exactQ.text(), n2.text()));
     else
-        w.say(QStringLiteral("Over the common denominator %1: %2 = %3/%1 and %4 = %5/%1")
+        w.say(FractionsWorking::tr("Over the common denominator %1: %2 = %3/%1 and %4 = %5/%1")
                   .arg(common.text(), t.exactP.text(), n1.text(), t.exactQ.text(), n2.text()));
-    w.say(QStringLiteral("%1 is %2 %3, so %4 is %2 %5")
-              .arg(n1.text(), relation, n2.text(), t.exactP.text(), t.exactQ.text()));
+    //: %1 and %2 are the numerators over the common denominator, %3 and %4 the two numbers
+    const QString so = order == Order::Less
+                           ? FractionsWorking::tr("%1 is less than %2, so %3 is less than %4")
+                       : order == Order::Greater
+                           ? FractionsWorking::tr("%1 is greater than %2, so %3 is greater than %4")
+                           : FractionsWorking::tr("%1 is equal to %2, so %3 is equal to %4");
+    w.say(so.arg(n1.text(), n2.text(), t.exactP.text(), t.exactQ.text()));
 }
 
 void compareSteps(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t,
@@ -345,30 +466,35 @@ void compareSteps(Working& w, Operator op, const TypedFractions& f, const Result
     const QString p = working::plain(t.p), q = working::plain(t.q);
     if (t.exactP.known() && t.exactQ.known()) {
         exactCompareLines(w, f, t);
-        w.detail(QStringLiteral("As decimals: fraction 1 is %1 and fraction 2 is %2").arg(p, q));
+        w.detail(
+            FractionsWorking::tr("As decimals: fraction 1 is %1 and fraction 2 is %2").arg(p, q));
         if (p == q && t.exactP != t.exactQ)
-            w.say(QStringLiteral("Written with 15 digits both are %1: the values differ beyond "
-                                 "the digits shown")
+            w.say(FractionsWorking::tr("Written with 15 digits both are %1: the values differ "
+                                       "beyond the digits shown")
                       .arg(p));
     } else {
         // a value too large for exact fractions: the decimals the window compared
-        w.say(QStringLiteral("Compare the two numbers as decimals: whole number + numerator ÷ "
-                             "denominator"));
-        const double values[] = {t.p, t.q};
-        for (int i = 0; i < 2; ++i) {
-            const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2,
-                          d = i == 0 ? f.d1 : f.d2;
-            w.say(QStringLiteral("%1: %2 + %3 ÷ %4 = %5")
-                      .arg(FractionName[i], number(s), number(m), working::factor(numberOf(d)),
-                           working::plain(values[i])));
-        }
-        w.say(QStringLiteral("%1 is %2 %3%4")
-                  .arg(p, relationOf(t), q,
-                       p == q && t.p != t.q
-                           ? QStringLiteral(": they differ beyond the digits shown")
-                           : QString()));
+        w.say(FractionsWorking::tr("Compare the two numbers as decimals: whole number + "
+                                   "numerator ÷ denominator"));
+        w.say(FractionsWorking::tr("Fraction 1: %1 + %2 ÷ %3 = %4")
+                  .arg(number(f.s1), number(f.m1), working::factor(numberOf(f.d1)),
+                       working::plain(t.p)));
+        w.say(FractionsWorking::tr("Fraction 2: %1 + %2 ÷ %3 = %4")
+                  .arg(number(f.s2), number(f.m2), working::factor(numberOf(f.d2)),
+                       working::plain(t.q)));
+        const Order order = orderOf(t);
+        // decided on the doubles, which differ where the digits shown do not
+        const bool beyondDigits = p == q && t.p != t.q && order != Order::Equal;
+        const QString is = !beyondDigits ? isText(order)
+                           : order == Order::Less
+                               ? FractionsWorking::tr("%1 is less than %2: they differ beyond the "
+                                                      "digits shown")
+                               : FractionsWorking::tr("%1 is greater than %2: they differ beyond "
+                                                      "the digits shown");
+        w.say(is.arg(p, q));
     }
-    w.say(QStringLiteral("So %1 %2 %3 is %4")
+    //: %1 %2 %3 is the comparison typed, %4 the window's answer (True or False)
+    w.say(FractionsWorking::tr("So %1 %2 %3 is %4")
               .arg(fractionText(f, 0), operatorSign(op), fractionText(f, 1), truth));
 }
 
@@ -380,43 +506,50 @@ Figure resultFigure(Operator op, const TypedFractions& f, const ResultOutcome& o
         {QStringLiteral("fraction2Bars"), second, t.q, numberOf(f.d2), true, Ink::Second},
     };
     std::vector<Mark> marks = {
-        {QStringLiteral("fraction1"), fractionName[0], t.p, Place::AboveLeft, Ink::Main},
-        {QStringLiteral("fraction2"), fractionName[1], t.q, Place::AboveRight, Ink::Second},
+        {QStringLiteral("fraction1"), markName(0), t.p, Place::AboveLeft, Ink::Main},
+        {QStringLiteral("fraction2"), markName(1), t.q, Place::AboveRight, Ink::Second},
     };
-    const QString relation = relationOf(t);
-    const bool equal = relation == QStringLiteral("equal to");
+    const Order order = orderOf(t);
+    const bool equal = order == Order::Equal;
     // two labels at one point would print over each other: one names both
     const bool onePoint = equal || t.p == t.q;
     if (onePoint) {
-        marks[0].text = equal ? QStringLiteral("fraction 1 = fraction 2")
-                              : QStringLiteral("fractions 1 and 2");
+        marks[0].text = equal ? FractionsWorking::tr("fraction 1 = fraction 2")
+                              : FractionsWorking::tr("fractions 1 and 2");
         marks[0].place = Place::Above;
         marks[1].text.clear();
     }
     if (op == Operator::Less || op == Operator::Greater || op == Operator::Equal) {
-        if (!onePoint)
-            marks[relation == QStringLiteral("greater than") ? 0 : 1].text +=
-                QStringLiteral(" (greater)");
-        return barsAndNumberLine(
-            rows, marks,
-            (equal ? QStringLiteral("Fraction bars of the same length and a number line: %1 is "
-                                    "%2 %3, so %1 %4 %3 is %5.")
-                   : QStringLiteral("Fraction bars and a number line: %1 is %2 %3, "
-                                    "so %1 %4 %3 is %5."))
-                .arg(first, relation, second, operatorSign(op), o.labels.truth));
+        if (!onePoint) {
+            if (order == Order::Greater)
+                marks[0].text = FractionsWorking::tr("fraction 1 (greater)");
+            else marks[1].text = FractionsWorking::tr("fraction 2 (greater)");
+        }
+        //: %1 and %2 are the two numbers, %3 the comparison's sign, %4 the answer (True or False)
+        const QString description =
+            equal ? FractionsWorking::tr("Fraction bars of the same length and a number line: %1 "
+                                         "is equal to %2, so %1 %3 %2 is %4.")
+            : order == Order::Less
+                ? FractionsWorking::tr("Fraction bars and a number line: %1 is less than %2, so %1 "
+                                       "%3 %2 is %4.")
+                : FractionsWorking::tr("Fraction bars and a number line: %1 is greater than %2, so "
+                                       "%1 %3 %2 is %4.");
+        return barsAndNumberLine(rows, marks,
+                                 description.arg(first, second, operatorSign(op), o.labels.truth));
     }
     const ResultLabels& out = o.labels;
     const double value = shownValue(out);
     const QString result = mixedText(out.s3, out.m3, out.d3);
     rows.push_back({QStringLiteral("resultBars"), result, value,
                     out.m3.isEmpty() ? 1 : numberOf(out.d3), true, Ink::Third});
-    marks.push_back(
-        {QStringLiteral("result"), QStringLiteral("result"), value, Place::Above, Ink::Third});
-    return barsAndNumberLine(rows, marks,
-                             QStringLiteral("Fraction bars and a number line: %1 %2 %3 = %4, "
-                                            "which is %5.")
-                                 .arg(first, operatorSign(op), term(second), result,
-                                      resultText(value)));
+    marks.push_back({QStringLiteral("result"), FractionsWorking::tr("result"), value, Place::Above,
+                     Ink::Third});
+    //: %1 %2 %3 is the exercise, %4 the answer as a mixed number and %5 its value as a decimal
+    return barsAndNumberLine(
+        rows, marks,
+        FractionsWorking::tr("Fraction bars and a number line: %1 %2 %3 = %4, "
+                             "which is %5.")
+            .arg(first, operatorSign(op), term(second), result, resultText(value)));
 }
 
 // The answer checked on the exact values typed, when they give it: 3/2 + 8/3 = 25/6, and
@@ -437,12 +570,12 @@ void checkLine(Working& w, Operator op, const ResultTrace& t, const ResultLabels
     };
     const QString shown = mixedText(out.s3, out.m3, out.d3);
     if (shown == exact.text())
-        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4")
+        w.say(FractionsWorking::tr("Check with the exact values: %1 %2 %3 = %4")
                   .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text()));
     else
-        w.say(QStringLiteral("Check with the exact values: %1 %2 %3 = %4, and %5 is %4 too")
-                  .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text(),
-                       shown));
+        w.say(
+            FractionsWorking::tr("Check with the exact values: %1 %2 %3 = %4, and %5 is %4 too")
+                .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text(), shown));
 }
 
 // Each typed number whose whole part and fraction have opposite signs, with the parts the
@@ -467,11 +600,12 @@ Working zeroDivisorWorking(const ResultOutcome& o) {
     Working w = working::refusal({*o.message}, fractionsGuide());
     const MixedNumber &typed = o.trace.typed2, &f2 = o.trace.f2;
     const working::Step why[] = {
-        {QStringLiteral("Fraction 2 as an improper fraction: (%1 × %2 + %3)/%2 = %4, which is 0")
+        {FractionsWorking::tr(
+             "Fraction 2 as an improper fraction: (%1 × %2 + %3)/%2 = %4, which is 0")
              .arg(integerText(typed.whole), integerText(typed.denominator),
                   integerText(typed.numerator),
                   over(integerText(f2.numerator), integerText(f2.denominator)))},
-        {QStringLiteral("Nothing can be divided by 0, so there is no answer")},
+        {FractionsWorking::tr("Nothing can be divided by 0, so there is no answer")},
     };
     w.steps.insert(w.steps.begin() + 1, std::begin(why), std::end(why));
     return w;
@@ -486,11 +620,12 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
     const QString wholes[] = {typed.s1, typed.s2}, usedWholes[] = {used.s1, used.s2};
     for (int i = 0; i < 2; ++i)
         if (wholes[i] != usedWholes[i])
-            w.say(QStringLiteral("The whole number box of %1 held no number, so the window set "
-                                 "it to 0")
-                      .arg(fractionName[i]));
+            w.say(i == 0 ? FractionsWorking::tr("The whole number box of fraction 1 held no "
+                                                "number, so the window set it to 0")
+                         : FractionsWorking::tr("The whole number box of fraction 2 held no "
+                                                "number, so the window set it to 0"));
     const bool compares = op == Operator::Less || op == Operator::Greater || op == Operator::Equal;
-    w.say(QStringLiteral("The exercise: %1 %2 %3")
+    w.say(FractionsWorking::tr("The exercise: %1 %2 %3")
               .arg(fractionText(used, 0), operatorSign(op),
                    compares ? fractionText(used, 1) : term(fractionText(used, 1))));
     ownSignLines(w, op, used, o.trace);
@@ -508,8 +643,8 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
         return w;
     }
     if (out.m3.isEmpty())
-        w.say(QStringLiteral("The fraction part is 0, so only the whole number is left"));
-    w.say(QStringLiteral("Answer: %1").arg(mixedText(out.s3, out.m3, out.d3)));
+        w.say(FractionsWorking::tr("The fraction part is 0, so only the whole number is left"));
+    w.say(FractionsWorking::tr("Answer: %1").arg(mixedText(out.s3, out.m3, out.d3)));
     if (!out.m3.isEmpty()) {
         using working::Rational;
         // a reduced answer has its value said already; its signs only when they differ
@@ -529,22 +664,18 @@ namespace {
 constexpr int mostHops = 24;     // more hops than this blur into one line in the pane
 constexpr int mostNumbered = 12; // numbers of more multiples would run into each other
 
-// Hops of one size from 0 towards the result, one row of the figure; a note when they are
-// too many to draw.
-void hops(Figure& f, const QString& name, double size, double towards, double y, Ink ink,
-          QStringList& notes) {
+// Hops of one size from 0 towards the result, one row of the figure; returns how many they
+// are when they are too many to draw.
+std::optional<double> hops(Figure& f, const QString& name, double size, double towards, double y,
+                           Ink ink) {
     const double step = towards < 0 ? -std::abs(size) : std::abs(size);
     // a hair over the quotient, so a last hop that lands on the result by rounding counts
     const double count = size == 0 ? 0 : std::floor(std::abs(towards / size) * (1 + 1e-12));
     // the caption goes under the row, as the multiples are numbered above it
     f.label(name + QStringLiteral("Caption"), std::min(0.0, towards), y,
-            QStringLiteral("multiples of %1").arg(resultText(size)),
+            FractionsWorking::tr("multiples of %1").arg(resultText(size)),
             working::at(Place::BelowRight, ink));
-    if (count > mostHops) {
-        notes << QStringLiteral("the %1 multiples of %2 are too many to draw one by one")
-                     .arg(resultText(count), resultText(size));
-        return;
-    }
+    if (count > mostHops) return count;
     for (double k = 1; k <= count; ++k) {
         f.arrow(name, (k - 1) * step, y, k * step, y, working::ink(ink));
         // each multiple is numbered while the numbers still fit side by side
@@ -552,36 +683,44 @@ void hops(Figure& f, const QString& name, double size, double towards, double y,
                 count <= mostNumbered ? resultText(k * step) : QString(),
                 working::at(Place::Above, ink));
     }
+    return std::nullopt;
 }
 
 // The multiples of A and of B as hops from 0 along the number line, up to the result.
 Figure multiplesFigure(const CommonDenominator& o) {
     const double c = numberOf(o.c), first = o.first, second = o.second;
-    const QString description = QStringLiteral("Multiples of %1 and of %2 on a number line")
-                                    .arg(resultText(first), integerText(o.second));
+    const QString a = resultText(first), b = integerText(o.second);
     // the hops run from 0 towards the result, never past it
     const auto span = spanOf({c});
-    if (!span) return tooLargeToDraw(description + u'.');
+    if (!span)
+        return tooLargeToDraw(
+            FractionsWorking::tr("Multiples of %1 and of %2 on a number line.").arg(a, b));
     Figure f;
     f.sameScale = false;
-    QStringList notes;
     const double up = span->up();
-    hops(f, QStringLiteral("multiplesOfA"), first, c, 1.6 * up, Ink::Main, notes);
-    hops(f, QStringLiteral("multiplesOfB"), second, c, 0.8 * up, Ink::Second, notes);
+    const auto hopsOfA = hops(f, QStringLiteral("multiplesOfA"), first, c, 1.6 * up, Ink::Main);
+    const auto hopsOfB = hops(f, QStringLiteral("multiplesOfB"), second, c, 0.8 * up, Ink::Second);
     numberLine(f, *span);
     f.point(QStringLiteral("result"), c, 0, o.c, working::at(Place::Above, Ink::Third));
     const double pad = (span->to - span->from) * 0.04;
     f.view = working::Box{span->from - pad, -0.7 * up, span->to + pad, 2.2 * up};
     const bool meet = std::fmod(c, first) == 0 && std::fmod(c, second) == 0;
     f.description =
-        description +
-        (meet ? QStringLiteral(", meeting at %1.").arg(o.c)
-              : QStringLiteral(", and the result %1, which is not a multiple of both.").arg(o.c));
-    if (!notes.isEmpty()) {
-        f.note = notes.join(QStringLiteral("; ")) + u'.';
-        f.note[0] = f.note[0].toUpper();
-        f.description += u' ' + f.note;
-    }
+        (meet ? FractionsWorking::tr("Multiples of %1 and of %2 on a number line, meeting at %3.")
+              : FractionsWorking::tr("Multiples of %1 and of %2 on a number line, and the result "
+                                     "%3, which is not a multiple of both."))
+            .arg(a, b, o.c);
+    //: %1 is how many multiples there are, %2 the number they are multiples of
+    const QString tooMany =
+        FractionsWorking::tr("The %1 multiples of %2 are too many to draw one by one.");
+    if (hopsOfA && hopsOfB)
+        f.note = FractionsWorking::tr("The %1 multiples of %2 are too many to draw one by one; the "
+                                      "%3 multiples of %4 are too many to draw one by one.")
+                     .arg(resultText(*hopsOfA), resultText(first), resultText(*hopsOfB),
+                          resultText(second));
+    else if (hopsOfA) f.note = tooMany.arg(resultText(*hopsOfA), resultText(first));
+    else if (hopsOfB) f.note = tooMany.arg(resultText(*hopsOfB), resultText(second));
+    if (!f.note.isEmpty()) f.description += u' ' + f.note;
     return f;
 }
 
@@ -589,36 +728,41 @@ Figure multiplesFigure(const CommonDenominator& o) {
 
 Working commonDenominatorWorking(const QString& b, const QString& a, const CommonDenominator& o) {
     Working w;
-    w.say(QStringLiteral("The common denominator of A and B is A × B ÷ gcd(A, B): the smallest "
-                         "number both divide"));
+    w.say(
+        FractionsWorking::tr("The common denominator of A and B is A × B ÷ gcd(A, B): the smallest "
+                             "number both divide"));
     if (numberOf(b) != o.firstInteger)
-        w.say(QStringLiteral("A = %1 enters the product as typed, and its whole number %2 the "
-                             "greatest common divisor")
-                  .arg(resultText(o.first), integerText(o.firstInteger)));
+        w.say(
+            FractionsWorking::tr("A = %1 enters the product as typed, and its whole number %2 the "
+                                 "greatest common divisor")
+                .arg(resultText(o.first), integerText(o.firstInteger)));
     sayTakenAsInteger(w, QStringLiteral("number B"), a, o.second);
     w.say(QStringLiteral("A × B = %1 × %2 = %3")
               .arg(resultText(o.first), working::factor(o.second), resultText(o.product)));
-    w.say(QStringLiteral("The greatest common divisor of %1 and %2 is %3")
+    w.say(FractionsWorking::tr("The greatest common divisor of %1 and %2 is %3")
               .arg(integerText(o.second), integerText(o.firstInteger), integerText(o.gcd)));
     explainGcd(w, o.second, o.firstInteger);
     w.say(QStringLiteral("%1 ÷ %2 = %3").arg(resultText(o.product), working::factor(o.gcd), o.c));
-    w.say(QStringLiteral("Answer: %1").arg(o.c));
+    w.say(FractionsWorking::tr("Answer: %1").arg(o.c));
     const double c = numberOf(o.c);
     if (c != std::floor(c))
-        w.say(QStringLiteral("A common denominator is a whole number; %1 is none, because A = %2 "
-                             "entered the product as typed")
+        w.say(FractionsWorking::tr(
+                  "A common denominator is a whole number; %1 is none, because A = %2 "
+                  "entered the product as typed")
                   .arg(o.c, resultText(o.first)));
     else if (c < 0) {
         // the window keeps the signs of its numbers; a book's common denominator is positive
         if (o.product < 0)
-            w.say(QStringLiteral("A × B is negative, so the window's result is negative too; a "
-                                 "common denominator is taken positive: %1")
-                      .arg(resultText(-c)));
+            w.say(
+                FractionsWorking::tr("A × B is negative, so the window's result is negative too; a "
+                                     "common denominator is taken positive: %1")
+                    .arg(resultText(-c)));
         else
-            w.say(QStringLiteral("The window's greatest common divisor %1 is negative, so its "
-                                 "result is negative too; a common denominator is taken "
-                                 "positive: %2")
-                      .arg(integerText(o.gcd), resultText(-c)));
+            w.say(
+                FractionsWorking::tr("The window's greatest common divisor %1 is negative, so its "
+                                     "result is negative too; a common denominator is taken "
+                                     "positive: %2")
+                    .arg(integerText(o.gcd), resultText(-c)));
     }
 
     w.figure = multiplesFigure(o);
@@ -629,42 +773,44 @@ Working commonDenominatorWorking(const QString& b, const QString& a, const Commo
 
 Working reductionWorking(const QString& numerator, const QString& denominator, const Reduction& o) {
     Working w;
-    w.say(QStringLiteral("To reduce a fraction, divide its numerator and its denominator by "
-                         "their greatest common divisor"));
+    w.say(FractionsWorking::tr("To reduce a fraction, divide its numerator and its denominator by "
+                               "their greatest common divisor"));
     sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, o.typedNumerator);
     sayTakenAsInteger(w, QStringLiteral("denominator"), denominator, o.typedDenominator);
     const QString n = integerText(o.typedNumerator), d = integerText(o.typedDenominator),
                   g = integerText(o.gcd);
-    w.say(QStringLiteral("The greatest common divisor of %1 and %2 is %3").arg(d, n, g));
+    w.say(FractionsWorking::tr("The greatest common divisor of %1 and %2 is %3").arg(d, n, g));
     explainGcd(w, o.typedDenominator, o.typedNumerator);
     const QString before = over(n, d), after = over(o.numerator, o.denominator);
     if (o.gcd == 1) {
-        w.say(QStringLiteral("Dividing by 1 changes nothing: %1 is in lowest terms already")
+        w.say(FractionsWorking::tr("Dividing by 1 changes nothing: %1 is in lowest terms already")
                   .arg(before));
-        w.say(QStringLiteral("Answer: %1").arg(after));
+        w.say(FractionsWorking::tr("Answer: %1").arg(after));
     } else {
-        w.say(QStringLiteral("%1 ÷ %2 = %3 and %4 ÷ %2 = %5")
+        w.say(FractionsWorking::tr("%1 ÷ %2 = %3 and %4 ÷ %2 = %5")
                   .arg(n, working::factor(o.gcd), o.numerator, d, o.denominator));
         if (o.gcd < 0)
-            w.say(QStringLiteral("The divisor is negative, so both signs change; the value "
-                                 "stays the same"));
-        w.say(QStringLiteral("Answer: %1 = %2").arg(before, after));
+            w.say(FractionsWorking::tr("The divisor is negative, so both signs change; the value "
+                                       "stays the same"));
+        w.say(FractionsWorking::tr("Answer: %1 = %2").arg(before, after));
     }
     if (o.typedNumerator == 0 && o.gcd != 1)
-        w.say(QStringLiteral("A numerator of 0 makes the fraction 0: the greatest common divisor "
-                             "of 0 and a number is that number, so %1 reduces to %2")
+        w.say(FractionsWorking::tr(
+                  "A numerator of 0 makes the fraction 0: the greatest common divisor "
+                  "of 0 and a number is that number, so %1 reduces to %2")
                   .arg(before, after));
     else if (o.reducedDenominator < 0)
-        w.say(QStringLiteral("The minus sign of the denominator belongs to the whole fraction; "
-                             "a book writes it in front: %1 = %2")
-                  .arg(after, working::Rational::of(o.typedNumerator, o.typedDenominator).text()));
+        w.say(
+            FractionsWorking::tr("The minus sign of the denominator belongs to the whole fraction; "
+                                 "a book writes it in front: %1 = %2")
+                .arg(after, working::Rational::of(o.typedNumerator, o.typedDenominator).text()));
 
     const double value = double(o.typedNumerator) / o.typedDenominator;
     w.figure = barsAndNumberLine(
         {{QStringLiteral("beforeBars"), before, value, double(o.typedDenominator), true, Ink::Main},
          {QStringLiteral("afterBars"), after, value, o.reducedDenominator, true, Ink::Second}},
         {{QStringLiteral("value"), resultText(value), value, Place::Above, Ink::Main}},
-        QStringLiteral("Two bars of the same length: %1 = %2, at %3 on the number line.")
+        FractionsWorking::tr("Two bars of the same length: %1 = %2, at %3 on the number line.")
             .arg(before, after, resultText(value)));
     return w;
 }
@@ -674,11 +820,12 @@ Working reductionWorking(const QString& numerator, const QString& denominator, c
 working::Guide fractionsGuide() {
     working::Guide guide;
     guide.boxes = {
-        QStringLiteral("Every box takes one plain number, such as 3 or 12: no fractions like 3/4"),
-        QStringLiteral("Result: two mixed numbers (a whole number, a numerator and a "
-                       "denominator each) and one operator: + - * / < > ="),
-        QStringLiteral("Make Common Denominator: two whole numbers A and B, not 0"),
-        QStringLiteral("Reduction: a numerator and a denominator that is not 0"),
+        FractionsWorking::tr(
+            "Every box takes one plain number, such as 3 or 12: no fractions like 3/4"),
+        FractionsWorking::tr("Result: two mixed numbers (a whole number, a numerator and a "
+                             "denominator each) and one operator: + - * / < > ="),
+        FractionsWorking::tr("Make Common Denominator: two whole numbers A and B, not 0"),
+        FractionsWorking::tr("Reduction: a numerator and a denominator that is not 0"),
     };
     const TypedFractions example{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
                                  QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("3")};

@@ -18,6 +18,9 @@ QString over(const QString& numerator, const QString& denominator);
 // the fraction part is empty.
 QString mixedText(const QString& whole, const QString& numerator, const QString& denominator);
 // "The numerator is 2.5; it is taken as the whole number 2", when a box's number is no integer.
+// what names the box in English ("whole part", "numerator", "denominator", "numerator of
+// fraction 1", "number B", ...) and picks the whole sentence to say, in the language of the
+// run; it is never shown itself, so callers leave it unmarked.
 void sayTakenAsInteger(working::Working& w, const QString& what, const QString& typed,
                        std::int32_t integer);
 // Euclid's divisions for gcd(p, q) as detail lines; returns the gcd they end with.
@@ -28,7 +31,8 @@ QString divisionText(const MixedNumber& mixed);
 // Where a whole part and its fraction have opposite signs (-2 and 1/3), each keeps its own
 // sign: the steps say what the number is (-2 + 1/3 = -5/3) and, for a typed number, what to
 // type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). which names the
-// number ("fraction 1", "the answer"), or is empty for the only one. Nothing is said when
+// number in English ("fraction 1", "fraction 2", "the answer"), or is empty for the only one;
+// like sayTakenAsInteger's what, it picks the sentence and is never shown itself. Nothing is said when
 // a part is 0, nor when the signs agree, but for a result with both parts negative whose
 // value no step has said yet (valueSaid): -3 and -1/2 is minus 3 and 1/2.
 void sayOwnSigns(working::Working& w, const QString& which, const working::Rational& whole,

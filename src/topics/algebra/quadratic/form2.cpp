@@ -22,29 +22,35 @@ const QString narkisim = QStringLiteral("Narkisim");
 FormSpec form2Spec() {
     return FormSpec{
         "Form2",
-        "Solving Quadratic Equation",
+        QT_TRANSLATE_NOOP("Form2", "Solving Quadratic Equation"),
         8325,
         6600,
         system_colour::inactiveCaptionText,
         {
-            label("Label5", "The Quadratix Equation Formula :", {240, 360, 5055, 495})
+            label("Label5", QT_TRANSLATE_NOOP("Form2", "The Quadratix Equation Formula :"),
+                  {240, 360, 5055, 495})
                 .font(narkisim),
             label("Label4", "X1 ,  X2  = ", {840, 960, 2295, 975}).font(narkisim),
             label("Label7", QString(54, u'_'), {3240, 840, 4935, 615}),
-            label("Label1", "-B +- Root(B^2 - 4*A*c)", {3120, 840, 5040, 435}).font(narkisim),
+            //: the top of the formula: keep everything but the word Root
+            label("Label1", QT_TRANSLATE_NOOP("Form2", "-B +- Root(B^2 - 4*A*c)"),
+                  {3120, 840, 5040, 435})
+                .font(narkisim),
             label("Label8", "2*A", {5280, 1440, 855, 615}).font(narkisim),
             line("Line1", 0, 2160, 8325, 2160),
-            label("Label9", "Fill In The Value Of   A , B And C", {840, 2520, 6015, 375})
+            label("Label9", QT_TRANSLATE_NOOP("Form2", "Fill In The Value Of   A , B And C"),
+                  {840, 2520, 6015, 375})
                 .font(narkisim),
             textBox("A", {840, 3240, 615, 375}, 5).named("A"),
             textBox("B", {2400, 3240, 615, 405}, 5).named("B"),
             textBox("C", {3960, 3240, 615, 405}, 5).named("C"),
-            button("Command1", "Solve", {5640, 3240, 1335, 375}),
+            button("Command1", QT_TRANSLATE_NOOP("Form2", "Solve"), {5640, 3240, 1335, 375}),
             label("Label10", "A", {1080, 3720, 255, 375}),
             label("Label11", "B", {2640, 3720, 375, 375}),
             label("Label12", "C", {4200, 3720, 375, 375}),
             shape("Shape1", {720, 4200, 5775, 975}),
-            label("Label2", "Example :  -3*X^2   +   6*X   -   2 = 0", {840, 4320, 5415, 615})
+            label("Label2", QT_TRANSLATE_NOOP("Form2", "Example :  -3*X^2   +   6*X   -   2 = 0"),
+                  {840, 4320, 5415, 615})
                 .font(narkisim),
             label("Label3", "           A = -3          B = 6      C = -2", {1440, 4800, 5535, 255})
                 .font(narkisim),
@@ -54,7 +60,8 @@ FormSpec form2Spec() {
             line("Line5", 1320, 5520, 1320, 6360),
             line("Line6", 4920, 5520, 4920, 6360),
             line("Line7", 8280, 5520, 8280, 6360),
-            label("sol", "Solutions :", {0, 5760, 1215, 375}).font(narkisim),
+            label("sol", QT_TRANSLATE_NOOP("Form2", "Solutions :"), {0, 5760, 1215, 375})
+                .font(narkisim),
             label("Label6", "X1=", {1440, 5760, 615, 495}),
             output("X1", {1920, 5760, 2895, 375}).named("X1"),
             label("Label13", "X2=", {4920, 5760, 615, 495}),
@@ -89,7 +96,7 @@ void Form2::Command1_Click() {
 
     // a cut text that is no number (1.5E-08 shows as 1.5E-) is a fault: the roots stay
     if (shownNumber("A") == 0) {
-        const QString message = QStringLiteral("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
+        const QString message = tr("It Sould Be Quadratix Equation So A Value Must Not Be Zero ");
         say(message);
         label("X1")->setText("");
         label("X2")->setText("");
@@ -112,8 +119,9 @@ void Form2::Command1_Click() {
         label("X1")->setText(x1);
         label("X2")->setText(x2);
     } else {
-        label("X1")->setText("No Solution");
-        label("X2")->setText("No Solution");
+        // the working quotes this answer in the same words (quadratic_working.cpp)
+        label("X1")->setText(tr("No Solution"));
+        label("X2")->setText(tr("No Solution"));
     }
     showWorking([solution, boxes] { return quadratic::quadraticWorking(solution, boxes); });
 }

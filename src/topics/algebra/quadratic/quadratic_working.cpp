@@ -5,6 +5,8 @@
 #include "topics/algebra/exact_forms.h"
 #include "working/formula_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +24,13 @@ using working::plain;
 using working::plainDigits;
 
 namespace {
+
+struct QuadraticWorking {
+    Q_DECLARE_TR_FUNCTIONS(QuadraticWorking)
+};
+
+// the window's answer when it finds no real root, in the window's own words
+QString noSolution() { return QCoreApplication::translate("sb::Form2", "No Solution"); }
 
 QString text(double value) { return resultText(value); }
 
@@ -61,13 +70,16 @@ void sayHowRead(Working& w, const double (&values)[3], const std::array<BoxText,
         if (!box.whole.isEmpty() && box.whole != box.shown) {
             // the whole number never stood in the box: written as a book writes it
             const auto whole = parseNumber(box.whole);
-            w.say(QStringLiteral("You typed %1 for %2, which is %3. The box keeps 5 "
-                                 "characters, so it shows %4, and %2 = %5.")
+            //: %1 is the text typed, %2 the letter of the box (A, B or C), %3 the number it is,
+            //: %4 what the box shows, %5 the value solved with
+            w.say(QuadraticWorking::tr("You typed %1 for %2, which is %3. The box keeps 5 "
+                                       "characters, so it shows %4, and %2 = %5.")
                       .arg(box.typed.trimmed(), name, whole ? plain(*whole) : box.whole, box.shown,
                            plain(values[i])));
         }
         else if (!box.typed.isEmpty() && box.typed.trimmed() != box.shown)
-            w.say(QStringLiteral("You typed %1 for %2, which is %3.")
+            //: %1 is the text typed, %2 the letter of the box (A, B or C), %3 what the box shows
+            w.say(QuadraticWorking::tr("You typed %1 for %2, which is %3.")
                       .arg(box.typed.trimmed(), name, box.shown));
     }
 }
@@ -136,8 +148,8 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
         if (!total.known()) return;
         const QString terms = algebra::termsText({Surd{ax2, 1}, Surd{bx, 1}, Surd{e.c, 1}});
         w.say(terms == exactWritten(total)
-                  ? QStringLiteral("Check %1 = %2: %3 = %4").arg(name, exactWritten(x), left, terms)
-                  : QStringLiteral("Check %1 = %2: %3 = %4 = %5")
+                  ? QuadraticWorking::tr("Check %1 = %2: %3 = %4").arg(name, exactWritten(x), left, terms)
+                  : QuadraticWorking::tr("Check %1 = %2: %3 = %4 = %5")
                         .arg(name, exactWritten(x), left, terms, exactWritten(total)));
         return;
     }
@@ -148,13 +160,13 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
     const Rational rational = e.a * square + e.b * p + e.c;
     const Rational roots = e.a * twice + e.b * t.q;
     if (!rational.known() || !roots.known()) return;
-    w.say(QStringLiteral("Check %1 = %2: %1² = (%2)² = %3")
+    w.say(QuadraticWorking::tr("Check %1 = %2: %1² = (%2)² = %3")
               .arg(name, x, algebra::termsText({Surd{square, 1}, x2root})));
     QString left = QStringLiteral("%1 × (%2)").arg(exactWritten(e.a), algebra::termsText({Surd{square, 1}, x2root}));
     left += termOf(e.b, u'(' + x + u')');
     if (e.c.sign() != 0) left += (e.c.sign() < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ")) +
                                  exactWritten(e.c.sign() < 0 ? -e.c : e.c);
-    w.say(QStringLiteral("So Ax² + Bx + C = %1 = %2 = %3")
+    w.say(QuadraticWorking::tr("So Ax² + Bx + C = %1 = %2 = %3")
               .arg(left,
                    algebra::termsText({Surd{e.a * square, 1}, Surd{e.a * twice, t.r},
                                        Surd{e.b * p, 1}, Surd{e.b * t.q, t.r}, Surd{e.c, 1}}),
@@ -163,7 +175,8 @@ void sayCheck(Working& w, const QString& name, const Exact& e, const Rational& p
 
 // The window's own computing with decimals: the numbers it shows come from these.
 void sayWindowDecimals(Working& w, const Solution& s, const Roots& r, bool main) {
-    const QString line = QStringLiteral("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
+    const QString line =
+        QuadraticWorking::tr("With the decimals the window works with: %1 = (%2 %3 %4) ÷ %5 = %6");
     const QString x1 = line.arg(QStringLiteral("x1"), plain(-s.b), QStringLiteral("+"),
                                 plain(s.rootOfD), fac(s.twoA), text(r.x1));
     const QString x2 = line.arg(QStringLiteral("x2"), plain(-s.b), minus,
@@ -257,7 +270,9 @@ Figure parabolaFigure(const Solution& s) {
         f.point(QStringLiteral("root2"), roots->x2, 0, same ? QString() : QStringLiteral("X2"),
                 working::at(x1Right ? leftOf : right, working::Ink::Second));
     }
-    const QString turning = opensUp ? QStringLiteral("lowest point") : QStringLiteral("highest point");
+    //: the label at the vertex of the parabola in the figure
+    const QString turning =
+        opensUp ? QuadraticWorking::tr("lowest point") : QuadraticWorking::tr("highest point");
     f.point(QStringLiteral("vertex"), vx, vy, turning,
             working::at(opensUp ? Place::Below : Place::Above, working::Ink::Third));
 
@@ -270,8 +285,8 @@ Figure parabolaFigure(const Solution& s) {
     if (!drawable(f) || !std::isfinite(margin)) {
         f.elements.clear();
         f.view.reset();
-        f.note = QStringLiteral("These numbers are too large or too small to draw to scale.");
-        f.description = QStringLiteral("No figure: the numbers are beyond drawing to scale.");
+        f.note = QuadraticWorking::tr("These numbers are too large or too small to draw to scale.");
+        f.description = QuadraticWorking::tr("No figure: the numbers are beyond drawing to scale.");
         return f;
     }
 
@@ -285,14 +300,28 @@ Figure parabolaFigure(const Solution& s) {
         vxShown = working::nearest15(working::valueOf(-e.b / e.twoA));
         vyShown = working::nearest15(working::valueOf(-e.d / (Rational(2) * e.twoA)));
     }
-    const QString vertex = turning + u' ' + working::pointText(vxShown, vyShown);
+    // one whole sentence for each shape and each turning point; %1 is the vertex (x, y)
+    const QString vertex = working::pointText(vxShown, vyShown);
     if (sign < 0 || (sign > 0 && !roots))
-        f.description = QStringLiteral("Parabola clear of the x-axis, so no real root, %1.").arg(vertex);
+        f.description =
+            (opensUp ? QuadraticWorking::tr("Parabola clear of the x-axis, so no real root, "
+                                            "lowest point %1.")
+                     : QuadraticWorking::tr("Parabola clear of the x-axis, so no real root, "
+                                            "highest point %1."))
+                .arg(vertex);
     else if (sign == 0)
-        f.description = QStringLiteral("Parabola touching the x-axis at %1, %2.")
+        //: %1 is where it touches, %2 the vertex (x, y)
+        f.description = (opensUp ? QuadraticWorking::tr("Parabola touching the x-axis at %1, "
+                                                        "lowest point %2.")
+                                 : QuadraticWorking::tr("Parabola touching the x-axis at %1, "
+                                                        "highest point %2."))
                             .arg(text(vxShown), vertex);
     else
-        f.description = QStringLiteral("Parabola crossing the x-axis at %1 and %2, %3.")
+        //: %1 and %2 are the roots, %3 the vertex (x, y)
+        f.description = (opensUp ? QuadraticWorking::tr("Parabola crossing the x-axis at %1 and "
+                                                        "%2, lowest point %3.")
+                                 : QuadraticWorking::tr("Parabola crossing the x-axis at %1 and "
+                                                        "%2, highest point %3."))
                             .arg(text(std::min(roots->x1, roots->x2)),
                                  text(std::max(roots->x1, roots->x2)), vertex);
     return f;
@@ -311,7 +340,8 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
         w.say(QStringLiteral("2A = 2 × %1 = %2").arg(fac(s.a), e.known() ? exactWritten(e.twoA) : plain(s.twoA)));
         if (shown) {
             sayWindowDecimals(w, s, *shown, true);
-            w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                      .arg(text(shown->x1), text(shown->x2)));
         }
         return;
     }
@@ -336,7 +366,8 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
     if (shown) {
         // the window's decimals, for the pupil who asks for more detail
         sayWindowDecimals(w, s, *shown, false);
-        w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(shown->x1), text(shown->x2)));
+        w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                  .arg(text(shown->x1), text(shown->x2)));
     }
     // the check ends the working, as in a pupil's book
     if (e.d.sign() == 0) {
@@ -349,8 +380,9 @@ void sayRealRoots(Working& w, const Solution& s, const Exact& e, const Roots* sh
                                Rational::ofShown(shown->x1) == p + t.q &&
                                Rational::ofShown(shown->x2) == p - t.q;
     if (shown && !decimalsExact)
-        w.say(QStringLiteral("Put into the equation, the window's decimals give a number very "
-                             "near 0 but not exactly 0: they are the roots rounded to 15 digits."));
+        w.say(QuadraticWorking::tr("Put into the equation, the window's decimals give a number very "
+                                   "near 0 but not exactly 0: they are the roots rounded to 15 "
+                                   "digits."));
 }
 
 // "2i", "-i", "(√7/4)i", "0.5i"
@@ -371,8 +403,8 @@ QString complexText(const Rational& p, const Surd& q) {
 }
 
 void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoRealRoot& r) {
-    w.say(QStringLiteral("Beyond the real numbers, with i where i² = -1, the two roots are "
-                         "complex: x = p ± qi."));
+    w.say(QuadraticWorking::tr("Beyond the real numbers, with i where i² = -1, the two roots are "
+                               "complex: x = p ± qi."));
     const Rational twoA = e.twoA.sign() < 0 ? -e.twoA : e.twoA;
     const std::optional<Surd> root = e.known() ? working::squareRoot(-e.d) : std::nullopt;
     if (!root) { // √(-D) too large to take apart: p exactly, q to its 15 digits
@@ -388,7 +420,8 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
         w.say(QStringLiteral("q = √(-D) ÷ |2A| = %1 ÷ %2 ≈ %3")
                   .arg(e.known() ? rootOf(-e.d) : QStringLiteral("√%1").arg(plain(-s.d)),
                        e.known() ? exactWritten(twoA) : plain(std::abs(s.twoA)), q));
-        w.say(QStringLiteral("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i").arg(pText, q));
+        w.say(QuadraticWorking::tr("The complex roots: x1 ≈ %1 + %2i and x2 ≈ %1 - %2i")
+                  .arg(pText, q));
         return;
     }
     const Rational p = -e.b / e.twoA;
@@ -400,7 +433,7 @@ void sayComplexRoots(Working& w, const Solution& s, const Exact& e, const NoReal
                         .arg(rootOf(-e.d), exactWritten(twoA), q.r == 1 ? exactWritten(q.q) : q.text());
     if (q.r != 1 || !q.q.decimalText()) qLine += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(Rational(), q)));
     w.say(qLine);
-    w.say(QStringLiteral("The complex roots: x1 = %1 and x2 = %2")
+    w.say(QuadraticWorking::tr("The complex roots: x1 = %1 and x2 = %2")
               .arg(complexText(p, q), complexText(p, Surd{-q.q, q.r})));
 }
 
@@ -411,9 +444,9 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     // what the boxes made of the numbers typed comes first: the equation is the one solved
     const double values[] = {s.a, s.b, s.c};
     sayHowRead(w, values, boxes);
-    w.say(QStringLiteral("The equation: %1 = 0").arg(polynomial(s)));
+    w.say(QuadraticWorking::tr("The equation: %1 = 0").arg(polynomial(s)));
     w.say(QStringLiteral("A = %1, B = %2, C = %3").arg(plain(s.a), plain(s.b), plain(s.c)));
-    w.say(QStringLiteral("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
+    w.say(QuadraticWorking::tr("The formula: x = (-B ± √D) ÷ (2A), where D = B² - 4AC."));
     const Exact e = exactOf(s);
     sayDiscriminant(w, s, e);
 
@@ -422,26 +455,40 @@ Working quadraticWorking(const Solution& s, const std::array<BoxText, 3>& boxes)
     // the sign of D decided on the exact numbers, or within the rounding when they are out of reach
     const double scale = std::max(std::abs(s.bSquared), std::abs(s.fourAC));
     const int sign = e.known() ? e.d.sign() : working::compareWithinRounding(s.d, 0, scale);
-    if (sign > 0) w.say(QStringLiteral("D is more than 0, so the equation has two roots."));
-    else if (sign == 0) w.say(QStringLiteral("D is 0, so the two roots are the same: the equation has one root."));
-    else w.say(QStringLiteral("D is less than 0. No real number squared is negative, so √D is "
-                              "no real number: the equation has no real solution."));
+    if (sign > 0) w.say(QuadraticWorking::tr("D is more than 0, so the equation has two roots."));
+    else if (sign == 0)
+        w.say(QuadraticWorking::tr("D is 0, so the two roots are the same: the equation has one "
+                                   "root."));
+    else
+        w.say(QuadraticWorking::tr("D is less than 0. No real number squared is negative, so √D is "
+                                   "no real number: the equation has no real solution."));
     // the window decides on its decimals, rounded at every step; where they tip D the other
     // way it shows what they give
-    if (e.known() && ((sign < 0) != (s.d < 0)))
-        w.say(QStringLiteral("The window works with decimals rounded at every step: its D came "
-                             "out %1 instead of exactly %2, so it shows %3.")
-                  .arg(plain(s.d), exactWritten(e.d),
-                       none ? QStringLiteral("\"No Solution\"") : QStringLiteral("two roots")));
+    if (e.known() && ((sign < 0) != (s.d < 0))) {
+        //: %1 is the window's D, %2 the exact D, %3 the window's answer "No Solution"
+        if (none)
+            w.say(QuadraticWorking::tr("The window works with decimals rounded at every step: its "
+                                       "D came out %1 instead of exactly %2, so it shows \"%3\".")
+                      .arg(plain(s.d), exactWritten(e.d), noSolution()));
+        else
+            w.say(QuadraticWorking::tr("The window works with decimals rounded at every step: its "
+                                       "D came out %1 instead of exactly %2, so it shows two roots.")
+                      .arg(plain(s.d), exactWritten(e.d)));
+    }
     if (sign >= 0) {
         sayRealRoots(w, s, e, roots);
-        if (none) w.say(QStringLiteral("Answer: X1 and X2 show \"No Solution\""));
+        //: %1 is the window's answer "No Solution"
+        if (none) w.say(QuadraticWorking::tr("Answer: X1 and X2 show \"%1\"").arg(noSolution()));
     } else {
         if (roots) {
             sayWindowDecimals(w, s, *roots, true);
-            w.say(QStringLiteral("Answer: X1 = %1 and X2 = %2").arg(text(roots->x1), text(roots->x2)));
+            w.say(QuadraticWorking::tr("Answer: X1 = %1 and X2 = %2")
+                      .arg(text(roots->x1), text(roots->x2)));
         } else {
-            w.say(QStringLiteral("Answer: X1 and X2 show \"No Solution\": the equation has no real solution."));
+            //: %1 is the window's answer "No Solution"
+            w.say(QuadraticWorking::tr("Answer: X1 and X2 show \"%1\": the equation has no real "
+                                       "solution.")
+                      .arg(noSolution()));
             sayComplexRoots(w, s, e, *none);
         }
     }
@@ -467,52 +514,58 @@ Figure lineFigure(double b, double c) {
                 working::at(b > 0 ? Place::BelowRight : Place::AboveRight, working::Ink::Second));
     if (!drawable(f) || !std::isfinite(span)) {
         f.elements.clear();
-        f.note = QStringLiteral("These numbers are too large or too small to draw to scale.");
-        f.description = QStringLiteral("No figure: the numbers are beyond drawing to scale.");
+        f.note = QuadraticWorking::tr("These numbers are too large or too small to draw to scale.");
+        f.description = QuadraticWorking::tr("No figure: the numbers are beyond drawing to scale.");
         return f;
     }
-    f.description = b != 0 ? QStringLiteral("Straight line y = %1 crossing the x-axis at %2.")
-                                 .arg(polynomial(0, b, c), plain(root))
-                  : c != 0 ? QStringLiteral("Straight line y = %1 beside the x-axis: it never meets it.").arg(plain(c))
-                           : QStringLiteral("The line y = 0 is the x-axis itself: every x is a root.");
+    f.description =
+        b != 0   ? QuadraticWorking::tr("Straight line y = %1 crossing the x-axis at %2.")
+                       .arg(polynomial(0, b, c), plain(root))
+        : c != 0 ? QuadraticWorking::tr("Straight line y = %1 beside the x-axis: it never meets it.")
+                       .arg(plain(c))
+                 : QuadraticWorking::tr("The line y = 0 is the x-axis itself: every x is a root.");
     return f;
 }
 
 Working linearWorking(const QString& message, double b, double c, const std::array<BoxText, 3>& boxes) {
     Working w;
-    w.say(QStringLiteral("The window said: \"%1\"").arg(message));
+    w.say(QuadraticWorking::tr("The window said: \"%1\"").arg(message));
     const double values[] = {0, b, c};
     sayHowRead(w, values, boxes);
-    w.say(QStringLiteral("A = 0, so there is no x² term: this is no quadratic equation, and the "
-                         "window gives no roots. What is left is the linear equation Bx + C = 0."));
+    w.say(QuadraticWorking::tr("A = 0, so there is no x² term: this is no quadratic equation, and "
+                               "the window gives no roots. What is left is the linear equation "
+                               "Bx + C = 0."));
     // with B = 0 too the x stays in sight: "0x + 5 = 0"
-    w.say(QStringLiteral("The equation: %1 = 0")
+    w.say(QuadraticWorking::tr("The equation: %1 = 0")
               .arg(b != 0 ? polynomial(0, b, c)
                           : QStringLiteral("0x") + (c == 0 ? QString() : working::nextTerm(c, {}))));
     const Rational eb = Rational::ofShown(b), ec = Rational::ofShown(c);
     if (b == 0) {
-        w.say(c != 0 ? QStringLiteral("B = 0 as well, so the left side is %1 whatever x is, and %1 "
-                                      "is not 0: no x solves the equation.").arg(plain(c))
-                     : QStringLiteral("B = 0 and C = 0 as well, so the left side is 0 whatever x "
-                                      "is: every x solves the equation."));
+        w.say(c != 0 ? QuadraticWorking::tr("B = 0 as well, so the left side is %1 whatever x is, "
+                                            "and %1 is not 0: no x solves the equation.")
+                           .arg(plain(c))
+                     : QuadraticWorking::tr("B = 0 and C = 0 as well, so the left side is 0 "
+                                            "whatever x is: every x solves the equation."));
     } else {
-        w.say(QStringLiteral("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : plain(b),
+        //: %1x is B times x (B left out when it is 1, "-" when it is -1), %2 is -C
+        w.say(QuadraticWorking::tr("Take C to the other side: %1x = %2").arg(b == 1 ? QString() : b == -1 ? minus : plain(b),
                                                                      eb.known() && ec.known() ? exactWritten(-ec) : plain(-c)));
         const Rational x = -ec / eb;
         if (x.known()) {
-            QString line = QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
+            QString line = QuadraticWorking::tr("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
                                .arg(exactWritten(-ec), exactFactor(eb), exactWritten(x));
             if (!x.decimalText()) line += QStringLiteral(" ≈ %1").arg(plainDigits(working::valueOf(x)));
             w.say(line);
             const Rational bx = eb * x;
-            w.say(QStringLiteral("Check: %1 × %2%3 = %4 = 0")
+            //: %1 × %2%3 is B × x + C, %4 its terms added
+            w.say(QuadraticWorking::tr("Check: %1 × %2%3 = %4 = 0")
                       .arg(exactWritten(eb), exactFactor(x),
                            ec.sign() == 0 ? QString()
                            : ec.sign() < 0 ? QStringLiteral(" - %1").arg(exactWritten(-ec))
                                            : QStringLiteral(" + %1").arg(exactWritten(ec)),
                            algebra::termsText({Surd{bx, 1}, Surd{ec, 1}})));
         } else {
-            w.say(QStringLiteral("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
+            w.say(QuadraticWorking::tr("Divide by B: x = -C ÷ B = %1 ÷ %2 = %3")
                       .arg(plain(-c), fac(b), plain(-c / b)));
         }
     }
@@ -522,11 +575,12 @@ Working linearWorking(const QString& message, double b, double c, const std::arr
 
 working::Guide quadraticGuide() {
     working::Guide g;
-    g.boxes << QStringLiteral("A, B and C: the numbers of Ax² + Bx + C = 0, each %1.")
+    //: %1 says what a value may be written as (a number, a fraction ...)
+    g.boxes << QuadraticWorking::tr("A, B and C: the numbers of Ax² + Bx + C = 0, each %1.")
                    .arg(working::valueForms())
-            << QStringLiteral("A must not be 0: without x² it is no quadratic equation.")
-            << QStringLiteral("Each box keeps 5 characters: a longer number is cut (1/3 "
-                              "becomes %1), and the cut number is the one solved with.")
+            << QuadraticWorking::tr("A must not be 0: without x² it is no quadratic equation.")
+            << QuadraticWorking::tr("Each box keeps 5 characters: a longer number is cut (1/3 "
+                                    "becomes %1), and the cut number is the one solved with.")
                    .arg(text(0.333));
     g.example = quadraticWorking(Solve(-3, 6, -2));
     return g;

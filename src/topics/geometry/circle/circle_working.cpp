@@ -6,6 +6,8 @@
 #include "topics/geometry/exact_answers.h"
 #include "topics/geometry/shared_working.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace sb::circle {
@@ -17,17 +19,11 @@ using working::Working;
 
 namespace {
 
-QString n(double value) { return resultText(value); }
+struct CircleWorking {
+    Q_DECLARE_TR_FUNCTIONS(CircleWorking)
+};
 
-QString nameOf(Measure m) {
-    switch (m) {
-    case Measure::Radius: return QStringLiteral("radius");
-    case Measure::Diameter: return QStringLiteral("diameter");
-    case Measure::Area: return QStringLiteral("area");
-    case Measure::Perimeter: return QStringLiteral("perimeter");
-    }
-    return {};
-}
+QString n(double value) { return resultText(value); }
 
 QString letterOf(Measure m) {
     static const char* const letters[] = {"r", "d", "A", "P"};
@@ -39,27 +35,29 @@ QString formula(const Circle& c) {
     using enum Measure;
     switch (c.given) {
     case Radius:
-        return c.found == Area ? QStringLiteral("Area = πr², with π = %1")
-                               : QStringLiteral("Perimeter = 2πr, with π = %1");
+        return c.found == Area ? CircleWorking::tr("Area = πr², with π = %1")
+                               : CircleWorking::tr("Perimeter = 2πr, with π = %1");
     case Diameter:
-        return c.found == Area ? QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Area = πr², with π = %1")
-                               : QStringLiteral("The radius is half the diameter, r = d ÷ 2; "
-                                                "then Perimeter = 2πr, with π = %1");
+        return c.found == Area ? CircleWorking::tr("The radius is half the diameter, r = d ÷ 2; "
+                                                   "then Area = πr², with π = %1")
+                               : CircleWorking::tr("The radius is half the diameter, r = d ÷ 2; "
+                                                   "then Perimeter = 2πr, with π = %1");
     case Area:
         switch (c.found) {
-        case Radius: return QStringLiteral("Area = πr², so r = √(A ÷ π), with π = %1");
+        case Radius: return CircleWorking::tr("Area = πr², so r = √(A ÷ π), with π = %1");
         case Diameter:
-            return QStringLiteral("Area = πr², so r = √(A ÷ π), and d = 2r, with π = %1");
+            return CircleWorking::tr("Area = πr², so r = √(A ÷ π), and d = 2r, with π = %1");
         default:
-            return QStringLiteral("Area = πr², so r = √(A ÷ π); then Perimeter = 2πr, with π = %1");
+            return CircleWorking::tr(
+                "Area = πr², so r = √(A ÷ π); then Perimeter = 2πr, with π = %1");
         }
     case Perimeter:
         switch (c.found) {
-        case Radius: return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π), with π = %1");
-        case Diameter: return QStringLiteral("Perimeter = πd, so d = P ÷ π, with π = %1");
+        case Radius: return CircleWorking::tr("Perimeter = 2πr, so r = P ÷ (2π), with π = %1");
+        case Diameter: return CircleWorking::tr("Perimeter = πd, so d = P ÷ π, with π = %1");
         default:
-            return QStringLiteral("Perimeter = 2πr, so r = P ÷ (2π); then Area = πr², with π = %1");
+            return CircleWorking::tr(
+                "Perimeter = 2πr, so r = P ÷ (2π); then Area = πr², with π = %1");
         }
     }
     return {};
@@ -121,6 +119,31 @@ std::optional<Exact> exactAnswer(const Circle& c, const Rational& typed) {
     return e;
 }
 
+// "So the area is %1 ≈ %2", the exact answer and the window's; or "So the area is %1", the
+// window's alone
+QString answerLine(Measure found, bool exact) {
+    using enum Measure;
+    switch (found) {
+    case Radius:
+        //: %1 is the exact radius, %2 the window's
+        return exact ? CircleWorking::tr("So the radius is %1 ≈ %2")
+                     : CircleWorking::tr("So the radius is %1");
+    case Diameter:
+        //: %1 is the exact diameter, %2 the window's
+        return exact ? CircleWorking::tr("So the diameter is %1 ≈ %2")
+                     : CircleWorking::tr("So the diameter is %1");
+    case Area:
+        //: %1 is the exact area, %2 the window's
+        return exact ? CircleWorking::tr("So the area is %1 ≈ %2")
+                     : CircleWorking::tr("So the area is %1");
+    case Perimeter:
+        //: %1 is the exact perimeter, %2 the window's
+        return exact ? CircleWorking::tr("So the perimeter is %1 ≈ %2")
+                     : CircleWorking::tr("So the perimeter is %1");
+    }
+    return {};
+}
+
 // the answer's line, and the sentence on the window's last digits when they differ from
 // the true value's: its π stops at 15 digits, and it rounds at every step
 void answerLines(Working& w, const Circle& c, const Rational& typed) {
@@ -153,12 +176,12 @@ void answerLines(Working& w, const Circle& c, const Rational& typed) {
     }
     const double rounded = working::nearest15(value);
     const QString digits = resultText(rounded) == window ? window : working::plain(rounded);
-    w.say(exact ? QStringLiteral("So the %1 is %2 ≈ %3").arg(nameOf(c.found), exact->text, window)
-                : QStringLiteral("So the %1 is %2").arg(nameOf(c.found), window));
+    w.say(exact ? answerLine(c.found, true).arg(exact->text, window)
+                : answerLine(c.found, false).arg(window));
     if (digits != window) {
         w.say(working::roundingNote(QStringLiteral("%1 ≈ %2").arg(form, digits), window));
-        w.say(QStringLiteral("The window's π, %1, also stops a little below the true π, "
-                             "3.14159265358979323…")
+        w.say(CircleWorking::tr("The window's π, %1, also stops a little below the true π, "
+                                "3.14159265358979323…")
                   .arg(n(angles::pi)));
     }
 }
@@ -189,19 +212,22 @@ void computation(Working& w, const Circle& c, const Rational& typed) {
         const auto rText = working::exactText(r);
         if (const auto exact = exactAnswer(c, typed); exact && rText) {
             if (c.found == Area)
-                w.say(QStringLiteral("Area = π × %1² = %2").arg(base(*rText), exact->text));
+                w.say(CircleWorking::tr("Area = π × %1² = %2").arg(base(*rText), exact->text));
             else
-                w.say(QStringLiteral("Perimeter = 2 × π × %1 = %2").arg(base(*rText), exact->text));
+                w.say(CircleWorking::tr("Perimeter = 2 × π × %1 = %2")
+                          .arg(base(*rText), exact->text));
         }
-        w.say(QStringLiteral("With the window's π: πr = %1 × %2%3%4")
+        //: %3 is " = " or " ≈ "
+        w.say(CircleWorking::tr("With the window's π: πr = %1 × %2%3%4")
                   .arg(pi, n(c.radius), eq(piShown * shown(c.radius), c.product), n(c.product)));
         if (c.found == Area)
-            w.say(QStringLiteral("Area = πr × r = %1 × %2%3%4")
-                      .arg(n(c.product), n(c.radius), eq(shown(c.product) * shown(c.radius), c.result),
-                           n(c.result)));
+            w.say(CircleWorking::tr("Area = πr × r = %1 × %2%3%4")
+                      .arg(n(c.product), n(c.radius),
+                           eq(shown(c.product) * shown(c.radius), c.result), n(c.result)));
         else
-            w.say(QStringLiteral("Perimeter = πr × 2 = %1 × 2%2%3")
-                      .arg(n(c.product), eq(shown(c.product) * Rational(2), c.result), n(c.result)));
+            w.say(
+                CircleWorking::tr("Perimeter = πr × 2 = %1 × 2%2%3")
+                    .arg(n(c.product), eq(shown(c.product) * Rational(2), c.result), n(c.result)));
         return;
     }
     case Area:
@@ -218,7 +244,7 @@ void computation(Working& w, const Circle& c, const Rational& typed) {
         if (c.found == Perimeter) {
             w.say(QStringLiteral("2r = 2 × %1%2%3")
                       .arg(n(c.radius), eq(Rational(2) * shown(c.radius), c.twice), n(c.twice)));
-            w.say(QStringLiteral("Perimeter = 2r × π = %1 × %2%3%4")
+            w.say(CircleWorking::tr("Perimeter = 2r × π = %1 × %2%3%4")
                       .arg(n(c.twice), pi, eq(shown(c.twice) * piShown, c.result), n(c.result)));
         }
         return;
@@ -236,11 +262,65 @@ void computation(Working& w, const Circle& c, const Rational& typed) {
             w.say(QStringLiteral("r² = %1²%2%3")
                       .arg(n(c.radius), eq(shown(c.radius) * shown(c.radius), c.square),
                            n(c.square)));
-            w.say(QStringLiteral("Area = π × r² = %1 × %2%3%4")
+            w.say(CircleWorking::tr("Area = π × r² = %1 × %2%3%4")
                       .arg(pi, n(c.square), eq(piShown * shown(c.square), c.result), n(c.result)));
         }
         return;
     }
+}
+
+// The figure's description of the button's circle: the value typed (%1) and the answer (%2).
+QString description(const Circle& c) {
+    using enum Measure;
+    switch (c.given) {
+    case Radius:
+        //: %1 is the radius typed, %2 the area found
+        return c.found == Area
+                   ? CircleWorking::tr("Circle with radius %1, drawn to scale with its centre: its "
+                                       "area %2 shaded")
+                   //: %1 is the radius typed, %2 the perimeter found
+                   : CircleWorking::tr("Circle with radius %1, drawn to scale with its centre: its "
+                                       "rim, the perimeter %2, drawn heavy");
+    case Diameter:
+        //: %1 is the diameter typed, %2 the area found
+        return c.found == Area
+                   ? CircleWorking::tr("Circle with diameter %1, drawn to scale with its centre: "
+                                       "its area %2 shaded")
+                   //: %1 is the diameter typed, %2 the perimeter found
+                   : CircleWorking::tr("Circle with diameter %1, drawn to scale with its centre: "
+                                       "its rim, the perimeter %2, drawn heavy");
+    case Area:
+        switch (c.found) {
+        //: %1 is the area typed, %2 the radius found
+        case Radius:
+            return CircleWorking::tr(
+                "Circle with area %1, drawn to scale with its centre: its radius is %2");
+        //: %1 is the area typed, %2 the diameter found
+        case Diameter:
+            return CircleWorking::tr(
+                "Circle with area %1, drawn to scale with its centre: its diameter is %2");
+        //: %1 is the area typed, %2 the perimeter found
+        default:
+            return CircleWorking::tr("Circle with area %1, drawn to scale with its centre: its "
+                                     "rim, the perimeter %2, drawn heavy");
+        }
+    case Perimeter:
+        switch (c.found) {
+        //: %1 is the perimeter typed, %2 the radius found
+        case Radius:
+            return CircleWorking::tr(
+                "Circle with perimeter %1, drawn to scale with its centre: its radius is %2");
+        //: %1 is the perimeter typed, %2 the diameter found
+        case Diameter:
+            return CircleWorking::tr(
+                "Circle with perimeter %1, drawn to scale with its centre: its diameter is %2");
+        //: %1 is the perimeter typed, %2 the area found
+        default:
+            return CircleWorking::tr(
+                "Circle with perimeter %1, drawn to scale with its centre: its area %2 shaded");
+        }
+    }
+    return {};
 }
 
 // the circle about the origin, its area shaded when found, its rim heavy when the perimeter
@@ -252,7 +332,8 @@ void draw(working::Figure& f, const Circle& c) {
     rim.filled = c.found == Area;
     rim.heavy = c.found == Perimeter;
     f.circle(QStringLiteral("circle"), 0, 0, r, rim);
-    f.point(QStringLiteral("centre"), 0, 0, QStringLiteral("centre"),
+    //: the label of the circle's centre in the figure
+    f.point(QStringLiteral("centre"), 0, 0, CircleWorking::tr("centre"),
             working::at(Place::BelowLeft));
     const auto valueOf = [&c](Measure m) { return c.given == m ? c.value : c.result; };
     if (c.given == Diameter || c.found == Diameter) {
@@ -265,19 +346,14 @@ void draw(working::Figure& f, const Circle& c) {
                 working::at(Place::Above));
     }
     if (c.given == Area || c.found == Area)
-        f.label(QStringLiteral("area"), 0, -r / 2, QStringLiteral("Area = ") + n(valueOf(Area)),
-                working::at(Place::Centre));
+        f.label(QStringLiteral("area"), 0, -r / 2,
+                CircleWorking::tr("Area = %1").arg(n(valueOf(Area))), working::at(Place::Centre));
     if (c.given == Perimeter || c.found == Perimeter)
         f.label(QStringLiteral("perimeter"), r * M_SQRT1_2, r * M_SQRT1_2,
-                QStringLiteral("Perimeter = ") + n(valueOf(Perimeter)),
+                CircleWorking::tr("Perimeter = %1").arg(n(valueOf(Perimeter))),
                 working::at(Place::AboveRight));
 
-    const QString found = c.found == Area ? QStringLiteral("its area %1 shaded")
-                          : c.found == Perimeter
-                              ? QStringLiteral("its rim, the perimeter %1, drawn heavy")
-                              : QStringLiteral("its ") + nameOf(c.found) + QStringLiteral(" is %1");
-    f.description = QStringLiteral("Circle with %1 %2, drawn to scale with its centre: %3")
-                        .arg(nameOf(c.given), n(c.value), found.arg(n(c.result)));
+    f.description = description(c).arg(n(c.value), n(c.result));
     geometry::keepDrawable(f);
 }
 
@@ -295,14 +371,20 @@ Working circleWorking(const Circle& c, const QString& typed) {
 
 working::Guide circleGuide() {
     return working::guide(
-        {geometry::positiveBoxes(QStringLiteral("8 characters")),
-         QStringLiteral("Each button uses only the box of its own row, and answers beside it"),
-         QStringLiteral("Radius or Diameter: find the area or the perimeter"),
-         QStringLiteral("Area: find the radius or the diameter; the lower Area box finds the "
-                        "perimeter"),
-         QStringLiteral("Perimeter: find the radius or the diameter; the lower Perimeter box "
-                        "finds the area")},
-        QStringLiteral("Radius 5, then Find Area:"),
+        //: how long a typed value may be; it ends the sentence "Each box takes one number
+        //: greater than zero, at most %1: ..."
+        {geometry::positiveBoxes(CircleWorking::tr("8 characters")),
+         CircleWorking::tr("Each button uses only the box of its own row, and answers beside it"),
+         //: Radius, Diameter: the boxes' headings in the window
+         CircleWorking::tr("Radius or Diameter: find the area or the perimeter"),
+         //: Area: the boxes' heading in the window
+         CircleWorking::tr("Area: find the radius or the diameter; the lower Area box finds the "
+                           "perimeter"),
+         //: Perimeter: the boxes' heading in the window
+         CircleWorking::tr("Perimeter: find the radius or the diameter; the lower Perimeter box "
+                           "finds the area")},
+        //: the example worked: Radius is the box's heading, Find Area the button's caption
+        CircleWorking::tr("Radius 5, then Find Area:"),
         circleWorking(solve(Measure::Radius, Measure::Area, 5)));
 }
 

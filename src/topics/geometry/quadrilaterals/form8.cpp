@@ -63,99 +63,107 @@ ControlTable lines() {
 FormSpec form8Spec() {
     ControlTable controls = lines();
     const ControlTable rows = {
-        label("Label1", "Quadrilateral - Areas And Perimeters", {4080, 0, 5295, 375})
+        label("Label1", QT_TRANSLATE_NOOP("Form8", "Quadrilateral - Areas And Perimeters"),
+              {4080, 0, 5295, 375})
             .bold()
             .size(12),
 
         // square: side, area or perimeter given
-        heading("Label9", "Square", {240, 600, 1215, 255}),
-        label("Label2", "Side", {240, 960, 615, 255}),
-        label("Label3", "Area", {4080, 960, 615, 255}),
-        label("Label4", "Perimeter", {8040, 960, 840, 255}),
-        wideBox("s1", "Side", 240, 1320),
-        button("Command1", "Find Area", {1080, 960, 1335, 375}),
-        button("Command3", "Find Perimeter", {1080, 1560, 1335, 375}),
-        answer("o1", "Square from its side", 2520, 1320, 1440),
-        wideBox("a1", "Area", 4080, 1320),
-        button("Command2", "Find Side", {4920, 960, 1335, 375}),
-        button("Command4", "Find Perimeter", {4920, 1560, 1335, 375}),
-        answer("o2", "Square from its area", 6360, 1320, 1560),
-        wideBox("p1", "Perimeter", 8040, 1320),
-        button("Command7", "Find Side", {8880, 1080, 1335, 375}),
-        button("Command9", "Find Area", {8880, 1560, 1335, 375}),
-        answer("o3", "Square from its perimeter", 10320, 1320, 1440),
+        heading("Label9", QT_TRANSLATE_NOOP("Form8", "Square"), {240, 600, 1215, 255}),
+        label("Label2", QT_TRANSLATE_NOOP("Form8", "Side"), {240, 960, 615, 255}),
+        label("Label3", QT_TRANSLATE_NOOP("Form8", "Area"), {4080, 960, 615, 255}),
+        label("Label4", QT_TRANSLATE_NOOP("Form8", "Perimeter"), {8040, 960, 840, 255}),
+        wideBox("s1", QT_TRANSLATE_NOOP("Form8", "Side"), 240, 1320),
+        button("Command1", QT_TRANSLATE_NOOP("Form8", "Find Area"), {1080, 960, 1335, 375}),
+        button("Command3", QT_TRANSLATE_NOOP("Form8", "Find Perimeter"), {1080, 1560, 1335, 375}),
+        answer("o1", QT_TRANSLATE_NOOP("Form8", "Square from its side"), 2520, 1320, 1440),
+        wideBox("a1", QT_TRANSLATE_NOOP("Form8", "Area"), 4080, 1320),
+        button("Command2", QT_TRANSLATE_NOOP("Form8", "Find Side"), {4920, 960, 1335, 375}),
+        button("Command4", QT_TRANSLATE_NOOP("Form8", "Find Perimeter"), {4920, 1560, 1335, 375}),
+        answer("o2", QT_TRANSLATE_NOOP("Form8", "Square from its area"), 6360, 1320, 1560),
+        wideBox("p1", QT_TRANSLATE_NOOP("Form8", "Perimeter"), 8040, 1320),
+        button("Command7", QT_TRANSLATE_NOOP("Form8", "Find Side"), {8880, 1080, 1335, 375}),
+        button("Command9", QT_TRANSLATE_NOOP("Form8", "Find Area"), {8880, 1560, 1335, 375}),
+        answer("o3", QT_TRANSLATE_NOOP("Form8", "Square from its perimeter"), 10320, 1320, 1440),
 
         // trapezium: two parallel sides and the height
-        heading("Label14", "Trapezium", {240, 2640, 1215, 255}),
-        label("Label15", "Side A", {240, 3000, 855, 255}),
-        label("Label17", "Side B", {1200, 3000, 855, 255}),
-        label("Label18", "Height", {2160, 3000, 855, 255}),
-        wideBox("a2", "Side A", 240, 3360),
-        wideBox("b2", "Side B", 1200, 3360),
-        wideBox("h2", "Height", 2160, 3360),
-        button("Command13", "Find Area", {3120, 3360, 1335, 375}),
-        answer("o4", "Trapezium area", 4560, 3360, 1500),
+        heading("Label14", QT_TRANSLATE_NOOP("Form8", "Trapezium"), {240, 2640, 1215, 255}),
+        label("Label15", QT_TRANSLATE_NOOP("Form8", "Side A"), {240, 3000, 855, 255}),
+        label("Label17", QT_TRANSLATE_NOOP("Form8", "Side B"), {1200, 3000, 855, 255}),
+        label("Label18", QT_TRANSLATE_NOOP("Form8", "Height"), {2160, 3000, 855, 255}),
+        wideBox("a2", QT_TRANSLATE_NOOP("Form8", "Side A"), 240, 3360),
+        wideBox("b2", QT_TRANSLATE_NOOP("Form8", "Side B"), 1200, 3360),
+        wideBox("h2", QT_TRANSLATE_NOOP("Form8", "Height"), 2160, 3360),
+        button("Command13", QT_TRANSLATE_NOOP("Form8", "Find Area"), {3120, 3360, 1335, 375}),
+        answer("o4", QT_TRANSLATE_NOOP("Form8", "Trapezium area"), 4560, 3360, 1500),
 
         // quadrilateral with perpendicular diagonals
-        heading("Label31", "Quadrilateral which two of its diagonals are verticals",
-                {6240, 2640, 5640, 255}),
-        label("Label8", "like Rhombus , Square , Dalton ", {6240, 2880, 5520, 255}),
-        label("Label30", "Height A", {6600, 3120, 855, 255}),
-        label("Label29", "Height B", {7560, 3120, 855, 255}),
-        wideBox("hh1", "Height A", 6600, 3480),
-        wideBox("hh2", "Height B", 7560, 3480),
-        button("Command11", "Find Area", {8520, 3480, 1335, 375}),
-        answer("o11", "Area from the diagonals", 9960, 3480, 1760),
+        heading(
+            "Label31",
+            QT_TRANSLATE_NOOP("Form8", "Quadrilateral which two of its diagonals are verticals"),
+            {6240, 2640, 5640, 255}),
+        label("Label8", QT_TRANSLATE_NOOP("Form8", "like Rhombus , Square , Dalton "),
+              {6240, 2880, 5520, 255}),
+        label("Label30", QT_TRANSLATE_NOOP("Form8", "Height A"), {6600, 3120, 855, 255}),
+        label("Label29", QT_TRANSLATE_NOOP("Form8", "Height B"), {7560, 3120, 855, 255}),
+        wideBox("hh1", QT_TRANSLATE_NOOP("Form8", "Height A"), 6600, 3480),
+        wideBox("hh2", QT_TRANSLATE_NOOP("Form8", "Height B"), 7560, 3480),
+        button("Command11", QT_TRANSLATE_NOOP("Form8", "Find Area"), {8520, 3480, 1335, 375}),
+        answer("o11", QT_TRANSLATE_NOOP("Form8", "Area from the diagonals"), 9960, 3480, 1760),
 
         // rectangle: two sides, a side and the area, a side and the perimeter
-        heading("Label5", "Rectangle", {240, 4200, 1215, 255}),
-        label("Label7", "Side A", {240, 4800, 585, 255}),
-        label("Label6", "Side B", {840, 4800, 585, 255}),
-        narrowBox("a3", "Side A", 240, 5160),
-        narrowBox("b3", "Side B", 840, 5160),
-        button("Command5", "Find Area", {1560, 4920, 975, 465}),
-        button("Command8", "Find Perimeter", {1560, 5400, 975, 465}),
-        answer("o5", "Rectangle from two sides", 2640, 5160, 1470),
-        label("Label19", "Side A", {4200, 4800, 585, 255}),
-        label("Label20", "Area", {4800, 4800, 585, 255}),
-        narrowBox("a6", "Side A", 4200, 5160),
-        narrowBox("ar6", "Area", 4800, 5160),
-        button("Command15", "Find B", {5520, 4920, 975, 465}),
-        button("Command14", "Find Perimeter", {5520, 5400, 975, 465}),
-        answer("o6", "Rectangle from a side and the area", 6600, 5160, 1350),
-        label("Label11", "Side A", {8040, 4800, 585, 255}),
-        label("Label10", "Perimeter", {8640, 4800, 705, 255}),
-        narrowBox("a7", "Side A", 8040, 5160),
-        narrowBox("p7", "Perimeter", 8640, 5160),
-        button("Command10", "Find B", {9360, 4920, 1095, 465}),
-        button("Command6", "Find Area", {9360, 5400, 1095, 465}),
-        answer("o7", "Rectangle from a side and the perimeter", 10560, 5160, 1320),
+        heading("Label5", QT_TRANSLATE_NOOP("Form8", "Rectangle"), {240, 4200, 1215, 255}),
+        label("Label7", QT_TRANSLATE_NOOP("Form8", "Side A"), {240, 4800, 585, 255}),
+        label("Label6", QT_TRANSLATE_NOOP("Form8", "Side B"), {840, 4800, 585, 255}),
+        narrowBox("a3", QT_TRANSLATE_NOOP("Form8", "Side A"), 240, 5160),
+        narrowBox("b3", QT_TRANSLATE_NOOP("Form8", "Side B"), 840, 5160),
+        button("Command5", QT_TRANSLATE_NOOP("Form8", "Find Area"), {1560, 4920, 975, 465}),
+        button("Command8", QT_TRANSLATE_NOOP("Form8", "Find Perimeter"), {1560, 5400, 975, 465}),
+        answer("o5", QT_TRANSLATE_NOOP("Form8", "Rectangle from two sides"), 2640, 5160, 1470),
+        label("Label19", QT_TRANSLATE_NOOP("Form8", "Side A"), {4200, 4800, 585, 255}),
+        label("Label20", QT_TRANSLATE_NOOP("Form8", "Area"), {4800, 4800, 585, 255}),
+        narrowBox("a6", QT_TRANSLATE_NOOP("Form8", "Side A"), 4200, 5160),
+        narrowBox("ar6", QT_TRANSLATE_NOOP("Form8", "Area"), 4800, 5160),
+        button("Command15", QT_TRANSLATE_NOOP("Form8", "Find B"), {5520, 4920, 975, 465}),
+        button("Command14", QT_TRANSLATE_NOOP("Form8", "Find Perimeter"), {5520, 5400, 975, 465}),
+        answer("o6", QT_TRANSLATE_NOOP("Form8", "Rectangle from a side and the area"), 6600, 5160,
+               1350),
+        label("Label11", QT_TRANSLATE_NOOP("Form8", "Side A"), {8040, 4800, 585, 255}),
+        label("Label10", QT_TRANSLATE_NOOP("Form8", "Perimeter"), {8640, 4800, 705, 255}),
+        narrowBox("a7", QT_TRANSLATE_NOOP("Form8", "Side A"), 8040, 5160),
+        narrowBox("p7", QT_TRANSLATE_NOOP("Form8", "Perimeter"), 8640, 5160),
+        button("Command10", QT_TRANSLATE_NOOP("Form8", "Find B"), {9360, 4920, 1095, 465}),
+        button("Command6", QT_TRANSLATE_NOOP("Form8", "Find Area"), {9360, 5400, 1095, 465}),
+        answer("o7", QT_TRANSLATE_NOOP("Form8", "Rectangle from a side and the perimeter"), 10560,
+               5160, 1320),
 
         // parallelogram and rhombus: base and height, area and base or height, two sides
-        heading("Label26", "Parallelogram And Rhombus", {240, 6240, 3975, 255}),
-        label("Label25", "Base", {240, 6840, 585, 255}),
-        label("Label23", "Height", {840, 6840, 585, 255}),
-        narrowBox("b6", "Base", 240, 7200),
-        narrowBox("h6", "Height", 840, 7200),
-        button("Command19", "Find Area", {1560, 7200, 975, 375}),
-        answer("o8", "Parallelogram area", 2640, 7200, 1470),
-        label("Label21", "Base/Height", {4200, 6720, 1275, 255}),
-        label("Label16", "Area", {4920, 7080, 585, 255}),
-        narrowBox("b7", "Base/Height", 4200, 7080),
-        narrowBox("ar7", "Area", 4920, 7440),
-        button("Command16", "Find Height/Base", {5520, 7080, 1095, 615}),
-        answer("o9", "Parallelogram height or base", 6720, 7200, 1230),
-        label("Label12", "Side A", {8040, 6840, 585, 255}),
-        label("Label13", "Side B", {8640, 6840, 585, 255}),
-        narrowBox("a8", "Side A", 8040, 7200),
-        narrowBox("b8", "Side B", 8640, 7200),
-        button("Command17", "Find Perimeter", {9360, 7080, 1095, 615}),
-        answer("o10", "Parallelogram perimeter", 10560, 7200, 1320),
+        heading("Label26", QT_TRANSLATE_NOOP("Form8", "Parallelogram And Rhombus"),
+                {240, 6240, 3975, 255}),
+        label("Label25", QT_TRANSLATE_NOOP("Form8", "Base"), {240, 6840, 585, 255}),
+        label("Label23", QT_TRANSLATE_NOOP("Form8", "Height"), {840, 6840, 585, 255}),
+        narrowBox("b6", QT_TRANSLATE_NOOP("Form8", "Base"), 240, 7200),
+        narrowBox("h6", QT_TRANSLATE_NOOP("Form8", "Height"), 840, 7200),
+        button("Command19", QT_TRANSLATE_NOOP("Form8", "Find Area"), {1560, 7200, 975, 375}),
+        answer("o8", QT_TRANSLATE_NOOP("Form8", "Parallelogram area"), 2640, 7200, 1470),
+        label("Label21", QT_TRANSLATE_NOOP("Form8", "Base/Height"), {4200, 6720, 1275, 255}),
+        label("Label16", QT_TRANSLATE_NOOP("Form8", "Area"), {4920, 7080, 585, 255}),
+        narrowBox("b7", QT_TRANSLATE_NOOP("Form8", "Base/Height"), 4200, 7080),
+        narrowBox("ar7", QT_TRANSLATE_NOOP("Form8", "Area"), 4920, 7440),
+        button("Command16", QT_TRANSLATE_NOOP("Form8", "Find Height/Base"),
+               {5520, 7080, 1095, 615}),
+        answer("o9", QT_TRANSLATE_NOOP("Form8", "Parallelogram height or base"), 6720, 7200, 1230),
+        label("Label12", QT_TRANSLATE_NOOP("Form8", "Side A"), {8040, 6840, 585, 255}),
+        label("Label13", QT_TRANSLATE_NOOP("Form8", "Side B"), {8640, 6840, 585, 255}),
+        narrowBox("a8", QT_TRANSLATE_NOOP("Form8", "Side A"), 8040, 7200),
+        narrowBox("b8", QT_TRANSLATE_NOOP("Form8", "Side B"), 8640, 7200),
+        button("Command17", QT_TRANSLATE_NOOP("Form8", "Find Perimeter"), {9360, 7080, 1095, 615}),
+        answer("o10", QT_TRANSLATE_NOOP("Form8", "Parallelogram perimeter"), 10560, 7200, 1320),
     };
     controls.insert(controls.end(), rows.begin(), rows.end());
     return FormSpec{
         "Form8",
-        "Quadrilateral - Areas And Perimeters",
+        QT_TRANSLATE_NOOP("Form8", "Quadrilateral - Areas And Perimeters"),
         11880,
         8070,
         QColor(255, 224, 192),
@@ -179,9 +187,6 @@ FormSpec form8Spec() {
                 exercise("a8 b8", "Command17", "o10"),
             });
 }
-
-// a rectangle whose perimeter leaves nothing for its sides B
-const QString implausible = QStringLiteral("Implausible Data");
 
 // the order the Tab key moves the focus in
 const QStringList tabChain = {
@@ -236,8 +241,10 @@ void Form8::find(const QString& output, const QStringList& inputs, Question ques
     QStringList typed;
     for (const QString& name : inputs) typed << box(name)->text();
     if (!answer.result) {
+        // a rectangle whose perimeter leaves nothing for its sides B
+        const QString implausible = tr("Implausible Data");
         say(implausible);
-        showWorking([answer, typed] {
+        showWorking([answer, typed, implausible] {
             return quadrilaterals::quadrilateralWorking(answer, implausible, typed);
         });
         return;

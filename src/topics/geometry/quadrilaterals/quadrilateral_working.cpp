@@ -5,6 +5,8 @@
 #include "topics/geometry/exact_answers.h"
 #include "topics/geometry/shared_working.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace sb::quadrilaterals {
@@ -18,6 +20,11 @@ using working::Working;
 using enum Question;
 
 namespace {
+
+// the context of the working's texts in the translations
+struct QuadrilateralWorking {
+    Q_DECLARE_TR_FUNCTIONS(QuadrilateralWorking)
+};
 
 QString n(double value) { return resultText(value); }
 
@@ -100,30 +107,32 @@ void squareSteps(Working& w, const Answer& a, Values v) {
     switch (a.question) {
     case SquareSideFromArea:
     case SquarePerimeterFromArea: {
-        w.say(QStringLiteral("Area = side², so side = √Area"));
+        w.say(QuadrilateralWorking::tr("Area = side², so side = √Area"));
         side = v.exact ? working::squareRoot(g) : std::nullopt;
         const QString under = base(G);
         if (side && side->r == 1) {
-            w.say(QStringLiteral("side = √%1 = %2").arg(under, *working::exactText(side->q)));
+            w.say(QuadrilateralWorking::tr("side = √%1 = %2")
+                      .arg(under, *working::exactText(side->q)));
         } else if (side) {
             // "side = √2 ≈ 1.4142135623731"
-            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
+            w.say(QuadrilateralWorking::tr("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
         } else {
-            w.say(QStringLiteral("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
+            w.say(QuadrilateralWorking::tr("side = √%1 ≈ %2").arg(under, working::plain(a.side)));
         }
         break;
     }
     case SquareSideFromPerimeter:
     case SquareAreaFromPerimeter:
-        w.say(QStringLiteral("Perimeter = 4 × side, so side = Perimeter ÷ 4"));
+        w.say(QuadrilateralWorking::tr("Perimeter = 4 × side, so side = Perimeter ÷ 4"));
         side = working::Surd{g / Rational(4), 1};
         v.keep(side->q);
-        w.say(QStringLiteral("side = %1 ÷ 4%2%3")
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(QuadrilateralWorking::tr("side = %1 ÷ 4%2%3")
                   .arg(G, v.eq(shown(given) / Rational(4), a.side), v.t(side->q, a.side)));
         break;
     default:
         side = working::Surd{g, 1};
-        w.say(QStringLiteral("side = %1").arg(G));
+        w.say(QuadrilateralWorking::tr("side = %1").arg(G));
     }
     const bool rational = side && side->r == 1;
     const QString S = rational ? v.t(side->q, a.side) : working::plain(a.side);
@@ -132,10 +141,12 @@ void squareSteps(Working& w, const Answer& a, Values v) {
     case SquareAreaFromPerimeter: {
         const Rational area = rational ? side->q * side->q : Rational::unknown();
         v.keep(area);
-        w.say(QStringLiteral("Area = side² = %1²%2%3")
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(QuadrilateralWorking::tr("Area = side² = %1²%2%3")
                   .arg(base(S), v.eq(shown(a.side) * shown(a.side), *a.result),
                        v.t(area, *a.result)));
-        answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
+        answerLines(w, QuadrilateralWorking::tr("So the area is %1"),
+                    exactAnswer(v, area, *a.result));
         break;
     }
     case SquarePerimeter:
@@ -144,20 +155,21 @@ void squareSteps(Working& w, const Answer& a, Values v) {
             // 4 × √2 = 4√2, beside the window's 4 × 1.4142135623731
             const working::Surd four = *side * Rational(4);
             const geometry::ExactAnswer answer = geometry::answerOf(four, *a.result);
-            w.say(QStringLiteral("Perimeter = 4 × side = 4 × %1 = %2")
+            w.say(QuadrilateralWorking::tr("Perimeter = 4 × side = 4 × %1 = %2")
                       .arg(side->text(), answer.text));
-            w.detail(QStringLiteral("The window works it out as %1 × 4%2%3")
+            //: %2 is " = " or " ≈ ", %3 the result
+            w.detail(QuadrilateralWorking::tr("The window works it out as %1 × 4%2%3")
                          .arg(S, working::equalsSign(shown(a.side) * Rational(4), *a.result),
                               resultText(*a.result)));
-            answerLines(w, QStringLiteral("So the perimeter is %1"), answer);
+            answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"), answer);
             break;
         }
         const Rational perimeter = rational ? side->q * Rational(4) : Rational::unknown();
         v.keep(perimeter);
-        w.say(QStringLiteral("Perimeter = 4 × side = 4 × %1%2%3")
-                  .arg(S, v.eq(shown(a.side) * Rational(4), *a.result),
-                       v.t(perimeter, *a.result)));
-        answerLines(w, QStringLiteral("So the perimeter is %1"),
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(QuadrilateralWorking::tr("Perimeter = 4 × side = 4 × %1%2%3")
+                  .arg(S, v.eq(shown(a.side) * Rational(4), *a.result), v.t(perimeter, *a.result)));
+        answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
                     exactAnswer(v, perimeter, *a.result));
         break;
     }
@@ -165,15 +177,15 @@ void squareSteps(Working& w, const Answer& a, Values v) {
         const geometry::ExactAnswer answer =
             side && v.exact ? geometry::answerOf(*side, *a.result)
                             : geometry::ExactAnswer{resultText(*a.result), {}};
-        answerLines(w, QStringLiteral("So the side is %1"), answer);
+        answerLines(w, QuadrilateralWorking::tr("So the side is %1"), answer);
         // the side put back gives the area or the perimeter typed
         if (!v.exact || !side || !side->known()) break;
         const QString sideText = side->r == 1 ? *working::exactText(side->q) : side->text();
         if (a.question == SquareSideFromArea && (*side * *side).q == g && (*side * *side).r == 1)
-            w.say(QStringLiteral("Check: side² = %1² = %2, the area given")
+            w.say(QuadrilateralWorking::tr("Check: side² = %1² = %2, the area given")
                       .arg(side->r == 1 ? base(sideText) : u'(' + sideText + u')', G));
         if (a.question == SquareSideFromPerimeter && side->r == 1 && side->q * Rational(4) == g)
-            w.say(QStringLiteral("Check: 4 × side = 4 × %1 = %2, the perimeter given")
+            w.say(QuadrilateralWorking::tr("Check: 4 × side = 4 × %1 = %2, the perimeter given")
                       .arg(sideText, G));
     }
     }
@@ -190,26 +202,28 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
         const Rational area = second * A;
         v.keep(area);
         w.say(a.question == RectangleArea
-                  ? QStringLiteral("Area of a rectangle = A × B")
-                  : QStringLiteral("Area of a parallelogram = base × height"));
-        w.say(QStringLiteral("Area = %1 × %2%3%4")
+                  ? QuadrilateralWorking::tr("Area of a rectangle = A × B")
+                  : QuadrilateralWorking::tr("Area of a parallelogram = base × height"));
+        //: %3 is " = " or " ≈ ", %4 the result
+        w.say(QuadrilateralWorking::tr("Area = %1 × %2%3%4")
                   .arg(At, St, v.eq(shown(a.given[0]) * shown(a.given[1]), result),
                        v.t(area, result)));
-        answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, result));
+        answerLines(w, QuadrilateralWorking::tr("So the area is %1"), exactAnswer(v, area, result));
         return;
     }
     case RectanglePerimeter:
     case ParallelogramPerimeter: {
         const Rational sum = A + second, perimeter = sum * Rational(2);
         v.keep(sum), v.keep(perimeter);
-        w.say(QStringLiteral("Perimeter = (A + B) × 2: two sides A and two sides B"));
+        w.say(QuadrilateralWorking::tr("Perimeter = (A + B) × 2: two sides A and two sides B"));
         w.say(QStringLiteral("A + B = %1 + %2%3%4")
                   .arg(At, St, v.eq(shown(a.given[0]) + shown(a.given[1]), a.sum),
                        v.t(sum, a.sum)));
-        w.say(QStringLiteral("Perimeter = %1 × 2%2%3")
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(QuadrilateralWorking::tr("Perimeter = %1 × 2%2%3")
                   .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
                        v.t(perimeter, result)));
-        answerLines(w, QStringLiteral("So the perimeter is %1"),
+        answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
                     exactAnswer(v, perimeter, result));
         return;
     }
@@ -217,41 +231,43 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
     case RectanglePerimeterFromArea: {
         const Rational B = second / A;
         v.keep(B);
-        w.say(QStringLiteral("Area = A × B, so B = Area ÷ A"));
+        w.say(QuadrilateralWorking::tr("Area = A × B, so B = Area ÷ A"));
         w.say(QStringLiteral("B = %1 ÷ %2%3%4")
                   .arg(St, At, v.eq(shown(a.given[1]) / shown(a.given[0]), a.side),
                        v.t(B, a.side)));
         if (a.question == RectangleSideFromArea) {
-            answerLines(w, QStringLiteral("So side B is %1"), exactAnswer(v, B, result));
+            answerLines(w, QuadrilateralWorking::tr("So side B is %1"), exactAnswer(v, B, result));
             if (v.exact && A * B == second)
-                w.say(QStringLiteral("Check: A × B = %1 × %2 = %3, the area given")
+                w.say(QuadrilateralWorking::tr("Check: A × B = %1 × %2 = %3, the area given")
                           .arg(At, v.t(B, a.side), St));
             return;
         }
         const Rational sum = B + A, perimeter = sum * Rational(2);
         v.keep(sum), v.keep(perimeter);
-        w.say(QStringLiteral("Perimeter = (A + B) × 2"));
+        w.say(QuadrilateralWorking::tr("Perimeter = (A + B) × 2"));
         w.say(QStringLiteral("A + B = %1 + %2%3%4")
                   .arg(At, v.t(B, a.side), v.eq(shown(a.side) + shown(a.given[0]), a.sum),
                        v.t(sum, a.sum)));
-        w.say(QStringLiteral("Perimeter = %1 × 2%2%3")
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(QuadrilateralWorking::tr("Perimeter = %1 × 2%2%3")
                   .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
                        v.t(perimeter, result)));
-        answerLines(w, QStringLiteral("So the perimeter is %1"),
+        answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
                     exactAnswer(v, perimeter, result));
         return;
     }
     case ParallelogramHeightOrBase: {
         const Rational other = second / A;
         v.keep(other);
-        w.say(QStringLiteral("Area = base × height, so the one not known = Area ÷ the one known"));
+        w.say(QuadrilateralWorking::tr(
+            "Area = base × height, so the one not known = Area ÷ the one known"));
         w.say(QStringLiteral("%1 ÷ %2%3%4")
                   .arg(St, At, v.eq(shown(a.given[1]) / shown(a.given[0]), result),
                        v.t(other, result)));
-        answerLines(w, QStringLiteral("So the height (or the base) is %1"),
+        answerLines(w, QuadrilateralWorking::tr("So the height (or the base) is %1"),
                     exactAnswer(v, other, result));
         if (v.exact && A * other == second)
-            w.say(QStringLiteral("Check: base × height = %1 × %2 = %3, the area given")
+            w.say(QuadrilateralWorking::tr("Check: base × height = %1 × %2 = %3, the area given")
                       .arg(At, v.t(other, result), St));
         return;
     }
@@ -264,7 +280,7 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
     const Rational A = v.typed[0], P = v.typed[1], twice = A + A, left = P - twice;
     v.keep(twice), v.keep(left);
     const QString At = v.t(A, a.given[0]), Pt = v.t(P, a.given[1]);
-    w.say(QStringLiteral("Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2"));
+    w.say(QuadrilateralWorking::tr("Perimeter = A + A + B + B, so B = (P - (A + A)) ÷ 2"));
     w.say(QStringLiteral("A + A = %1 + %1%2%3")
               .arg(At, v.eq(shown(a.given[0]) + shown(a.given[0]), a.sum), v.t(twice, a.sum)));
     // the window decides on its own difference; an exact 0 is 0 in the steps
@@ -273,10 +289,12 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
               .arg(Pt, v.t(twice, a.sum), v.eq(shown(a.given[1]) - shown(a.sum), leftShown),
                    v.t(left, leftShown)));
     if (!a.result) {
-        w.say(QStringLiteral("That leaves nothing for the two sides B: the perimeter %1 is too "
-                             "short for the side %2, so no rectangle has these numbers")
+        w.say(QuadrilateralWorking::tr(
+                  "That leaves nothing for the two sides B: the perimeter %1 is too "
+                  "short for the side %2, so no rectangle has these numbers")
                   .arg(Pt, At));
-        w.say(QStringLiteral("A perimeter must be more than A + A = %1").arg(v.t(twice, a.sum)));
+        w.say(QuadrilateralWorking::tr("A perimeter must be more than A + A = %1")
+                  .arg(v.t(twice, a.sum)));
         return;
     }
     const Rational B = left / Rational(2);
@@ -288,23 +306,26 @@ void perimeterSteps(Working& w, const Answer& a, Values v) {
         if (Bt != resultText(*a.result)) {
             // the window rounds its own B, not the exact one
             if (v.exact && shown(a.side) != B)
-                w.say(QStringLiteral("The window works with B = %1").arg(resultText(a.side)));
-            w.say(QStringLiteral("The window rounds B to 4 decimal places: %1")
+                w.say(QuadrilateralWorking::tr("The window works with B = %1")
+                          .arg(resultText(a.side)));
+            w.say(QuadrilateralWorking::tr("The window rounds B to 4 decimal places: %1")
                       .arg(resultText(*a.result)));
         }
-        w.say(QStringLiteral("So side B is %1").arg(resultText(*a.result)));
+        w.say(QuadrilateralWorking::tr("So side B is %1").arg(resultText(*a.result)));
         if (v.exact && A + A + B + B == P)
-            w.say(QStringLiteral("Check with B = %1: A + A + B + B = %2 + %2 + %1 + %1 = %3, the "
-                                 "perimeter given")
+            w.say(QuadrilateralWorking::tr(
+                      "Check with B = %1: A + A + B + B = %2 + %2 + %1 + %1 = %3, the "
+                      "perimeter given")
                       .arg(Bt, At, Pt));
         return;
     }
     const Rational area = B * A;
     v.keep(area);
-    w.say(QStringLiteral("Area = A × B = %1 × %2%3%4")
-              .arg(At, Bt, v.eq(shown(a.side) * shown(a.given[0]), *a.result),
-                   v.t(area, *a.result)));
-    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
+    w.say(
+        //: %3 is " = " or " ≈ ", %4 the result
+        QuadrilateralWorking::tr("Area = A × B = %1 × %2%3%4")
+            .arg(At, Bt, v.eq(shown(a.side) * shown(a.given[0]), *a.result), v.t(area, *a.result)));
+    answerLines(w, QuadrilateralWorking::tr("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
 void trapeziumSteps(Working& w, const Answer& a, Values v) {
@@ -312,16 +333,17 @@ void trapeziumSteps(Working& w, const Answer& a, Values v) {
     const Rational sum = A + B, product = sum * H, area = product / Rational(2);
     v.keep(sum), v.keep(product), v.keep(area);
     const QString St = v.t(sum, a.sum), Pt = v.t(product, a.product);
-    w.say(QStringLiteral("Area of a trapezium = (A + B) × height ÷ 2"));
+    w.say(QuadrilateralWorking::tr("Area of a trapezium = (A + B) × height ÷ 2"));
     w.say(QStringLiteral("A + B = %1 + %2%3%4")
               .arg(v.t(A, a.given[0]), v.t(B, a.given[1]),
                    v.eq(shown(a.given[0]) + shown(a.given[1]), a.sum), St));
-    w.say(QStringLiteral("(A + B) × height = %1 × %2%3%4")
-              .arg(St, v.t(H, a.given[2]), v.eq(shown(a.sum) * shown(a.given[2]), a.product),
-                   Pt));
-    w.say(QStringLiteral("Area = %1 ÷ 2%2%3")
+    //: %3 is " = " or " ≈ ", %4 the result
+    w.say(QuadrilateralWorking::tr("(A + B) × height = %1 × %2%3%4")
+              .arg(St, v.t(H, a.given[2]), v.eq(shown(a.sum) * shown(a.given[2]), a.product), Pt));
+    //: %2 is " = " or " ≈ ", %3 the result
+    w.say(QuadrilateralWorking::tr("Area = %1 ÷ 2%2%3")
               .arg(Pt, v.eq(shown(a.product) / Rational(2), *a.result), v.t(area, *a.result)));
-    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
+    answerLines(w, QuadrilateralWorking::tr("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
 void diagonalsSteps(Working& w, const Answer& a, Values v) {
@@ -329,13 +351,14 @@ void diagonalsSteps(Working& w, const Answer& a, Values v) {
                    area = product / Rational(2);
     v.keep(product), v.keep(area);
     const QString Pt = v.t(product, a.product);
-    w.say(QStringLiteral("The diagonals cross at a right angle: Area = d1 × d2 ÷ 2"));
+    w.say(QuadrilateralWorking::tr("The diagonals cross at a right angle: Area = d1 × d2 ÷ 2"));
     w.say(QStringLiteral("d1 × d2 = %1 × %2%3%4")
               .arg(v.t(d1, a.given[0]), v.t(d2, a.given[1]),
                    v.eq(shown(a.given[0]) * shown(a.given[1]), a.product), Pt));
-    w.say(QStringLiteral("Area = %1 ÷ 2%2%3")
+    //: %2 is " = " or " ≈ ", %3 the result
+    w.say(QuadrilateralWorking::tr("Area = %1 ÷ 2%2%3")
               .arg(Pt, v.eq(shown(a.product) / Rational(2), *a.result), v.t(area, *a.result)));
-    answerLines(w, QStringLiteral("So the area is %1"), exactAnswer(v, area, *a.result));
+    answerLines(w, QuadrilateralWorking::tr("So the area is %1"), exactAnswer(v, area, *a.result));
 }
 
 // ---- figures
@@ -375,9 +398,10 @@ void captions(Figure& f, const Answer& a, double x, double top, double size, int
         ++at;
     };
     if (const auto area = areaOf(a))
-        caption(QStringLiteral("area"), QStringLiteral("Area = %1").arg(n(*area)));
+        caption(QStringLiteral("area"), QuadrilateralWorking::tr("Area = %1").arg(n(*area)));
     if (const auto perimeter = perimeterOf(a))
-        caption(QStringLiteral("perimeter"), QStringLiteral("Perimeter = %1").arg(n(*perimeter)));
+        caption(QStringLiteral("perimeter"),
+                QuadrilateralWorking::tr("Perimeter = %1").arg(n(*perimeter)));
 }
 
 // A rectangle w wide and h high, its width and height (when given a text) written beside
@@ -393,19 +417,25 @@ void drawRectangle(Figure& f, const Answer& a, double w, double h, const QString
     captions(f, a, w / 2, h, size);
 }
 
-// what the command found, for the end of a description
-QString found(const Answer& a, const QString& what) {
-    if (findsArea(a.question)) return QStringLiteral(", its area %1 shaded").arg(n(*a.result));
-    if (findsPerimeter(a.question))
-        return QStringLiteral(", its perimeter %1 drawn heavy").arg(n(*a.result));
-    return QStringLiteral(": %1 %2").arg(what, n(*a.result));
+// Of a shape's three descriptions, the one that ends with what the command found: its area,
+// its perimeter or a length; each has the shape's values and then the one found.
+QString found(const Answer& a, const QString& area, const QString& perimeter,
+              const QString& length) {
+    if (findsArea(a.question)) return area;
+    if (findsPerimeter(a.question)) return perimeter;
+    return length;
 }
 
 void drawSquare(Figure& f, const Answer& a) {
     const double s = a.side;
-    drawRectangle(f, a, s, s, QStringLiteral("side = ") + n(s), {});
-    f.description = QStringLiteral("Square with side %1, drawn to scale").arg(n(s)) +
-                    found(a, QStringLiteral("its side is"));
+    drawRectangle(f, a, s, s, QuadrilateralWorking::tr("side = %1").arg(n(s)), {});
+    f.description =
+        found(a,
+              QuadrilateralWorking::tr("Square with side %1, drawn to scale, its area %2 shaded"),
+              QuadrilateralWorking::tr(
+                  "Square with side %1, drawn to scale, its perimeter %2 drawn heavy"),
+              QuadrilateralWorking::tr("Square with side %1, drawn to scale: its side is %2"))
+            .arg(n(s), n(*a.result));
 }
 
 // A parallelogram drawn slanted, so its slant side and its height do not look alike: the
@@ -426,10 +456,11 @@ void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QStri
         geometry::labelSide(f, QStringLiteral("height-label"), {first, 0}, {first + dx, dy},
                             {0, dy / 2}, QStringLiteral("B = ") + B, size);
         captions(f, a, (first + other) / 2, dy, size);
-        f.description = QStringLiteral("Parallelogram with sides %1 and %2, drawn to scale with "
-                                       "side B leaning at 60°, its perimeter %3 drawn heavy. "
-                                       "Any slant gives the same sides, so the same perimeter")
-                            .arg(A, B, n(*a.result));
+        f.description =
+            QuadrilateralWorking::tr("Parallelogram with sides %1 and %2, drawn to scale with "
+                                     "side B leaning at 60°, its perimeter %3 drawn heavy. "
+                                     "Any slant gives the same sides, so the same perimeter")
+                .arg(A, B, n(*a.result));
         return;
     }
     // the area and a length typed: the length is drawn as the base, the window's own words
@@ -444,20 +475,31 @@ void drawParallelogram(Figure& f, const Answer& a, const QString& A, const QStri
     f.segment(QStringLiteral("height"), foot, h, foot, 0, working::dashed(Ink::Second));
     geometry::rightAngle(f, QStringLiteral("right-angle"), {foot, 0}, {-1, 0}, {0, 1},
                          std::min({size * 0.04, h / 2, offset / 2}));
-    geometry::labelSide(
-        f, QStringLiteral("width-label"), {0, 0}, {b, 0}, {b / 2, h},
-        (either ? QStringLiteral("base/height = %1") : QStringLiteral("base = %1")).arg(A), size);
+    geometry::labelSide(f, QStringLiteral("width-label"), {0, 0}, {b, 0}, {b / 2, h},
+                        (either ? QuadrilateralWorking::tr("base/height = %1")
+                                : QuadrilateralWorking::tr("base = %1"))
+                            .arg(A),
+                        size);
     // the height's text over its top end, where a row across the figure is free however wide
     // the number is; the area a row higher
     f.label(QStringLiteral("height-label"), foot, h,
-            (either ? QStringLiteral("height/base = %1") : QStringLiteral("height = %1")).arg(B),
+            (either ? QuadrilateralWorking::tr("height/base = %1")
+                    : QuadrilateralWorking::tr("height = %1"))
+                .arg(B),
             working::at(Place::Above));
     captions(f, a, b / 2 + offset, h, size, 1);
-    f.description = QStringLiteral("Parallelogram with base %1 and height %2, drawn to scale and "
-                                   "slanted, the height dashed from a top corner square to the "
-                                   "base drawn on%3. Any slant gives the same base, height and "
-                                   "area")
-                        .arg(A, B, found(a, QStringLiteral("the other length is")));
+    f.description =
+        found(a,
+              QuadrilateralWorking::tr(
+                  "Parallelogram with base %1 and height %2, drawn to scale and slanted, the "
+                  "height dashed from a top corner square to the base drawn on, its area %3 "
+                  "shaded. Any slant gives the same base, height and area"),
+              {},
+              QuadrilateralWorking::tr(
+                  "Parallelogram with base %1 and height %2, drawn to scale and slanted, the "
+                  "height dashed from a top corner square to the base drawn on: the other length "
+                  "is %3. Any slant gives the same base, height and area"))
+            .arg(A, B, n(*a.result));
 }
 
 void drawSides(Figure& f, const Answer& a) {
@@ -470,8 +512,14 @@ void drawSides(Figure& f, const Answer& a) {
                                a.question == ParallelogramPerimeter;
     if (!parallelogram) {
         drawRectangle(f, a, first, other, QStringLiteral("A = ") + A, QStringLiteral("B = ") + B);
-        f.description = QStringLiteral("Rectangle %1 by %2, drawn to scale").arg(A, B) +
-                        found(a, QStringLiteral("side B is"));
+        f.description =
+            found(
+                a,
+                QuadrilateralWorking::tr("Rectangle %1 by %2, drawn to scale, its area %3 shaded"),
+                QuadrilateralWorking::tr(
+                    "Rectangle %1 by %2, drawn to scale, its perimeter %3 drawn heavy"),
+                QuadrilateralWorking::tr("Rectangle %1 by %2, drawn to scale: side B is %3"))
+                .arg(A, B, n(*a.result));
         return;
     }
     drawParallelogram(f, a, A, B);
@@ -491,10 +539,11 @@ void drawTooShort(Figure& f, const Answer& a) {
                                      std::pair{QStringLiteral("side-a2-label"), A}})
         geometry::labelSide(f, name, {from, gap}, {from + A, gap}, {from + A / 2, -size},
                             QStringLiteral("A = ") + n(A), size);
-    f.description = QStringLiteral("The perimeter %1 beside the two sides A, %2 together: "
-                                   "nothing is left for the sides B, so no rectangle has "
-                                   "these numbers")
-                        .arg(n(P), n(a.sum));
+    f.description =
+        QuadrilateralWorking::tr("The perimeter %1 beside the two sides A, %2 together: "
+                                 "nothing is left for the sides B, so no rectangle has "
+                                 "these numbers")
+            .arg(n(P), n(a.sum));
 }
 
 // drawn with a right angle at its left side, so that side is the height and its text stands
@@ -508,17 +557,18 @@ void drawTrapezium(Figure& f, const Answer& a) {
     geometry::labelSide(f, QStringLiteral("side-a-label"), {0, 0}, {A, 0}, {A / 2, H},
                         QStringLiteral("A = %1").arg(n(A)), size);
     geometry::labelSide(f, QStringLiteral("height-label"), {0, 0}, {0, H}, {size, H / 2},
-                        QStringLiteral("height = %1").arg(n(H)), size);
+                        QuadrilateralWorking::tr("height = %1").arg(n(H)), size);
     geometry::labelSide(f, QStringLiteral("side-b-label"), {0, H}, {B, H}, {B / 2, 0},
                         QStringLiteral("B = %1").arg(n(B)), size);
     // the area a row above side B's text, which a short side B carries up on a leader
     captions(f, a, B / 2, f.find(QStringLiteral("side-b-label"))->numbers[1], size, 1);
-    f.description = QStringLiteral("Trapezium with parallel sides %1 and %2 and height %3, drawn "
-                                   "to scale with a right angle at its left side, so that side "
-                                   "is the height, its area %4 shaded. The exercise leaves the "
-                                   "slant of its other sides free, and every slant gives the "
-                                   "same area")
-                        .arg(n(A), n(B), n(H), n(*a.result));
+    f.description =
+        QuadrilateralWorking::tr("Trapezium with parallel sides %1 and %2 and height %3, drawn "
+                                 "to scale with a right angle at its left side, so that side "
+                                 "is the height, its area %4 shaded. The exercise leaves the "
+                                 "slant of its other sides free, and every slant gives the "
+                                 "same area")
+            .arg(n(A), n(B), n(H), n(*a.result));
 }
 
 // drawn as a rhombus, the diagonals crossing at their middles, inside the d1 by d2 rectangle
@@ -542,13 +592,14 @@ void drawDiagonals(Figure& f, const Answer& a) {
             working::at(Place::Above, Ink::Second));
     f.label(QStringLiteral("diagonal2-label"), 0, y, QStringLiteral("d2 = %1").arg(n(d2)),
             working::at(Place::AboveRight, Ink::Third));
-    f.label(QStringLiteral("area"), 0, -y, QStringLiteral("Area = %1").arg(n(*a.result)),
+    f.label(QStringLiteral("area"), 0, -y, QuadrilateralWorking::tr("Area = %1").arg(n(*a.result)),
             working::at(Place::Below));
-    f.description = QStringLiteral("Quadrilateral with perpendicular diagonals %1 and %2, drawn "
-                                   "to scale, its area %3 shaded: half the %1 by %2 rectangle "
-                                   "around it. It is drawn as a rhombus, the diagonals crossing "
-                                   "at their middles: the exercise leaves where they cross free")
-                        .arg(n(d1), n(d2), n(*a.result));
+    f.description =
+        QuadrilateralWorking::tr("Quadrilateral with perpendicular diagonals %1 and %2, drawn "
+                                 "to scale, its area %3 shaded: half the %1 by %2 rectangle "
+                                 "around it. It is drawn as a rhombus, the diagonals crossing "
+                                 "at their middles: the exercise leaves where they cross free")
+            .arg(n(d1), n(d2), n(*a.result));
 }
 
 } // namespace
@@ -590,17 +641,21 @@ Working quadrilateralWorking(const Answer& a, const QString& message,
 
 working::Guide quadrilateralGuide() {
     return working::guide(
-        {geometry::positiveBoxes(QStringLiteral("6 characters")),
-         QStringLiteral("Each button uses only the boxes of its own frame"),
-         QStringLiteral("Square: its side, its area or its perimeter"),
-         QStringLiteral("Trapezium: the parallel sides A and B and the height between them"),
-         QStringLiteral("Diagonals: Height A and Height B are the two diagonals, which cross at "
-                        "a right angle"),
-         QStringLiteral("Rectangle: sides A and B; or side A and the area; or side A and the "
-                        "perimeter, which must be more than A + A"),
-         QStringLiteral("Parallelogram: base and height; or the area and the base (or the "
-                        "height); or sides A and B")},
-        QStringLiteral("A trapezium with sides 3 and 5, height 4:"),
+        {geometry::positiveBoxes(QuadrilateralWorking::tr("6 characters")),
+         QuadrilateralWorking::tr("Each button uses only the boxes of its own frame"),
+         QuadrilateralWorking::tr("Square: its side, its area or its perimeter"),
+         QuadrilateralWorking::tr(
+             "Trapezium: the parallel sides A and B and the height between them"),
+         QuadrilateralWorking::tr(
+             "Diagonals: Height A and Height B are the two diagonals, which cross at "
+             "a right angle"),
+         QuadrilateralWorking::tr(
+             "Rectangle: sides A and B; or side A and the area; or side A and the "
+             "perimeter, which must be more than A + A"),
+         QuadrilateralWorking::tr(
+             "Parallelogram: base and height; or the area and the base (or the "
+             "height); or sides A and B")},
+        QuadrilateralWorking::tr("A trapezium with sides 3 and 5, height 4:"),
         quadrilateralWorking(solve(TrapeziumArea, {3, 5, 4})));
 }
 

@@ -5,6 +5,7 @@
 #include "topics/geometry/exact_answers.h"
 #include "topics/geometry/shared_working.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -19,6 +20,11 @@ using working::Rational;
 using working::Working;
 
 namespace {
+
+// the context of the working's texts in the translations
+struct TriangleAreasWorking {
+    Q_DECLARE_TR_FUNCTIONS(TriangleAreasWorking)
+};
 
 QString n(double value) { return resultText(value); }
 
@@ -111,25 +117,32 @@ void baseAndHeightSteps(Working& w, const Answer& a, Values v) {
                                  : working::plain(*a.result);
     switch (a.question) {
     case Question::AreaFromBaseAndHeight:
-        w.say(QStringLiteral("Area = base × height ÷ 2"));
-        w.say(QStringLiteral("base × height = %1 × %2%3%4")
+        w.say(TriangleAreasWorking::tr("Area = base × height ÷ 2"));
+        //: %3 is " = " or " ≈ ", %4 the result
+        w.say(TriangleAreasWorking::tr("base × height = %1 × %2%3%4")
                   .arg(x, y, eq(v, shown(a.given[1]) * shown(a.given[0]), a.first), firstText));
-        w.say(QStringLiteral("Area = %1 ÷ 2%2%3")
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(TriangleAreasWorking::tr("Area = %1 ÷ 2%2%3")
                   .arg(firstText, eq(v, shown(a.first) / Rational(2), *a.result), quotient));
-        w.say(QStringLiteral("So the area is %1").arg(answer.text));
+        w.say(TriangleAreasWorking::tr("So the area is %1").arg(answer.text));
         break;
     case Question::HeightFromAreaAndBase:
     case Question::BaseFromAreaAndHeight: {
         const bool height = a.question == Question::HeightFromAreaAndBase;
-        w.say(height ? QStringLiteral("Area = base × height ÷ 2, so height = (Area + Area) ÷ base")
-                     : QStringLiteral("Area = base × height ÷ 2, so base = (Area + Area) ÷ height"));
-        w.say(QStringLiteral("Area + Area = %1 + %1%2%3")
+        w.say(height ? TriangleAreasWorking::tr(
+                           "Area = base × height ÷ 2, so height = (Area + Area) ÷ base")
+                     : TriangleAreasWorking::tr(
+                           "Area = base × height ÷ 2, so base = (Area + Area) ÷ height"));
+        //: %2 is " = " or " ≈ ", %3 the result
+        w.say(TriangleAreasWorking::tr("Area + Area = %1 + %1%2%3")
                   .arg(y, eq(v, shown(a.given[1]) + shown(a.given[1]), a.first), firstText));
-        w.say((height ? QStringLiteral("height = %1 ÷ %2%3%4")
-                      : QStringLiteral("base = %1 ÷ %2%3%4"))
-                  .arg(firstText, x, eq(v, shown(a.first) / shown(a.given[0]), *a.result),
-                       quotient));
-        w.say((height ? QStringLiteral("So the height is %1") : QStringLiteral("So the base is %1"))
+        w.say(
+            //: %3 is " = " or " ≈ ", %4 the result
+            (height ? TriangleAreasWorking::tr("height = %1 ÷ %2%3%4")
+                    : TriangleAreasWorking::tr("base = %1 ÷ %2%3%4"))
+                .arg(firstText, x, eq(v, shown(a.first) / shown(a.given[0]), *a.result), quotient));
+        w.say((height ? TriangleAreasWorking::tr("So the height is %1")
+                      : TriangleAreasWorking::tr("So the base is %1"))
                   .arg(answer.text));
         break;
     }
@@ -140,8 +153,9 @@ void baseAndHeightSteps(Working& w, const Answer& a, Values v) {
     if (v.exact && a.question != Question::AreaFromBaseAndHeight &&
         result * v.typed[0] / Rational(2) == v.typed[1]) {
         const bool height = a.question == Question::HeightFromAreaAndBase;
-        w.say(QStringLiteral("Check: base × height ÷ 2 = %1 × %2 ÷ 2 = %3, the area given")
-                  .arg(height ? x : quotient, height ? quotient : x, y));
+        w.say(
+            TriangleAreasWorking::tr("Check: base × height ÷ 2 = %1 × %2 ÷ 2 = %3, the area given")
+                .arg(height ? x : quotient, height ? quotient : x, y));
     }
 }
 
@@ -163,15 +177,16 @@ void drawBaseAndHeight(Figure& f, Question q, const BaseAndHeight& t) {
     geometry::rightAngle(f, QStringLiteral("right-angle"), {middle, 0}, {1, 0}, {0, 1},
                          std::min({size * 0.04, middle / 2, h / 2}));
     geometry::labelSide(f, QStringLiteral("base-label"), {0, 0}, {b, 0}, {middle, h},
-                        QStringLiteral("base = ") + n(b), size);
+                        TriangleAreasWorking::tr("base = %1").arg(n(b)), size);
     geometry::labelSide(f, QStringLiteral("height-label"), {middle, 0}, {middle, h}, {0, h / 2},
-                        QStringLiteral("height = ") + n(h), size);
-    f.label(QStringLiteral("area"), middle, h, QStringLiteral("Area = ") + n(t.area),
+                        TriangleAreasWorking::tr("height = %1").arg(n(h)), size);
+    f.label(QStringLiteral("area"), middle, h, TriangleAreasWorking::tr("Area = %1").arg(n(t.area)),
             working::at(Place::Above));
-    f.description = QStringLiteral("Triangle with base %1 and height %2, area %3, drawn to scale. "
-                                   "Its top stands above the middle of the base: the exercise "
-                                   "leaves it free, and every such top gives the same area")
-                        .arg(n(b), n(h), n(t.area));
+    f.description =
+        TriangleAreasWorking::tr("Triangle with base %1 and height %2, area %3, drawn to scale. "
+                                 "Its top stands above the middle of the base: the exercise "
+                                 "leaves it free, and every such top gives the same area")
+            .arg(n(b), n(h), n(t.area));
 }
 
 // ---- three sides
@@ -238,45 +253,83 @@ Sides sidesOf(const Answer& a, const Values& values) {
 
 // where the decimal mark is a comma, the sides are parted by a semicolon
 QString sidesList(const Sides& s) {
-    const QString parting =
-        QLocale().decimalPoint() == u',' ? QStringLiteral("; ") : QStringLiteral(", ");
-    return s.value(0) + parting + s.value(1) + QStringLiteral(" and ") + s.value(2);
+    //: the three sides of a triangle, "3, 4 and 5"
+    return (QLocale().decimalPoint() == u',' ? TriangleAreasWorking::tr("%1; %2 and %3")
+                                             : TriangleAreasWorking::tr("%1, %2 and %3"))
+        .arg(s.value(0), s.value(1), s.value(2));
 }
 
 // the test three sides must pass to make a triangle, and what it finds for these
 QString condition(const Sides& s) {
     switch (s.closes) {
     case Closes::Triangle:
-        return QStringLiteral("A triangle needs its two shorter sides together to be longer than "
-                              "the longest: %1 + %2 = %3, longer than %4 = %5, so these sides "
-                              "make a triangle")
+        return TriangleAreasWorking::tr(
+                   "A triangle needs its two shorter sides together to be longer than "
+                   "the longest: %1 + %2 = %3, longer than %4 = %5, so these sides "
+                   "make a triangle")
             .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k));
     case Closes::Flat:
-        return QStringLiteral("A triangle needs its two shorter sides together to be longer than "
-                              "the longest: %1 + %2 = %3, only as long as %4 = %5. These sides "
-                              "lie flat along one line, so they make no triangle: only a flat "
-                              "one, with nothing inside")
+        return TriangleAreasWorking::tr(
+                   "A triangle needs its two shorter sides together to be longer than "
+                   "the longest: %1 + %2 = %3, only as long as %4 = %5. These sides "
+                   "lie flat along one line, so they make no triangle: only a flat "
+                   "one, with nothing inside")
             .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k));
     case Closes::Apart: break;
     }
-    return QStringLiteral("A triangle needs its two shorter sides together to be longer than the "
-                          "longest: %1 + %2 = %3, shorter than %4 = %5 by %6. Side %4 is too "
-                          "long: the other two do not reach across it, so these sides make no "
-                          "triangle")
+    return TriangleAreasWorking::tr(
+               "A triangle needs its two shorter sides together to be longer than the "
+               "longest: %1 + %2 = %3, shorter than %4 = %5 by %6. Side %4 is too "
+               "long: the other two do not reach across it, so these sides make no "
+               "triangle")
         .arg(s.value(s.i), s.value(s.j), s.othersText(), letters[s.k], s.value(s.k),
              s.shortfallText());
 }
 
+// what the description of a triangle drawn ends with: the perimeter or the area the button
+// found, or neither
+enum class Ending { None, Perimeter, Area };
+
+// A triangle's description, flat or not, ending with the perimeter or area found.
+QString triangleDescription(const Sides& s, Ending ending, double found) {
+    const bool flat = s.closes == Closes::Flat;
+    switch (ending) {
+    case Ending::Perimeter:
+        return (flat ? TriangleAreasWorking::tr(
+                           "Triangle with sides %1, drawn to scale on its longest side: flat, the "
+                           "two others lying along it, perimeter %2")
+                     : TriangleAreasWorking::tr("Triangle with sides %1, drawn to scale on its "
+                                                "longest side, perimeter %2"))
+            .arg(sidesList(s), n(found));
+    case Ending::Area:
+        return (flat ? TriangleAreasWorking::tr(
+                           "Triangle with sides %1, drawn to scale on its longest side: flat, the "
+                           "two others lying along it, area %2")
+                     : TriangleAreasWorking::tr("Triangle with sides %1, drawn to scale on its "
+                                                "longest side, area %2"))
+            .arg(sidesList(s), n(found));
+    case Ending::None: break;
+    }
+    return (flat ? TriangleAreasWorking::tr("Triangle with sides %1, drawn to scale on its longest "
+                                            "side: flat, the two others lying along it")
+                 : TriangleAreasWorking::tr("Triangle with sides %1, drawn to scale on its longest "
+                                            "side"))
+        .arg(sidesList(s));
+}
+
 // The triangle with the three sides, the longest on the base; its height is the one the
-// area shown gives, so its area is that area. Sides that do not meet are laid end to end.
-void drawSides(Figure& f, const Sides& s, std::optional<double> area, working::Look look) {
+// area shown gives, so its area is that area. Sides that do not meet are laid end to end, and
+// their description says why, without the ending.
+void drawSides(Figure& f, const Sides& s, std::optional<double> area, working::Look look,
+               Ending ending = Ending::None, double found = 0) {
     const QString texts[3] = {s.text(0), s.text(1), s.text(2)};
     if (s.closes == Closes::Apart) {
         geometry::endToEnd(f, sideNames, s.v, texts, s.shortfall,
-                           QStringLiteral("short by ") + s.shortfallText());
-        f.description = QStringLiteral("Sides %1 laid end to end: the two shorter are %2 short "
-                                       "of the longest, so they make no triangle")
-                            .arg(sidesList(s), s.shortfallText());
+                           TriangleAreasWorking::tr("short by %1").arg(s.shortfallText()));
+        f.description =
+            TriangleAreasWorking::tr("Sides %1 laid end to end: the two shorter are %2 short "
+                                     "of the longest, so they make no triangle")
+                .arg(sidesList(s), s.shortfallText());
         return;
     }
     const double base = s.v[s.k];
@@ -295,14 +348,9 @@ void drawSides(Figure& f, const Sides& s, std::optional<double> area, working::L
     geometry::labelSide(f, sideNames[s.j] + QStringLiteral("-label"), {base, 0}, top, {0, 0},
                         texts[s.j], size);
     if (area)
-        f.label(QStringLiteral("area"), top.x, top.y, QStringLiteral("Area = ") + n(*area),
-                working::at(Place::Above));
-    f.description = (s.closes == Closes::Flat
-                         ? QStringLiteral("Triangle with sides %1, drawn to scale on its longest "
-                                          "side: flat, the two others lying along it")
-                         : QStringLiteral("Triangle with sides %1, drawn to scale on its longest "
-                                          "side"))
-                        .arg(sidesList(s));
+        f.label(QStringLiteral("area"), top.x, top.y,
+                TriangleAreasWorking::tr("Area = %1").arg(n(*area)), working::at(Place::Above));
+    f.description = triangleDescription(s, ending, found);
 }
 
 void perimeterWorking(Working& w, const Answer& a, const Values& values) {
@@ -313,25 +361,25 @@ void perimeterWorking(Working& w, const Answer& a, const Values& values) {
     const geometry::ExactAnswer answer =
         v.exact ? geometry::answerOf(total, *a.result)
                 : geometry::ExactAnswer{resultText(*a.result), {}};
-    w.say(QStringLiteral("Perimeter = a + b + c"));
+    w.say(TriangleAreasWorking::tr("Perimeter = a + b + c"));
     w.say(sidesLine()
               .arg(typedText(v, 0, a), typedText(v, 1, a), typedText(v, 2, a)));
     w.say(QStringLiteral("b + a = %1 + %2%3%4")
               .arg(t(v, v.typed[1], a.given[1]), t(v, v.typed[0], a.given[0]),
                    eq(v, shown(a.given[1]) + shown(a.given[0]), a.first), t(v, first, a.first)));
-    w.say(QStringLiteral("Perimeter = %1 + %2%3%4")
+    //: %3 is " = " or " ≈ ", %4 the result
+    w.say(TriangleAreasWorking::tr("Perimeter = %1 + %2%3%4")
               .arg(t(v, first, a.first), t(v, v.typed[2], a.given[2]),
                    eq(v, shown(a.first) + shown(a.given[2]), *a.result), t(v, total, *a.result)));
-    w.say(QStringLiteral("So the perimeter is %1").arg(answer.text));
+    w.say(TriangleAreasWorking::tr("So the perimeter is %1").arg(answer.text));
     if (!answer.note.isEmpty()) w.say(answer.note);
     if (s.closes != Closes::Triangle) {
         w.say(condition(s));
-        w.say(QStringLiteral("The perimeter is the three sides' total all the same"));
+        w.say(TriangleAreasWorking::tr("The perimeter is the three sides' total all the same"));
     }
     working::Look rim = working::ink(Ink::Main);
     rim.heavy = true;
-    drawSides(w.figure, s, std::nullopt, rim);
-    if (s.closes != Closes::Apart) w.figure.description += QStringLiteral(", perimeter ") + n(*a.result);
+    drawSides(w.figure, s, std::nullopt, rim, Ending::Perimeter, *a.result);
 }
 
 void heronWorking(Working& w, const Answer& a, const Values& values) {
@@ -358,8 +406,8 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
     };
     const QString sText = t(v, half, a.s);
 
-    w.say(QStringLiteral("Heron's formula: the half perimeter s = (a + b + c) ÷ 2,"));
-    w.say(QStringLiteral("then Area = √(s(s - a)(s - b)(s - c))"));
+    w.say(TriangleAreasWorking::tr("Heron's formula: the half perimeter s = (a + b + c) ÷ 2,"));
+    w.say(TriangleAreasWorking::tr("then Area = √(s(s - a)(s - b)(s - c))"));
     w.say(sidesLine()
               .arg(typedText(v, 0, a), typedText(v, 1, a), typedText(v, 2, a)));
     w.say(condition(s));
@@ -367,11 +415,13 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
               .arg(t(v, e[0], a.given[0]), t(v, e[1], a.given[1]), t(v, e[2], a.given[2]),
                    eq(v, shown(a.given[0]) + shown(a.given[1]) + shown(a.given[2]), a.total),
                    t(v, total, a.total), eq(v, shown(a.total) / Rational(2), a.s), sText));
-    w.detail(QStringLiteral("The sides are added b + a first: %1 + %2%3%4, then %4 + %5%6%7")
-                 .arg(t(v, e[1], a.given[1]), t(v, e[0], a.given[0]),
-                      eq(v, shown(a.given[1]) + shown(a.given[0]), a.first), t(v, first, a.first),
-                      t(v, e[2], a.given[2]), eq(v, shown(a.first) + shown(a.given[2]), a.total),
-                      t(v, total, a.total)));
+    w.detail(
+        //: %3 and %6 are " = " or " ≈ ", %4 and %7 the results
+        TriangleAreasWorking::tr("The sides are added b + a first: %1 + %2%3%4, then %4 + %5%6%7")
+            .arg(t(v, e[1], a.given[1]), t(v, e[0], a.given[0]),
+                 eq(v, shown(a.given[1]) + shown(a.given[0]), a.first), t(v, first, a.first),
+                 t(v, e[2], a.given[2]), eq(v, shown(a.first) + shown(a.given[2]), a.total),
+                 t(v, total, a.total)));
     for (int side = 0; side < 3; ++side)
         w.say(QStringLiteral("s - %1 = %2 - %3%4%5")
                   .arg(letters[side], sText, t(v, e[side], a.given[side]),
@@ -402,9 +452,10 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
     // the sign of the product: exact, or the window's within its rounding
     const int sign = v.exact ? product.sign() : products[2] > 0 ? 1 : products[2] < 0 ? -1 : 0;
     if (sign < 0) {
-        w.say(QStringLiteral("%1 is below zero, and no number times itself is below zero: "
-                             "there is no area")
-                  .arg(productText));
+        w.say(
+            TriangleAreasWorking::tr("%1 is below zero, and no number times itself is below zero: "
+                                     "there is no area")
+                .arg(productText));
     } else {
         const auto root = v.exact ? working::squareRoot(product) : std::nullopt;
         const QString exactRoot = root ? root->text() : QString();
@@ -414,23 +465,23 @@ void heronWorking(Working& w, const Answer& a, const Values& values) {
                      : geometry::ExactAnswer{resultText(*a.result), {}};
             // "√36 = 6", "√0.1875 = √3/4 ≈ 0.433012701892219", "√2.5 ≈ 1.58113883008419"
             const QString value = root ? answer.text : QStringLiteral("≈ ") + answer.text;
-            w.say(root ? QStringLiteral("Area = √%1 = %2").arg(under, value)
-                       : QStringLiteral("Area = √%1 %2").arg(under, value));
-            w.say(QStringLiteral("So the area is %1").arg(answer.text));
+            w.say(root ? TriangleAreasWorking::tr("Area = √%1 = %2").arg(under, value)
+                       : TriangleAreasWorking::tr("Area = √%1 %2").arg(under, value));
+            w.say(TriangleAreasWorking::tr("So the area is %1").arg(answer.text));
             if (!answer.note.isEmpty()) w.say(answer.note);
         } else {
-            if (root) w.say(QStringLiteral("Area = √%1 = %2").arg(under, exactRoot));
+            if (root) w.say(TriangleAreasWorking::tr("Area = √%1 = %2").arg(under, exactRoot));
             // the window rounds at every step, and a flat triangle's product of 0 (or a
             // very thin triangle's, a little above 0) can come out a little below zero
-            w.say(QStringLiteral("The window rounds at every step, and its product came out a "
-                                 "hair below zero instead of %1. Below zero has no square root, "
-                                 "so it gave its message instead of an area")
+            w.say(TriangleAreasWorking::tr(
+                      "The window rounds at every step, and its product came out a "
+                      "hair below zero instead of %1. Below zero has no square root, "
+                      "so it gave its message instead of an area")
                       .arg(productText));
         }
     }
     if (a.result) {
-        drawSides(w.figure, s, a.result, working::filled());
-        w.figure.description += QStringLiteral(", area ") + n(*a.result);
+        drawSides(w.figure, s, a.result, working::filled(), Ending::Area, *a.result);
     } else {
         drawSides(w.figure, s, s.closes == Closes::Apart ? std::nullopt : std::optional(0.0),
                   working::Look{});
@@ -456,13 +507,14 @@ Working triangleWorking(const Answer& a, const QString& message, const QStringLi
 
 working::Guide triangleGuide() {
     return working::guide(
-        {geometry::positiveBoxes(QStringLiteral("7 characters (6 in Heron's row)")),
-         QStringLiteral("Each button uses only the boxes of its own row"),
-         QStringLiteral("Base and Height: Find Area. Area and Base: Find Height. "
-                        "Area and Height: Find Base"),
-         QStringLiteral("Side A, Side B and Side C: Find Perimeter, or the area by Heron's "
-                        "formula")},
-        QStringLiteral("Heron's formula with the sides 3, 4 and 5:"),
+        {geometry::positiveBoxes(TriangleAreasWorking::tr("7 characters (6 in Heron's row)")),
+         TriangleAreasWorking::tr("Each button uses only the boxes of its own row"),
+         TriangleAreasWorking::tr("Base and Height: Find Area. Area and Base: Find Height. "
+                                  "Area and Height: Find Base"),
+         TriangleAreasWorking::tr(
+             "Side A, Side B and Side C: Find Perimeter, or the area by Heron's "
+             "formula")},
+        TriangleAreasWorking::tr("Heron's formula with the sides 3, 4 and 5:"),
         triangleWorking(solve(Question::HeronArea, {3, 4, 5})));
 }
 

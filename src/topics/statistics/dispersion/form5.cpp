@@ -14,28 +14,32 @@ namespace {
 
 using namespace ui;
 
-const QString numbersPrompt =
-    QStringLiteral("Fill in the numbers separated by space in form:  1 4 65 898 5 2 6 88");
-const QString weightsPrompt = QStringLiteral(
+// the text of a label and the spoken name of the box below it
+const char* const numbersPrompt = QT_TRANSLATE_NOOP(
+    "Form5", "Fill in the numbers separated by space in form:  1 4 65 898 5 2 6 88");
+const char* const weightsPrompt = QT_TRANSLATE_NOOP(
+    "Form5",
     "Fill in the weight according to the order of the numbers above in form 9 8 3 1 7 6 9 1 ");
 
 FormSpec form5Spec() {
     return FormSpec{
         "Form5",
-        "Statistics",
+        QT_TRANSLATE_NOOP("Form5", "Statistics"),
         10950,
         7575,
         QColor(192, 255, 255),
         {
             // "large" headings: as big as their labels are high
-            label("Label2", "Statistics", {120, 240, 1935, 375}).bold().size(13.5),
+            label("Label2", QT_TRANSLATE_NOOP("Form5", "Statistics"), {120, 240, 1935, 375})
+                .bold()
+                .size(13.5),
             label("Label3", numbersPrompt, {120, 960, 9495, 375}),
             // no maximum length: a long pasted column of numbers is taken whole
             textBox("n", {120, 1560, 10095, 495}).named(numbersPrompt),
             label("Label9", weightsPrompt, {120, 2160, 11775, 375}),
             label("Label10",
-                  "If You Dont Have weight , Dont Fill In the lower filed and the weights will "
-                  "be set to 1.",
+                  QT_TRANSLATE_NOOP("Form5", "If You Dont Have weight , Dont Fill In the lower "
+                                             "filed and the weights will be set to 1."),
                   {120, 2640, 10455, 375}),
             textBox("w", {120, 3120, 10095, 495}).named(weightsPrompt),
             // the frame of the three formula rows and of the answer
@@ -47,19 +51,24 @@ FormSpec form5Spec() {
             line("Line9", 9000, 6360, 9000, 7575),
             line("Line7", 9000, 4200, 10950, 4200),
             line("Line8", 9000, 6120, 10950, 6120),
-            button("Command1", "Calculate Mean", {120, 4200, 2055, 615}),
+            button("Command1", QT_TRANSLATE_NOOP("Form5", "Calculate Mean"),
+                   {120, 4200, 2055, 615}),
             label("Label4", "(a1*w1+a2*w2+ ... +an*wn)", {4200, 4080, 2775, 255}),
             line("Line5", 4080, 4440, 6840, 4440),
             label("Label5", "(w1+w2+ .. + wn)", {4680, 4560, 1695, 375}),
-            button("Command3", "Calculate Variance", {120, 5400, 2175, 615}),
-            label("Label6", "w1*(a1-average)^2+w2*(a2-average)^2+ ... +wn*(an-average^2)",
+            button("Command3", QT_TRANSLATE_NOOP("Form5", "Calculate Variance"),
+                   {120, 5400, 2175, 615}),
+            label("Label6",
+                  QT_TRANSLATE_NOOP("Form5", "w1*(a1-average)^2+w2*(a2-average)^2+ ... "
+                                             "+wn*(an-average^2)"),
                   {2400, 5400, 6735, 375}),
             line("Line6", 2640, 5760, 8880, 5760),
             label("Label7", "(w1+wn+ ... + wn)", {4680, 5880, 1815, 375}),
-            button("Command2", "Calculate Standard-Deviation", {120, 6720, 2175, 615}),
-            label("Label8", "Root(Different)", {4680, 6840, 1815, 375}),
-            label("Label1", "Answer", {9120, 4320, 1575, 615}).size(18),
-            output("sol", {9120, 5280, 1695, 615}).named("Answer"),
+            button("Command2", QT_TRANSLATE_NOOP("Form5", "Calculate Standard-Deviation"),
+                   {120, 6720, 2175, 615}),
+            label("Label8", QT_TRANSLATE_NOOP("Form5", "Root(Different)"), {4680, 6840, 1815, 375}),
+            label("Label1", QT_TRANSLATE_NOOP("Form5", "Answer"), {9120, 4320, 1575, 615}).size(18),
+            output("sol", {9120, 5280, 1695, 615}).named(QT_TRANSLATE_NOOP("Form5", "Answer")),
         },
         entry_rules::statistics,
         statistics::statisticsGuide,

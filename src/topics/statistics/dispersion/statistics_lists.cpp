@@ -5,12 +5,19 @@
 #include "entry/real.h"
 #include "entry/value_entry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace sb::statistics {
 
 namespace {
+
+// A message of the lists in the language of the run.
+QString translated(const QString& message) {
+    return QCoreApplication::translate("StatisticsLists", message.toUtf8().constData());
+}
 
 // An empty text is no list; otherwise every blank ends an element, even an empty one.
 qsizetype elementCount(QStringView text) { return text.isEmpty() ? 0 : text.count(u' ') + 1; }
@@ -60,11 +67,11 @@ Checked checklists(const QString& numbers, const QString& weights, const NumberM
     const qsizetype weightCount = elementCount(weights);
     Checked checked;
     if (weightCount != 0 && weightCount != count) {
-        checked.refusal = messages::lengthsDiffer;
+        checked.refusal = translated(messages::lengthsDiffer);
         return checked;
     }
     if (count == 0) {
-        checked.refusal = messages::numbersEmpty;
+        checked.refusal = translated(messages::numbersEmpty);
         return checked;
     }
 

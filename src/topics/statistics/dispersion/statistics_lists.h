@@ -15,11 +15,13 @@
 
 namespace sb::statistics {
 
+// The messages in English; checklists gives them in the language of the run.
 namespace messages {
-inline const QString lengthsDiffer =
-    QStringLiteral("Number Of Elements In Both Fileds Must Be Equals. If There Is No Weight "
-                   "Leave The Weight Filed Empty!");
-inline const QString numbersEmpty = QStringLiteral("Please Fill The Numbers Filed, It Is Empty!!!");
+inline const QString lengthsDiffer = QStringLiteral(
+    QT_TRANSLATE_NOOP("StatisticsLists", "Number Of Elements In Both Fileds Must Be Equals. If "
+                                         "There Is No Weight Leave The Weight Filed Empty!"));
+inline const QString numbersEmpty = QStringLiteral(
+    QT_TRANSLATE_NOOP("StatisticsLists", "Please Fill The Numbers Filed, It Is Empty!!!"));
 } // namespace messages
 
 // The lists as the computation reads them: every element is the number that its result

@@ -8,16 +8,29 @@
 #include "working/exact.h"
 #include "working/formula_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <functional>
+
+namespace {
+
+// the context of the statistics window's working and figure
+struct StatisticsWorking {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWorking)
+};
+
+} // namespace
 
 namespace sb::statistics {
 
 using working::Figure;
 using working::Ink;
 using working::Place;
+using working::Guide;
 using working::Working;
 
 namespace {
@@ -26,6 +39,9 @@ QString shown(double value) { return resultText(value); }
 
 // A count as the pupil reads it, grouped: 999,980.
 QString counted(std::size_t n) { return QLocale().toString(qulonglong(n)); }
+
+// A count as a translation's plural forms choose by it.
+int numerus(std::size_t n) { return int(std::min<std::size_t>(n, INT_MAX)); }
 
 bool finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -39,7 +55,8 @@ struct Column {
 struct Chart {
     std::vector<Column> columns;
     double lowest = 0, highest = 0; // the smallest and the largest value
-    QString what;                   // what the bars are, for the description
+    // the description: what the bars are, with the mean given
+    std::function<QString(const QString& mean)> what = [](const QString&) { return QString(); };
 };
 
 double weightAt(const Lists& lists, std::size_t i) {
@@ -76,12 +93,20 @@ Chart barsByValue(const std::vector<std::pair<double, double>>& values, std::siz
         chart.columns.push_back({value - 0.3 * gap, 0.6 * gap, weight});
     chart.lowest = values.front().first;
     chart.highest = values.back().first;
-    chart.what =
-        QStringLiteral("Bar chart of the %1 values from %2 to %3, one bar for each of "
-                       "the %4 different values, as high as %5")
-            .arg(counted(count), shown(chart.lowest), shown(chart.highest), counted(values.size()),
-                 weighted ? QStringLiteral("its total weight")
-                          : QStringLiteral("the number of times it occurs"));
+    chart.what = [weighted, n = counted(count), from = shown(chart.lowest),
+                  to = shown(chart.highest),
+                  different = counted(values.size())](const QString& mean) {
+        return (weighted
+                    //: %1 is the count of values, %2 the smallest, %3 the largest, %4 the count
+                    //: of different values, %5 the mean
+                    ? StatisticsWorking::tr("Bar chart of the %1 values from %2 to %3, one bar "
+                                            "for each of the %4 different values, as high as its "
+                                            "total weight; the mean %5 is marked.")
+                    : StatisticsWorking::tr("Bar chart of the %1 values from %2 to %3, one bar "
+                                            "for each of the %4 different values, as high as the "
+                                            "number of times it occurs; the mean %5 is marked."))
+            .arg(n, from, to, different, mean);
+    };
     return chart;
 }
 
@@ -115,14 +140,24 @@ Chart histogram(const Lists& lists) {
     }
     for (std::size_t b = 0; b < count; ++b)
         chart.columns.push_back({start + double(b) * width, width, heights[b]});
-    chart.what = QStringLiteral("Histogram of the %1 values from %2 to %3 in %4 bins of width %5 "
-                                "(Sturges' rule: 1 + log2 of the number of values bins, the width "
-                                "rounded up to 1, 2 or 5 times a power of ten), each bar as high "
-                                "as the %6 in its bin")
-                     .arg(counted(n), shown(chart.lowest), shown(chart.highest), counted(count),
-                          shown(width),
-                          lists.weights.empty() ? QStringLiteral("number of values")
-                                                : QStringLiteral("total weight"));
+    chart.what = [weighted = !lists.weights.empty(), values = counted(n),
+                  from = shown(chart.lowest), to = shown(chart.highest), bins = counted(count),
+                  wide = shown(width)](const QString& mean) {
+        return (weighted
+                    //: %1 is the count of values, %2 the smallest, %3 the largest, %4 the count
+                    //: of bins, %5 their width, %6 the mean
+                    ? StatisticsWorking::tr(
+                          "Histogram of the %1 values from %2 to %3 in %4 bins of width %5 "
+                          "(Sturges' rule: 1 + log2 of the number of values bins, the width "
+                          "rounded up to 1, 2 or 5 times a power of ten), each bar as high as "
+                          "the total weight in its bin; the mean %6 is marked.")
+                    : StatisticsWorking::tr(
+                          "Histogram of the %1 values from %2 to %3 in %4 bins of width %5 "
+                          "(Sturges' rule: 1 + log2 of the number of values bins, the width "
+                          "rounded up to 1, 2 or 5 times a power of ten), each bar as high as "
+                          "the number of values in its bin; the mean %6 is marked."))
+            .arg(values, from, to, bins, wide, mean);
+    };
     return chart;
 }
 
@@ -136,11 +171,14 @@ QString sigmaText(Measure which, double sigma, double variance) {
 
 Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
                         const FigureLabels& labels) {
-    Figure f =
-        Figure::chart(QStringLiteral("value"),
-                      lists.weights.empty() ? QStringLiteral("count") : QStringLiteral("weight"));
+    // the axes: the values, and how often each occurs or how much it weighs
+    const QString height =
+        lists.weights.empty() ? StatisticsWorking::tr("count") : StatisticsWorking::tr("weight");
+    Figure f = Figure::chart(StatisticsWorking::tr("value"), height);
     const double mean = sums.mean;
     const QString meanText = shown(labels.mean.value_or(mean));
+    //: the label of the mean's line in the figure; %1 is the mean
+    const QString meanLabel = StatisticsWorking::tr("mean %1").arg(meanText);
 
     const auto values = distinctValues(lists, mostBarsByValue);
     const Chart chart = values ? barsByValue(*values, lists.numbers.size(), !lists.weights.empty())
@@ -165,11 +203,10 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     const double margin = (right - left) * 0.05, headroom = (top - bottom) * 0.45;
     drawable = drawable && finite({left - margin, right + margin, top - bottom}) && top > bottom;
     if (!drawable) {
-        f.point(QStringLiteral("mean"), mean, 0, QStringLiteral("mean ") + meanText,
-                working::at(Place::Below, Ink::Second));
-        f.note = QStringLiteral("The values lie too far apart, or weigh too much, to be drawn "
-                                "to scale; only the mean is marked.");
-        f.description = QStringLiteral("The mean %1 on a number line.").arg(meanText);
+        f.point(QStringLiteral("mean"), mean, 0, meanLabel, working::at(Place::Below, Ink::Second));
+        f.note = StatisticsWorking::tr("The values lie too far apart, or weigh too much, to be "
+                                       "drawn to scale; only the mean is marked.");
+        f.description = StatisticsWorking::tr("The mean %1 on a number line.").arg(meanText);
         return f;
     }
     f.view = working::Box{left - margin, bottom - (bottom < 0 ? headroom : 0), right + margin,
@@ -179,7 +216,7 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
         // it too little room on both, the side away from the axis is widened until it holds it.
         working::Box& v = *f.view;
         const double axis = v.yAxisX();
-        const double need = working::textShare(QStringLiteral("mean ").size() + meanText.size());
+        const double need = working::textShare(meanLabel.size());
         const double width = v.right - v.left;
         const double roomLeft = mean - (axis < mean ? axis : v.left);
         const double roomRight = (axis > mean ? axis : v.right) - mean;
@@ -213,7 +250,7 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
     }
     f.segment(QStringLiteral("mean-line"), mean, 0, mean, reach, working::dashed(Ink::Second));
     f.point(QStringLiteral("mean"), mean, 0, {}, working::ink(Ink::Second));
-    f.label(QStringLiteral("mean-label"), mean, reach, QStringLiteral("mean ") + meanText,
+    f.label(QStringLiteral("mean-label"), mean, reach, meanLabel,
             working::at(reach > 0 ? Place::Above : Place::Below));
     if (banded) {
         // Above the bars at a corner of the band, reading away from it to the side with the
@@ -240,10 +277,13 @@ Figure statisticsFigure(Measure which, const Lists& lists, const Sums& sums,
                 working::at(place));
     }
 
-    f.description = chart.what + QStringLiteral("; the mean %1 is marked.").arg(meanText);
+    f.description = chart.what(meanText);
     if (banded)
-        f.description += QStringLiteral(" The band from mean - σ to mean + σ is hatched, %1.")
-                             .arg(sigmaText(which, sigmaLabel, varianceLabel));
+        //: %1 is the standard deviation, or the variance and the standard deviation, as
+        //: formulas ("σ = 2", "σ² = 4, σ = 2")
+        f.description += u' ' + StatisticsWorking::tr("The band from mean - σ to mean + σ is "
+                                                      "hatched, %1.")
+                                    .arg(sigmaText(which, sigmaLabel, varianceLabel));
     return f;
 }
 
@@ -268,8 +308,16 @@ std::optional<Form> formOf(const Rational& r) {
     return Form{working::plain(r.toDouble()), false};
 }
 
-const QString measureNames[] = {QStringLiteral("mean"), QStringLiteral("variance"),
-                                QStringLiteral("standard deviation")};
+// The line that gives the answer: "The mean is 4.5".
+QString answerText(Measure which, const QString& answer) {
+    switch (which) {
+    case Measure::Mean: return StatisticsWorking::tr("The mean is %1").arg(answer);
+    case Measure::Variance: return StatisticsWorking::tr("The variance is %1").arg(answer);
+    case Measure::Deviation:
+        return StatisticsWorking::tr("The standard deviation is %1").arg(answer);
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -314,46 +362,53 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
                                           : working::plain(sums.weightSum);
 
     if (weighted) {
-        w.say(QStringLiteral("The mean adds value × weight for every value and divides by the "
-                             "sum of the weights."));
+        w.say(StatisticsWorking::tr("The mean adds value × weight for every value and divides "
+                                    "by the sum of the weights."));
         if (whole)
             w.detail(terms([&](std::size_t i) {
                          return QStringLiteral("%1 × %2").arg(bracketed(value(i)),
                                                               bracketed(weight(i)));
                      }) +
                      QStringLiteral(" = ") + sumText);
-        w.say((n == 1 ? QStringLiteral("Sum of value × weight over the %1 value: %2")
-                      : QStringLiteral("Sum of value × weight over the %1 values: %2"))
+        w.say((n == 1
+                   //: %1 is 1, the count of values; %2 the sum
+                   ? StatisticsWorking::tr("Sum of value × weight over the %1 value: %2")
+                   : StatisticsWorking::tr("Sum of value × weight over the %1 values: %2", nullptr,
+                                           numerus(n)))
                   .arg(counted(n), sumText));
         if (whole)
             w.detail(terms([&](std::size_t i) { return bracketed(weight(i)); }) +
                      QStringLiteral(" = ") + weightText);
-        w.say(QStringLiteral("Sum of the weights: %1").arg(weightText));
+        w.say(StatisticsWorking::tr("Sum of the weights: %1").arg(weightText));
     } else {
-        w.say(QStringLiteral("The mean adds the values and divides by how many there are."));
+        w.say(StatisticsWorking::tr("The mean adds the values and divides by how many there are."));
         if (whole)
             w.detail(terms([&](std::size_t i) { return bracketed(value(i)); }) +
                      QStringLiteral(" = ") + sumText);
-        w.say((n == 1 ? QStringLiteral("Sum of the %1 value: %2")
-                      : QStringLiteral("Sum of the %1 values: %2"))
+        w.say((n == 1
+                   //: %1 is 1, the count of values; %2 the sum
+                   ? StatisticsWorking::tr("Sum of the %1 value: %2")
+                   : StatisticsWorking::tr("Sum of the %1 values: %2", nullptr, numerus(n)))
                   .arg(counted(n), sumText));
-        w.say(QStringLiteral("With no weights every value counts once, so the total weight is %1")
+        w.say(StatisticsWorking::tr(
+                  "With no weights every value counts once, so the total weight is %1")
                   .arg(weightText));
     }
     // weights that add up to 0 but for the rounding of their sum: the window divided by
     // what the rounding left
     if (noWeight) {
-        w.say(QStringLiteral("The weights add up to exactly 0, so the mean has no value: "
-                             "nothing can be divided by 0."));
-        w.say(QStringLiteral("The window adds the weights with rounding, gets %1 and divides by "
-                             "that, so its answer %2 comes from rounding alone.")
+        w.say(StatisticsWorking::tr("The weights add up to exactly 0, so the mean has no value: "
+                                    "nothing can be divided by 0."));
+        //: %1 is the rounded sum of the weights, %2 the window's answer
+        w.say(StatisticsWorking::tr("The window adds the weights with rounding, gets %1 and "
+                                    "divides by that, so its answer %2 comes from rounding alone.")
                   .arg(working::plain(sums.weightSum), answer));
         return w;
     }
 
     // what the window shows, and why its last digits differ where they do
     auto answerLine = [&](const std::optional<QString>& exactForm, working::Precise exactValue) {
-        w.say(QStringLiteral("The %1 is %2").arg(measureNames[int(which)], answer));
+        w.say(answerText(which, answer));
         if (exactForm && !working::shownRight(exactValue, sums.answer(which))) {
             w.say(working::roundingNote(*exactForm, answer));
         } else if (const auto words = powerOfTen(answer, sums.answer(which))) {
@@ -362,7 +417,8 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     };
 
     const auto mean = exactly ? formOf(exact.mean) : std::nullopt;
-    w.say(QStringLiteral("Mean = %1 ÷ %2 %3")
+    //: %1 is the sum, %2 the sum of the weights, %3 "= " and the mean
+    w.say(StatisticsWorking::tr("Mean = %1 ÷ %2 %3")
               .arg(bracketed(sumText), bracketed(weightText),
                    mean ? equalsExact(exact.mean, mean->text)
                         : QStringLiteral("= ") + working::plain(sums.mean)));
@@ -372,10 +428,10 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
         return w;
     }
 
-    w.say(weighted ? QStringLiteral("The variance is the mean of the squared distances from "
-                                    "the mean, each counted by its weight:")
-                   : QStringLiteral("The variance is the mean of the squared distances from "
-                                    "the mean:"));
+    w.say(weighted ? StatisticsWorking::tr("The variance is the mean of the squared distances "
+                                           "from the mean, each counted by its weight:")
+                   : StatisticsWorking::tr("The variance is the mean of the squared distances "
+                                           "from the mean:"));
     // the rows: exact where the values allow, else the window's own numbers, a distance
     // below the rounding of the value and the mean it came from written as 0
     const QString meanText = mean ? mean->text : working::plain(sums.mean);
@@ -411,24 +467,32 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
             (equal ? QStringLiteral("%1 - %2 = %3") : QStringLiteral("%1 - %2 ≈ %3"))
                 .arg(a, bracketed(meanText), d->text);
         if (weighted)
-            w.say((t->exact ? QStringLiteral("%1; squared × %2: %3")
-                            : QStringLiteral("%1; squared × %2 ≈ %3"))
+            w.say((t->exact
+                       //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its weight, %3 the
+                       //: square of the distance × the weight
+                       ? StatisticsWorking::tr("%1; squared × %2: %3")
+                       : StatisticsWorking::tr("%1; squared × %2 ≈ %3"))
                       .arg(distanceText, bracketed(wt), t->text));
         else
-            w.say(
-                (t->exact ? QStringLiteral("%1; squared: %2") : QStringLiteral("%1; squared ≈ %2"))
-                    .arg(distanceText, t->text));
+            w.say((t->exact
+                       //: %1 is a distance from the mean ("5 - 3 = 2"), %2 its square
+                       ? StatisticsWorking::tr("%1; squared: %2")
+                       : StatisticsWorking::tr("%1; squared ≈ %2"))
+                      .arg(distanceText, t->text));
     }
     if (checkable)
-        w.say((weighted ? QStringLiteral("Check: the distances from the mean, each × its weight, "
-                                         "add up to 0: %1 = 0")
-                        : QStringLiteral("Check: the distances from the mean add up to 0: %1 = 0"))
+        w.say((weighted ? StatisticsWorking::tr("Check: the distances from the mean, each × its "
+                                                "weight, add up to 0: %1 = 0")
+                        : StatisticsWorking::tr("Check: the distances from the mean add up to 0: "
+                                                "%1 = 0"))
                   .arg(checked.join(QStringLiteral(" + "))));
     if (n > sums.firstRows.size()) {
         const std::size_t more = n - sums.firstRows.size();
-        w.say(QStringLiteral("… %1 more %2")
-                  .arg(counted(more),
-                       more == 1 ? QStringLiteral("value") : QStringLiteral("values")));
+        w.say((more == 1
+                   //: the rows of the table left out; %1 is 1
+                   ? StatisticsWorking::tr("… %1 more value")
+                   : StatisticsWorking::tr("… %1 more values", nullptr, numerus(more)))
+                  .arg(counted(more)));
     }
 
     const auto squares = mean ? formOf(exact.squareSum) : std::nullopt;
@@ -442,20 +506,22 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     const double roughSquares = working::tidy(sums.squareSum, squareScale);
     const double roughVariance = roughSquares == 0 ? 0 : sums.variance;
     const QString squaresText = squares ? squares->text : working::plain(roughSquares);
-    const QString squaresName =
-        weighted ? QStringLiteral("squares × weights") : QStringLiteral("squares");
-    w.say((!squares || squares->exact ? QStringLiteral("Sum of the %1: %2")
-                                      : QStringLiteral("Sum of the %1 ≈ %2"))
-              .arg(squaresName, squaresText));
-    w.say(QStringLiteral("Variance = %1 ÷ %2 %3")
+    const bool squaresExact = !squares || squares->exact;
+    w.say((weighted ? squaresExact ? StatisticsWorking::tr("Sum of the squares × weights: %1")
+                                   : StatisticsWorking::tr("Sum of the squares × weights ≈ %1")
+           : squaresExact ? StatisticsWorking::tr("Sum of the squares: %1")
+                          : StatisticsWorking::tr("Sum of the squares ≈ %1"))
+              .arg(squaresText));
+    //: %1 is the sum of the squares, %2 the sum of the weights, %3 "= " and the variance
+    w.say(StatisticsWorking::tr("Variance = %1 ÷ %2 %3")
               .arg(bracketed(squaresText), bracketed(weightText),
                    variance ? equalsExact(exact.variance, variance->text)
                             : QStringLiteral("= ") + working::plain(roughVariance)));
     // the variance decided: exactly, or within the rounding where the sums are out of reach
     const double varianceValue = variance ? exact.variance.toDouble() : roughVariance;
     if (varianceValue < 0)
-        w.say(QStringLiteral("A negative weight made the variance negative, so it has no square "
-                             "root: there is no standard deviation."));
+        w.say(StatisticsWorking::tr("A negative weight made the variance negative, so it has no "
+                                    "square root: there is no standard deviation."));
     if (which == Measure::Variance) {
         if (variance) answerLine(exactForNote(exact.variance), working::valueOf(exact.variance));
         else if (roughVariance == 0) answerLine(QStringLiteral("0"), 0);
@@ -475,38 +541,42 @@ Working statisticsWorking(Measure which, const Lists& lists, const Sums& sums) {
     if (!variance && roughVariance == 0) exactRoot = Rational(0);
     if (exactRoot) {
         const Form form = *formOf(*exactRoot);
-        w.say(QStringLiteral("Standard deviation σ = √%1 %2")
+        //: %1 is the variance, %2 "= " and its root
+        w.say(StatisticsWorking::tr("Standard deviation σ = √%1 %2")
                   .arg(root, equalsExact(*exactRoot, form.text)));
         answerLine(exactForNote(*exactRoot), working::valueOf(*exactRoot));
     } else if (variance) {
         // no fraction has this root: it is given to 15 digits
         const working::Precise rootValue = working::rootValue(exact.variance);
-        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
+        w.say(StatisticsWorking::tr("Standard deviation σ = √%1 ≈ %2")
                   .arg(root, working::plainDigits(rootValue)));
         answerLine(QStringLiteral("√%1 ≈ %2").arg(root, working::plainDigits(rootValue)),
                    rootValue);
     } else {
-        w.say(QStringLiteral("Standard deviation σ = √%1 ≈ %2")
+        w.say(StatisticsWorking::tr("Standard deviation σ = √%1 ≈ %2")
                   .arg(root, working::plain(sums.answer(which))));
         answerLine(QStringLiteral("√%1").arg(root), std::sqrt(roughVariance));
     }
     return w;
 }
 
-working::Guide statisticsGuide() {
+Guide statisticsGuide() {
     const auto checked =
         checklists(QStringLiteral("2 4 4 4 5 5 7 9"), QString(), NumberMarks(QLocale()));
     const Sums sums = measure(checked.lists, Measure::Deviation);
     return working::guide(
         {
-            QStringLiteral("The numbers box takes the values separated by single blanks, such "
-                           "as 1 4 65 898."),
-            QStringLiteral("Each value may be %1; it counts as its decimal to 15 digits.")
+            StatisticsWorking::tr("The numbers box takes the values separated by single blanks, "
+                                  "such as 1 4 65 898."),
+            //: %1 lists the forms a typed value may take ("a whole number, a decimal, ...")
+            StatisticsWorking::tr("Each value may be %1; it counts as its decimal to 15 digits.")
                 .arg(working::valueForms()),
-            QStringLiteral("The weights box stays empty (every weight is 1), or takes one weight "
-                           "per value, in the same order."),
+            StatisticsWorking::tr("The weights box stays empty (every weight is 1), or takes one "
+                                  "weight per value, in the same order."),
         },
-        QStringLiteral("Numbers 2 4 4 4 5 5 7 9, Calculate Standard-Deviation:"),
+        //: the example worked out; "Calculate Standard-Deviation" is the button, translated as
+        //: on the button
+        StatisticsWorking::tr("Numbers 2 4 4 4 5 5 7 9, Calculate Standard-Deviation:"),
         statisticsWorking(Measure::Deviation, checked.lists, sums));
 }
 

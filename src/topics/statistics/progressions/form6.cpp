@@ -17,12 +17,14 @@ namespace {
 using namespace ui;
 using namespace progressions;
 
-const QString qNotZeroOrOne = QStringLiteral("Q Must not be equals to zero or one.!!!");
-const QString qOutsideInfinite =
-    QStringLiteral("In Infinite Progression Q Must be smaller than 1 and bigger than -1 and not "
-                   "be equals to Zero.!!!");
-const QString a1ZeroOrNTooSmall =
-    QStringLiteral("A1 Must not be equals to zero And N must be bigger than one.!!!");
+// the window's refusals, told in the language spoken (Form6::tr)
+const char* const qNotZeroOrOne =
+    QT_TRANSLATE_NOOP("sb::Form6", "Q Must not be equals to zero or one.!!!");
+const char* const qOutsideInfinite =
+    QT_TRANSLATE_NOOP("sb::Form6", "In Infinite Progression Q Must be smaller than 1 and bigger "
+                                   "than -1 and not be equals to Zero.!!!");
+const char* const a1ZeroOrNTooSmall = QT_TRANSLATE_NOOP(
+    "sb::Form6", "A1 Must not be equals to zero And N must be bigger than one.!!!");
 
 // a column heading sits directly above its box and is as wide as it
 Control heading(const QString& name, const QString& text, int left, int top) {
@@ -46,12 +48,13 @@ Control legend(const QString& name, const QString& text, int left, int width) {
 FormSpec form6Spec() {
     return FormSpec{
         "Form6",
-        "Arithmetic And Geometric Progression",
+        QT_TRANSLATE_NOOP("Form6", "Arithmetic And Geometric Progression"),
         10425,
         7965,
         QColor(255, 255, 192),
         {
-            sectionTitle("Label22", "Arithmetic Progression", {0, 0, 7695, 375}),
+            sectionTitle("Label22", QT_TRANSLATE_NOOP("Form6", "Arithmetic Progression"),
+                         {0, 0, 7695, 375}),
 
             // the sums of an arithmetic progression
             heading("Label1", "A1", 240, 480),
@@ -60,7 +63,7 @@ FormSpec form6Spec() {
             entry("d", 1080, 840, "D"),
             heading("Label7", "N", 1920, 480),
             entry("n", 1920, 840, "N"),
-            button("Command1", "Find Sn", {2640, 840, 1095, 375}),
+            button("Command1", QT_TRANSLATE_NOOP("Form6", "Find Sn"), {2640, 840, 1095, 375}),
             output("ans1", {3840, 840, 1335, 375}).named("Sn"),
 
             heading("Label8", "A1", 240, 1560),
@@ -69,7 +72,7 @@ FormSpec form6Spec() {
             entry("an2", 1080, 2040, "An"),
             heading("Label10", "N", 1920, 1560),
             entry("n2", 1920, 2040, "N"),
-            button("Command2", "Find Sn", {2640, 2040, 1095, 375}),
+            button("Command2", QT_TRANSLATE_NOOP("Form6", "Find Sn"), {2640, 2040, 1095, 375}),
             output("ans2", {3840, 2040, 1335, 375}).named("Sn"),
 
             heading("Label20", "D", 240, 2640),
@@ -78,7 +81,7 @@ FormSpec form6Spec() {
             entry("an3", 1080, 3000, "An"),
             heading("Label18", "N", 1920, 2640),
             entry("n3", 1920, 3000, "N"),
-            button("Command8", "Find Sn", {2640, 3000, 1095, 375}),
+            button("Command8", QT_TRANSLATE_NOOP("Form6", "Find Sn"), {2640, 3000, 1095, 375}),
             output("ans3", {3840, 3000, 1335, 375}).named("Sn"),
 
             // the last element, the difference and the number of elements
@@ -88,7 +91,7 @@ FormSpec form6Spec() {
             entry("d4", 6480, 840, "D"),
             heading("Label3", "N", 7200, 480),
             entry("n4", 7200, 840, "N"),
-            button("Command3", "Find An", {7920, 840, 1215, 375}),
+            button("Command3", QT_TRANSLATE_NOOP("Form6", "Find An"), {7920, 840, 1215, 375}),
             output("ans4", {9240, 840, 975, 375}).named("An"),
 
             heading("Label13", "A1", 5640, 1560),
@@ -97,7 +100,7 @@ FormSpec form6Spec() {
             entry("an5", 6480, 1920, "An"),
             heading("Label21", "N", 7200, 1560),
             entry("n5", 7200, 1920, "N"),
-            button("Command6", "Find D", {7920, 1920, 1215, 375}),
+            button("Command6", QT_TRANSLATE_NOOP("Form6", "Find D"), {7920, 1920, 1215, 375}),
             output("ans5", {9240, 1920, 975, 375}).named("D"),
 
             heading("Label16", "A1", 5640, 2640),
@@ -106,10 +109,11 @@ FormSpec form6Spec() {
             entry("d6", 6480, 3000, "D"),
             heading("Label12", "An", 7200, 2640),
             entry("an6", 7200, 3000, "An"),
-            button("ans6", "Find N", {7920, 3000, 1215, 375}),
+            button("ans6", QT_TRANSLATE_NOOP("Form6", "Find N"), {7920, 3000, 1215, 375}),
             output("ans66", {9240, 3000, 975, 375}).named("N"),
 
-            sectionTitle("Label23", "Geometric Progression", {120, 3840, 3615, 375}),
+            sectionTitle("Label23", QT_TRANSLATE_NOOP("Form6", "Geometric Progression"),
+                         {120, 3840, 3615, 375}),
 
             // the sums of a geometric progression
             heading("kjkl", "A1", 240, 4440),
@@ -118,7 +122,7 @@ FormSpec form6Spec() {
             entry("q7", 1080, 4800, "Q"),
             heading("Label26", "N", 1920, 4440),
             entry("n7", 1920, 4800, "N"),
-            button("command20", "Find Sn", {2640, 4800, 1095, 375}),
+            button("command20", QT_TRANSLATE_NOOP("Form6", "Find Sn"), {2640, 4800, 1095, 375}),
             output("ans7", {3840, 4800, 1335, 375}).named("Sn"),
 
             heading("Label27", "A1", 240, 5400),
@@ -127,14 +131,15 @@ FormSpec form6Spec() {
             entry("q8", 1080, 5760, "Q"),
             heading("Label29", "An", 1920, 5400),
             entry("an8", 1920, 5760, "An"),
-            button("command21", "Find Sn", {2640, 5760, 1095, 375}),
+            button("command21", QT_TRANSLATE_NOOP("Form6", "Find Sn"), {2640, 5760, 1095, 375}),
             output("ans8", {3840, 5760, 1335, 375}).named("Sn"),
 
             heading("Label31", "A1", 240, 6360),
             entry("a19", 240, 6720, "A1"),
             heading("Label32", "Q", 1080, 6360),
             entry("q9", 1080, 6720, "Q"),
-            button("command22", "Find Sn (Infinite Progression)", {2640, 6480, 1215, 615}),
+            button("command22", QT_TRANSLATE_NOOP("Form6", "Find Sn (Infinite Progression)"),
+                   {2640, 6480, 1215, 615}),
             output("ans9", {3960, 6600, 1215, 495}).named("Sn"),
 
             // the last element and the ratio
@@ -144,7 +149,7 @@ FormSpec form6Spec() {
             entry("q10", 6480, 4800, "Q"),
             heading("Label15", "N", 7200, 4440),
             entry("n10", 7200, 4800, "N"),
-            button("Command10", "Find An", {8040, 4800, 1215, 375}),
+            button("Command10", QT_TRANSLATE_NOOP("Form6", "Find An"), {8040, 4800, 1215, 375}),
             output("ans10", {9360, 4800, 855, 375}).named("An"),
 
             heading("Label36", "A1", 5640, 5400),
@@ -153,14 +158,14 @@ FormSpec form6Spec() {
             entry("an11", 6480, 5760, "An"),
             heading("Label24", "N", 7200, 5400),
             entry("n11", 7200, 5760, "N"),
-            button("Command4", "Find Q", {8040, 5760, 1215, 375}),
+            button("Command4", QT_TRANSLATE_NOOP("Form6", "Find Q"), {8040, 5760, 1215, 375}),
             output("ans11", {9360, 5760, 855, 375}).named("Q"),
 
-            legend("Label5", "A1 - First Element", 240, 1590),
-            legend("Label33", "An - Last Element", 2010, 1490),
-            legend("Label4", "N - Number Of Elements", 3680, 1980),
-            legend("Label37", "D - Arithmetic Jump Size", 5840, 2170),
-            legend("Label38", "Q - Geometric Jump Size", 8190, 2070),
+            legend("Label5", QT_TRANSLATE_NOOP("Form6", "A1 - First Element"), 240, 1590),
+            legend("Label33", QT_TRANSLATE_NOOP("Form6", "An - Last Element"), 2010, 1490),
+            legend("Label4", QT_TRANSLATE_NOOP("Form6", "N - Number Of Elements"), 3680, 1980),
+            legend("Label37", QT_TRANSLATE_NOOP("Form6", "D - Arithmetic Jump Size"), 5840, 2170),
+            legend("Label38", QT_TRANSLATE_NOOP("Form6", "Q - Geometric Jump Size"), 8190, 2070),
 
             // the frames of the four halves and the rules between their rows
             line("Line1", 120, 360, 5280, 360),
@@ -363,7 +368,7 @@ void Form6::command20_Click() {
     const double q = r[1].value;
     if (!inputsValid) return label("ans7")->clear();
     if (q == 0 || q == 1) {
-        refuse(qNotZeroOrOne, Row::GeomSumA1QN, r);
+        refuse(tr(qNotZeroOrOne), Row::GeomSumA1QN, r);
         label("ans7")->clear();
         return;
     }
@@ -378,7 +383,7 @@ void Form6::command21_Click() {
     if (!inputsValid) return label("ans8")->clear();
     if (q == 0 || q == 1) {
         label("ans8")->clear();
-        return refuse(qNotZeroOrOne, Row::GeomSumA1QAn, r);
+        return refuse(tr(qNotZeroOrOne), Row::GeomSumA1QAn, r);
     }
     answer("ans8", Row::GeomSumA1QAn, r,
            [&] { return GeomSumA1QAnWorked(boxOf(r, u"A1").value, q, r[2].value); });
@@ -391,7 +396,7 @@ void Form6::command22_Click() {
     if (!inputsValid) return label("ans9")->clear();
     if (q >= 1 || q == 0 || q <= -1) {
         label("ans9")->clear();
-        return refuse(qOutsideInfinite, Row::GeomSumInfinite, r);
+        return refuse(tr(qOutsideInfinite), Row::GeomSumInfinite, r);
     }
     answer("ans9", Row::GeomSumInfinite, r,
            [&] { return GeomSumInfiniteWorked(boxOf(r, u"A1").value, q); });
@@ -402,7 +407,7 @@ void Form6::Command10_Click() {
     Boxes r{rewrite("a110", "A1"), held("q10", "Q"), rewrite("n10", "N")};
     const double q = r[1].value;
     if (!inputsValid) return label("ans10")->clear();
-    if (q == 0 || q == 1) return refuse(qNotZeroOrOne, Row::GeomLastA1QN, r); // ans10 keeps it
+    if (q == 0 || q == 1) return refuse(tr(qNotZeroOrOne), Row::GeomLastA1QN, r); // ans10 keeps it
     answer("ans10", Row::GeomLastA1QN, r,
            [&] { return GeomLastA1QNWorked(boxOf(r, u"A1").value, q, boxOf(r, u"N").value); });
 }
@@ -415,7 +420,7 @@ void Form6::Command4_Click() {
     const double a1 = boxOf(r, u"A1").value, n = boxOf(r, u"N").value;
     if (a1 == 0 || n <= 1) {
         label("ans11")->clear();
-        return refuse(a1ZeroOrNTooSmall, Row::GeomRatioA1AnN, r);
+        return refuse(tr(a1ZeroOrNTooSmall), Row::GeomRatioA1AnN, r);
     }
     answer("ans11", Row::GeomRatioA1AnN, r,
            [&] { return GeomRatioA1AnNWorked(a1, r[2].value, n); });

@@ -7,6 +7,7 @@
 #include "working/exact_text.h"
 #include "working/formula_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -24,6 +25,11 @@ using working::plain;
 using working::Working;
 
 namespace {
+
+// the context of the texts of the progressions' working
+struct ProgressionsWorking {
+    Q_DECLARE_TR_FUNCTIONS(ProgressionsWorking)
+};
 
 constexpr int boxLength = 8;         // every box keeps at most 8 characters
 constexpr int endsShown = 20;        // beyond mostTermsDrawn, the first and the last 20 terms
@@ -51,11 +57,11 @@ void tellBox(Working& w, const Box& b) {
                                                   ? QStringLiteral(" = ")
                                                   : QStringLiteral(" ≈ "),
                                               b.written));
-        w.say(QStringLiteral("The box keeps %1 characters, so %2 is read as %3")
-                  .arg(boxLength)
-                  .arg(b.letter, b.shown));
+        //: %1 is the number of characters, %2 the letter of the box (A1, N), %3 what it shows
+        w.say(ProgressionsWorking::tr("The box keeps %1 characters, so %2 is read as %3")
+                  .arg(QString::number(boxLength), b.letter, b.shown));
     } else if (b.typed != b.shown) {
-        w.say(QStringLiteral("%1 = %2, written back into its box as %3")
+        w.say(ProgressionsWorking::tr("%1 = %2, written back into its box as %3")
                   .arg(b.letter, b.typed.trimmed(), b.shown));
     } else {
         w.say(QStringLiteral("%1 = %2").arg(b.letter, b.shown));
@@ -71,7 +77,10 @@ Look bars(Ink ink, bool shaded) {
     return look;
 }
 
-Figure termChart() { return Figure::chart(QStringLiteral("k"), QStringLiteral("term")); }
+Figure termChart() {
+    //: the name of the chart's upright axis, the value of a term
+    return Figure::chart(QStringLiteral("k"), ProgressionsWorking::tr("term"));
+}
 
 // A view of the chart with room for texts: the elements with the usual margin, and besides
 // it the given shares of their height above the highest and below the lowest, and right of
@@ -124,29 +133,81 @@ void drawTerms(Figure& f, double n, const std::function<double(double)>& term, L
     f.label(QStringLiteral("gap"), gapAt, 0, QStringLiteral("…"), working::at(Place::Above));
     for (int j = 0; j < endsShown; ++j) drawAt(firstAfter + j, n - (endsShown - 1) + j);
     f.label(QStringLiteral("after-gap"), firstAfter, 0,
-            QStringLiteral("term %1").arg(counted(n - (endsShown - 1))), working::at(Place::Below));
-    f.note = QStringLiteral("Terms %1 to %2 are left out at the gap; the bars after it are the "
-                            "last %3 terms, %4 to %5.")
+            //: under the first bar after the gap: the number of its term
+            ProgressionsWorking::tr("term %1").arg(counted(n - (endsShown - 1))),
+            working::at(Place::Below));
+    f.note = ProgressionsWorking::tr("Terms %1 to %2 are left out at the gap; the bars after it "
+                                     "are the last %3 terms, %4 to %5.")
                  .arg(counted(endsShown + 1), counted(n - endsShown), QString::number(endsShown),
                       counted(n - (endsShown - 1)), counted(n));
 }
 
-QString termsPhrase(double n) {
-    return n <= mostTermsDrawn
-               ? QStringLiteral("The %1 %2").arg(counted(n), n == 1 ? u"term" : u"terms")
-               : QStringLiteral("The first and the last %1 of the %2 terms")
-                     .arg(endsShown)
-                     .arg(counted(n));
+// What termsFigure draws, one whole sentence for each kind of progression, number of terms
+// (one, all of them, the first and the last endsShown) and what was found (the sum, the last
+// term), indexed [geometric][sum].
+constexpr const char* oneTerm[2][2] = {
+    {QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The 1 term of the arithmetic progression from %1 to %2 as bars; the last "
+                       "one, An, is %3."),
+     QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The 1 term of the arithmetic progression from %1 to %2 as bars, all "
+                       "shaded: their sum Sn is %3.")},
+    {QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The 1 term of the geometric progression from %1 to %2 as bars; the last "
+                       "one, An, is %3."),
+     QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The 1 term of the geometric progression from %1 to %2 as bars, all "
+                       "shaded: their sum Sn is %3.")},
+};
+constexpr const char* allTerms[2][2] = {
+    {QT_TRANSLATE_N_NOOP("ProgressionsWorking",
+                         "The %n terms of the arithmetic progression from %1 to %2 as bars; the "
+                         "last one, An, is %3."),
+     QT_TRANSLATE_N_NOOP("ProgressionsWorking",
+                         "The %n terms of the arithmetic progression from %1 to %2 as bars, all "
+                         "shaded: their sum Sn is %3.")},
+    {QT_TRANSLATE_N_NOOP("ProgressionsWorking",
+                         "The %n terms of the geometric progression from %1 to %2 as bars; the "
+                         "last one, An, is %3."),
+     QT_TRANSLATE_N_NOOP("ProgressionsWorking",
+                         "The %n terms of the geometric progression from %1 to %2 as bars, all "
+                         "shaded: their sum Sn is %3.")},
+};
+constexpr const char* endTerms[2][2] = {
+    {QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The first and the last %1 of the %2 terms of the arithmetic progression "
+                       "from %3 to %4 as bars; the last one, An, is %5."),
+     QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The first and the last %1 of the %2 terms of the arithmetic progression "
+                       "from %3 to %4 as bars, all shaded: their sum Sn is %5.")},
+    {QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The first and the last %1 of the %2 terms of the geometric progression "
+                       "from %3 to %4 as bars; the last one, An, is %5."),
+     QT_TRANSLATE_NOOP("ProgressionsWorking",
+                       "The first and the last %1 of the %2 terms of the geometric progression "
+                       "from %3 to %4 as bars, all shaded: their sum Sn is %5.")},
+};
+
+// The sentence that tells termsFigure's n terms (n whole) from first to last.
+QString termsDescription(bool geometric, bool sum, double n, const QString& first,
+                         const QString& last, const QString& answerText) {
+    if (n == 1)
+        return ProgressionsWorking::tr(oneTerm[geometric][sum]).arg(first, last, answerText);
+    if (n <= mostTermsDrawn)
+        return ProgressionsWorking::tr(allTerms[geometric][sum], nullptr, int(n))
+            .arg(first, last, answerText);
+    return ProgressionsWorking::tr(endTerms[geometric][sum])
+        .arg(QString::number(endsShown), counted(n), first, last, answerText);
 }
 
 // A row that has every term from A1, D or Q and N: the terms as bars, all shaded for a sum,
 // the last one marked when it is what was found.
-Figure termsFigure(const QString& kind, double n, const std::function<double(double)>& term,
-                   bool sum, const QString& answerText) {
+Figure termsFigure(bool geometric, double n, const std::function<double(double)>& term, bool sum,
+                   const QString& answerText) {
     Figure f = termChart();
     if (!wholeCount(n)) {
-        f.note = QStringLiteral("N = %1 is not a whole number of terms from 1 up, so there are no "
-                                "terms to draw.")
+        f.note = ProgressionsWorking::tr("N = %1 is not a whole number of terms from 1 up, so "
+                                         "there are no terms to draw.")
                      .arg(plain(n));
         f.description = f.note;
         return f;
@@ -154,17 +215,16 @@ Figure termsFigure(const QString& kind, double n, const std::function<double(dou
     const QString lastText = sum ? plain(term(n)) : QStringLiteral("An = ") + answerText;
     const QStringList texts = termTexts(n, term);
     const bool labelled = barsLabelled(texts, lastText);
-    drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true),
-              lastText, labelled);
+    drawTerms(f, n, term, bars(Ink::Main, sum), bars(sum ? Ink::Main : Ink::Second, true), lastText,
+              labelled);
     // room right of the last bar for the axis name, above or below it for its text
     makeRoom(f, 0.04, 0.04, 0.6);
-    f.description = QStringLiteral("%1 of the %2 progression from %3 to %4 as bars")
-                        .arg(termsPhrase(n), kind, plain(term(1)), plain(term(n)));
-    f.description += sum ? QStringLiteral(", all shaded: their sum Sn is %1.").arg(answerText)
-                         : QStringLiteral("; the last one, An, is %1.").arg(answerText);
+    f.description = termsDescription(geometric, sum, n, plain(term(1)), plain(term(n)), answerText);
     // the values too wide to stand over their bars
     if (!labelled && texts.size() > 2)
-        f.description += QStringLiteral(" The terms are %1.").arg(texts.join(QStringLiteral(", ")));
+        f.description +=
+            u' ' +
+            ProgressionsWorking::tr("The terms are %1.").arg(texts.join(QStringLiteral(", ")));
     return f;
 }
 
@@ -184,10 +244,10 @@ Figure trapezoidFigure(double n, double first, double last, bool firstKnown,
     }
     f.bar(QStringLiteral("known"), n - 0.5, 0, 1, last, bars(Ink::Second, false));
     f.elements.back().text = QStringLiteral("An = ") + plain(last);
-    f.note = QStringLiteral("The shaded trapezoid is N wide and on average (A1 + An) ÷ 2 high, "
-                            "so its area is the sum.");
-    f.description = QStringLiteral("A trapezoid %1 wide from the first term to the last, An = "
-                                   "%2, shaded: its area is the sum Sn = %3.")
+    f.note = ProgressionsWorking::tr("The shaded trapezoid is N wide and on average (A1 + An) ÷ 2 "
+                                     "high, so its area is the sum.");
+    f.description = ProgressionsWorking::tr("A trapezoid %1 wide from the first term to the last, "
+                                            "An = %2, shaded: its area is the sum Sn = %3.")
                         .arg(plain(n), plain(last), answerText);
     return f;
 }
@@ -215,7 +275,8 @@ void drawBetween(Figure& f, double n, const std::function<double(double)>& term)
 // are within 1% of it, at least 5 and at most 40 of them.
 Figure partialSumsFigure(double a1, double q, double sum, const QString& answerText) {
     Figure f = termChart();
-    f.yName = QStringLiteral("term, sum");
+    //: the name of the chart's upright axis: the values of the terms and of the sums
+    f.yName = ProgressionsWorking::tr("term, sum");
     int count = 0;
     for (int k = 1; k <= 40; ++k) {
         const double term = GeomLastA1QN(a1, q, k), partial = GeomSumA1QN(a1, q, k);
@@ -229,11 +290,10 @@ Figure partialSumsFigure(double a1, double q, double sum, const QString& answerT
     limit.place = Place::Above;
     f.segment(QStringLiteral("limit"), 0.5, sum, count + 0.5, sum, limit);
     f.elements.back().text = QStringLiteral("S = ") + answerText;
-    f.description = QStringLiteral("The terms of the progression as shaded bars and the partial "
-                                   "sums S1 to S%1 as points, approaching the dashed line at the "
-                                   "sum S = %2.")
-                        .arg(count)
-                        .arg(answerText);
+    f.description = ProgressionsWorking::tr("The terms of the progression as shaded bars and the "
+                                            "partial sums S1 to S%1 as points, approaching the "
+                                            "dashed line at the sum S = %2.")
+                        .arg(QString::number(count), answerText);
     return f;
 }
 
@@ -242,13 +302,11 @@ Figure geometricSumToFigure(double a1, double q, double an, const QString& answe
     for (double k = 1; k <= mostTermsDrawn; ++k)
         if (working::withinRounding(GeomLastA1QN(a1, q, k), an))
             return termsFigure(
-                QStringLiteral("geometric"), k, [&](double j) { return GeomLastA1QN(a1, q, j); },
-                true, answerText);
+                true, k, [&](double j) { return GeomLastA1QN(a1, q, j); }, true, answerText);
     Figure f = termChart();
-    f.note = QStringLiteral("An = %1 is not A1 times a whole power of Q within %2 terms, so the "
-                            "terms are not drawn.")
-                 .arg(plain(an))
-                 .arg(mostTermsDrawn);
+    f.note = ProgressionsWorking::tr("An = %1 is not A1 times a whole power of Q within %2 terms, "
+                                     "so the terms are not drawn.")
+                 .arg(plain(an), QString::number(mostTermsDrawn));
     f.description = f.note;
     return f;
 }
@@ -301,7 +359,7 @@ bool isWhole(const Value& v) {
 QString powerText(const Value& base, const Value& e) {
     if (e.exact.isWhole())
         return factorOf(base) + working::superscript(static_cast<long long>(e.exact.numerator()));
-    return QStringLiteral("(%1 to the power %2)").arg(factorOf(base), text(e));
+    return ProgressionsWorking::tr("(%1 to the power %2)").arg(factorOf(base), text(e));
 }
 
 constexpr Rational::Int mostExponent = 1000;
@@ -373,24 +431,29 @@ void tellCount(Working& out, const Value& n, Counted kind,
     if (whole && size >= 1) return;
     const QString value = text(n);
     if (size <= 0) {
-        out.say(QStringLiteral("N is the number of terms, so it should be a whole number from 1 "
-                               "up; N = %1 counts no terms.")
+        out.say(ProgressionsWorking::tr(
+                    "N is the number of terms, so it should be a whole number from 1 "
+                    "up; N = %1 counts no terms.")
                     .arg(value));
     } else if (kind == Counted::Sum) {
-        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: there is "
-                               "no sum of %1 terms.")
+        out.say(ProgressionsWorking::tr(
+                    "N is the number of terms, so it should be a whole number: there is "
+                    "no sum of %1 terms.")
                     .arg(value));
     } else if (kind == Counted::Term) {
-        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: there is "
-                               "no term number %1.")
+        out.say(ProgressionsWorking::tr(
+                    "N is the number of terms, so it should be a whole number: there is "
+                    "no term number %1.")
                     .arg(value));
     } else {
-        out.say(QStringLiteral("N is the number of terms, so it should be a whole number: %1 "
-                               "terms make no progression.")
-                    .arg(value));
+        out.say(
+            ProgressionsWorking::tr("N is the number of terms, so it should be a whole number: %1 "
+                                    "terms make no progression.")
+                .arg(value));
     }
-    out.say(QStringLiteral("The formula gives a number with N = %1 all the same, and that number "
-                           "is what the window shows.")
+    out.say(ProgressionsWorking::tr(
+                "The formula gives a number with N = %1 all the same, and that number "
+                "is what the window shows.")
                 .arg(value));
     if (!withN || size <= 0 || !n.exact.known() || size > mostCounted) return;
     const QString name = kind == Counted::Sum ? QStringLiteral("Sn") : QStringLiteral("An");
@@ -398,13 +461,13 @@ void tellCount(Working& out, const Value& n, Counted kind,
     const Rational atAbove = withN(Rational(static_cast<long long>(above)));
     if (!atAbove.known()) return;
     if (below < 1) {
-        out.say(QStringLiteral("If you meant N = %1, %2 is %3.")
+        out.say(ProgressionsWorking::tr("If you meant N = %1, %2 is %3.")
                     .arg(counted(above), name, exactOrDecimal(atAbove)));
         return;
     }
     const Rational atBelow = withN(Rational(static_cast<long long>(below)));
     if (!atBelow.known()) return;
-    out.say(QStringLiteral("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
+    out.say(ProgressionsWorking::tr("If you meant N = %1, %2 is %3; if you meant N = %4, it is %5.")
                 .arg(counted(below), name, exactOrDecimal(atBelow), counted(above),
                      exactOrDecimal(atAbove)));
 }
@@ -475,7 +538,8 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         out.say(QStringLiteral("(N - 1)D = %1 × %2 = %3").arg(factorOf(t), factorOf(d), text(dw)));
         out.say(
             QStringLiteral("2An - (N - 1)D = %1 - %2 = %3").arg(text(v), factorOf(dw), text(b)));
-        out.detail(QStringLiteral("2An - (N - 1)D is A1 + An: the first term plus the last."));
+        out.detail(
+            ProgressionsWorking::tr("2An - (N - 1)D is A1 + An: the first term plus the last."));
         out.detail(QStringLiteral("%1 × %2 = %3").arg(text(n), factorOf(b), text(nb)));
         tellAnswer(out, QStringLiteral("Sn = %1 × %2 ÷ 2").arg(text(n), factorOf(b)),
                    nb.exact / two, w.answer);
@@ -508,9 +572,10 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         tellAnswer(out, QStringLiteral("D = %1 ÷ %2").arg(dividendOf(t), factorOf(n1)), d.exact,
                    w.answer);
         if (d.exact.known() && n.exact.isWhole() && n.computed >= 2)
-            out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
-                        .arg(text(a1), factorOf(n1), factorOf(d),
-                             exactOrDecimal(a1.exact + n1.exact * d.exact)));
+            out.say(
+                ProgressionsWorking::tr("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
+                    .arg(text(a1), factorOf(n1), factorOf(d),
+                         exactOrDecimal(a1.exact + n1.exact * d.exact)));
         break;
     }
     case Row::ArithCountA1DAn: {
@@ -527,22 +592,26 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const bool whole = isWhole(n);
         if (whole && n.computed >= 1) {
             if (n.exact.known())
-                out.say(QStringLiteral("Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
+                out.say(ProgressionsWorking::tr(
+                            "Check: A1 + (N - 1)D = %1 + %2 × %3 = %4, which is An.")
                             .arg(text(a1), exactOrDecimal(n.exact - one), factorOf(d),
                                  exactOrDecimal(a1.exact + (n.exact - one) * d.exact)));
         } else if (n.computed < 1) {
-            out.say(QStringLiteral("N should be a whole number from 1 up, and N = %1 is not: An = "
-                                   "%2 does not lie ahead of A1 = %3 in steps of D = %4, so it is "
-                                   "none of the terms from A1 on.")
+            out.say(ProgressionsWorking::tr(
+                        "N should be a whole number from 1 up, and N = %1 is not: An = "
+                        "%2 does not lie ahead of A1 = %3 in steps of D = %4, so it is "
+                        "none of the terms from A1 on.")
                         .arg(text(n), text(an), text(a1), text(d)));
         } else {
-            out.say(QStringLiteral("N = %1 is not a whole number: An = %2 is none of the terms.")
+            out.say(ProgressionsWorking::tr(
+                        "N = %1 is not a whole number: An = %2 is none of the terms.")
                         .arg(text(n), text(an)));
             const double below = std::floor(n.computed);
             if (n.exact.known() && below <= mostCounted) {
                 const Rational k = Rational(static_cast<long long>(below));
-                out.say(QStringLiteral("It lies between term %1, which is %2, and term %3, which "
-                                       "is %4.")
+                out.say(ProgressionsWorking::tr(
+                            "It lies between term %1, which is %2, and term %3, which "
+                            "is %4.")
                             .arg(counted(below), exactOrDecimal(a1.exact + (k - one) * d.exact),
                                  counted(below + 1), exactOrDecimal(a1.exact + k * d.exact)));
             }
@@ -589,9 +658,10 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
                       (qSize > one && size(term) > anSize) || (qSize < one && size(term) < anSize));
         }
         if (passed)
-            out.say(QStringLiteral("An = %1 is not A1 times a whole power of Q, so it is none of "
-                                   "the terms. The formula gives a number all the same, and that "
-                                   "number is what the window shows.")
+            out.say(ProgressionsWorking::tr(
+                        "An = %1 is not A1 times a whole power of Q, so it is none of "
+                        "the terms. The formula gives a number all the same, and that "
+                        "number is what the window shows.")
                         .arg(text(an)));
         out.say(QStringLiteral("QAn = %1 × %2 = %3").arg(factorOf(q), factorOf(an), text(m)));
         out.say(QStringLiteral("QAn - A1 = %1 - %2 = %3").arg(text(m), factorOf(a1), text(sm)));
@@ -603,7 +673,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
     case Row::GeomSumInfinite: {
         const Value a1 = in("A1"), q = in("Q");
         const Value d{one - q.exact, s[0]};
-        out.say(QStringLiteral("S = A1 ÷ (1 - Q), as -1 < Q < 1"));
+        out.say(ProgressionsWorking::tr("S = A1 ÷ (1 - Q), as -1 < Q < 1"));
         tell({"A1", "Q"});
         out.say(QStringLiteral("1 - Q = 1 - %1 = %2").arg(factorOf(q), text(d)));
         tellAnswer(out, QStringLiteral("S = %1 ÷ %2").arg(dividendOf(a1), factorOf(d)),
@@ -639,7 +709,7 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
         const bool negative = r.computed < 0;
         const bool whole = n1.exact.isWhole();
         if (whole && n1.computed == 1) {
-            out.say(QStringLiteral("With N - 1 = 1 the root is An ÷ A1 itself."));
+            out.say(ProgressionsWorking::tr("With N - 1 = 1 the root is An ÷ A1 itself."));
             tellAnswer(out, QStringLiteral("Q"), q.exact, w.answer);
         } else if (whole) {
             const Value size{negative ? -r.exact : r.exact, std::abs(r.computed)};
@@ -649,12 +719,14 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
                     : working::superscript(static_cast<long long>(n1.exact.numerator())) + u'√' +
                           factorOf(size);
             if (negative)
-                out.say(QStringLiteral("An ÷ A1 is negative and N - 1 = %1 is odd: an odd power "
-                                       "keeps the sign, so Q is negative.")
+                out.say(ProgressionsWorking::tr(
+                            "An ÷ A1 is negative and N - 1 = %1 is odd: an odd power "
+                            "keeps the sign, so Q is negative.")
                             .arg(text(n1)));
-            out.detail(QStringLiteral("1 ÷ (N - 1) = 1 ÷ %1 = %2: the window takes the root as "
-                                      "the power %2.")
-                           .arg(text(n1), text(e)));
+            out.detail(
+                ProgressionsWorking::tr("1 ÷ (N - 1) = 1 ÷ %1 = %2: the window takes the root as "
+                                        "the power %2.")
+                    .arg(text(n1), text(e)));
             tellAnswer(out, QStringLiteral("Q = %1%2").arg(negative ? u"-" : u"", root), q.exact,
                        w.answer);
         } else {
@@ -662,24 +734,27 @@ Working steps(Row row, const std::vector<Box>& boxes, const Worked& w) {
             tellAnswer(out, QStringLiteral("Q = %1").arg(powerText(r, e)), q.exact, w.answer);
         }
         if (r.computed == 0)
-            out.say(QStringLiteral("With An = 0 the ratio is 0: every term after A1 is 0."));
+            out.say(
+                ProgressionsWorking::tr("With An = 0 the ratio is 0: every term after A1 is 0."));
         const bool even = whole && !oddWhole(n1.computed);
         if (even && w.answer != 0) {
             if (q.exact.known()) {
                 const Value twin{-q.exact, -w.answer};
-                out.say(QStringLiteral("Q = %1 fits as well: %2 × %3 = %4 too. The window shows "
-                                       "the positive one.")
+                out.say(ProgressionsWorking::tr(
+                            "Q = %1 fits as well: %2 × %3 = %4 too. The window shows "
+                            "the positive one.")
                             .arg(text(twin), factorOf(a1), powerText(twin, n1),
                                  exactOrDecimal(a1.exact * powerExact(twin.exact, n1.exact))));
             } else {
-                out.say(QStringLiteral("Q = %1 fits as well, as an even power of a number and of "
-                                       "its negative are the same. The window shows the positive "
-                                       "one.")
+                out.say(ProgressionsWorking::tr(
+                            "Q = %1 fits as well, as an even power of a number and of "
+                            "its negative are the same. The window shows the positive "
+                            "one.")
                             .arg(text(Value{Rational::unknown(), -w.answer})));
             }
         }
         if (q.exact.known() && whole)
-            out.say(QStringLiteral("Check: A1Qᴺ⁻¹ = %1 × %2 = %3, which is An.")
+            out.say(ProgressionsWorking::tr("Check: A1Qᴺ⁻¹ = %1 × %2 = %3, which is An.")
                         .arg(factorOf(a1), powerText(q, n1),
                              exactOrDecimal(a1.exact * powerExact(q.exact, n1.exact))));
         break;
@@ -698,15 +773,15 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
     case Row::ArithLastA1DN: {
         const double a1 = value("A1"), d = value("D");
         return termsFigure(
-            QStringLiteral("arithmetic"), value("N"),
-            [=](double k) { return ArithLastA1DN(a1, d, k); }, row == Row::ArithSumA1DN, answer);
+            false, value("N"), [=](double k) { return ArithLastA1DN(a1, d, k); },
+            row == Row::ArithSumA1DN, answer);
     }
     case Row::GeomSumA1QN:
     case Row::GeomLastA1QN: {
         const double a1 = value("A1"), q = value("Q");
         return termsFigure(
-            QStringLiteral("geometric"), value("N"),
-            [=](double k) { return GeomLastA1QN(a1, q, k); }, row == Row::GeomSumA1QN, answer);
+            true, value("N"), [=](double k) { return GeomLastA1QN(a1, q, k); },
+            row == Row::GeomSumA1QN, answer);
     }
     case Row::ArithSumA1AnN:
         return trapezoidFigure(value("N"), value("A1"), value("An"), true, answer);
@@ -728,22 +803,27 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         // slope's text would go: the texts of the slope and of N have no room by them, and the
         // note says them. N = 2 leaves the text room above the lower bar.
         const bool room = n == 2 || n >= 3;
-        if (room) f.elements.back().text = QStringLiteral("D = %1 a term").arg(step);
+        //: beside the dashed line from A1 to An: the terms grow by D each term
+        if (room) f.elements.back().text = ProgressionsWorking::tr("D = %1 a term").arg(step);
         else
-            f.note = QStringLiteral("Along the dashed line from A1 to An the terms grow by D = %1 "
-                                    "a term.")
+            f.note = ProgressionsWorking::tr(
+                         "Along the dashed line from A1 to An the terms grow by D = %1 "
+                         "a term.")
                          .arg(step);
         if (findsN) {
-            f.point(QStringLiteral("found"), n, 0, room ? QStringLiteral("N = ") + answer : QString(),
+            f.point(QStringLiteral("found"), n, 0,
+                    room ? QStringLiteral("N = ") + answer : QString(),
                     working::at(Place::Below, Ink::Second));
             if (!room)
-                f.note += QStringLiteral(" The point on the k axis marks N = %1.").arg(answer);
+                f.note +=
+                    u' ' +
+                    ProgressionsWorking::tr("The point on the k axis marks N = %1.").arg(answer);
         }
         makeRoom(f, 0.15, 0, 0);
-        f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
-                                       "bars; from one to the next the terms grow by D = %4.")
-                            .arg(plain(a1), plain(an), findsN ? answer : plain(n),
-                                 findsN ? plain(d) : answer);
+        f.description =
+            ProgressionsWorking::tr("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
+                                    "bars; from one to the next the terms grow by D = %4.")
+                .arg(plain(a1), plain(an), findsN ? answer : plain(n), findsN ? plain(d) : answer);
         return f;
     }
     case Row::GeomRatioA1AnN: {
@@ -756,11 +836,12 @@ Figure figure(Row row, const std::vector<Box>& boxes, const Worked& w) {
         // the sentence is wider than the chart: the label says Q, the note says what it means
         f.label(QStringLiteral("ratio"), (1 + n) / 2, top, QStringLiteral("Q = ") + answer,
                 working::at(Place::Above));
-        f.note = QStringLiteral("Each term is Q = %1 times the one before.").arg(answer);
+        f.note = ProgressionsWorking::tr("Each term is Q = %1 times the one before.").arg(answer);
         makeRoom(f, 0.15, 0, 0);
-        f.description = QStringLiteral("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
-                                       "bars; each term is Q = %4 times the one before.")
-                            .arg(plain(a1), plain(an), plain(n), answer);
+        f.description =
+            ProgressionsWorking::tr("The known terms A1 = %1 at 1 and An = %2 at N = %3 as "
+                                    "bars; each term is Q = %4 times the one before.")
+                .arg(plain(a1), plain(an), plain(n), answer);
         return f;
     }
     case Row::GeomSumA1QAn:
@@ -794,7 +875,7 @@ Working progressionWorking(Row row, const std::vector<Box>& boxes, const Worked&
     if (!finite(w.figure) || (w.figure.empty() && w.figure.note.isEmpty())) {
         w.figure = termChart();
         w.figure.elements.clear();
-        w.figure.note = QStringLiteral("The terms are too large to draw.");
+        w.figure.note = ProgressionsWorking::tr("The terms are too large to draw.");
         w.figure.description = w.figure.note;
     }
     return w;
@@ -803,7 +884,7 @@ Working progressionWorking(Row row, const std::vector<Box>& boxes, const Worked&
 Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringList& said) {
     Working out;
     for (const QString& message : said)
-        out.say(QStringLiteral("The window said: \"%1\"").arg(message));
+        out.say(ProgressionsWorking::tr("The window said: \"%1\"").arg(message));
     auto has = [&](const char* letter) {
         return std::any_of(boxes.begin(), boxes.end(),
                            [&](const Box& b) { return b.letter == QLatin1String(letter); });
@@ -820,88 +901,103 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
                            row == Row::GeomLastA1QN || row == Row::GeomSumInfinite;
     // the window's own tests, on the numbers it took
     if (geometric && q.computed == 0) {
-        out.say(QStringLiteral("With Q = 0 every term after A1 is 0: A1, 0, 0, and so on. The "
-                               "window takes no Q of 0."));
+        out.say(
+            ProgressionsWorking::tr("With Q = 0 every term after A1 is 0: A1, 0, 0, and so on. The "
+                                    "window takes no Q of 0."));
         if (row == Row::GeomLastA1QN)
-            out.say(QStringLiteral("So An = 0 from the second term on, and An = A1 = %1 when "
-                                   "N = 1.")
-                        .arg(text(a1)));
-        else out.say(QStringLiteral("So the sum is A1 = %1.").arg(text(a1)));
+            out.say(
+                ProgressionsWorking::tr("So An = 0 from the second term on, and An = A1 = %1 when "
+                                        "N = 1.")
+                    .arg(text(a1)));
+        else out.say(ProgressionsWorking::tr("So the sum is A1 = %1.").arg(text(a1)));
         return out;
     }
     if (geometric && row != Row::GeomSumInfinite && q.computed == 1) {
-        out.say(QStringLiteral("With Q = 1 every term is A1 = %1: each is 1 times the one before.")
+        out.say(ProgressionsWorking::tr(
+                    "With Q = 1 every term is A1 = %1: each is 1 times the one before.")
                     .arg(text(a1)));
         if (row == Row::GeomLastA1QN) {
-            out.say(QStringLiteral("So An = A1 = %1. The window takes no Q of 1 all the same.")
-                        .arg(text(a1)));
+            out.say(
+                ProgressionsWorking::tr("So An = A1 = %1. The window takes no Q of 1 all the same.")
+                    .arg(text(a1)));
             return out;
         }
-        out.say(QStringLiteral("The formula divides by Q - 1 = 0, so it cannot be used."));
+        out.say(ProgressionsWorking::tr("The formula divides by Q - 1 = 0, so it cannot be used."));
         const Rational all = n.exact * a1.exact;
         if (row == Row::GeomSumA1QN && isWhole(n) && n.computed >= 1 && all.known())
-            out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
+            out.say(ProgressionsWorking::tr(
+                        "The sum of N terms that are all A1 is N × A1 = %1 × %2 = %3.")
                         .arg(text(n), factorOf(a1), exactOrDecimal(all)));
-        else out.say(QStringLiteral("The sum of N terms that are all A1 is N × A1."));
+        else out.say(ProgressionsWorking::tr("The sum of N terms that are all A1 is N × A1."));
         if (row == Row::GeomSumA1QAn) {
-            out.say(QStringLiteral("An does not tell how many terms there are."));
+            out.say(ProgressionsWorking::tr("An does not tell how many terms there are."));
             if (an.computed != a1.computed)
-                out.say(QStringLiteral("Here An = %1 is not A1, so it is none of the terms.")
-                            .arg(text(an)));
+                out.say(
+                    ProgressionsWorking::tr("Here An = %1 is not A1, so it is none of the terms.")
+                        .arg(text(an)));
         }
         return out;
     }
     if (row == Row::GeomSumInfinite) {
         if (a1.computed == 0) {
-            out.say(QStringLiteral("With A1 = 0 every term is 0, and so is their sum; the window "
-                                   "asks for -1 < Q < 1 all the same."));
+            out.say(ProgressionsWorking::tr(
+                "With A1 = 0 every term is 0, and so is their sum; the window "
+                "asks for -1 < Q < 1 all the same."));
             return out;
         }
-        out.say(QStringLiteral("All the terms add up to one sum only when they shrink towards 0, "
-                               "that is when -1 < Q < 1."));
+        out.say(ProgressionsWorking::tr(
+            "All the terms add up to one sum only when they shrink towards 0, "
+            "that is when -1 < Q < 1."));
         if (q.computed >= 1)
-            out.say(QStringLiteral("With Q = %1 no term is smaller in size than the one before, so "
-                                   "the sums S1, S2, S3, and so on grow in size without end.")
+            out.say(ProgressionsWorking::tr(
+                        "With Q = %1 no term is smaller in size than the one before, so "
+                        "the sums S1, S2, S3, and so on grow in size without end.")
                         .arg(text(q)));
         else
-            out.say(QStringLiteral("With Q = %1 the terms change sign each time and do not shrink, "
-                                   "so the sums S1, S2, S3, and so on never settle.")
+            out.say(ProgressionsWorking::tr(
+                        "With Q = %1 the terms change sign each time and do not shrink, "
+                        "so the sums S1, S2, S3, and so on never settle.")
                         .arg(text(q)));
         return out;
     }
     if (row == Row::GeomRatioA1AnN && (a1.computed == 0 || n.computed <= 1)) {
         if (a1.computed == 0)
-            out.say(QStringLiteral("With A1 = 0 every term is 0 × Q = 0, and An ÷ A1 would divide "
-                                   "by 0, so no ratio can be found."));
+            out.say(ProgressionsWorking::tr(
+                "With A1 = 0 every term is 0 × Q = 0, and An ÷ A1 would divide "
+                "by 0, so no ratio can be found."));
         if (n.computed <= 1)
-            out.say(QStringLiteral("N counts the terms, and a ratio needs two of them, A1 and An: "
-                                   "N = %1 is not more than 1.")
+            out.say(ProgressionsWorking::tr(
+                        "N counts the terms, and a ratio needs two of them, A1 and An: "
+                        "N = %1 is not more than 1.")
                         .arg(text(n)));
         return out;
     }
     // the faults of the computations
     if (row == Row::ArithDiffA1AnN && n.computed == 1) {
-        out.say(QStringLiteral("N = 1 makes N - 1 = 0, and the formula divides by it: with one "
-                               "term there is no step from one term to the next."));
+        out.say(ProgressionsWorking::tr(
+            "N = 1 makes N - 1 = 0, and the formula divides by it: with one "
+            "term there is no step from one term to the next."));
         return out;
     }
     if (row == Row::ArithCountA1DAn && d.computed == 0) {
-        out.say(QStringLiteral("D = 0 makes every term A1 = %1, and the formula divides by D = 0.")
+        out.say(ProgressionsWorking::tr(
+                    "D = 0 makes every term A1 = %1, and the formula divides by D = 0.")
                     .arg(text(a1)));
-        out.say(an.computed == a1.computed
-                    ? QStringLiteral("Here An is A1, so every N fits.")
-                    : QStringLiteral("Here An = %1 is not A1, so no N fits.").arg(text(an)));
+        out.say(
+            an.computed == a1.computed
+                ? ProgressionsWorking::tr("Here An is A1, so every N fits.")
+                : ProgressionsWorking::tr("Here An = %1 is not A1, so no N fits.").arg(text(an)));
         return out;
     }
     if ((row == Row::GeomSumA1QN || row == Row::GeomLastA1QN) && q.computed < 0) {
         const Value power =
             row == Row::GeomSumA1QN ? n : Value{n.exact - Rational(1), n.computed - 1};
         if (!isWhole(power)) {
-            out.say(
-                QStringLiteral("Q = %1 is negative and %2 = %3 is not a whole number: a "
-                               "negative number to a power that is not whole has no real value.")
-                    .arg(text(q), row == Row::GeomSumA1QN ? u"N" : u"N - 1", text(power)));
-            out.say(QStringLiteral("N counts the terms, so it should be a whole number."));
+            out.say(ProgressionsWorking::tr(
+                        "Q = %1 is negative and %2 = %3 is not a whole number: a "
+                        "negative number to a power that is not whole has no real value.")
+                        .arg(text(q), row == Row::GeomSumA1QN ? u"N" : u"N - 1", text(power)));
+            out.say(ProgressionsWorking::tr("N counts the terms, so it should be a whole number."));
             return out;
         }
     }
@@ -910,26 +1006,29 @@ Working unansweredWorking(Row row, const std::vector<Box>& boxes, const QStringL
         const Value r{an.exact / a1.exact, ratio};
         const Value n1{n.exact - Rational(1), n.computed - 1};
         if (isWhole(n1))
-            out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is even: an even power "
-                                   "of a real number is never negative, so no real Q fits.")
+            out.say(ProgressionsWorking::tr(
+                        "An ÷ A1 = %1 is negative and N - 1 = %2 is even: an even power "
+                        "of a real number is never negative, so no real Q fits.")
                         .arg(text(r), text(n1)));
         else
-            out.say(QStringLiteral("An ÷ A1 = %1 is negative and N - 1 = %2 is not a whole "
-                                   "number: such a root of a negative number has no real value.")
+            out.say(ProgressionsWorking::tr(
+                        "An ÷ A1 = %1 is negative and N - 1 = %2 is not a whole "
+                        "number: such a root of a negative number has no real value.")
                         .arg(text(r), text(n1)));
         return out;
     }
     // a written-back box that its 8 characters cut to a text that is no number
     for (const Box& b : boxes) {
         if (b.written.isEmpty() || isNumeric(b.shown)) continue;
-        out.say(QStringLiteral("The box of %1 keeps only 8 characters, so it shows %2, the start "
-                               "of the number %3 written in E-notation. %2 is no number, and the "
-                               "row cannot go on with it.")
+        out.say(ProgressionsWorking::tr(
+                    "The box of %1 keeps only 8 characters, so it shows %2, the start "
+                    "of the number %3 written in E-notation. %2 is no number, and the "
+                    "row cannot go on with it.")
                     .arg(b.letter, b.shown, plain(numberOf(b.written))));
         return out;
     }
-    out.say(QStringLiteral("A number on the way grows beyond the largest one the computer "
-                           "can hold, about 1.8 × 10³⁰⁸, so there is no answer."));
+    out.say(ProgressionsWorking::tr("A number on the way grows beyond the largest one the computer "
+                                    "can hold, about 1.8 × 10³⁰⁸, so there is no answer."));
     return out;
 }
 
@@ -940,15 +1039,20 @@ working::Guide progressionsGuide() {
     };
     return working::guide(
         {
-            QStringLiteral("Each box takes %1, at most 8 characters.").arg(working::valueForms()),
-            QStringLiteral("A1 is the first term, An the last, N the number of terms, D the step "
-                           "from one term to the next and Q the ratio of one term to the one "
-                           "before."),
-            QStringLiteral("A command writes the numbers it read back into its boxes, cut to 8 "
-                           "characters, and goes on with what the box shows; Q, and An in the "
-                           "geometric rows, are used as typed."),
+            ProgressionsWorking::tr("Each box takes %1, at most 8 characters.")
+                .arg(working::valueForms()),
+            ProgressionsWorking::tr(
+                "A1 is the first term, An the last, N the number of terms, D the step "
+                "from one term to the next and Q the ratio of one term to the one "
+                "before."),
+            ProgressionsWorking::tr(
+                "A command writes the numbers it read back into its boxes, cut to 8 "
+                "characters, and goes on with what the box shows; Q, and An in the "
+                "geometric rows, are used as typed."),
         },
-        QStringLiteral("A1 = 2, D = 3, N = 5, Find Sn:"),
+        //: %1 is the window's button Find Sn
+        ProgressionsWorking::tr("A1 = 2, D = 3, N = 5, %1:")
+            .arg(QCoreApplication::translate("Form6", "Find Sn")),
         progressionWorking(Row::ArithSumA1DN, {typed("A1", 2), typed("D", 3), typed("N", 5)},
                            ArithSumA1DNWorked(2, 3, 5)));
 }

@@ -15,8 +15,6 @@ namespace {
 using namespace ui;
 using namespace traffic;
 
-const QString percentageOver100 = QStringLiteral("The percentage must be smaller then 100!!!.");
-
 Control caption(const QString& name, const QString& text, Twips at) {
     return label(name, text, at);
 }
@@ -28,62 +26,80 @@ Control result(const QString& name, Twips at, const QString& spoken) {
 FormSpec form12Spec() {
     return FormSpec{
         "Form12",
-        "Traffic And Percentage Problems",
+        QT_TRANSLATE_NOOP("Form12", "Traffic And Percentage Problems"),
         10515,
         8055,
         QColor(159, 192, 201),
         {
             // distance, speed and time
-            caption("Label23", "Traffic Problems", {480, 600, 1935, 375}).bold(),
+            caption("Label23", QT_TRANSLATE_NOOP("Form12", "Traffic Problems"),
+                    {480, 600, 1935, 375})
+                .bold(),
             caption("Label24", "S", {480, 1080, 855, 255}),
             caption("Label25", "V", {1920, 1080, 855, 255}),
             textBox("s1", {480, 1320, 855, 375}, 8).named("S"),
             textBox("v1", {1920, 1320, 855, 375}, 6).named("V"),
-            button("Command3", "Find T", {3120, 1320, 1455, 375}),
+            button("Command3", QT_TRANSLATE_NOOP("Form12", "Find T"), {3120, 1320, 1455, 375}),
             result("t1", {4920, 1320, 1575, 375}, "T"),
             caption("Label26", "S", {480, 1920, 855, 255}),
             caption("Label27", "T", {1920, 1920, 855, 255}),
             textBox("s2", {480, 2160, 855, 375}, 8).named("S"),
             textBox("t2", {1920, 2160, 855, 375}, 6).named("T"),
-            button("Command4", "Find V", {3120, 2160, 1455, 375}),
+            button("Command4", QT_TRANSLATE_NOOP("Form12", "Find V"), {3120, 2160, 1455, 375}),
             result("v2", {4920, 2160, 1575, 375}, "V"),
             caption("Label28", "T", {480, 2760, 855, 255}),
             caption("Label29", "V", {1920, 2760, 855, 255}),
             textBox("t3", {480, 3000, 855, 375}, 6).named("T"),
             textBox("v3", {1920, 3000, 855, 375}, 6).named("V"),
-            button("Command5", "Find S", {3120, 3000, 1455, 375}),
+            button("Command5", QT_TRANSLATE_NOOP("Form12", "Find S"), {3120, 3000, 1455, 375}),
             result("s3", {4920, 3000, 1575, 375}, "S"),
-            caption("Label1", "S - The  distance", {7320, 1440, 1815, 375}),
-            caption("Label2", "V - The Speed", {7320, 1800, 1815, 255}),
-            caption("Label3", "T - The Time", {7320, 2160, 1815, 375}),
+            caption("Label1", QT_TRANSLATE_NOOP("Form12", "S - The  distance"),
+                    {7320, 1440, 1815, 375}),
+            caption("Label2", QT_TRANSLATE_NOOP("Form12", "V - The Speed"),
+                    {7320, 1800, 1815, 255}),
+            caption("Label3", QT_TRANSLATE_NOOP("Form12", "T - The Time"), {7320, 2160, 1815, 375}),
 
             // a price decreased by a percentage
-            caption("Label22", "Percentage Problems", {360, 4200, 2895, 375}).bold(),
-            caption("Label4", "Item cost is", {360, 4800, 1095, 375}),
-            textBox("pr1", {1440, 4800, 855, 285}, 10).named("Item cost is"),
-            caption("Label5", "$ , The Item cost was decreased by", {2400, 4800, 3255, 375}),
-            textBox("p1", {5760, 4800, 615, 285}, 5).named("$ , The Item cost was decreased by"),
-            caption("Label6", "percent. ", {6480, 4800, 855, 255}),
-            button("Command2", "Solve", {7440, 4800, 1815, 375}),
-            caption("Label7", "The new price is", {360, 5280, 1575, 375}),
-            result("np1", {2040, 5280, 1575, 375}, "The new price is"),
+            caption("Label22", QT_TRANSLATE_NOOP("Form12", "Percentage Problems"),
+                    {360, 4200, 2895, 375})
+                .bold(),
+            caption("Label4", QT_TRANSLATE_NOOP("Form12", "Item cost is"), {360, 4800, 1095, 375}),
+            textBox("pr1", {1440, 4800, 855, 285}, 10)
+                .named(QT_TRANSLATE_NOOP("Form12", "Item cost is")),
+            caption("Label5", QT_TRANSLATE_NOOP("Form12", "$ , The Item cost was decreased by"),
+                    {2400, 4800, 3255, 375}),
+            textBox("p1", {5760, 4800, 615, 285}, 5)
+                .named(QT_TRANSLATE_NOOP("Form12", "$ , The Item cost was decreased by")),
+            caption("Label6", QT_TRANSLATE_NOOP("Form12", "percent. "), {6480, 4800, 855, 255}),
+            button("Command2", QT_TRANSLATE_NOOP("Form12", "Solve"), {7440, 4800, 1815, 375}),
+            caption("Label7", QT_TRANSLATE_NOOP("Form12", "The new price is"),
+                    {360, 5280, 1575, 375}),
+            result("np1", {2040, 5280, 1575, 375}, QT_TRANSLATE_NOOP("Form12", "The new price is")),
             caption("Label9", "$.", {3720, 5280, 255, 255}),
-            caption("Label12", "The Item cost was decreased by", {360, 5760, 3015, 375}),
-            result("de1", {3480, 5760, 1335, 255}, "The Item cost was decreased by"),
+            caption("Label12", QT_TRANSLATE_NOOP("Form12", "The Item cost was decreased by"),
+                    {360, 5760, 3015, 375}),
+            result("de1", {3480, 5760, 1335, 255},
+                   QT_TRANSLATE_NOOP("Form12", "The Item cost was decreased by")),
             caption("Label11", "$", {4920, 5760, 735, 375}),
 
             // a price increased by a percentage
-            caption("Label21", "Item cost is", {360, 6360, 1095, 375}),
-            textBox("pr2", {1440, 6360, 855, 285}, 10).named("Item cost is"),
-            caption("Label20", "$ , The Item cost was increased by", {2400, 6360, 3255, 375}),
-            textBox("p2", {5760, 6360, 615, 285}, 5).named("$ , The Item cost was increased by"),
-            caption("Label19", "percent. ", {6480, 6360, 855, 255}),
-            button("Command1", "Solve", {7440, 6360, 1815, 375}),
-            caption("Label18", "The new price is", {360, 6840, 1575, 375}),
-            result("np2", {2040, 6840, 1455, 375}, "The new price is"),
+            caption("Label21", QT_TRANSLATE_NOOP("Form12", "Item cost is"), {360, 6360, 1095, 375}),
+            textBox("pr2", {1440, 6360, 855, 285}, 10)
+                .named(QT_TRANSLATE_NOOP("Form12", "Item cost is")),
+            caption("Label20", QT_TRANSLATE_NOOP("Form12", "$ , The Item cost was increased by"),
+                    {2400, 6360, 3255, 375}),
+            textBox("p2", {5760, 6360, 615, 285}, 5)
+                .named(QT_TRANSLATE_NOOP("Form12", "$ , The Item cost was increased by")),
+            caption("Label19", QT_TRANSLATE_NOOP("Form12", "percent. "), {6480, 6360, 855, 255}),
+            button("Command1", QT_TRANSLATE_NOOP("Form12", "Solve"), {7440, 6360, 1815, 375}),
+            caption("Label18", QT_TRANSLATE_NOOP("Form12", "The new price is"),
+                    {360, 6840, 1575, 375}),
+            result("np2", {2040, 6840, 1455, 375}, QT_TRANSLATE_NOOP("Form12", "The new price is")),
             caption("Label16", "$.", {3480, 6840, 255, 255}),
-            caption("Label13", "The Item cost was increased by", {360, 7320, 3015, 375}),
-            result("de2", {3480, 7320, 1455, 255}, "The Item cost was increased by"),
+            caption("Label13", QT_TRANSLATE_NOOP("Form12", "The Item cost was increased by"),
+                    {360, 7320, 3015, 375}),
+            result("de2", {3480, 7320, 1455, 255},
+                   QT_TRANSLATE_NOOP("Form12", "The Item cost was increased by")),
             caption("Label14", "$", {5040, 7320, 735, 375}),
 
             // the two areas apart, and boxes around the traffic area, its legend and each
@@ -172,7 +188,7 @@ void Form12::solvePrice(bool decrease, const QString& percentage, const QString&
     if (!pc) return;
     const auto [p, c] = *pc;
     // 100 % itself takes the whole price off; an increase has no limit
-    if (decrease && p.value > 100) return say(percentageOver100);
+    if (decrease && p.value > 100) return say(tr("The percentage must be smaller then 100!!!."));
     PriceChange change{PercentageAmountWorked(p.value, c.value)};
     showResult(amount, change.amount.amount);
     // the new price is reckoned from the amount as it shows, to 15 digits

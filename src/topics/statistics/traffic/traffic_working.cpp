@@ -5,10 +5,20 @@
 #include "topics/statistics/shared_working.h"
 #include "working/exact.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
 #include <optional>
+
+namespace {
+
+// the context of the traffic and percentage window's working and figures
+struct TrafficWorking {
+    Q_DECLARE_TR_FUNCTIONS(TrafficWorking)
+};
+
+} // namespace
 
 namespace sb::traffic {
 
@@ -16,6 +26,7 @@ using working::Figure;
 using working::Ink;
 using working::Look;
 using working::Place;
+using working::Guide;
 using working::Working;
 
 namespace {
@@ -58,7 +69,9 @@ void tellGiven(Working& w, const QString& letter, const Given& given) {
     } else if (!exact.known()) {
         w.say(QStringLiteral("%1 = %2 = %3").arg(letter, typed, value));
     } else if (typed.count(u'/') == 2) {
-        w.say(QStringLiteral("%1 = %2, that is %3 %4")
+        //: %1 is a letter (S, V, T), %2 a mixed number as typed (2/1/4), %3 the same as a
+        //: pupil writes it (2 1/4), %4 "= " and its decimal
+        w.say(TrafficWorking::tr("%1 = %2, that is %3 %4")
                   .arg(letter, typed, exact.mixedText(), equalsExact(exact, value)));
     } else if (exactText(exact) == typed) {
         // a fraction typed in lowest terms: its decimal beside it
@@ -109,7 +122,7 @@ Look placed(Place place, Ink ink = Ink::Main) { return working::at(place, ink); 
 
 // The line from the origin to (t, s), its slope the speed.
 Figure distanceTimeGraph(double t, double s, double v) {
-    Figure f = Figure::chart(QStringLiteral("time T"), QStringLiteral("distance S"));
+    Figure f = Figure::chart(TrafficWorking::tr("time T"), TrafficWorking::tr("distance S"));
     Look line = placed(Place::AboveLeft);
     line.heavy = true;
     f.segment(QStringLiteral("motion"), 0, 0, t, s, line);
@@ -120,8 +133,8 @@ Figure distanceTimeGraph(double t, double s, double v) {
     // halfway along the dashed lines, clear of the axes' numbers and names
     f.label(QStringLiteral("t"), t, s / 2, QStringLiteral("T = ") + shown(t), placed(Place::Left));
     f.label(QStringLiteral("s"), t / 2, s, QStringLiteral("S = ") + shown(s), placed(Place::Below));
-    f.description = QStringLiteral("Distance–time graph: a line from the origin with slope V = %1 "
-                                   "reaches the distance S = %2 at the time T = %3.")
+    f.description = TrafficWorking::tr("Distance–time graph: a line from the origin with slope "
+                                       "V = %1 reaches the distance S = %2 at the time T = %3.")
                         .arg(shown(v), shown(s), shown(t));
     return f;
 }
@@ -131,34 +144,42 @@ Figure distanceTimeGraph(double t, double s, double v) {
 // known, so they never show the rounding of the window's last digits.
 Figure priceBars(bool decrease, double p, double c, const PriceChange& change,
                  const QString& newPrice, const QString& amount) {
-    Figure f = Figure::chart(QString(), QStringLiteral("price $"));
+    Figure f = Figure::chart(QString(), TrafficWorking::tr("price $"));
     f.xTicks = false;
     Look bar = working::filled(Ink::Main);
     bar.place = Place::Above;
     // each bar's price on top of it, and what it is under it, where the axis has no numbers
     f.bar(QStringLiteral("before"), 0.8, 0, 0.6, c, bar);
     f.elements.back().text = QStringLiteral("%1 $").arg(shown(c));
-    f.label(QStringLiteral("before-name"), 1.1, 0, QStringLiteral("before"), placed(Place::Below));
+    f.label(QStringLiteral("before-name"), 1.1, 0, TrafficWorking::tr("before"),
+            placed(Place::Below));
     bar.ink = Ink::Second;
     bar.hatched = true;
     f.bar(QStringLiteral("after"), 2.3, 0, 0.6, change.newPrice, bar);
     f.elements.back().text = QStringLiteral("%1 $").arg(newPrice);
-    f.label(QStringLiteral("after-name"), 2.6, 0, QStringLiteral("after"), placed(Place::Below));
+    f.label(QStringLiteral("after-name"), 2.6, 0, TrafficWorking::tr("after"),
+            placed(Place::Below));
     // the change beside the new price, from the old price's level to the arrow
     f.segment(QStringLiteral("level"), 0.8, c, 3.1, c, working::dashed());
     // its caption in two lines right of the arrow, in a margin kept free for them: the amount
     // above the arrow's middle, the percentage below it
     f.arrow(QStringLiteral("change"), 3.1, c, 3.1, change.newPrice,
             placed(Place::AboveRight, Ink::Third));
-    f.elements.back().text = QStringLiteral("%1 $ %2").arg(amount, decrease ? u"less" : u"more");
+    //: %1 is the amount the price changed by
+    f.elements.back().text =
+        (decrease ? TrafficWorking::tr("%1 $ less") : TrafficWorking::tr("%1 $ more")).arg(amount);
     f.label(QStringLiteral("change-label"), 3.1, (c + change.newPrice) / 2,
             QStringLiteral("(%1 %)").arg(shown(p)), placed(Place::BelowRight, Ink::Third));
     const double top = std::max(c, change.newPrice);
     f.view = working::Box{-0.1, -0.06 * top, 5.5, 1.25 * top};
-    f.description =
-        QStringLiteral("Two bars: the price before, %1 $, and after %2 of %3 %, %4 $; "
-                       "the change is %5 $.")
-            .arg(shown(c), decrease ? u"a decrease" : u"an increase", shown(p), newPrice, amount);
+    f.description = (decrease
+                         //: %1 is the price before, %2 the percentage, %3 the new price, %4 the
+                         //: amount of the change
+                         ? TrafficWorking::tr("Two bars: the price before, %1 $, and after a "
+                                              "decrease of %2 %, %3 $; the change is %4 $.")
+                         : TrafficWorking::tr("Two bars: the price before, %1 $, and after an "
+                                              "increase of %2 %, %3 $; the change is %4 $."))
+                        .arg(shown(c), shown(p), newPrice, amount);
     return f;
 }
 
@@ -181,35 +202,36 @@ Working motionWorking(Unknown unknown, const Given& first, const Given& second, 
     switch (unknown) {
     case Unknown::Time:
         exact = ea / eb;
-        w.say(QStringLiteral("Distance = speed × time, so the time is T = S ÷ V."));
+        w.say(TrafficWorking::tr("Distance = speed × time, so the time is T = S ÷ V."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("V"), second);
         w.say(QStringLiteral("T = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
         tellShown(w, exact, answer);
         if (const auto clock = clockTime(exact))
-            w.say(QStringLiteral("With S in km and V in km per hour, T is in hours: T %1.")
+            //: %1 is "= " or "≈ " and the time in hours, minutes and seconds ("= 3 h 20 min")
+            w.say(TrafficWorking::tr("With S in km and V in km per hour, T is in hours: T %1.")
                       .arg(*clock));
-        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), eb, exact, ea);
+        check(w, TrafficWorking::tr("Check: V × T = %1 × %2 = %3, which is S."), eb, exact, ea);
         w.figure = distanceTimeGraph(answer, first.value, second.value);
         break;
     case Unknown::Speed:
         exact = ea / eb;
-        w.say(QStringLiteral("Distance = speed × time, so the speed is V = S ÷ T."));
+        w.say(TrafficWorking::tr("Distance = speed × time, so the speed is V = S ÷ T."));
         tellGiven(w, QStringLiteral("S"), first);
         tellGiven(w, QStringLiteral("T"), second);
         w.say(QStringLiteral("V = %1 ÷ %2 %3").arg(a, b, equalsExact(exact, x)));
         tellShown(w, exact, answer);
-        check(w, QStringLiteral("Check: V × T = %1 × %2 = %3, which is S."), exact, eb, ea);
+        check(w, TrafficWorking::tr("Check: V × T = %1 × %2 = %3, which is S."), exact, eb, ea);
         w.figure = distanceTimeGraph(second.value, first.value, answer);
         break;
     case Unknown::Distance:
         exact = eb * ea;
-        w.say(QStringLiteral("Distance = speed × time: S = V × T."));
+        w.say(TrafficWorking::tr("Distance = speed × time: S = V × T."));
         tellGiven(w, QStringLiteral("T"), first);
         tellGiven(w, QStringLiteral("V"), second);
         w.say(QStringLiteral("S = %1 × %2 %3").arg(b, a, equalsExact(exact, x)));
         tellShown(w, exact, answer);
-        check(w, QStringLiteral("Check: S ÷ T = %1 ÷ %2 = %3, which is V."), exact, ea, eb);
+        check(w, TrafficWorking::tr("Check: S ÷ T = %1 ÷ %2 = %3, which is V."), exact, ea, eb);
         w.figure = distanceTimeGraph(first.value, answer, second.value);
         break;
     }
@@ -223,40 +245,49 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     const Rational ep = exactOf(percentage), ec = exactOf(cost);
     const Rational product = ep * ec, amount = product / Rational(100);
     const Rational newPrice = decrease ? ec - amount : ec + amount;
-    const QString what = decrease ? QStringLiteral("decrease") : QStringLiteral("increase");
-    w.say(QStringLiteral("The %1 is P percent of the price C: P × C ÷ 100.").arg(what));
+    w.say(decrease ? TrafficWorking::tr("The decrease is P percent of the price C: P × C ÷ 100.")
+                   : TrafficWorking::tr("The increase is P percent of the price C: P × C ÷ 100."));
     tellGiven(w, QStringLiteral("P"), percentage);
     tellGiven(w, QStringLiteral("C"), cost);
     w.detail(QStringLiteral("P × C = %1 × %2 %3")
                  .arg(p, c, equalsExact(product, working::plain(change.amount.product))));
-    w.say(QStringLiteral("The %1 is %2 × %3 ÷ 100 %4")
-              .arg(what, p, c, equalsExact(amount, working::plain(change.amount.amount))));
+    w.say((decrease
+               //: %1 is the percentage, %2 the price, %3 "= " and the decrease
+               ? TrafficWorking::tr("The decrease is %1 × %2 ÷ 100 %3")
+               : TrafficWorking::tr("The increase is %1 × %2 ÷ 100 %3"))
+              .arg(p, c, equalsExact(amount, working::plain(change.amount.amount))));
     tellShown(w, amount, change.amount.amount);
     const bool cents = finerThanCents(amount) || finerThanCents(newPrice);
     if (finerThanCents(amount))
-        w.say(QStringLiteral("To the cent the %1 is %2 $.").arg(what, toTheCent(amount)));
+        w.say((decrease ? TrafficWorking::tr("To the cent the decrease is %1 $.")
+                        : TrafficWorking::tr("To the cent the increase is %1 $."))
+                  .arg(toTheCent(amount)));
     // the new price is worked from the amount as its label shows it, to 15 digits
     if (change.amountShown != change.amount.amount)
-        w.detail(QStringLiteral("The window works the new price from the %1 as it shows it, %2.")
-                     .arg(what, shown(change.amountShown)));
+        w.detail((decrease ? TrafficWorking::tr("The window works the new price from the "
+                                                "decrease as it shows it, %1.")
+                           : TrafficWorking::tr("The window works the new price from the "
+                                                "increase as it shows it, %1."))
+                     .arg(shown(change.amountShown)));
     const QString amountText = exactText(amount).value_or(working::plain(change.amountShown));
     w.say(decrease
-              ? QStringLiteral("The new price is C - decrease = %1 - %2 %3")
+              //: %1 is the price, %2 the decrease, %3 "= " and the new price
+              ? TrafficWorking::tr("The new price is C - decrease = %1 - %2 %3")
                     .arg(c, amountText, equalsExact(newPrice, working::plain(change.newPrice)))
-              : QStringLiteral("The new price is increase + C = %1 + %2 %3")
+              : TrafficWorking::tr("The new price is increase + C = %1 + %2 %3")
                     .arg(amountText, c, equalsExact(newPrice, working::plain(change.newPrice))));
     tellShown(w, newPrice, change.newPrice);
     if (finerThanCents(newPrice))
-        w.say(QStringLiteral("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
+        w.say(TrafficWorking::tr("To the cent the new price is %1 $.").arg(toTheCent(newPrice)));
     if (cents)
-        w.say(QStringLiteral("The window does not round to the cent: it shows the numbers it "
-                             "computed."));
+        w.say(TrafficWorking::tr("The window does not round to the cent: it shows the numbers it "
+                                 "computed."));
     if (decrease && newPrice.known() && newPrice.sign() == 0)
-        w.say(QStringLiteral("A decrease of 100 percent takes the whole price off: nothing is "
-                             "left to pay."));
+        w.say(TrafficWorking::tr("A decrease of 100 percent takes the whole price off: nothing "
+                                 "is left to pay."));
     check(w,
-          decrease ? QStringLiteral("Check: new price + decrease = %1 + %2 = %3, which is C.")
-                   : QStringLiteral("Check: new price - increase = %1 - %2 = %3, which is C."),
+          decrease ? TrafficWorking::tr("Check: new price + decrease = %1 + %2 = %3, which is C.")
+                   : TrafficWorking::tr("Check: new price - increase = %1 - %2 = %3, which is C."),
           newPrice, amount, ec);
     w.figure = priceBars(decrease, percentage.value, cost.value, change,
                          shown(newPrice.known() ? newPrice.toDouble() : change.newPrice),
@@ -264,20 +295,22 @@ Working priceWorking(bool decrease, const Given& percentage, const Given& cost,
     return w;
 }
 
-working::Guide trafficGuide() {
+Guide trafficGuide() {
     return working::guide(
         {
-            QStringLiteral("Every box takes a number above 0: a whole number (3), a decimal (%1), "
-                           "a fraction (1/4) or a mixed number (2/1/4).")
+            //: %1 is a decimal as the window writes it (2.5)
+            TrafficWorking::tr("Every box takes a number above 0: a whole number (3), a decimal "
+                               "(%1), a fraction (1/4) or a mixed number (2/1/4).")
                 .arg(shown(2.5)),
-            QStringLiteral("S is the distance, V the speed and T the time, in units that fit each "
-                           "other (km, km per hour and hours). At a speed of 0 nothing moves, so "
-                           "no time would ever cover a distance."),
-            QStringLiteral("A price problem takes the cost in $ and the percentage; a decrease "
-                           "takes at most 100 percent, since taking off more than the whole price "
-                           "would leave less than nothing to pay."),
+            TrafficWorking::tr("S is the distance, V the speed and T the time, in units that fit "
+                               "each other (km, km per hour and hours). At a speed of 0 nothing "
+                               "moves, so no time would ever cover a distance."),
+            TrafficWorking::tr("A price problem takes the cost in $ and the percentage; a "
+                               "decrease takes at most 100 percent, since taking off more than "
+                               "the whole price would leave less than nothing to pay."),
         },
-        QStringLiteral("S = 100, V = 40, Find T:"),
+        //: the example worked out; "Find T" is the button, translated as on the button
+        TrafficWorking::tr("S = 100, V = 40, Find T:"),
         motionWorking(Unknown::Time, {QStringLiteral("100"), 100}, {QStringLiteral("40"), 40},
                       FindT(100, 40)));
 }
