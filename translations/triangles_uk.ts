@@ -216,7 +216,7 @@
     <message>
         <source>Each angle of a triangle is above 0°, so %1 and %2 together must be less than 180°: no triangle has these angles.</source>
         <extracomment>%1 and %2 are the given angles&apos; letters</extracomment>
-        <translation>Кожен кут трикутника більший за 0°, тож %1 і %2 разом мають бути меншими за 180°: жоден трикутник не має таких кутів.</translation>
+        <translation>Кожен кут трикутника більший за 0°, тож сума %1 і %2 має бути меншою за 180°: жоден трикутник не має таких кутів.</translation>
     </message>
     <message>
         <source>The computer&apos;s rounding left %1 a hair above 0°, so the window shows a triangle that is really flat: %2.</source>
@@ -407,7 +407,7 @@
     <message>
         <source>The same rounding is in %1: exactly %2, the window shows %3.</source>
         <extracomment>%1 names a value (x, b, ...), %2 is its exact value, %3 the value the window shows</extracomment>
-        <translation>Те саме округлення в %1: точно %2, вікно показує %3.</translation>
+        <translation>Те саме округлення є і в %1: точно %2, вікно показує %3.</translation>
     </message>
     <message>
         <source>Check: %1² + %2² = %3² + %4² = %5 + %6 = %7 = %8² = %9²</source>
