@@ -41,7 +41,10 @@ QString isolateFormulas(const QString& line) {
         while (next < line.size() && !rightToLeft(line[next])) ++next;
         qsizetype end = next;
         while (end > i && !opens(line[end - 1])) --end;
-        out += leftToRightIsolate + line.mid(i, end - i) + popIsolate;
+        const QString run = line.mid(i, end - i);
+        // brackets or signs alone belong to the words: a bracket keeps its mirrored shape
+        const bool formula = std::any_of(run.begin(), run.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        out += formula ? leftToRightIsolate + run + popIsolate : run;
         i = end;
     }
     return out;

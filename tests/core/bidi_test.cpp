@@ -23,6 +23,8 @@ TEST(IsolateFormulas, KeepsFormulasLeftToRightAmongArabicWords) {
         {u"-2 و 1/3", u"[-2] و [1/3]"},
         {u"قيمة 'a' ليست عددًا", u"قيمة ['a'] ليست عددًا"},
         {u"مثال", u"مثال"},
+        {u"بالدرجات (لا بالراديان).", u"بالدرجات (لا بالراديان)."}, // brackets of the words
+        {u"عشريًا (2.5)، أو", u"عشريًا [(2.5)]، أو"},
         {u"", u""},
     };
     for (const auto& c : cases) {
