@@ -178,6 +178,10 @@
         <source>CODE</source>
         <translation>اللغة</translation>
     </message>
+    <message>
+        <source>School mathematics homework helper</source>
+        <translation>مساعد في واجبات الرياضيات المدرسية</translation>
+    </message>
 </context>
 <context>
     <name>sb::Form1</name>

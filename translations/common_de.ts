@@ -176,6 +176,10 @@
         <source>CODE</source>
         <translation>CODE</translation>
     </message>
+    <message>
+        <source>School mathematics homework helper</source>
+        <translation>Hilfe bei den Mathematik-Hausaufgaben</translation>
+    </message>
 </context>
 <context>
     <name>sb::Form1</name>

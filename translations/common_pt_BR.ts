@@ -176,6 +176,10 @@
         <source>CODE</source>
         <translation>CÓDIGO</translation>
     </message>
+    <message>
+        <source>School mathematics homework helper</source>
+        <translation>Ajuda com a lição de casa de matemática</translation>
+    </message>
 </context>
 <context>
     <name>sb::Form1</name>

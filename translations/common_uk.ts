@@ -176,6 +176,10 @@
         <source>CODE</source>
         <translation>КОД</translation>
     </message>
+    <message>
+        <source>School mathematics homework helper</source>
+        <translation>Помічник із домашніх завдань з математики</translation>
+    </message>
 </context>
 <context>
     <name>sb::Form1</name>

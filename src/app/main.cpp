@@ -11,10 +11,15 @@
 
 namespace {
 
+// the program's description as the build names it, written here too for the translations
+constexpr const char* description = QT_TRANSLATE_NOOP("main", "School mathematics homework helper");
+static_assert(std::string_view(description) == SUMBROOK_DESCRIPTION,
+              "the description to translate is the build's");
+
 void describe(QCommandLineParser& options) {
     QCoreApplication::setApplicationName(QStringLiteral("Sumbrook"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBROOK_VERSION));
-    options.setApplicationDescription(QStringLiteral(SUMBROOK_DESCRIPTION));
+    options.setApplicationDescription(QCoreApplication::translate("main", description));
     options.addHelpOption();
     options.addVersionOption();
     options.addOption({QStringLiteral("language"),
