@@ -4,18 +4,6 @@
 <context>
     <name>ConversionWorking</name>
     <message>
-        <source>The whole part is %1; it is taken as the whole number %2</source>
-        <translation>الجزء الصحيح هو %1؛ ويؤخذ على أنه العدد الصحيح %2</translation>
-    </message>
-    <message>
-        <source>The numerator is %1; it is taken as the whole number %2</source>
-        <translation>البسط هو %1؛ ويؤخذ على أنه العدد الصحيح %2</translation>
-    </message>
-    <message>
-        <source>The denominator is %1; it is taken as the whole number %2</source>
-        <translation>المقام هو %1؛ ويؤخذ على أنه العدد الصحيح %2</translation>
-    </message>
-    <message>
         <source>Fraction bars of the same length: %1.</source>
         <extracomment>%1 is the forms of one value, joined by &quot; = &quot;</extracomment>
         <translation>أشرطة كسور متساوية الطول: %1.</translation>

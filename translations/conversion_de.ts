@@ -4,18 +4,6 @@
 <context>
     <name>ConversionWorking</name>
     <message>
-        <source>The whole part is %1; it is taken as the whole number %2</source>
-        <translation>Das Ganze ist %1; es wird als ganze Zahl %2 genommen</translation>
-    </message>
-    <message>
-        <source>The numerator is %1; it is taken as the whole number %2</source>
-        <translation>Der Zähler ist %1; er wird als ganze Zahl %2 genommen</translation>
-    </message>
-    <message>
-        <source>The denominator is %1; it is taken as the whole number %2</source>
-        <translation>Der Nenner ist %1; er wird als ganze Zahl %2 genommen</translation>
-    </message>
-    <message>
         <source>Fraction bars of the same length: %1.</source>
         <extracomment>%1 is the forms of one value, joined by &quot; = &quot;</extracomment>
         <translation>Bruchstreifen gleicher Länge: %1.</translation>

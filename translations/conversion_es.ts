@@ -4,18 +4,6 @@
 <context>
     <name>ConversionWorking</name>
     <message>
-        <source>The whole part is %1; it is taken as the whole number %2</source>
-        <translation>La parte entera es %1; se toma como el número entero %2</translation>
-    </message>
-    <message>
-        <source>The numerator is %1; it is taken as the whole number %2</source>
-        <translation>El numerador es %1; se toma como el número entero %2</translation>
-    </message>
-    <message>
-        <source>The denominator is %1; it is taken as the whole number %2</source>
-        <translation>El denominador es %1; se toma como el número entero %2</translation>
-    </message>
-    <message>
         <source>Fraction bars of the same length: %1.</source>
         <extracomment>%1 is the forms of one value, joined by &quot; = &quot;</extracomment>
         <translation>Barras de fracción de la misma longitud: %1.</translation>

@@ -4,18 +4,6 @@
 <context>
     <name>ConversionWorking</name>
     <message>
-        <source>The whole part is %1; it is taken as the whole number %2</source>
-        <translation>La partie entière vaut %1 ; elle est prise comme le nombre entier %2</translation>
-    </message>
-    <message>
-        <source>The numerator is %1; it is taken as the whole number %2</source>
-        <translation>Le numérateur vaut %1 ; il est pris comme le nombre entier %2</translation>
-    </message>
-    <message>
-        <source>The denominator is %1; it is taken as the whole number %2</source>
-        <translation>Le dénominateur vaut %1 ; il est pris comme le nombre entier %2</translation>
-    </message>
-    <message>
         <source>Fraction bars of the same length: %1.</source>
         <extracomment>%1 is the forms of one value, joined by &quot; = &quot;</extracomment>
         <translation>Bandes de fraction de même longueur : %1.</translation>

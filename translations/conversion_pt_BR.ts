@@ -4,18 +4,6 @@
 <context>
     <name>ConversionWorking</name>
     <message>
-        <source>The whole part is %1; it is taken as the whole number %2</source>
-        <translation>A parte inteira é %1; ela é tomada como o número inteiro %2</translation>
-    </message>
-    <message>
-        <source>The numerator is %1; it is taken as the whole number %2</source>
-        <translation>O numerador é %1; ele é tomado como o número inteiro %2</translation>
-    </message>
-    <message>
-        <source>The denominator is %1; it is taken as the whole number %2</source>
-        <translation>O denominador é %1; ele é tomado como o número inteiro %2</translation>
-    </message>
-    <message>
         <source>Fraction bars of the same length: %1.</source>
         <extracomment>%1 is the forms of one value, joined by &quot; = &quot;</extracomment>
         <translation>Barras de fração do mesmo comprimento: %1.</translation>

@@ -368,11 +368,11 @@ void Driver::geometry(const Command& c) {
         const QWidget* control = w->findChild<QWidget*>(controlName);
         const QRect at(control->mapTo(w, QPoint()), control->size());
         const auto room = ui::textRoom(control);
-        transcript_.say(QStringLiteral("%1.%2 %3 %4 %5 %6 %7")
-                            .arg(name, controlName, QString::number(at.x()), QString::number(at.y()),
-                                 QString::number(at.width()), QString::number(at.height()),
-                                 !room || room->whole ? QStringLiteral("fits")
-                                                      : QStringLiteral("clipped")));
+        transcript_.say(
+            QStringLiteral("%1.%2 %3 %4 %5 %6 %7")
+                .arg(name, controlName, QString::number(at.x()), QString::number(at.y()),
+                     QString::number(at.width()), QString::number(at.height()),
+                     !room || room->whole ? QStringLiteral("fits") : QStringLiteral("clipped")));
     }
 }
 

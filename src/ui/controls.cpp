@@ -133,7 +133,8 @@ void mirrorControls(QWidget* window) {
             w->setLayoutDirection(Qt::LeftToRight);
             if (auto* box = qobject_cast<QLineEdit*>(w)) box->setAlignment(Qt::AlignRight);
             if (auto* label = qobject_cast<QLabel*>(w))
-                label->setAlignment((label->alignment() & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight);
+                label->setAlignment((label->alignment() & ~Qt::AlignHorizontal_Mask) |
+                                    Qt::AlignRight);
         }
         mirrorControls(w);
     }

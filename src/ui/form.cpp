@@ -34,6 +34,7 @@ constexpr int edge = 6; // the button's distance from the window's edges
 QString faultMessage() { return Form::tr("Unreasonable Data!!!."); }
 
 FormSpec FormSpec::translated() const {
+    if (languageSpoken() == QStringLiteral("en")) return *this; // the tables are English
     FormSpec spoken = *this;
     const QByteArray context = name.toLatin1();
     const auto translate = [&](QString& text) {
@@ -52,10 +53,9 @@ FormSpec FormSpec::translated() const {
     return spoken;
 }
 
-Form::Form(const FormSpec& written) : Form(written.translated(), 0) {}
-
-Form::Form(const FormSpec& paper, int)
-    : entry_(paper.entry), exercises_(paper.exercises), guide_(paper.guide) {
+Form::Form(const FormSpec& written)
+    : entry_(written.entry), exercises_(written.exercises), guide_(written.guide) {
+    const FormSpec paper = written.translated();
     setObjectName(paper.name);
     setWindowTitle(paper.caption);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -148,7 +148,6 @@ protected:
     void showResult(const QString& output, double value);
 
 private:
-    Form(const FormSpec& paper, int); // paper already translated
     QList<QWidget*> exerciseOrder(const QList<QWidget*>& reading) const;
     void chainFocus(const QList<QWidget*>& order);
     void placeWorkingButton();

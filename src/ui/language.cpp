@@ -60,8 +60,7 @@ bool useLanguage(const QString& code) {
         if (qt->load(QStringLiteral("qtbase_") + ours,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt.get());
-        else
-            qt.reset();
+        else qt.reset();
     }
     // set, not left to Qt's detection, so the windows made next are laid out for it at once;
     // a left-to-right language keeps what Qt's -reverse chose

@@ -5,9 +5,9 @@
 
 #include <QAbstractButton>
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -23,7 +23,7 @@ namespace {
 // of a pixel past its room while its last letter ends inside, and the faint edge smoothing
 // leaves beside a letter is no part of it.
 TextRoom within(const QWidget* control, const QRect& room, int flags, const QString& text,
-               const QRect& shown) {
+                const QRect& shown) {
     const QRect layout = control->fontMetrics().boundingRect(room, flags, text);
     const QRect canvas = layout.united(room).adjusted(-8, -8, 8, 8);
     QImage image(canvas.size(), QImage::Format_ARGB32_Premultiplied);
@@ -66,16 +66,17 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
         // that falls within the label
         const int m = label->margin();
         const QRect room = label->contentsRect().adjusted(m, m, -m, -m);
-        const int flags = int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) |
-                          (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const int flags =
+            int(QStyle::visualAlignment(label->layoutDirection(), label->alignment())) |
+            (label->wordWrap() ? Qt::TextWordWrap : 0);
         return within(label, room, flags, label->text(), label->rect());
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         if (button->text().isEmpty()) return std::nullopt;
         QStyleOptionButton option;
         option.initFrom(button);
-        option.features = button->isDefault() ? QStyleOptionButton::DefaultButton
-                                              : QStyleOptionButton::None;
+        option.features =
+            button->isDefault() ? QStyleOptionButton::DefaultButton : QStyleOptionButton::None;
         const QRect contents =
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         // a caption button wraps its words in its contents, less a pixel all round
@@ -100,7 +101,8 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
         r.whole = r.text.width() <= room.width(); // a box's line is as high as its font
         return r;
     }
-    if (const auto* other = qobject_cast<const QAbstractButton*>(control); other && !other->text().isEmpty())
+    if (const auto* other = qobject_cast<const QAbstractButton*>(control);
+        other && !other->text().isEmpty())
         return within(other, other->rect(), Qt::AlignCenter, other->text(), other->rect());
     return std::nullopt;
 }
@@ -110,7 +112,8 @@ void makeRoomForTexts(QWidget* window) {
         const auto room = textRoom(label);
         if (!room || room->whole) continue;
         const QRect inside = label->contentsRect();
-        const int above = inside.top() - room->text.top(), below = inside.bottom() - room->text.bottom();
+        const int above = inside.top() - room->text.top(),
+                  below = inside.bottom() - room->text.bottom();
         if (above > 0 && below >= above && room->text.width() <= inside.width()) {
             label->setContentsMargins(0, above, 0, 0);
             continue;

@@ -14,8 +14,8 @@ class QWidget;
 namespace sb::ui {
 
 struct TextRoom {
-    QRect text;  // where the text is drawn, in the control's coordinates; may reach beyond it
-    bool whole;  // every letter within the control's room for text, none elided or cut
+    QRect text; // where the text is drawn, in the control's coordinates; may reach beyond it
+    bool whole; // every letter within the control's room for text, none elided or cut
 };
 
 // The room of a label's, button's or box's text; nothing for a control that shows no text.

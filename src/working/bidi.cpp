@@ -9,9 +9,7 @@ namespace {
 
 constexpr QChar leftToRightIsolate(0x2066), popIsolate(0x2069);
 
-bool rightToLeft(QChar c) {
-    return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
-}
+bool rightToLeft(QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; }
 // what may start or end a formula's run: not a right-to-left letter nor a mark on one (an
 // Arabic vowel sign), no blank, and no sign that joins words to what follows or ends a sentence
 bool opens(QChar c) {
@@ -43,7 +41,8 @@ QString isolateFormulas(const QString& line) {
         while (end > i && !opens(line[end - 1])) --end;
         const QString run = line.mid(i, end - i);
         // brackets or signs alone belong to the words: a bracket keeps its mirrored shape
-        const bool formula = std::any_of(run.begin(), run.end(), [](QChar c) { return c.isLetterOrNumber(); });
+        const bool formula =
+            std::any_of(run.begin(), run.end(), [](QChar c) { return c.isLetterOrNumber(); });
         out += formula ? leftToRightIsolate + run + popIsolate : run;
         i = end;
     }

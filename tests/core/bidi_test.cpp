@@ -29,7 +29,8 @@ TEST(IsolateFormulas, KeepsFormulasLeftToRightAmongArabicWords) {
     };
     for (const auto& c : cases) {
         const QString line = QString::fromUtf16(c.line);
-        EXPECT_EQ(marked(sb::working::isolateFormulas(line)), QString::fromUtf16(c.isolated)) << qPrintable(line);
+        EXPECT_EQ(marked(sb::working::isolateFormulas(line)), QString::fromUtf16(c.isolated))
+            << qPrintable(line);
         // isolating twice changes nothing
         EXPECT_EQ(sb::working::isolateFormulas(sb::working::isolateFormulas(line)),
                   sb::working::isolateFormulas(line));

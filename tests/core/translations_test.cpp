@@ -3,9 +3,9 @@
 // its English source, and none that is by mistake the English of another text.
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -31,7 +31,8 @@ std::vector<Message> messagesOf(const QString& path) {
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == u"name") context = xml.readElementText();
-        else if (xml.name() == u"message") messages.push_back({QFileInfo(path).fileName(), context, {}, false, {}});
+        else if (xml.name() == u"message")
+            messages.push_back({QFileInfo(path).fileName(), context, {}, false, {}});
         else if (xml.name() == u"source") messages.back().source = xml.readElementText();
         else if (xml.name() == u"translation") {
             Message& m = messages.back();
@@ -41,8 +42,7 @@ std::vector<Message> messagesOf(const QString& path) {
                                      xml.name() == u"translation")) {
                 if (xml.isStartElement() && xml.name() == u"numerusform")
                     m.forms << xml.readElementText();
-                else if (xml.isCharacters() && !xml.isWhitespace())
-                    text += xml.text();
+                else if (xml.isCharacters() && !xml.isWhitespace()) text += xml.text();
             }
             if (m.forms.isEmpty()) m.forms << text;
         }
@@ -89,7 +89,9 @@ TEST(Translations, EveryTextTranslatedWithItsPlaceHolders) {
             for (const QString& form : m.forms) translationsOf[m.source] << form;
         for (const Message& m : all) {
             const auto where = [&] {
-                return QStringLiteral("%1 %2: \"%3\"").arg(m.file, m.context, m.source).toStdString();
+                return QStringLiteral("%1 %2: \"%3\"")
+                    .arg(m.file, m.context, m.source)
+                    .toStdString();
             };
             EXPECT_FALSE(m.unfinished) << where();
             const QSet<QString> wanted = placeHolders(m.source);
@@ -97,7 +99,8 @@ TEST(Translations, EveryTextTranslatedWithItsPlaceHolders) {
                 EXPECT_FALSE(form.trimmed().isEmpty()) << where();
                 // a plural form may leave the count to its words ("one value"), nothing else
                 QSet<QString> kept = placeHolders(form), missing = wanted - kept;
-                if (m.forms.size() > 1 && form != m.forms.back()) missing.remove(QStringLiteral("%n"));
+                if (m.forms.size() > 1 && form != m.forms.back())
+                    missing.remove(QStringLiteral("%n"));
                 EXPECT_TRUE(missing.isEmpty() && (kept - wanted).isEmpty())
                     << where() << " -> \"" << form.toStdString() << '"';
                 // the English of another text, left there by mistake: a text whose own

@@ -19,7 +19,7 @@
 namespace {
 
 struct Placed {
-    QRect at;                          // in the window's pixels
+    QRect at;                             // in the window's pixels
     std::optional<sb::ui::TextRoom> room; // its text's room, in the window's pixels
 };
 
@@ -60,12 +60,15 @@ TEST(Languages, EveryTextShowsWholeAndClearOfTheOthers) {
             const auto placed = layoutOf(window);
             for (auto a = placed.begin(); a != placed.end(); ++a) {
                 const auto where = [&](const QString& name) {
-                    return QStringLiteral("%1 %2.%3").arg(language, window->objectName(), name).toStdString();
+                    return QStringLiteral("%1 %2.%3")
+                        .arg(language, window->objectName(), name)
+                        .toStdString();
                 };
                 if (!a->second.room) continue;
                 EXPECT_TRUE(a->second.room->whole) << where(a->first) << " is clipped";
                 for (auto b = std::next(a); b != placed.end(); ++b)
-                    EXPECT_FALSE(b->second.room && a->second.room->text.intersects(b->second.room->text))
+                    EXPECT_FALSE(b->second.room &&
+                                 a->second.room->text.intersects(b->second.room->text))
                         << where(a->first) << " overlaps " << b->first.toStdString();
             }
         });
@@ -73,19 +76,23 @@ TEST(Languages, EveryTextShowsWholeAndClearOfTheOthers) {
 
 TEST(Languages, ArabicWindowsMirrorTheEnglishOnesWithThePaneOnTheLeft) {
     std::map<QString, std::map<QString, Placed>> english;
-    everyWindowIn(QStringLiteral("en"), [&](const sb::ui::Form* w) { english[w->objectName()] = layoutOf(w); });
+    everyWindowIn(QStringLiteral("en"),
+                  [&](const sb::ui::Form* w) { english[w->objectName()] = layoutOf(w); });
     everyWindowIn(QStringLiteral("ar"), [&](sb::ui::Form* window) {
         const int width = window->width();
         for (const auto& [name, arabic] : layoutOf(window)) {
             const QRect& left = english[window->objectName()][name].at;
-            const QRect mirrored(width - left.x() - left.width(), left.y(), left.width(), left.height());
+            const QRect mirrored(width - left.x() - left.width(), left.y(), left.width(),
+                                 left.height());
             // the pane's button may be wider for a longer caption: it keeps its corner
             if (name == QStringLiteral("Working"))
-                EXPECT_TRUE(arabic.at.y() == mirrored.y() && (arabic.at.left() == mirrored.left() ||
-                                                              arabic.at.right() == mirrored.right()))
+                EXPECT_TRUE(
+                    arabic.at.y() == mirrored.y() &&
+                    (arabic.at.left() == mirrored.left() || arabic.at.right() == mirrored.right()))
                     << window->objectName().toStdString();
             else
-                EXPECT_EQ(arabic.at, mirrored) << window->objectName().toStdString() << '.' << name.toStdString();
+                EXPECT_EQ(arabic.at, mirrored)
+                    << window->objectName().toStdString() << '.' << name.toStdString();
         }
         if (!window->findChild<QWidget*>(QStringLiteral("Working"))) return;
         const QWidget* first = window->findChild<QWidget*>(window->controlNames().front());
@@ -112,7 +119,8 @@ TEST_P(AnswersInTheWorking, OfEveryWindow) {
         const QString name = QStringLiteral("Form%1").arg(n);
         auto* window = qobject_cast<sb::ui::Form*>(registry.show(name));
         working_property::expectAnswersInWorking(
-            *window, working_property::randomCommands(name, {{"", working_property::anyValue}}), 40);
+            *window, working_property::randomCommands(name, {{"", working_property::anyValue}}),
+            40);
         window->close();
     }
     sb::ui::useLanguage(QStringLiteral("en"));

@@ -16,7 +16,10 @@ namespace sb::conversion {
 
 using fractions::BarRow;
 using fractions::sayLowestTerms;
+using fractions::IntegerBox;
+using fractions::MixedNumberName;
 using fractions::sayOwnSigns;
+using fractions::sayTakenAsInteger;
 using working::Rational;
 using fractions::mixedText;
 using fractions::over;
@@ -33,30 +36,6 @@ struct ConversionWorking {
 // A button's caption as the window shows it, for the guide that names it.
 QString buttonText(const char* caption) {
     return QCoreApplication::translate("Form3", caption).trimmed();
-}
-
-// Which box a number that is no integer came from: a whole sentence for each.
-enum class Part { Whole, Numerator, Denominator };
-
-// "The numerator is 2.5; it is taken as the whole number 2", when a box's number is no integer.
-void sayTakenAsInteger(Working& w, Part part, const QString& typed, std::int32_t integer) {
-    const double number = numberOf(typed);
-    if (number == integer) return;
-    const QString shown = resultText(number), taken = integerText(integer);
-    switch (part) {
-    case Part::Whole:
-        w.say(ConversionWorking::tr("The whole part is %1; it is taken as the whole number %2")
-                  .arg(shown, taken));
-        break;
-    case Part::Numerator:
-        w.say(ConversionWorking::tr("The numerator is %1; it is taken as the whole number %2")
-                  .arg(shown, taken));
-        break;
-    case Part::Denominator:
-        w.say(ConversionWorking::tr("The denominator is %1; it is taken as the whole number %2")
-                  .arg(shown, taken));
-        break;
-    }
 }
 
 // A number of a step: the window shows none of these in E-notation, so no step does.
@@ -105,11 +84,11 @@ Working improperWorking(const QString& whole, const Fraction& f) {
     Working w;
     w.say(ConversionWorking::tr("A mixed number as an improper fraction: whole number × "
                                 "denominator + numerator, over the same denominator"));
-    sayTakenAsInteger(w, Part::Whole, whole, std::int32_t(t.whole));
+    sayTakenAsInteger(w, IntegerBox::WholePart, whole, std::int32_t(t.whole));
     const QString mixed = mixedText(plain(t.whole), plain(t.numerator), plain(t.denominator));
     w.say(ConversionWorking::tr("The exercise: %1").arg(mixed));
     // the boxes hold at most 8 characters, so their numbers are exact at 15 digits
-    sayOwnSigns(w, {}, Rational(std::int64_t(t.whole)), Rational::ofShown(t.numerator),
+    sayOwnSigns(w, MixedNumberName::Only, Rational(std::int64_t(t.whole)), Rational::ofShown(t.numerator),
                 Rational::ofShown(t.denominator));
     w.say(QStringLiteral("%1 × %2 = %3")
               .arg(plain(t.whole), working::factor(t.denominator), plain(t.product)));
@@ -133,8 +112,8 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     w.say(ConversionWorking::tr("An improper fraction as a mixed number: divide the numerator by "
                                 "the denominator; the quotient is the whole number, the remainder "
                                 "the new numerator"));
-    sayTakenAsInteger(w, Part::Numerator, numerator, std::int32_t(t.numerator));
-    sayTakenAsInteger(w, Part::Denominator, denominator, x.denominator);
+    sayTakenAsInteger(w, IntegerBox::Numerator, numerator, std::int32_t(t.numerator));
+    sayTakenAsInteger(w, IntegerBox::Denominator, denominator, x.denominator);
     w.say(fractions::divisionText(x));
     w.detail(ConversionWorking::tr("Check: %1 × %2 + %3 = %4")
                  .arg(integerText(x.whole), working::factor(x.denominator),
@@ -151,7 +130,7 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     if (!f.numerator.isEmpty()) {
         const bool reduced = sayLowestTerms(w, f.whole, f.numerator, f.denominator);
         // the parts the window divided with: a denominator typed 4.4 is shown so, taken as 4
-        sayOwnSigns(w, {}, Rational(x.whole), Rational(x.numerator), Rational(x.denominator),
+        sayOwnSigns(w, MixedNumberName::Only, Rational(x.whole), Rational(x.numerator), Rational(x.denominator),
                     false, reduced);
     }
     w.figure =
@@ -174,13 +153,13 @@ Working decimalWorking(const QString& whole, const QString& numerator, const Dec
     w.say(ConversionWorking::tr("A mixed number as a decimal: divide the numerator by the "
                                 "denominator, then add the whole number"));
     if (whole.isEmpty()) w.say(ConversionWorking::tr("The whole number box was empty, so it is 0"));
-    else sayTakenAsInteger(w, Part::Whole, whole, std::int32_t(t.whole));
-    sayTakenAsInteger(w, Part::Numerator, numerator, std::int32_t(t.numerator));
+    else sayTakenAsInteger(w, IntegerBox::WholePart, whole, std::int32_t(t.whole));
+    sayTakenAsInteger(w, IntegerBox::Numerator, numerator, std::int32_t(t.numerator));
     const QString mixed = mixedText(plain(t.whole), plain(t.numerator), plain(t.denominator));
     w.say(ConversionWorking::tr("The exercise: %1").arg(mixed));
     const Rational exactWhole(std::int64_t(t.whole)), exactNumerator(std::int64_t(t.numerator)),
         exactDenominator = Rational::ofShown(t.denominator);
-    sayOwnSigns(w, {}, exactWhole, exactNumerator, exactDenominator);
+    sayOwnSigns(w, MixedNumberName::Only, exactWhole, exactNumerator, exactDenominator);
     w.say(QStringLiteral("%1 ÷ %2 = %3")
               .arg(plain(t.numerator), working::factor(t.denominator), plain(t.quotient)));
     w.say(QStringLiteral("%1 + %2 = %3")

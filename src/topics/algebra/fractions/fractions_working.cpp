@@ -39,54 +39,33 @@ QString mixedText(const QString& whole, const QString& numerator, const QString&
 
 namespace {
 
-// The sentence for each box a window names: the name is only looked up, never shown.
-struct TakenAsInteger {
-    const char* what;
-    const char* sentence;
-};
-constexpr TakenAsInteger takenAsInteger[] = {
-    {"whole part", QT_TRANSLATE_NOOP("FractionsWorking",
-                                     "The whole part is %1; it is taken as the whole number %2")},
-    {"numerator", QT_TRANSLATE_NOOP("FractionsWorking",
-                                    "The numerator is %1; it is taken as the whole number %2")},
-    {"denominator", QT_TRANSLATE_NOOP("FractionsWorking",
-                                      "The denominator is %1; it is taken as the whole number %2")},
-    {"whole part of fraction 1",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The whole part of fraction 1 is %1; it is taken as the whole number %2")},
-    {"numerator of fraction 1",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The numerator of fraction 1 is %1; it is taken as the whole number %2")},
-    {"denominator of fraction 1",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The denominator of fraction 1 is %1; it is taken as the whole number %2")},
-    {"whole part of fraction 2",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The whole part of fraction 2 is %1; it is taken as the whole number %2")},
-    {"numerator of fraction 2",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The numerator of fraction 2 is %1; it is taken as the whole number %2")},
-    {"denominator of fraction 2",
-     QT_TRANSLATE_NOOP("FractionsWorking",
-                       "The denominator of fraction 2 is %1; it is taken as the whole number %2")},
-    {"number B", QT_TRANSLATE_NOOP("FractionsWorking",
-                                   "The number B is %1; it is taken as the whole number %2")},
+// The sentence for each box, in IntegerBox's order.
+constexpr const char* takenAsInteger[] = {
+    QT_TRANSLATE_NOOP("FractionsWorking", "The whole part is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking", "The numerator is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The denominator is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The whole part of fraction 1 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The numerator of fraction 1 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The denominator of fraction 1 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The whole part of fraction 2 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The numerator of fraction 2 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking",
+                      "The denominator of fraction 2 is %1; it is taken as the whole number %2"),
+    QT_TRANSLATE_NOOP("FractionsWorking", "The number B is %1; it is taken as the whole number %2"),
 };
 
 } // namespace
 
-void sayTakenAsInteger(Working& w, const QString& what, const QString& typed,
-                       std::int32_t integer) {
+void sayTakenAsInteger(Working& w, IntegerBox box, const QString& typed, std::int32_t integer) {
     if (numberOf(typed) == integer) return;
-    const QString number = resultText(numberOf(typed)), whole = integerText(integer);
-    for (const TakenAsInteger& known : takenAsInteger)
-        if (what == QLatin1String(known.what)) {
-            w.say(FractionsWorking::tr(known.sentence).arg(number, whole));
-            return;
-        }
-    // a name no window uses yet: said in English
-    w.say(QStringLiteral("The %1 is %2; it is taken as the whole number %3")
-              .arg(what, number, whole));
+    w.say(FractionsWorking::tr(takenAsInteger[int(box)])
+              .arg(resultText(numberOf(typed)), integerText(integer)));
 }
 
 std::int32_t explainGcd(Working& w, std::int32_t p, std::int32_t q) {
@@ -124,61 +103,43 @@ QString divisionText(const MixedNumber& x) {
 
 namespace {
 
-// The sentences of sayOwnSigns, one for each number a window names and each way the signs
-// part: the number's name is only looked up, never shown.
+// The sentences of sayOwnSigns, in MixedNumberName's order, each way the signs part.
 enum SignsCase { BothNegative, NegativeWhole, PositiveWhole };
-struct OwnSigns {
-    const char* which;
-    const char* sentences[3];
-};
-constexpr OwnSigns ownSigns[] = {
-    {"",
-     {QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
-                                            "%4, that is minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 + %3 = "
-                                            "%4, not minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
-                                            "%4, not %5 and %3")}},
-    {"fraction 1",
-     {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, that is minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
-                                            "is %1 + %3 = %4, not minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, not %5 and %3")}},
-    {"fraction 2",
-     {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, that is minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
-                                            "is %1 + %3 = %4, not minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, not %5 and %3")}},
-    {"the answer",
-     {QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, that is minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
-                                            "is %1 + %3 = %4, not minus %5 and %3"),
-      QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
-                                            "is %1 - %3 = %4, not %5 and %3")}},
+constexpr const char* ownSigns[][3] = {
+    {QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
+                                           "%4, that is minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 + %3 = "
+                                           "%4, not minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "Each part keeps its own sign: %1 and %2 is %1 - %3 = "
+                                           "%4, not %5 and %3")},
+    {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, that is minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                           "is %1 + %3 = %4, not minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 1 each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, not %5 and %3")},
+    {QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, that is minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                           "is %1 + %3 = %4, not minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In fraction 2 each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, not %5 and %3")},
+    {QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, that is minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                           "is %1 + %3 = %4, not minus %5 and %3"),
+     QT_TRANSLATE_NOOP("FractionsWorking", "In the answer each part keeps its own sign: %1 and %2 "
+                                           "is %1 - %3 = %4, not %5 and %3")},
 };
 
-// "Each part keeps its own sign: ..." for the number named which (empty for the only one).
-QString ownSignsLine(const QString& which, SignsCase signs) {
-    for (const OwnSigns& known : ownSigns)
-        if (which == QLatin1String(known.which))
-            return FractionsWorking::tr(known.sentences[signs]);
-    // a name no window uses yet: said in English
-    static const char16_t* const named[] = {
-        u"In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = %4, that is minus %5 and %3",
-        u"In %6 each part keeps its own sign: %1 and %2 is %1 + %3 = %4, not minus %5 and %3",
-        u"In %6 each part keeps its own sign: %1 and %2 is %1 - %3 = %4, not %5 and %3",
-    };
-    return QString::fromUtf16(named[signs]).replace(QStringLiteral("%6"), which);
+// "Each part keeps its own sign: ..." for the number which.
+QString ownSignsLine(MixedNumberName which, SignsCase signs) {
+    return FractionsWorking::tr(ownSigns[int(which)][signs]);
 }
 
 } // namespace
 
-void sayOwnSigns(Working& w, const QString& which, const working::Rational& whole,
+void sayOwnSigns(Working& w, MixedNumberName which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,
                  bool typed, bool valueSaid) {
     using working::Rational;
@@ -231,8 +192,7 @@ bool sayLowestTerms(Working& w, const QString& whole, const QString& numerator,
 
 namespace {
 
-// The names sayOwnSigns looks up, and the marks' texts on the number line.
-const QString fractionName[] = {QStringLiteral("fraction 1"), QStringLiteral("fraction 2")};
+// The marks' texts on the number line.
 QString markName(int which) {
     return which == 0 ? FractionsWorking::tr("fraction 1") : FractionsWorking::tr("fraction 2");
 }
@@ -287,13 +247,13 @@ void improperLine(Working& w, int which, const MixedNumber& typed, const MixedNu
 }
 
 void improperLines(Working& w, const TypedFractions& f, const ResultTrace& t) {
-    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 1"), f.s1, t.typed1.whole);
-    sayTakenAsInteger(w, QStringLiteral("numerator of fraction 1"), f.m1, t.typed1.numerator);
-    sayTakenAsInteger(w, QStringLiteral("denominator of fraction 1"), f.d1, t.typed1.denominator);
+    sayTakenAsInteger(w, IntegerBox::WholePart1, f.s1, t.typed1.whole);
+    sayTakenAsInteger(w, IntegerBox::Numerator1, f.m1, t.typed1.numerator);
+    sayTakenAsInteger(w, IntegerBox::Denominator1, f.d1, t.typed1.denominator);
     improperLine(w, 0, t.typed1, t.f1);
-    sayTakenAsInteger(w, QStringLiteral("whole part of fraction 2"), f.s2, t.typed2.whole);
-    sayTakenAsInteger(w, QStringLiteral("numerator of fraction 2"), f.m2, t.typed2.numerator);
-    sayTakenAsInteger(w, QStringLiteral("denominator of fraction 2"), f.d2, t.typed2.denominator);
+    sayTakenAsInteger(w, IntegerBox::WholePart2, f.s2, t.typed2.whole);
+    sayTakenAsInteger(w, IntegerBox::Numerator2, f.m2, t.typed2.numerator);
+    sayTakenAsInteger(w, IntegerBox::Denominator2, f.d2, t.typed2.denominator);
     improperLine(w, 1, t.typed2, t.f2);
 }
 
@@ -585,13 +545,14 @@ void ownSignLines(Working& w, Operator op, const TypedFractions& f, const Result
     using working::Rational;
     const bool integers = op == Operator::Minus || op == Operator::Times || op == Operator::Divide;
     const MixedNumber typed[] = {t.typed1, t.typed2};
+    const MixedNumberName name[] = {MixedNumberName::Fraction1, MixedNumberName::Fraction2};
     for (int i = 0; i < 2; ++i) {
         const QString s = i == 0 ? f.s1 : f.s2, m = i == 0 ? f.m1 : f.m2, d = i == 0 ? f.d1 : f.d2;
         if (integers)
-            sayOwnSigns(w, fractionName[i], Rational(typed[i].whole), Rational(typed[i].numerator),
+            sayOwnSigns(w, name[i], Rational(typed[i].whole), Rational(typed[i].numerator),
                         Rational(typed[i].denominator));
         else
-            sayOwnSigns(w, fractionName[i], Rational::ofText(s), Rational::ofText(m),
+            sayOwnSigns(w, name[i], Rational::ofText(s), Rational::ofText(m),
                         Rational::ofText(d));
     }
 }
@@ -649,7 +610,7 @@ Working resultWorking(Operator op, const TypedFractions& typed, const TypedFract
         using working::Rational;
         // a reduced answer has its value said already; its signs only when they differ
         const bool reduced = sayLowestTerms(w, out.s3, out.m3, out.d3);
-        sayOwnSigns(w, QStringLiteral("the answer"), Rational::ofText(out.s3),
+        sayOwnSigns(w, MixedNumberName::Answer, Rational::ofText(out.s3),
                     Rational::ofText(out.m3), Rational::ofText(out.d3), false, reduced);
     }
     checkLine(w, op, o.trace, out);
@@ -736,7 +697,7 @@ Working commonDenominatorWorking(const QString& b, const QString& a, const Commo
             FractionsWorking::tr("A = %1 enters the product as typed, and its whole number %2 the "
                                  "greatest common divisor")
                 .arg(resultText(o.first), integerText(o.firstInteger)));
-    sayTakenAsInteger(w, QStringLiteral("number B"), a, o.second);
+    sayTakenAsInteger(w, IntegerBox::NumberB, a, o.second);
     w.say(QStringLiteral("A × B = %1 × %2 = %3")
               .arg(resultText(o.first), working::factor(o.second), resultText(o.product)));
     w.say(FractionsWorking::tr("The greatest common divisor of %1 and %2 is %3")
@@ -775,8 +736,8 @@ Working reductionWorking(const QString& numerator, const QString& denominator, c
     Working w;
     w.say(FractionsWorking::tr("To reduce a fraction, divide its numerator and its denominator by "
                                "their greatest common divisor"));
-    sayTakenAsInteger(w, QStringLiteral("numerator"), numerator, o.typedNumerator);
-    sayTakenAsInteger(w, QStringLiteral("denominator"), denominator, o.typedDenominator);
+    sayTakenAsInteger(w, IntegerBox::Numerator, numerator, o.typedNumerator);
+    sayTakenAsInteger(w, IntegerBox::Denominator, denominator, o.typedDenominator);
     const QString n = integerText(o.typedNumerator), d = integerText(o.typedDenominator),
                   g = integerText(o.gcd);
     w.say(FractionsWorking::tr("The greatest common divisor of %1 and %2 is %3").arg(d, n, g));

@@ -17,11 +17,21 @@ QString over(const QString& numerator, const QString& denominator);
 // A mixed number as the result labels show it: "4 and 1/6", or the whole part alone when
 // the fraction part is empty.
 QString mixedText(const QString& whole, const QString& numerator, const QString& denominator);
+// The boxes whose number a command takes as a whole number.
+enum class IntegerBox {
+    WholePart,
+    Numerator,
+    Denominator, // the reduction's and conversion's
+    WholePart1,
+    Numerator1,
+    Denominator1, // fraction 1 of the operators
+    WholePart2,
+    Numerator2,
+    Denominator2, // fraction 2
+    NumberB,      // the common denominator's B
+};
 // "The numerator is 2.5; it is taken as the whole number 2", when a box's number is no integer.
-// what names the box in English ("whole part", "numerator", "denominator", "numerator of
-// fraction 1", "number B", ...) and picks the whole sentence to say, in the language of the
-// run; it is never shown itself, so callers leave it unmarked.
-void sayTakenAsInteger(working::Working& w, const QString& what, const QString& typed,
+void sayTakenAsInteger(working::Working& w, IntegerBox box, const QString& typed,
                        std::int32_t integer);
 // Euclid's divisions for gcd(p, q) as detail lines; returns the gcd they end with.
 std::int32_t explainGcd(working::Working& w, std::int32_t p, std::int32_t q);
@@ -30,12 +40,11 @@ QString divisionText(const MixedNumber& mixed);
 
 // Where a whole part and its fraction have opposite signs (-2 and 1/3), each keeps its own
 // sign: the steps say what the number is (-2 + 1/3 = -5/3) and, for a typed number, what to
-// type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). which names the
-// number in English ("fraction 1", "fraction 2", "the answer"), or is empty for the only one;
-// like sayTakenAsInteger's what, it picks the sentence and is never shown itself. Nothing is said when
-// a part is 0, nor when the signs agree, but for a result with both parts negative whose
+// type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). Nothing is said
+// when a part is 0, nor when the signs agree, but for a result with both parts negative whose
 // value no step has said yet (valueSaid): -3 and -1/2 is minus 3 and 1/2.
-void sayOwnSigns(working::Working& w, const QString& which, const working::Rational& whole,
+enum class MixedNumberName { Only, Fraction1, Fraction2, Answer }; // which the steps name
+void sayOwnSigns(working::Working& w, MixedNumberName which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,
                  bool typed = true, bool valueSaid = false);
 

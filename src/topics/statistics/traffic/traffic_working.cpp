@@ -23,10 +23,10 @@ struct TrafficWorking {
 namespace sb::traffic {
 
 using working::Figure;
+using working::Guide;
 using working::Ink;
 using working::Look;
 using working::Place;
-using working::Guide;
 using working::Working;
 
 namespace {
