@@ -19,16 +19,20 @@ QString over(const QString& numerator, const QString& denominator);
 QString mixedText(const QString& whole, const QString& numerator, const QString& denominator);
 // The boxes whose number a command takes as a whole number.
 enum class IntegerBox {
+    // the reduction's and the conversion's
     WholePart,
     Numerator,
-    Denominator, // the reduction's and conversion's
+    Denominator,
+    // fraction 1 of the operators
     WholePart1,
     Numerator1,
-    Denominator1, // fraction 1 of the operators
+    Denominator1,
+    // fraction 2
     WholePart2,
     Numerator2,
-    Denominator2, // fraction 2
-    NumberB,      // the common denominator's B
+    Denominator2,
+    // the common denominator's B
+    NumberB,
 };
 // "The numerator is 2.5; it is taken as the whole number 2", when a box's number is no integer.
 void sayTakenAsInteger(working::Working& w, IntegerBox box, const QString& typed,
