@@ -69,7 +69,6 @@ Form::Form(const FormSpec& written)
         setAutoFillBackground(true);
     }
     buildControls(this, paper.controls);
-    if (languageSpoken() != QStringLiteral("en")) makeRoomForTexts(this);
     for (const Control& c : paper.controls) controlNames_ << c.name;
     part_ = size();
     placeWorkingButton();
@@ -166,6 +165,17 @@ const working::Working& Form::working() {
 }
 
 void Form::showWorking(std::function<working::Working()> build) { pending_ = std::move(build); }
+
+bool Form::event(QEvent* event) {
+    // A translated text that its control cannot show whole gets room before the window first
+    // paints, and not sooner: measuring it starts the font machinery, which the main menu
+    // leaves until it has mapped. The English texts are laid out for their controls.
+    if (event->type() == QEvent::Paint && !roomMade_) {
+        roomMade_ = true;
+        if (languageSpoken() != QStringLiteral("en")) makeRoomForTexts(this);
+    }
+    return QWidget::event(event);
+}
 
 void Form::shiftControls(int by) {
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))

@@ -116,6 +116,8 @@ protected:
 
     void say(const QString& text);
 
+    bool event(QEvent* event) override;
+
     // Hands the pane the working of this command's answer. build runs only when somebody
     // looks at the working, so a command costs nothing more while the pane is closed; it
     // must capture the values the command computed, never compute them again.
@@ -166,6 +168,7 @@ private:
     std::function<working::Working()> pending_; // the last command's working, not built yet
     std::optional<working::Working> working_;
     bool moreDetail_ = false;
+    bool roomMade_ = false; // for the translated texts, at the first paint
     bool inCommand_ = false;
     QStringList said_; // the messages of the command running
 };

@@ -46,6 +46,7 @@ template <class Check> void everyWindowIn(const QString& language, Check check) 
     for (int n = 1; n <= 14; ++n) {
         auto* window = qobject_cast<sb::ui::Form*>(registry.show(QStringLiteral("Form%1").arg(n)));
         ASSERT_NE(window, nullptr);
+        window->grab(); // painted, as a pupil sees it
         check(window);
         if (n != 1) window->close();
     }
