@@ -29,7 +29,7 @@ done
 
 # the face the windows are laid out for, and Wayland's platform plugin, come along unless the
 # installer declines them
-[[ $(field Recommends) == "fonts-liberation2, qt6-wayland" ]] || fail "Recommends: $(field Recommends)"
+[[ $(field Recommends) == "fonts-liberation2, qt6-wayland, qt6-translations-l10n" ]] || fail "Recommends: $(field Recommends)"
 
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 expected=$(printf '%s\n' ./usr/bin/sumbrook "./usr/share/applications/$id.desktop" \
