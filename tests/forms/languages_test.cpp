@@ -108,6 +108,18 @@ TEST(Languages, ArabicWindowsMirrorTheEnglishOnesWithThePaneOnTheLeft) {
     });
 }
 
+// Qt's own dialogs speak the language too (their buttons, the file dialog), from Debian's Qt
+// translations.
+TEST(Languages, QtsOwnDialogsFollow) {
+    for (const QString& language : everyLanguage) {
+        sb::ui::useLanguage(language);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel") == u"Cancel",
+                  language == u"en")
+            << language.toStdString();
+    }
+    sb::ui::useLanguage(QStringLiteral("en"));
+}
+
 // In every language each answer a window shows stands in its working, as the window shows it
 // ("No Solution" in the pupil's words too), over random values of every command.
 class AnswersInTheWorking : public testing::TestWithParam<const char*> {};
