@@ -78,6 +78,11 @@
         <source>Donate</source>
         <translation>تبرّع</translation>
     </message>
+    <message>
+        <source>Visit Sumbrook on the web: %1</source>
+        <extracomment>%1 is the program&apos;s web address</extracomment>
+        <translation>زر موقع Sumbrook على الويب: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form14</name>
@@ -185,11 +190,6 @@
 </context>
 <context>
     <name>sb::Form1</name>
-    <message>
-        <source>Visit Sumbrook on the web: %1</source>
-        <extracomment>%1 is the program&apos;s web address</extracomment>
-        <translation>زر موقع Sumbrook على الويب: %1</translation>
-    </message>
     <message>
         <source>Cant Find Your Windows Calculator</source>
         <translation>تعذّر العثور على الآلة الحاسبة في حاسوبك.</translation>

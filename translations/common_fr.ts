@@ -76,6 +76,11 @@
         <source>Donate</source>
         <translation>Faire un don</translation>
     </message>
+    <message>
+        <source>Visit Sumbrook on the web: %1</source>
+        <extracomment>%1 is the program&apos;s web address</extracomment>
+        <translation>Visite Sumbrook sur le web&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form14</name>
@@ -183,11 +188,6 @@
 </context>
 <context>
     <name>sb::Form1</name>
-    <message>
-        <source>Visit Sumbrook on the web: %1</source>
-        <extracomment>%1 is the program&apos;s web address</extracomment>
-        <translation>Visite Sumbrook sur le web&#xa0;: %1</translation>
-    </message>
     <message>
         <source>Cant Find Your Windows Calculator</source>
         <translation>Impossible de trouver la calculatrice de ton ordinateur.</translation>

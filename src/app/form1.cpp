@@ -7,6 +7,7 @@
 #include "ui/system_colours.h"
 #include "window_registry.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -101,7 +102,11 @@ FormSpec form1Spec() {
             topic("Command9", QT_TRANSLATE_NOOP("Form1", "Donate"), {8400, 4800, 2175, 1695},
                   sys::captionText)
                 .size(12),
-            link("Label1", "Visit Sumbrook on the web: " + maker::website, {480, 6720, 6975, 375})
+            //: %1 is the program's web address
+            link("Label1",
+                 QCoreApplication::translate("Form1", "Visit Sumbrook on the web: %1")
+                     .arg(maker::website),
+                 {480, 6720, 6975, 375})
                 .background(sys::activeCaption)
                 .foreground(QColor(0xFF00FF)),
         },
@@ -132,9 +137,6 @@ Form1::Form1(WindowRegistry& registry) : Form(form1Spec()), registry_(registry) 
     // the web line's pointer is drawn when the mouse first comes over it, not before the
     // menu is on the screen
     label("Label1")->installEventFilter(this);
-    // the web line holds the address, which the table cannot mark for translation
-    //: %1 is the program's web address
-    label("Label1")->setText(tr("Visit Sumbrook on the web: %1").arg(maker::website));
 }
 
 void Form1::watchForATopic(QObject* button, QEvent* event) {
