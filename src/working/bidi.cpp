@@ -10,11 +10,16 @@ namespace {
 constexpr QChar leftToRightIsolate(0x2066), popIsolate(0x2069);
 
 bool rightToLeft(QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; }
-// what may start or end a formula's run: not a right-to-left letter nor a mark on one (an
-// Arabic vowel sign), no blank, and no sign that joins words to what follows or ends a sentence
+// What may start a formula's run: a letter or digit that is not right to left, an opening
+// bracket or quote, a sign or a root; and what may end one: a letter or digit, a closing
+// bracket or quote, a degree or per cent sign. A blank, a mark on an Arabic letter, a sign
+// that joins words to what follows (= :) or a dash between them, and the punctuation that
+// ends a sentence stay with the words.
 bool opens(QChar c) {
-    return !rightToLeft(c) && !c.isMark() && !c.isSpace() &&
-           !QStringView(u"=:.,;!?،؛؟").contains(c);
+    return !rightToLeft(c) && (c.isLetterOrNumber() || QStringView(u"([{-+√|'\"").contains(c));
+}
+bool closes(QChar c) {
+    return !rightToLeft(c) && (c.isLetterOrNumber() || QStringView(u")]}|'\"°%′").contains(c));
 }
 
 } // namespace
@@ -38,7 +43,11 @@ QString isolateFormulas(const QString& line) {
         qsizetype next = i;
         while (next < line.size() && !rightToLeft(line[next])) ++next;
         qsizetype end = next;
-        while (end > i && !opens(line[end - 1])) --end;
+        while (end > i && !closes(line[end - 1])) --end;
+        if (end == i) { // a bracket or a sign alone
+            out += line[i++];
+            continue;
+        }
         const QString run = line.mid(i, end - i);
         // brackets or signs alone belong to the words: a bracket keeps its mirrored shape
         const bool formula =

@@ -9,7 +9,7 @@ namespace sb::working {
 // run from a letter, digit or symbol that is not right to left up to the last such one before
 // the next right-to-left word, when it holds a letter or a digit, is put between a
 // left-to-right isolate (U+2066) and its end (U+2069), so "32 ÷ 8 = 4" reads as written
-// inside Arabic words; brackets alone stay the words' own. An equals sign or colon
+// inside Arabic words; brackets, dashes and signs at a run's ends stay the words' own. An equals sign or colon
 // that joins the words to a formula, and the punctuation that ends a sentence, stay outside
 // with the words. A line without a right-to-left letter is one formula, isolated whole; a
 // line that holds an isolate already is left as it is.

@@ -25,6 +25,8 @@ TEST(IsolateFormulas, KeepsFormulasLeftToRightAmongArabicWords) {
         {u"مثال", u"مثال"},
         {u"بالدرجات (لا بالراديان).", u"بالدرجات (لا بالراديان)."}, // brackets of the words
         {u"عشريًا (2.5)، أو", u"عشريًا [(2.5)]، أو"},
+        {u"أوجد Sn (متتالية لا نهائية)", u"أوجد [Sn] (متتالية لا نهائية)"},
+        {u"D - الفرق بين حدين", u"[D] - الفرق بين حدين"}, // a dash between words and a letter
         {u"", u""},
     };
     for (const auto& c : cases) {
