@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QPixmap>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -119,6 +120,13 @@ bool RecordingDesktop::openUrl(const QString& address) {
     return canIssue;
 }
 
+bool RecordingDesktop::choosePrinter(QWidget*, QPrinter& printer) {
+    if (printTo.isEmpty()) return false; // as a pupil cancelling the dialog
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printTo);
+    return true;
+}
+
 bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show)
         if (auto* box = qobject_cast<QMessageBox*>(watched))
@@ -170,6 +178,8 @@ void Driver::run(int lineNumber, const Command& command) {
         {"working", &Driver::working},
         {"figure", &Driver::figure},
         {"save-figure", &Driver::saveFigure},
+        {"save-working", &Driver::saveWorking},
+        {"print", &Driver::print},
     };
     try {
         if (ended_) throw Refusal{QStringLiteral("the program has ended")};
@@ -415,6 +425,31 @@ void Driver::saveFigure(const Command& c) {
     if (!ui::saveFigure(topic->working().figure, *c.text, QApplication::palette(),
                         topic->devicePixelRatioF()))
         throw Refusal{QStringLiteral("cannot save ") + quoted(*c.text)};
+}
+
+} // namespace sb::drive
+
+namespace sb::drive {
+
+namespace {
+QString pdfPath(const Command& c) {
+    if (!c.text->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        throw Refusal{QStringLiteral("not a .pdf file: ") + quoted(*c.text)};
+    return *c.text;
+}
+} // namespace
+
+void Driver::saveWorking(const Command& c) {
+    expectWords(c, 1, true);
+    form(c.words[0])->saveWorkingAsPdf(pdfPath(c)); // a failure is the window's message
+}
+
+void Driver::print(const Command& c) {
+    expectWords(c, 1, true);
+    ui::Form* topic = form(c.words[0]);
+    desktop_.printTo = pdfPath(c);
+    topic->printWorking();
+    desktop_.printTo.clear();
 }
 
 } // namespace sb::drive

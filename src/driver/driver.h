@@ -37,7 +37,9 @@ public:
     explicit RecordingDesktop(Transcript& transcript) : transcript_(transcript) {}
     bool startProgram(const QString& name) override;
     bool openUrl(const QString& address) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     bool canIssue = true; // "desktop ok" / "desktop fail"
+    QString printTo;      // the file "print" prints to, as the print dialog's "print to file"
 
 private:
     Transcript& transcript_;
@@ -89,6 +91,9 @@ private:
     void working(const Command& c);
     void figure(const Command& c);
     void saveFigure(const Command& c);
+    // the working on paper: saved as PDF, and printed to a PDF file
+    void saveWorking(const Command& c);
+    void print(const Command& c);
     ui::Form* form(const QString& name) const; // the open window, which must be a topic window
 
     Transcript& transcript_;

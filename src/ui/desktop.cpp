@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QUrl>
 
@@ -34,6 +35,11 @@ bool Desktop::openUrl(const QString& address) {
 QString Desktop::chooseSaveFile(QWidget* parent, const QString& suggested,
                                 const QString& filter) {
     return QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+}
+
+bool Desktop::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 Desktop& Desktop::current() { return *installed; }

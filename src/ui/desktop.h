@@ -3,12 +3,14 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace sb::ui {
 
 // Everything that leaves the program goes through here: message boxes, starting another
-// program, asking the desktop to open an address, asking where to save a file.
+// program, asking the desktop to open an address, asking where to save a file and how to
+// print.
 // The driver installs a recording one.
 class Desktop {
 public:
@@ -24,6 +26,9 @@ public:
     // "SVG drawing (*.svg)"); the path chosen, or empty when the pupil cancels.
     virtual QString chooseSaveFile(QWidget* parent, const QString& suggested,
                                    const QString& filter);
+    // Asks the pupil how to print (the printer, its pages, or a file to print to), setting
+    // printer up; false when the pupil cancels.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 
     static Desktop& current();
     // Makes desktop the current one; the caller keeps it alive while it is installed.

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -443,11 +444,23 @@ FigureLayout layOut(const QFontMetrics& metrics, const QRectF& area, const Figur
     return out;
 }
 
+// Main solid, Second dash-dot, Third dotted, Faint thin; a dashed mark keeps its dashes
+// (dash-dot-dot in the second ink), so each stays apart from the others without colour.
+QPen paperPen(const working::Look& look, const QColor& ink) {
+    using working::Ink;
+    QPen pen(ink, look.heavy ? 3.2 : look.ink == Ink::Faint ? 1.0 : 1.8);
+    if (look.dashed) pen.setStyle(look.ink == Ink::Second ? Qt::DashDotDotLine : Qt::DashLine);
+    else if (look.ink == Ink::Second) pen.setStyle(Qt::DashDotLine);
+    else if (look.ink == Ink::Third) pen.setStyle(Qt::DotLine);
+    return pen;
+}
+
 void drawElement(QPainter& p, const Mapping& m, const Element& e, const FigureColours& colours,
                  const QRectF* textAt) {
     const QColor ink = colours.inks[int(e.look.ink)];
     QPen pen(ink, e.look.heavy ? 3.2 : 1.8);
     if (e.look.dashed) pen.setStyle(Qt::DashLine);
+    if (colours.strokesByInk) pen = paperPen(e.look, ink);
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);
     QColor shade = ink;
@@ -515,6 +528,15 @@ FigureColours FigureColours::from(const QPalette& palette) {
     return c;
 }
 
+FigureColours FigureColours::forPaper() {
+    QPalette white;
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
+    FigureColours c = from(white);
+    c.strokesByInk = true;
+    return c;
+}
+
 double contrast(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
@@ -571,9 +593,13 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
     const QSize size(640, 420);
     const FigureColours colours = FigureColours::from(palette);
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"svg" && suffix != u"png") return false;
+    // written beside the file and renamed over it once whole
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
     if (suffix == u"svg") {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
         // the generator writes both as they are, so a "<" of a comparison would break the file
@@ -582,16 +608,15 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
         QPainter p;
         if (!p.begin(&svg)) return false;
         paintFigure(p, QRectF(QPoint(), size), figure, colours);
-        return p.end();
+        return p.end() && file.commit();
     }
-    if (suffix != u"png") return false;
     QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);
     image.fill(colours.paper);
     QPainter p(&image);
     paintFigure(p, QRectF(QPoint(), size), figure, colours);
     p.end();
-    return image.save(path, "PNG");
+    return image.save(&file, "PNG") && file.commit();
 }
 
 } // namespace sb::ui

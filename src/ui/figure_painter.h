@@ -24,7 +24,12 @@ namespace sb::ui {
 struct FigureColours {
     QColor paper, text, grid;
     QColor inks[4]; // working::Ink order
+    // On paper the inks differ by their strokes too (solid, dash-dot, dotted, thin), so a
+    // page printed in black and white still tells them apart.
+    bool strokesByInk = false;
     static FigureColours from(const QPalette& palette);
+    // Dark on white, whatever the desktop's theme: for printing and PDF.
+    static FigureColours forPaper();
 };
 
 // A text of the figure where the painter sets it. element is the index of the element whose
@@ -71,7 +76,8 @@ void paintFigure(QPainter& painter, const QRectF& area, const working::Figure& f
                  const FigureColours& colours);
 
 // Writes the figure as SVG (its description in the title and desc elements) or PNG, by the
-// extension of path; false when it cannot be written.
+// extension of path, whole or not at all (a file already there keeps its bytes when writing
+// fails); false when it cannot be written.
 bool saveFigure(const working::Figure& figure, const QString& path, const QPalette& palette,
                 qreal pixelRatio = 1);
 

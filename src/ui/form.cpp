@@ -198,6 +198,9 @@ void Form::toggleWorking() {
     if (!pane_) {
         pane_ = new WorkingPane(this);
         connect(pane_, &WorkingPane::detailToggled, this, &Form::setMoreDetail);
+        connect(pane_, &WorkingPane::printRequested, this, &Form::printWorking);
+        connect(pane_, &WorkingPane::savePdfRequested, this,
+                qOverload<>(&Form::saveWorkingAsPdf));
         QWidget* before = workingButton_;
         for (QWidget* next : pane_->focusOrder()) setTabOrder(before, next), before = next;
     }
@@ -252,8 +255,9 @@ QLabel* Form::label(const QString& name) const { return control<QLabel>(name); }
 
 void Form::onClick(const QString& name, std::function<void()> handler,
                    const QStringList& emptiedOnFault) {
-    auto guarded = [this, handler = std::move(handler), emptiedOnFault] {
+    auto guarded = [this, name, handler = std::move(handler), emptiedOnFault] {
         said_.clear();
+        lastCommand_ = name;
         pending_ = nullptr;
         inCommand_ = true;
         try {

@@ -5,6 +5,7 @@
 #include "entry/value_entry.h"
 #include "typefaces.h"
 #include "working/working.h"
+#include "working_document.h"
 
 #include <QWidget>
 
@@ -98,6 +99,20 @@ public:
     void toggleWorking();
     void setMoreDetail(bool withDetail);
 
+    // The working on paper (see working_document.h): the caption, the last command's
+    // exercise as its boxes hold it and the window answered it, the figure and the steps.
+    WorkingDocument workingDocument();
+    // The exercise of the last command: the boxes and answers of the exercise whose button
+    // was pressed (of every exercise, those with text, for a button of none), then the
+    // messages the command gave; nothing before the first command.
+    std::vector<ShownValue> lastExercise() const;
+    // "Print...": the desktop's print dialog, then the pages.
+    void printWorking();
+    // "Save as PDF...": asks where, proposing a name from the caption and the exercise.
+    void saveWorkingAsPdf();
+    // Writes the PDF to path; a message naming the file when it cannot. True when written.
+    bool saveWorkingAsPdf(const QString& path);
+
 protected:
     template <class T = QWidget> T* control(const QString& name) const {
         T* found = findChild<T*>(name);
@@ -171,6 +186,7 @@ private:
     bool roomMade_ = false; // for the translated texts, at the first paint
     bool inCommand_ = false;
     QStringList said_; // the messages of the command running
+    QString lastCommand_; // the button or label of the last command
 };
 
 } // namespace sb::ui

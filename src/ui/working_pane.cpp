@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -61,7 +62,8 @@ void FigureView::save(const QString& kind) {
         kind == u"svg" ? tr("SVG drawing (*.svg)") : tr("PNG picture (*.png)"));
     if (path.isEmpty()) return;
     if (!saveFigure(figure_, path, palette(), devicePixelRatioF()))
-        Desktop::current().showMessage(window(), tr("The figure could not be saved."));
+        Desktop::current().showMessage(
+            window(), tr("The figure could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
@@ -85,10 +87,18 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     auto* copy = new QPushButton(tr("Copy Working"), this);
     copy->setObjectName(QStringLiteral("CopyWorking"));
     copy_ = copy;
+    auto* print = new QPushButton(tr("Print..."), this);
+    print->setObjectName(QStringLiteral("Print"));
+    print_ = print;
+    auto* savePdf = new QPushButton(tr("Save as PDF..."), this);
+    savePdf->setObjectName(QStringLiteral("SavePdf"));
+    savePdf_ = savePdf;
 
     auto* row = new QHBoxLayout;
     row->addWidget(detail_);
     row->addStretch();
+    row->addWidget(print);
+    row->addWidget(savePdf);
     row->addWidget(copy);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(8, 8, 8, 8);
@@ -100,6 +110,8 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     connect(detail_, &QCheckBox::toggled, this, &WorkingPane::detailToggled);
     connect(copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(shown_.join(u'\n')); });
+    connect(print, &QPushButton::clicked, this, &WorkingPane::printRequested);
+    connect(savePdf, &QPushButton::clicked, this, &WorkingPane::savePdfRequested);
 }
 
 QStringList shownLines(const working::Working& working, bool withDetail,
@@ -123,7 +135,7 @@ void WorkingPane::present(const working::Working& working, bool withDetail) {
     detail_->setChecked(withDetail);
 }
 
-QList<QWidget*> WorkingPane::focusOrder() const { return {steps_, detail_, copy_}; }
+QList<QWidget*> WorkingPane::focusOrder() const { return {steps_, detail_, print_, savePdf_, copy_}; }
 
 bool WorkingPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)

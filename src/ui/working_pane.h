@@ -50,6 +50,8 @@ public:
 
 signals:
     void detailToggled(bool withDetail);
+    void printRequested();
+    void savePdfRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +64,8 @@ private:
     QListWidget* steps_;
     QCheckBox* detail_;
     QWidget* copy_;
+    QWidget* print_;
+    QWidget* savePdf_;
     QStringList shown_; // the lines on view, for Copy Working
 };
 
