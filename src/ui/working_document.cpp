@@ -33,6 +33,8 @@ QFont textFont(qreal points, bool bold = false) {
     QFont font = QGuiApplication::font();
     font.setPointSizeF(points);
     font.setBold(bold);
+    // no ligatures: "fi" stays two letters, so the PDF's text is found as typed
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 QFont headingFont() { return textFont(14, true); }
