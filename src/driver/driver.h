@@ -38,6 +38,8 @@ public:
     bool startProgram(const QString& name) override;
     bool openUrl(const QString& address) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    // a save dialog is answered with Cancel: save-working and save-figure name their files
+    QString chooseSaveFile(QWidget*, const QString&, const QString&) override { return {}; }
     bool canIssue = true; // "desktop ok" / "desktop fail"
     QString printTo;      // the file "print" prints to, as the print dialog's "print to file"
 

@@ -2,15 +2,16 @@
 #include "figure_painter.h"
 
 #include "entry/conversions.h"
+#include "whole_file.h"
 #include "working/bidi.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -594,9 +595,9 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
     const FigureColours colours = FigureColours::from(palette);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"svg" && suffix != u"png") return false;
-    // written beside the file and renamed over it once whole
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // made in memory, then written whole or not at all
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     if (suffix == u"svg") {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -608,7 +609,7 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
         QPainter p;
         if (!p.begin(&svg)) return false;
         paintFigure(p, QRectF(QPoint(), size), figure, colours);
-        return p.end() && file.commit();
+        return p.end() && writeWholeFile(path, file.data());
     }
     QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);
@@ -616,7 +617,7 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
     QPainter p(&image);
     paintFigure(p, QRectF(QPoint(), size), figure, colours);
     p.end();
-    return image.save(&file, "PNG") && file.commit();
+    return image.save(&file, "PNG") && writeWholeFile(path, file.data());
 }
 
 } // namespace sb::ui

@@ -3,15 +3,16 @@
 
 #include "desktop.h"
 #include "figure_painter.h"
+#include "whole_file.h"
 #include "working_pane.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -174,21 +175,18 @@ bool paintDocument(const WorkingDocument& document, QPagedPaintDevice& device) {
 std::optional<QString> savePdf(const WorkingDocument& document, const QString& path) {
     const QString failed =
         WorkingPane::tr("The working could not be saved as %1.").arg(QDir::toNativeSeparators(path));
-    // written beside the file and renamed over it once whole
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return failed;
+    // made in memory, then written whole or not at all
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setPageLayout(localPageLayout());
         writer.setResolution(resolution);
         writer.setTitle(document.title());
         writer.setCreator(programTitle);
-        if (!paintDocument(document, writer)) {
-            file.cancelWriting();
-            return failed;
-        }
+        if (!paintDocument(document, writer)) return failed;
     }
-    if (!file.commit()) return failed;
+    if (!writeWholeFile(path, pdf.data())) return failed;
     return std::nullopt;
 }
 
