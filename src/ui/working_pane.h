@@ -64,8 +64,6 @@ private:
     QListWidget* steps_;
     QCheckBox* detail_;
     QWidget* copy_;
-    QWidget* print_;
-    QWidget* savePdf_;
     QStringList shown_; // the lines on view, for Copy Working
 };
 
