@@ -34,8 +34,10 @@ QFont textFont(qreal points, bool bold = false) {
     QFont font = QGuiApplication::font();
     font.setPointSizeF(points);
     font.setBold(bold);
-    // no ligatures: "fi" stays two letters, so the PDF's text is found as typed
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // no ligatures: "fi" stays two letters, so the PDF's text is found as typed; Arabic
+    // needs its letters joined, so a right-to-left language keeps the shaping
+    if (QGuiApplication::layoutDirection() == Qt::LeftToRight)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 QFont headingFont() { return textFont(14, true); }
@@ -60,6 +62,8 @@ Block wrap(const QString& text, const QFont& font, QPaintDevice& device, qreal w
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(direction);
+    option.setAlignment(Qt::AlignAbsolute |
+                        (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     block.layout->setTextOption(option);
     block.layout->beginLayout();
     for (QTextLine line = block.layout->createLine(); line.isValid();
