@@ -69,11 +69,15 @@ $solved
 save-working Form2 "$work/full/working.pdf"
 save-figure Form2 "$work/full/figure.png"
 save-working Form2 "$work/full/working.txt"
+print Form2 "$work/printed.pdf"
 END
 [[ $(head -c5 "$work/full/working.pdf") == %PDF- ]] || fail "working.pdf not replaced by a PDF"
 [[ $(head -c4 "$work/full/figure.png" | tail -c3) == PNG ]] || fail "figure.png not replaced"
 grep -q '^error 8: not a .pdf file' "$work/out" || fail "working.txt not refused: $(cat "$work/out")"
 [[ ! -e $work/full/working.txt ]] || fail "working.txt written"
+# the driver's print prints the same pages as it saves
+[[ $(pdftotext -raw "$work/printed.pdf" -) == "$(pdftotext -raw "$work/full/working.pdf" -)" ]] ||
+    fail "the printed text differs from the saved one"
 
 ((failures == 0)) && echo "all saving checks passed"
 exit $((failures > 0))
