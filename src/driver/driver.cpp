@@ -264,7 +264,7 @@ void Driver::click(const Command& c) {
 void Driver::clipboard(const Command& c) {
     expectWords(c, 0, false);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) return;
+    if (!data || data->formats().isEmpty()) return;
     QStringList formats = data->formats();
     formats.sort();
     for (const QString& format : formats) transcript_.say(QStringLiteral("clipboard ") + format);
