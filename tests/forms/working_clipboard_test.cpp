@@ -58,7 +58,7 @@ bool expectCopyMatchesPane(ui::Form& window, const std::string& context) {
     const QImage image = qvariant_cast<QImage>(data->imageData());
     EXPECT_EQ(image.size(), figure.empty() ? QSize(0, 0) : size) << context;
     // white paper whatever the desktop's colours, as it goes into a white document
-    if (!figure.empty()) EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white)) << context;
+    EXPECT_TRUE(figure.empty() || image.pixelColor(0, 0) == QColor(Qt::white)) << context;
     return !figure.empty();
 }
 
