@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -167,6 +168,7 @@ void Driver::run(int lineNumber, const Command& command) {
         {"paste", &Driver::paste},
         {"paste-file", &Driver::pasteFile},
         {"click", &Driver::click},
+        {"clipboard", &Driver::clipboard},
         {"show", &Driver::show},
         {"close", &Driver::close},
         {"locale", &Driver::locale},
@@ -266,6 +268,17 @@ void Driver::click(const Command& c) {
     expectWords(c, 1, false);
     QWidget* control = target(c.words[0]);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+// The formats sorted, as each platform's clipboard lists them in an order of its own.
+void Driver::clipboard(const Command& c) {
+    expectWords(c, 0, false);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || data->formats().isEmpty()) return;
+    QStringList formats = data->formats();
+    formats.sort();
+    for (const QString& format : formats) transcript_.say(QStringLiteral("clipboard ") + format);
+    transcript_.say(QStringLiteral("clipboard-text ") + quoted(data->text()));
 }
 
 void Driver::show(const Command& c) {

@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "figure_painter.h"
+#include "working_clipboard.h"
 #include "working/bidi.h"
 
 #include <QApplication>
@@ -120,8 +121,10 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     column->addLayout(row);
 
     connect(detail_, &QCheckBox::toggled, this, &WorkingPane::detailToggled);
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(shown_.join(u'\n')); });
+    connect(copy, &QPushButton::clicked, this, [this] {
+        QApplication::clipboard()->setMimeData(workingMimeData(
+            shown_, figure_->figure(), layoutDirection(), devicePixelRatioF()));
+    });
     connect(print, &QPushButton::clicked, this, &WorkingPane::printRequested);
     connect(savePdf, &QPushButton::clicked, this, &WorkingPane::savePdfRequested);
 }
