@@ -445,24 +445,10 @@ FigureLayout layOut(const QFontMetrics& metrics, const QRectF& area, const Figur
     return out;
 }
 
-// Main solid, Second dash-dot, Third dotted, Faint thin; a dashed mark keeps its dashes
-// (dash-dot-dot in the second ink), so each stays apart from the others without colour.
-QPen paperPen(const working::Look& look, const QColor& ink) {
-    using working::Ink;
-    QPen pen(ink, look.heavy ? 3.2 : look.ink == Ink::Faint ? 1.0 : 1.8);
-    if (look.dashed) pen.setStyle(look.ink == Ink::Second ? Qt::DashDotDotLine : Qt::DashLine);
-    else if (look.ink == Ink::Second) pen.setStyle(Qt::DashDotLine);
-    else if (look.ink == Ink::Third) pen.setStyle(Qt::DotLine);
-    return pen;
-}
-
 void drawElement(QPainter& p, const Mapping& m, const Element& e, const FigureColours& colours,
                  const QRectF* textAt) {
     const QColor ink = colours.inks[int(e.look.ink)];
-    QPen pen(ink, e.look.heavy ? 3.2 : 1.8);
-    if (e.look.dashed) pen.setStyle(Qt::DashLine);
-    if (colours.strokesByInk) pen = paperPen(e.look, ink);
-    pen.setCapStyle(Qt::RoundCap);
+    QPen pen = figurePen(e.look, colours);
     p.setPen(pen);
     QColor shade = ink;
     shade.setAlpha(70);
@@ -527,6 +513,25 @@ FigureColours FigureColours::from(const QPalette& palette) {
         if (contrast(c.inks[i], c.paper) < 3) c.inks[i] = c.text; // an unusual palette
     }
     return c;
+}
+
+QPen figurePen(const working::Look& look, const FigureColours& colours) {
+    using working::Ink;
+    QPen pen(colours.inks[int(look.ink)], look.heavy ? 3.2 : 1.8);
+    if (look.dashed) pen.setStyle(Qt::DashLine);
+    // on paper: Main solid, Second dash-dot, Third dotted, Faint thin; dashed, Second
+    // dash-dot-dot, Third heavier and Faint thin
+    if (colours.strokesByInk && !look.heavy) {
+        if (look.ink == Ink::Faint) pen.setWidthF(1.0);
+        if (look.ink == Ink::Second)
+            pen.setStyle(look.dashed ? Qt::DashDotDotLine : Qt::DashDotLine);
+        if (look.ink == Ink::Third) {
+            if (look.dashed) pen.setWidthF(2.6);
+            else pen.setStyle(Qt::DotLine);
+        }
+    }
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
 }
 
 FigureColours FigureColours::forPaper() {

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLineF>
+#include <QPen>
 #include <QRectF>
 
 #include <vector>
@@ -63,6 +64,10 @@ struct FigureLayout {
     bool names(const working::Figure& figure, const PlacedLabel& label,
                const FigureLine& line) const;
 };
+
+// The pen an element's lines are drawn with: its ink, heavy or dashed as its look says, and on
+// paper a stroke of each ink's own.
+QPen figurePen(const working::Look& look, const FigureColours& colours);
 
 // The font the figure's texts are set in, from the font of what it is painted on.
 QFont figureFont(QFont base);

@@ -5,6 +5,7 @@
 
 #include "app/window_registry.h"
 #include "ui/dark_palette.h"
+#include "ui/figure_painter.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
 #include "ui/working_document.h"
@@ -194,7 +195,9 @@ TEST(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
     std::mt19937 random(3);
     std::uniform_int_distribution<int> lines(0, 300), words(1, 60), values(0, 12);
     for (int round = 0; round < 40; ++round) {
-        WorkingDocument d{"Statistics", {}, round % 3 ? figure : sb::working::Figure{}};
+        WorkingDocument d;
+        d.caption = "Statistics";
+        if (round % 3) d.figure = figure;
         for (int i = values(random); i > 0; --i) d.exercise.push_back({"x", "1 2 3"});
         for (int i = lines(random); i > 0; --i)
             d.lines << QStringLiteral("step ").repeated(words(random)).trimmed();
@@ -205,7 +208,9 @@ TEST(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
             const PlacedItem& item = layout.items[i];
             EXPECT_TRUE(layout.body.contains(item.rect)) << what << " item " << i;
             EXPECT_LT(item.page, layout.pages) << what;
-            if (item.kind == PlacedItem::Step) EXPECT_EQ(item.index, steps++) << what;
+            if (item.kind == PlacedItem::Step) {
+                EXPECT_EQ(item.index, steps++) << what;
+            }
             if (i == 0) continue;
             const PlacedItem& before = layout.items[i - 1];
             EXPECT_TRUE(before.page < item.page ||
@@ -213,8 +218,27 @@ TEST(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
                 << what << " item " << i << " is not after the one before";
         }
         EXPECT_EQ(steps, d.lines.size()) << what;
-        if (d.lines.size() > 150) EXPECT_GE(layout.pages, 2) << what;
+        if (d.lines.size() > 150) {
+            EXPECT_GE(layout.pages, 2) << what;
+        }
     }
+}
+
+// On paper no two looks of the figure (each ink, plain or dashed) share a stroke, so a
+// black-and-white print keeps them apart; the screen keeps its strokes as they were.
+TEST(WorkingPaper, EachInkHasAStrokeOfItsOwnOnPaper) {
+    using sb::working::Ink;
+    std::map<std::pair<int, qreal>, std::string> strokes;
+    for (const Ink ink : {Ink::Main, Ink::Second, Ink::Third, Ink::Faint})
+        for (const bool dashed : {false, true}) {
+            const QPen pen = figurePen({ink, dashed}, FigureColours::forPaper());
+            const std::string look = std::to_string(int(ink)) + (dashed ? " dashed" : "");
+            const auto [at, fresh] = strokes.emplace(std::pair{int(pen.style()), pen.widthF()}, look);
+            EXPECT_TRUE(fresh) << look << " is drawn as " << at->second;
+            const QPen screen = figurePen({ink, dashed}, FigureColours::from(QPalette()));
+            EXPECT_EQ(screen.style(), dashed ? Qt::DashLine : Qt::SolidLine) << look;
+            EXPECT_EQ(screen.widthF(), 1.8) << look;
+        }
 }
 
 } // namespace
