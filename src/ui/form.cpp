@@ -199,8 +199,7 @@ void Form::toggleWorking() {
         pane_ = new WorkingPane(this);
         connect(pane_, &WorkingPane::detailToggled, this, &Form::setMoreDetail);
         connect(pane_, &WorkingPane::printRequested, this, &Form::printWorking);
-        connect(pane_, &WorkingPane::savePdfRequested, this,
-                qOverload<>(&Form::saveWorkingAsPdf));
+        connect(pane_, &WorkingPane::savePdfRequested, this, qOverload<>(&Form::saveWorkingAsPdf));
         QWidget* before = workingButton_;
         for (QWidget* next : pane_->focusOrder()) setTabOrder(before, next), before = next;
     }

@@ -185,7 +185,7 @@ private:
     bool moreDetail_ = false;
     bool roomMade_ = false; // for the translated texts, at the first paint
     bool inCommand_ = false;
-    QStringList said_; // the messages of the command running
+    QStringList said_;    // the messages of the command running
     QString lastCommand_; // the button or label of the last command
 };
 

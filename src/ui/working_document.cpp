@@ -25,8 +25,8 @@ namespace {
 // The device's units are the screen's pixels, so the figure is drawn at the sizes it has
 // in the pane, its pens and texts included.
 constexpr int resolution = 96;
-constexpr qreal gap = 6;       // between the parts of the page
-constexpr qreal stepGap = 3;   // between two steps
+constexpr qreal gap = 6;          // between the parts of the page
+constexpr qreal stepGap = 3;      // between two steps
 constexpr int longestValue = 300; // characters of a box shown; a long list ends in "…"
 constexpr int longestTitle = 120;
 
@@ -48,7 +48,9 @@ QString cut(const QString& text, int most) {
     return text.size() <= most ? text : text.left(most) + QChar(0x2026);
 }
 
-QString valueText(const ShownValue& value) { return value.name + QStringLiteral(": ") + cut(value.text, longestValue); }
+QString valueText(const ShownValue& value) {
+    return value.name + QStringLiteral(": ") + cut(value.text, longestValue);
+}
 
 // A text wrapped within width, as one block that is never split over two pages.
 struct Block {
@@ -76,7 +78,9 @@ Block wrap(const QString& text, const QFont& font, QPaintDevice& device, qreal w
     return block;
 }
 
-qreal figureHeight(const QRectF& body) { return std::min(body.width() * 0.62, body.height() * 0.55); }
+qreal figureHeight(const QRectF& body) {
+    return std::min(body.width() * 0.62, body.height() * 0.55);
+}
 
 // The texts of the document in reading order, each with its kind and font.
 struct Part {
@@ -88,7 +92,8 @@ struct Part {
 
 std::vector<Part> parts(const WorkingDocument& d) {
     std::vector<Part> out;
-    out.push_back({PlacedItem::Heading, 0, programTitle + QStringLiteral(" – ") + d.caption, headingFont()});
+    out.push_back(
+        {PlacedItem::Heading, 0, programTitle + QStringLiteral(" – ") + d.caption, headingFont()});
     for (size_t i = 0; i < d.exercise.size(); ++i)
         out.push_back({PlacedItem::Value, int(i), valueText(d.exercise[i]), bodyFont()});
     if (!d.figure.empty()) out.push_back({PlacedItem::Figure, 0, {}, {}});
@@ -107,7 +112,9 @@ QString footText(int page, int pages) {
 QString WorkingDocument::title() const {
     QStringList boxes;
     for (const ShownValue& v : exercise) boxes << v.name + u' ' + v.text;
-    return cut(boxes.isEmpty() ? caption : caption + QStringLiteral(" – ") + boxes.join(QStringLiteral(", ")), longestTitle);
+    return cut(boxes.isEmpty() ? caption
+                               : caption + QStringLiteral(" – ") + boxes.join(QStringLiteral(", ")),
+               longestTitle);
 }
 
 QPageLayout localPageLayout() {
@@ -131,8 +138,8 @@ DocumentLayout layOutDocument(const WorkingDocument& document, QPaintDevice& dev
         // a part that does not fit below goes whole to the next page; only a part taller
         // than a page, which no step is, would run over its foot
         if (y + height > out.body.bottom() && y > out.body.top()) ++onPage, y = out.body.top();
-        out.items.push_back({part.kind, part.index, onPage,
-                             QRectF(out.body.left(), y, out.body.width(), height)});
+        out.items.push_back(
+            {part.kind, part.index, onPage, QRectF(out.body.left(), y, out.body.width(), height)});
         y += height + (part.kind == PlacedItem::Step ? stepGap : gap);
     }
     out.pages = onPage + 1;
@@ -168,8 +175,8 @@ bool paintDocument(const WorkingDocument& document, QPagedPaintDevice& device) {
             p.setPen(paper.text);
             continue;
         }
-        const Block block = wrap(texts[i].text, texts[i].font, device, item.rect.width(),
-                                 document.direction);
+        const Block block =
+            wrap(texts[i].text, texts[i].font, device, item.rect.width(), document.direction);
         block.layout->draw(&p, item.rect.topLeft());
     }
     paintFoot();
@@ -177,8 +184,8 @@ bool paintDocument(const WorkingDocument& document, QPagedPaintDevice& device) {
 }
 
 std::optional<QString> savePdf(const WorkingDocument& document, const QString& path) {
-    const QString failed =
-        WorkingPane::tr("The working could not be saved as %1.").arg(QDir::toNativeSeparators(path));
+    const QString failed = WorkingPane::tr("The working could not be saved as %1.")
+                               .arg(QDir::toNativeSeparators(path));
     // made in memory, then written whole or not at all
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

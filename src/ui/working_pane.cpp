@@ -65,7 +65,8 @@ void FigureView::save(const QString& kind) {
     if (path.isEmpty()) return;
     if (!saveFigure(figure_, path, palette(), devicePixelRatioF()))
         Desktop::current().showMessage(
-            window(), tr("The figure could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+            window(),
+            tr("The figure could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
@@ -96,7 +97,8 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     auto* savePdf = new QPushButton(tr("Save as PDF..."), this);
     savePdf->setObjectName(QStringLiteral("SavePdf"));
     const QKeySequence printKeys(QKeySequence::Print), saveKeys(QKeySequence::SaveAs);
-    print->setToolTip(tr("Print the working (%1)").arg(printKeys.toString(QKeySequence::NativeText)));
+    print->setToolTip(
+        tr("Print the working (%1)").arg(printKeys.toString(QKeySequence::NativeText)));
     savePdf->setToolTip(
         tr("Save the working as a PDF file (%1)").arg(saveKeys.toString(QKeySequence::NativeText)));
     for (QPushButton* b : {print, savePdf}) {

@@ -91,7 +91,8 @@ void expectReadable(const PdfReading& pdf, Form& window, const std::string& what
             << what << ": " << value.name.toStdString() << " " << value.text.toStdString();
     EXPECT_EQ(pdf.title, window.workingDocument().title()) << what;
     EXPECT_GE(pdf.pages, 1) << what;
-    EXPECT_TRUE(pdf.text.contains(normalised(QStringLiteral("page %1 of %1").arg(pdf.pages)))) << what;
+    EXPECT_TRUE(pdf.text.contains(normalised(QStringLiteral("page %1 of %1").arg(pdf.pages))))
+        << what;
     EXPECT_EQ(pdf.rasters, 0) << what << ": a raster picture in the PDF";
     EXPECT_EQ(pdf.notEmbedded.join(u'\n').toStdString(), "") << what;
 }
@@ -167,13 +168,13 @@ TEST(WorkingPaper, ADarkThemePrintsTheSameTextOnWhitePaper) {
     }
     QApplication::setPalette(light);
     EXPECT_EQ(texts[1].toStdString(), texts[0].toStdString());
-    run("pdftoppm", {"-r", "20", "-f", "1", "-l", "1", "-png", desktop.printTo,
-                     folder.filePath("dark")});
+    run("pdftoppm",
+        {"-r", "20", "-f", "1", "-l", "1", "-png", desktop.printTo, folder.filePath("dark")});
     const QImage page(folder.filePath("dark-1.png"));
     ASSERT_FALSE(page.isNull());
-    for (const QPoint corner : {QPoint(0, 0), QPoint(page.width() - 1, 0),
-                                QPoint(0, page.height() - 1),
-                                QPoint(page.width() - 1, page.height() - 1)})
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(page.width() - 1, 0), QPoint(0, page.height() - 1),
+          QPoint(page.width() - 1, page.height() - 1)})
         EXPECT_EQ(page.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
     window->close();
 }
@@ -233,7 +234,8 @@ TEST(WorkingPaper, EachInkHasAStrokeOfItsOwnOnPaper) {
         for (const bool dashed : {false, true}) {
             const QPen pen = figurePen({ink, dashed}, FigureColours::forPaper());
             const std::string look = std::to_string(int(ink)) + (dashed ? " dashed" : "");
-            const auto [at, fresh] = strokes.emplace(std::pair{int(pen.style()), pen.widthF()}, look);
+            const auto [at, fresh] =
+                strokes.emplace(std::pair{int(pen.style()), pen.widthF()}, look);
             EXPECT_TRUE(fresh) << look << " is drawn as " << at->second;
             const QPen screen = figurePen({ink, dashed}, FigureColours::from(QPalette()));
             EXPECT_EQ(screen.style(), dashed ? Qt::DashLine : Qt::SolidLine) << look;
