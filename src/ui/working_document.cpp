@@ -45,7 +45,9 @@ QFont bodyFont() { return textFont(10); }
 QFont footFont() { return textFont(8); }
 
 QString cut(const QString& text, int most) {
-    return text.size() <= most ? text : text.left(most) + QChar(0x2026);
+    if (text.size() <= most) return text;
+    if (text[most - 1].isHighSurrogate()) --most; // never half a character
+    return text.left(most) + QChar(0x2026);
 }
 
 QString valueText(const ShownValue& value) {
