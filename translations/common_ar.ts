@@ -223,12 +223,12 @@
         <translation>صورة PNG (*.png)</translation>
     </message>
     <message>
-        <source>The figure could not be saved.</source>
-        <translation>تعذّر حفظ الشكل.</translation>
-    </message>
-    <message>
         <source>Figure</source>
         <translation>الشكل</translation>
+    </message>
+    <message>
+        <source>The figure could not be saved as %1.</source>
+        <translation>تعذّر حفظ الشكل باسم %1.</translation>
     </message>
 </context>
 <context>
@@ -248,6 +248,18 @@
     <message>
         <source>Unreasonable Data!!!.</source>
         <translation>هذه البيانات غير منطقية!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>رسالة</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>تعذّرت طباعة الحل.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>مستند PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -278,6 +290,30 @@
     <message>
         <source>Copy Working</source>
         <translation>نسخ الحل</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as %1.</source>
+        <translation>تعذّر حفظ الحل باسم %1.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>طباعة...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Print the working (%1)</source>
+        <translation>طباعة الحل (%1)</translation>
+    </message>
+    <message>
+        <source>Save the working as a PDF file (%1)</source>
+        <translation>حفظ الحل في ملف PDF (%1)</translation>
     </message>
 </context>
 </TS>

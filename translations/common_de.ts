@@ -221,12 +221,12 @@
         <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
-        <source>The figure could not be saved.</source>
-        <translation>Die Skizze konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Figure</source>
         <translation>Skizze</translation>
+    </message>
+    <message>
+        <source>The figure could not be saved as %1.</source>
+        <translation>Die Skizze konnte nicht als %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -246,6 +246,18 @@
     <message>
         <source>Unreasonable Data!!!.</source>
         <translation>Diese Werte ergeben keinen Sinn!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Der Rechenweg konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -271,11 +283,35 @@
     </message>
     <message>
         <source>More detail</source>
-        <translation>Mehr Einzelheiten</translation>
+        <translation>Mehr Details</translation>
     </message>
     <message>
         <source>Copy Working</source>
-        <translation>Rechenweg kopieren</translation>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as %1.</source>
+        <translation>Der Rechenweg konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Print the working (%1)</source>
+        <translation>Rechenweg drucken (%1)</translation>
+    </message>
+    <message>
+        <source>Save the working as a PDF file (%1)</source>
+        <translation>Rechenweg als PDF-Datei speichern (%1)</translation>
     </message>
 </context>
 </TS>

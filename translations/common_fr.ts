@@ -221,12 +221,12 @@
         <translation>Image PNG (*.png)</translation>
     </message>
     <message>
-        <source>The figure could not be saved.</source>
-        <translation>La figure n&apos;a pas pu être enregistrée.</translation>
-    </message>
-    <message>
         <source>Figure</source>
         <translation>Figure</translation>
+    </message>
+    <message>
+        <source>The figure could not be saved as %1.</source>
+        <translation>Impossible d&apos;enregistrer la figure sous %1.</translation>
     </message>
 </context>
 <context>
@@ -246,6 +246,18 @@
     <message>
         <source>Unreasonable Data!!!.</source>
         <translation>Ces données sont incohérentes&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le calcul.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -276,6 +288,30 @@
     <message>
         <source>Copy Working</source>
         <translation>Copier le calcul</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as %1.</source>
+        <translation>Impossible d&apos;enregistrer le calcul sous %1.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Print the working (%1)</source>
+        <translation>Imprimer le calcul (%1)</translation>
+    </message>
+    <message>
+        <source>Save the working as a PDF file (%1)</source>
+        <translation>Enregistrer le calcul dans un fichier PDF (%1)</translation>
     </message>
 </context>
 </TS>

@@ -221,12 +221,12 @@
         <translation>Imagem PNG (*.png)</translation>
     </message>
     <message>
-        <source>The figure could not be saved.</source>
-        <translation>Não foi possível salvar a figura.</translation>
-    </message>
-    <message>
         <source>Figure</source>
         <translation>Figura</translation>
+    </message>
+    <message>
+        <source>The figure could not be saved as %1.</source>
+        <translation>Não foi possível salvar a figura como %1.</translation>
     </message>
 </context>
 <context>
@@ -246,6 +246,18 @@
     <message>
         <source>Unreasonable Data!!!.</source>
         <translation>Os dados não fazem sentido!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Não foi possível imprimir a resolução.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -276,6 +288,30 @@
     <message>
         <source>Copy Working</source>
         <translation>Copiar resolução</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as %1.</source>
+        <translation>Não foi possível salvar a resolução como %1.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Print the working (%1)</source>
+        <translation>Imprimir a resolução (%1)</translation>
+    </message>
+    <message>
+        <source>Save the working as a PDF file (%1)</source>
+        <translation>Salvar a resolução como arquivo PDF (%1)</translation>
     </message>
 </context>
 </TS>

@@ -221,12 +221,12 @@
         <translation>Зображення PNG (*.png)</translation>
     </message>
     <message>
-        <source>The figure could not be saved.</source>
-        <translation>Не вдалося зберегти рисунок.</translation>
-    </message>
-    <message>
         <source>Figure</source>
         <translation>Рисунок</translation>
+    </message>
+    <message>
+        <source>The figure could not be saved as %1.</source>
+        <translation>Не вдалося зберегти рисунок як %1.</translation>
     </message>
 </context>
 <context>
@@ -246,6 +246,18 @@
     <message>
         <source>Unreasonable Data!!!.</source>
         <translation>Ці дані не мають сенсу!</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Повідомлення</translation>
+    </message>
+    <message>
+        <source>The working could not be printed.</source>
+        <translation>Не вдалося надрукувати розв&apos;язання.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -275,7 +287,31 @@
     </message>
     <message>
         <source>Copy Working</source>
-        <translation>Копіювати розв&apos;язання</translation>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>сторінка %1 з %2</translation>
+    </message>
+    <message>
+        <source>The working could not be saved as %1.</source>
+        <translation>Не вдалося зберегти розв&apos;язання як %1.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Друк...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>PDF...</translation>
+    </message>
+    <message>
+        <source>Print the working (%1)</source>
+        <translation>Надрукувати розв&apos;язання (%1)</translation>
+    </message>
+    <message>
+        <source>Save the working as a PDF file (%1)</source>
+        <translation>Зберегти розв&apos;язання у файл PDF (%1)</translation>
     </message>
 </context>
 </TS>

@@ -594,9 +594,19 @@ void paintFigure(QPainter& p, const QRectF& area, const Figure& figure,
     p.restore();
 }
 
+QImage figureImage(const Figure& figure, const FigureColours& colours, qreal pixelRatio) {
+    QImage image(figureFileSize * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(colours.paper);
+    QPainter p(&image);
+    paintFigure(p, QRectF(QPoint(), figureFileSize), figure, colours);
+    p.end();
+    return image;
+}
+
 bool saveFigure(const Figure& figure, const QString& path, const QPalette& palette,
                 qreal pixelRatio) {
-    const QSize size(640, 420);
+    const QSize size = figureFileSize;
     const FigureColours colours = FigureColours::from(palette);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != u"svg" && suffix != u"png") return false;
@@ -616,13 +626,8 @@ bool saveFigure(const Figure& figure, const QString& path, const QPalette& palet
         paintFigure(p, QRectF(QPoint(), size), figure, colours);
         return p.end() && writeWholeFile(path, file.data());
     }
-    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(colours.paper);
-    QPainter p(&image);
-    paintFigure(p, QRectF(QPoint(), size), figure, colours);
-    p.end();
-    return image.save(&file, "PNG") && writeWholeFile(path, file.data());
+    return figureImage(figure, colours, pixelRatio).save(&file, "PNG") &&
+           writeWholeFile(path, file.data());
 }
 
 } // namespace sb::ui

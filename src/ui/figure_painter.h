@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLineF>
 #include <QPen>
 #include <QRectF>
@@ -79,6 +80,12 @@ FigureLayout layOutFigure(const QFontMetrics& metrics, const QRectF& area,
 // Paints the figure into area, and nothing outside it.
 void paintFigure(QPainter& painter, const QRectF& area, const working::Figure& figure,
                  const FigureColours& colours);
+
+// The size of a figure in a file or a pasted document: wide enough to read its labels.
+inline constexpr QSize figureFileSize{640, 420};
+
+// The figure as a picture of figureFileSize at pixelRatio, on its colours' paper.
+QImage figureImage(const working::Figure& figure, const FigureColours& colours, qreal pixelRatio);
 
 // Writes the figure as SVG (its description in the title and desc elements) or PNG, by the
 // extension of path, whole or not at all (a file already there keeps its bytes when writing

@@ -4,6 +4,7 @@
 #include "widgets.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,17 @@ std::optional<TextRoom> textRoom(const QWidget* control) {
         TextRoom r = within(box, room, flags, box->text(), room);
         r.whole = r.text.width() <= room.width(); // a box's line is as high as its font
         return r;
+    }
+    if (const auto* check = qobject_cast<const QCheckBox*>(control);
+        check && !check->text().isEmpty()) {
+        // beside its box, as the style lays it out
+        QStyleOptionButton option;
+        option.initFrom(check);
+        const QRect contents =
+            check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        const int flags = int(QStyle::visualAlignment(check->layoutDirection(), Qt::AlignLeft)) |
+                          Qt::AlignVCenter | Qt::TextShowMnemonic;
+        return within(check, contents, flags, check->text(), contents);
     }
     if (const auto* other = qobject_cast<const QAbstractButton*>(control);
         other && !other->text().isEmpty())

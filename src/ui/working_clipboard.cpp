@@ -5,24 +5,8 @@
 
 #include <QBuffer>
 #include <QMimeData>
-#include <QPainter>
-#include <QPalette>
 
 namespace sb::ui {
-
-QImage paperFigure(const working::Figure& figure, qreal pixelRatio) {
-    QPalette paper;
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    const FigureColours colours = FigureColours::from(paper);
-    QImage image(copiedFigureSize * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(pixelRatio);
-    image.fill(colours.paper);
-    QPainter p(&image);
-    paintFigure(p, QRectF(QPointF(), copiedFigureSize), figure, colours);
-    p.end();
-    return image;
-}
 
 namespace {
 
@@ -36,8 +20,8 @@ QString embedded(const QImage& image, const QString& description) {
     return QStringLiteral(
                R"(<p><img src="data:image/png;base64,%1" width="%2" height="%3" alt="%4"/></p>)")
         .arg(QString::fromLatin1(png.toBase64()))
-        .arg(copiedFigureSize.width())
-        .arg(copiedFigureSize.height())
+        .arg(figureFileSize.width())
+        .arg(figureFileSize.height())
         .arg(description.toHtmlEscaped());
 }
 
@@ -50,7 +34,8 @@ QMimeData* workingMimeData(const QStringList& lines, const working::Figure& figu
     QString html = direction == Qt::RightToLeft ? QStringLiteral(R"(<div dir="rtl">)")
                                                 : QStringLiteral("<div>");
     if (!figure.empty()) {
-        const QImage image = paperFigure(figure, pixelRatio);
+        // on paper's white, with paper's inks, whatever the desktop: it goes into a document
+        const QImage image = figureImage(figure, FigureColours::forPaper(), pixelRatio);
         html += embedded(image, figure.description);
         data->setImageData(image);
     }

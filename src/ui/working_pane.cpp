@@ -90,21 +90,18 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     auto* copy = new QPushButton(tr("Copy Working"), this);
     copy->setObjectName(QStringLiteral("CopyWorking"));
     copy_ = copy;
-    // Tab goes from the steps to the detail and Copy Working alone; the keyboard reaches
-    // these two by their shortcuts, which their tips tell
     auto* print = new QPushButton(tr("Print..."), this);
     print->setObjectName(QStringLiteral("Print"));
+    print_ = print;
     auto* savePdf = new QPushButton(tr("Save as PDF..."), this);
     savePdf->setObjectName(QStringLiteral("SavePdf"));
+    savePdf_ = savePdf;
     const QKeySequence printKeys(QKeySequence::Print), saveKeys(QKeySequence::SaveAs);
     print->setToolTip(
         tr("Print the working (%1)").arg(printKeys.toString(QKeySequence::NativeText)));
     savePdf->setToolTip(
         tr("Save the working as a PDF file (%1)").arg(saveKeys.toString(QKeySequence::NativeText)));
-    for (QPushButton* b : {print, savePdf}) {
-        b->setFocusPolicy(Qt::ClickFocus);
-        b->setAccessibleDescription(b->toolTip());
-    }
+    for (QPushButton* b : {print, savePdf}) b->setAccessibleDescription(b->toolTip());
     // shortcuts of the pane: they work only while it is open
     connect(new QShortcut(printKeys, this), &QShortcut::activated, print, &QPushButton::click);
     connect(new QShortcut(saveKeys, this), &QShortcut::activated, savePdf, &QPushButton::click);
@@ -152,7 +149,9 @@ void WorkingPane::present(const working::Working& working, bool withDetail) {
     detail_->setChecked(withDetail);
 }
 
-QList<QWidget*> WorkingPane::focusOrder() const { return {steps_, detail_, copy_}; }
+QList<QWidget*> WorkingPane::focusOrder() const {
+    return {steps_, detail_, print_, savePdf_, copy_};
+}
 
 bool WorkingPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)

@@ -63,6 +63,8 @@ private:
     QLabel* note_;
     QListWidget* steps_;
     QCheckBox* detail_;
+    QWidget* print_;
+    QWidget* savePdf_;
     QWidget* copy_;
     QStringList shown_; // the lines on view, for Copy Working
 };

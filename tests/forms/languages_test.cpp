@@ -75,6 +75,24 @@ TEST(Languages, EveryTextShowsWholeAndClearOfTheOthers) {
         });
 }
 
+// The working pane's own buttons and check box show their texts whole too.
+TEST(Languages, ThePanesButtonsShowTheirTextsWhole) {
+    for (const QString& language : everyLanguage)
+        everyWindowIn(language, [&](sb::ui::Form* window) {
+            if (!window->findChild<QWidget*>(QStringLiteral("Working"))) return;
+            window->toggleWorking();
+            window->grab();
+            for (const char* name : {"MoreDetail", "Print", "SavePdf", "CopyWorking"}) {
+                const QWidget* control = window->findChild<QWidget*>(name);
+                if (!control->isVisibleTo(window)) continue; // "More detail" without detail lines
+                const auto room = sb::ui::textRoom(control);
+                EXPECT_TRUE(room && room->whole)
+                    << language.toStdString() << ' ' << window->objectName().toStdString() << '.'
+                    << name;
+            }
+        });
+}
+
 TEST(Languages, ArabicWindowsMirrorTheEnglishOnesWithThePaneOnTheLeft) {
     std::map<QString, std::map<QString, Placed>> english;
     everyWindowIn(QStringLiteral("en"),

@@ -5,6 +5,7 @@
 
 #include "app/window_registry.h"
 #include "ui/dark_palette.h"
+#include "ui/figure_painter.h"
 #include "ui/working_clipboard.h"
 #include "ui/working_pane.h"
 
@@ -48,7 +49,7 @@ bool expectCopyMatchesPane(ui::Form& window, const std::string& context) {
     EXPECT_EQ(items.join(u'\n').toStdString(), pane.join(u'\n').toStdString()) << context;
     EXPECT_EQ(data->text().toStdString(), pane.join(u'\n').toStdString()) << context;
     const working::Figure& figure = window.working().figure;
-    const QSize size = ui::copiedFigureSize * window.devicePixelRatioF();
+    const QSize size = ui::figureFileSize * window.devicePixelRatioF();
     const QString picture = QStringLiteral("data:image/png;base64 %1x%2 %3")
                                 .arg(size.width())
                                 .arg(size.height())

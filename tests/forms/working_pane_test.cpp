@@ -123,7 +123,7 @@ TEST(WorkingPane, TabGoesFromTheWindowToTheButtonAndThroughThePane) {
         at = at->nextInFocusChain();
     } while (at->objectName() != "V" && chain.size() < 20);
     EXPECT_EQ(chain, QStringList({"V", "Answer", "Refuse", "Fault", "Working", "Steps",
-                                  "MoreDetail", "CopyWorking"}));
+                                  "MoreDetail", "Print", "SavePdf", "CopyWorking"}));
 }
 
 TEST(WorkingPane, ShowsTheGuideThenEachCommandsWorkingOrWhyItWasRefused) {
