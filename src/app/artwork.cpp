@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
+#include "working/bidi.h"
+
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
@@ -111,10 +113,11 @@ void drawDonationButton(QPainter& p) {
     p.setBrush(gold);
     p.setPen(QPen(QColor(191, 127, 20), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, 92, 30), 14, 14);
-    // the word the donation window's button is called by (its spoken name); a script written
-    // from the right has no slanted letters, and the fonts have none to draw it in
+    // the word the donation window's button is called by (its spoken name); never slanted in
+    // Arabic, as the windows' texts are not (see fontOf)
     const QString word = QCoreApplication::translate("Form14", "Donate");
-    caption(p, QRectF(0, 0, 93, 31), "Arial", 15, !word.isRightToLeft(), QColor(0, 48, 135), word);
+    caption(p, QRectF(0, 0, 93, 31), "Arial", 15, !working::hasRightToLeftLetter(word),
+            QColor(0, 48, 135), word);
 }
 
 } // namespace

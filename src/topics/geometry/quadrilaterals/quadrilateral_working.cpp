@@ -192,6 +192,23 @@ void squareSteps(Working& w, const Answer& a, Values v) {
 }
 
 // the rectangle's and parallelogram's commands
+// "A + B = ...", then the perimeter as twice that sum, and the answer: a rectangle's or a
+// parallelogram's perimeter from its two sides, written first and second (sum exact, and
+// ofWritten the sum of the numbers as the window shows them)
+void perimeterOfSum(Working& w, const Values& v, const Answer& a, const QString& first,
+                    const QString& second, const Rational& ofWritten, const Rational& sum) {
+    const double result = *a.result;
+    const Rational perimeter = sum * Rational(2);
+    w.say(QStringLiteral("A + B = %1 + %2%3%4")
+              .arg(first, second, v.eq(ofWritten, a.sum), v.t(sum, a.sum)));
+    //: %2 is " = " or " ≈ ", %3 the result
+    w.say(QuadrilateralWorking::tr("Perimeter = %1 × 2%2%3")
+              .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
+                   v.t(perimeter, result)));
+    answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
+                exactAnswer(v, perimeter, result));
+}
+
 void sidesSteps(Working& w, const Answer& a, Values v) {
     const Rational A = v.typed[0], second = v.typed[1];
     const QString At = v.t(A, a.given[0]), St = v.t(second, a.given[1]);
@@ -216,15 +233,7 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
         const Rational sum = A + second, perimeter = sum * Rational(2);
         v.keep(sum), v.keep(perimeter);
         w.say(QuadrilateralWorking::tr("Perimeter = (A + B) × 2: two sides A and two sides B"));
-        w.say(QStringLiteral("A + B = %1 + %2%3%4")
-                  .arg(At, St, v.eq(shown(a.given[0]) + shown(a.given[1]), a.sum),
-                       v.t(sum, a.sum)));
-        //: %2 is " = " or " ≈ ", %3 the result
-        w.say(QuadrilateralWorking::tr("Perimeter = %1 × 2%2%3")
-                  .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
-                       v.t(perimeter, result)));
-        answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
-                    exactAnswer(v, perimeter, result));
+        perimeterOfSum(w, v, a, At, St, shown(a.given[0]) + shown(a.given[1]), sum);
         return;
     }
     case RectangleSideFromArea:
@@ -245,15 +254,7 @@ void sidesSteps(Working& w, const Answer& a, Values v) {
         const Rational sum = B + A, perimeter = sum * Rational(2);
         v.keep(sum), v.keep(perimeter);
         w.say(QuadrilateralWorking::tr("Perimeter = (A + B) × 2"));
-        w.say(QStringLiteral("A + B = %1 + %2%3%4")
-                  .arg(At, v.t(B, a.side), v.eq(shown(a.side) + shown(a.given[0]), a.sum),
-                       v.t(sum, a.sum)));
-        //: %2 is " = " or " ≈ ", %3 the result
-        w.say(QuadrilateralWorking::tr("Perimeter = %1 × 2%2%3")
-                  .arg(v.t(sum, a.sum), v.eq(shown(a.sum) * Rational(2), result),
-                       v.t(perimeter, result)));
-        answerLines(w, QuadrilateralWorking::tr("So the perimeter is %1"),
-                    exactAnswer(v, perimeter, result));
+        perimeterOfSum(w, v, a, At, v.t(B, a.side), shown(a.side) + shown(a.given[0]), sum);
         return;
     }
     case ParallelogramHeightOrBase: {
