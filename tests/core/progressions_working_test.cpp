@@ -26,60 +26,6 @@ Box typed(const char* letter, double value) {
     return {QString::fromLatin1(letter), text, text, text, value};
 }
 
-TEST_F(ProgressionsWorking, StepsOfEachRow) {
-    struct Case {
-        Row row;
-        std::vector<Box> boxes;
-        Worked worked;
-        QStringList lines; // detail lines included
-    };
-    const Box cutA1{"A1", "1/3", "0.333333333333333", "0.333333", 0.333333};
-    const Case cases[] = {
-        {Row::ArithSumA1DN,
-         {cutA1, typed("D", 1), typed("N", 10)},
-         ArithSumA1DNWorked(0.333333, 1, 10),
-         {"Sn = N(2A1 + (N - 1)D) ÷ 2", "A1 = 1/3 ≈ 0.333333333333333",
-          "The box keeps 8 characters, so A1 is read as 0.333333", "D = 1", "N = 10",
-          "N - 1 = 10 - 1 = 9", "(N - 1)D = 9 × 1 = 9",
-          "2A1 + (N - 1)D = 0.333333 + 0.333333 + 9 = 9.666666", "10 × 9.666666 = 96.66666",
-          "Sn = 10 × 9.666666 ÷ 2 = 48.33333"}},
-        {Row::ArithSumDAnN,
-         {typed("D", -3), typed("An", 2), {"N", "10/2", "5", "5", 5}},
-         ArithSumDAnNWorked(-3, 2, 5),
-         {"Sn = N(2An - (N - 1)D) ÷ 2", "An = 2", "D = -3",
-          "N = 10/2, written back into its box as 5", "2An = 2 + 2 = 4", "N - 1 = 5 - 1 = 4",
-          "(N - 1)D = 4 × (-3) = -12", "2An - (N - 1)D = 4 - (-12) = 16",
-          "2An - (N - 1)D is A1 + An: the first term plus the last.", "5 × 16 = 80",
-          "Sn = 5 × 16 ÷ 2 = 40"}},
-        {Row::GeomSumA1QN,
-         {typed("A1", 1), {"Q", "4/2", "", "4/2", 2}, typed("N", 10)},
-         GeomSumA1QNWorked(1, 2, 10),
-         {"Sn = A1(Qᴺ - 1) ÷ (Q - 1)", "A1 = 1", "Q = 4/2 = 2", "N = 10", "Qᴺ = 2¹⁰ = 1024",
-          "Qᴺ - 1 = 1024 - 1 = 1023", "A1(Qᴺ - 1) = 1 × 1023 = 1023", "Q - 1 = 2 - 1 = 1",
-          "Sn = 1023 ÷ 1 = 1023"}},
-        {Row::GeomSumInfinite,
-         {typed("A1", 1), {"Q", "-0.5", "", "-0.5", -0.5}},
-         GeomSumInfiniteWorked(1, -0.5),
-         {"S = A1 ÷ (1 - Q), as -1 < Q < 1", "A1 = 1", "Q = -0.5", "1 - Q = 1 - (-0.5) = 1.5",
-          "S = 1 ÷ 1.5 = 2/3 ≈ 0.666666666666667"}},
-        {Row::GeomRatioA1AnN,
-         {typed("A1", 2), {"An", "162", "", "162", 162}, typed("N", 5)},
-         GeomRatioA1AnNWorked(2, 162, 5),
-         {"Q = ᴺ⁻¹√(An ÷ A1)", "A1 = 2", "An = 162", "N = 5", "N - 1 = 5 - 1 = 4",
-          "An ÷ A1 = 162 ÷ 2 = 81",
-          "1 ÷ (N - 1) = 1 ÷ 4 = 0.25: the window takes the root as the power 0.25.",
-          "Q = ⁴√81 = 3",
-          "Q = -3 fits as well: 2 × (-3)⁴ = 162 too. The window shows the positive one.",
-          "Check: A1Qᴺ⁻¹ = 2 × 3⁴ = 162, which is An."}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.lines.first().toStdString());
-        EXPECT_EQ(
-            progressionWorking(c.row, c.boxes, c.worked).lines(true).join(u'\n').toStdString(),
-            c.lines.join(u'\n').toStdString());
-    }
-}
-
 Worked run(Row row, double x, double y, double z) {
     switch (row) {
     case Row::ArithSumA1DN: return ArithSumA1DNWorked(x, y, z);
@@ -108,8 +54,8 @@ Figure figure(Row row, const std::vector<Box>& b) {
 
 // The boxes of a row from the texts typed, in the routine's order and one space apart: Q, and
 // An in a geometric row, are used as typed (their value is the typed text's); every other box
-// is written back as typed.
-std::vector<Box> boxes(Row row, const char* typed) {
+// is written back as typed. A box given whole takes the place of the one of its letter.
+std::vector<Box> boxes(Row row, const char* typed, const std::optional<Box>& own = {}) {
     const QStringList texts = QString::fromUtf8(typed).split(u' ');
     const bool geometric = row >= Row::GeomSumA1QN;
     QStringList letters;
@@ -130,8 +76,60 @@ std::vector<Box> boxes(Row row, const char* typed) {
         const double value = sb::readValue(text, sb::entry_rules::progressions).value;
         const bool held = geometric && (letters[i] == u"Q" || letters[i] == u"An");
         made.push_back({letters[i], text, held ? QString() : text, text, value});
+        if (own && own->letter == letters[i]) made.back() = *own;
     }
     return made;
+}
+
+TEST_F(ProgressionsWorking, StepsOfEachRow) {
+    struct Case {
+        Row row;
+        const char* typed;
+        QStringList lines; // detail lines included
+        std::optional<Box> own = {};
+    };
+    const Box cutA1{"A1", "1/3", "0.333333333333333", "0.333333", 0.333333};
+    const Case cases[] = {
+        {Row::ArithSumA1DN,
+         "1/3 1 10",
+         {"Sn = N(2A1 + (N - 1)D) ÷ 2", "A1 = 1/3 ≈ 0.333333333333333",
+          "The box keeps 8 characters, so A1 is read as 0.333333", "D = 1", "N = 10",
+          "N - 1 = 10 - 1 = 9", "(N - 1)D = 9 × 1 = 9",
+          "2A1 + (N - 1)D = 0.333333 + 0.333333 + 9 = 9.666666", "10 × 9.666666 = 96.66666",
+          "Sn = 10 × 9.666666 ÷ 2 = 48.33333"},
+         cutA1},
+        {Row::ArithSumDAnN,
+         "-3 2 10/2",
+         {"Sn = N(2An - (N - 1)D) ÷ 2", "An = 2", "D = -3",
+          "N = 10/2, written back into its box as 5", "2An = 2 + 2 = 4", "N - 1 = 5 - 1 = 4",
+          "(N - 1)D = 4 × (-3) = -12", "2An - (N - 1)D = 4 - (-12) = 16",
+          "2An - (N - 1)D is A1 + An: the first term plus the last.", "5 × 16 = 80",
+          "Sn = 5 × 16 ÷ 2 = 40"},
+         Box{"N", "10/2", "5", "5", 5}},
+        {Row::GeomSumA1QN,
+         "1 4/2 10",
+         {"Sn = A1(Qᴺ - 1) ÷ (Q - 1)", "A1 = 1", "Q = 4/2 = 2", "N = 10", "Qᴺ = 2¹⁰ = 1024",
+          "Qᴺ - 1 = 1024 - 1 = 1023", "A1(Qᴺ - 1) = 1 × 1023 = 1023", "Q - 1 = 2 - 1 = 1",
+          "Sn = 1023 ÷ 1 = 1023"}},
+        {Row::GeomSumInfinite,
+         "1 -0.5",
+         {"S = A1 ÷ (1 - Q), as -1 < Q < 1", "A1 = 1", "Q = -0.5", "1 - Q = 1 - (-0.5) = 1.5",
+          "S = 1 ÷ 1.5 = 2/3 ≈ 0.666666666666667"}},
+        {Row::GeomRatioA1AnN,
+         "2 162 5",
+         {"Q = ᴺ⁻¹√(An ÷ A1)", "A1 = 2", "An = 162", "N = 5", "N - 1 = 5 - 1 = 4",
+          "An ÷ A1 = 162 ÷ 2 = 81",
+          "1 ÷ (N - 1) = 1 ÷ 4 = 0.25: the window takes the root as the power 0.25.",
+          "Q = ⁴√81 = 3",
+          "Q = -3 fits as well: 2 × (-3)⁴ = 162 too. The window shows the positive one.",
+          "Check: A1Qᴺ⁻¹ = 2 × 3⁴ = 162, which is An."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.first().toStdString());
+        const std::vector<Box> b = boxes(c.row, c.typed, c.own);
+        EXPECT_EQ(progressionWorking(c.row, b, run(c.row, b)).lines(true).join(u'\n').toStdString(),
+                  c.lines.join(u'\n').toStdString());
+    }
 }
 
 // The working of exact cases: the lines it must hold, and a text no line may hold.
@@ -258,8 +256,8 @@ TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
         Row row;
         const char* typed;
         QString message;
-        const char* lines;             // after the message
-        std::optional<Box> first = {}; // A1 as the box cut it
+        const char* lines;           // after the message
+        std::optional<Box> own = {}; // A1 as the box cut it
     };
     const Case cases[] = {
         {Row::GeomSumA1QN, "2 1 5", zeroOrOne,
@@ -332,8 +330,7 @@ TEST_F(ProgressionsWorking, UnansweredRowsSayWhy) {
     for (const Case& c : cases) {
         const QString expected =
             QStringLiteral("The window said: \"%1\"\n").arg(c.message) + QString::fromUtf8(c.lines);
-        std::vector<Box> b = boxes(c.row, c.typed);
-        if (c.first) b[0] = *c.first;
+        const std::vector<Box> b = boxes(c.row, c.typed, c.own);
         EXPECT_EQ(unansweredWorking(c.row, b, {c.message}).lines(true).join(u'\n').toStdString(),
                   expected.toStdString());
     }
