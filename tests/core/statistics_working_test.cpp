@@ -93,40 +93,18 @@ TEST_F(StatisticsWorking, StepsOfEachCommand) {
     }
 }
 
-// The figure's labels write the exact mean and spread to 15 digits, not the window's rounding;
-// the variance and σ each in a text of its own.
-TEST_F(StatisticsWorking, FigureLabelsWriteExactValues) {
-    const struct {
-        const char* numbers;
-        Measure which;
-        const char *mean, *variance, *sigma;
-    } rows[] = {
-        {"12/7 0.03", Measure::Mean, "mean 0.872142857142857", nullptr, nullptr},
-        {"1.4 11/8", Measure::Variance, "mean 1.3875", "σ² = 0.00015625", "σ = 0.0125"},
-        {"2 4 4 4 5 5 7 9", Measure::Deviation, "mean 5", nullptr, "σ = 2"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.numbers);
-        const auto f = build(row.numbers, {}, row.which).working.figure;
-        EXPECT_EQ(f.find("mean-label")->text, QString::fromUtf8(row.mean));
-        const auto text = [&](const char* name) {
-            const auto* e = f.find(QString::fromUtf8(name));
-            return e ? e->text.toStdString() : std::string();
-        };
-        EXPECT_EQ(text("variance"), row.variance ? row.variance : "");
-        EXPECT_EQ(text("sigma"), row.sigma ? row.sigma : "");
-    }
-}
-
 // Lists whose exact values differ from the window's doubles: the steps work with the exact
 // values, in the order a textbook takes them, and say once why the window's last digits
-// differ where they do. Each row's lines must stand in the working in the order given.
+// differ where they do. Each row's lines must stand in the working in the order given. The
+// figure's texts write the exact mean and spread to 15 digits, not the window's rounding; the
+// variance and σ each in a text of its own.
 TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
     struct Row {
         const char *numbers, *weights;
         Measure which;
         QStringList inOrder;
         QStringList absent = {};
+        QStringList figure = {}; // the texts "mean-label", "variance", "sigma"; "" for none
     };
     const QString note = QStringLiteral(": the computer keeps about 16 digits and rounds at every "
                                         "step, so the last digits it shows carry that rounding.");
@@ -168,7 +146,17 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
           "The mean is 0.872142857142855",
           "The exact value is 1221/1400 ≈ 0.872142857142857. The window shows "
           "0.872142857142855" +
-              note}},
+              note},
+         {},
+         {"mean 0.872142857142857", "", ""}},
+        // the figure's texts alone
+        {"1.4 11/8",
+         "",
+         Measure::Variance,
+         {},
+         {},
+         {"mean 1.3875", "σ² = 0.00015625", "σ = 0.0125"}},
+        {"2 4 4 4 5 5 7 9", "", Measure::Deviation, {}, {}, {"mean 5", "", "σ = 2"}},
         // weights that add up to exactly 0: the window divided by its rounding
         {"1 2 3",
          "0.1 0.2 -0.3",
@@ -216,6 +204,32 @@ TEST_F(StatisticsWorking, ExactValuesInTextbookOrder) {
         }
         for (const QString& text : row.absent)
             EXPECT_FALSE(lines.join(u'\n').contains(text)) << text.toStdString();
+        if (row.figure.isEmpty()) continue;
+        QStringList texts;
+        for (const char* name : {"mean-label", "variance", "sigma"}) {
+            const auto* e = b.working.figure.find(QString::fromUtf8(name));
+            texts << (e ? e->text : QString());
+        }
+        EXPECT_EQ(texts, row.figure);
+    }
+}
+
+// A random value as typed into a list, in the default locale: a whole number from -most to
+// most, an eighth, a fraction, a mixed number (signed only when withSign) or, when withSign,
+// a hundredth; denominators from 1 to denominators.
+QString typedValue(std::mt19937& random, int most, int denominators, bool withSign) {
+    std::uniform_int_distribution<int> kind(0, withSign ? 4 : 3), small(-most, most),
+        positive(1, denominators);
+    switch (kind(random)) {
+    case 0: return QString::number(small(random));
+    case 1: return QLocale().toString(small(random) / 8.0);
+    case 2: return QStringLiteral("%1/%2").arg(small(random)).arg(positive(random));
+    case 3: {
+        const int whole = withSign ? small(random) : positive(random);
+        const int top = withSign ? small(random) : positive(random);
+        return QStringLiteral("%1/%2/%3").arg(whole).arg(top).arg(positive(random));
+    }
+    default: return QLocale().toString(small(random) / 100.0);
     }
 }
 
@@ -234,19 +248,8 @@ TEST_F(StatisticsWorking, EveryExactStepHolds) {
     static const QRegularExpression quotient(
         QStringLiteral(R"(^(?:Mean|Variance) = (\S+) ÷ (\S+) = ([^ ≈]+)(?: ≈ .*)?$)"));
     std::mt19937 random(11);
-    std::uniform_int_distribution<int> kind(0, 3), small(-40, 40), positive(1, 12);
-    const auto element = [&] {
-        switch (kind(random)) {
-        case 0: return QString::number(small(random));
-        case 1: return QString::number(small(random) / 8.0);
-        case 2: return QStringLiteral("%1/%2").arg(small(random)).arg(positive(random));
-        default:
-            return QStringLiteral("%1/%2/%3")
-                .arg(positive(random))
-                .arg(positive(random))
-                .arg(positive(random));
-        }
-    };
+    const auto element = [&] { return typedValue(random, 40, 12, false); };
+    std::uniform_int_distribution<int> positive(1, 12);
     int rowsChecked = 0, quotientsChecked = 0, checksChecked = 0;
     for (int round = 0; round < 400; ++round) {
         const int n = std::uniform_int_distribution<int>(1, 25)(random);
@@ -363,10 +366,6 @@ PlainSums plainSums(const QString& numbers, const QString& weights) {
     }
     return s;
 }
-sb::working::Rational plainMean(const QString& numbers, const QString& weights) {
-    const PlainSums s = plainSums(numbers, weights);
-    return s.valueSum / s.weightSum;
-}
 
 // The exact sums over common denominators agree with the plain way, for decimals, fractions
 // and mixed numbers with and without weights, in a locale with a decimal comma too; a list
@@ -374,23 +373,11 @@ sb::working::Rational plainMean(const QString& numbers, const QString& weights) 
 TEST_F(StatisticsWorking, ExactSumsOfTheTypedLists) {
     using sb::working::Rational;
     std::mt19937 random(13);
-    std::uniform_int_distribution<int> kind(0, 4), small(-99, 99), positive(1, 16);
+    std::uniform_int_distribution<int> positive(1, 16);
     int compared = 0;
     for (const char* locale : {"en_US", "de_DE"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-        const auto element = [&] {
-            switch (kind(random)) {
-            case 0: return QString::number(small(random));
-            case 1: return QLocale().toString(small(random) / 8.0);
-            case 2: return QStringLiteral("%1/%2").arg(small(random)).arg(positive(random));
-            case 3:
-                return QStringLiteral("%1/%2/%3")
-                    .arg(small(random))
-                    .arg(small(random))
-                    .arg(positive(random));
-            default: return QLocale().toString(small(random) / 100.0);
-            }
-        };
+        const auto element = [&] { return typedValue(random, 99, 16, true); };
         for (int round = 0; round < 300; ++round) {
             QStringList numbers, weights;
             const int n = std::uniform_int_distribution<int>(1, 40)(random);
@@ -456,9 +443,9 @@ TEST_F(StatisticsWorking, FiguresOverRandomLists) {
             ASSERT_TRUE(f.find("mean"));
             EXPECT_EQ(f.find("mean")->numbers, (std::vector<double>{b.sums.mean, 0}));
             // the label writes the exact mean to 15 digits, never the window's rounding
+            const PlainSums plain = plainSums(numbers, weighted ? weights : QString());
             EXPECT_EQ(f.find("mean-label")->text,
-                      "mean " + sb::resultText(
-                                    plainMean(numbers, weighted ? weights : QString()).toDouble()));
+                      "mean " + sb::resultText((plain.valueSum / plain.weightSum).toDouble()));
             const auto* sd = f.find("sd");
             ASSERT_EQ(sd != nullptr, which != Measure::Mean);
             if (sd) {

@@ -184,6 +184,11 @@ struct Window {
     std::vector<RandomCommand> commands;
 };
 
+// A window of type F and its commands, whose boxes take values of the kinds given.
+template <class F> Window of(const char* name, const std::map<QString, Values>& kinds) {
+    return {name, [] { return new F; }, working_property::randomCommands(name, kinds)};
+}
+
 std::vector<Window> windows() {
     using working_property::randomCommands;
     const Values any = anyValue, side = between(0.5, 60), angle = between(1, 150);
@@ -199,32 +204,25 @@ std::vector<Window> windows() {
     for (const RandomCommand& c : randomCommands("Form5", {{"", values}, {"weights", weights}}))
         lists.push_back(c);
     return {
-        {"Form2", [] { return new sb::Form2; }, randomCommands("Form2", {{"", any}})},
-        {"Form3", [] { return new sb::Form3; },
-         randomCommands("Form3", {{"", part},
-                                  {"sign", small},
-                                  {"improper", whole(-200, 200)},
-                                  {"decimal", between(-30, 30)}})},
-        {"Form4", [] { return new sb::Form4; },
-         randomCommands("Form4", {{"", part},
-                                  {"sign", small},
-                                  {"operator", oneOf({"+", "-", "*", "/", "<", ">", "="})},
-                                  {"common", whole(-60, 60)},
-                                  {"reduce", whole(-100, 100)}})},
+        of<sb::Form2>("Form2", {{"", any}}),
+        of<sb::Form3>("Form3", {{"", part},
+                                {"sign", small},
+                                {"improper", whole(-200, 200)},
+                                {"decimal", between(-30, 30)}}),
+        of<sb::Form4>("Form4", {{"", part},
+                                {"sign", small},
+                                {"operator", oneOf({"+", "-", "*", "/", "<", ">", "="})},
+                                {"common", whole(-60, 60)},
+                                {"reduce", whole(-100, 100)}}),
         {"Form5", [] { return new sb::Form5; }, lists},
-        {"Form6", [] { return new sb::Form6; },
-         randomCommands("Form6", {{"", any}, {"ratio", ratio}})},
-        {"Form7", [] { return new sb::Form7; }, randomCommands("Form7", {{"", positive}})},
-        {"Form8", [] { return new sb::Form8; }, randomCommands("Form8", {{"", positive}})},
-        {"Form9", [] { return new sb::Form9; }, randomCommands("Form9", {{"", positive}})},
-        {"Form10", [] { return new sb::Form10; },
-         randomCommands("Form10", {{"", side}, {"angle", angle}})},
-        {"Form11", [] { return new sb::Form11; },
-         randomCommands("Form11", {{"", side}, {"angle", angle}})},
-        {"Form12", [] { return new sb::Form12; },
-         randomCommands("Form12", {{"", positive}, {"percent", between(0.5, 60)}})},
-        {"Form13", [] { return new sb::Form13; },
-         randomCommands("Form13", {{"", any}, {"operator", oneOf({"+", "-", "*", "/"})}})},
+        of<sb::Form6>("Form6", {{"", any}, {"ratio", ratio}}),
+        of<sb::Form7>("Form7", {{"", positive}}),
+        of<sb::Form8>("Form8", {{"", positive}}),
+        of<sb::Form9>("Form9", {{"", positive}}),
+        of<sb::Form10>("Form10", {{"", side}, {"angle", angle}}),
+        of<sb::Form11>("Form11", {{"", side}, {"angle", angle}}),
+        of<sb::Form12>("Form12", {{"", positive}, {"percent", between(0.5, 60)}}),
+        of<sb::Form13>("Form13", {{"", any}, {"operator", oneOf({"+", "-", "*", "/"})}}),
     };
 }
 
