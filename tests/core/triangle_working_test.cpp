@@ -56,6 +56,9 @@ TEST(TriangleWorking, Steps) {
     const auto sss = [](double a, double b, double c) {
         return law_of_cosines::threeSidesWorking(a, b, c, law_of_cosines::SolveSSS(a, b, c));
     };
+    const auto refused = [](double a, double b, double c, const QStringList& typed) {
+        return law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.", typed);
+    };
     const Steps rows[] = {
         {"two sides and the angle between them",
          [] {
@@ -92,9 +95,7 @@ TEST(TriangleWorking, Steps) {
           "x = 180° - y - z = 180° - 120° - 72.2936809444705° = -12.2936809444705°",
           "The angles x and z must each be above 0°: no triangle fits these values."}},
         {"y 30, a 1/3, c 2/3 typed as fractions",
-         [&] {
-             return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"});
-         },
+         [&] { return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"}); },
          {"y = 30°, a = 1/3, c = 2/3",
           "a = 1/3 is just as long: it meets the line of b at a right angle.",
           "Check: a² + b² = (1/3)² + (√3/3)² = 1/9 + 1/3 = 4/9 = (2/3)² = c²"}},
@@ -103,9 +104,7 @@ TEST(TriangleWorking, Steps) {
          {"a = 5 is just as long: it meets the line of b at a right angle.",
           "x = 180° - y - z = 180° - 150° - 90° = -60°"}},
         {"y 45, a 1/3, c 1/3: a right angle at X",
-         [&] {
-             return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"});
-         },
+         [&] { return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"}); },
          {"z = arcsin(√2/2) = 45°, the angle up to 90° with that sine.",
           "x = 180° - y - z = 180° - 45° - 45° = 90°",
           "Check: a² + c² = (1/3)² + (1/3)² = 1/9 + 1/9 = 2/9 = (√2/3)² = b²"}},
@@ -145,16 +144,10 @@ TEST(TriangleWorking, Steps) {
           "cos(x) = (0.1² + 0.3² - 0.2²) ÷ (2 × 0.1 × 0.3) = 0.06 ÷ 0.06 = 1",
           "x = arccos(1) = 0°"}},
         {"three equal sides whose squares overflow",
-         [] {
-             return law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "Unreasonable Data!!!.",
-                                                      {"1e200", "1e200", "1e200"});
-         },
+         [&] { return refused(1e200, 1e200, 1e200, {"1e200", "1e200", "1e200"}); },
          {"The squares of these sides are too large for the computer."}},
         {"1, 1/3, 2/3 refused as flat",
-         [] {
-             return law_of_cosines::threeSidesRefused(1, 1.0 / 3, 2.0 / 3, "Unreasonable Data!!!.",
-                                                      {"1", "1/3", "2/3"});
-         },
+         [&] { return refused(1, 1.0 / 3, 2.0 / 3, {"1", "1/3", "2/3"}); },
          {"The sides a = 1, b = 1/3 and c = 2/3 make no triangle it can solve.",
           "The two shorter sides together, 1/3 + 2/3 = 1, are just as long as the longest side, "
           "a = 1: the triangle is flat, with no height."}},
@@ -188,12 +181,12 @@ TEST(TriangleWorking, VerdictsOfTheExactCases) {
                 const int truth = std::fabs(h - a) < 1e-15L ? 0 : a < h ? -1 : 1;
                 const auto s = law_of_sines::SolveYAC(y, a, c);
                 const QString text = law_of_sines::twoSidesWorking(2, s).lines(true).join('\n');
-                const QString shorter = QStringLiteral("a = %1 is shorter").arg(a);
-                const QString reaching = QStringLiteral("a = %1 is just as long").arg(a);
-                const QString longer = QStringLiteral("a = %1 is longer").arg(a);
-                EXPECT_EQ(text.contains(shorter), truth < 0) << text.toStdString();
-                EXPECT_EQ(text.contains(reaching), truth == 0) << text.toStdString();
-                EXPECT_EQ(text.contains(longer), truth > 0) << text.toStdString();
+                // shorter (-1), just as long (0), longer (1): said exactly when true
+                for (const auto& [verdict, is] : {std::pair{"shorter", -1}, {"just as long", 0},
+                                                   {"longer", 1}})
+                    EXPECT_EQ(text.contains(QStringLiteral("a = %1 is %2").arg(a).arg(verdict)),
+                              truth == is)
+                        << text.toStdString();
                 const bool two = truth > 0 && y < 90 && a < c;
                 EXPECT_EQ(text.contains("A second triangle fits too"), two) << text.toStdString();
                 justReaching += truth == 0 && y < 90;
@@ -217,17 +210,15 @@ TEST(TriangleWorking, VerdictsOfThreeSides) {
                 const int k = int(std::max_element(sides, sides + 3) - sides);
                 const int others = a + b + c - sides[k];
                 const char letter = "abc"[k];
-                QString text;
-                try {
-                    text = law_of_cosines::threeSidesWorking(a, b, c,
-                                                             law_of_cosines::SolveSSS(a, b, c))
-                               .lines(true)
-                               .join('\n');
-                } catch (const ArithmeticFault&) {
-                    text = law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.")
-                               .lines(true)
-                               .join('\n');
-                }
+                const auto working = [&] {
+                    try {
+                        return law_of_cosines::threeSidesWorking(a, b, c,
+                                                                 law_of_cosines::SolveSSS(a, b, c));
+                    } catch (const ArithmeticFault&) {
+                        return law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.");
+                    }
+                };
+                const QString text = working().lines(true).join('\n');
                 const bool isRight = a * a + b * b + c * c == 2 * sides[k] * sides[k];
                 EXPECT_EQ(text.contains("Check: "), isRight) << text.toStdString();
                 EXPECT_EQ(text.contains("flat"), others == sides[k]) << text.toStdString();
