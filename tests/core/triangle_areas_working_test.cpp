@@ -16,19 +16,15 @@ namespace {
 
 using namespace sb::triangle_areas;
 
-// the numbers the window reads from the typed texts
-std::vector<double> read(const QStringList& typed) {
-    std::vector<double> values;
-    for (const QString& text : typed)
-        values.push_back(sb::readValue(text, sb::entry_rules::triangles).value);
-    return values;
-}
 using namespace figure_geometry;
 using enum Question;
 
-std::string stepsOf(const Answer& a, const QStringList& typed, bool detail = false,
-                    const QString& message = {}) {
-    return triangleWorking(a, message, typed).lines(detail).join(u'\n').toStdString();
+// The steps of a question solved with the numbers the window reads from the typed texts.
+std::string stepsOf(Question q, const QStringList& typed, bool detail = false) {
+    std::vector<double> values;
+    for (const QString& text : typed)
+        values.push_back(sb::readValue(text, sb::entry_rules::triangles).value);
+    return triangleWorking(solve(q, values), {}, typed).lines(detail).join(u'\n').toStdString();
 }
 
 // The steps of each row, the exact values written where a pupil's book writes them: the
@@ -76,7 +72,7 @@ TEST(TriangleAreasWorking, StepsOfEachRow) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);
-        EXPECT_EQ(stepsOf(solve(row.question, read(row.typed)), row.typed, row.detail), row.steps);
+        EXPECT_EQ(stepsOf(row.question, row.typed, row.detail), row.steps);
     }
 }
 
@@ -121,7 +117,7 @@ TEST(TriangleAreasWorking, HeronExactly) {
     };
     for (const Row& row : rows) {
         QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
-        const std::string steps = stepsOf(solve(HeronArea, read(row.typed)), row.typed);
+        const std::string steps = stepsOf(HeronArea, row.typed);
         SCOPED_TRACE(steps);
         for (const std::string& line : row.lines)
             EXPECT_NE(steps.find(line), std::string::npos) << line;
@@ -150,7 +146,7 @@ TEST(TriangleAreasWorking, TheConditionOnTheTypedValues) {
     for (const Row& row : rows)
         for (const Question q : {HeronArea, Perimeter}) {
             SCOPED_TRACE(row.typed.join(u' ').toStdString());
-            const std::string steps = stepsOf(solve(q, read(row.typed)), row.typed);
+            const std::string steps = stepsOf(q, row.typed);
             if (q == Perimeter && row.verdict == triangle) {
                 EXPECT_EQ(steps.find("A triangle needs"), std::string::npos) << steps;
                 continue;
