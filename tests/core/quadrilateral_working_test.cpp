@@ -17,12 +17,12 @@ using namespace sb::quadrilaterals;
 using namespace figure_geometry;
 using enum Question;
 
-// the numbers the window reads from the typed texts
-std::vector<double> read(const QStringList& typed) {
+// The steps of a command solved with the numbers the window reads from the typed texts.
+std::string stepsOf(Question q, const QStringList& typed) {
     std::vector<double> values;
     for (const QString& text : typed)
         values.push_back(sb::readValue(text, sb::entry_rules::quadrilaterals).value);
-    return values;
+    return quadrilateralWorking(solve(q, values), {}, typed).lines(false).join(u'\n').toStdString();
 }
 
 // The steps of commands, with the exact values a pupil's book writes: typed fractions as
@@ -91,11 +91,7 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);
-        EXPECT_EQ(quadrilateralWorking(solve(row.question, read(row.typed)), {}, row.typed)
-                      .lines(false)
-                      .join(u'\n')
-                      .toStdString(),
-                  row.steps);
+        EXPECT_EQ(stepsOf(row.question, row.typed), row.steps);
     }
 }
 
