@@ -17,12 +17,12 @@ using namespace sb::quadrilaterals;
 using namespace figure_geometry;
 using enum Question;
 
-// the numbers the window reads from the typed texts
-std::vector<double> read(const QStringList& typed) {
+// The steps of a command solved with the numbers the window reads from the typed texts.
+std::string stepsOf(Question q, const QStringList& typed) {
     std::vector<double> values;
     for (const QString& text : typed)
         values.push_back(sb::readValue(text, sb::entry_rules::quadrilaterals).value);
-    return values;
+    return quadrilateralWorking(solve(q, values), {}, typed).lines(false).join(u'\n').toStdString();
 }
 
 // The steps of commands, with the exact values a pupil's book writes: typed fractions as
@@ -91,11 +91,7 @@ TEST(QuadrilateralWorking, StepsOfCommands) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.steps);
-        EXPECT_EQ(quadrilateralWorking(solve(row.question, read(row.typed)), {}, row.typed)
-                      .lines(false)
-                      .join(u'\n')
-                      .toStdString(),
-                  row.steps);
+        EXPECT_EQ(stepsOf(row.question, row.typed), row.steps);
     }
 }
 
@@ -108,12 +104,12 @@ TEST(QuadrilateralWorking, LabelsAtTheirElementsAndASlantedParallelogram) {
     for (const auto& [d1, d2] : {std::pair{6.0, 8.0}, std::pair{8.0, 6.0}, std::pair{1.0, 50.0},
                                  std::pair{13.0 / 6, 1.25}}) {
         const Figure f = quadrilateralWorking(solve(DiagonalsArea, {d1, d2})).figure;
-        for (const auto& [diagonal, label, length_] :
-             {std::tuple{"diagonal1", "diagonal1-label", d1},
-              std::tuple{"diagonal2", "diagonal2-label", d2}}) {
+        for (const auto& [diagonal, name, length_] :
+             {std::tuple{"diagonal1", "d1", d1}, std::tuple{"diagonal2", "d2", d2}}) {
+            const std::string label = std::string(diagonal) + "-label";
             SCOPED_TRACE(label);
             const auto segment = numbers(f, diagonal);
-            std::vector<double> at = numbers(f, label);
+            std::vector<double> at = numbers(f, label.c_str());
             EXPECT_EQ(length(segment), length_);
             // a leader runs from the diagonal to the label
             const std::string leaderName = std::string(diagonal) + "-leader";
@@ -130,10 +126,8 @@ TEST(QuadrilateralWorking, LabelsAtTheirElementsAndASlantedParallelogram) {
             EXPECT_GE(std::max(segment[0], segment[2]), at[0]);
             EXPECT_LE(std::min(segment[1], segment[3]), at[1]);
             EXPECT_GE(std::max(segment[1], segment[3]), at[1]);
-            const QString expected = QStringLiteral("%1 = %2")
-                                         .arg(QString::fromLatin1(label[8] == '1' ? "d1" : "d2"))
-                                         .arg(length_, 0, 'g', 15);
-            EXPECT_EQ(f.find(QString::fromLatin1(label))->text, expected);
+            EXPECT_EQ(f.find(QString::fromStdString(label))->text,
+                      QStringLiteral("%1 = %2").arg(QLatin1String(name)).arg(length_, 0, 'g', 15));
         }
     }
     for (const Question q : {ParallelogramArea, ParallelogramHeightOrBase, ParallelogramPerimeter}) {

@@ -56,6 +56,9 @@ TEST(TriangleWorking, Steps) {
     const auto sss = [](double a, double b, double c) {
         return law_of_cosines::threeSidesWorking(a, b, c, law_of_cosines::SolveSSS(a, b, c));
     };
+    const auto refused = [](double a, double b, double c, const QStringList& typed) {
+        return law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.", typed);
+    };
     const Steps rows[] = {
         {"two sides and the angle between them",
          [] {
@@ -66,16 +69,14 @@ TEST(TriangleWorking, Steps) {
           "cos(60°) = 1/2 = 0.5", "c² = 3² + 3² - 2 × 3 × 3 × (1/2) = 9", "c = √9 = 3",
           "x = arccos(1/2) = 60°",
           "The window shows: c = 3, x = 60.0000000000001°, y = 59.9999999999999°."}},
-        {"three sides",
-         [&] { return sss(3, 4, 5); },
+        {"three sides", [&] { return sss(3, 4, 5); },
          {"cos(x) = (3² + 5² - 4²) ÷ (2 × 3 × 5) = 18 ÷ 30 = 3/5 = 0.6",
           "x = arccos(3/5) = 53.130102354156°",
           "cos(y) = (4² + 5² - 3²) ÷ (2 × 4 × 5) = 32 ÷ 40 = 4/5 = 0.8",
           "The three angles make 180°: z = 180° - x - y = 180° - 53.130102354156° - "
           "36.869897645844° = 90°",
           "Check: a² + b² = 3² + 4² = 9 + 16 = 25 = 5² = c²"}},
-        {"two angles and a side",
-         [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
+        {"two angles and a side", [] { return twoAnglesWorking(1, SolveXZB(30, 90, 5)); },
          {"The three angles make 180°: y = 180° - x - z = 180° - 30° - 90° = 60°",
           "sin(30°) = 1/2 = 0.5, sin(60°) = √3/2 ≈ 0.866025403784439, sin(90°) = 1",
           "c = b sin(z) ÷ sin(x) = 5 × 1 ÷ (1/2) = 10",
@@ -92,32 +93,24 @@ TEST(TriangleWorking, Steps) {
           "x = 180° - y - z = 180° - 120° - 72.2936809444705° = -12.2936809444705°",
           "The angles x and z must each be above 0°: no triangle fits these values."}},
         {"y 30, a 1/3, c 2/3 typed as fractions",
-         [&] {
-             return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"});
-         },
+         [&] { return sides(30, 1.0 / 3, 2.0 / 3, {"30", "1/3", "2/3"}); },
          {"y = 30°, a = 1/3, c = 2/3",
           "a = 1/3 is just as long: it meets the line of b at a right angle.",
           "Check: a² + b² = (1/3)² + (√3/3)² = 1/9 + 1/3 = 4/9 = (2/3)² = c²"}},
-        {"y 150, a 5, c 10: the right angle leaves no room",
-         [&] { return sides(150, 5, 10); },
+        {"y 150, a 5, c 10: the right angle leaves no room", [&] { return sides(150, 5, 10); },
          {"a = 5 is just as long: it meets the line of b at a right angle.",
           "x = 180° - y - z = 180° - 150° - 90° = -60°"}},
         {"y 45, a 1/3, c 1/3: a right angle at X",
-         [&] {
-             return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"});
-         },
+         [&] { return sides(45, 1.0 / 3, 1.0 / 3, {"45", "1/3", "1/3"}); },
          {"z = arcsin(√2/2) = 45°, the angle up to 90° with that sine.",
           "x = 180° - y - z = 180° - 45° - 45° = 90°",
           "Check: a² + c² = (1/3)² + (1/3)² = 1/9 + 1/9 = 2/9 = (√2/3)² = b²"}},
-        {"two angles, one sine not exact",
-         [] { return twoAnglesWorking(1, SolveXZB(120, 45, 2)); },
+        {"two angles, one sine not exact", [] { return twoAnglesWorking(1, SolveXZB(120, 45, 2)); },
          {"c = b sin(z) ÷ sin(x) = 2 × (√2/2) ÷ (√3/2) = 2√6/3 ≈ 1.63299316185545",
           "a = c sin(y) ÷ sin(z) = (2√6/3) × 0.258819045102521 ÷ (√2/2) = 0.597716981445368"}},
-        {"y 90, a 5, c 5: flat",
-         [&] { return sides(90, 5, 5); },
+        {"y 90, a 5, c 5: flat", [&] { return sides(90, 5, 5); },
          {"x = 180° - y - z = 180° - 90° - 90° = 0°"}},
-        {"y 45, a 4, c 5: two fit",
-         [&] { return sides(45, 4, 5); },
+        {"y 45, a 4, c 5: two fit", [&] { return sides(45, 4, 5); },
          {"sin(45°) = √2/2 ≈ 0.707106781186548",
           "A second triangle fits too, because y is below 90° and c sin(y) = 5√2/2 ≈ "
           "3.53553390593274 < a = 4 < c = 5. The window shows only the first; the figure draws "
@@ -128,33 +121,24 @@ TEST(TriangleWorking, Steps) {
           "Each angle of a triangle is above 0°, so x and z together must be less than 180°: no "
           "triangle has these angles."}},
         // the law of cosines with exact cosines
-        {"2, 60, 4: a right angle found",
-         [&] { return sas(2, 60, 4); },
+        {"2, 60, 4: a right angle found", [&] { return sas(2, 60, 4); },
          {"c² = 2² + 4² - 2 × 2 × 4 × (1/2) = 12", "c = √12 = 2√3 ≈ 3.46410161513775",
           "cos(x) = (2² + (2√3)² - 4²) ÷ (2 × 2 × 2√3) = 0 ÷ (8√3) = 0", "x = arccos(0) = 90°",
           "The three angles make 180°: y = 180° - x - z = 180° - 90° - 60° = 30°",
           "Check: a² + c² = 2² + (2√3)² = 4 + 12 = 16 = 4² = b²"}},
-        {"5, 12, 13",
-         [&] { return sss(5, 12, 13); },
+        {"5, 12, 13", [&] { return sss(5, 12, 13); },
          {"Exactly, cos(z) = (a² + b² - c²) ÷ (2ab) = 0 ÷ 120 = 0, so z = 90°."}},
         // 0.1 + 0.2 is 0.3 exactly, though not in the computer's sum
-        {"0.1, 0.2, 0.3 flat",
-         [&] { return sss(0.1, 0.2, 0.3); },
+        {"0.1, 0.2, 0.3 flat", [&] { return sss(0.1, 0.2, 0.3); },
          {"a + b = 0.1 + 0.2 = 0.3 = c: the two sides together are just as long as the third, "
           "so the triangle lies flat, with no height.",
           "cos(x) = (0.1² + 0.3² - 0.2²) ÷ (2 × 0.1 × 0.3) = 0.06 ÷ 0.06 = 1",
           "x = arccos(1) = 0°"}},
         {"three equal sides whose squares overflow",
-         [] {
-             return law_of_cosines::threeSidesRefused(1e200, 1e200, 1e200, "Unreasonable Data!!!.",
-                                                      {"1e200", "1e200", "1e200"});
-         },
+         [&] { return refused(1e200, 1e200, 1e200, {"1e200", "1e200", "1e200"}); },
          {"The squares of these sides are too large for the computer."}},
         {"1, 1/3, 2/3 refused as flat",
-         [] {
-             return law_of_cosines::threeSidesRefused(1, 1.0 / 3, 2.0 / 3, "Unreasonable Data!!!.",
-                                                      {"1", "1/3", "2/3"});
-         },
+         [&] { return refused(1, 1.0 / 3, 2.0 / 3, {"1", "1/3", "2/3"}); },
          {"The sides a = 1, b = 1/3 and c = 2/3 make no triangle it can solve.",
           "The two shorter sides together, 1/3 + 2/3 = 1, are just as long as the longest side, "
           "a = 1: the triangle is flat, with no height."}},
@@ -188,12 +172,12 @@ TEST(TriangleWorking, VerdictsOfTheExactCases) {
                 const int truth = std::fabs(h - a) < 1e-15L ? 0 : a < h ? -1 : 1;
                 const auto s = law_of_sines::SolveYAC(y, a, c);
                 const QString text = law_of_sines::twoSidesWorking(2, s).lines(true).join('\n');
-                const QString shorter = QStringLiteral("a = %1 is shorter").arg(a);
-                const QString reaching = QStringLiteral("a = %1 is just as long").arg(a);
-                const QString longer = QStringLiteral("a = %1 is longer").arg(a);
-                EXPECT_EQ(text.contains(shorter), truth < 0) << text.toStdString();
-                EXPECT_EQ(text.contains(reaching), truth == 0) << text.toStdString();
-                EXPECT_EQ(text.contains(longer), truth > 0) << text.toStdString();
+                // shorter (-1), just as long (0), longer (1): said exactly when true
+                for (const auto& [verdict, is] : {std::pair{"shorter", -1}, {"just as long", 0},
+                                                   {"longer", 1}})
+                    EXPECT_EQ(text.contains(QStringLiteral("a = %1 is %2").arg(a).arg(verdict)),
+                              truth == is)
+                        << text.toStdString();
                 const bool two = truth > 0 && y < 90 && a < c;
                 EXPECT_EQ(text.contains("A second triangle fits too"), two) << text.toStdString();
                 justReaching += truth == 0 && y < 90;
@@ -217,17 +201,15 @@ TEST(TriangleWorking, VerdictsOfThreeSides) {
                 const int k = int(std::max_element(sides, sides + 3) - sides);
                 const int others = a + b + c - sides[k];
                 const char letter = "abc"[k];
-                QString text;
-                try {
-                    text = law_of_cosines::threeSidesWorking(a, b, c,
-                                                             law_of_cosines::SolveSSS(a, b, c))
-                               .lines(true)
-                               .join('\n');
-                } catch (const ArithmeticFault&) {
-                    text = law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.")
-                               .lines(true)
-                               .join('\n');
-                }
+                const auto working = [&] {
+                    try {
+                        return law_of_cosines::threeSidesWorking(a, b, c,
+                                                                 law_of_cosines::SolveSSS(a, b, c));
+                    } catch (const ArithmeticFault&) {
+                        return law_of_cosines::threeSidesRefused(a, b, c, "Unreasonable Data!!!.");
+                    }
+                };
+                const QString text = working().lines(true).join('\n');
                 const bool isRight = a * a + b * b + c * c == 2 * sides[k] * sides[k];
                 EXPECT_EQ(text.contains("Check: "), isRight) << text.toStdString();
                 EXPECT_EQ(text.contains("flat"), others == sides[k]) << text.toStdString();
