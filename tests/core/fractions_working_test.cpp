@@ -311,9 +311,9 @@ TEST_F(FractionsWorking, ComparisonsOfHugeValuesUseTheDecimals) {
     EXPECT_TRUE(huge.last().endsWith(" is False"));
 }
 
-// Where a whole part meets a fraction of the other sign, the steps say what the number is
+// Where a whole number meets a fraction of the other sign, the steps say what the number is
 // and what to type for the mixed number a book means; where the signs agree, nothing.
-TEST_F(FractionsWorking, OppositeSignsOfTheParts) {
+TEST_F(FractionsWorking, OppositeSignsOfWholeNumberAndFraction) {
     struct Row {
         const char *s, *m, *d;
         const char* said; // the lines, or "" for none
@@ -374,7 +374,7 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
          "Check with the exact values: 1/2 ÷ (-1/4) = -2"},
         // a product reads the numerator 1.5 as 2: no exact check of a number it did not use
         {result("0", "1.5", "4", Operator::Times, "0", "1", "1"), ""},
-        // a sum rounds the whole parts 1.5 and 0, added, to 2: no exact check either
+        // a sum rounds the whole numbers 1.5 and 0 it adds to 2: no exact check either
         {result("1.5", "1", "2", Operator::Plus, "0", "1", "2"), ""},
         {reductionWorking("0", "5", reduceFraction("0", "5")),
          "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
