@@ -222,21 +222,31 @@ TEST_F(FractionsWorking, ResultFigureStandsAtTheValuesShown) {
     }
 }
 
+// The hops meet at the result, and the last line explains a result that is no common
+// denominator.
 TEST_F(FractionsWorking, CommonDenominatorHopsMeetAtTheResult) {
     struct Row {
-        const char *b, *a;
+        const char *b, *a; // A and B
         int hopsOfA, hopsOfB;
-        const char* description;
+        const char *description, *last;
     };
     const Row rows[] = {
-        {"4", "6", 3, 2, "Multiples of 4 and of 6 on a number line, meeting at 12."},
-        {"-4", "6", 3, 2, "Multiples of -4 and of 6 on a number line, meeting at -12."},
+        {"4", "6", 3, 2, "Multiples of 4 and of 6 on a number line, meeting at 12.", "Answer: 12"},
+        {"-4", "6", 3, 2, "Multiples of -4 and of 6 on a number line, meeting at -12.",
+         "A × B is negative, so the window's result is negative too; a common denominator is "
+         "taken positive: 12"},
+        {"-2", "-4", 2, 1, "Multiples of -2 and of -4 on a number line, meeting at -4.",
+         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 4"},
         {"2.5", "3", 3, 2,
          "Multiples of 2.5 and of 3 on a number line, and the result 7.5, which is not a "
-         "multiple of both."},
+         "multiple of both.",
+         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
+         "product as typed"},
         {"1", "30", 0, 1,
          "Multiples of 1 and of 30 on a number line, meeting at 30. The 30 multiples of 1 are "
-         "too many to draw one by one."},
+         "too many to draw one by one.",
+         "Answer: 30"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.description);
@@ -258,6 +268,7 @@ TEST_F(FractionsWorking, CommonDenominatorHopsMeetAtTheResult) {
                 EXPECT_DOUBLE_EQ(std::abs(n[2] - n[0]), size);
             }
         EXPECT_TRUE(w.lines(false).contains("Answer: " + o.c));
+        EXPECT_EQ(w.lines(false).last().toStdString(), row.last);
     }
 }
 
@@ -388,31 +399,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
             after = after || line.startsWith("Answer: ");
         }
         EXPECT_EQ(said.join('\n').toStdString(), row.said);
-    }
-}
-
-TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
-    struct Row {
-        const char *b, *a; // A and B
-        const char* line;  // the last line
-    };
-    const Row rows[] = {
-        {"4", "6", "Answer: 12"},
-        {"-4", "6",
-         "A × B is negative, so the window's result is negative too; a common denominator is "
-         "taken positive: 12"},
-        {"-2", "-4",
-         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
-         "common denominator is taken positive: 4"},
-        {"2.5", "3",
-         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
-         "product as typed"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        const CommonDenominator o = makeCommonDenominator(row.b, row.a);
-        EXPECT_EQ(commonDenominatorWorking(row.b, row.a, o).lines(false).last().toStdString(),
-                  row.line);
     }
 }
 
