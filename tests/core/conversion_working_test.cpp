@@ -103,9 +103,10 @@ TEST_F(ConversionWorking, StepsOfEachConversion) {
     });
 }
 
-// The lines that say what the window's own conventions make of the parts' signs, and the
-// exact forms beside the answers: what a conversion adds after its computation.
-TEST_F(ConversionWorking, SignsOfThePartsAndExactForms) {
+// The lines that say what the window's own conventions make of the signs of a whole number
+// and its fraction, and the exact forms beside the answers: what a conversion adds after its
+// computation.
+TEST_F(ConversionWorking, SignsAndExactForms) {
     const auto improper = [](const char* s, const char* m, const char* d) {
         return improperWorking(s, FractionToImproper(s, m, d));
     };

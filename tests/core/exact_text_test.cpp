@@ -56,34 +56,36 @@ TEST_F(ExactText, ExactValuesWrittenShort) {
     const Rational big = Rational(1000000000000000000) * Rational(1000000000000);
     struct Row {
         Rational value;
-        const char *text, *written; // text "" when there is no short form
+        const char* text;              // "" when there is no short form
+        const char* written = nullptr; // nullptr: as text
     };
     const Row rows[] = {
-        {Rational::of(1, 3), "1/3", "1/3"},
-        {Rational::of(-1, 2), "-0.5", "-0.5"},
-        {Rational(2), "2", "2"},
-        {Rational::of(-500, 333), "-500/333", "-500/333"},
-        {Rational::of(1, 1024), "0.0009765625", "0.0009765625"},
-        {Rational::of(50, 3), "50/3", "50/3"},
-        {Rational::of(1221, 1400), "1221/1400", "1221/1400"},
-        {Rational::of(1, 999999), "1/999999", "1/999999"},
+        {Rational::of(1, 3), "1/3"},
+        {Rational::of(-1, 2), "-0.5"},
+        {Rational(2), "2"},
+        {Rational::of(-500, 333), "-500/333"},
+        {Rational::of(1, 1024), "0.0009765625"},
+        {Rational::of(50, 3), "50/3"},
+        {Rational::of(1221, 1400), "1221/1400"},
+        {Rational::of(1, 999999), "1/999999"},
         {Rational::of(1, 1000003), "", "1/1000003"},
-        {Rational::of(1, 100000), "0.00001", "0.00001"},
-        {Rational::of(1, 100000000000), "1 × 10⁻¹¹", "1 × 10⁻¹¹"},
-        {big, "1 × 10³⁰", "1 × 10³⁰"},
+        {Rational::of(1, 100000), "0.00001"},
+        {Rational::of(1, 100000000000), "1 × 10⁻¹¹"},
+        {big, "1 × 10³⁰"},
         {big - Rational(4), "", "999999999999999999999999999996"},
         // 16 significant digits: no decimal within 15, and the denominator is too long
         {Rational::of(1234567890123457, 10000), "", "123456789012.3457"},
         {Rational::of(1234567890123457, 3), "", "1234567890123457/3"},
-        {Rational::of(1, 3) * Rational(3), "1", "1"},
-        {Rational(0), "0", "0"},
+        {Rational::of(1, 3) * Rational(3), "1"},
+        {Rational(0), "0"},
         {Rational::unknown(), "", "?"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.written);
+        const char* written = row.written ? row.written : row.text;
+        SCOPED_TRACE(written);
         const auto text = exactText(row.value);
         EXPECT_EQ(text ? text->toStdString() : std::string(), row.text);
-        if (row.value.known()) EXPECT_EQ(exactWritten(row.value).toStdString(), row.written);
+        if (row.value.known()) EXPECT_EQ(exactWritten(row.value).toStdString(), written);
     }
 }
 

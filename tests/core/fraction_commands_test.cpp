@@ -173,6 +173,9 @@ TEST(FractionResult, ComparisonsDecideOnTheExactValues) {
         {"1e20", "1", "1", "1e20", "0", "1", 1, true},
         {"1e17", "1", "3", "1e17", "1", "2", -1, true},
         {"-1e20", "-1", "2", "-1e20", "0", "5", -1, true},
+        // values too large for exact fractions are compared by their doubles
+        {"9e99", "1", "1", "1e99", "0", "1", 1, false},
+        {"1e99", "1", "1", "1e99", "0", "1", 0, true},
     };
     for (const Row& row : rows) {
         const std::pair<const char*, int> operators[] = {{"<", -1}, {">", 1}, {"=", 0}};
@@ -184,9 +187,6 @@ TEST(FractionResult, ComparisonsDecideOnTheExactValues) {
             EXPECT_EQ(outcome.trace.p == outcome.trace.q, row.doublesEqual);
         }
     }
-    // a value too large for exact fractions is compared by its double
-    EXPECT_EQ(press({"9e99", "1", "1", "<", "1e99", "0", "1"}, {}).labels.truth, "False");
-    EXPECT_EQ(press({"1e99", "1", "1", "=", "1e99", "0", "1"}, {}).labels.truth, "True");
     // the exact values are read in the locale the boxes are typed in
     EXPECT_EQ(press({"0,1", "0,2", "1", "=", "0", "0,3", "1"}, {}, QLocale(QStringLiteral("de_DE")))
                   .labels.truth,

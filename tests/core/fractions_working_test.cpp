@@ -141,6 +141,15 @@ TEST_F(FractionsWorking, ResultStepsFollowTheOperator) {
          "Written with 15 digits both are 1 × 10²⁰: the values differ beyond the "
          "digits shown\n"
          "So 1 × 10²⁰ and 1/1 > 1 × 10²⁰ and 0/1 is True"},
+        // beyond the exact fractions the window's decimals decide, and the steps show them
+        {"huge values by their decimals",
+         result("9e99", "1", "1", Operator::Less, "1e99", "0", "1"),
+         "The exercise: 9 × 10⁹⁹ and 1/1 < 1 × 10⁹⁹ and 0/1\n"
+         "Compare the two numbers as decimals: whole number + numerator ÷ denominator\n"
+         "Fraction 1: 9 × 10⁹⁹ + 1 ÷ 1 = 9 × 10⁹⁹\n"
+         "Fraction 2: 1 × 10⁹⁹ + 0 ÷ 1 = 1 × 10⁹⁹\n"
+         "9 × 10⁹⁹ is greater than 1 × 10⁹⁹\n"
+         "So 9 × 10⁹⁹ and 1/1 < 1 × 10⁹⁹ and 0/1 is False"},
         {"a zero fraction 2 cannot divide", result("0", "2", "3", Operator::Divide, "0", "0", "5"),
          "The window said: \"Fraction 2 Can't be equals to zero \"\n"
          "Fraction 2 as an improper fraction: (0 × 5 + 0)/5 = 0/5, which is 0\n"
@@ -213,21 +222,31 @@ TEST_F(FractionsWorking, ResultFigureStandsAtTheValuesShown) {
     }
 }
 
+// The hops meet at the result, and the last line explains a result that is no common
+// denominator.
 TEST_F(FractionsWorking, CommonDenominatorHopsMeetAtTheResult) {
     struct Row {
-        const char *b, *a;
+        const char *b, *a; // A and B
         int hopsOfA, hopsOfB;
-        const char* description;
+        const char *description, *last;
     };
     const Row rows[] = {
-        {"4", "6", 3, 2, "Multiples of 4 and of 6 on a number line, meeting at 12."},
-        {"-4", "6", 3, 2, "Multiples of -4 and of 6 on a number line, meeting at -12."},
+        {"4", "6", 3, 2, "Multiples of 4 and of 6 on a number line, meeting at 12.", "Answer: 12"},
+        {"-4", "6", 3, 2, "Multiples of -4 and of 6 on a number line, meeting at -12.",
+         "A × B is negative, so the window's result is negative too; a common denominator is "
+         "taken positive: 12"},
+        {"-2", "-4", 2, 1, "Multiples of -2 and of -4 on a number line, meeting at -4.",
+         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
+         "common denominator is taken positive: 4"},
         {"2.5", "3", 3, 2,
          "Multiples of 2.5 and of 3 on a number line, and the result 7.5, which is not a "
-         "multiple of both."},
+         "multiple of both.",
+         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
+         "product as typed"},
         {"1", "30", 0, 1,
          "Multiples of 1 and of 30 on a number line, meeting at 30. The 30 multiples of 1 are "
-         "too many to draw one by one."},
+         "too many to draw one by one.",
+         "Answer: 30"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.description);
@@ -249,6 +268,7 @@ TEST_F(FractionsWorking, CommonDenominatorHopsMeetAtTheResult) {
                 EXPECT_DOUBLE_EQ(std::abs(n[2] - n[0]), size);
             }
         EXPECT_TRUE(w.lines(false).contains("Answer: " + o.c));
+        EXPECT_EQ(w.lines(false).last().toStdString(), row.last);
     }
 }
 
@@ -299,21 +319,9 @@ TEST_F(FractionsWorking, ReductionStepsAndBarsOfEqualLength) {
     }
 }
 
-// Beyond the exact fractions the window's decimals decide, and the steps show them.
-TEST_F(FractionsWorking, ComparisonsOfHugeValuesUseTheDecimals) {
-    const QStringList huge =
-        result("9e99", "1", "1", Operator::Less, "1e99", "0", "1").lines(false);
-    EXPECT_TRUE(huge.contains("Compare the two numbers as decimals: whole number + numerator ÷ "
-                              "denominator"));
-    EXPECT_TRUE(
-        huge.last().startsWith(QStringLiteral("So 9 × 10⁹⁹ and 1/1 < 1 × 10⁹⁹")))
-        << huge.last().toStdString();
-    EXPECT_TRUE(huge.last().endsWith(" is False"));
-}
-
-// Where a whole part meets a fraction of the other sign, the steps say what the number is
+// Where a whole number meets a fraction of the other sign, the steps say what the number is
 // and what to type for the mixed number a book means; where the signs agree, nothing.
-TEST_F(FractionsWorking, OppositeSignsOfTheParts) {
+TEST_F(FractionsWorking, OppositeSignsOfWholeNumberAndFraction) {
     struct Row {
         const char *s, *m, *d;
         const char* said; // the lines, or "" for none
@@ -374,7 +382,7 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
          "Check with the exact values: 1/2 ÷ (-1/4) = -2"},
         // a product reads the numerator 1.5 as 2: no exact check of a number it did not use
         {result("0", "1.5", "4", Operator::Times, "0", "1", "1"), ""},
-        // a sum rounds the whole parts 1.5 and 0, added, to 2: no exact check either
+        // a sum rounds the whole numbers 1.5 and 0 it adds to 2: no exact check either
         {result("1.5", "1", "2", Operator::Plus, "0", "1", "2"), ""},
         {reductionWorking("0", "5", reduceFraction("0", "5")),
          "A numerator of 0 makes the fraction 0: the greatest common divisor of 0 and a number "
@@ -391,31 +399,6 @@ TEST_F(FractionsWorking, AnswersInLowestTermsAndChecked) {
             after = after || line.startsWith("Answer: ");
         }
         EXPECT_EQ(said.join('\n').toStdString(), row.said);
-    }
-}
-
-TEST_F(FractionsWorking, ACommonDenominatorThatIsNoneIsExplained) {
-    struct Row {
-        const char *b, *a; // A and B
-        const char* line;  // the last line
-    };
-    const Row rows[] = {
-        {"4", "6", "Answer: 12"},
-        {"-4", "6",
-         "A × B is negative, so the window's result is negative too; a common denominator is "
-         "taken positive: 12"},
-        {"-2", "-4",
-         "The window's greatest common divisor -2 is negative, so its result is negative too; a "
-         "common denominator is taken positive: 4"},
-        {"2.5", "3",
-         "A common denominator is a whole number; 7.5 is none, because A = 2.5 entered the "
-         "product as typed"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        const CommonDenominator o = makeCommonDenominator(row.b, row.a);
-        EXPECT_EQ(commonDenominatorWorking(row.b, row.a, o).lines(false).last().toStdString(),
-                  row.line);
     }
 }
 
