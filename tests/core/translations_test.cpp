@@ -65,13 +65,12 @@ QStringList filesOf(const QString& language) {
     return folder.entryList({QStringLiteral("*_%1.ts").arg(language)}, QDir::Files, QDir::Name);
 }
 
-QStringList groupsOf(const QString& language) {
-    QStringList groups = filesOf(language);
-    for (QString& g : groups) g.chop(language.size() + 4); // "_de.ts"
-    return groups;
-}
-
 TEST(Translations, EveryGroupHasEveryLanguage) {
+    const auto groupsOf = [](const QString& language) {
+        QStringList groups = filesOf(language);
+        for (QString& g : groups) g.chop(language.size() + 4); // "_de.ts"
+        return groups;
+    };
     ASSERT_FALSE(groupsOf(languages.front()).isEmpty());
     for (const QString& language : languages)
         EXPECT_EQ(groupsOf(language), groupsOf(languages.front())) << qPrintable(language);
@@ -88,26 +87,23 @@ TEST(Translations, EveryTextTranslatedWithItsPlaceHolders) {
         for (const Message& m : all)
             for (const QString& form : m.forms) translationsOf[m.source] << form;
         for (const Message& m : all) {
-            const auto where = [&] {
-                return QStringLiteral("%1 %2: \"%3\"")
-                    .arg(m.file, m.context, m.source)
-                    .toStdString();
-            };
-            EXPECT_FALSE(m.unfinished) << where();
+            const std::string where =
+                QStringLiteral("%1 %2: \"%3\"").arg(m.file, m.context, m.source).toStdString();
+            EXPECT_FALSE(m.unfinished) << where;
             const QSet<QString> wanted = placeHolders(m.source);
             for (const QString& form : m.forms) {
-                EXPECT_FALSE(form.trimmed().isEmpty()) << where();
+                EXPECT_FALSE(form.trimmed().isEmpty()) << where;
                 // a plural form may leave the count to its words ("one value"), nothing else
                 QSet<QString> kept = placeHolders(form), missing = wanted - kept;
                 if (m.forms.size() > 1 && form != m.forms.back())
                     missing.remove(QStringLiteral("%n"));
                 EXPECT_TRUE(missing.isEmpty() && (kept - wanted).isEmpty())
-                    << where() << " -> \"" << form.toStdString() << '"';
+                    << where << " -> \"" << form.toStdString() << '"';
                 // the English of another text, left there by mistake: a text whose own
                 // translation is something else
                 EXPECT_TRUE(form == m.source || !translationsOf.contains(form) ||
                             translationsOf[form].contains(form))
-                    << where() << " -> \"" << form.toStdString() << '"';
+                    << where << " -> \"" << form.toStdString() << '"';
             }
         }
     }

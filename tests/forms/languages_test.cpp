@@ -55,16 +55,17 @@ template <class Check> void everyWindowIn(const QString& language, Check check) 
 
 const QStringList everyLanguage = {"en", "de", "fr", "es", "pt_BR", "uk", "ar"};
 
+// ... and, with the pane open, the pane's own buttons and check box show their texts whole.
 TEST(Languages, EveryTextShowsWholeAndClearOfTheOthers) {
     for (const QString& language : everyLanguage)
-        everyWindowIn(language, [&](const sb::ui::Form* window) {
+        everyWindowIn(language, [&](sb::ui::Form* window) {
+            const auto where = [&](const QString& name) {
+                return QStringLiteral("%1 %2.%3")
+                    .arg(language, window->objectName(), name)
+                    .toStdString();
+            };
             const auto placed = layoutOf(window);
             for (auto a = placed.begin(); a != placed.end(); ++a) {
-                const auto where = [&](const QString& name) {
-                    return QStringLiteral("%1 %2.%3")
-                        .arg(language, window->objectName(), name)
-                        .toStdString();
-                };
                 if (!a->second.room) continue;
                 EXPECT_TRUE(a->second.room->whole) << where(a->first) << " is clipped";
                 for (auto b = std::next(a); b != placed.end(); ++b)
@@ -72,13 +73,6 @@ TEST(Languages, EveryTextShowsWholeAndClearOfTheOthers) {
                                  a->second.room->text.intersects(b->second.room->text))
                         << where(a->first) << " overlaps " << b->first.toStdString();
             }
-        });
-}
-
-// The working pane's own buttons and check box show their texts whole too.
-TEST(Languages, ThePanesButtonsShowTheirTextsWhole) {
-    for (const QString& language : everyLanguage)
-        everyWindowIn(language, [&](sb::ui::Form* window) {
             if (!window->findChild<QWidget*>(QStringLiteral("Working"))) return;
             window->toggleWorking();
             window->grab();
@@ -86,9 +80,7 @@ TEST(Languages, ThePanesButtonsShowTheirTextsWhole) {
                 const QWidget* control = window->findChild<QWidget*>(name);
                 if (!control->isVisibleTo(window)) continue; // "More detail" without detail lines
                 const auto room = sb::ui::textRoom(control);
-                EXPECT_TRUE(room && room->whole)
-                    << language.toStdString() << ' ' << window->objectName().toStdString() << '.'
-                    << name;
+                EXPECT_TRUE(room && room->whole) << where(name) << " is clipped";
             }
         });
 }

@@ -97,19 +97,35 @@ void expectReadable(const PdfReading& pdf, Form& window, const std::string& what
     EXPECT_EQ(pdf.notEmbedded.join(u'\n').toStdString(), "") << what;
 }
 
-// Every command of every topic window, saved as PDF and printed: the text reads back.
-TEST(WorkingPaper, EveryCommandOfEveryWindowReadsBackFromSavedAndPrintedPdf) {
+// The program's windows, a folder for the files, and the desktop above.
+class WorkingPaper : public testing::Test {
+protected:
     PaperDesktop desktop;
     QTemporaryDir folder;
     sb::WindowRegistry registry;
-    sb::registerProgramWindows(registry);
+    WorkingPaper() { sb::registerProgramWindows(registry); }
+    Form* open(const QString& name) { return qobject_cast<Form*>(registry.show(name)); }
+    // The window with its pane open, after the button's command on the values typed in.
+    Form* solved(const QString& name,
+                 std::initializer_list<std::pair<const char*, const char*>> values,
+                 const char* button) {
+        Form* window = open(name);
+        window->toggleWorking();
+        for (const auto& [box, text] : values) window->findChild<QLineEdit*>(box)->setText(text);
+        window->findChild<QAbstractButton*>(button)->click();
+        return window;
+    }
+};
+
+// Every command of every topic window, saved as PDF and printed: the text reads back.
+TEST_F(WorkingPaper, EveryCommandOfEveryWindowReadsBackFromSavedAndPrintedPdf) {
     std::mt19937 random(11);
     const working_property::Values plus = [](std::mt19937&) { return QStringLiteral("+"); };
     for (int n = 2; n <= 13; ++n) {
         const QString name = QStringLiteral("Form%1").arg(n);
         std::map<QString, working_property::Values> kinds{{"", anyValue}};
         if (n == 4 || n == 13) kinds["operator"] = plus;
-        auto* window = qobject_cast<Form*>(registry.show(name));
+        Form* window = open(name);
         ASSERT_NE(window, nullptr);
         for (const auto& command : working_property::randomCommands(name, kinds)) {
             for (const auto& [box, values] : command.boxes)
@@ -130,16 +146,8 @@ TEST(WorkingPaper, EveryCommandOfEveryWindowReadsBackFromSavedAndPrintedPdf) {
 
 // The pane's button proposes a name from the caption and the exercise, and a name chosen
 // without ".pdf" gets it.
-TEST(WorkingPaper, ThePanesButtonSavesUnderTheProposedKindOfName) {
-    PaperDesktop desktop;
-    QTemporaryDir folder;
-    sb::WindowRegistry registry;
-    sb::registerProgramWindows(registry);
-    auto* window = qobject_cast<Form*>(registry.show("Form2"));
-    window->toggleWorking();
-    for (const auto& [box, text] : {std::pair{"A", "1"}, {"B", "-3"}, {"C", "2"}})
-        window->findChild<QLineEdit*>(box)->setText(text);
-    window->findChild<QAbstractButton*>("Command1")->click();
+TEST_F(WorkingPaper, ThePanesButtonSavesUnderTheProposedKindOfName) {
+    Form* window = solved("Form2", {{"A", "1"}, {"B", "-3"}, {"C", "2"}}, "Command1");
     desktop.saveAs = folder.filePath("roots");
     window->findChild<QPushButton*>("SavePdf")->click();
     EXPECT_EQ(desktop.suggested.toStdString(), "Solving Quadratic Equation - Solve.pdf");
@@ -148,16 +156,8 @@ TEST(WorkingPaper, ThePanesButtonSavesUnderTheProposedKindOfName) {
 }
 
 // In a dark desktop theme the printed page is white, with the same text as in a light one.
-TEST(WorkingPaper, ADarkThemePrintsTheSameTextOnWhitePaper) {
-    PaperDesktop desktop;
-    QTemporaryDir folder;
-    sb::WindowRegistry registry;
-    sb::registerProgramWindows(registry);
-    auto* window = qobject_cast<Form*>(registry.show("Form11"));
-    window->toggleWorking();
-    for (const auto& [box, text] : {std::pair{"y2", "30"}, {"a2", "6"}, {"c2", "10"}})
-        window->findChild<QLineEdit*>(box)->setText(text);
-    window->findChild<QAbstractButton*>("Command2")->click();
+TEST_F(WorkingPaper, ADarkThemePrintsTheSameTextOnWhitePaper) {
+    Form* window = solved("Form11", {{"y2", "30"}, {"a2", "6"}, {"c2", "10"}}, "Command2");
     const QPalette light = QApplication::palette();
     QString texts[2];
     for (int dark = 0; dark < 2; ++dark) {
@@ -172,19 +172,16 @@ TEST(WorkingPaper, ADarkThemePrintsTheSameTextOnWhitePaper) {
         {"-r", "20", "-f", "1", "-l", "1", "-png", desktop.printTo, folder.filePath("dark")});
     const QImage page(folder.filePath("dark-1.png"));
     ASSERT_FALSE(page.isNull());
-    for (const QPoint corner :
-         {QPoint(0, 0), QPoint(page.width() - 1, 0), QPoint(0, page.height() - 1),
-          QPoint(page.width() - 1, page.height() - 1)})
-        EXPECT_EQ(page.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
+    for (const int x : {0, page.width() - 1})
+        for (const int y : {0, page.height() - 1})
+            EXPECT_EQ(page.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
     window->close();
 }
 
 // Over documents of random length: every item lies whole within one page's body, in reading
 // order, with none overlapping another; a working of many lines takes several pages.
-TEST(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
-    sb::WindowRegistry registry;
-    sb::registerProgramWindows(registry);
-    auto* window = qobject_cast<Form*>(registry.show("Form2"));
+TEST_F(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
+    Form* window = open("Form2");
     const sb::working::Figure figure = window->working().figure;
     window->close();
     QBuffer sink;
@@ -227,7 +224,7 @@ TEST(WorkingPaper, ALongWorkingBreaksBetweenWholeLinesAndKeepsTheFigureWhole) {
 
 // On paper no two looks of the figure (each ink, plain or dashed) share a stroke, so a
 // black-and-white print keeps them apart; the screen keeps its strokes as they were.
-TEST(WorkingPaper, EachInkHasAStrokeOfItsOwnOnPaper) {
+TEST_F(WorkingPaper, EachInkHasAStrokeOfItsOwnOnPaper) {
     using sb::working::Ink;
     std::map<std::pair<int, qreal>, std::string> strokes;
     for (const Ink ink : {Ink::Main, Ink::Second, Ink::Third, Ink::Faint})
