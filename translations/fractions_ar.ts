@@ -100,7 +100,7 @@
     <name>FractionsWorking</name>
     <message>
         <source>The bars of %1 are not cut: %2 is not a whole number of parts</source>
-        <extracomment>%1 is what the bars show (a fraction), %2 the number of parts</extracomment>
+        <extracomment>%1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into</extracomment>
         <translation>لم تُقسَّم أشرطة %1: فالعدد %2 ليس عددًا صحيحًا من الأجزاء</translation>
     </message>
     <message>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>The bars of %1 are not cut into their %2 parts: too many to tell apart</source>
-        <extracomment>%1 is what the bars show (a fraction), %2 the number of parts</extracomment>
+        <extracomment>%1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into</extracomment>
         <translation>لم تُقسَّم أشرطة %1 إلى أجزائها وعددها %2: فهي أكثر من أن تُميَّز</translation>
     </message>
     <message>

@@ -100,7 +100,7 @@
     <name>FractionsWorking</name>
     <message>
         <source>The bars of %1 are not cut: %2 is not a whole number of parts</source>
-        <extracomment>%1 is what the bars show (a fraction), %2 the number of parts</extracomment>
+        <extracomment>%1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into</extracomment>
         <translation>Las barras de %1 no están divididas: %2 no es un número entero de partes</translation>
     </message>
     <message>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>The bars of %1 are not cut into their %2 parts: too many to tell apart</source>
-        <extracomment>%1 is what the bars show (a fraction), %2 the number of parts</extracomment>
+        <extracomment>%1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into</extracomment>
         <translation>Las barras de %1 no se dividen en sus %2 partes: son demasiadas para distinguirlas</translation>
     </message>
     <message>

@@ -25,7 +25,7 @@ namespace {
 // The device's units are the screen's pixels, so the figure is drawn at the sizes it has
 // in the pane, its pens and texts included.
 constexpr int resolution = 96;
-constexpr qreal gap = 6;          // between the parts of the page
+constexpr qreal gap = 6;          // between the heading, the exercise, the figure and the steps
 constexpr qreal stepGap = 3;      // between two steps
 constexpr int longestValue = 300; // characters of a box shown; a long list ends in "…"
 constexpr int longestTitle = 120;

@@ -58,7 +58,7 @@ QString equalsSign(const Rational& exact, double written);
 QString equalsExact(const Rational& value, const QString& fallback);
 
 // √value as q√r with r free of squares, as a book leaves a root (√12 = 2√3, √(3/16) = √3/4,
-// √(1/2) = √2/2); nothing when value is negative or unknown, or its parts are too large to
+// √(1/2) = √2/2); nothing when value is negative or unknown, or its numbers are too large to
 // take apart.
 std::optional<Surd> squareRoot(const Rational& value);
 

@@ -129,7 +129,7 @@ Working mixedWorking(const QString& numerator, const QString& denominator, const
     w.say(ConversionWorking::tr("Answer: %1").arg(mixed));
     if (!f.numerator.isEmpty()) {
         const bool reduced = sayLowestTerms(w, f.whole, f.numerator, f.denominator);
-        // the parts the window divided with: a denominator typed 4.4 is shown so, taken as 4
+        // the numbers the window divided with: a denominator typed 4.4 is shown so, taken as 4
         sayOwnSigns(w, MixedNumberName::Only, Rational(x.whole), Rational(x.numerator), Rational(x.denominator),
                     false, reduced);
     }

@@ -52,7 +52,7 @@ QString cutRow(Figure& f, const BarRow& row, const RowShape& r, double y, double
     const double parts = std::abs(row.parts);
     if (parts == 0 || parts == 1) return {};
     if (parts != std::floor(parts))
-        //: %1 is what the bars show (a fraction), %2 the number of parts
+        //: %1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into
         return FractionsWorking::tr("The bars of %1 are not cut: %2 is not a whole number of parts")
             .arg(row.caption, resultText(parts));
     // a mixed number cuts only the bar of its fraction part, when it has one
@@ -65,7 +65,7 @@ QString cutRow(Figure& f, const BarRow& row, const RowShape& r, double y, double
                                     "parts: too many to tell apart")
             .arg(resultText(r.bars), row.caption);
     if ((last - first) * parts > mostParts)
-        //: %1 is what the bars show (a fraction), %2 the number of parts
+        //: %1 is what the bars show (a fraction), %2 how many equal pieces a bar is cut into
         return FractionsWorking::tr("The bars of %1 are not cut into their %2 parts: too many to "
                                     "tell apart")
             .arg(row.caption, resultText(parts));

@@ -152,13 +152,15 @@ void sayOwnSigns(Working& w, MixedNumberName which, const working::Rational& who
     const QString other = working::exactWritten(-numerator) + u'/' + working::exactWritten(denominator);
     const bool negativeWhole = whole.sign() < 0;
     if (!typed && negativeWhole && fraction.sign() < 0) {
-        // a result with both parts negative: the window's way of writing minus 3 and 1/2
+        // a result whose whole number and fraction are both negative: the window's way of
+        // writing minus 3 and 1/2
         w.say(ownSignsLine(which, BothNegative)
                   .arg(wholeText, typedFraction, sizeText, value.text(),
                        working::exactWritten(-whole)));
         return;
     }
-    // what a book means by the same digits: the minus sign (if any) for both parts
+    // what a book means by the same digits: the minus sign (if any) for the whole number and
+    // the fraction
     const Rational meant = negativeWhole ? whole - size : whole + size;
     const QString magnitude = working::exactWritten(negativeWhole ? -whole : whole);
     w.say(ownSignsLine(which, negativeWhole ? NegativeWhole : PositiveWhole)
@@ -538,7 +540,7 @@ void checkLine(Working& w, Operator op, const ResultTrace& t, const ResultLabels
                 .arg(t.exactP.text(), operatorSign(op), bracketed(t.exactQ), exact.text(), shown));
 }
 
-// Each typed number whose whole part and fraction have opposite signs, with the parts the
+// Each typed number whose whole part and fraction have opposite signs, with the numbers the
 // operator used: "-", "*" and "/" take each part's integer, "+" and the comparisons the
 // numbers as typed.
 void ownSignLines(Working& w, Operator op, const TypedFractions& f, const ResultTrace& t) {

@@ -45,8 +45,9 @@ QString divisionText(const MixedNumber& mixed);
 // Where a whole part and its fraction have opposite signs (-2 and 1/3), each keeps its own
 // sign: the steps say what the number is (-2 + 1/3 = -5/3) and, for a typed number, what to
 // type for the mixed number a book means (-2 and -1/3 for minus 2 and 1/3). Nothing is said
-// when a part is 0, nor when the signs agree, but for a result with both parts negative whose
-// value no step has said yet (valueSaid): -3 and -1/2 is minus 3 and 1/2.
+// when the whole number or the fraction is 0, nor when the signs agree, but for a result
+// whose whole number and fraction are both negative and whose value no step has said yet
+// (valueSaid): -3 and -1/2 is minus 3 and 1/2.
 enum class MixedNumberName { Only, Fraction1, Fraction2, Answer }; // which the steps name
 void sayOwnSigns(working::Working& w, MixedNumberName which, const working::Rational& whole,
                  const working::Rational& numerator, const working::Rational& denominator,

@@ -168,7 +168,7 @@ Working twoSidesWorking(int panel, double a, double z, double b, const FromSides
         w.say(QStringLiteral("c² = %1² + %2² - 2 × %1 × %2 × %3 = %4")
                   .arg(givenFactor(A, a), givenFactor(B, b), cosine, exactForm(*C2)));
     } else if (K && K->r != 1 && whole.known() && part.known()) {
-        // with 34 digits, so that the two parts nearly cancelling lose none that are shown
+        // with 34 digits, so that the two terms nearly cancelling lose none that are shown
         const working::Precise value = working::valueOf(whole, Surd{-part.q, part.r});
         const QString sum =
             part.q.sign() > 0

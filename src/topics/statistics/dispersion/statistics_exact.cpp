@@ -35,7 +35,7 @@ Int gcdOf(Int a, Int b) {
     return a;
 }
 
-// The value of an element's parts, x, n/d or w/n/d as w + n/d; false when a part is a
+// The value of an element's numbers, x, n/d or w/n/d as w + n/d; false when a part is a
 // zero denominator or the value outgrows 128 bits.
 bool combined(const Frac* parts, int count, Frac& out) {
     if (count == 1) return out = parts[0], true;
@@ -136,7 +136,7 @@ public:
     }
 
 private:
-    // the element from at_ as up to three plain decimal parts; at_ then stands after it
+    // the element from at_ as up to three plain decimals; at_ then stands after it
     bool quick(Frac& out) {
         Frac parts[3];
         int count = 0;

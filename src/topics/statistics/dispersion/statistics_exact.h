@@ -14,7 +14,7 @@
 namespace sb::statistics {
 
 struct ExactSums {
-    // each unknown where its parts outgrow 128 bits (long lists of fractions with many
+    // each unknown where its numbers outgrow 128 bits (long lists of fractions with many
     // different denominators, values typed with large exponents)
     working::Rational weightSum = working::Rational::unknown(); // n without weights
     working::Rational valueSum = working::Rational::unknown();  // the sum of a, or of a × w
