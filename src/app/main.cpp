@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "close_on_terminate.h"
 #include "start_up.h"
 #include "ui/language.h"
 #include "window_registry.h"
@@ -90,5 +91,6 @@ int main(int argc, char* argv[]) {
 
     sb::WindowRegistry windows;
     sb::startUp(windows);
+    sb::closeWindowsOnTerminate();
     return app.exec(); // ends when the last window is closed
 }

@@ -5,6 +5,7 @@
 #include "app/start_up.h"
 #include "app/window_registry.h"
 #include "driver.h"
+#include "keyboard_seat.h"
 #include "ui/language.h"
 
 #include <QApplication>
@@ -31,6 +32,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the driver tells of the end instead
+    if (!sb::drive::platformHasKeyboard()) {
+        std::fprintf(stderr, "sumbrook-drive: the Wayland compositor offers no keyboard (no seat "
+                             "with one), so no key could be typed; run on a compositor with a "
+                             "keyboard, or on QT_QPA_PLATFORM=offscreen\n");
+        return 3;
+    }
 
     QFile script;
     const bool opened = argc > 1 ? (script.setFileName(QString::fromLocal8Bit(argv[1])),
