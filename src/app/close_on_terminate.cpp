@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -17,8 +18,10 @@ namespace {
 int signalled[2] = {-1, -1};
 
 void onTerminate(int) {
+    const int interrupted = errno; // of the code the signal interrupted, which may read it next
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalled[0], &byte, 1);
+    errno = interrupted;
 }
 
 } // namespace
