@@ -86,7 +86,11 @@ fi
 # weston's headless back end has no seat, so no keyboard and no pointer to close the window
 # with, and its shells never ask a window to close: the desktop's way, SIGTERM, is left
 kill -TERM "$program_pid"
-within_30s eval '! kill -0 "$program_pid" 2>/dev/null' || fail "SIGTERM did not end the program"
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+if ! within_30s program_ended; then
+    fail "SIGTERM did not end the program"
+    kill -KILL "$program_pid"
+fi
 wait "$program_pid"
 status=$?
 program_pid=
