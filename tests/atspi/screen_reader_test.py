@@ -228,14 +228,23 @@ def press(node):
     node.queryAction().doAction(0)
 
 
+def role_of(node):
+    """The node's role, or None for one gone meanwhile (a message box just answered)."""
+    try:
+        return node.getRoleName()
+    except GLib.GError:
+        return None
+
+
 def alert_of(app):
-    return next((w for w in top_levels(app) if w.getRoleName() == "alert"), None)
+    return next((w for w in top_levels(app) if role_of(w) == "alert"), None)
 
 
-def answer_messages(app):
-    """The texts of the message boxes the last command raised, each answered with its button."""
+def answer_messages(app, expected):
+    """The texts of the message boxes the last command raised, each answered with its button:
+    as many as expected, each waited for, then any more that come at once."""
     texts = []
-    while (alert := wait_for(lambda: alert_of(app), 0.25)) is not None:
+    while (alert := wait_for(lambda: alert_of(app), 10 if len(texts) < expected else 0.25)):
         texts.append("\n".join(n.name for n in flatten(alert)
                                if n.getRoleName() == "label" and n.name))
         press(next(n for n in flatten(alert) if n.getRoleName() == "push button"))
@@ -279,7 +288,7 @@ def check_window(app, menu, form, info, want):
         events.clear()
         pyatspi.Registry.generateKeyboardEvent(0xff09, None, pyatspi.KEY_SYM)  # Tab
         stop = wait_for(lambda: next((s for t, s, d in events
-                                      if t == "object:state-changed:focused" and d), None), 3)
+                                      if t == "object:state-changed:focused" and d), None), 5)
         visited.append((stop.getRoleName(), stop.name) if stop else None)
     ring = want["chain"][1:] + want["chain"][:1]
     check(visited == [(role, name) for _, role, name in ring],
@@ -291,16 +300,17 @@ def check_window(app, menu, form, info, want):
         before = {o: control[o].description for o in want["outputs"]}
         events.clear()
         press(control[command])
-        said = answer_messages(app)
+        said = answer_messages(app, len(messages))
         check(said == messages, f"{form}.{command}: messages {said}, not {messages}")
         heard["messages"] += len(said)
-        pump(0.05)
+        wait_for(lambda: all(control[o].description == answers[o] for o in want["outputs"]), 5)
         for output in want["outputs"]:
             got = control[output].description
             check(got == answers[output], f"{form}.{command}: {output} {got!r}, not {answers[output]!r}")
             if got != before[output]:
                 heard["answers"] += 1
-                check(told("object:property-change:accessible-description", control[output]),
+                check(wait_for(lambda: told("object:property-change:accessible-description",
+                                            control[output]), 5),
                       f"{form}.{command}: the new answer in {output} not told")
 
     press(nodes[-1])  # Show Working
