@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 كبير جدًا: يقبل المربع ملفات حجمها %2 ميغابايت على الأكثر.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>تعذّرت قراءة %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 ليس ملفًا نصيًا، لذلك لم يُؤخذ منه شيء.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 ist zu groß: Das Feld nimmt Dateien bis höchstens %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 ist keine Textdatei, daher wurde nichts daraus übernommen.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 es demasiado grande: el cuadro admite archivos de %2 MB como máximo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 no es un archivo de texto, así que no se tomó nada de él.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 est trop volumineux : la zone accepte des fichiers de %2 Mo au plus.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 n’est pas un fichier texte : rien n’en a été repris.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

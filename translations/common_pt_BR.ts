@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 é grande demais: a caixa aceita arquivos de no máximo %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Não foi possível ler %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 não é um arquivo de texto, então nada foi tirado dele.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA">
 <context>
+    <name>DroppedFiles</name>
+    <message>
+        <source>%1 is too large: the box takes files of at most %2 MB.</source>
+        <translation>%1 завеликий: поле приймає файли не більші за %2 МБ.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Не вдалося прочитати %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file, so nothing was taken from it.</source>
+        <translation>%1 не є текстовим файлом, тому з нього нічого не взято.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Conversion : Fraction, Improper  Fractions, Decimal fractions </source>

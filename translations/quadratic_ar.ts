@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>الحلول:</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 و X2 تساويان سالب B، زائد أو ناقص الجذر التربيعي لـ B تربيع ناقص 4 ضرب A ضرب C، والكل مقسوم على 2 ضرب A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

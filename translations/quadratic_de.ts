@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>Lösungen:</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 und X2 sind gleich minus B, plus oder minus die Wurzel aus B Quadrat minus 4 mal A mal C, alles geteilt durch 2 mal A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>Soluciones:</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 y X2 son igual a menos B, más o menos la raíz cuadrada de B al cuadrado menos 4 por A por C, todo dividido entre 2 por A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

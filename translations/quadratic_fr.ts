@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>Solutions :</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 et X2 égalent moins B, plus ou moins la racine carrée de B au carré moins 4 fois A fois C, le tout divisé par 2 fois A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

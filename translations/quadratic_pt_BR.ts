@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>Raízes:</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 e X2 são iguais a menos B, mais ou menos a raiz quadrada de B ao quadrado menos 4 vezes A vezes C, tudo dividido por 2 vezes A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

@@ -32,6 +32,10 @@
         <source>Solutions :</source>
         <translation>Корені:</translation>
     </message>
+    <message>
+        <source>X1 and X2 equal minus B, plus or minus the square root of B squared minus 4 times A times C, all divided by 2 times A</source>
+        <translation>X1 і X2 дорівнюють мінус B плюс або мінус квадратний корінь із B у квадраті мінус 4AC, і все це поділено на 2A</translation>
+    </message>
 </context>
 <context>
     <name>QuadraticWorking</name>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "driver.h"
 
+#include "ui/accessibility.h"
 #include "ui/dark_palette.h"
 #include "ui/figure_painter.h"
 #include "ui/form.h"
@@ -175,6 +176,7 @@ void Driver::run(int lineNumber, const Command& command) {
         {"desktop", &Driver::desktop},
         {"screenshot", &Driver::screenshot},
         {"accessible", &Driver::accessible},
+        {"focus-chain", &Driver::focusChain},
         {"geometry", &Driver::geometry},
         {"palette", &Driver::palette},
         {"working", &Driver::working},
@@ -375,8 +377,24 @@ void Driver::accessible(const Command& c) {
     const auto* form = qobject_cast<const ui::Form*>(w);
     if (!form) throw Refusal{name + QStringLiteral(" has no control table")};
     for (const QString& controlName : form->controlNames())
-        if (auto* control = w->findChild<QWidget*>(controlName); control && speaks(control))
+        if (auto* control = w->findChild<QWidget*>(controlName);
+            control && speaks(control) && !ui::hiddenFromScreenReaders(control))
             transcript_.say(accessibleLine(name + u'.' + controlName, control));
+}
+
+// From the control with the focus, each control Tab gives the focus to, once round.
+void Driver::focusChain(const Command& c) {
+    expectWords(c, 1, false);
+    const QString& name = c.words[0];
+    QWidget* w = window(name);
+    QWidget* first = w->focusWidget();
+    if (!first) throw Refusal{name + QStringLiteral(" has no control with the focus")};
+    QWidget* at = first;
+    do {
+        if (at->isVisibleTo(w) && at->isEnabled() && at->focusPolicy() & Qt::TabFocus)
+            transcript_.say(accessibleLine(name + u'.' + at->objectName(), at));
+        at = at->nextInFocusChain();
+    } while (at != first);
 }
 
 void Driver::geometry(const Command& c) {

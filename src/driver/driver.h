@@ -89,6 +89,7 @@ private:
     void desktop(const Command& c);
     void screenshot(const Command& c);
     void accessible(const Command& c);
+    void focusChain(const Command& c);
     void geometry(const Command& c);
     void palette(const Command& c);
     void working(const Command& c);

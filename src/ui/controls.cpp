@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "accessibility.h"
 #include "system_colours.h"
 #include "text_box.h"
 #include "widgets.h"
@@ -49,6 +50,7 @@ void style(QWidget* widget, const Control& c) {
     if (!c.tip.isEmpty()) widget->setToolTip(c.tip);
     // an output's heading is its name through its own accessible interface (widgets.h)
     if (!c.spoken.isEmpty() && !c.isOutput) widget->setAccessibleName(c.spoken);
+    if (c.isUnread) keepFromScreenReaders(widget);
     QPalette palette = widget->palette();
     if (c.fill) {
         const auto role = c.kind == Kind::Button ? QPalette::Button : QPalette::Window;

@@ -42,6 +42,7 @@ struct Control {
     QString inside;        // the control this one sits in (a picture box); the window when empty
     QString spoken;        // what a screen reader calls it: the heading that names it on the window
     bool isOutput = false; // a label that commands write their answers into
+    bool isUnread = false; // a piece of a formula that another control reads out whole
 
     Control bold() const { return with(&Control::isBold, true); }
     Control italic() const { return with(&Control::isItalic, true); }
@@ -52,6 +53,7 @@ struct Control {
     Control toolTip(const QString& t) const { return with(&Control::tip, t); }
     Control in(const QString& box) const { return with(&Control::inside, box); }
     Control named(const QString& heading) const { return with(&Control::spoken, heading); }
+    Control unread() const { return with(&Control::isUnread, true); }
 
 private:
     template <class T> Control with(T Control::*field, const T& value) const {

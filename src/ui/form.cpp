@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
+#include "accessibility.h"
 #include "desktop.h"
 #include "entry/conversions.h"
 #include "entry/fault.h"
@@ -55,6 +56,7 @@ FormSpec FormSpec::translated() const {
 
 Form::Form(const FormSpec& written)
     : entry_(written.entry), exercises_(written.exercises), guide_(written.guide) {
+    offerAccessibleInterfaces();
     const FormSpec paper = written.translated();
     setObjectName(paper.name);
     setWindowTitle(paper.caption);

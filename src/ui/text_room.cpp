@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_room.h"
 
+#include "accessibility.h"
+
 #include "widgets.h"
 
 #include <QAbstractButton>
@@ -51,17 +53,11 @@ TextRoom within(const QWidget* control, const QRect& room, int flags, const QStr
     return {ink, shown.contains(ink)};
 }
 
-// A text with no letter and no digit is a drawing made of characters (a fraction bar of
-// underscores): drawn to fill its room, and no text.
-bool isDrawing(const QString& text) {
-    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
-}
-
 } // namespace
 
 std::optional<TextRoom> textRoom(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        if (isDrawing(label->text())) return std::nullopt;
+        if (isDrawingOfCharacters(label->text())) return std::nullopt;
         // as QLabel draws plain text: in its contents, less its margin, aligned for the
         // language's direction, wrapped at word boundaries when it wraps; all of it shows
         // that falls within the label

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include "accessibility.h"
 #include "keys.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -20,50 +21,6 @@ namespace {
 
 bool isPress(const QKeyEvent* event) {
     return isEnter(event) || (!event->isAutoRepeat() && event->key() == Qt::Key_Space);
-}
-
-class AccessibleOutput : public QAccessibleWidget {
-public:
-    explicit AccessibleOutput(OutputLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        const auto* label = static_cast<const OutputLabel*>(widget());
-        switch (t) {
-        case QAccessible::Name: return label->heading();
-        case QAccessible::Description:
-        case QAccessible::Value: return label->text();
-        default: return QAccessibleWidget::text(t);
-        }
-    }
-};
-
-class AccessibleLink : public QAccessibleWidget {
-public:
-    explicit AccessibleLink(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {
-        addControllingSignal(QStringLiteral("clicked()"));
-    }
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<const QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& action) override {
-        if (action == pressAction()) emit static_cast<ClickableLabel*>(widget())->clicked();
-    }
-};
-
-QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
-    if (className == u"sb::ui::OutputLabel")
-        return new AccessibleOutput(static_cast<OutputLabel*>(object));
-    if (className == u"sb::ui::ClickableLabel")
-        return new AccessibleLink(static_cast<ClickableLabel*>(object));
-    return nullptr;
-}
-
-void offerAccessibleLabels() {
-    static const bool installed = (QAccessible::installFactory(accessibleLabel), true);
-    Q_UNUSED(installed);
 }
 
 // The style keeps each button face it draws under the palette's cache key, and every
@@ -101,7 +58,7 @@ void CaptionButton::keyPressEvent(QKeyEvent* event) {
 }
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(parent) {
-    offerAccessibleLabels();
+    offerAccessibleInterfaces();
     setTextFormat(Qt::PlainText);
     setText(text); // before the focus policy: a label with the focus builds its document here
     setFocusPolicy(Qt::StrongFocus);
@@ -130,7 +87,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 OutputLabel::OutputLabel(const QString& heading, QWidget* parent)
     : QLabel(parent), heading_(heading) {
-    offerAccessibleLabels();
+    offerAccessibleInterfaces();
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus); // QLabel would take the focus on clicks only
 }

@@ -96,7 +96,10 @@ WorkingPane::WorkingPane(QWidget* parent) : QWidget(parent) {
     auto* savePdf = new QPushButton(tr("Save as PDF..."), this);
     savePdf->setObjectName(QStringLiteral("SavePdf"));
     savePdf_ = savePdf;
-    const QKeySequence printKeys(QKeySequence::Print), saveKeys(QKeySequence::SaveAs);
+    const QKeySequence printKeys(QKeySequence::Print);
+    // a desktop without a key of its own for Save As gets the common one
+    QKeySequence saveKeys(QKeySequence::SaveAs);
+    if (saveKeys.isEmpty()) saveKeys = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     print->setToolTip(
         tr("Print the working (%1)").arg(printKeys.toString(QKeySequence::NativeText)));
     savePdf->setToolTip(

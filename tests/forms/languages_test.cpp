@@ -5,16 +5,19 @@
 
 #include "app/start_up.h"
 #include "app/window_registry.h"
+#include "ui/accessibility.h"
 #include "ui/form.h"
 #include "ui/language.h"
 #include "ui/text_room.h"
 #include "working_property.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -116,6 +119,42 @@ TEST(Languages, ArabicWindowsMirrorTheEnglishOnesWithThePaneOnTheLeft) {
         window->toggleWorking();
         EXPECT_EQ(first->x(), before);
     });
+}
+
+// What a screen reader is told of every window in every language: a frame named by its
+// caption, with no name made of drawing characters anywhere in it, and with the pane open, a
+// list of steps, the figure an image with its description and "More detail" a check box. (The
+// AT-SPI test reads the English windows through the real bus.)
+TEST(Languages, ScreenReadersMeetFramesAndNoDrawings) {
+    const auto descendants = [](QAccessibleInterface* a) {
+        std::vector<QAccessibleInterface*> all{a};
+        for (std::size_t i = 0; i < all.size(); ++i)
+            for (int c = 0; c < all[i]->childCount(); ++c) all.push_back(all[i]->child(c));
+        return all;
+    };
+    for (const QString& language : everyLanguage)
+        everyWindowIn(language, [&](sb::ui::Form* window) {
+            const std::string where = (language + u' ' + window->objectName()).toStdString();
+            if (window->findChild<QWidget*>(QStringLiteral("Working"))) window->toggleWorking();
+            QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+            EXPECT_EQ(frame->role(), QAccessible::Window) << where;
+            EXPECT_EQ(frame->text(QAccessible::Name), window->windowTitle()) << where;
+            std::multiset<QAccessible::Role> roles;
+            for (QAccessibleInterface* a : descendants(frame)) {
+                const QString name = a->text(QAccessible::Name);
+                roles.insert(a->role());
+                EXPECT_FALSE(!name.isEmpty() && sb::ui::isDrawingOfCharacters(name))
+                    << where << ": " << name.toStdString();
+                if (a->role() == QAccessible::Graphic)
+                    EXPECT_EQ(a->text(QAccessible::Description),
+                              window->working().figure.description)
+                        << where;
+            }
+            if (!window->findChild<QWidget*>(QStringLiteral("Working"))) return;
+            for (QAccessible::Role role :
+                 {QAccessible::Graphic, QAccessible::List, QAccessible::CheckBox})
+                EXPECT_EQ(roles.count(role), 1u) << where << " role " << role;
+        });
 }
 
 // Qt's own dialogs speak the language too (their buttons, the file dialog), from Debian's Qt

@@ -30,13 +30,19 @@ FormSpec form2Spec() {
             label("Label5", QT_TRANSLATE_NOOP("Form2", "The Quadratix Equation Formula :"),
                   {240, 360, 5055, 495})
                 .font(narkisim),
-            label("Label4", "X1 ,  X2  = ", {840, 960, 2295, 975}).font(narkisim),
-            label("Label7", QString(54, u'_'), {3240, 840, 4935, 615}),
+            // the formula is drawn with a bar of underscores; a screen reader reads it whole,
+            // in words, from the bar, and none of its pieces
+            label("Label4", "X1 ,  X2  = ", {840, 960, 2295, 975}).font(narkisim).unread(),
+            label("Label7", QString(54, u'_'), {3240, 840, 4935, 615})
+                .named(QT_TRANSLATE_NOOP("Form2", "X1 and X2 equal minus B, plus or minus the "
+                                                  "square root of B squared minus 4 times A "
+                                                  "times C, all divided by 2 times A")),
             //: the top of the formula: keep everything but the word Root
             label("Label1", QT_TRANSLATE_NOOP("Form2", "-B +- Root(B^2 - 4*A*c)"),
                   {3120, 840, 5040, 435})
-                .font(narkisim),
-            label("Label8", "2*A", {5280, 1440, 855, 615}).font(narkisim),
+                .font(narkisim)
+                .unread(),
+            label("Label8", "2*A", {5280, 1440, 855, 615}).font(narkisim).unread(),
             line("Line1", 0, 2160, 8325, 2160),
             label("Label9", QT_TRANSLATE_NOOP("Form2", "Fill In The Value Of   A , B And C"),
                   {840, 2520, 6015, 375})
