@@ -204,9 +204,9 @@ std::map<QString, Window> discover(Runner& runner, QString& why) {
 }
 
 // The next action for the windows open now: mostly typing into any open box and clicking
-// the buttons of the topic windows; one in twelve on the working panes.
+// the buttons of the topic windows; one in paneShare on the working panes.
 QString nextAction(Generator& g, const std::map<QString, Window>& windows, const Snapshot& now,
-                   const Panes& panes, const QString& folder, const QString& stem) {
+                   const Panes& panes, int paneShare, const QString& folder, const QString& stem) {
     std::vector<QString> topics, withPane, boxes, buttons, menu, openers;
     for (const auto& [f, controls] : now.windows) {
         if (f != u"Form1") topics.push_back(f);
@@ -219,7 +219,7 @@ QString nextAction(Generator& g, const std::map<QString, Window>& windows, const
     }
     for (const auto& [f, w] : windows)
         if (!w.opener.isEmpty()) openers.push_back("Form1." + w.opener);
-    if (!withPane.empty() && g.below(12) == 0)
+    if (!withPane.empty() && g.below(paneShare) == 0)
         return paneAction(g, withPane, panes, folder, stem);
     const int roll = g.below(100);
     if (roll < 50 && !boxes.empty()) return "type " + g.pick(boxes) + ' ' + text(g.hostile());
@@ -238,7 +238,7 @@ QString nextAction(Generator& g, const std::map<QString, Window>& windows, const
 // follows the listing of the windows open at its start, updated by what each action is
 // expected to do.
 std::vector<Step> script(unsigned seed, long count, const std::map<QString, Window>& windows,
-                         const QString& folder) {
+                         int paneShare, const QString& folder) {
     Generator g(seed);
     Snapshot now;
     now.windows["Form1"] = windows.at("Form1").initial;
@@ -246,7 +246,7 @@ std::vector<Step> script(unsigned seed, long count, const std::map<QString, Wind
     std::vector<Step> actions;
     for (long i = 0; i < count; ++i) {
         const QString action =
-            nextAction(g, windows, now, panes, folder, QString::number(i + 1));
+            nextAction(g, windows, now, panes, paneShare, folder, QString::number(i + 1));
         actions.push_back({action, probesAfter(action, panes, windows), {}, {}});
         panes.apply(action, now, windows);
         const QStringList w = action.split(u' ');
@@ -283,7 +283,7 @@ QString keep(const Runner& runner, unsigned seed) {
 
 int usage() {
     std::fprintf(stderr, "usage: sumbrook-random DRIVER [--seed N] [--actions N] [--chunk N] "
-                         "[--jobs N] [--soak]\n");
+                         "[--jobs N] [--pane N] [--soak]\n");
     return 2;
 }
 
@@ -295,7 +295,7 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty()) return usage();
     const QString driver = args.takeFirst();
     unsigned long seed = 1;
-    long actions = 1000, chunk = 250, jobs = 1;
+    long actions = 1000, chunk = 250, jobs = 1, paneShare = 12; // one action in 12 on a pane
     bool soak = false;
     while (!args.isEmpty()) {
         const QString option = args.takeFirst();
@@ -310,7 +310,8 @@ int main(int argc, char* argv[]) {
         else if (option == u"--actions") actions = value.toLong(&ok);
         else if (option == u"--chunk") chunk = value.toLong(&ok);
         else if (option == u"--jobs") jobs = value.toLong(&ok);
-        if (!ok || chunk < 1 || jobs < 1) return usage();
+        else if (option == u"--pane") paneShare = value.toLong(&ok);
+        if (!ok || chunk < 1 || jobs < 1 || paneShare < 1) return usage();
     }
 
     // the program's locale at the start is the driver's (SUMBROOK_DRIVE_LOCALE)
@@ -337,7 +338,7 @@ int main(int argc, char* argv[]) {
         planned += s.actions;
         s.folder = std::make_unique<QTemporaryDir>(scratch.filePath(QStringLiteral("run-XXXXXX")));
         s.runner = std::make_unique<Runner>(driver, locale, s.folder->path());
-        s.runner->start(script(s.seed, s.actions, windows, s.folder->path()));
+        s.runner->start(script(s.seed, s.actions, windows, int(paneShare), s.folder->path()));
     };
     for (Slot& s : drivers) startNext(s);
     while (std::any_of(drivers.begin(), drivers.end(), [](const Slot& s) { return s.busy; })) {
