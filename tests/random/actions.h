@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What sumbrook-random's parts share: the windows' controls as a `controls` listing shows
+// What the pieces of sumbrook-random share: the windows' controls as a `controls` listing shows
 // them, one step of a script, and the random values it types.
 
 #include <QString>

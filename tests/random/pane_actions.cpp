@@ -8,10 +8,10 @@ namespace random_actions {
 namespace {
 
 // "click Form2.Working" -> {"click", "Form2", "Working"}; "key Form2 F2" -> {"key", "Form2", "F2"}
-struct Parts {
+struct Target {
     QString verb, form, name;
 };
-Parts parts(const QString& action) {
+Target targetOf(const QString& action) {
     const QStringList words = action.split(u' ');
     const QString target = words.value(1);
     if (words[0] == u"key") return {words[0], target, words.value(2)};
@@ -21,13 +21,13 @@ Parts parts(const QString& action) {
 } // namespace
 
 bool togglesPane(const QString& action) {
-    const Parts p = parts(action);
+    const Target p = targetOf(action);
     return (p.verb == u"click" && p.name == u"Working") || (p.verb == u"key" && p.name == u"F2");
 }
 
 void Panes::apply(const QString& action, const Snapshot& windowsOpen,
                   const std::map<QString, Window>& windows) {
-    const Parts p = parts(action);
+    const Target p = targetOf(action);
     if (p.verb == u"close") open_.erase(p.form);
     if (p.verb == u"click" && p.form == u"Form1")
         for (const auto& [f, w] : windows)
@@ -65,7 +65,7 @@ QString paneAction(Generator& g, const std::vector<QString>& topics, const Panes
 
 QStringList probesAfter(const QString& action, const Panes& before,
                         const std::map<QString, Window>& windows) {
-    const Parts p = parts(action);
+    const Target p = targetOf(action);
     const auto w = windows.find(p.form);
     if (w == windows.end() || !w->second.pane) return {};
     const QStringList whole = {"working " + p.form, "figure " + p.form};
