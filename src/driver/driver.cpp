@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -169,6 +170,7 @@ void Driver::run(int lineNumber, const Command& command) {
         {"paste", &Driver::paste},
         {"paste-file", &Driver::pasteFile},
         {"click", &Driver::click},
+        {"key", &Driver::key},
         {"clipboard", &Driver::clipboard},
         {"show", &Driver::show},
         {"close", &Driver::close},
@@ -270,6 +272,19 @@ void Driver::click(const Command& c) {
     expectWords(c, 1, false);
     QWidget* control = target(c.words[0]);
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+// A key pressed and let go as the keyboard would: the window is made the active one, so its
+// shortcuts (F2, Ctrl+P) hear it, and the key goes to the widget that has the focus.
+void Driver::key(const Command& c) {
+    expectWords(c, 2, false);
+    const QKeySequence keys = QKeySequence::fromString(c.words[1], QKeySequence::PortableText);
+    if (keys.count() != 1 || keys[0].key() == Qt::Key_unknown)
+        throw Refusal{QStringLiteral("unknown key ") + c.words[1]};
+    QWidget* w = window(c.words[0]);
+    QApplication::setActiveWindow(w);
+    QWidget* to = w->focusWidget() ? w->focusWidget() : w;
+    QTest::keyClick(to, keys[0].key(), keys[0].keyboardModifiers());
 }
 
 // The formats sorted, as each platform's clipboard lists them in an order of its own.

@@ -80,6 +80,7 @@ private:
     void pasteFile(const Command& c);
     void pasteInto(const QString& formDotControl, const QString& text);
     void click(const Command& c);
+    void key(const Command& c);
     void clipboard(const Command& c);
     void show(const Command& c);
     void close(const Command& c);

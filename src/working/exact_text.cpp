@@ -158,7 +158,10 @@ Precise valueOf(const Rational& p, const Surd& t) {
 }
 
 double nearest15(Precise value) {
-    if (!finite(value) || value == 0) return static_cast<double>(value);
+    // a value beyond what a double holds (1e-616, 1e616) has no 15 digits to keep: it is 0 or
+    // infinite as a double, and its logarithm below would be no number of digits
+    const double approximate = static_cast<double>(value);
+    if (!finite(value) || approximate == 0 || std::isinf(approximate)) return approximate;
     const bool negative = value < 0;
     if (negative) value = -value;
     // the 15 digits as a whole number m, and value = m × 10^power; no C library formatting,

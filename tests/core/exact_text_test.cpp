@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <vector>
+
 namespace {
 
 using namespace sb::working;
@@ -204,6 +207,23 @@ TEST_F(ExactText, PowersAsSuperscripts) {
                                                       {-2147483648LL, "⁻²¹⁴⁷⁴⁸³⁶⁴⁸"},
                                                       {1234567890, "¹²³⁴⁵⁶⁷⁸⁹⁰"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(superscript(value).toStdString(), text);
+}
+
+// A value a double cannot hold is 0 or infinite as the double nearest its 15 digits, and at
+// once; a value at a double's edges keeps its 15 digits.
+TEST_F(ExactText, NearestFifteenDigitsBeyondADoublesRange) {
+    const Precise tiny = Precise(1e-300) * Precise(1e-300), huge = Precise(1e300) * Precise(1e300);
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<std::pair<Precise, double>> rows = {
+        {tiny, 0.0},
+        {-tiny, 0.0},
+        {huge, inf},
+        {-huge, -inf},
+        {Precise(1e300) * Precise(1.5), 1.5e300},
+        {Precise(2e-308) / Precise(3), 6.66666666666667e-309},
+    };
+    for (const auto& [value, nearest] : rows)
+        EXPECT_EQ(nearest15(value), nearest) << static_cast<double>(value);
 }
 
 } // namespace

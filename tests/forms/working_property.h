@@ -8,6 +8,7 @@
 // "1.6 is less than 1.6", "0.999999999999999 = 1"). This drives a topic window with random
 // values and checks that, for every command given.
 
+#include "../stands_in.h"
 #include "ui/desktop.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
@@ -125,19 +126,7 @@ inline Values between(double low, double high) {
 }
 
 // True when text stands in line as a whole: not as part of a longer number.
-inline bool standsIn(const QString& line, const QString& text) {
-    for (qsizetype at = line.indexOf(text); at >= 0; at = line.indexOf(text, at + 1)) {
-        const auto partOfNumber = [](QChar c) { return c.isDigit() || c == u'.' || c == u'E'; };
-        const bool before = at > 0 && partOfNumber(line[at - 1]);
-        const qsizetype end = at + text.size();
-        // a full stop that ends the sentence is no decimal point: no digit follows it
-        const bool stop = end < line.size() && line[end] == u'.' &&
-                          (end + 1 == line.size() || !line[end + 1].isDigit());
-        const bool after = end < line.size() && partOfNumber(line[end]) && !stop;
-        if (!before && !after) return true;
-    }
-    return false;
-}
+using sb_tests::standsIn;
 
 // The numbers in E-notation a text holds ("5.77119491429242E-10").
 inline QStringList eNotations(const QString& text) {

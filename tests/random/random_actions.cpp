@@ -4,63 +4,68 @@
 //
 // It finds the windows by clicking every button of the main menu, then writes scripts of
 // random actions (hostile texts typed into boxes, clicks on buttons and links, closes and
-// reopens, locale switches), each action followed by a `controls` listing, runs them through
-// the driver and checks every step against the listing before it:
+// reopens, locale switches, and the working pane: opened and closed by its button and by F2,
+// "More detail", Copy Working, the figure and the working saved and printed), each action
+// followed by a `controls` listing, runs them through the driver and checks every step
+// against the listing before it:
 // - the driver exits 0 or 1 and carries out every command (never crashes or aborts);
 // - no label ever shows nan, inf or a negative zero, nor does a box a click wrote into;
 // - a click shows one message a box at most and one fault message at most, last; any other
-//   action shows none;
+//   action shows none, but a file that cannot be saved is told once;
 // - typing changes only the box typed into, which then shows what a keyboard typing the text
 //   would leave there: whole characters within its limit, no control characters;
 // - a click changes no control of another window, nor a button, link or fixed caption of
-//   its own; a locale switch changes nothing;
-// - a window opened again shows the texts it showed when first opened.
+//   its own; a click in the working pane, a key or a locale switch changes nothing;
+// - a window opened again shows the texts it showed when first opened;
+// - the working's steps, its figure and the copied working show no nan or inf; Copy Working
+//   copies the lines the pane shows; every answer of a window's last command stands in its
+//   working as the window shows it;
+// - a saved figure or working is a whole SVG, PNG or PDF, or the driver said why not.
+//
+// With --jobs N it keeps N drivers busy; with --soak it goes on past a fault, prints its
+// progress and ends with a summary of every fault.
+
+#include "checker.h"
+#include "pane_actions.h"
+#include "progress.h"
 
 #include "driver/script.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
+#include <memory>
 #include <optional>
-#include <random>
-#include <vector>
+
+using namespace random_actions;
 
 namespace {
-
-struct Control {
-    QString kind; // box, label, output, button, link
-    int maxLength = 0;
-    QString text;
-};
-
-// The open windows and their controls, as one `controls` listing shows them.
-struct Snapshot {
-    std::map<QString, std::map<QString, Control>> windows; // Form2 -> A -> control
-};
-
-// What one command printed before the listing that follows it.
-struct Step {
-    QString command;
-    QStringList printed;
-    Snapshot after;
-};
 
 using sb::drive::Command;
 
 QString text(const QString& s) { return sb::drive::quoted(s); }
 
+// A listing's line: `FORM TEXT` (the caption) or `FORM.CONTROL KIND ...`; a query's answer
+// (`FORM.working TEXT`, `FORM.figure point ...`) ends the listing.
+bool isListingLine(const Command& c) {
+    static const QStringList kinds = {"box", "label", "output", "link", "button"};
+    return c.verb.contains(u'.') ? kinds.contains(c.words.value(0))
+                                 : c.words.isEmpty() && c.text.has_value();
+}
+
 // Splits a transcript into the listing before the first action and one step per action.
-bool readTranscript(const QString& transcript, const QStringList& commands, Snapshot& initial,
-                    std::vector<Step>& steps, QString& why) {
+bool readTranscript(const QString& transcript, const std::vector<Step>& actions,
+                    Snapshot& initial, std::vector<Step>& steps, QString& why) {
     std::vector<std::pair<QStringList, Snapshot>> blocks; // printed before, listing
     QStringList printed;
     std::optional<Snapshot> listing;
     auto finish = [&] {
-        if (listing) blocks.emplace_back(printed, *listing), printed.clear();
+        if (listing) blocks.emplace_back(std::move(printed), std::move(*listing)), printed.clear();
         listing.reset();
     };
     for (const QString& line : transcript.split(u'\n', Qt::SkipEmptyParts)) {
@@ -73,308 +78,139 @@ bool readTranscript(const QString& transcript, const QStringList& commands, Snap
             const auto parsed = sb::drive::parseLine(line);
             if (!parsed.command) return why = "unreadable line " + line, false;
             const Command& c = *parsed.command;
-            if (!c.verb.contains(u'.')) {
-                listing->windows[c.verb];
+            if (isListingLine(c)) {
+                if (!c.verb.contains(u'.')) {
+                    listing->windows[c.verb];
+                    continue;
+                }
+                const QString form = c.verb.section(u'.', 0, 0), name = c.verb.section(u'.', 1);
+                listing->windows[form][name] = {c.words.value(0),
+                                                c.words.size() > 1 ? c.words[1].toInt() : 0,
+                                                c.text.value_or(QString())};
                 continue;
             }
-            const QString form = c.verb.section(u'.', 0, 0), name = c.verb.section(u'.', 1);
-            Control control{c.words.value(0), c.words.size() > 1 ? c.words[1].toInt() : 0,
-                            c.text.value_or(QString())};
-            listing->windows[form][name] = control;
-            continue;
         }
         finish();
         printed << line;
     }
     finish();
-    if (qsizetype(blocks.size()) != commands.size() + 1)
+    if (blocks.size() != actions.size() + 1)
         return why = QStringLiteral("the transcript ends after %1 of %2 actions")
                          .arg(qMax<qsizetype>(0, blocks.size() - 1))
-                         .arg(commands.size()),
+                         .arg(actions.size()),
                false;
-    initial = blocks[0].second;
-    for (qsizetype i = 0; i < commands.size(); ++i)
-        steps.push_back({commands[i], blocks[i + 1].first, blocks[i + 1].second});
-    return true;
-}
-bool showsNoNumber(const QString& s) {
-    // nan or inf as a word, or a negative zero in any decimal mark ("-0", "-0,00", "-0E+00")
-    static const QRegularExpression bad(
-        QStringLiteral("(?<![a-z])[-+]?(nan|inf(inity)?)(?![a-z])|"
-                       "(?<![\\w.,\\x{066B}])-(?=[.,\\x{066B}]?0)0*([.,\\x{066B}]0*)?(e[-+]?\\d+)?"
-                       "(?![\\w.,\\x{066B}])"),
-        QRegularExpression::CaseInsensitiveOption);
-    return s.contains(bad);
-}
-
-// What a box shows after `type`: its text is selected, then each key is typed. A box takes
-// no control characters (a key it refuses leaves the selection as it was); the first key it
-// takes replaces the selection; a key that does not fit whole within the limit is dropped.
-QString typed(const QString& before, const QString& keys, int maxLength) {
-    if (keys.isEmpty()) return QString();
-    QString text = before;
-    bool selected = true;
-    for (qsizetype i = 0; i < keys.size();) {
-        const bool pair =
-            keys[i].isHighSurrogate() && i + 1 < keys.size() && keys[i + 1].isLowSurrogate();
-        const QString key = keys.mid(i, pair ? 2 : 1);
-        i += key.size();
-        const QChar c = key[0];
-        if (!pair && !c.isPrint() && c.category() != QChar::Other_Format &&
-            c.category() != QChar::Other_PrivateUse)
-            continue;
-        if (selected) text.clear(), selected = false;
-        if (maxLength <= 0 || text.size() + key.size() <= maxLength) text += key;
-    }
-    return text;
-}
-
-bool wholeCharacters(const QString& s) {
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) ++i;
-        else if (s[i].isSurrogate()) return false;
-    }
+    initial = std::move(blocks[0].second);
+    for (size_t i = 0; i < actions.size(); ++i)
+        steps.push_back({actions[i].command, actions[i].probes, std::move(blocks[i + 1].first),
+                         std::move(blocks[i + 1].second)});
     return true;
 }
 
-class Generator {
-public:
-    explicit Generator(unsigned seed) : random_(seed) {}
-
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    template <class T> const T& pick(const std::vector<T>& items) {
-        return items[below(int(items.size()))];
-    }
-
-    QString digits(int n) {
-        QString s;
-        for (int i = 0; i < n; ++i) s += QChar(u'0' + below(10));
-        return s;
-    }
-    QString number() {
-        switch (below(6)) {
-        case 0: return QString::number(below(200) - 100);
-        case 1: return QString::number(below(1000) - 500) + '.' + digits(1 + below(4));
-        case 2: return QString::number(below(20) - 10) + '/' + QString::number(below(12) - 2);
-        case 3:
-            return QString::number(below(9)) + '/' + QString::number(below(9)) + '/' +
-                   QString::number(below(9) + 1);
-        case 4:
-            return digits(1 + below(3)) + 'e' + (below(2) ? "-" : "") + QString::number(below(400));
-        default: return QString::number(below(10)) + ',' + digits(1 + below(3));
-        }
-    }
-    QString hostile() {
-        static const std::vector<QString> odd = {"",
-                                                 " ",
-                                                 "   ",
-                                                 "--",
-                                                 "-",
-                                                 ".",
-                                                 ",",
-                                                 "/",
-                                                 "//",
-                                                 "1/0",
-                                                 "0/0",
-                                                 "-0",
-                                                 "0",
-                                                 "1e308",
-                                                 "1e999",
-                                                 "-1e-999",
-                                                 "1e308/1e-308",
-                                                 "1e-308/1e308",
-                                                 "9e307/1/9e-307",
-                                                 "inf",
-                                                 "nan",
-                                                 "-inf",
-                                                 "NaN",
-                                                 "Infinity",
-                                                 "😀",
-                                                 "🇩🇪",
-                                                 "e\u0301",
-                                                 "\u00BD",
-                                                 "\u0661\u066B\u0665",
-                                                 "\u22123",
-                                                 "\n",
-                                                 "\t",
-                                                 "\u0001",
-                                                 "\u007F",
-                                                 "\u200B",
-                                                 "abc",
-                                                 "<b>x</b>",
-                                                 "%s%n",
-                                                 "\\",
-                                                 "\"",
-                                                 "1,000",
-                                                 "1.2.3",
-                                                 "+",
-                                                 "1e",
-                                                 "0x10",
-                                                 " 2 ",
-                                                 "2/1/4",
-                                                 "-2/1/2",
-                                                 "1/-4"};
-        static const std::vector<QString> wide = {"😀", "🇩🇪", "e\u0301", "👍🏽", "\u0301"};
-        switch (below(6)) {
-        case 0:
-        case 1: return number();
-        case 2: return pick(odd);
-        case 3: return digits(8 + below(40));
-        case 4: return digits(below(9)) + pick(wide) + (below(2) ? pick(wide) : QString());
-        default: return hostile() + hostile();
-        }
-    }
-
-private:
-    std::mt19937 random_;
-};
-
-struct Window {
-    QString opener; // the main menu control that opens it
-    std::map<QString, Control> initial;
-};
-
+// One driver running one script: the script from a file, the transcript into a file, so
+// several can run at once without waiting on their pipes.
 class Runner {
 public:
-    Runner(QString driver, QString locale)
-        : driver_(std::move(driver)), locale_(std::move(locale)) {}
+    Runner(QString driver, QString locale, QString folder)
+        : driver_(std::move(driver)), locale_(std::move(locale)), folder_(std::move(folder)) {}
 
-    // Runs the commands, each followed by a listing; false with why when it cannot.
-    bool run(const QStringList& commands, Snapshot& initial, std::vector<Step>& steps, QString& why,
-             QString& script) {
-        script = QStringLiteral("controls\n");
-        for (const QString& c : commands) script += c + QStringLiteral("\ncontrols\n");
-        QProcess process;
+    // Starts the driver on the actions, each followed by its queries and a listing.
+    void start(std::vector<Step> actions) {
+        actions_ = std::move(actions);
+        script_ = QStringLiteral("controls\n");
+        for (const Step& a : actions_) {
+            script_ += a.command + u'\n';
+            for (const QString& probe : a.probes) script_ += probe + u'\n';
+            script_ += QStringLiteral("controls\n");
+        }
+        QFile file(scriptPath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(script_.toUtf8()) < 0) {
+            std::fprintf(stderr, "random actions: cannot write %s\n", qPrintable(scriptPath()));
+            std::exit(2);
+        }
+        file.close();
+        process_ = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (!env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
         if (!locale_.isEmpty()) env.insert("SUMBROOK_DRIVE_LOCALE", locale_);
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(driver_, {});
-        process.write(script.toUtf8());
-        process.closeWriteChannel();
-        process.waitForFinished(-1);
-        const QString transcript = QString::fromUtf8(process.readAllStandardOutput());
-        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() > 1)
-            return why = QStringLiteral("the driver ended abnormally (exit %1)")
-                             .arg(process.exitCode()),
-                   false;
-        return readTranscript(transcript, commands, initial, steps, why);
+        process_->setProcessEnvironment(env);
+        process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_->setStandardOutputFile(folder_ + QStringLiteral("/transcript"));
+        process_->start(driver_, {scriptPath()});
     }
 
+    // Waits for the driver; false with why when it did not carry the script out.
+    bool finish(Snapshot& initial, std::vector<Step>& steps, QString& why) {
+        process_->waitForFinished(-1);
+        const bool crashed = process_->exitStatus() != QProcess::NormalExit ||
+                             process_->exitCode() > 1;
+        const int code = process_->exitCode();
+        process_.reset();
+        if (crashed) return why = QStringLiteral("the driver ended abnormally (exit %1)").arg(code), false;
+        QFile out(folder_ + QStringLiteral("/transcript"));
+        if (!out.open(QIODevice::ReadOnly)) return why = QStringLiteral("no transcript"), false;
+        return readTranscript(QString::fromUtf8(out.readAll()), actions_, initial, steps, why);
+    }
+
+    ~Runner() {
+        if (process_) process_->kill(), process_->waitForFinished(-1);
+    }
+
+    const QString& script() const { return script_; }
+    const QString& folder() const { return folder_; } // where its files go
+
 private:
-    QString driver_, locale_;
+    QString scriptPath() const { return folder_ + QStringLiteral("/script.drive"); }
+
+    QString driver_, locale_, folder_;
+    std::vector<Step> actions_;
+    QString script_;
+    std::unique_ptr<QProcess> process_;
 };
 
-// The windows the main menu opens, with their first texts.
+bool runNow(Runner& runner, const QStringList& commands, Snapshot& initial,
+            std::vector<Step>& steps, QString& why) {
+    std::vector<Step> actions;
+    for (const QString& c : commands) actions.push_back({c, {}, {}, {}});
+    runner.start(actions);
+    steps.clear();
+    return runner.finish(initial, steps, why);
+}
+
+// The windows the main menu opens, with their first texts, and which have a working pane
+// (`geometry` lists its "Show Working" button last).
 std::map<QString, Window> discover(Runner& runner, QString& why) {
     std::map<QString, Window> windows;
     Snapshot initial;
     std::vector<Step> steps;
-    QString script;
-    if (!runner.run({}, initial, steps, why, script)) return {};
+    if (!runNow(runner, {}, initial, steps, why)) return {};
     QStringList clicks;
     for (const auto& [name, control] : initial.windows["Form1"])
         if (control.kind == u"button" || control.kind == u"link") clicks << "click Form1." + name;
-    if (!runner.run(clicks, initial, steps, why, script)) return {};
+    if (!runNow(runner, clicks, initial, steps, why)) return {};
     windows["Form1"].initial = initial.windows["Form1"];
     for (const Step& step : steps)
         for (const auto& [form, controls] : step.after.windows)
             if (!windows.count(form))
-                windows[form] = {step.command.section(u' ', 1).section(u'.', 1), controls};
+                windows[form] = {step.command.section(u' ', 1).section(u'.', 1), false, controls};
+    QStringList looks = clicks;
+    for (const auto& [form, w] : windows) looks << "geometry " + form;
+    if (!runNow(runner, looks, initial, steps, why)) return {};
+    for (const Step& step : steps)
+        for (const QString& line : step.printed)
+            if (const QString form = line.section(u'.', 0, 0);
+                line.startsWith(form + QStringLiteral(".Working ")) && windows.count(form))
+                windows[form].pane = true;
     return windows;
 }
 
-class Checker {
-public:
-    explicit Checker(const std::map<QString, Window>& windows) : windows_(windows) {}
-
-    // The fault of one step, or nothing.
-    std::optional<QString> check(const Snapshot& before, const Step& step) {
-        const QStringList words = step.command.split(u' ');
-        const QString verb = words[0];
-        const QString target = words.value(1);
-        const QString form = target.section(u'.', 0, 0), name = target.section(u'.', 1, 1);
-        // A click tells each bad box once at most (windows that read every value before
-        // they test tell each), then perhaps one fault message, which comes last.
-        static const QString fault = "message " + text(QStringLiteral("Unreasonable Data!!!."));
-        qsizetype messages = 0, faults = 0, boxes = 0;
-        for (const QString& line : step.printed) {
-            if (line.startsWith(u"message ")) {
-                if (faults > 0) return "a message after the fault message: " + line;
-                ++messages;
-                if (line == fault) ++faults;
-            } else if (line.startsWith(u"error ") && !line.endsWith(u" is not open")) {
-                return "the driver refused it: " + line;
-            }
-        }
-        if (const auto w = before.windows.find(form); w != before.windows.end())
-            for (const auto& [n, c] : w->second) boxes += c.kind == u"box";
-        if (messages > (verb == u"click" ? boxes + 1 : 0))
-            return QStringLiteral("%1 messages").arg(messages);
-
-        for (const auto& [f, controls] : step.after.windows) {
-            const auto was = before.windows.find(f);
-            for (const auto& [n, c] : controls) {
-                const QString where = f + '.' + n + ' ' + text(c.text);
-                if ((c.kind == u"label" || c.kind == u"output") && showsNoNumber(c.text))
-                    return "a label shows " + where;
-                if (c.kind == u"box" &&
-                    (!wholeCharacters(c.text) || (c.maxLength > 0 && c.text.size() > c.maxLength)))
-                    return "a box holds more than whole characters within its limit: " + where;
-                if (was == before.windows.end()) {
-                    // opened by this step: its first texts
-                    const auto w = windows_.find(f);
-                    if (w == windows_.end()) return "a window no menu button opens: " + f;
-                    const auto first = w->second.initial.find(n);
-                    if (first == w->second.initial.end() || first->second.text != c.text)
-                        return "a window opened again does not show its first text: " + where;
-                    continue;
-                }
-                const auto old = was->second.find(n);
-                if (old == was->second.end()) return "a control appeared: " + where;
-                if (verb == u"type" && f == form && n == name) {
-                    const auto command = sb::drive::parseLine(step.command).command;
-                    const QString expected =
-                        typed(old->second.text, command->text.value_or(QString()), c.maxLength);
-                    if (c.text != expected)
-                        return "typing gave " + where + ", not " + text(expected);
-                }
-                if (old->second.text == c.text) continue;
-                const QString change = where + " was " + text(old->second.text);
-                if (verb != u"click" && verb != u"type")
-                    return "changed without a command: " + change;
-                if (f != form) return "another window changed: " + change;
-                if (verb == u"type" && n != name)
-                    return "typing changed another control: " + change;
-                if (verb == u"click") {
-                    if (c.kind == u"button" || c.kind == u"link")
-                        return "a caption changed: " + change;
-                    const auto& initial = windows_.at(f).initial;
-                    const auto first = initial.find(n);
-                    if (c.kind == u"label" && first != initial.end() &&
-                        !first->second.text.isEmpty())
-                        return "a fixed caption changed: " + change;
-                    if (showsNoNumber(c.text)) return "a click wrote " + where;
-                }
-            }
-        }
-        for (const auto& [f, controls] : before.windows)
-            if (!step.after.windows.count(f) && verb != u"close" && verb != u"click")
-                return f + " closed by itself";
-        return std::nullopt;
-    }
-
-private:
-    const std::map<QString, Window>& windows_;
-};
-
 // The next action for the windows open now: mostly typing into any open box and clicking
-// the buttons of the topic windows.
-QString nextAction(Generator& g, const std::map<QString, Window>& windows, const Snapshot& now) {
-    std::vector<QString> topics, boxes, buttons, menu, openers;
+// the buttons of the topic windows; one in paneShare on the working panes.
+QString nextAction(Generator& g, const std::map<QString, Window>& windows, const Snapshot& now,
+                   const Panes& panes, int paneShare, const QString& folder, const QString& stem) {
+    std::vector<QString> topics, withPane, boxes, buttons, menu, openers;
     for (const auto& [f, controls] : now.windows) {
         if (f != u"Form1") topics.push_back(f);
+        if (windows.count(f) && windows.at(f).pane) withPane.push_back(f);
         for (const auto& [n, c] : controls) {
             if (c.kind == u"box") boxes.push_back(f + '.' + n);
             else if (c.kind == u"button" || c.kind == u"link")
@@ -383,6 +219,8 @@ QString nextAction(Generator& g, const std::map<QString, Window>& windows, const
     }
     for (const auto& [f, w] : windows)
         if (!w.opener.isEmpty()) openers.push_back("Form1." + w.opener);
+    if (!withPane.empty() && g.below(paneShare) == 0)
+        return paneAction(g, withPane, panes, folder, stem);
     const int roll = g.below(100);
     if (roll < 50 && !boxes.empty()) return "type " + g.pick(boxes) + ' ' + text(g.hostile());
     if (roll < 82 && !buttons.empty()) return "click " + g.pick(buttons);
@@ -396,8 +234,56 @@ QString nextAction(Generator& g, const std::map<QString, Window>& windows, const
     return g.below(2) ? "desktop fail" : "desktop ok";
 }
 
+// A script of count actions written ahead: the driver carries the state, so the script
+// follows the listing of the windows open at its start, updated by what each action is
+// expected to do.
+std::vector<Step> script(unsigned seed, long count, const std::map<QString, Window>& windows,
+                         int paneShare, const QString& folder) {
+    Generator g(seed);
+    Snapshot now;
+    now.windows["Form1"] = windows.at("Form1").initial;
+    Panes panes;
+    std::vector<Step> actions;
+    for (long i = 0; i < count; ++i) {
+        const QString action =
+            nextAction(g, windows, now, panes, paneShare, folder, QString::number(i + 1));
+        actions.push_back({action, probesAfter(action, panes, windows), {}, {}});
+        panes.apply(action, now, windows);
+        const QStringList w = action.split(u' ');
+        if (w[0] == u"close") now.windows.erase(w[1]);
+        if (w[0] == u"click" && w[1].startsWith(u"Form1."))
+            for (const auto& [f, win] : windows)
+                if (win.opener == w[1].section(u'.', 1) && !now.windows.count(f))
+                    now.windows[f] = win.initial;
+    }
+    return actions;
+}
+
+// A driver at work on one script, with the seed that wrote it.
+struct Slot {
+    std::unique_ptr<Runner> runner;
+    std::unique_ptr<QTemporaryDir> folder;
+    unsigned seed = 0;
+    long actions = 0;
+    bool busy = false;
+};
+
+// Keeps the failing script as random-SEED.drive, with the files it saves going into
+// random-SEED.files/ beside it, so it runs again as it ran.
+QString keep(const Runner& runner, unsigned seed) {
+    const QString name = QStringLiteral("random-%1").arg(seed);
+    const QString files = QFileInfo(name + QStringLiteral(".files")).absoluteFilePath();
+    QDir().mkpath(files);
+    QString script = runner.script();
+    script.replace(runner.folder() + u'/', files + u'/');
+    QFile out(name + QStringLiteral(".drive"));
+    if (out.open(QIODevice::WriteOnly)) out.write(script.toUtf8());
+    return out.fileName();
+}
+
 int usage() {
-    std::fprintf(stderr, "usage: sumbrook-random DRIVER [--seed N] [--actions N] [--chunk N]\n");
+    std::fprintf(stderr, "usage: sumbrook-random DRIVER [--seed N] [--actions N] [--chunk N] "
+                         "[--jobs N] [--pane N] [--soak]\n");
     return 2;
 }
 
@@ -409,67 +295,79 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty()) return usage();
     const QString driver = args.takeFirst();
     unsigned long seed = 1;
-    long actions = 1000, chunk = 250;
-    while (args.size() >= 2) {
-        const QString option = args.takeFirst(), value = args.takeFirst();
+    long actions = 1000, chunk = 250, jobs = 1, paneShare = 12; // one action in 12 on a pane
+    bool soak = false;
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (option == u"--soak") {
+            soak = true;
+            continue;
+        }
+        if (args.isEmpty()) return usage();
+        const QString value = args.takeFirst();
         bool ok = false;
         if (option == u"--seed") seed = value.toULong(&ok, 0);
         else if (option == u"--actions") actions = value.toLong(&ok);
         else if (option == u"--chunk") chunk = value.toLong(&ok);
-        if (!ok || chunk < 1) return usage();
+        else if (option == u"--jobs") jobs = value.toLong(&ok);
+        else if (option == u"--pane") paneShare = value.toLong(&ok);
+        if (!ok || chunk < 1 || jobs < 1 || paneShare < 1) return usage();
     }
-    if (!args.isEmpty()) return usage();
 
     // the program's locale at the start is the driver's (SUMBROOK_DRIVE_LOCALE)
-    Runner runner(driver, qEnvironmentVariable("SUMBROOK_DRIVE_LOCALE"));
+    const QString locale = qEnvironmentVariable("SUMBROOK_DRIVE_LOCALE");
+    QTemporaryDir scratch;
+    Runner finder(driver, locale, scratch.path());
     QString why;
-    const auto windows = discover(runner, why);
+    const auto windows = discover(finder, why);
     if (windows.empty()) {
         std::printf("random actions: cannot find the windows: %s\n", qPrintable(why));
         return 1;
     }
+
     Checker checker(windows);
-    long done = 0;
-    for (long run = 0; done < actions; ++run) {
-        // each script has its own seed, printed with a fault
-        const unsigned scriptSeed = unsigned(seed * 1000003UL + run);
-        Generator g(scriptSeed);
-        // the driver carries the state; the script is written ahead against the listing of
-        // the windows open at its start, updated by what each action is expected to do
-        Snapshot now;
-        now.windows["Form1"] = windows.at("Form1").initial;
-        QStringList commands;
-        for (long i = 0; i < chunk && done + i < actions; ++i) {
-            const QString action = nextAction(g, windows, now);
-            commands << action;
-            const QStringList w = action.split(u' ');
-            if (w[0] == u"close") now.windows.erase(w[1]);
-            if (w[0] == u"click" && w[1].startsWith(u"Form1."))
-                for (const auto& [f, win] : windows)
-                    if (win.opener == w[1].section(u'.', 1)) now.windows[f] = win.initial;
+    Progress progress(actions, soak);
+    std::vector<Slot> drivers(jobs);
+    long planned = 0, run = 0;
+    // each script has its own seed, printed with a fault
+    const auto startNext = [&](Slot& s) {
+        s.busy = planned < actions;
+        if (!s.busy) return;
+        s.seed = unsigned(seed * 1000003UL + run++);
+        s.actions = std::min(chunk, actions - planned);
+        planned += s.actions;
+        s.folder = std::make_unique<QTemporaryDir>(scratch.filePath(QStringLiteral("run-XXXXXX")));
+        s.runner = std::make_unique<Runner>(driver, locale, s.folder->path());
+        s.runner->start(script(s.seed, s.actions, windows, int(paneShare), s.folder->path()));
+    };
+    for (Slot& s : drivers) startNext(s);
+    while (std::any_of(drivers.begin(), drivers.end(), [](const Slot& s) { return s.busy; })) {
+        for (Slot& s : drivers) {
+            if (!s.busy) continue;
+            Snapshot initial;
+            std::vector<Step> steps;
+            std::optional<QString> fault;
+            if (!s.runner->finish(initial, steps, why)) fault = why;
+            // the next script runs while this one is checked
+            Slot done = std::move(s);
+            startNext(s);
+            checker.start();
+            const Snapshot* before = &initial;
+            for (size_t i = 0; !fault && i < steps.size(); ++i) {
+                if (auto f = checker.check(*before, steps[i]))
+                    fault = QStringLiteral("action %1, %2: %3").arg(i + 1).arg(steps[i].command, *f);
+                before = &steps[i].after;
+            }
+            if (fault) {
+                const QString file = keep(*done.runner, done.seed);
+                progress.fault(QStringLiteral("script seed %1: %2\nthe script is in %3")
+                                   .arg(done.seed)
+                                   .arg(*fault, file));
+                if (!soak) return 1;
+            }
+            progress.done(done.actions);
         }
-        Snapshot initial;
-        std::vector<Step> steps;
-        QString script;
-        std::optional<QString> fault;
-        if (!runner.run(commands, initial, steps, why, script)) fault = why;
-        Snapshot before = initial;
-        for (size_t i = 0; !fault && i < steps.size(); ++i) {
-            if (auto f = checker.check(before, steps[i]))
-                fault = QStringLiteral("action %1, %2: %3").arg(i + 1).arg(steps[i].command, *f);
-            before = steps[i].after;
-        }
-        if (fault) {
-            const QString file = QStringLiteral("random-%1.drive").arg(scriptSeed);
-            QFile out(file);
-            if (out.open(QIODevice::WriteOnly)) out.write(script.toUtf8());
-            std::printf("random actions: script seed %u: %s\nthe script is in %s\n", scriptSeed,
-                        qPrintable(*fault), qPrintable(file));
-            return 1;
-        }
-        done += long(commands.size());
     }
-    std::printf("random actions: %ld actions on %zu windows, seed %lu: no fault\n", done,
-                windows.size(), seed);
-    return 0;
+    progress.summary(windows.size(), seed);
+    return progress.faults() > 0 ? 1 : 0;
 }
