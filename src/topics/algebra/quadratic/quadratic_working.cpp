@@ -297,8 +297,10 @@ Figure parabolaFigure(const Solution& s) {
     double vxShown = vx, vyShown = vy;
     if (e.known()) {
         sign = e.d.sign();
-        vxShown = working::nearest15(working::valueOf(-e.b / e.twoA));
-        vyShown = working::nearest15(working::valueOf(-e.d / (Rational(2) * e.twoA)));
+        const double ex = working::nearest15(working::valueOf(-e.b / e.twoA));
+        const double ey = working::nearest15(working::valueOf(-e.d / (Rational(2) * e.twoA)));
+        // an exact vertex no double holds (B tiny beside A) is told as it was computed
+        if (std::isfinite(ex) && std::isfinite(ey)) vxShown = ex, vyShown = ey;
     }
     // one whole sentence for each shape and each turning point; %1 is the vertex (x, y)
     const QString vertex = working::pointText(vxShown, vyShown);
