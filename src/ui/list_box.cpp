@@ -188,22 +188,21 @@ bool ListBox::handleStandardKey(QKeyEvent* e) {
     else if (e == K::MoveToEndOfLine || e == K::MoveToEndOfBlock) m.moveCursor(m.text().size());
     else if (e == K::SelectStartOfLine || e == K::SelectStartOfBlock) m.moveCursor(0, true);
     else if (e == K::SelectEndOfLine || e == K::SelectEndOfBlock) m.moveCursor(m.text().size(), true);
-    else if (e == K::MoveToNextChar)
-        m.moveCursor(m.hasSelection() ? m.selectionEnd() : m.nextCharacter(cursor));
+    else if (e == K::MoveToNextChar) m.moveCursor(m.nextCharacter(cursor));
     else if (e == K::SelectNextChar) m.moveCursor(m.nextCharacter(cursor), true);
-    else if (e == K::MoveToPreviousChar)
-        m.moveCursor(m.hasSelection() ? m.selectionStart() : m.previousCharacter(cursor));
+    else if (e == K::MoveToPreviousChar) m.moveCursor(m.previousCharacter(cursor));
     else if (e == K::SelectPreviousChar) m.moveCursor(m.previousCharacter(cursor), true);
     else if (e == K::MoveToNextWord) m.moveCursor(m.nextWord(cursor));
     else if (e == K::MoveToPreviousWord) m.moveCursor(m.previousWord(cursor));
     else if (e == K::SelectNextWord) m.moveCursor(m.nextWord(cursor), true);
     else if (e == K::SelectPreviousWord) m.moveCursor(m.previousWord(cursor), true);
     else if (e == K::Delete) m.deleteAhead();
+    // a word from the caret on, with whatever was selected from the anchor
     else if (e == K::DeleteEndOfWord) {
         if (!m.hasSelection()) m.moveCursor(m.nextWord(cursor), true);
         m.removeSelection();
     } else if (e == K::DeleteStartOfWord) {
-        if (!m.hasSelection()) m.moveCursor(m.previousWord(cursor), true);
+        m.moveCursor(m.previousWord(cursor), true);
         m.removeSelection();
     } else return false;
     return true;

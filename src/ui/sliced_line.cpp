@@ -111,7 +111,8 @@ bool cutsPair(QStringView text, qsizetype at) {
 
 } // namespace
 
-LineItems::LineItems(const QString& text) : size_(text.size()), unsliceable_(unsliceableIn(text)) {
+LineItems::LineItems(const QString& text)
+    : size_(text.size()), unsliceable_(unsliceableIn(text)), firstScriptAt_(text.size()) {
     runs_.push_back(scan(text, 0, {0, 0}, text.size(), {}));
 }
 
@@ -132,6 +133,7 @@ LineItems::Run LineItems::scan(const QString& text, qsizetype from, Run open, qs
         if (script <= QChar::Script_Common) {
             script = s.script;
             open.witness = s.c;
+            firstScriptAt_ = at;
             continue;
         }
         if (isMark(QChar::category(s.c))) continue;
@@ -163,16 +165,29 @@ void LineItems::replaced(const QString& text, qsizetype at, QStringView removed,
     // the run open before the change: its characters before it are unchanged
     auto open = at > 0 ? oldRunAt(at - 1) : old.begin();
     runs_.assign(old.begin(), open);
-    const Run start = at > 0 ? *open : Run{0, 0};
+    // the first run is all Common up to its first script character
+    const qsizetype oldFirst = firstScriptAt_;
+    const auto commonUpTo = [&](std::vector<Run>::const_iterator run, qsizetype j) {
+        return run == old.begin() && oldFirst >= j;
+    };
+    const Run start = at > 0 && !commonUpTo(open, at) ? *open : Run{0, 0};
+    if (start.witness == 0) firstScriptAt_ = text.size();
     std::vector<Run>::const_iterator rest = old.end();
+    bool commonMet = false;
     // the old scan met the old character j with the script of the run holding j - 1
-    const Run last = scan(text, at, start, end + 1, [&](qsizetype i, QChar::Script script) {
+    Run last = scan(text, at, start, end + 1, [&](qsizetype i, QChar::Script script) {
         const qsizetype j = i - shift;
         const auto before = oldRunAt(j - 1);
-        if (scriptOf(before->witness) != script) return false;
+        const bool common = commonUpTo(before, j);
+        if ((common ? QChar::Script_Common : scriptOf(before->witness)) != script) return false;
+        commonMet = common;
         rest = std::next(before);
         return true;
     });
+    if (commonMet && last.witness == 0) { // the first run's script starts where it did
+        last.witness = old.front().witness;
+        firstScriptAt_ = oldFirst + shift;
+    }
     runs_.push_back(last);
     for (; rest != old.end(); ++rest) runs_.push_back({rest->start + shift, rest->witness});
     size_ = text.size();

@@ -52,6 +52,8 @@ private:
 
     qsizetype size_;       // of the text, which is not kept: the box changes it in place
     qsizetype unsliceable_; // characters that reach across the line
+    // The first run's characters before this are all Common: its script starts here
+    qsizetype firstScriptAt_ = 0;
     std::vector<Run> runs_; // of one script each, by start
 };
 
