@@ -120,7 +120,8 @@ void ListBox::takeFromQLineEdit() {
 
 void ListBox::mirror(const LineModel::Change& change) {
     QScopedValueRollback keep(syncing_, true);
-    if (change.removed.size() + change.inserted > mirroredEdit) return setText(model_.text());
+    if (change.removed.size() + change.inserted > mirroredEdit)
+        return QLineEdit::setText(model_.text());
     QLineEdit::setSelection(int(change.at), int(change.removed.size()));
     QLineEdit::insert(model_.text().sliced(change.at, change.inserted));
 }
@@ -134,6 +135,11 @@ void ListBox::showCaret() {
     }
     restartBlink();
     update();
+}
+
+void ListBox::setText(const QString& text) {
+    if (text == model_.text()) model_.setText(text); // QLineEdit tells no change, but forgets
+    QLineEdit::setText(text);
 }
 
 void ListBox::insertList(const QString& text) {
@@ -197,10 +203,10 @@ bool ListBox::handleStandardKey(QKeyEvent* e) {
     else if (e == K::SelectNextWord) m.moveCursor(m.nextWord(cursor), true);
     else if (e == K::SelectPreviousWord) m.moveCursor(m.previousWord(cursor), true);
     else if (e == K::Delete) m.deleteAhead();
-    // a word from the caret on, with whatever was selected from the anchor
+    // from the anchor to a word on from the caret; forward, a character when that is nothing
     else if (e == K::DeleteEndOfWord) {
-        if (!m.hasSelection()) m.moveCursor(m.nextWord(cursor), true);
-        m.removeSelection();
+        m.moveCursor(m.nextWord(cursor), true);
+        m.deleteAhead();
     } else if (e == K::DeleteStartOfWord) {
         m.moveCursor(m.previousWord(cursor), true);
         m.removeSelection();

@@ -26,6 +26,9 @@ public:
     explicit ListBox(QWidget* parent);
 
     const LineModel& model() const { return model_; }
+    // As QLineEdit::setText, which it hides: the undo history is forgotten, even when the text
+    // stays the same (QLineEdit's own setText forgets it only when the text changes)
+    void setText(const QString& text);
     // The clipboard's text as a list, replacing the selection (QLineEdit::paste pastes raw)
     void pasteList();
     // Replaces the selection by text (a paste or a drop), one undo step
