@@ -120,7 +120,7 @@ void LineModel::edit(Kind kind, qsizetype at, qsizetype length, const QString& i
     } else if (joins && kind == Kind::Deleted && at == last->at) {
         last->removed += removed;
     } else {
-        history_.push_back({kind, at, removed, inserted, cursor_, anchor_, 0});
+        history_.push_back({kind, at, removed, inserted, cursor_, anchor_, 0, !merges_});
         ++done_;
         last = &history_.back();
     }
@@ -144,7 +144,8 @@ void LineModel::undo() {
     replace(s.at, s.inserted.size(), s.removed);
     anchor_ = s.anchorBefore;
     cursor_ = s.cursorBefore;
-    merges_ = false;
+    // what is typed now may join the step before, unless the caret had moved before either
+    merges_ = merges_ && !s.afterMove;
 }
 
 void LineModel::redo() {
@@ -152,7 +153,7 @@ void LineModel::redo() {
     const Step& s = history_[done_++];
     replace(s.at, s.removed.size(), s.inserted);
     cursor_ = anchor_ = s.cursorAfter;
-    merges_ = false;
+    merges_ = merges_ && (done_ == history_.size() || !history_[done_].afterMove);
 }
 
 qsizetype LineModel::nextCharacter(qsizetype position) const {

@@ -69,6 +69,7 @@ private:
         qsizetype at;
         QString removed, inserted;
         qsizetype cursorBefore, anchorBefore, cursorAfter;
+        bool afterMove; // the caret had moved since the step before: the two never join
     };
     void edit(Kind kind, qsizetype at, qsizetype length, const QString& inserted);
     void replace(qsizetype at, qsizetype length, const QString& inserted);

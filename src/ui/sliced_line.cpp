@@ -241,7 +241,7 @@ const SlicedLine::View& SlicedLine::show(const QString& text, const LineItems& i
         const int kept = qRound(at(anchor_) - anchorX_);
         int scroll = kept;
         if (view_.from == 0 && view_.to == n && qRound(line.naturalTextWidth()) + 1 <= width) {
-            scroll = 0; // the whole text fits
+            scroll = qRound(at(0)); // the whole text fits: it starts at the left edge
         } else if (cursor < view_.from || cursor > view_.to) {
             // the slice covers the view, so the caret is out of it: it goes to the nearer edge
             anchor_ = cursor;
