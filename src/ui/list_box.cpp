@@ -5,6 +5,7 @@
 #include "desktop.h"
 #include "keys.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -22,13 +23,14 @@ namespace sb::ui {
 
 namespace {
 
-// Pasted or dropped text as a list: runs of line breaks, carriage returns and tabs become one
-// blank, and none stays at either end.
+// Until the list normalisation and the reading of dropped files join this branch, these stand
+// in for sb::pastedList (entry/list_text.h) and sb::ui::readDroppedList (ui/dropped_list.h),
+// with their signatures: the two headers replace this block.
 QString pastedList(QStringView text) {
+    const auto isBreak = [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t'; };
     QString list;
     list.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
-        const auto isBreak = [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t'; };
         if (!isBreak(text[i])) {
             list += text[i++];
             continue;
@@ -39,18 +41,21 @@ QString pastedList(QStringView text) {
     }
     return list;
 }
-
-// A dropped file's list, or why it gives none
 struct DroppedList {
-    QString text, message;
+    QString list, message;
 };
-DroppedList readDroppedList(const QString& path, QChar /*decimalMark*/) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QCoreApplication::translate("sb::ui::ListBox", "The file %1 cannot be read.")
-                        .arg(QFileInfo(path).fileName())};
-    return {pastedList(QString::fromUtf8(file.readAll())), {}};
+DroppedList readDroppedList(const QStringList& paths, QStringView) {
+    QStringList lists;
+    for (const QString& path : paths) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {{}, QCoreApplication::translate("sb::ui::ListBox", "%1 cannot be read.")
+                            .arg(QFileInfo(path).fileName())};
+        lists << pastedList(QString::fromUtf8(file.readAll()));
+    }
+    return {lists.join(u' '), {}};
 }
+// (end of the stand-ins)
 
 // A key's text that a line edit types (as Qt's own input controls decide it)
 bool typesText(const QKeyEvent* event) {
@@ -65,15 +70,16 @@ bool typesText(const QKeyEvent* event) {
            (c.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
 }
 
-// The files a drop brings that may hold a list
-QString listFile(const QMimeData* data) {
-    if (!data || !data->hasUrls()) return {};
+// The files a drop brings that may hold a list: local .txt and .csv files
+QStringList listFiles(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls()) return paths;
     for (const QUrl& url : data->urls()) {
         const QString path = url.toLocalFile();
         const QString suffix = QFileInfo(path).suffix().toLower();
-        if (!path.isEmpty() && (suffix == u"txt" || suffix == u"csv")) return path;
+        if (!path.isEmpty() && (suffix == u"txt" || suffix == u"csv")) paths << path;
     }
-    return {};
+    return paths;
 }
 
 constexpr qsizetype mirroredEdit = 256; // longer edits reach QLineEdit's copy as a new text
@@ -89,6 +95,7 @@ ListBox::ListBox(QWidget* parent) : TextBox(PaintsItsText{}, parent), items_(QSt
     model_.changed = [this](const LineModel::Change& c) {
         items_.replaced(model_.text(), c.at, c.removed, c.inserted);
         if (!syncing_) mirror(c);
+        tellScreenReaders(c);
     };
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!syncing_) takeFromQLineEdit();
@@ -126,12 +133,34 @@ void ListBox::mirror(const LineModel::Change& change) {
     QLineEdit::insert(model_.text().sliced(change.at, change.inserted));
 }
 
+// QLineEdit tells nothing of a text it does not show: the box tells what changed
+void ListBox::tellScreenReaders(const LineModel::Change& change) {
+    if (!change.removed.isEmpty()) {
+        QAccessibleTextRemoveEvent removed(this, int(change.at), change.removed);
+        QAccessible::updateAccessibility(&removed);
+    }
+    if (change.inserted > 0) {
+        QAccessibleTextInsertEvent inserted(this, int(change.at),
+                                            model_.text().sliced(change.at, change.inserted));
+        QAccessible::updateAccessibility(&inserted);
+    }
+}
+
 void ListBox::showCaret() {
     {
         QScopedValueRollback keep(syncing_, true);
         if (model_.hasSelection())
             QLineEdit::setSelection(int(model_.anchor()), int(model_.cursor() - model_.anchor()));
         else setCursorPosition(int(model_.cursor()));
+    }
+    {
+        QAccessibleTextCursorEvent moved(this, int(model_.cursor()));
+        QAccessible::updateAccessibility(&moved);
+        if (model_.hasSelection()) {
+            QAccessibleTextSelectionEvent selected(this, int(model_.selectionStart()),
+                                                   int(model_.selectionEnd()));
+            QAccessible::updateAccessibility(&selected);
+        }
     }
     restartBlink();
     update();
@@ -382,8 +411,14 @@ void ListBox::contextMenuEvent(QContextMenuEvent* e) {
     menu->popup(e->globalPos());
 }
 
+// Text, or files of which some hold lists: the name of another file is no list
 bool ListBox::dropsText(const QMimeData* data) const {
-    return !isReadOnly() && data && (data->hasText() || !listFile(data).isEmpty());
+    if (isReadOnly() || !data) return false;
+    const QList<QUrl> urls = data->urls();
+    if (!urls.isEmpty() &&
+        std::all_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); }))
+        return !listFiles(data).isEmpty();
+    return data->hasText();
 }
 
 void ListBox::showDropAt(qsizetype position) {
@@ -409,13 +444,13 @@ void ListBox::dropEvent(QDropEvent* e) {
     if (!dropsText(e->mimeData())) return e->ignore();
     const qsizetype at = positionAt(e->position().toPoint().x());
     QString text;
-    if (const QString path = listFile(e->mimeData()); !path.isEmpty()) {
-        const DroppedList dropped = readDroppedList(path, locale().decimalPoint().front());
+    if (const QStringList paths = listFiles(e->mimeData()); !paths.isEmpty()) {
+        const DroppedList dropped = readDroppedList(paths, QLocale().decimalPoint());
         if (!dropped.message.isEmpty()) {
             e->ignore();
             return Desktop::current().showMessage(window(), dropped.message);
         }
-        text = dropped.text;
+        text = dropped.list;
     } else {
         text = pastedList(e->mimeData()->text());
     }

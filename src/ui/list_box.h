@@ -66,6 +66,7 @@ private:
     // After the model changed the caret or the selection: QLineEdit's copy and the view follow
     void showCaret();
     void mirror(const LineModel::Change& change);
+    void tellScreenReaders(const LineModel::Change& change);
     void takeFromQLineEdit();
     bool dropsText(const QMimeData* data) const;
     // a caret drawn where a drag would drop, as QLineEdit does; -1 for none
