@@ -296,7 +296,6 @@ QRect ListBox::characterRect(qsizetype position) const {
     if (model_.text().isEmpty()) return QRect(area.x(), area.y(), 1, area.height());
     const SlicedLine::View& view = viewNow();
     position = std::clamp<qsizetype>(position, view.from, view.to);
-    const QTextLine line = view.layout->lineAt(0);
     const int left = area.x() + qRound(view.caretX(position));
     const int right = position < view.to ? area.x() + qRound(view.caretX(position + 1)) : left + 1;
     return QRect(left, area.y(), std::max(1, right - left), area.height());
@@ -326,7 +325,7 @@ void ListBox::mouseMoveEvent(QMouseEvent* e) {
     if (dragStart_.isActive()) {
         if ((pressedAt_ - e->position().toPoint()).manhattanLength() >
             QApplication::startDragDistance())
-            timerEvent(nullptr);
+            dragSelection();
         return;
     }
     model_.moveCursor(positionAt(e->position().toPoint().x()), true);
@@ -358,9 +357,13 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void ListBox::timerEvent(QTimerEvent* e) {
-    if (e && e->timerId() == tripleClick_.timerId()) return tripleClick_.stop();
-    if (e && e->timerId() != dragStart_.timerId()) return TextBox::timerEvent(e);
-    // the selection dragged, as QLineEdit drags it: moved out unless dropped back here
+    if (e->timerId() == tripleClick_.timerId()) return tripleClick_.stop();
+    if (e->timerId() == dragStart_.timerId()) return dragSelection();
+    TextBox::timerEvent(e);
+}
+
+// The selection dragged, as QLineEdit drags it: moved out unless dropped back here
+void ListBox::dragSelection() {
     dragStart_.stop();
     auto* data = new QMimeData;
     data->setText(model_.selectedText());

@@ -61,6 +61,7 @@ protected:
 
 private:
     bool handleStandardKey(QKeyEvent* event);
+    void dragSelection();
     void copyOut();
     void cutOut();
     // After the model changed the caret or the selection: QLineEdit's copy and the view follow
