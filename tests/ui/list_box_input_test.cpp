@@ -14,6 +14,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -180,6 +181,40 @@ TEST(ListBoxScreenReader, readsAndSetsTheText) {
     EXPECT_EQ(box.model().selectedText(), u"7"_qs);
     a->textInterface()->setCursorPosition(2);
     EXPECT_EQ(box.model().cursor(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// An input method composes without changing the text, commits into it (replacing what it
+// says), and is told of the text around the caret only, however long the list.
+TEST(ListBoxInputMethod, composesCommitsAndSeesTheTextAroundTheCaret) {
+    Box box;
+    box.setText(u"1 2 3"_qs);
+    const auto send = [&](const QString& preedit, const QString& commit, int from = 0, int length = 0) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit, from, length);
+        QApplication::sendEvent(&box, &event);
+    };
+    send(u"4"_qs, {});
+    EXPECT_EQ(box.text(), u"1 2 3"_qs);
+    send({}, u" 45"_qs);
+    EXPECT_EQ(box.text(), u"1 2 3 45"_qs);
+    send({}, u"6"_qs, -1, 1); // the 5 replaced
+    EXPECT_EQ(box.text(), u"1 2 3 46"_qs);
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImSurroundingText).toString(), u"1 2 3 46"_qs);
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImCursorPosition).toInt(), 8);
+
+    QString list;
+    for (int i = 0; i < 100'000; ++i) list += u"12 "_qs;
+    box.setText(list);
+    box.setCursorPosition(150'000);
+    const QString around = box.inputMethodQuery(Qt::ImSurroundingText).toString();
+    const int caret = box.inputMethodQuery(Qt::ImCursorPosition).toInt();
+    EXPECT_LE(around.size(), 1024);
+    EXPECT_EQ(around.left(caret), list.sliced(150'000 - caret, caret));
+    EXPECT_EQ(box.inputMethodQuery(Qt::ImAbsolutePosition).toInt(), 150'000);
 }
 
 } // namespace
