@@ -5,6 +5,7 @@
 #include "ui/dark_palette.h"
 #include "ui/figure_painter.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 #include "ui/text_room.h"
 #include "ui/widgets.h"
 
@@ -265,7 +266,8 @@ void Driver::pasteInto(const QString& formDotControl, const QString& text) {
     if (!box) throw Refusal{formDotControl + QStringLiteral(" is not a text box")};
     box->setFocus();
     QGuiApplication::clipboard()->setText(text);
-    box->paste();
+    if (auto* list = qobject_cast<ui::ListBox*>(box)) list->pasteList();
+    else box->paste();
 }
 
 void Driver::click(const Command& c) {

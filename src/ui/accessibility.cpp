@@ -2,6 +2,8 @@
 #include "accessibility.h"
 
 #include "form.h"
+#include "list_box.h"
+#include "list_box_access.h"
 #include "widgets.h"
 #include "working_pane.h"
 
@@ -86,6 +88,7 @@ QAccessibleInterface* accessibleInterface(const QString& className, QObject* obj
         return new AccessibleOutput(static_cast<OutputLabel*>(widget));
     if (className == u"sb::ui::ClickableLabel")
         return new AccessibleLink(static_cast<ClickableLabel*>(widget));
+    if (className == u"sb::ui::ListBox") return accessibleListBox(static_cast<ListBox*>(widget));
     if (className == u"sb::ui::LineControl" || className == u"sb::ui::ShapeControl")
         return new QAccessibleWidget(widget, QAccessible::Separator);
     // a picture box: a plain widget of a window's table that holds some of its controls

@@ -2,6 +2,7 @@
 #include "controls.h"
 
 #include "accessibility.h"
+#include "list_box.h"
 #include "system_colours.h"
 #include "text_box.h"
 #include "widgets.h"
@@ -34,7 +35,9 @@ QWidget* create(const Control& c, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case Kind::TextBox: return new TextBox(c.maxLength, parent);
+    case Kind::TextBox:
+        if (c.isList) return new ListBox(parent);
+        return new TextBox(c.maxLength, parent);
     case Kind::Button: return new CaptionButton(c.text, parent);
     case Kind::Line:
         return new LineControl({pixels(c.at.left), pixels(c.at.top)},

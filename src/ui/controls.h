@@ -32,6 +32,7 @@ struct Control {
     QString text;
     Twips at;
     int maxLength = 0; // text boxes: at most this many characters (0: no limit)
+    bool isList = false; // a text box for a list of values, which may be long (ListBox)
     QString family = QStringLiteral("MS Sans Serif");
     double points = 8.25;
     bool isBold = false;
@@ -54,6 +55,7 @@ struct Control {
     Control in(const QString& box) const { return with(&Control::inside, box); }
     Control named(const QString& heading) const { return with(&Control::spoken, heading); }
     Control unread() const { return with(&Control::isUnread, true); }
+    Control list() const { return with(&Control::isList, true); }
 
 private:
     template <class T> Control with(T Control::*field, const T& value) const {

@@ -5,6 +5,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace sb::ui {
@@ -66,42 +67,130 @@ bool isMark(QChar::Category c) {
            c == QChar::Mark_Enclosing;
 }
 
+// One character of the text for the runs: its script as QTextLayout sees it (a letter of a
+// list is Latin, its digits, blanks and signs Common), and where the next one starts.
+struct Scanned {
+    char32_t c;
+    QChar::Script script;
+    qsizetype next;
+};
+
+Scanned scanned(const QString& text, qsizetype i) {
+    char32_t c = text[i].unicode();
+    if (c < 0x80) { // most lists: digits, blanks and signs, now and then a letter
+        const bool letter = (c | 0x20) >= u'a' && (c | 0x20) <= u'z';
+        return {c, letter ? QChar::Script_Latin : QChar::Script_Common, i + 1};
+    }
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+    return {c, QChar::script(c), i + 1};
+}
+
+// Characters that keep a text from being shown a slice at a time (see sliceable)
+qsizetype unsliceableIn(QStringView text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (c == u'\t') ++count;
+        if (c < 0x80) continue;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        if (reorders(QChar::direction(c))) ++count;
+    }
+    return count;
+}
+
+QChar::Script scriptOf(char32_t witness) {
+    return witness ? QChar::script(witness) : QChar::Script_Common;
+}
+
+// A surrogate pair is cut at position
+bool cutsPair(QStringView text, qsizetype at) {
+    return at > 0 && at < text.size() && text[at].isLowSurrogate() && text[at - 1].isHighSurrogate();
+}
+
 } // namespace
+
+LineItems::LineItems(const QString& text)
+    : size_(text.size()), unsliceable_(unsliceableIn(text)), firstScriptAt_(text.size()) {
+    runs_.push_back(scan(text, 0, {0, 0}, text.size(), {}));
+}
 
 // The runs are those QTextLayout finds: a Common, Inherited or Unknown character continues the
 // run before it; the first character of a script starts none (the run is all Common before
-// it); a mark stays with its base character.
-LineItems::LineItems(const QString& text) : size_(text.size()) {
-    qsizetype start = 0;
-    char32_t witness = 0;
-    QChar::Script script = QChar::Script_Common;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+// it); a mark stays with its base character. Scans from the open run on, closing runs into
+// runs_, until the end of the text or until synced says the runs after i are known; returns
+// the run still open.
+LineItems::Run LineItems::scan(const QString& text, qsizetype from, Run open, qsizetype syncFrom,
+                               const std::function<bool(qsizetype, QChar::Script)>& synced) {
+    QChar::Script script = scriptOf(open.witness);
+    for (qsizetype i = from; i < text.size();) {
+        if (i >= syncFrom && synced && synced(i, script)) break;
         const qsizetype at = i;
-        char32_t c = text[i].unicode();
-        QChar::Script next;
-        if (c < 0x80) { // most lists: digits, blanks and signs, now and then a letter
-            if (c == u'\t') sliceable_ = false;
-            const bool letter = (c | 0x20) >= u'a' && (c | 0x20) <= u'z';
-            next = letter ? QChar::Script_Latin : QChar::Script_Common;
-        } else {
-            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-            if (reorders(QChar::direction(c))) sliceable_ = false;
-            next = QChar::script(c);
-        }
-        if (next == script || next <= QChar::Script_Common) continue;
+        const Scanned s = scanned(text, i);
+        i = s.next;
+        if (s.script == script || s.script <= QChar::Script_Common) continue;
         if (script <= QChar::Script_Common) {
-            script = next;
-            witness = c;
+            script = s.script;
+            open.witness = s.c;
+            firstScriptAt_ = at;
             continue;
         }
-        if (isMark(QChar::category(c))) continue;
-        runs_.push_back({start, witness});
-        start = at;
-        witness = c;
-        script = next;
+        if (isMark(QChar::category(s.c))) continue;
+        runs_.push_back(open);
+        open = {at, s.c};
+        script = s.script;
     }
-    runs_.push_back({start, witness});
+    return open;
+}
+
+// Only the runs from the one the change is in are found again, up to where the scan meets a
+// character after the change in the state the old scan met it in: from there the old runs
+// hold, moved by the change.
+void LineItems::replaced(const QString& text, qsizetype at, QStringView removed,
+                         qsizetype inserted) {
+    const qsizetype end = at + inserted; // of the change in the new text
+    if (cutsPair(text, at) || cutsPair(text, end) ||
+        (!removed.isEmpty() && (removed.front().isLowSurrogate() || removed.back().isHighSurrogate()))) {
+        *this = LineItems(text);
+        return;
+    }
+    unsliceable_ += unsliceableIn(QStringView(text).sliced(at, inserted)) - unsliceableIn(removed);
+    const qsizetype shift = inserted - removed.size();
+    std::vector<Run> old = std::move(runs_);
+    const auto oldRunAt = [&old](qsizetype position) {
+        return std::prev(std::upper_bound(old.begin(), old.end(), position,
+                                          [](qsizetype p, const Run& r) { return p < r.start; }));
+    };
+    // the run open before the change: its characters before it are unchanged
+    auto open = at > 0 ? oldRunAt(at - 1) : old.begin();
+    runs_.assign(old.begin(), open);
+    // the first run is all Common up to its first script character
+    const qsizetype oldFirst = firstScriptAt_;
+    const auto commonUpTo = [&](std::vector<Run>::const_iterator run, qsizetype j) {
+        return run == old.begin() && oldFirst >= j;
+    };
+    const Run start = at > 0 && !commonUpTo(open, at) ? *open : Run{0, 0};
+    if (start.witness == 0) firstScriptAt_ = text.size();
+    std::vector<Run>::const_iterator rest = old.end();
+    bool commonMet = false;
+    // the old scan met the old character j with the script of the run holding j - 1
+    Run last = scan(text, at, start, end + 1, [&](qsizetype i, QChar::Script script) {
+        const qsizetype j = i - shift;
+        const auto before = oldRunAt(j - 1);
+        const bool common = commonUpTo(before, j);
+        if ((common ? QChar::Script_Common : scriptOf(before->witness)) != script) return false;
+        commonMet = common;
+        rest = std::next(before);
+        return true;
+    });
+    if (commonMet && last.witness == 0) { // the first run's script starts where it did
+        last.witness = old.front().witness;
+        firstScriptAt_ = oldFirst + shift;
+    }
+    runs_.push_back(last);
+    for (; rest != old.end(); ++rest) runs_.push_back({rest->start + shift, rest->witness});
+    size_ = text.size();
 }
 
 // The run a position is in
@@ -152,7 +241,7 @@ const SlicedLine::View& SlicedLine::show(const QString& text, const LineItems& i
         const int kept = qRound(at(anchor_) - anchorX_);
         int scroll = kept;
         if (view_.from == 0 && view_.to == n && qRound(line.naturalTextWidth()) + 1 <= width) {
-            scroll = 0; // the whole text fits
+            scroll = qRound(at(0)); // the whole text fits: it starts at the left edge
         } else if (cursor < view_.from || cursor > view_.to) {
             // the slice covers the view, so the caret is out of it: it goes to the nearer edge
             anchor_ = cursor;

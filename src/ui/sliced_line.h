@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTextLayout>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,26 +24,36 @@ namespace sb::ui {
 class LineItems {
 public:
     explicit LineItems(const QString& text);
+    // The same for text after removed at at was replaced by inserted code units: a keystroke
+    // in a long list costs about as much as the characters it changes.
+    void replaced(const QString& text, qsizetype at, QStringView removed, qsizetype inserted);
 
     // Whether the text may be shown a slice at a time: nothing in it reaches across the line
     // (right-to-left writing, Arabic digits and bidi controls reorder it; a tab stops at
     // places counted from the start of the line).
-    bool sliceable() const { return sliceable_; }
+    bool sliceable() const { return unsliceable_ == 0; }
     // A character to put before a slice starting at from, so that its Common characters take
     // the script they take in the whole line; empty when they take none.
     QString contextAt(qsizetype from) const;
     // Where items start after from and before to.
     std::vector<qsizetype> startsWithin(qsizetype from, qsizetype to) const;
 
+    bool operator==(const LineItems&) const = default;
+
 private:
     struct Run {
         qsizetype start;
         char32_t witness; // a character of the run's script, 0 for none
+        bool operator==(const Run&) const = default;
     };
     std::vector<Run>::const_iterator runAt(qsizetype position) const;
+    Run scan(const QString& text, qsizetype from, Run open, qsizetype syncFrom,
+             const std::function<bool(qsizetype, QChar::Script)>& synced);
 
-    qsizetype size_; // of the text, which is not kept: the box changes it in place
-    bool sliceable_ = true;
+    qsizetype size_;       // of the text, which is not kept: the box changes it in place
+    qsizetype unsliceable_; // characters that reach across the line
+    // The first run's characters before this are all Common: its script starts here
+    qsizetype firstScriptAt_ = 0;
     std::vector<Run> runs_; // of one script each, by start
 };
 

@@ -80,6 +80,11 @@ TextBox::TextBox(int maxLength, QWidget* parent) : QLineEdit(parent), limit_(max
     connect(this, &QLineEdit::selectionChanged, this, repaint);
 }
 
+TextBox::TextBox(PaintsItsText, QWidget* parent) : TextBox(0, parent) {
+    paintsItsText_ = true;
+    slicesFrom_ = 0;
+}
+
 void TextBox::paintSlicesFrom(qsizetype length) {
     slicesFrom_ = length;
     update();
@@ -96,6 +101,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
 // never jumps from one way of painting to the other. What a slice cannot show as QLineEdit
 // would (an input method composing, right-to-left text, hidden input) QLineEdit paints.
 bool TextBox::paintsSlice() const {
+    if (paintsItsText_) return !text().isEmpty();
     if ((text().size() < slicesFrom_ && !slicing_) || text().isEmpty()) return false;
     if (composing_ || echoMode() != Normal || !inputMask().isEmpty() || !actions().isEmpty() ||
         alignment() != (Qt::AlignLeft | Qt::AlignVCenter) || layoutDirection() != Qt::LeftToRight)
@@ -137,7 +143,7 @@ void TextBox::paintSlice() {
     const SlicedLine::View& view =
         line_.show(text(), items(), cursorPosition(), area.width(), font());
     laidOut_ = view.to - view.from;
-    if (view.from == 0 && view.to == text().size() && view.x == 0 &&
+    if (!paintsItsText_ && view.from == 0 && view.to == text().size() && view.x == 0 &&
         qRound(view.layout->lineAt(0).naturalTextWidth()) + 1 <= area.width())
         slicing_ = false; // the whole text fits: QLineEdit paints it alike from now on
 

@@ -35,6 +35,20 @@ signals:
     void entered();
 
 protected:
+    // A box that keeps its text elsewhere and hands it to QLineEdit without letting it lay
+    // the text out (see ListBox): it always paints its text itself.
+    struct PaintsItsText {};
+    TextBox(PaintsItsText, QWidget* parent);
+
+    virtual const LineItems& items() const;
+    void paintSlice();
+    QRect lineArea() const; // where the text goes, as QLineEdit lays it out
+    // The view as the next paint shows it
+    const SlicedLine::View& viewNow() const {
+        return line_.show(text(), items(), cursorPosition(), lineArea().width(), font());
+    }
+    void restartBlink();
+
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,17 +63,14 @@ protected:
 
 private:
     bool paintsSlice() const;
-    const LineItems& items() const;
-    void paintSlice();
-    QRect lineArea() const; // where the text goes, as QLineEdit lays it out
     // How far right of where this box draws the text QLineEdit takes it to be, from where it
     // last drew it itself: mouse and input method positions move by this much.
     int qtShift() const;
     // Hands QLineEdit a copy of a mouse event moved by qtShift.
     void forwardShifted(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handle);
-    void restartBlink();
 
     int limit_;
+    bool paintsItsText_ = false;
     qsizetype slicesFrom_ = 1000; // shorter, QLineEdit's own paint costs little
     bool slicing_ = false;        // the last paint showed a slice
     bool qtScrolled_ = false;     // QLineEdit painted a text since, and may have scrolled it

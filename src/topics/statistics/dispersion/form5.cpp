@@ -34,14 +34,15 @@ FormSpec form5Spec() {
                 .bold()
                 .size(13.5),
             label("Label3", numbersPrompt, {120, 960, 9495, 375}),
-            // no maximum length: a long pasted column of numbers is taken whole
-            textBox("n", {120, 1560, 10095, 495}).named(numbersPrompt),
+            // no maximum length: a long pasted column of numbers is taken whole, and lists
+            // of a million values stay quick to edit
+            textBox("n", {120, 1560, 10095, 495}).named(numbersPrompt).list(),
             label("Label9", weightsPrompt, {120, 2160, 11775, 375}),
             label("Label10",
                   QT_TRANSLATE_NOOP("Form5", "If You Dont Have weight , Dont Fill In the lower "
                                              "filed and the weights will be set to 1."),
                   {120, 2640, 10455, 375}),
-            textBox("w", {120, 3120, 10095, 495}).named(weightsPrompt),
+            textBox("w", {120, 3120, 10095, 495}).named(weightsPrompt).list(),
             // the frame of the three formula rows and of the answer
             line("Line1", 0, 3720, 9000, 3720),
             line("Line2", 0, 5040, 9000, 5040),
