@@ -297,5 +297,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>الأعداد 2 4 4 4 5 5 7 9، احسب الانحراف المعياري:</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>يمكنك أن تلصق في أيٍّ من الخانتين عمودًا أو صفًا منسوخًا من جدول بيانات: تصبح فواصل الأسطر وعلامات الجدولة مسافات.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>ملف ‎.txt أو ‎.csv تُفلته على خانة يعطي قيمه؛ والفواصل بين القيم تُعدّ مسافات.</translation>
+    </message>
 </context>
 </TS>

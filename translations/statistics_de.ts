@@ -285,5 +285,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>Zahlen 2 4 4 4 5 5 7 9, Standardabweichung berechnen:</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>Eine Spalte oder Zeile aus einer Tabellenkalkulation kannst du in beide Felder einfügen: Zeilenumbrüche und Tabulatoren werden zu Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>Eine .txt- oder .csv-Datei, die du auf ein Feld ziehst, liefert ihre Werte; Kommas zwischen Werten zählen als Leerzeichen.</translation>
+    </message>
 </context>
 </TS>

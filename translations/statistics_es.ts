@@ -285,5 +285,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>Números 2 4 4 4 5 5 7 9, Calcular la desviación típica:</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>Puedes pegar en cualquiera de las dos casillas una columna o una fila copiada de una hoja de cálculo: sus saltos de línea y tabulaciones se convierten en espacios.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>Un archivo .txt o .csv que sueltes sobre una casilla da sus valores; las comas entre valores cuentan como espacios.</translation>
+    </message>
 </context>
 </TS>

@@ -285,5 +285,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>Nombres 2 4 4 4 5 5 7 9, Calculer l&apos;écart type :</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>Tu peux coller dans l’une ou l’autre case une colonne ou une ligne copiée d’un tableur : ses retours à la ligne et ses tabulations deviennent des espaces.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>Un fichier .txt ou .csv déposé sur une case donne ses valeurs ; les virgules entre les valeurs comptent comme des espaces.</translation>
+    </message>
 </context>
 </TS>

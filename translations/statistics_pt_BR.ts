@@ -285,5 +285,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>Números 2 4 4 4 5 5 7 9, Calcular o desvio padrão:</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>Você pode colar em qualquer um dos campos uma coluna ou uma linha copiada de uma planilha: as quebras de linha e as tabulações viram espaços.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>Um arquivo .txt ou .csv solto sobre um campo dá os seus valores; as vírgulas entre os valores contam como espaços.</translation>
+    </message>
 </context>
 </TS>

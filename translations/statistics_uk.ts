@@ -288,5 +288,13 @@
         <extracomment>the example worked out; &quot;Calculate Standard-Deviation&quot; is the button, translated as on the button</extracomment>
         <translation>Числа 2 4 4 4 5 5 7 9, Обчислити стандартне відхилення:</translation>
     </message>
+    <message>
+        <source>A column or a row copied from a spreadsheet can be pasted into either box: its line breaks and tabs become blanks.</source>
+        <translation>У будь-яке з двох полів можна вставити стовпець або рядок, скопійований з електронної таблиці: розриви рядків і табуляції стануть пропусками.</translation>
+    </message>
+    <message>
+        <source>A .txt or .csv file dropped on a box gives its values; commas between values count as blanks.</source>
+        <translation>Файл .txt або .csv, перетягнутий на поле, дає свої значення; коми між значеннями вважаються пропусками.</translation>
+    </message>
 </context>
 </TS>

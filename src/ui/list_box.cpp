@@ -3,6 +3,8 @@
 
 #include "accessibility.h"
 #include "desktop.h"
+#include "dropped_list.h"
+#include "entry/list_text.h"
 #include "keys.h"
 
 #include <QAccessible>
@@ -10,7 +12,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDrag>
-#include <QFile>
 #include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -22,40 +23,6 @@
 namespace sb::ui {
 
 namespace {
-
-// Until the list normalisation and the reading of dropped files join this branch, these stand
-// in for sb::pastedList (entry/list_text.h) and sb::ui::readDroppedList (ui/dropped_list.h),
-// with their signatures: the two headers replace this block.
-QString pastedList(QStringView text) {
-    const auto isBreak = [](QChar c) { return c == u'\n' || c == u'\r' || c == u'\t'; };
-    QString list;
-    list.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        if (!isBreak(text[i])) {
-            list += text[i++];
-            continue;
-        }
-        const qsizetype from = i;
-        while (i < text.size() && isBreak(text[i])) ++i;
-        if (from > 0 && i < text.size()) list += u' ';
-    }
-    return list;
-}
-struct DroppedList {
-    QString list, message;
-};
-DroppedList readDroppedList(const QStringList& paths, QStringView) {
-    QStringList lists;
-    for (const QString& path : paths) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {{}, QCoreApplication::translate("sb::ui::ListBox", "%1 cannot be read.")
-                            .arg(QFileInfo(path).fileName())};
-        lists << pastedList(QString::fromUtf8(file.readAll()));
-    }
-    return {lists.join(u' '), {}};
-}
-// (end of the stand-ins)
 
 // A key's text that a line edit types (as Qt's own input controls decide it)
 bool typesText(const QKeyEvent* event) {

@@ -498,7 +498,7 @@ TEST_F(StatisticsWorking, ExtremeValuesDrawNoInfinity) {
 
 TEST_F(StatisticsWorking, TheGuideWorksItsExample) {
     const auto guide = st::statisticsGuide();
-    EXPECT_EQ(guide.boxes.size(), 3);
+    EXPECT_EQ(guide.boxes.size(), 5); // the boxes, then pasting and dropping lists
     EXPECT_EQ(guide.example.steps.back().text, "The standard deviation is 2");
 }
 

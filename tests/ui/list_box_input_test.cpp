@@ -78,6 +78,7 @@ TEST(ListBoxDrop, takesTextAndTextFilesAndTellsWhyAFileCannotBeTaken) {
     const QUrl column = file("column.txt", "5\n6\n7\n"), row = file("row.csv", "8\t9\n");
     const QUrl missing = QUrl::fromLocalFile(folder.filePath(QStringLiteral("gone.txt")));
     const QUrl picture = file("picture.png", "\x89PNG");
+    const QUrl namedText = file("picture.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
     const struct {
         const char* what;
         QString text;
@@ -89,7 +90,8 @@ TEST(ListBoxDrop, takesTextAndTextFilesAndTellsWhyAFileCannotBeTaken) {
         {"a text file", {}, {column}, "5 6 7", false},
         {"two files", {}, {column, row}, "5 6 7 8 9", false},
         {"a file that is gone", {}, {missing}, "", true},
-        {"a picture", {}, {picture}, "", false},
+        {"a picture", {}, {picture}, "", false}, // refused as a drop: no list file
+        {"a picture named as text", {}, {column, namedText}, "", true},
     };
     for (const auto& c : cases) {
         RecordingDesktop desktop;

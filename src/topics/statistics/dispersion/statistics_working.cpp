@@ -573,6 +573,10 @@ Guide statisticsGuide() {
                 .arg(working::valueForms()),
             StatisticsWorking::tr("The weights box stays empty (every weight is 1), or takes one "
                                   "weight per value, in the same order."),
+            StatisticsWorking::tr("A column or a row copied from a spreadsheet can be pasted "
+                                  "into either box: its line breaks and tabs become blanks."),
+            StatisticsWorking::tr("A .txt or .csv file dropped on a box gives its values; commas "
+                                  "between values count as blanks."),
         },
         //: the example worked out; "Calculate Standard-Deviation" is the button, translated as
         //: on the button
