@@ -145,10 +145,11 @@ TEST(Languages, ScreenReadersMeetFramesAndNoDrawings) {
                 roles.insert(a->role());
                 EXPECT_FALSE(!name.isEmpty() && sb::ui::isDrawingOfCharacters(name))
                     << where << ": " << name.toStdString();
-                if (a->role() == QAccessible::Graphic)
+                if (a->role() == QAccessible::Graphic) {
                     EXPECT_EQ(a->text(QAccessible::Description),
                               window->working().figure.description)
                         << where;
+                }
             }
             if (!window->findChild<QWidget*>(QStringLiteral("Working"))) return;
             for (QAccessible::Role role :
