@@ -108,12 +108,13 @@ def windows():
             form, name, kind, text = match.groups()
             found[form]["controls"].append((name, kind, unquote(text)))
     # which menu button opens which window: one window a click
+    captions = {name: text for name, _, text in found["Form1"]["controls"]}
     for b in menu:
         after = [line for line in drive(f"click Form1.{b}\nwindows\n") if line.startswith("windows")]
         shown = after[0].split()[1:] if after else []
         new = [w for w in shown if w != "Form1"]
         if len(new) == 1 and new[0] in found and new[0] not in ("Form1", "Form14"):
-            opened[new[0]] = dict(found[new[0]], menuButton=b)
+            opened[new[0]] = dict(found[new[0]], menuButton=b, menuCaption=captions[b])
     return found["Form1"]["caption"], opened
 
 
@@ -219,9 +220,10 @@ def is_drawing(text):
 
 
 def told(kind, node):
-    """Whether an event of the kind came from the node."""
-    return any(t.startswith(kind) and source == node and detail != 0 if kind.endswith("focused")
-               else t.startswith(kind) and source == node for t, source, detail in events)
+    """Whether an event of the kind came from the node (of focus, one that gave it the focus)."""
+    gained = kind.endswith("focused")
+    return any(t.startswith(kind) and source == node and (detail != 0 or not gained)
+               for t, source, detail in events)
 
 
 def press(node):
@@ -261,9 +263,7 @@ def shown(frame):
 def check_window(app, menu, form, info, want):
     caption = info["caption"]
     events.clear()
-    button = next(n for n in flatten(menu) if n.name == dict(
-        (name, text) for name, _, text in menu_controls)[info["menuButton"]])
-    press(button)
+    press(next(n for n in flatten(menu) if n.name == info["menuCaption"]))
     frame = wait_for(lambda: next((w for w in top_levels(app) if w.name == caption), None))
     if not check(frame is not None, f"{form}: no window named {caption!r}"):
         return
@@ -333,16 +333,8 @@ def check_window(app, menu, form, info, want):
               f"{form}: more detail {items()}, not {want['detailed']}")
 
 
-menu_controls = []
-
-
 def main():
-    global menu_controls
     menu_caption, opened = windows()
-    listing = drive("controls\n")
-    menu_controls = [re.match(r'Form1\.(\S+) (\S+) (".*")$', line).groups()
-                     for line in listing if line.startswith("Form1.")]
-    menu_controls = [(n, k, unquote(t)) for n, k, t in menu_controls]
 
     for kind in ("object:state-changed:focused", "window:activate",
                  "object:property-change:accessible-description"):
