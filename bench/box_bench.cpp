@@ -16,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -53,17 +54,21 @@ void BoxPaint(benchmark::State& state) {
 }
 BENCHMARK(BoxPaint)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-// A digit typed at the end of the list and taken back: QLineEdit lays out its whole text
-// again at every change of it, which no paint of the box can spare
-void BoxKeystroke(benchmark::State& state) {
-    sb::WindowRegistry registry;
-    QLineEdit* box = numbersBox(registry, state.range(0));
+// A digit typed at the caret and taken back
+void typeAndTakeBack(benchmark::State& state, QLineEdit* box) {
     box->setFocus();
     for (auto _ : state) {
         QTest::keyClick(box, Qt::Key_7);
         QTest::keyClick(box, Qt::Key_Backspace);
         QApplication::processEvents();
     }
+}
+
+// A digit typed at the end of the list and taken back: QLineEdit lays out its whole text
+// again at every change of it, which no paint of the box can spare
+void BoxKeystroke(benchmark::State& state) {
+    sb::WindowRegistry registry;
+    typeAndTakeBack(state, numbersBox(registry, state.range(0)));
 }
 BENCHMARK(BoxKeystroke)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
@@ -90,25 +95,15 @@ BENCHMARK(BareLineEditPaint)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMil
 void BoxKeystrokeInTheMiddle(benchmark::State& state) {
     sb::WindowRegistry registry;
     QLineEdit* box = numbersBox(registry, state.range(0));
-    box->setFocus();
     box->setCursorPosition(box->text().size() / 2);
-    for (auto _ : state) {
-        QTest::keyClick(box, Qt::Key_7);
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QApplication::processEvents();
-    }
+    typeAndTakeBack(state, box);
 }
 BENCHMARK(BoxKeystrokeInTheMiddle)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BareLineEditKeystroke(benchmark::State& state) {
     const auto box = bareLineEdit();
     box->setText(values(state.range(0)));
-    box->setFocus();
-    for (auto _ : state) {
-        QTest::keyClick(box.get(), Qt::Key_7);
-        QTest::keyClick(box.get(), Qt::Key_Backspace);
-        QApplication::processEvents();
-    }
+    typeAndTakeBack(state, box.get());
 }
 BENCHMARK(BareLineEditKeystroke)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
@@ -125,8 +120,8 @@ double residentMB() {
 // character, and the box's history would keep every list pasted before)
 void emptyBox(QLineEdit* box) { box->setText(QString()); }
 
-// Ctrl+V of a list into the empty box, painted
-void paste(benchmark::State& state, QLineEdit* box) {
+// Ctrl+V of a list into the empty box, then what follows it, painted
+void paste(benchmark::State& state, QLineEdit* box, const std::function<void()>& then = {}) {
     QGuiApplication::clipboard()->setText(values(state.range(0)));
     box->setFocus();
     for (auto _ : state) {
@@ -135,6 +130,7 @@ void paste(benchmark::State& state, QLineEdit* box) {
         QApplication::processEvents();
         state.ResumeTiming();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        if (then) then();
         QApplication::processEvents();
     }
     state.counters["characters"] = double(box->text().size());
@@ -159,19 +155,8 @@ void BoxPasteAndDeviation(benchmark::State& state) {
     QLineEdit* box = numbersBox(registry, 0);
     auto* form = box->window();
     auto* command = form->findChild<QAbstractButton*>(QStringLiteral("Command2"));
-    box->setFocus();
-    QApplication::processEvents();
     state.counters["VmRSS_MB_before"] = residentMB();
-    QGuiApplication::clipboard()->setText(values(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        emptyBox(box);
-        QApplication::processEvents();
-        state.ResumeTiming();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        command->click();
-        QApplication::processEvents();
-    }
+    paste(state, box, [command] { command->click(); });
     state.counters["answer"] =
         form->findChild<QLabel*>(QStringLiteral("sol"))->text().toDouble();
     state.counters["VmRSS_MB"] = residentMB();

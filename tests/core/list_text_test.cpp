@@ -8,36 +8,25 @@
 
 namespace {
 
+// A paste (no decimal mark), or a file read where the decimal mark is the one given
 struct Case {
+    const char16_t* decimalMark;
     const char16_t* given;
     const char16_t* list;
 };
 
-TEST(ListText, PastedColumnsAndRowsBecomeOneLine) {
+TEST(ListText, ColumnsRowsAndFilesBecomeOneLine) {
     const Case cases[] = {
-        {u"1\n2\n3\n4", u"1 2 3 4"},           // a column
-        {u"1\r\n2\r\n3\r\n", u"1 2 3"},        // from a spreadsheet on another desktop
-        {u"1\n\n\n2\n", u"1 2"},               // blank lines
-        {u"\n\t 1\t2\t3 \r\n", u"1 2 3"},      // a row, with breaks and blanks at its ends
-        {u"1 \n 2", u"1 2"},                   // blanks next to a break go with it
-        {u"1.5\u20282\u2029-3", u"1.5 2 -3"},  // Unicode's own line breaks
-        {u"1  2 ", u"1  2 "},                  // no break: kept as typed, the box judges it
-        {u"1,5;2", u"1,5;2"},                  // commas stay in a paste
-        {u"\n\r\t", u""},
-        {u"", u""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(sb::pastedList(QString::fromUtf16(c.given)), QString::fromUtf16(c.list))
-            << QString::fromUtf16(c.given).toStdString();
-}
-
-TEST(ListText, FilesSeparateByCommasButNotByDecimalCommas) {
-    struct FileCase {
-        const char16_t* decimalMark;
-        const char16_t* given;
-        const char16_t* list;
-    };
-    const FileCase cases[] = {
+        {nullptr, u"1\n2\n3\n4", u"1 2 3 4"},           // a column
+        {nullptr, u"1\r\n2\r\n3\r\n", u"1 2 3"},        // from a spreadsheet on another desktop
+        {nullptr, u"1\n\n\n2\n", u"1 2"},               // blank lines
+        {nullptr, u"\n\t 1\t2\t3 \r\n", u"1 2 3"},      // a row, with breaks and blanks at its ends
+        {nullptr, u"1 \n 2", u"1 2"},                   // blanks next to a break go with it
+        {nullptr, u"1.5\u20282\u2029-3", u"1.5 2 -3"},  // Unicode's own line breaks
+        {nullptr, u"1  2 ", u"1  2 "},                  // no break: kept as typed, the box judges it
+        {nullptr, u"1,5;2", u"1,5;2"},                  // commas stay in a paste
+        {nullptr, u"\n\r\t", u""},
+        {nullptr, u"", u""},
         {u".", u"1,2,3\n4,5,6\n", u"1 2 3 4 5 6"},
         {u".", u"1.5, 2.5 ,3", u"1.5 2.5 3"},
         {u".", u"1;2;;3", u"1 2 3"},
@@ -46,10 +35,13 @@ TEST(ListText, FilesSeparateByCommasButNotByDecimalCommas) {
         {u",", u"1,5,2,5", u"1,5,2,5"},          // digits around every comma: all decimal marks
         {u".", u",,\n", u""},
     };
-    for (const FileCase& c : cases)
-        EXPECT_EQ(sb::fileList(QString::fromUtf16(c.given), QString::fromUtf16(c.decimalMark)),
+    for (const Case& c : cases) {
+        const QString given = QString::fromUtf16(c.given);
+        EXPECT_EQ(c.decimalMark ? sb::fileList(given, QString::fromUtf16(c.decimalMark))
+                                : sb::pastedList(given),
                   QString::fromUtf16(c.list))
-            << QString::fromUtf16(c.given).toStdString();
+            << given.toStdString();
+    }
 }
 
 // Whatever is pasted, the list holds no break, no blank at an end next to where a break was,
